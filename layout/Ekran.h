@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Control.h"
+
+#include <vector>
+
+struct Form1Controls;
+class FormWindow;
+
+/// The layout pass of the main window: the position and size of every control
+/// from the size of the client area alone, on a grid of 60-px columns and
+/// 24-px rows with 4-px gaps.
+///
+/// A control panel 312 px wide is anchored to the right edge: parameter
+/// inputs and derived quantities from the top, buttons, view selector and
+/// charge read-outs from 4 px below the vertical middle. The drawing area
+/// fills the rest on the left.
+class Ekran {
+public:
+    /// One placed control: its name, how to find it among the window's
+    /// controls, and its geometry in pixels.
+    struct Entry {
+        const char* name;
+        Control* (*control)(const Form1Controls&);
+        ControlGeometry geometry;
+    };
+
+    /// Width unit, row height and gaps of the grid, in pixels.
+    static constexpr double col_w = 60;
+    static constexpr double row_h = 24;
+    static constexpr double gap_x = 4;
+    static constexpr double gap_y = 4;
+
+    /// Every placed control, in the order the pass sets them. Arithmetic is in
+    /// double precision; the results are handed over in single precision,
+    /// fractional pixels included (Frame1 is 79.2 high). Widths and heights
+    /// that would come out negative (a client area narrower than 320 px or
+    /// lower than 8 px) are clamped at 0.
+    static std::vector<Entry> compute(double scaleWidth, double scaleHeight);
+
+    Ekran(const Form1Controls& controls, const FormWindow& window);
+
+    /// Applies the layout to the controls, hides the plots and the result
+    /// read-outs and disables the voltage and light buttons.
+    void ekran();
+
+private:
+    const Form1Controls& m_controls;
+    const FormWindow& m_window;
+};

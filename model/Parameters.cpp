@@ -1,0 +1,137 @@
+#include "Parameters.h"
+
+#include "ExperimentState.h"
+#include "NumberFormat.h"
+
+#include "Form1Controls.h"
+#include "RandomSource.h"
+#include "TimeOfDay.h"
+
+#include <cmath>
+
+namespace {
+
+/// A masked number for a parameter input: whatever the locale, the input gets
+/// a point, so that the text reads back as the same number.
+QString inputText(double value, QStringView mask)
+{
+    return NumberFormat::format(value, mask, QLocale::c()).replace(u',', u'.');
+}
+
+} // namespace
+
+double Parameters::mass(double r, double d)
+{
+    return Pi * r * std::pow(d, 3) / 6;
+}
+
+float Parameters::relaxationTime(double r, double d, float eta)
+{
+    // m / (3π·η·d) for a sphere of density ρ.
+    return static_cast<float>(r * d * d / 18 / static_cast<double>(eta));
+}
+
+double Parameters::terminalVelocity(float tau, double r, double r0)
+{
+    return G * static_cast<double>(tau) * (1 - r0 / r);
+}
+
+double Parameters::forceRatio(double Ux, double d, double r, double r0, double DD)
+{
+    return SixCharges * Ux / Pi / std::pow(d, 3) / (r - r0) / G / DD;
+}
+
+Parameters::TimeGrid Parameters::timeGrid(double DD, double Vg, float tau)
+{
+    TimeGrid grid;
+    grid.DDx = DD / Vg / static_cast<double>(tau);
+    grid.t_max = 3 * grid.DDx;
+    grid.shag_t = grid.DDx / Steps;
+    if (grid.t_max < 3 * static_cast<double>(tau)) {
+        grid.t_max = tau;
+        grid.shag_t = static_cast<double>(tau) / Steps;
+    }
+    return grid;
+}
+
+Parameters::Parameters(ExperimentState& state, const Form1Controls& controls, RandomSource& random,
+                       const TimeOfDay& clock, const QLocale& locale)
+    : m_state(state), m_controls(controls), m_random(random), m_clock(clock), m_locale(locale)
+{
+}
+
+void Parameters::predvar()
+{
+    ExperimentState& s = m_state;
+    s.DD = 16 * 1e-3;
+    s.Ux = -5085;
+    s.d = 1e-6 * 5.52;
+    s.r = 920;
+    s.r0 = 1.23;
+    s.eta = static_cast<float>(1e-5 * 1.82);
+
+    s.xmax = 0.2;
+    s.X = s.xmax / 2;
+    s.tormoz = 5;
+
+    // Each assignment fires the input's change handler, which reads the value back.
+    m_controls.Text1->setText(inputText(s.DD, u" 0.0000"));
+    m_controls.Text2->setText(inputText(s.Ux, u" 0.0"));
+    m_controls.Text4->setText(inputText(s.d, u" 0.000e+00"));
+    m_controls.Text5->setText(NumberFormat::plain(s.r));
+    m_controls.Text6->setText(NumberFormat::plain(s.r0));
+    m_controls.Text7->setText(inputText(s.eta, u" 0.000e+00"));
+
+    m_controls.Check1->setValue(1);
+}
+
+void Parameters::parametr()
+{
+    ExperimentState& s = m_state;
+    const Form1Controls& c = m_controls;
+    const auto fmt = [this](double value) { return NumberFormat::format(value, u"0.000E+00", m_locale); };
+
+    m_random.reseed(m_clock.secondsSinceMidnight());
+
+    s.massa = mass(s.r, s.d);
+    c.Label43->setText(QStringLiteral("m = ") + fmt(s.massa) + QStringLiteral(" кг"));
+
+    s.Ex = s.Ux / s.DD;
+    c.Label5->setText(QStringLiteral("Ex = ") + fmt(s.Ex) + QStringLiteral(" В/м"));
+
+    if (s.eta > 0) {
+        // The terminal velocity is computed from the rounded relaxation time.
+        s.tau = relaxationTime(s.r, s.d, s.eta);
+        s.Vg = terminalVelocity(s.tau, s.r, s.r0);
+        c.Label22->setText(QStringLiteral("tau = ") + fmt(s.tau) + QStringLiteral(" c"));
+        c.Label23->setText(QStringLiteral(" Vg = ") + fmt(s.Vg) + QStringLiteral(" м/c"));
+    } else {
+        c.Label22->setText(QStringLiteral("tau ->00"));
+        c.Label23->setText(QStringLiteral("Vg= ->00"));
+    }
+
+    s.aa = forceRatio(s.Ux, s.d, s.r, s.r0, s.DD);
+    c.Label44->setText(QStringLiteral("a = ") + fmt(s.aa) + QStringLiteral(" "));
+
+    if (c.Check1->value() != 0) {
+        // Charges 1..10, drawn independently from single-precision uniforms.
+        const float u = m_random.next();
+        s.N2 = std::floor(10.0 * static_cast<double>(u) + 1.0);
+        const float v = m_random.next();
+        s.N3 = static_cast<std::int16_t>(std::floor(10.0 * static_cast<double>(v) + 1.0));
+    }
+
+    s.V2max = 1 + s.aa * s.N2;
+    s.V3max = 1 + s.aa * s.N3;
+    c.Label24->setText(QStringLiteral("V2max= ") + fmt(s.Vg * s.V2max) + QStringLiteral(" м/c"));
+    c.Label25->setText(QStringLiteral("V3max= ") + fmt(s.Vg * s.V3max) + QStringLiteral(" м/c"));
+
+    s.n = Steps;
+    s.t_min = 0;
+    const TimeGrid grid = timeGrid(s.DD, s.Vg, s.tau);
+    s.DDx = grid.DDx;
+    s.t_max = grid.t_max;
+    s.shag_t = grid.shag_t;
+
+    c.Label16->setText(QString::number(s.tormoz));
+}

@@ -1,0 +1,22 @@
+#include "Pause.h"
+
+#include "Lifetime.h"
+#include "PauseTimer.h"
+
+#include <cmath>
+
+Pause::Pause(PauseTimer& timer, const Lifetime& lifetime) : m_timer(timer), m_lifetime(lifetime) {}
+
+void Pause::Wait(double seconds)
+{
+    m_timer.setEnabled(true);
+    m_timer.setInterval(static_cast<int>(std::lround(seconds * 1000)));
+    while (m_timer.interval() > 0 && !m_lifetime.isEnding())
+        m_timer.processEvents();
+    m_timer.setEnabled(false);
+}
+
+void Pause::Timer1_Timer()
+{
+    m_timer.setInterval(0);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+class Lifetime;
+class PauseTimer;
+
+/// Pauses that keep the window responsive, all paced by the one timer Timer1.
+///
+/// A pause started while another is waiting sets the timer's interval anew;
+/// when it ends, the interval is 0, so every enclosing pause ends at its next
+/// test without waiting out its own time.
+class Pause {
+public:
+    Pause(PauseTimer& timer, const Lifetime& lifetime);
+
+    /// Waits `seconds`, handling user-interface events meanwhile. An interval
+    /// that rounds to 0 ms returns at once without handling any event. Returns
+    /// early, without handling further events, once the program is ending.
+    void Wait(double seconds);
+
+    /// The timer's tick: stops the timer, which ends the pause.
+    void Timer1_Timer();
+
+private:
+    PauseTimer& m_timer;
+    const Lifetime& m_lifetime;
+};

@@ -1,0 +1,18 @@
+#include "Sound.h"
+
+#include "ToneGenerator.h"
+
+#include <cmath>
+
+Sound::Sound(ToneGenerator& tones) : m_tones(tones) {}
+
+void Sound::beep1(double temp)
+{
+    for (const Note& note : FailureMelody)
+        m_tones.tone(note.hertz, static_cast<int>(std::lround(note.factor * temp)));
+}
+
+void Sound::beep2(double temp)
+{
+    m_tones.tone(880, static_cast<int>(std::lround(12 * temp)));
+}

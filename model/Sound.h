@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+
+class ToneGenerator;
+
+/// The program's sound signals, built from tones of whole hertz and whole milliseconds.
+class Sound {
+public:
+    struct Note {
+        int hertz;  ///< frequency, rounded to whole Hz
+        int factor; ///< duration in units of the tempo
+    };
+    /// The melody that marks an experiment performed incorrectly: 20 notes,
+    /// 122 tempo units in all.
+    static constexpr std::array<Note, 20> FailureMelody{{
+        {783, 8}, {880, 6}, {783, 4}, {783, 5}, {659, 3},
+        {523, 8}, {1047, 8}, {988, 4}, {880, 4}, {783, 8},
+        {880, 8}, {698, 8}, {783, 4}, {783, 4}, {659, 8},
+        {740, 4}, {740, 4}, {783, 8}, {740, 8}, {659, 8},
+    }};
+
+    explicit Sound(ToneGenerator& tones);
+
+    /// The failure melody, each note lasting factor × temp ms, without gaps.
+    void beep1(double temp);
+    /// One 880 Hz tone of 12 × temp ms (600 ms for success, 300 ms as the error signal).
+    void beep2(double temp);
+
+private:
+    ToneGenerator& m_tones;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+/// A uniform pseudo-random generator.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+
+    /// Mixes a seed (seconds since midnight) into the generator's state.
+    virtual void reseed(double seconds) = 0;
+    /// The next number, uniform in [0, 1), single precision.
+    virtual float next() = 0;
+};

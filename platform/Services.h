@@ -1,0 +1,21 @@
+#pragma once
+
+#include "DesktopShell.h"
+#include "Lifetime.h"
+#include "MessageBox.h"
+#include "PauseTimer.h"
+#include "RandomSource.h"
+#include "TimeOfDay.h"
+#include "ToneGenerator.h"
+
+/// The platform services the main window's procedures use. The program wires
+/// the real ones; tests wire in-memory fakes.
+struct Services {
+    MessageBox* messageBox = nullptr;
+    ToneGenerator* tones = nullptr;
+    PauseTimer* timer = nullptr; ///< Timer1
+    RandomSource* random = nullptr;
+    TimeOfDay* clock = nullptr;
+    DesktopShell* shell = nullptr;
+    Lifetime* lifetime = nullptr;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+/// A picture placed on a Canvas (the droplet marker, the beam image). It keeps
+/// its size in pixels; its position and size are read and set in the user units
+/// of the canvas at the time of the call.
+class Sprite {
+public:
+    virtual ~Sprite() = default;
+
+    virtual double Left() const = 0;
+    virtual double Top() const = 0;
+    virtual void setLeft(double left) = 0;
+    virtual void setTop(double top) = 0;
+    /// Size in user units of the canvas (the pixel size converted).
+    virtual double Width() const = 0;
+    virtual double Height() const = 0;
+
+    virtual bool isVisible() const = 0;
+    virtual void setVisible(bool visible) = 0;
+};

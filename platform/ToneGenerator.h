@@ -1,0 +1,11 @@
+#pragma once
+
+/// Plays a tone and returns when the tone's time is over. While a tone plays
+/// the window keeps repainting but does not react to the user.
+class ToneGenerator {
+public:
+    virtual ~ToneGenerator() = default;
+
+    /// A sine tone of `hertz` lasting `milliseconds`.
+    virtual void tone(int hertz, int milliseconds) = 0;
+};

@@ -1,0 +1,33 @@
+#!/bin/sh
+# Installs every Debian 12 package needed to build, test, package and run oildrop.
+# Uses sudo when not run as root. Safe to run again: apt-get skips what is present.
+set -eu
+
+PACKAGES="
+  build-essential cmake ninja-build pkg-config git
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6
+  qt6-qpa-plugins libgl-dev
+  fonts-liberation fonts-dejavu-core
+  libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev valgrind
+  xvfb xauth x11-utils xdotool imagemagick
+  poppler-utils appstream desktop-file-utils dpkg-dev file
+  xdg-utils
+"
+
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+
+missing=""
+for p in $PACKAGES; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  # shellcheck disable=SC2086
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+fi

@@ -1,0 +1,185 @@
+#include "ParameterInputs.h"
+
+#include "ExperimentState.h"
+#include "ModelRange.h"
+#include "NumberFormat.h"
+#include "NumberReader.h"
+#include "Sound.h"
+#include "WindowProcedures.h"
+
+#include "Form1Controls.h"
+#include "MessageBox.h"
+
+#include <algorithm>
+
+/// A plausibility rule of a parameter: when it rejects, its message and its reset value.
+struct ParameterInputs::Rule {
+    bool (*rejects)(const ExperimentState&);
+    const char16_t* message;
+    double (*reset)(const ExperimentState&);
+};
+
+namespace {
+
+/// Viscosity reset value, Pa·s, as stored (single precision).
+constexpr float ViscosityReset = 1.8e-5f;
+
+} // namespace
+
+const QString ParameterInputs::ErrorTitle = QStringLiteral("Ошибка");
+const QString ParameterInputs::OutOfRangeMessage =
+    QStringLiteral("Значение вне диапазона, который может рассчитать модель!");
+
+ParameterInputs::ParameterInputs(ExperimentState& state, const Form1Controls& controls, Sound& sound,
+                                 MessageBox& messageBox, WindowProcedures& window)
+    : m_state(state), m_controls(controls), m_sound(sound), m_messageBox(messageBox), m_window(window),
+      // The start-up values, which are always accepted.
+      m_lastAccepted{0.016, -5085, 5.52e-6, 920, 1.23, static_cast<double>(1.82e-5f)}
+{
+}
+
+void ParameterInputs::Text1_Change() { change(DD); }
+void ParameterInputs::Text2_Change() { change(Ux); }
+void ParameterInputs::Text4_Change() { change(Diameter); }
+void ParameterInputs::Text5_Change() { change(Density); }
+void ParameterInputs::Text6_Change() { change(MediumDensity); }
+void ParameterInputs::Text7_Change() { change(Viscosity); }
+
+std::span<const ParameterInputs::Rule> ParameterInputs::rulesOf(Field field)
+{
+    // The rules of each field in the order they are tested; the density rules
+    // compare with the current value of the other density.
+    static const Rule dd[] = {
+        {[](const ExperimentState& s) { return s.DD <= 0; }, u"Должно быть больше нуля!",
+         [](const ExperimentState&) { return 0.016; }},
+    };
+    static const Rule ux[] = {
+        {[](const ExperimentState& s) { return s.Ux == 0; }, u"Нулевое напряжение бессмысленно!",
+         [](const ExperimentState&) { return 5000.0; }},
+    };
+    static const Rule diameter[] = {
+        {[](const ExperimentState& s) { return s.d <= 0; }, u"Это не материальная точка!",
+         [](const ExperimentState&) { return 0.000001; }},
+    };
+    static const Rule density[] = {
+        {[](const ExperimentState& s) { return s.r <= 0; }, u"Шарик из чего-то сделан!",
+         [](const ExperimentState&) { return 920.0; }},
+        {[](const ExperimentState& s) { return s.r <= s.r0; }, u"Всплывание не моделируется!",
+         [](const ExperimentState& s) { return 2 * s.r0; }},
+    };
+    static const Rule mediumDensity[] = {
+        {[](const ExperimentState& s) { return s.r0 <= 0; }, u"Для вакуума всё и так известно!",
+         [](const ExperimentState&) { return 1.23; }},
+        {[](const ExperimentState& s) { return s.r0 >= s.r; }, u"Всплывание не моделируется",
+         [](const ExperimentState& s) { return s.r / 2; }},
+    };
+    static const Rule viscosity[] = {
+        {[](const ExperimentState& s) { return !(s.eta > 0); }, u"Для вакуума всё и так известно!",
+         [](const ExperimentState&) { return static_cast<double>(ViscosityReset); }},
+    };
+
+    switch (field) {
+    case DD: return dd;
+    case Ux: return ux;
+    case Diameter: return diameter;
+    case Density: return density;
+    case MediumDensity: return mediumDensity;
+    case Viscosity: return viscosity;
+    case FieldCount: break;
+    }
+    return {};
+}
+
+const ParameterInputs::Rule* ParameterInputs::failingRule(Field field) const
+{
+    for (const Rule& rule : rulesOf(field))
+        if (rule.rejects(m_state))
+            return &rule;
+    return nullptr;
+}
+
+Control& ParameterInputs::input(Field field) const
+{
+    const Form1Controls& c = m_controls;
+    Control* const inputs[FieldCount] = {c.Text1, c.Text2, c.Text4, c.Text5, c.Text6, c.Text7};
+    return *inputs[field];
+}
+
+double ParameterInputs::get(Field field) const
+{
+    const ExperimentState& s = m_state;
+    const double values[FieldCount] = {s.DD, s.Ux, s.d, s.r, s.r0, static_cast<double>(s.eta)};
+    return values[field];
+}
+
+void ParameterInputs::set(Field field, double value)
+{
+    ExperimentState& s = m_state;
+    switch (field) {
+    case DD: s.DD = value; break;
+    case Ux: s.Ux = value; break;
+    case Diameter: s.d = value; break;
+    case Density: s.r = value; break;
+    case MediumDensity: s.r0 = value; break;
+    case Viscosity: s.eta = static_cast<float>(value); break;
+    case FieldCount: break;
+    }
+}
+
+QString ParameterInputs::resetText(Field field) const
+{
+    return field == Viscosity ? NumberFormat::plain(m_state.eta) : NumberFormat::plain(get(field));
+}
+
+bool ParameterInputs::acceptable(Field field) const
+{
+    return failingRule(field) == nullptr && ModelRange::computable(m_state);
+}
+
+double ParameterInputs::outOfRangeReset(Field field)
+{
+    const double rejected = get(field);
+    const double candidate = rulesOf(field).front().reset(m_state);
+    set(field, candidate);
+    const bool usable = acceptable(field);
+    set(field, rejected);
+    return usable ? candidate : m_lastAccepted[field];
+}
+
+void ParameterInputs::change(Field field)
+{
+    ++m_nesting;
+    m_deepest = std::max(m_deepest, m_nesting);
+
+    // The value is stored at once, before any check.
+    const NumberReader::Result reading = NumberReader::read(input(field).text());
+    set(field, reading.value);
+
+    bool rejected = true;
+    QString message;
+    double reset = 0;
+    if (!reading.inRange) {
+        message = OutOfRangeMessage;
+        reset = outOfRangeReset(field);
+    } else if (const Rule* rule = failingRule(field)) {
+        message = QString::fromUtf16(rule->message);
+        reset = rule->reset(m_state);
+    } else if (!ModelRange::computable(m_state)) {
+        message = OutOfRangeMessage;
+        reset = outOfRangeReset(field);
+    } else {
+        rejected = false;
+        m_lastAccepted[field] = get(field);
+    }
+
+    if (rejected) {
+        m_sound.beep2(25);
+        m_messageBox.showMessage(ErrorTitle, message);
+        set(field, reset);
+        // Writing the text runs this handler again, nested: it reads the reset
+        // value back, checks it and lays the window out before we go on.
+        input(field).setText(resetText(field));
+    }
+    m_window.Form_Resize();
+    --m_nesting;
+}
