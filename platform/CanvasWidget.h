@@ -1,0 +1,44 @@
+#pragma once
+
+#include "Rgb.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QWidget>
+
+#include <optional>
+
+/// A white, flat drawing surface that keeps what was drawn on it in an
+/// off-screen image at the screen's pixel density: the drawing survives
+/// hiding, repaints and resizes (a grown surface shows the old drawing at its
+/// upper left on white). Coordinates are logical pixels.
+class CanvasWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CanvasWidget(QWidget* parent = nullptr);
+
+    /// A painter on the off-screen image, opened on first use and kept open
+    /// until the next repaint, so that many primitives cost one painter.
+    QPainter& painter();
+    /// Marks a rectangle of the widget (logical pixels) for repainting.
+    void touch(const QRectF& area);
+    /// Fills the whole image with the background.
+    void clear();
+    /// Physical pixels per logical pixel of the image.
+    qreal pixelRatio() const { return m_image.devicePixelRatio(); }
+    /// The drawing as it stands (for tests and screenshots).
+    QImage image();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void endPainting();
+    void fitImage();
+
+    QImage m_image;
+    std::optional<QPainter> m_painter;
+};

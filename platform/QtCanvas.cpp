@@ -1,0 +1,165 @@
+#include "QtCanvas.h"
+
+#include "CanvasWidget.h"
+
+#include <QFontMetricsF>
+#include <QPen>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QColor toQColor(Rgb c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+/// Pixel coordinates far outside the surface are clipped anyway; keeping them
+/// within a sane range keeps the rasteriser away from overflow.
+double tame(double v)
+{
+    if (!std::isfinite(v))
+        return v > 0 ? 1e6 : -1e6;
+    return std::clamp(v, -1e6, 1e6);
+}
+
+} // namespace
+
+QtCanvas::QtCanvas(CanvasWidget* widget, const QFont& font, Rgb foreColor)
+    : m_widget(widget), m_control(widget), m_font(font), m_foreColor(foreColor)
+{
+}
+
+double QtCanvas::spanX() const
+{
+    return m_scaled ? static_cast<double>(m_x2) - m_x1 : m_widget->width();
+}
+
+double QtCanvas::spanY() const
+{
+    return m_scaled ? static_cast<double>(m_y2) - m_y1 : m_widget->height();
+}
+
+void QtCanvas::Scale(float x1, float y1, float x2, float y2)
+{
+    m_scaled = true;
+    m_x1 = x1;
+    m_y1 = y1;
+    m_x2 = x2;
+    m_y2 = y2;
+}
+
+double QtCanvas::userToPixelX(double x) const
+{
+    const double span = spanX();
+    const double left = m_scaled ? m_x1 : 0;
+    return span == 0 ? 0 : (x - left) / span * m_widget->width();
+}
+
+double QtCanvas::userToPixelY(double y) const
+{
+    const double span = spanY();
+    const double top = m_scaled ? m_y1 : 0;
+    return span == 0 ? 0 : (y - top) / span * m_widget->height();
+}
+
+double QtCanvas::pixelsToUserWidth(double pixels) const
+{
+    return m_widget->width() == 0 ? 0 : pixels * spanX() / m_widget->width();
+}
+
+double QtCanvas::pixelsToUserHeight(double pixels) const
+{
+    return m_widget->height() == 0 ? 0 : pixels * spanY() / m_widget->height();
+}
+
+double QtCanvas::pixelToUserX(double px) const
+{
+    return (m_scaled ? m_x1 : 0) + pixelsToUserWidth(px);
+}
+
+double QtCanvas::pixelToUserY(double py) const
+{
+    return (m_scaled ? m_y1 : 0) + pixelsToUserHeight(py);
+}
+
+void QtCanvas::Line(float x1, float y1, float x2, float y2, Rgb color)
+{
+    double px1 = tame(userToPixelX(x1));
+    double py1 = tame(userToPixelY(y1));
+    double px2 = tame(userToPixelX(x2));
+    double py2 = tame(userToPixelY(y2));
+
+    // Snap lines that run along a pixel axis to the centre of the pixel row or
+    // column they fall in (or to a pixel edge for an even device width), so
+    // that they are crisp instead of smeared over two rows.
+    const qreal ratio = m_widget->pixelRatio();
+    const long deviceWidth = std::lround(m_drawWidth * ratio);
+    const auto snap = [&](double v) {
+        return deviceWidth % 2 == 1 ? (std::floor(v * ratio) + 0.5) / ratio : std::round(v * ratio) / ratio;
+    };
+    if (py1 == py2)
+        py1 = py2 = snap(py1);
+    if (px1 == px2)
+        px1 = px2 = snap(px1);
+
+    QPainter& p = m_widget->painter();
+    QPen pen(toQColor(color), m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.drawLine(QPointF(px1, py1), QPointF(px2, py2));
+    const double margin = m_drawWidth;
+    m_widget->touch(QRectF(QPointF(px1, py1), QPointF(px2, py2)).normalized().adjusted(-margin, -margin, margin, margin));
+    m_currentX = x2;
+    m_currentY = y2;
+}
+
+void QtCanvas::LineTo(float x, float y, Rgb color)
+{
+    Line(m_currentX, m_currentY, x, y, color);
+}
+
+void QtCanvas::PSet(float x, float y, Rgb color)
+{
+    const double px = tame(userToPixelX(x));
+    const double py = tame(userToPixelY(y));
+    QPainter& p = m_widget->painter();
+    QRectF area;
+    if (m_drawWidth <= 1) {
+        // The one pixel the point falls in.
+        area = QRectF(std::floor(px), std::floor(py), 1, 1);
+        p.fillRect(area, toQColor(color));
+    } else {
+        const double radius = m_drawWidth / 2.0;
+        area = QRectF(px - radius, py - radius, m_drawWidth, m_drawWidth);
+        p.setPen(Qt::NoPen);
+        p.setBrush(toQColor(color));
+        p.drawEllipse(area);
+        p.setBrush(Qt::NoBrush);
+    }
+    m_widget->touch(area);
+    m_currentX = x;
+    m_currentY = y;
+}
+
+void QtCanvas::Print(const QString& text)
+{
+    const double px = tame(userToPixelX(m_currentX));
+    const double py = tame(userToPixelY(m_currentY));
+    QPainter& p = m_widget->painter();
+    p.setFont(m_font);
+    p.setPen(toQColor(m_foreColor));
+    const QFontMetricsF metrics(m_font, m_widget);
+    p.drawText(QPointF(px, py + metrics.ascent()), text);
+    m_widget->touch(QRectF(px, py, metrics.horizontalAdvance(text), metrics.height()));
+    // Next line: back to the left edge, one line lower.
+    m_currentX = m_scaled ? m_x1 : 0;
+    m_currentY = static_cast<float>(m_currentY + pixelsToUserHeight(metrics.height()));
+}
+
+void QtCanvas::Cls()
+{
+    m_widget->clear();
+    m_currentX = 0;
+    m_currentY = 0;
+}

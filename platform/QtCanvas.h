@@ -1,0 +1,70 @@
+#pragma once
+
+#include "Canvas.h"
+#include "QtControl.h"
+
+#include <QFont>
+
+class CanvasWidget;
+
+/// A Canvas drawn on a CanvasWidget, with the conventions of a classic
+/// picture box: pens DrawWidth pixels wide with round ends, axis-parallel
+/// lines snapped to whole device pixels so that grids stay crisp, a one-pixel
+/// point for DrawWidth 1, text anchored at its upper-left corner.
+class QtCanvas : public Canvas {
+public:
+    /// `font` is the surface's font for Print; `foreColor` its initial drawing colour.
+    QtCanvas(CanvasWidget* widget, const QFont& font, Rgb foreColor);
+
+    CanvasWidget* widget() const { return m_widget; }
+
+    // Control
+    QString text() const override { return {}; }
+    void setText(const QString&) override {}
+    int value() const override { return 0; }
+    void setValue(int) override {}
+    bool isVisible() const override { return m_control.isVisible(); }
+    void setVisible(bool visible) override { m_control.setVisible(visible); }
+    bool isEnabled() const override { return m_control.isEnabled(); }
+    void setEnabled(bool enabled) override { m_control.setEnabled(enabled); }
+    ControlGeometry geometry() const override { return m_control.geometry(); }
+    void setGeometry(const ControlGeometry& geometry) override { m_control.setGeometry(geometry); }
+
+    // Canvas
+    void Scale(float x1, float y1, float x2, float y2) override;
+    void Line(float x1, float y1, float x2, float y2, Rgb color) override;
+    void LineTo(float x, float y, Rgb color) override;
+    void PSet(float x, float y, Rgb color) override;
+    using Canvas::PSet;
+    void Print(const QString& text) override;
+    void Cls() override;
+    int DrawWidth() const override { return m_drawWidth; }
+    void setDrawWidth(int pixels) override { m_drawWidth = pixels < 1 ? 1 : pixels; }
+    Rgb ForeColor() const override { return m_foreColor; }
+    void setForeColor(Rgb color) override { m_foreColor = color; }
+    float CurrentX() const override { return m_currentX; }
+    float CurrentY() const override { return m_currentY; }
+    void setCurrentX(float x) override { m_currentX = x; }
+    void setCurrentY(float y) override { m_currentY = y; }
+    double pixelsToUserWidth(double pixels) const override;
+    double pixelsToUserHeight(double pixels) const override;
+    double userToPixelX(double x) const override;
+    double userToPixelY(double y) const override;
+    double pixelToUserX(double px) const override;
+    double pixelToUserY(double py) const override;
+
+private:
+    /// Extent of the surface in user units (signed).
+    double spanX() const;
+    double spanY() const;
+
+    CanvasWidget* m_widget;
+    QtControl m_control;
+    QFont m_font;
+    bool m_scaled = false;
+    float m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
+    int m_drawWidth = 1;
+    Rgb m_foreColor;
+    float m_currentX = 0;
+    float m_currentY = 0;
+};

@@ -1,0 +1,14 @@
+#include "QtLifetime.h"
+
+#include <QApplication>
+#include <QWidget>
+
+void QtLifetime::endProgram(int status)
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->close();
+    QCoreApplication::exit(status);
+}

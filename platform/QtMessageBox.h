@@ -1,0 +1,19 @@
+#pragma once
+
+#include "MessageBox.h"
+
+#include <QPointer>
+#include <QWidget>
+
+/// Modal message boxes without an icon, over a parent window.
+class QtMessageBox : public MessageBox {
+public:
+    explicit QtMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
+    void setParent(QWidget* parent) { m_parent = parent; }
+
+    void showMessage(const QString& title, const QString& text) override;
+    bool askYesNo(const QString& title, const QString& text) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

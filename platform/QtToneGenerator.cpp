@@ -1,0 +1,153 @@
+#include "QtToneGenerator.h"
+
+#include "ToneStream.h"
+#include "ToneSynthesizer.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QMediaDevices>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+/// After this long without a tone the device is released again, ms.
+constexpr int IdleReleaseMs = 2000;
+
+} // namespace
+
+QtToneGenerator::QtToneGenerator()
+{
+    m_idle = new QTimer(this);
+    m_idle->setSingleShot(true);
+    connect(m_idle, &QTimer::timeout, this, [this] {
+        if (m_sink)
+            m_sink->stop();
+        m_sink.reset();
+        m_stream.reset();
+    });
+}
+
+QtToneGenerator::~QtToneGenerator()
+{
+    if (m_sink)
+        m_sink->stop();
+}
+
+void QtToneGenerator::warnOnce(const QString& reason)
+{
+    if (m_warned)
+        return;
+    m_warned = true;
+    std::fprintf(stderr, "oildrop: no sound (%s); tones pass in silence\n", qPrintable(reason));
+}
+
+bool QtToneGenerator::ensureSink()
+{
+    if (m_unavailable)
+        return false;
+    if (m_sink)
+        return true;
+
+    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+    if (device.isNull()) {
+        m_unavailable = true;
+        warnOnce(QStringLiteral("no audio output device"));
+        return false;
+    }
+    QAudioFormat format;
+    format.setSampleRate(device.preferredFormat().sampleRate() > 0 ? device.preferredFormat().sampleRate() : 48000);
+    format.setChannelCount(1);
+    format.setSampleFormat(QAudioFormat::Int16);
+    if (!device.isFormatSupported(format))
+        format.setChannelCount(std::max(1, device.preferredFormat().channelCount()));
+    if (!device.isFormatSupported(format)) {
+        m_unavailable = true;
+        warnOnce(QStringLiteral("the audio device takes no 16-bit sound"));
+        return false;
+    }
+
+    m_format = format;
+    m_stream = std::make_unique<ToneStream>();
+    m_sink = std::make_unique<QAudioSink>(device, format);
+    m_sink->start(m_stream.get());
+    if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
+        m_sink.reset();
+        m_stream.reset();
+        m_unavailable = true;
+        warnOnce(QStringLiteral("the audio device failed to start"));
+        return false;
+    }
+    return true;
+}
+
+void QtToneGenerator::tone(int hertz, int milliseconds)
+{
+    if (milliseconds <= 0)
+        return;
+    m_idle->stop();
+    if (ensureSink()) {
+        const std::vector<std::int16_t> mono = ToneSynthesizer::render(hertz, milliseconds, m_format.sampleRate());
+        const int channels = m_format.channelCount();
+        QByteArray pcm;
+        pcm.resize(static_cast<qsizetype>(mono.size() * sizeof(std::int16_t) * static_cast<std::size_t>(channels)));
+        auto* out = reinterpret_cast<std::int16_t*>(pcm.data());
+        for (std::int16_t sample : mono)
+            for (int c = 0; c < channels; ++c)
+                *out++ = sample;
+        m_stream->enqueue(pcm);
+    }
+    waitDiscardingInput(milliseconds);
+    m_idle->start(IdleReleaseMs);
+}
+
+void QtToneGenerator::waitDiscardingInput(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer deadline;
+    deadline.setTimerType(Qt::PreciseTimer);
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QCoreApplication* app = QCoreApplication::instance();
+    app->installEventFilter(this);
+    deadline.start(milliseconds);
+    loop.exec();
+    app->removeEventFilter(this);
+}
+
+bool QtToneGenerator::isUserInput(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::TabletMove:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool QtToneGenerator::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isUserInput(event))
+        return true;
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+
+/// An endless audio stream read by the audio sink: queued tone samples, then
+/// silence, so the device never runs dry between tones.
+class ToneStream : public QIODevice {
+    Q_OBJECT
+
+public:
+    explicit ToneStream(QObject* parent = nullptr);
+
+    /// Appends PCM bytes to be played after what is queued.
+    void enqueue(const QByteArray& pcm);
+    /// Bytes still queued.
+    qint64 queued() const { return m_queue.size() - m_read; }
+    /// Drops whatever is queued.
+    void clear();
+
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override;
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char* data, qint64 size) override;
+
+private:
+    QByteArray m_queue;
+    qint64 m_read = 0;
+    int m_frameBytes = 2;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+
+/// The fonts of the windows. Sizes are set in pixels (the point sizes at 96
+/// dots per inch), because the layout is in pixels: 12 pt is 16 px. Where
+/// "Times New Roman" or "MS Sans Serif" are missing, the metric-compatible
+/// Liberation faces stand in.
+class Fonts {
+public:
+    static QFont T12();  ///< Times New Roman 12 pt
+    static QFont T12B(); ///< Times New Roman 12 pt bold
+    static QFont T11();  ///< Times New Roman 11.25 pt
+    static QFont M8B();  ///< MS Sans Serif 8.25 pt bold
+    /// Registers the substitutes; call once after the application exists.
+    static void registerSubstitutes();
+};

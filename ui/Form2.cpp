@@ -1,0 +1,42 @@
+#include "Form2.h"
+
+#include "Artwork.h"
+
+#include <QLabel>
+#include <QStringList>
+
+Form2::Form2()
+{
+    setObjectName(QStringLiteral("Form2"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Авторы"));
+    setFixedSize(ClientWidth, ClientHeight);
+
+    m_image = new QLabel(this);
+    m_image->setObjectName(QStringLiteral("Image1"));
+    m_image->setGeometry(32, 8, Artwork::PortraitWidth, Artwork::PortraitHeight);
+    m_image->setPixmap(QPixmap::fromImage(Artwork::portrait(devicePixelRatioF())));
+
+    m_label = new QLabel(QStringLiteral("Label1"), this);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setGeometry(8, 200, 209, 81);
+    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+QString Form2::authorsText()
+{
+    // Lines 1, 3, 4 and 5 are filled up with blanks to 36 characters, line 2
+    // is exactly 36 long and line 6 is left as it is, so that in a fixed-width
+    // font the right ends of the first five line up.
+    const QString line2 = QStringLiteral("Авторы: разработчики проекта oildrop");
+    Q_ASSERT(line2.size() == LineWidth);
+    const QStringList lines = {
+        QStringLiteral("Версия 1.0.0, декабрь 2026 г.").leftJustified(LineWidth),
+        line2,
+        QStringLiteral("Учебная модель для студентов").leftJustified(LineWidth),
+        QStringLiteral("Программа на C++ и Qt 6").leftJustified(LineWidth),
+        QStringLiteral("Русский интерфейс").leftJustified(LineWidth),
+        QStringLiteral("Справка: меню «Помощь»"),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}

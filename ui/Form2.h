@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+/// The small Authors window: a portrait and a caption. Modeless, without an
+/// owner; it deletes itself when closed.
+class Form2 : public QWidget {
+    Q_OBJECT
+
+public:
+    /// Client area, pixels.
+    static constexpr int ClientWidth = 222;
+    static constexpr int ClientHeight = 297;
+    /// Width the caption lines are filled up to, characters.
+    static constexpr int LineWidth = 36;
+
+    Form2();
+
+    QLabel* Image1() const { return m_image; }
+    QLabel* Label1() const { return m_label; }
+
+    /// The six lines of the authors' caption, joined by CR LF.
+    static QString authorsText();
+
+private:
+    QLabel* m_image;
+    QLabel* m_label;
+};

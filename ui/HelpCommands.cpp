@@ -1,0 +1,110 @@
+#include "HelpCommands.h"
+
+#include "DesktopShell.h"
+#include "MessageBox.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+const QString HelpCommands::ErrorTitle = QStringLiteral("Ошибка");
+const QString HelpCommands::AboutTitle = QStringLiteral("О ПРОГРАММЕ");
+const QStringList HelpCommands::TextEditors = {
+    QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),  QStringLiteral("kwrite"),
+    QStringLiteral("kate"),              QStringLiteral("mousepad"), QStringLiteral("pluma"),
+    QStringLiteral("xed"),               QStringLiteral("featherpad"), QStringLiteral("leafpad"),
+    QStringLiteral("geany"),
+};
+
+QString HelpCommands::aboutText()
+{
+    const QStringList lines = {
+        QStringLiteral("Программа моделирует опыт Вельтрана по определению элементарного заряда"),
+        QStringLiteral("методом движения капель в электрическом поле."),
+        QStringLiteral(" "),
+        QStringLiteral("История версий:"),
+        QStringLiteral("1.0.0 - первая версия: модель капли, анимация, графики координаты"),
+        QStringLiteral("и скорости, оценка опыта, звуковые сигналы, проверка ввода."),
+        QStringLiteral("Справочные документы собираются вместе с программой из её исходных текстов."),
+        QStringLiteral("Более ранних версий у этой программы нет. "),
+        QStringLiteral("Изменения следующих версий будут перечислены здесь. "),
+        QStringLiteral(" "),
+        QStringLiteral("Программа написана на C++ с библиотекой Qt 6."),
+        QStringLiteral("Справка: меню «Файл», пункты «Справка1», «Справка2», «История». "),
+        QStringLiteral("Управление: меню «Помощь», пункты «Управление» и «Инструкция»."),
+        QStringLiteral("Документы лежат рядом с программой или в её папке данных.    "),
+        QStringLiteral("Версия 1.0.0 "),
+    };
+    return lines.join(QStringLiteral("\r\n"));
+}
+
+HelpCommands::HelpCommands(DesktopShell& shell, MessageBox& messageBox, QStringList dataFolders,
+                           ExecutableFinder findExecutable)
+    : m_shell(shell), m_messageBox(messageBox), m_dataFolders(std::move(dataFolders)),
+      m_findExecutable(std::move(findExecutable))
+{
+    if (!m_findExecutable)
+        m_findExecutable = [](const QString& name) { return QStandardPaths::findExecutable(name); };
+}
+
+QString HelpCommands::locate(const QString& fileName) const
+{
+    if (m_shell.fileExists(fileName))
+        return fileName;
+    for (const QString& folder : m_dataFolders) {
+        const QString path = QDir(folder).filePath(fileName);
+        if (m_shell.fileExists(path))
+            return path;
+    }
+    return {};
+}
+
+void HelpCommands::reportMissing(const QString& fileName)
+{
+    m_messageBox.showMessage(ErrorTitle, QStringLiteral("Файл «%1» не найден ни в рабочей папке, "
+                                                        "ни в папке программы.")
+                                             .arg(fileName));
+}
+
+void HelpCommands::openDocument(const QString& fileName)
+{
+    const QString path = locate(fileName);
+    if (path.isEmpty()) {
+        reportMissing(fileName);
+        return;
+    }
+    if (!m_shell.openDocument(path))
+        m_messageBox.showMessage(ErrorTitle, QStringLiteral("Не удалось открыть файл «%1»: "
+                                                            "не найдена программа для его просмотра.")
+                                                 .arg(fileName));
+}
+
+void HelpCommands::mnuHelpInstruction_Click()
+{
+    const QString fileName = QStringLiteral("instruction.txt");
+    const QString path = locate(fileName);
+    if (path.isEmpty()) {
+        reportMissing(fileName);
+        return;
+    }
+#ifdef Q_OS_WIN
+    if (m_shell.startDetached(QStringLiteral("notepad.exe"), {path}))
+        return;
+#else
+    for (const QString& editor : TextEditors) {
+        const QString program = m_findExecutable(editor);
+        if (!program.isEmpty() && m_shell.startDetached(program, {path}))
+            return;
+    }
+    // No known editor: the desktop's default application for plain text.
+    if (m_shell.openDocument(path))
+        return;
+#endif
+    m_messageBox.showMessage(ErrorTitle, QStringLiteral("Не удалось запустить текстовый редактор, "
+                                                        "чтобы открыть файл «%1».")
+                                             .arg(fileName));
+}
+
+void HelpCommands::mnuHelpAbout_Click()
+{
+    m_messageBox.showMessage(AboutTitle, aboutText());
+}
