@@ -70,15 +70,7 @@ FakeForm::FakeForm(const QLocale& locale)
     c.Shape1 = &Shape1;
     c.Image1 = &Image1;
 
-    Services services;
-    services.messageBox = &messageBox;
-    services.tones = &tones;
-    services.timer = &timer;
-    services.random = &random;
-    services.clock = &clock;
-    services.shell = &shell;
-    services.lifetime = &lifetime;
-    m_procedures = std::make_unique<Form1Procedures>(controls, window, services, locale);
+    m_procedures = std::make_unique<Form1Procedures>(controls, window, fakes.services(), locale);
 
     Form1Procedures& p = *m_procedures;
     control("Text1").onChange = [&p] { p.Text1_Change(); };

@@ -1,15 +1,9 @@
 #pragma once
 
 #include "FakeControl.h"
-#include "FakeDesktopShell.h"
 #include "FakeFormWindow.h"
-#include "FakeLifetime.h"
-#include "FakeMessageBox.h"
-#include "FakePauseTimer.h"
-#include "FakeRandom.h"
+#include "FakeServices.h"
 #include "FakeSprite.h"
-#include "FakeTimeOfDay.h"
-#include "FakeToneGenerator.h"
 #include "RecordingCanvas.h"
 
 #include "Form1Procedures.h"
@@ -37,13 +31,14 @@ public:
     Form1Procedures& procedures() { return *m_procedures; }
     ExperimentState& state() { return m_procedures->state(); }
 
-    FakeMessageBox messageBox;
-    FakeToneGenerator tones;
-    FakePauseTimer timer;
-    FakeRandom random;
-    FakeTimeOfDay clock;
-    FakeDesktopShell shell;
-    FakeLifetime lifetime;
+    FakeServices fakes;
+    FakeMessageBox& messageBox = fakes.messageBox;
+    FakeToneGenerator& tones = fakes.tones;
+    FakePauseTimer& timer = fakes.timer;
+    FakeRandom& random = fakes.random;
+    FakeTimeOfDay& clock = fakes.clock;
+    FakeDesktopShell& shell = fakes.shell;
+    FakeLifetime& lifetime = fakes.lifetime;
     FakeFormWindow window;
 
     RecordingCanvas Picture1{480, 504};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "FakeDesktopShell.h"
+#include "FakeLifetime.h"
+#include "FakeMessageBox.h"
+#include "FakePauseTimer.h"
+#include "FakeRandom.h"
+#include "FakeTimeOfDay.h"
+#include "FakeToneGenerator.h"
+
+#include "Services.h"
+
+/// Every platform service as an in-memory fake.
+struct FakeServices {
+    FakeMessageBox messageBox;
+    FakeToneGenerator tones;
+    FakePauseTimer timer;
+    FakeRandom random;
+    FakeTimeOfDay clock;
+    FakeDesktopShell shell;
+    FakeLifetime lifetime;
+
+    /// The fakes as the procedures take them; `timer` may be replaced by a real one.
+    Services services(PauseTimer* pauseTimer = nullptr)
+    {
+        Services s;
+        s.messageBox = &messageBox;
+        s.tones = &tones;
+        s.timer = pauseTimer ? pauseTimer : &timer;
+        s.random = &random;
+        s.clock = &clock;
+        s.shell = &shell;
+        s.lifetime = &lifetime;
+        return s;
+    }
+};

@@ -1,0 +1,279 @@
+#include "FakeForm.h"
+
+#include "NumberFormat.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+
+/// Plot ranges, backgrounds and view switching, on recording canvases.
+class tst_plots : public QObject {
+    Q_OBJECT
+
+private slots:
+    void velocityRange_data();
+    void velocityRange();
+    void velocityTickLabels();
+    void animationBackground();
+    void coordinatePlotBackground();
+    void velocityPlotBackground();
+    void zeroStepGuards();
+    void clockResetToStart();
+    void viewSwitching_data();
+    void viewSwitching();
+    void optionActsOnlyWhenSelected();
+};
+
+namespace {
+
+using Op = RecordingCanvas::Op;
+
+/// A started form whose limiting velocities are then set by hand.
+void prepare(FakeForm& form, double v2, double v3)
+{
+    form.start();
+    form.state().V2max = v2;
+    form.state().V3max = v3;
+    form.procedures().minmax_2();
+}
+
+int countLines(const RecordingCanvas& canvas, Rgb color, bool horizontal)
+{
+    const auto lines = canvas.ofKind(Op::Line);
+    return static_cast<int>(std::count_if(lines.begin(), lines.end(), [&](const auto& p) {
+        return p.color == color && (horizontal ? p.y1 == p.y2 && p.x1 != p.x2 : p.x1 == p.x2 && p.y1 != p.y2);
+    }));
+}
+
+} // namespace
+
+void tst_plots::velocityRange_data()
+{
+    QTest::addColumn<double>("v2");
+    QTest::addColumn<double>("v3");
+    QTest::addColumn<float>("vyMax");
+    QTest::addColumn<double>("vyMin");
+    QTest::addColumn<double>("vyTop");
+    QTest::addColumn<float>("vyBottom");
+    QTest::newRow("rising third") << 0.5 << -0.3 << 1.0f << -0.3 << 1.1 << static_cast<float>(-0.3 * 1.1);
+    QTest::newRow("both above 1") << 2.5 << 4.0 << 4.0f << 0.0 << 4.0 * 1.1 << 0.0f;
+    QTest::newRow("exactly 1") << 1.0 << 0.7 << 1.0f << 0.0 << 1.1 << 0.0f;
+    QTest::newRow("rising second") << -1.2 << 0.8 << 1.0f << -1.2 << 1.1 << static_cast<float>(-1.2 * 1.1);
+    // The third velocity is compared in single precision: just above 1 in
+    // double but equal to 1 in single, it does not widen the range.
+    QTest::newRow("third above 1 only in double") << 0.5 << 1.00000001 << 1.0f << 0.0 << 1.1 << 0.0f;
+}
+
+void tst_plots::velocityRange()
+{
+    QFETCH(double, v2);
+    QFETCH(double, v3);
+    QFETCH(float, vyMax);
+    QFETCH(double, vyMin);
+    QFETCH(double, vyTop);
+    QFETCH(float, vyBottom);
+    FakeForm form;
+    prepare(form, v2, v3);
+    const ExperimentState& s = form.state();
+    QCOMPARE(s.Vy_max, vyMax);
+    QCOMPARE(s.Vy_min, vyMin);
+    QCOMPARE(s.Vy_top, vyTop);
+    QCOMPARE(s.Vy_bottom, vyBottom);
+    QCOMPARE(s.t_left, 0.0);
+    QCOMPARE(s.t_right, s.t_max);
+    QCOMPARE(s.y_top, s.DDx);
+    QCOMPARE(s.y_bottom, 0.0f);
+    // Coordinate plot upward from 0 to DDx, velocity plot upward from Vy_bottom to Vy_top.
+    const auto& coordinate = form.Picture2.scales.back();
+    QCOMPARE(coordinate.y1, static_cast<float>(s.DDx));
+    QCOMPARE(coordinate.y2, 0.0f);
+    QCOMPARE(coordinate.x2, static_cast<float>(s.t_max));
+    const auto& velocity = form.Picture3.scales.back();
+    QCOMPARE(velocity.y1, static_cast<float>(s.Vy_top));
+    QCOMPARE(velocity.y2, s.Vy_bottom);
+}
+
+void tst_plots::velocityTickLabels()
+{
+    FakeForm form(QLocale(QLocale::Russian, QLocale::Russia));
+    prepare(form, 0.5, -0.3);
+    form.procedures().axes_3();
+    const ExperimentState& s = form.state();
+    const double step = (s.Vy_top - static_cast<double>(s.Vy_bottom)) / 20;
+    QVERIFY(std::fabs(step - 0.0715) < 1e-8);
+
+    // Labels are printed at k × step on the vertical axis for k = -20 … 20.
+    const auto prints = form.Picture3.ofKind(Op::Print);
+    QCOMPARE(prints.size(), std::size_t(41 + 2));
+    auto labelAt = [&](int k) { return prints[static_cast<std::size_t>(k + 20)]; };
+    QCOMPARE(labelAt(-5).text, QStringLiteral("-0,36"));
+    QCOMPARE(labelAt(0).text, QStringLiteral("0,00"));
+    QCOMPARE(labelAt(1).text, QStringLiteral("0,07"));
+    QCOMPARE(labelAt(2).text, QStringLiteral("0,14"));
+    QCOMPARE(labelAt(1).x1, 0.0f);
+    QCOMPARE(labelAt(1).y1, static_cast<float>(step));
+}
+
+void tst_plots::animationBackground()
+{
+    FakeForm form(QLocale(QLocale::Russian, QLocale::Russia));
+    form.start();
+    const ExperimentState& s = form.state();
+    const auto lines = form.Picture1.ofKind(Op::Line);
+    const auto prints = form.Picture1.ofKind(Op::Print);
+    QCOMPARE(lines.size(), std::size_t(11));
+    QCOMPARE(prints.size(), std::size_t(11));
+    for (int k = 0; k <= 10; ++k) {
+        const auto& rule = lines[static_cast<std::size_t>(k)];
+        QCOMPARE(rule.color, Colors::LightGreen);
+        QCOMPARE(rule.width, 1);
+        QCOMPARE(rule.x1, 0.0f);
+        QCOMPARE(rule.x2, static_cast<float>(s.xmax));
+        QCOMPARE(rule.y1, static_cast<float>(k * (s.DDx / 10)));
+        QCOMPARE(prints[static_cast<std::size_t>(k)].text, NumberFormat::format(k * 0.1, u"#0.00", QLocale(QLocale::Russian)));
+    }
+    QCOMPARE(prints.front().text, QStringLiteral("0,00"));
+    QCOMPARE(prints.back().text, QStringLiteral("1,00"));
+    // The label 1.00 is anchored at the bottom edge.
+    QCOMPARE(prints.back().y1, static_cast<float>(s.DDx));
+    // The animation view: 0..xmax across, 0..DDx downward.
+    const auto& scale = form.Picture1.scales.back();
+    QCOMPARE(scale.x1, 0.0f);
+    QCOMPARE(scale.y1, 0.0f);
+    QCOMPARE(scale.x2, 0.2f);
+    QCOMPARE(scale.y2, static_cast<float>(s.DDx));
+    // The marker centred on (X, 0).
+    QCOMPARE(form.Shape1.Left() + form.Shape1.Width() / 2, s.X);
+    QVERIFY(std::fabs(form.Shape1.Top() + form.Shape1.Height() / 2) < 1e-9 * s.DDx);
+    QCOMPARE(form.Shape1.pixelTop, -5.0);
+}
+
+void tst_plots::coordinatePlotBackground()
+{
+    FakeForm form;
+    prepare(form, 0.8, 0.5);
+    form.procedures().axes_2();
+    const ExperimentState& s = form.state();
+    const RecordingCanvas& plot = form.Picture2;
+    QCOMPARE(countLines(plot, Colors::LightGreen, true), 21);
+    QCOMPARE(countLines(plot, Colors::LightGreen, false), 21);
+    // Axes twice: thick first, then redrawn thin over the grid.
+    const auto lines = plot.ofKind(Op::Line);
+    QCOMPARE(lines.front().color, Colors::Black);
+    QCOMPARE(lines.front().width, 3);
+    QCOMPARE(lines.back().color, Colors::Black);
+    QCOMPARE(lines.back().width, 1);
+    QCOMPARE(plot.ofKind(Op::PSet).size(), std::size_t(42));
+    // Titles at their anchors, no numeric labels.
+    const auto prints = plot.ofKind(Op::Print);
+    QCOMPARE(prints.size(), std::size_t(2));
+    QCOMPARE(prints[0].text, QStringLiteral("X/(Vg*tau)"));
+    QCOMPARE(prints[0].x1, static_cast<float>(0.03 * s.t_max));
+    QCOMPARE(prints[0].y1, static_cast<float>(s.DDx));
+    QCOMPARE(prints[1].text, QStringLiteral("t/tau"));
+    QCOMPARE(prints[1].x1, static_cast<float>(s.t_max - 2 * (s.t_max / 20)));
+    QCOMPARE(prints[1].y1, static_cast<float>(0.07 * s.DDx));
+}
+
+void tst_plots::velocityPlotBackground()
+{
+    FakeForm form;
+    prepare(form, 0.8, -0.5);
+    form.procedures().axes_3();
+    const ExperimentState& s = form.state();
+    const RecordingCanvas& plot = form.Picture3;
+    QCOMPARE(countLines(plot, Colors::LightGreen, true), 41);
+    QCOMPARE(countLines(plot, Colors::LightGreen, false), 41);
+    const auto prints = plot.ofKind(Op::Print);
+    QCOMPARE(prints[41].text, QStringLiteral("Vy/Vg, "));
+    QCOMPARE(prints[41].y1, static_cast<float>(s.Vy_top));
+    QCOMPARE(prints[42].text, QStringLiteral("t/tau"));
+    QCOMPARE(prints[42].y1, static_cast<float>(0.07 * s.Vy_top));
+    // The time axis lies at velocity 0, inside the surface here.
+    const auto lines = plot.ofKind(Op::Line);
+    QCOMPARE(lines[1].y1, 0.0f);
+    QCOMPARE(lines[1].y2, 0.0f);
+}
+
+void tst_plots::zeroStepGuards()
+{
+    FakeForm form;
+    prepare(form, 0.8, 0.5);
+    ExperimentState& s = form.state();
+    s.t_right = s.t_left = 0;
+    s.Vy_top = 0;
+    s.Vy_bottom = 0;
+    form.procedures().axes_3();
+    // Vertical grid lines at k × 0.25, horizontal ones at k × 0.1.
+    const auto lines = form.Picture3.ofKind(Op::Line);
+    const auto vertical = std::find_if(lines.begin(), lines.end(), [](const auto& p) {
+        return p.color == Colors::LightGreen && p.x1 == p.x2 && p.x1 != 0;
+    });
+    QVERIFY(vertical != lines.end());
+    QCOMPARE(std::fabs(vertical->x1), 0.25f * 20);
+    QCOMPARE(form.Picture3.ofKind(Op::Print)[21].text, NumberFormat::format(0.1, u"#0.00", QLocale(QLocale::Russian)));
+}
+
+void tst_plots::clockResetToStart()
+{
+    FakeForm form;
+    prepare(form, 0.8, 0.5);
+    form.state().t = 12345;
+    form.procedures().axes_2();
+    QCOMPARE(form.state().t, form.state().t_min);
+    form.state().t = 777;
+    form.procedures().axes_3();
+    QCOMPARE(form.state().t, 0.0);
+}
+
+void tst_plots::viewSwitching_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<bool>("picture1");
+    QTest::addColumn<bool>("picture2");
+    QTest::addColumn<bool>("picture3");
+    QTest::addColumn<bool>("slowDown");
+    QTest::newRow("Движение") << "Option1" << true << false << false << true;
+    QTest::newRow("Координата") << "Option2" << false << true << false << false;
+    QTest::newRow("Проекция Vx") << "Option3" << false << false << true << false;
+}
+
+void tst_plots::viewSwitching()
+{
+    QFETCH(QString, option);
+    QFETCH(bool, picture1);
+    QFETCH(bool, picture2);
+    QFETCH(bool, picture3);
+    QFETCH(bool, slowDown);
+    FakeForm form;
+    form.start();
+    // Start from another view so that every option's selection is a change.
+    form.control(option == QLatin1String("Option2") ? "Option3" : "Option2").setValue(1);
+    const std::size_t drawn = form.Picture2.primitives.size();
+    form.control(option.toStdString()).setValue(1);
+    QCOMPARE(form.Picture1.isVisible(), picture1);
+    QCOMPARE(form.Picture2.isVisible(), picture2);
+    QCOMPARE(form.Picture3.isVisible(), picture3);
+    QCOMPARE(form.control("HScroll1").isVisible(), slowDown);
+    QCOMPARE(form.control("Label16").isVisible(), slowDown);
+    // Switching neither clears nor redraws.
+    QCOMPARE(form.Picture2.primitives.size(), drawn);
+    QCOMPARE(form.Picture2.clsCount, 0);
+}
+
+void tst_plots::optionActsOnlyWhenSelected()
+{
+    FakeForm form;
+    form.start();
+    QCOMPARE(form.control("Option1").value(), 1);
+    // A handler called while its button is not selected changes nothing.
+    form.procedures().Option3_Click();
+    QVERIFY(form.Picture1.isVisible());
+    QVERIFY(!form.Picture3.isVisible());
+    form.procedures().Option2_Click();
+    QVERIFY(!form.Picture2.isVisible());
+}
+
+QTEST_APPLESS_MAIN(tst_plots)
+#include "tst_plots.moc"

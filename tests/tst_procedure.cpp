@@ -1,0 +1,342 @@
+#include "FakeForm.h"
+
+#include "ExperimentProcedure.h"
+#include "Sound.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <numeric>
+#include <utility>
+#include <vector>
+
+/// The experiment procedure with recorded tones and boxes and zero-length pauses.
+class tst_procedure : public QObject {
+    Q_OBJECT
+
+private slots:
+    void irradiationWithoutVoltageIsCorrect();
+    void voltageOnlyGivesMelodyAndRemark();
+    void nothingPressedGivesMelodyAndRemark();
+    void voltageTwiceDrawsPlatesTwice();
+    void platesColouredByPolarity_data();
+    void platesColouredByPolarity();
+    void beamFlashAtDroplet();
+    void charges_data();
+    void charges();
+    void ratioAndDifference_data();
+    void ratioAndDifference();
+    void failureMelody();
+    void startOrderAndButtons();
+    void nestedStart();
+    void layoutPassDuringRunDisablesButtons();
+    void headingDuringFlashSharesTimer();
+};
+
+namespace {
+
+using Tones = std::vector<std::pair<int, int>>;
+
+Tones melody()
+{
+    Tones tones;
+    for (const Sound::Note& note : Sound::FailureMelody)
+        tones.emplace_back(note.hertz, note.factor * 100);
+    return tones;
+}
+
+void start(FakeForm& form, float u = 0.25f, float v = 0.65f)
+{
+    form.random.values = {u, v};
+    form.start();
+    form.random.values = {u, v}; // drawn again by the start's own pass
+}
+
+} // namespace
+
+void tst_procedure::irradiationWithoutVoltageIsCorrect()
+{
+    FakeForm form;
+    start(form);
+    ExperimentState& s = form.state();
+    std::vector<double> positions;
+    form.timer.everyPause = [&](int pause) {
+        positions.push_back(s.Y);
+        if (pause == 20)
+            form.procedures().Command2_Click();
+    };
+    form.procedures().CmdOK_Click();
+    QCOMPARE(s.proverka, std::int16_t(1));
+    QCOMPARE(form.tones.tones, (Tones{{880, 600}}));
+    QVERIFY(form.messageBox.shown.empty());
+    // From the irradiation on the field acts with N3: steps of V3max × shag_t.
+    const double step = positions[30] - positions[29];
+    QVERIFY(std::fabs(step - s.V3max * s.shag_t) < 1e-6 * s.shag_t);
+    QVERIFY(form.control("Label25").isVisible());
+    QVERIFY(!form.control("Label24").isVisible());
+}
+
+void tst_procedure::voltageOnlyGivesMelodyAndRemark()
+{
+    FakeForm form;
+    start(form);
+    form.timer.during[10] = [&] { form.procedures().Command1_Click(); };
+    form.procedures().CmdOK_Click();
+    QCOMPARE(form.state().proverka, std::int16_t(0));
+    QCOMPARE(form.tones.tones, melody());
+    QCOMPARE(form.messageBox.shown.size(), std::size_t(1));
+    QCOMPARE(form.messageBox.shown[0].title, QStringLiteral("ЗАМЕЧАНИЕ"));
+    QCOMPARE(form.messageBox.shown[0].text,
+             QStringLiteral("Опвт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию."));
+    QVERIFY(!form.messageBox.shown[0].question);
+    QVERIFY(form.control("Label24").isVisible()); // stays after the run
+}
+
+void tst_procedure::nothingPressedGivesMelodyAndRemark()
+{
+    FakeForm form;
+    start(form);
+    int boxesDuringMelody = 0;
+    form.messageBox.whileOpen = [&] { boxesDuringMelody = static_cast<int>(form.tones.tones.size()); };
+    form.procedures().CmdOK_Click();
+    QCOMPARE(form.timer.pauses, 100);
+    QCOMPARE(form.tones.tones, melody());
+    // The box opens after the whole melody.
+    QCOMPARE(boxesDuringMelody, 20);
+    QVERIFY(!form.control("Command1").isEnabled());
+    QVERIFY(!form.control("Command2").isEnabled());
+}
+
+void tst_procedure::voltageTwiceDrawsPlatesTwice()
+{
+    FakeForm form;
+    start(form);
+    ExperimentState* s = &form.state();
+    double nqAfterFirst = -1;
+    form.timer.during[10] = [&] {
+        form.procedures().Command1_Click();
+        nqAfterFirst = s->Nq;
+    };
+    form.timer.during[20] = [&] { form.procedures().Command1_Click(); };
+    form.procedures().CmdOK_Click();
+    int plates = 0;
+    for (const auto& p : form.Picture1.ofKind(RecordingCanvas::Op::Line))
+        if (p.width == 7)
+            ++plates;
+    QCOMPARE(plates, 4);
+    QCOMPARE(nqAfterFirst, s->N2);
+    QCOMPARE(s->Nq, s->N2);
+    QCOMPARE(form.tones.tones, melody());
+}
+
+void tst_procedure::platesColouredByPolarity_data()
+{
+    QTest::addColumn<QString>("voltage");
+    QTest::addColumn<Rgb>("upper");
+    QTest::addColumn<Rgb>("lower");
+    QTest::newRow("negative: upper red") << "-5085" << Colors::Red << Colors::Blue;
+    QTest::newRow("positive: upper blue") << "5085" << Colors::Blue << Colors::Red;
+}
+
+void tst_procedure::platesColouredByPolarity()
+{
+    QFETCH(QString, voltage);
+    QFETCH(Rgb, upper);
+    QFETCH(Rgb, lower);
+    FakeForm form;
+    form.start();
+    form.control("Text2").setText(voltage);
+    form.procedures().Command1_Click();
+    const ExperimentState& s = form.state();
+    const auto lines = form.Picture1.ofKind(RecordingCanvas::Op::Line);
+    const auto& first = lines[lines.size() - 2];
+    const auto& second = lines.back();
+    QCOMPARE(first.width, 7);
+    QCOMPARE(first.y1, 0.0f);
+    QCOMPARE(first.x2, static_cast<float>(s.xmax));
+    QCOMPARE(first.color, upper);
+    QCOMPARE(second.y1, static_cast<float>(s.DDx));
+    QCOMPARE(second.color, lower);
+}
+
+void tst_procedure::beamFlashAtDroplet()
+{
+    FakeForm form;
+    start(form);
+    ExperimentState& s = form.state();
+    bool checked = false;
+    form.timer.during[30] = [&] { form.procedures().Command2_Click(); };
+    form.timer.during[31] = [&] {
+        // During the 1.5 s flash: lower right corner of the beam at the droplet.
+        QVERIFY(form.Image1.isVisible());
+        QVERIFY(std::fabs(form.Image1.Left() + form.Image1.Width() - s.X) < 1e-12);
+        QVERIFY(std::fabs(form.Image1.Top() + form.Image1.Height() - s.Y) < 1e-9 * s.DDx);
+        QCOMPARE(s.proverka, std::int16_t(0)); // counts only once the flash is over
+        checked = true;
+    };
+    form.procedures().CmdOK_Click();
+    QVERIFY(checked);
+    QVERIFY(!form.Image1.isVisible());
+    QCOMPARE(std::count(form.timer.intervals.begin(), form.timer.intervals.end(), 1500), 1L);
+}
+
+void tst_procedure::charges_data()
+{
+    QTest::addColumn<float>("u");
+    QTest::addColumn<float>("v");
+    QTest::addColumn<QString>("q2");
+    QTest::addColumn<QString>("q3");
+    QTest::newRow("3 and 7") << 0.25f << 0.65f << "q2= 3,0e" << "q3= 7,0e";
+    QTest::newRow("10 and 1") << 0.95f << 0.05f << "q2= 10,0e" << "q3= 1,0e";
+}
+
+void tst_procedure::charges()
+{
+    QFETCH(float, u);
+    QFETCH(float, v);
+    QFETCH(QString, q2);
+    QFETCH(QString, q3);
+    FakeForm form;
+    start(form, u, v);
+    bool shown = false;
+    form.timer.during[1] = [&] {
+        QVERIFY(form.control("Label17").isVisible());
+        QVERIFY(form.control("Label19").isVisible());
+        shown = true;
+    };
+    form.procedures().Label15_Click();
+    QVERIFY(shown);
+    QCOMPARE(form.control("Label17").text(), q2);
+    QCOMPARE(form.control("Label19").text(), q3);
+    QVERIFY(!form.control("Label17").isVisible());
+    QVERIFY(!form.control("Label19").isVisible());
+    QCOMPARE(form.tones.tones, (Tones{{880, 300}}));
+    QCOMPARE(form.timer.intervals, std::vector<int>{3000});
+}
+
+void tst_procedure::ratioAndDifference_data()
+{
+    QTest::addColumn<float>("u");
+    QTest::addColumn<float>("v");
+    QTest::addColumn<QString>("ratio");
+    QTest::addColumn<QString>("difference");
+    QTest::newRow("3 and 7") << 0.25f << 0.65f << "q3/q2= 2,333 " << "q3-q2= 4,000e";
+    QTest::newRow("5 and 3: negative difference") << 0.45f << 0.25f << "q3/q2= 0,600 " << "q3-q2= -2,000e";
+    QTest::newRow("equal") << 0.55f << 0.55f << "q3/q2= 1,000 " << "q3-q2= 0,000e";
+}
+
+void tst_procedure::ratioAndDifference()
+{
+    QFETCH(float, u);
+    QFETCH(float, v);
+    QFETCH(QString, ratio);
+    QFETCH(QString, difference);
+    FakeForm form;
+    start(form, u, v);
+    form.procedures().Label21_Click();
+    QCOMPARE(form.control("Label26").text(), ratio);
+    QCOMPARE(form.control("Label40").text(), difference);
+    QVERIFY(!form.control("Label26").isVisible());
+    QCOMPARE(form.tones.tones, (Tones{{880, 300}}));
+}
+
+void tst_procedure::failureMelody()
+{
+    FakeToneGenerator tones;
+    Sound sound(tones);
+    sound.beep1(100);
+    const Tones expected = {{783, 800}, {880, 600}, {783, 400}, {783, 500}, {659, 300},  {523, 800}, {1047, 800},
+                            {988, 400}, {880, 400}, {783, 800}, {880, 800}, {698, 800},  {783, 400}, {783, 400},
+                            {659, 800}, {740, 400}, {740, 400}, {783, 800}, {740, 800},  {659, 800}};
+    QCOMPARE(tones.tones, expected);
+    const int total = std::accumulate(tones.tones.begin(), tones.tones.end(), 0,
+                                      [](int sum, const auto& t) { return sum + t.second; });
+    QCOMPARE(total, 12200);
+    tones.tones.clear();
+    sound.beep2(50);
+    sound.beep2(25);
+    QCOMPARE(tones.tones, (Tones{{880, 600}, {880, 300}}));
+}
+
+void tst_procedure::startOrderAndButtons()
+{
+    FakeForm form;
+    start(form);
+    form.Picture2.PSet(5, 5); // an old curve
+    form.state().proverka = 1; // an old verdict
+    form.timer.during[1] = [&] {
+        // Running: both buttons enabled, plots cleared and prepared, clock from 0.
+        QVERIFY(form.control("Command1").isEnabled());
+        QVERIFY(form.control("Command2").isEnabled());
+        QCOMPARE(form.state().proverka, std::int16_t(0));
+        QCOMPARE(form.Picture2.clsCount, 1);
+        QCOMPARE(form.Picture3.clsCount, 1);
+        QCOMPARE(form.state().t, form.state().shag_t);
+        QVERIFY(!form.Picture2.scales.empty());
+    };
+    form.procedures().CmdOK_Click();
+    QVERIFY(!form.control("Command1").isEnabled());
+    QVERIFY(!form.control("Command2").isEnabled());
+    QVERIFY(form.control("CmdOK").isEnabled());
+}
+
+void tst_procedure::nestedStart()
+{
+    FakeForm form;
+    start(form);
+    int outerSteps = 0;
+    int pausesAfterInner = 0;
+    bool innerRunning = false;
+    form.timer.during[15] = [&] {
+        outerSteps = static_cast<int>(form.Picture2.ofKind(RecordingCanvas::Op::Line).size());
+        innerRunning = true;
+        form.random.values = {0.25f, 0.65f};
+        form.timer.during[40] = [&] { form.procedures().Command2_Click(); }; // irradiated inside
+        form.procedures().CmdOK_Click(); // a whole experiment inside the pause
+        pausesAfterInner = form.timer.pauses;
+        innerRunning = false;
+    };
+    form.procedures().CmdOK_Click();
+    QVERIFY(outerSteps > 0);
+    // The inner run went to the end; the outer run then took no further step.
+    QVERIFY(form.state().Y >= 0.99 * form.state().DDx);
+    QVERIFY(pausesAfterInner > 15 + 100);
+    QCOMPARE(form.timer.pauses, pausesAfterInner);
+    // Two verdicts, both on the flag as the inner experiment left it.
+    QCOMPARE(form.tones.tones, (Tones{{880, 600}, {880, 600}}));
+    QVERIFY(!innerRunning);
+}
+
+void tst_procedure::layoutPassDuringRunDisablesButtons()
+{
+    FakeForm form;
+    start(form);
+    form.timer.during[5] = [&] { form.procedures().Form_Resize(); };
+    form.timer.during[6] = [&] {
+        QVERIFY(!form.control("Command1").isEnabled());
+        QVERIFY(!form.control("Command2").isEnabled());
+        QVERIFY(form.Picture1.isVisible());
+        QVERIFY(!form.Picture2.isVisible());
+    };
+    form.procedures().CmdOK_Click();
+    QCOMPARE(form.tones.tones, melody());
+}
+
+void tst_procedure::headingDuringFlashSharesTimer()
+{
+    FakeForm form;
+    start(form);
+    form.timer.during[10] = [&] { form.procedures().Command2_Click(); };
+    // During the flash the heading starts its own 3 s pause; when it ends the
+    // flash is over too.
+    form.timer.during[11] = [&] { form.procedures().Label15_Click(); };
+    form.procedures().CmdOK_Click();
+    const auto& intervals = form.timer.intervals;
+    QCOMPARE(intervals[10], 1500);
+    QCOMPARE(intervals[11], 3000);
+    QCOMPARE(intervals[12], 50); // the run's next pause follows at once
+    QCOMPARE(form.state().proverka, std::int16_t(1));
+}
+
+QTEST_APPLESS_MAIN(tst_procedure)
+#include "tst_procedure.moc"
