@@ -248,6 +248,7 @@ void Form1::buildControls()
     scroll->setValue(5);
     scroll->setSingleStep(1);
     scroll->setPageStep(1);
+    scroll->setFocusPolicy(Qt::StrongFocus); // arrow keys move it, like any other control
     c.HScroll1 = adapt(scroll);
 
     // Drawing surfaces.

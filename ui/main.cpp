@@ -1,6 +1,5 @@
+#include "ApplicationSetup.h"
 #include "Form1.h"
-#include "Fonts.h"
-#include "MenuIconStyle.h"
 
 #include "QtDesktopShell.h"
 #include "QtLifetime.h"
@@ -12,24 +11,14 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("oildrop"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Моделирование опыта Вельтрана"));
-    QApplication::setDesktopFileName(QStringLiteral("oildrop"));
-    QApplication::setStyle(new MenuIconStyle);
-    Fonts::registerSubstitutes();
-
-    // The toolkit's own texts (context menus of the inputs, ...) in Russian.
     QTranslator toolkitTexts;
-    if (toolkitTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&toolkitTexts);
+    ApplicationSetup::apply(app, toolkitTexts);
 
     QtMessageBox messageBox;
     QtToneGenerator tones;

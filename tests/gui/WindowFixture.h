@@ -1,0 +1,34 @@
+#pragma once
+
+#include "FakeServices.h"
+
+#include "Form1.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+/// The real main window on the offscreen platform, with fake platform services
+/// (recorded tones and boxes, zero-length pauses unless a real timer is given).
+class WindowFixture {
+public:
+    explicit WindowFixture(PauseTimer* timer = nullptr, const QStringList& dataFolders = {},
+                           const QLocale& locale = QLocale(QLocale::Russian, QLocale::Russia));
+
+    /// Applies the program's application-wide settings once per test program.
+    static void setUpApplication();
+
+    /// Shows the window and waits until it is on screen (first layout pass done).
+    void show();
+
+    template <class T = QWidget>
+    T* find(const char* name) const
+    {
+        return form->findChild<T*>(QString::fromLatin1(name));
+    }
+    ExperimentState& state() { return form->procedures().state(); }
+
+    FakeServices fakes;
+    std::unique_ptr<Form1> form;
+};

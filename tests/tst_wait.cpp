@@ -1,0 +1,105 @@
+#include "FakeLifetime.h"
+
+#include "Pause.h"
+#include "QtPauseTimer.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtTest>
+
+/// Pauses on the real event loop and the real timer, with short intervals.
+class tst_wait : public QObject {
+    Q_OBJECT
+
+private slots:
+    void waitLastsItsTime();
+    void waitZeroReturnsAtOnce();
+    void nestedPauseEndsEnclosingOne();
+    void eventsHandledDuringPause();
+    void endingProgramEndsPause();
+};
+
+namespace {
+
+struct Rig {
+    QtPauseTimer timer;
+    FakeLifetime lifetime;
+    Pause pause{timer, lifetime};
+    Rig() { timer.onTick = [this] { pause.Timer1_Timer(); }; }
+};
+
+} // namespace
+
+void tst_wait::waitLastsItsTime()
+{
+    Rig rig;
+    QElapsedTimer clock;
+    clock.start();
+    rig.pause.Wait(0.12);
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY2(elapsed >= 119 && elapsed < 220, qPrintable(QString::number(elapsed)));
+    QVERIFY(!rig.timer.isEnabled());
+    QCOMPARE(rig.timer.interval(), 0);
+}
+
+void tst_wait::waitZeroReturnsAtOnce()
+{
+    Rig rig;
+    bool ran = false;
+    QTimer::singleShot(0, [&] { ran = true; });
+    QElapsedTimer clock;
+    clock.start();
+    rig.pause.Wait(0);
+    rig.pause.Wait(0.0004); // rounds to 0 ms
+    QVERIFY(clock.elapsed() < 20);
+    QVERIFY(!ran); // no event was handled
+    QVERIFY(!rig.timer.isEnabled());
+    QCoreApplication::processEvents();
+    QVERIFY(ran);
+}
+
+void tst_wait::nestedPauseEndsEnclosingOne()
+{
+    Rig rig;
+    QElapsedTimer clock;
+    clock.start();
+    qint64 innerEnded = -1;
+    // 50 ms into a 1 s pause, a 100 ms pause starts; when it ends, both end.
+    QTimer::singleShot(50, [&] {
+        rig.pause.Wait(0.1);
+        innerEnded = clock.elapsed();
+    });
+    rig.pause.Wait(1.0);
+    const qint64 outerEnded = clock.elapsed();
+    QVERIFY(innerEnded >= 149);
+    QVERIFY2(outerEnded - innerEnded < 30, qPrintable(QString::number(outerEnded - innerEnded)));
+    QVERIFY(outerEnded < 400);
+    QVERIFY(!rig.timer.isEnabled());
+    QCOMPARE(rig.timer.interval(), 0);
+}
+
+void tst_wait::eventsHandledDuringPause()
+{
+    Rig rig;
+    int handled = 0;
+    QTimer ticker;
+    ticker.setInterval(10);
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++handled; });
+    ticker.start();
+    rig.pause.Wait(0.1);
+    QVERIFY(handled >= 5);
+}
+
+void tst_wait::endingProgramEndsPause()
+{
+    Rig rig;
+    QTimer::singleShot(30, [&] { rig.lifetime.endProgram(0); });
+    QElapsedTimer clock;
+    clock.start();
+    rig.pause.Wait(2.0);
+    QVERIFY(clock.elapsed() < 500);
+}
+
+QTEST_GUILESS_MAIN(tst_wait)
+#include "tst_wait.moc"
