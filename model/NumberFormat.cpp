@@ -69,15 +69,32 @@ bool incrementDigits(std::string& digits)
     return true;
 }
 
-/// Exact decimal expansion of a finite non-negative double: every double has
-/// a finite expansion of at most 1074 fractional digits, which glibc prints exactly.
-std::string exactExpansion(double magnitude, char conversion)
+/// Decimal expansion of a finite non-negative double with `precision` digits
+/// after the point ('f') or after the first digit ('e'), correctly rounded by glibc.
+std::string expansion(double magnitude, char conversion, int precision)
 {
     std::array<char, 1600> buffer{};
-    const char format[] = {'%', '.', '1', '1', '0', '0', conversion, '\0'};
-    const int length = std::snprintf(buffer.data(), buffer.size(), format, magnitude);
+    const char format[] = {'%', '.', '*', conversion, '\0'};
+    const int length = std::snprintf(buffer.data(), buffer.size(), format, precision, magnitude);
     assert(length > 0 && static_cast<std::size_t>(length) < buffer.size());
     return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+/// Enough digits to decide the rounding at `decimals` digits exactly: 25 more
+/// digits settle it unless they read "5000…", a possible exact tie; then the
+/// exact expansion (every double has at most 1074 fractional digits, which
+/// glibc prints exactly) decides.
+std::string digitsFor(double magnitude, char conversion, int decimals)
+{
+    constexpr int Guard = 25;
+    std::string text = expansion(magnitude, conversion, decimals + Guard);
+    const auto point = text.find('.');
+    const std::size_t first = (point == std::string::npos ? text.size() : point + 1) + static_cast<std::size_t>(decimals);
+    const bool possibleTie = first < text.size() && text[first] == '5'
+        && text.find_first_not_of('0', first + 1) >= text.find_first_not_of("0123456789", first + 1);
+    if (possibleTie)
+        text = expansion(magnitude, conversion, 1100);
+    return text;
 }
 
 /// Rounds fixed-point digits (integer part, fraction part) to `decimals`, half away from zero.
@@ -127,7 +144,7 @@ QString NumberFormat::format(double value, QStringView mask, const QLocale& loca
     std::string exponentText;
     if (shape.scientific) {
         // "d.ddd...e±xx": one leading digit, exact fraction, decimal exponent.
-        const std::string exact = exactExpansion(magnitude, 'e');
+        const std::string exact = digitsFor(magnitude, 'e', shape.decimals);
         const auto e = exact.find('e');
         integer = exact.substr(0, 1);
         fraction = exact.substr(2, e - 2);
@@ -151,7 +168,7 @@ QString NumberFormat::format(double value, QStringView mask, const QLocale& loca
             exponentText.push_back('+');
         exponentText += digits;
     } else {
-        const std::string exact = exactExpansion(magnitude, 'f');
+        const std::string exact = digitsFor(magnitude, 'f', shape.decimals);
         const auto point = exact.find('.');
         integer = exact.substr(0, point);
         fraction = exact.substr(point + 1);

@@ -5,7 +5,7 @@ const QString Form1Procedures::ExitQuestion = QStringLiteral("Вы абсолю�
 
 Form1Procedures::Form1Procedures(const Form1Controls& controls, const FormWindow& window, const Services& services,
                                  const QLocale& locale)
-    : m_controls(controls), m_services(services), m_pause(*services.timer, *services.lifetime),
+    : m_services(services), m_pause(*services.timer, *services.lifetime),
       m_sound(*services.tones), m_parameters(m_state, controls, *services.random, *services.clock, locale),
       m_run(m_state, controls, m_pause, *services.lifetime), m_ranges(m_state, controls),
       m_axes(m_state, controls, locale), m_views(controls), m_ekran(controls, window),

@@ -82,7 +82,6 @@ public:
 
 private:
     ExperimentState m_state;
-    const Form1Controls& m_controls;
     Services m_services;
     Pause m_pause;
     Sound m_sound;

@@ -1,0 +1,286 @@
+#include "WindowFixture.h"
+
+#include "CanvasWidget.h"
+#include "ParameterInputs.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include <cmath>
+
+/// The six parameter inputs through the real text boxes: reading, rules,
+/// messages, resets and the layout passes they cause.
+class tst_inputs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { WindowFixture::setUpApplication(); }
+    void rejections_data();
+    void rejections();
+    void acceptedTexts_data();
+    void acceptedTexts();
+    void firstKeystrokeRejected();
+    void doubleRejection();
+    void layoutPassesPerRejection();
+    void viscosityInSinglePrecision();
+    void outOfRange_data();
+    void outOfRange();
+    void outOfRangeResetFallsBackToLastAccepted();
+    void startUpTextsAccepted();
+    void editDuringRun();
+};
+
+namespace {
+
+/// Replaces the whole text of an input, as a paste would.
+void type(WindowFixture& w, const char* input, const QString& text)
+{
+    w.find<QLineEdit>(input)->setText(text);
+}
+
+} // namespace
+
+void tst_inputs::rejections_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("resetText");
+    QTest::newRow("empty plate gap") << "Text1" << "" << "Должно быть больше нуля!" << " 0.016";
+    QTest::newRow("negative gap") << "Text1" << "-0.02" << "Должно быть больше нуля!" << " 0.016";
+    QTest::newRow("comma fraction reads 0") << "Text1" << "0,02" << "Должно быть больше нуля!" << " 0.016";
+    QTest::newRow("lone minus voltage") << "Text2" << "-" << "Нулевое напряжение бессмысленно!" << " 5000";
+    QTest::newRow("minus zero voltage") << "Text2" << "-0" << "Нулевое напряжение бессмысленно!" << " 5000";
+    QTest::newRow("empty voltage") << "Text2" << "" << "Нулевое напряжение бессмысленно!" << " 5000";
+    QTest::newRow("empty diameter") << "Text4" << "" << "Это не материальная точка!" << " 1e-06";
+    QTest::newRow("letters diameter") << "Text4" << "abc" << "Это не материальная точка!" << " 1e-06";
+    QTest::newRow("empty density") << "Text5" << "" << "Шарик из чего-то сделан!" << " 920";
+    QTest::newRow("floating droplet") << "Text5" << "1" << "Всплывание не моделируется!" << " 2.46";
+    QTest::newRow("equal densities") << "Text5" << "1.23" << "Всплывание не моделируется!" << " 2.46";
+    QTest::newRow("empty medium") << "Text6" << "" << "Для вакуума всё и так известно!" << " 1.23";
+    QTest::newRow("medium as dense") << "Text6" << "920" << "Всплывание не моделируется" << " 460";
+    QTest::newRow("medium denser") << "Text6" << "1000" << "Всплывание не моделируется" << " 460";
+    QTest::newRow("empty viscosity") << "Text7" << "" << "Для вакуума всё и так известно!" << " 1.8e-05";
+    QTest::newRow("negative viscosity") << "Text7" << "-1e-5" << "Для вакуума всё и так известно!" << " 1.8e-05";
+}
+
+void tst_inputs::rejections()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    QFETCH(QString, resetText);
+    WindowFixture w;
+    w.show();
+    w.fakes.tones.tones.clear();
+    type(w, qPrintable(input), text);
+    // The error signal, then the box, then the reset value in the field.
+    QCOMPARE(w.fakes.tones.tones, (std::vector<std::pair<int, int>>{{880, 300}}));
+    QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1));
+    QCOMPARE(w.fakes.messageBox.shown[0].title, QStringLiteral("Ошибка"));
+    QCOMPARE(w.fakes.messageBox.shown[0].text, message);
+    QVERIFY(!w.fakes.messageBox.shown[0].question);
+    QCOMPARE(w.find<QLineEdit>(qPrintable(input))->text(), resetText);
+}
+
+void tst_inputs::acceptedTexts_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("trailing garbage") << "Text1" << "12abc" << 12.0;
+    QTest::newRow("blanks inside digits") << "Text2" << "1 000" << 1000.0;
+    QTest::newRow("negative voltage") << "Text2" << "-300" << -300.0;
+    QTest::newRow("exponent") << "Text4" << "5.52e-6" << 5.52e-6;
+    QTest::newRow("exponent with D") << "Text4" << "3D-6" << 3e-6;
+    QTest::newRow("comma ends number") << "Text5" << "1000,5" << 1000.0;
+    QTest::newRow("medium") << "Text6" << "800" << 800.0;
+}
+
+void tst_inputs::acceptedTexts()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    WindowFixture w;
+    w.show();
+    type(w, qPrintable(input), text);
+    QVERIFY(w.fakes.messageBox.shown.empty());
+    const ExperimentState& s = w.state();
+    const double values[] = {s.DD, s.Ux, s.d, s.r, s.r0};
+    const int index = QStringList{"Text1", "Text2", "Text4", "Text5", "Text6"}.indexOf(input);
+    QCOMPARE(values[index], value);
+    // The text stays as typed.
+    QCOMPARE(w.find<QLineEdit>(qPrintable(input))->text(), text);
+}
+
+void tst_inputs::firstKeystrokeRejected()
+{
+    WindowFixture w;
+    w.show();
+    auto* edit = w.find<QLineEdit>("Text1");
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("0.02"));
+    // "0" is rejected at once and the field shows 0.016 again; the rest of the
+    // typing then edits that text.
+    QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1));
+    QCOMPARE(w.fakes.messageBox.shown[0].text, QStringLiteral("Должно быть больше нуля!"));
+    QVERIFY(edit->text().startsWith(QStringLiteral(" 0.016")));
+    QVERIFY(w.state().DD > 0);
+}
+
+void tst_inputs::doubleRejection()
+{
+    WindowFixture w;
+    w.show();
+    type(w, "Text5", QStringLiteral("1000"));
+    type(w, "Text6", QStringLiteral("950"));
+    QVERIFY(w.fakes.messageBox.shown.empty());
+    w.fakes.tones.tones.clear();
+    type(w, "Text5", QStringLiteral("0"));
+    QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(2));
+    QCOMPARE(w.fakes.messageBox.shown[0].text, QStringLiteral("Шарик из чего-то сделан!"));
+    QCOMPARE(w.fakes.messageBox.shown[1].text, QStringLiteral("Всплывание не моделируется!"));
+    QCOMPARE(w.state().r, 1900.0);
+    QCOMPARE(w.find<QLineEdit>("Text5")->text(), QStringLiteral(" 1900"));
+    QCOMPARE(w.fakes.tones.tones.size(), std::size_t(2));
+
+    // The medium's double rejection: 1.23 is no lighter than a droplet of 1.
+    WindowFixture v;
+    v.show();
+    type(v, "Text6", QStringLiteral("0.5"));
+    type(v, "Text5", QStringLiteral("1"));
+    QVERIFY(v.fakes.messageBox.shown.empty());
+    type(v, "Text6", QStringLiteral("0"));
+    QCOMPARE(v.fakes.messageBox.shown.size(), std::size_t(2));
+    QCOMPARE(v.fakes.messageBox.shown[0].text, QStringLiteral("Для вакуума всё и так известно!"));
+    QCOMPARE(v.fakes.messageBox.shown[1].text, QStringLiteral("Всплывание не моделируется"));
+    QCOMPARE(v.state().r0, 0.5);
+}
+
+void tst_inputs::layoutPassesPerRejection()
+{
+    // Layout passes are counted by the charges drawn: one pair per pass.
+    WindowFixture w;
+    w.show();
+    auto passes = [&] { return w.fakes.random.seeds.size(); };
+    std::size_t before = passes();
+    type(w, "Text1", QStringLiteral("0.02"));
+    QCOMPARE(passes() - before, std::size_t(1));
+    before = passes();
+    type(w, "Text1", QStringLiteral("0"));
+    QCOMPARE(passes() - before, std::size_t(2)); // nested and outer
+    type(w, "Text5", QStringLiteral("1000"));
+    type(w, "Text6", QStringLiteral("950"));
+    before = passes();
+    type(w, "Text5", QStringLiteral("0"));
+    QCOMPARE(passes() - before, std::size_t(3)); // double rejection
+    QCOMPARE(w.form->procedures().inputs().deepestNesting(), 3);
+}
+
+void tst_inputs::viscosityInSinglePrecision()
+{
+    WindowFixture w;
+    w.show();
+    type(w, "Text7", QStringLiteral("1.7e-5"));
+    QCOMPARE(w.state().eta, 1.7e-5f);
+    QVERIFY(static_cast<double>(w.state().eta) != 1.7e-5);
+    type(w, "Text7", QStringLiteral("0"));
+    QCOMPARE(w.state().eta, 1.8e-5f);
+    QCOMPARE(w.find<QLineEdit>("Text7")->text(), QStringLiteral(" 1.8e-05"));
+    QCOMPARE(w.find<QLabel>("Label22")->text(), QStringLiteral("tau = 8,652E-05 c"));
+}
+
+void tst_inputs::outOfRange_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("resetText");
+    QTest::newRow("beyond a double") << "Text1" << "1e999" << " 0.016";
+    QTest::newRow("negative beyond a double") << "Text2" << "-1e999" << " 5000";
+    QTest::newRow("huge diameter") << "Text4" << "1e200" << " 1e-06";
+    QTest::newRow("tiny gap") << "Text1" << "1e-320" << " 0.016";
+    QTest::newRow("tiny voltage: no field") << "Text2" << "1e-300" << " 5000";
+    QTest::newRow("huge density") << "Text5" << "1e300" << " 920";
+    QTest::newRow("tiny viscosity") << "Text7" << "1e-45" << " 1.8e-05";
+    QTest::newRow("huge viscosity") << "Text7" << "1e39" << " 1.8e-05";
+}
+
+void tst_inputs::outOfRange()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(QString, resetText);
+    WindowFixture w;
+    w.show();
+    type(w, qPrintable(input), text);
+    QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1));
+    QCOMPARE(w.fakes.messageBox.shown[0].title, QStringLiteral("Ошибка"));
+    QCOMPARE(w.fakes.messageBox.shown[0].text, ParameterInputs::OutOfRangeMessage);
+    QCOMPARE(w.find<QLineEdit>(qPrintable(input))->text(), resetText);
+    // No read-out shows anything but a number.
+    for (const char* label : {"Label43", "Label5", "Label22", "Label23", "Label44", "Label24", "Label25"}) {
+        const QString shown = w.find<QLabel>(label)->text();
+        QVERIFY2(!shown.contains(QStringLiteral("inf")) && !shown.contains(QStringLiteral("nan"))
+                     && !shown.contains(u'—'),
+                 qPrintable(shown));
+    }
+    const ExperimentState& s = w.state();
+    for (const double v : {s.massa, s.Ex, static_cast<double>(s.tau), s.Vg, s.aa, s.V2max, s.V3max, s.DDx, s.t_max,
+                           s.shag_t})
+        QVERIFY(std::isfinite(v));
+}
+
+void tst_inputs::outOfRangeResetFallsBackToLastAccepted()
+{
+    // With a very thin medium and a dense droplet, the density's own reset
+    // (920) is lighter than the medium: the field falls back to its last
+    // accepted value instead.
+    WindowFixture w;
+    w.show();
+    type(w, "Text5", QStringLiteral("3000"));
+    type(w, "Text6", QStringLiteral("2000"));
+    QVERIFY(w.fakes.messageBox.shown.empty());
+    type(w, "Text5", QStringLiteral("1e400"));
+    QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1));
+    QCOMPARE(w.state().r, 3000.0);
+    QCOMPARE(w.find<QLineEdit>("Text5")->text(), QStringLiteral(" 3000"));
+}
+
+void tst_inputs::startUpTextsAccepted()
+{
+    WindowFixture w;
+    // All six texts validated at creation, none rejected, no pass before the gate opened.
+    QVERIFY(w.fakes.messageBox.shown.empty());
+    QVERIFY(w.fakes.tones.tones.empty());
+    QVERIFY(w.fakes.random.seeds.empty());
+    QCOMPARE(w.form->procedures().inputs().deepestNesting(), 1);
+    const ExperimentState& s = w.state();
+    QCOMPARE(s.DD, 0.016);
+    QCOMPARE(s.Ux, -5085.0);
+    QCOMPARE(s.eta, 1.82e-5f);
+}
+
+void tst_inputs::editDuringRun()
+{
+    WindowFixture w;
+    w.show();
+    bool edited = false;
+    w.fakes.timer.during[10] = [&] {
+        type(w, "Text1", QStringLiteral("0.032"));
+        // At once, between two steps: new grid, buttons disabled, animation view shown.
+        QVERIFY(!w.find("Command1")->isEnabled());
+        QVERIFY(w.find("Picture1")->isVisibleTo(w.form.get()));
+        edited = true;
+    };
+    w.find<QPushButton>("CmdOK")->click();
+    QVERIFY(edited);
+    QCOMPARE(w.state().DD, 0.032);
+    QVERIFY(w.state().Y >= 0.99 * w.state().DDx);
+}
+
+QTEST_MAIN(tst_inputs)
+#include "tst_inputs.moc"
