@@ -1,0 +1,174 @@
+#include "FakeDesktopShell.h"
+#include "FakeMessageBox.h"
+
+#include "HelpCommands.h"
+#include "QtDesktopShell.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+/// The help commands: where documents are looked up, what is opened or
+/// started, and what the student is told when that fails.
+class tst_help : public QObject {
+    Q_OBJECT
+
+private slots:
+    void documents_data();
+    void documents();
+    void workingDirectoryFirst();
+    void missingDocumentReported();
+    void viewerFailureReported();
+    void instructionInEditor();
+    void instructionWithoutEditor();
+    void builtDocumentsFoundFromElsewhere();
+};
+
+namespace {
+
+const QString DataFolder = QStringLiteral("/opt/oildrop/share");
+
+struct Rig {
+    FakeDesktopShell shell;
+    FakeMessageBox messageBox;
+    QStringList editors; ///< programs "on the path"
+    HelpCommands help{shell, messageBox, {QStringLiteral("/nowhere"), DataFolder},
+                      [this](const QString& name) {
+                          return editors.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+                      }};
+};
+
+} // namespace
+
+void tst_help::documents_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("Справка1") << "spravka" << "spravka.pdf";
+    QTest::newRow("Справка2") << "spravka2" << "spravka2.pdf";
+    QTest::newRow("История") << "history" << "history.pdf";
+    QTest::newRow("Управление") << "uprav" << "uprav.pdf";
+}
+
+void tst_help::documents()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, file);
+    Rig rig;
+    rig.shell.existing << DataFolder + u'/' + file;
+    if (command == QLatin1String("spravka"))
+        rig.help.mnuFilespravka_Click();
+    else if (command == QLatin1String("spravka2"))
+        rig.help.mnuFilespravka2_Click();
+    else if (command == QLatin1String("history"))
+        rig.help.mnuFilesHistory_Click();
+    else
+        rig.help.mnuHelpUprav_Click();
+    QCOMPARE(rig.shell.opened, QStringList{DataFolder + u'/' + file});
+    QVERIFY(rig.messageBox.shown.empty());
+    // Twice: asked again, opened again.
+    if (command == QLatin1String("spravka")) {
+        rig.help.mnuFilespravka_Click();
+        QCOMPARE(rig.shell.opened.size(), 2);
+    }
+}
+
+void tst_help::workingDirectoryFirst()
+{
+    Rig rig;
+    rig.shell.existing << QStringLiteral("history.pdf") << DataFolder + QStringLiteral("/history.pdf");
+    rig.help.mnuFilesHistory_Click();
+    QCOMPARE(rig.shell.opened, QStringList{QStringLiteral("history.pdf")});
+}
+
+void tst_help::missingDocumentReported()
+{
+    Rig rig;
+    rig.help.mnuHelpUprav_Click();
+    QVERIFY(rig.shell.opened.isEmpty());
+    QCOMPARE(rig.messageBox.shown.size(), std::size_t(1));
+    QCOMPARE(rig.messageBox.shown[0].title, QStringLiteral("Ошибка"));
+    QVERIFY(rig.messageBox.shown[0].text.contains(QStringLiteral("uprav.pdf")));
+}
+
+void tst_help::viewerFailureReported()
+{
+    Rig rig;
+    rig.shell.existing << QStringLiteral("spravka2.pdf");
+    rig.shell.openSucceeds = false;
+    rig.help.mnuFilespravka2_Click();
+    QCOMPARE(rig.shell.opened, QStringList{QStringLiteral("spravka2.pdf")});
+    QCOMPARE(rig.messageBox.shown.size(), std::size_t(1));
+    QCOMPARE(rig.messageBox.shown[0].title, QStringLiteral("Ошибка"));
+    QVERIFY(rig.messageBox.shown[0].text.contains(QStringLiteral("spravka2.pdf")));
+}
+
+void tst_help::instructionInEditor()
+{
+    Rig rig;
+    rig.shell.existing << DataFolder + QStringLiteral("/instruction.txt");
+    rig.editors << QStringLiteral("mousepad") << QStringLiteral("kate");
+    rig.help.mnuHelpInstruction_Click();
+    // The first graphical editor found, with the file after it; nothing waited for.
+    QCOMPARE(rig.shell.started.size(), std::size_t(1));
+    QCOMPARE(rig.shell.started[0].first, QStringLiteral("/usr/bin/kate"));
+    QCOMPARE(rig.shell.started[0].second, QStringList{DataFolder + QStringLiteral("/instruction.txt")});
+    QVERIFY(rig.shell.opened.isEmpty());
+    QVERIFY(rig.messageBox.shown.empty());
+}
+
+void tst_help::instructionWithoutEditor()
+{
+    Rig rig;
+    rig.shell.existing << QStringLiteral("instruction.txt");
+    // No editor on the path: the desktop's application for plain text.
+    rig.help.mnuHelpInstruction_Click();
+    QCOMPARE(rig.shell.opened, QStringList{QStringLiteral("instruction.txt")});
+    QVERIFY(rig.messageBox.shown.empty());
+    // Nothing at all can show it: the student is told.
+    rig.shell.openSucceeds = false;
+    rig.help.mnuHelpInstruction_Click();
+    QCOMPARE(rig.messageBox.shown.size(), std::size_t(1));
+    QVERIFY(rig.messageBox.shown[0].text.contains(QStringLiteral("instruction.txt")));
+    // An editor that fails to start is passed over too.
+    rig.editors << QStringLiteral("gedit");
+    rig.shell.startSucceeds = false;
+    rig.help.mnuHelpInstruction_Click();
+    QCOMPARE(rig.shell.started.size(), std::size_t(1));
+    QCOMPARE(rig.messageBox.shown.size(), std::size_t(2));
+}
+
+void tst_help::builtDocumentsFoundFromElsewhere()
+{
+    // The documents of this build, opened by a program started in another folder.
+    class RecordingShell : public QtDesktopShell {
+    public:
+        QStringList opened;
+        bool openDocument(const QString& path) override
+        {
+            opened << path;
+            return true;
+        }
+    } shell;
+    FakeMessageBox messageBox;
+    HelpCommands help(shell, messageBox, {QStringLiteral(OILDROP_DOCS_DIR)});
+    QTemporaryDir elsewhere;
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    help.mnuFilespravka_Click();
+    help.mnuFilespravka2_Click();
+    help.mnuFilesHistory_Click();
+    help.mnuHelpUprav_Click();
+    QDir::setCurrent(previous);
+    QVERIFY(messageBox.shown.empty());
+    QCOMPARE(shell.opened.size(), 4);
+    for (const QString& path : shell.opened) {
+        QVERIFY(QFileInfo(path).isAbsolute());
+        QVERIFY(QFileInfo(path).size() > 1000);
+    }
+    QCOMPARE(help.locate(QStringLiteral("instruction.txt")),
+             QDir(QStringLiteral(OILDROP_DOCS_DIR)).filePath(QStringLiteral("instruction.txt")));
+}
+
+QTEST_GUILESS_MAIN(tst_help)
+#include "tst_help.moc"
