@@ -27,8 +27,15 @@ double tame(double v)
 } // namespace
 
 QtCanvas::QtCanvas(CanvasWidget* widget, const QFont& font, Rgb foreColor)
-    : m_widget(widget), m_control(widget), m_font(font), m_foreColor(foreColor)
+    : m_widget(widget), m_control(widget), m_font(font), m_metrics(font, widget), m_foreColor(foreColor)
 {
+}
+
+bool QtCanvas::outside(const QRectF& area) const
+{
+    // Anything that lies wholly off the surface would be clipped away anyway.
+    return area.right() < -1 || area.bottom() < -1 || area.left() > m_widget->width() + 1
+        || area.top() > m_widget->height() + 1;
 }
 
 double QtCanvas::spanX() const
@@ -99,19 +106,25 @@ void QtCanvas::Line(float x1, float y1, float x2, float y2, Rgb color)
     const auto snap = [&](double v) {
         return deviceWidth % 2 == 1 ? (std::floor(v * ratio) + 0.5) / ratio : std::round(v * ratio) / ratio;
     };
+    const bool alongAxis = py1 == py2 || px1 == px2;
     if (py1 == py2)
         py1 = py2 = snap(py1);
     if (px1 == px2)
         px1 = px2 = snap(px1);
-
-    QPainter& p = m_widget->painter();
-    QPen pen(toQColor(color), m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(pen);
-    p.drawLine(QPointF(px1, py1), QPointF(px2, py2));
-    const double margin = m_drawWidth;
-    m_widget->touch(QRectF(QPointF(px1, py1), QPointF(px2, py2)).normalized().adjusted(-margin, -margin, margin, margin));
     m_currentX = x2;
     m_currentY = y2;
+
+    const double margin = m_drawWidth;
+    const QRectF area =
+        QRectF(QPointF(px1, py1), QPointF(px2, py2)).normalized().adjusted(-margin, -margin, margin, margin);
+    if (outside(area))
+        return;
+    QPainter& p = m_widget->painter();
+    // Snapped to the pixel grid, lines along an axis need no smoothing.
+    p.setRenderHint(QPainter::Antialiasing, !alongAxis);
+    p.setPen(QPen(toQColor(color), m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(px1, py1), QPointF(px2, py2));
+    m_widget->touch(area);
 }
 
 void QtCanvas::LineTo(float x, float y, Rgb color)
@@ -123,38 +136,43 @@ void QtCanvas::PSet(float x, float y, Rgb color)
 {
     const double px = tame(userToPixelX(x));
     const double py = tame(userToPixelY(y));
+    m_currentX = x;
+    m_currentY = y;
+    const double radius = m_drawWidth / 2.0;
+    // One pixel (the one the point falls in) or a dot DrawWidth across.
+    const QRectF area = m_drawWidth <= 1 ? QRectF(std::floor(px), std::floor(py), 1, 1)
+                                         : QRectF(px - radius, py - radius, m_drawWidth, m_drawWidth);
+    if (outside(area))
+        return;
     QPainter& p = m_widget->painter();
-    QRectF area;
     if (m_drawWidth <= 1) {
-        // The one pixel the point falls in.
-        area = QRectF(std::floor(px), std::floor(py), 1, 1);
         p.fillRect(area, toQColor(color));
     } else {
-        const double radius = m_drawWidth / 2.0;
-        area = QRectF(px - radius, py - radius, m_drawWidth, m_drawWidth);
+        p.setRenderHint(QPainter::Antialiasing, true);
         p.setPen(Qt::NoPen);
         p.setBrush(toQColor(color));
         p.drawEllipse(area);
         p.setBrush(Qt::NoBrush);
     }
     m_widget->touch(area);
-    m_currentX = x;
-    m_currentY = y;
 }
 
 void QtCanvas::Print(const QString& text)
 {
     const double px = tame(userToPixelX(m_currentX));
     const double py = tame(userToPixelY(m_currentY));
+    // Next line: back to the left edge, one line lower.
+    m_currentX = m_scaled ? m_x1 : 0;
+    m_currentY = static_cast<float>(m_currentY + pixelsToUserHeight(m_metrics.height()));
+
+    const QRectF area(px, py, m_metrics.horizontalAdvance(text), m_metrics.height());
+    if (outside(area))
+        return;
     QPainter& p = m_widget->painter();
     p.setFont(m_font);
     p.setPen(toQColor(m_foreColor));
-    const QFontMetricsF metrics(m_font, m_widget);
-    p.drawText(QPointF(px, py + metrics.ascent()), text);
-    m_widget->touch(QRectF(px, py, metrics.horizontalAdvance(text), metrics.height()));
-    // Next line: back to the left edge, one line lower.
-    m_currentX = m_scaled ? m_x1 : 0;
-    m_currentY = static_cast<float>(m_currentY + pixelsToUserHeight(metrics.height()));
+    p.drawText(QPointF(px, py + m_metrics.ascent()), text);
+    m_widget->touch(area);
 }
 
 void QtCanvas::Cls()

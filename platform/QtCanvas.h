@@ -4,6 +4,7 @@
 #include "QtControl.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 
 class CanvasWidget;
 
@@ -58,9 +59,12 @@ private:
     double spanX() const;
     double spanY() const;
 
+    bool outside(const QRectF& area) const;
+
     CanvasWidget* m_widget;
     QtControl m_control;
     QFont m_font;
+    QFontMetricsF m_metrics;
     bool m_scaled = false;
     float m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
     int m_drawWidth = 1;

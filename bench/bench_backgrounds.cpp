@@ -1,0 +1,95 @@
+// Drawing the three backgrounds (grid, axes, labels) on surfaces of
+// 1600 × 1000 px: the animation view on every layout pass, the two plots at
+// every start. Reports the median time per surface over the repetitions.
+
+#include "WindowFixture.h"
+
+#include "CanvasWidget.h"
+#include "QtCanvas.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+WindowFixture* fixture = nullptr;
+
+/// All three surfaces at 1600 × 1000 px, with the default experiment's ranges.
+void prepare()
+{
+    if (fixture)
+        return;
+    fixture = new WindowFixture;
+    fixture->show();
+    const Form1Controls& c = fixture->form->controls();
+    for (Canvas* canvas : {c.Picture1, c.Picture2, c.Picture3})
+        canvas->setGeometry({4, 4, 1600, 1000});
+    fixture->fakes.random.values = {0.25f, 0.65f};
+    fixture->form->procedures().Form_Resize();
+    for (Canvas* canvas : {c.Picture1, c.Picture2, c.Picture3})
+        canvas->setGeometry({4, 4, 1600, 1000});
+    fixture->form->procedures().minmax_2();
+}
+
+/// The drawing as it stands, so that pending strokes are really rasterised.
+void finish(Canvas* canvas)
+{
+    benchmark::DoNotOptimize(static_cast<QtCanvas*>(canvas)->widget()->image().constBits());
+}
+
+void AnimationView(benchmark::State& state)
+{
+    prepare();
+    Form1Procedures& p = fixture->form->procedures();
+    Canvas* view = fixture->form->controls().Picture1;
+    for (auto _ : state) {
+        view->Cls();
+        p.minmax();
+        p.axes();
+        finish(view);
+    }
+}
+
+void CoordinatePlot(benchmark::State& state)
+{
+    prepare();
+    Form1Procedures& p = fixture->form->procedures();
+    Canvas* plot = fixture->form->controls().Picture2;
+    for (auto _ : state) {
+        plot->Cls();
+        p.minmax_2();
+        p.axes_2();
+        finish(plot);
+    }
+}
+
+void VelocityPlot(benchmark::State& state)
+{
+    prepare();
+    Form1Procedures& p = fixture->form->procedures();
+    Canvas* plot = fixture->form->controls().Picture3;
+    for (auto _ : state) {
+        plot->Cls();
+        p.minmax_2();
+        p.axes_3();
+        finish(plot);
+    }
+}
+
+} // namespace
+
+BENCHMARK(AnimationView)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(CoordinatePlot)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(VelocityPlot)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    delete fixture;
+    return 0;
+}

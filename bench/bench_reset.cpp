@@ -1,0 +1,47 @@
+// One whole layout-and-reset pass of the main window at a 1920 × 1080 client
+// area: layout of every control, derived quantities and their read-outs, the
+// animation view cleared and redrawn. Reports the median over the repetitions.
+
+#include "WindowFixture.h"
+
+#include "CanvasWidget.h"
+#include "QtCanvas.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void FormResize1920x1080(benchmark::State& state)
+{
+    WindowFixture w;
+    w.show();
+    w.form->resize(1920, 1080 + w.form->menuBar()->height());
+    QApplication::processEvents();
+    if (w.form->clientArea()->size() != QSize(1920, 1080)) {
+        state.SkipWithError("client area not 1920 x 1080");
+        return;
+    }
+    Form1Procedures& p = w.form->procedures();
+    auto* view = static_cast<QtCanvas*>(w.form->controls().Picture1)->widget();
+    for (auto _ : state) {
+        p.Form_Resize();
+        benchmark::DoNotOptimize(view->image().constBits());
+    }
+}
+
+} // namespace
+
+BENCHMARK(FormResize1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,118 @@
+// The default experiment run through the real window (offscreen) with the real
+// pause timer at the default slow-down (100 steps of 50 ms: ideally 5.000 s),
+// at a 1920 × 1080 client area. Prints, for each of several runs:
+//   - the run's wall time against the ideal 5.000 s;
+//   - the processor time used during the run, as a share of one core;
+//   - the median cost of one step including its drawing and repaint.
+
+#include "WindowFixture.h"
+
+#include "QtPauseTimer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+double cpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+/// The real pause timer, timing each step: from the end of one pause to the
+/// start of the next, plus the repaint that the step asked for, handled at
+/// once at the start of the pause.
+class MeasuringTimer : public PauseTimer {
+public:
+    MeasuringTimer() { m_real.onTick = [this] { if (onTick) onTick(); }; }
+
+    bool isEnabled() const override { return m_real.isEnabled(); }
+    void setEnabled(bool enabled) override
+    {
+        if (!enabled && m_real.isEnabled())
+            m_pauseEnded = m_clock.nsecsElapsed();
+        m_real.setEnabled(enabled);
+    }
+    int interval() const override { return m_real.interval(); }
+    void setInterval(int ms) override
+    {
+        if (ms > 0) {
+            const qint64 start = m_clock.nsecsElapsed();
+            QCoreApplication::processEvents(QEventLoop::AllEvents); // the step's repaint
+            const qint64 painted = m_clock.nsecsElapsed();
+            if (m_pauseEnded >= 0)
+                stepCosts.push_back(static_cast<double>(painted - m_pauseEnded) * 1e-6);
+            (void)start;
+        }
+        m_real.setInterval(ms);
+    }
+    void processEvents() override { m_real.processEvents(); }
+
+    void reset()
+    {
+        stepCosts.clear();
+        m_pauseEnded = -1;
+        m_clock.start();
+    }
+
+    std::vector<double> stepCosts; ///< ms
+private:
+    QtPauseTimer m_real;
+    QElapsedTimer m_clock;
+    qint64 m_pauseEnded = -1;
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    MeasuringTimer timer;
+    WindowFixture w(&timer);
+    w.show();
+    w.form->resize(1920, 1080 + w.form->menuBar()->height());
+    QApplication::processEvents();
+    std::printf("client area %dx%d, slow-down %d (pauses of %d ms)\n", w.form->clientArea()->width(),
+                w.form->clientArea()->height(), int(w.state().tormoz), w.state().tormoz * 10);
+
+    Form1Procedures& p = w.form->procedures();
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    for (int run = 1; run <= runs; ++run) {
+        // As a start prepares it, then the run alone is timed.
+        p.Form_Resize();
+        p.minmax();
+        p.minmax_2();
+        p.axes_2();
+        p.axes_3();
+        QApplication::processEvents();
+        timer.reset();
+        QElapsedTimer wall;
+        const double cpu0 = cpuSeconds();
+        wall.start();
+        p.raschet3();
+        const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
+        const double cpu = cpuSeconds() - cpu0;
+        std::printf("run %d: %zu steps, wall %.3f s (ideal 5.000 s, %+.2f %%), cpu %.3f s = %.1f %% of one core, "
+                    "step median %.3f ms (max %.3f ms)\n",
+                    run, timer.stepCosts.size() + 1, seconds, (seconds / 5.0 - 1) * 100, cpu, cpu / seconds * 100,
+                    median(timer.stepCosts),
+                    timer.stepCosts.empty() ? 0 : *std::max_element(timer.stepCosts.begin(), timer.stepCosts.end()));
+    }
+    return 0;
+}

@@ -1,0 +1,37 @@
+#include "Program.h"
+
+#include "ApplicationSetup.h"
+
+#include <QDir>
+
+Program::Program(int& argc, char** argv) : m_app(argc, argv)
+{
+    ApplicationSetup::apply(m_app, m_toolkitTexts);
+    m_tones = std::make_unique<QtToneGenerator>();
+
+    Services services;
+    services.messageBox = &m_messageBox;
+    services.tones = m_tones.get();
+    services.timer = &m_timer;
+    services.random = &m_random;
+    services.clock = &m_clock;
+    services.shell = &m_shell;
+    services.lifetime = &m_lifetime;
+
+    // The help documents lie beside the program in the build tree and in the
+    // data folder of an installation.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QStringList dataFolders = {programDir.absolutePath(),
+                                     QDir::cleanPath(programDir.absoluteFilePath(QStringLiteral(OILDROP_RELATIVE_DATADIR)))};
+
+    m_window = std::make_unique<Form1>(services, dataFolders);
+    m_messageBox.setParent(m_window.get());
+}
+
+Program::~Program() = default;
+
+int Program::exec()
+{
+    m_window->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Form1.h"
+
+#include "QtDesktopShell.h"
+#include "QtLifetime.h"
+#include "QtMessageBox.h"
+#include "QtPauseTimer.h"
+#include "QtToneGenerator.h"
+#include "SplitMixRandom.h"
+#include "SystemTimeOfDay.h"
+
+#include <QApplication>
+#include <QTranslator>
+
+#include <memory>
+
+/// The whole program: the application, the real platform services and the
+/// main window, created in the order the program starts them.
+class Program {
+public:
+    Program(int& argc, char** argv);
+    ~Program();
+
+    Form1& window() { return *m_window; }
+    /// Shows the main window and runs until the program ends; the exit status.
+    int exec();
+
+private:
+    QApplication m_app;
+    QTranslator m_toolkitTexts;
+    QtMessageBox m_messageBox;
+    std::unique_ptr<QtToneGenerator> m_tones;
+    QtPauseTimer m_timer;
+    SplitMixRandom m_random;
+    SystemTimeOfDay m_clock;
+    QtDesktopShell m_shell;
+    QtLifetime m_lifetime;
+    std::unique_ptr<Form1> m_window;
+};
