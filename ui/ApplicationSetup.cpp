@@ -13,7 +13,7 @@ void ApplicationSetup::apply(QApplication& app, QTranslator& translator)
     QApplication::setApplicationName(QStringLiteral("oildrop"));
     QApplication::setApplicationDisplayName(QStringLiteral("Моделирование опыта Вельтрана"));
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
-    QApplication::setDesktopFileName(QStringLiteral("oildrop"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.oildrop.Oildrop"));
     QApplication::setStyle(new MenuIconStyle);
     Fonts::registerSubstitutes();
     // The toolkit's own texts (context menus of the inputs, ...) in Russian,

@@ -1,0 +1,64 @@
+#!/bin/sh
+# Smoke run of the installed program under Xvfb:
+#   - installs the build into a temporary prefix;
+#   - starts the program from an empty folder; its window must appear and not be blank;
+#   - "Справка1" must hand the installed spravka.pdf to the desktop's opener;
+#   - "Выход" answered Yes must end the program with status 0.
+# Usage: scripts/smoke.sh [build-dir]
+set -eu
+cd "$(dirname "$0")/.."
+build=${1:-build}
+work=$(mktemp -d)
+trap 'kill "$xvfb" 2>/dev/null || true; kill "$app" 2>/dev/null || true; rm -rf "$work"' EXIT
+app=""
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+
+# The desktop's opener, replaced by one that notes what it was asked to open.
+mkdir -p "$work/shim" "$work/empty"
+cat > "$work/shim/xdg-open" <<SHIM
+#!/bin/sh
+echo "\$@" >> "$work/opened.txt"
+SHIM
+chmod +x "$work/shim/xdg-open"
+
+display=:$((90 + $$ % 9))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY="$display"
+for _ in 1 2 3 4 5 6 7 8 9 10; do xdpyinfo >/dev/null 2>&1 && break; sleep 0.5; done
+
+(cd "$work/empty" && PATH="$work/shim:$PATH" QT_QPA_PLATFORM=xcb exec "$work/prefix/bin/oildrop") \
+    >"$work/program.log" 2>&1 &
+app=$!
+
+window=$(timeout 20 xdotool search --sync --name "Моделирование опыта Вельтрана" | head -n 1)
+sleep 1
+import -window "$window" "$work/window.png"
+colours=$(convert "$work/window.png" -format %k info:)
+echo "window $window shows $colours colours"
+[ "$colours" -gt 50 ] || { echo "FAIL: the window looks blank"; exit 1; }
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+menu() { xdotool mousemove $((X + 20)) $((Y + 10)) click 1; sleep 0.5; }
+
+# Файл → Справка1 (the first item).
+menu
+xdotool key Down Return
+for _ in 1 2 3 4 5 6 7 8 9 10; do [ -s "$work/opened.txt" ] && break; sleep 0.5; done
+echo "opened: $(cat "$work/opened.txt" 2>/dev/null)"
+grep -q "$work/prefix/share/oildrop/spravka.pdf" "$work/opened.txt" \
+    || { echo "FAIL: Справка1 did not open the installed document"; cat "$work/program.log"; exit 1; }
+
+# Файл → Выход (the last item), then Yes, the default button.
+menu
+xdotool key Up Return
+sleep 1
+xdotool key Return
+status=0
+timeout 10 sh -c "while kill -0 $app 2>/dev/null; do sleep 0.2; done" || { echo "FAIL: still running"; exit 1; }
+wait "$app" || status=$?
+app=""
+echo "exit status $status"
+[ "$status" -eq 0 ] || { echo "FAIL: exit status $status"; cat "$work/program.log"; exit 1; }
+echo "smoke test passed"

@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs what is needed (Debian 12), builds everything and runs every test
+# headless:
+#   1. the test suite (window tests on Qt's offscreen platform);
+#   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
+#   3. the Debian package, and a smoke run of the installed program under Xvfb.
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
+jobs=$(nproc)
+
+echo "== build and test suite"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOILDROP_WERROR=ON
+cmake --build build
+(cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+
+echo "== sanitizer build (ASan + UBSan) and test suite"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOILDROP_WERROR=ON -DOILDROP_SANITIZE=ON \
+    -DOILDROP_BENCHMARKS=OFF
+cmake --build build-asan
+(cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j "$jobs")
+
+echo "== package and smoke run of the installed program"
+(cd build && cpack >/dev/null && ls oildrop_*.deb)
+./scripts/smoke.sh build
+echo "== all tests passed"
