@@ -304,6 +304,20 @@ void Form1::buildControls()
         m_bitmapHolders.push_back(label);
     }
 
+    // Screen readers: inputs and surfaces are named by their tooltips, the
+    // slow-down bar by its read-out's; buttons and labels speak their own text,
+    // which for the read-outs is the current value.
+    for (QWidget* widget : m_client->findChildren<QWidget*>()) {
+        if (widget->toolTip().isEmpty())
+            continue;
+        widget->setAccessibleDescription(widget->toolTip());
+        if (qobject_cast<QLineEdit*>(widget) || qobject_cast<CanvasWidget*>(widget))
+            widget->setAccessibleName(widget->toolTip());
+    }
+    scroll->setAccessibleName(QStringLiteral("Замедление времени"));
+    droplet->setAccessibleName(QStringLiteral("Капля"));
+    beam->setAccessibleName(QStringLiteral("Рентгеновское излучение"));
+
     // Keyboard focus order; the start button holds the focus when the window opens.
     const char* focusOrder[] = {"CmdOK",   "Text2",   "Text1",   "Text4",    "Text5",    "Text6",   "Text7",
                                 "Option1", "Option2", "Option3", "HScroll1", "Command1", "Command2", "Check1"};
