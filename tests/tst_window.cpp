@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 
 #include "CanvasWidget.h"
+#include "Fonts.h"
 #include "Form2.h"
 #include "HelpCommands.h"
 
@@ -127,7 +128,8 @@ void tst_window::fontsAndColours_data()
     QTest::addColumn<QColor>("text");
     const QColor grey(224, 224, 224), yellow(255, 255, 192), cyan(192, 255, 255), white(Qt::white);
     const QColor black(Qt::black), blue(0, 0, 255), red(255, 0, 0);
-    const QString times = QStringLiteral("Times New Roman"), sans = QStringLiteral("MS Sans Serif");
+    // Times New Roman and MS Sans Serif, or their metric-compatible stand-ins.
+    const QString times = Fonts::serifFamily(), sans = Fonts::sansFamily();
     QTest::newRow("input") << "Text1" << times << 16 << false << yellow << black;
     QTest::newRow("caption") << "Label9" << times << 16 << false << grey << black;
     QTest::newRow("unit") << "Label10" << times << 16 << false << grey << black;
@@ -253,7 +255,7 @@ void tst_window::startUp()
     WindowFixture w;
     // The bitmap holders are hidden before the window is first shown.
     for (int n = 4; n <= 11; ++n)
-        QVERIFY(w.form->findChild<QLabel*>(QStringLiteral("Picture%1").arg(n))->isHidden());
+        QVERIFY(w.form->findChild<QWidget*>(QStringLiteral("Picture%1").arg(n))->isHidden());
     QCOMPARE(w.state().zagruzka, 1.0);
     QCOMPARE(w.form->windowTitle(), QStringLiteral("Моделирование опыта Вельтрана"));
     QVERIFY(!w.form->windowIcon().isNull());

@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace {
@@ -15,24 +16,50 @@ QFont make(const QString& family, int pixels, bool bold)
 
 } // namespace
 
+QString Fonts::serifFamily()
+{
+    static const QString family = [] {
+        // The list of installed families, not hasFamily(), which also asks the
+        // matcher for aliases: that alone costs more than the rest of start-up.
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& f : {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")})
+            if (installed.contains(f))
+                return f;
+        return QStringLiteral("Times New Roman"); // whatever the matcher finds
+    }();
+    return family;
+}
+
+QString Fonts::sansFamily()
+{
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& f : {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")})
+            if (installed.contains(f))
+                return f;
+        return QStringLiteral("MS Sans Serif");
+    }();
+    return family;
+}
+
 QFont Fonts::T12()
 {
-    return make(QStringLiteral("Times New Roman"), 16, false);
+    return make(serifFamily(), 16, false);
 }
 
 QFont Fonts::T12B()
 {
-    return make(QStringLiteral("Times New Roman"), 16, true);
+    return make(serifFamily(), 16, true);
 }
 
 QFont Fonts::T11()
 {
-    return make(QStringLiteral("Times New Roman"), 15, false);
+    return make(serifFamily(), 15, false);
 }
 
 QFont Fonts::M8B()
 {
-    return make(QStringLiteral("MS Sans Serif"), 11, true);
+    return make(sansFamily(), 11, true);
 }
 
 void Fonts::registerSubstitutes()

@@ -5,7 +5,8 @@
 /// The fonts of the windows. Sizes are set in pixels (the point sizes at 96
 /// dots per inch), because the layout is in pixels: 12 pt is 16 px. Where
 /// "Times New Roman" or "MS Sans Serif" are missing, the metric-compatible
-/// Liberation faces stand in.
+/// Liberation faces stand in; they are named directly rather than left to the
+/// font matcher, which is much slower to find a substitute.
 class Fonts {
 public:
     static QFont T12();  ///< Times New Roman 12 pt
@@ -14,4 +15,7 @@ public:
     static QFont M8B();  ///< MS Sans Serif 8.25 pt bold
     /// Registers the substitutes; call once after the application exists.
     static void registerSubstitutes();
+    /// The serif and sans-serif families actually used.
+    static QString serifFamily();
+    static QString sansFamily();
 };

@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include "ArtworkIconEngine.h"
+#include "BitmapHolder.h"
 #include "ClickableLabel.h"
 #include "Fonts.h"
 #include "Form2.h"
@@ -44,13 +46,10 @@ void setColors(QWidget* widget, Rgb background, const QColor& text)
 
 const QColor DefaultText(Qt::black);
 
-/// A 32 × 32 menu picture with renditions for ordinary and high-density screens.
+/// A 32 × 32 menu picture, drawn when first shown at the density it is shown at.
 QIcon menuIcon(Artwork::MenuBitmap which)
 {
-    QIcon icon;
-    for (const qreal ratio : {1.0, 2.0})
-        icon.addPixmap(QPixmap::fromImage(Artwork::menuBitmap(which, ratio)));
-    return icon;
+    return QIcon(new ArtworkIconEngine(which));
 }
 
 } // namespace
@@ -296,11 +295,8 @@ void Form1::buildControls()
         {"Picture10", Artwork::MenuBitmap::AuthorPortrait}, {"Picture11", Artwork::MenuBitmap::QuestionMark},
     };
     for (const Holder& holder : holders) {
-        auto* label = new QLabel(m_client);
+        auto* label = new BitmapHolder(menuIcon(holder.bitmap), m_client);
         label->setObjectName(QString::fromLatin1(holder.name));
-        label->setFixedSize(Artwork::MenuBitmapSize, Artwork::MenuBitmapSize);
-        label->setPixmap(QPixmap::fromImage(Artwork::menuBitmap(holder.bitmap, devicePixelRatioF())));
-        label->setProperty("menuIcon", QVariant::fromValue(menuIcon(holder.bitmap)));
         m_bitmapHolders.push_back(label);
     }
 
@@ -413,11 +409,9 @@ void Form1::Form_Load()
         {"mnuFileExit", "Picture7"},        {"mnuHelpInstruction", "Picture8"}, {"mnuHelpUprav", "Picture9"},
         {"mnuHelpAvtors", "Picture10"},     {"mnuHelpAbout", "Picture11"},
     };
-    for (const auto& [action, holder] : bitmaps) {
-        auto* label = findChild<QLabel*>(QString::fromLatin1(holder));
-        menuAction(QString::fromLatin1(action))->setIcon(label->property("menuIcon").value<QIcon>());
-    }
-    for (QLabel* holder : m_bitmapHolders)
+    for (const auto& [action, holder] : bitmaps)
+        menuAction(QString::fromLatin1(action))->setIcon(findChild<BitmapHolder*>(QString::fromLatin1(holder))->bitmap());
+    for (QWidget* holder : m_bitmapHolders)
         holder->hide();
 
     ExperimentState& s = m_procedures->state();

@@ -81,6 +81,6 @@ private:
     std::unique_ptr<QtFormWindow> m_formWindow;
     std::unique_ptr<Form1Procedures> m_procedures;
     HelpCommands m_help;
-    std::vector<QLabel*> m_bitmapHolders; ///< Picture4 .. Picture11
+    std::vector<QWidget*> m_bitmapHolders; ///< Picture4 .. Picture11
     QPointer<Form2> m_form2;
 };

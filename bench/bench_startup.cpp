@@ -1,0 +1,95 @@
+// Start-up: from starting the process to the first painted main window, for
+// the program and for a bare Qt Widgets window built in the same tree, both
+// on the offscreen platform, alternately, several times. Prints the medians,
+// their ratio, and the program's peak resident memory at its first paint and
+// after a whole experiment.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+long long monotonicNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
+
+struct Sample {
+    double ms = -1;
+    long rss = -1;
+    long experimentRss = -1;
+};
+
+Sample launch(const QString& program, const QStringList& arguments = {})
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    const long long started = monotonicNs();
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000))
+        return {};
+    Sample sample;
+    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.size() == 2 && words[0] == "painted")
+            sample.ms = static_cast<double>(words[1].toLongLong() - started) / 1e6;
+        else if (words.size() == 2 && words[0] == "rss")
+            sample.rss = words[1].toLong();
+        else if (words.size() == 3 && words[0] == "experiment")
+            sample.experimentRss = words[2].toLong();
+    }
+    return sample;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? -1 : v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QString oildrop = here.filePath(QStringLiteral("startup_oildrop"));
+    const QString bare = here.filePath(QStringLiteral("startup_bare"));
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+
+    launch(oildrop); // warm the file cache for both
+    launch(bare);
+    std::vector<double> program, yardstick;
+    long rss = 0;
+    for (int i = 0; i < rounds; ++i) {
+        const Sample a = launch(oildrop);
+        const Sample b = launch(bare);
+        if (a.ms < 0 || b.ms < 0) {
+            std::fprintf(stderr, "a start failed\n");
+            return 1;
+        }
+        program.push_back(a.ms);
+        yardstick.push_back(b.ms);
+        rss = std::max(rss, a.rss);
+    }
+    const Sample run = launch(oildrop, {QStringLiteral("--experiment")});
+    const double p = median(program), y = median(yardstick);
+    std::printf("start to first paint, median of %d: program %.1f ms, bare Qt window %.1f ms, ratio %.2f "
+                "(target at most 1.5)\n",
+                rounds, p, y, p / y);
+    std::printf("peak resident memory of the program: %.1f MiB at first paint, %.1f MiB after an experiment "
+                "(target under 60 MiB)\n",
+                static_cast<double>(rss) / 1024, static_cast<double>(run.experimentRss) / 1024);
+    return 0;
+}

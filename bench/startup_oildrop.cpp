@@ -1,0 +1,34 @@
+// The program as it starts, reporting its first painted window (see
+// StartupProbe). With --experiment it then runs one experiment (slow-down 1,
+// irradiated) and reports its peak resident memory again before it ends.
+
+#include "StartupProbe.h"
+
+#include "Program.h"
+
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstring>
+
+int main(int argc, char** argv)
+{
+    const bool experiment = argc > 1 && std::strcmp(argv[1], "--experiment") == 0;
+    Program program(argc, argv);
+    Form1& window = program.window();
+    StartupProbe probe(&window, [&] {
+        if (!experiment) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(1);
+        QTimer::singleShot(300, &window, [&] { window.findChild<QPushButton*>(QStringLiteral("Command2"))->click(); });
+        window.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+        std::printf("experiment rss %ld\n", StartupProbe::peakResidentKiB());
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    });
+    return program.exec();
+}
