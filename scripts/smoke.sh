@@ -32,7 +32,7 @@ for _ in 1 2 3 4 5 6 7 8 9 10; do xdpyinfo >/dev/null 2>&1 && break; sleep 0.5; 
     >"$work/program.log" 2>&1 &
 app=$!
 
-window=$(timeout 20 xdotool search --sync --name "Моделирование опыта Вельтрана" | head -n 1)
+window=$(timeout 20 xdotool search --sync --class oildrop | head -n 1)
 sleep 1
 import -window "$window" "$work/window.png"
 colours=$(convert "$work/window.png" -format %k info:)
