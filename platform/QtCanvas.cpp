@@ -98,14 +98,10 @@ void QtCanvas::Line(float x1, float y1, float x2, float y2, Rgb color)
     double px2 = tame(userToPixelX(x2));
     double py2 = tame(userToPixelY(y2));
 
-    // Snap lines that run along a pixel axis to the centre of the pixel row or
-    // column they fall in (or to a pixel edge for an even device width), so
-    // that they are crisp instead of smeared over two rows.
-    const qreal ratio = m_widget->pixelRatio();
-    const long deviceWidth = std::lround(m_drawWidth * ratio);
-    const auto snap = [&](double v) {
-        return deviceWidth % 2 == 1 ? (std::floor(v * ratio) + 0.5) / ratio : std::round(v * ratio) / ratio;
-    };
+    // Snap lines that run along a pixel axis to the middle of the pixel row or
+    // column they fall in (to a pixel edge for an even width), so that they
+    // cover whole pixels, crisp at any whole device pixel ratio.
+    const auto snap = [&](double v) { return m_drawWidth % 2 == 1 ? std::floor(v) + 0.5 : std::round(v); };
     const bool alongAxis = py1 == py2 || px1 == px2;
     if (py1 == py2)
         py1 = py2 = snap(py1);

@@ -23,6 +23,7 @@ private slots:
     void spriteKeepsPixelSizeAndUserPosition();
     void markerCentredAfterAxes();
     void printAnchorsUpperLeft();
+    void crispAtDoubleDensity();
 };
 
 namespace {
@@ -212,6 +213,28 @@ void tst_canvas::printAnchorsUpperLeft()
     // Next line: back to the left edge, one line lower (downward on the screen).
     QCOMPARE(canvas.CurrentX(), 0.0f);
     QVERIFY(canvas.CurrentY() < 5);
+}
+
+void tst_canvas::crispAtDoubleDensity()
+{
+    // Run with QT_SCALE_FACTOR=2 (a second registration of this test).
+    CanvasWidget widget;
+    widget.resize(100, 50);
+    if (widget.devicePixelRatioF() != 2)
+        QSKIP("needs a screen of device pixel ratio 2");
+    QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
+    canvas.Scale(0, 0, 10, 5);
+    canvas.Line(0, 2.5f, 10, 2.5f, Colors::Red);
+    const QImage image = widget.image().convertToFormat(QImage::Format_RGB32);
+    // Twice the pixels; a one-pixel line covers exactly two device rows, fully.
+    QCOMPARE(image.size(), QSize(200, 100));
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixelColor(100, y) != Qt::white) {
+            rows << y;
+            QCOMPARE(image.pixelColor(100, y), QColor(Qt::red));
+        }
+    QCOMPARE(rows, (QList<int>{50, 51}));
 }
 
 QTEST_MAIN(tst_canvas)

@@ -1,0 +1,151 @@
+#include "QtToneGenerator.h"
+
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <cstdio>
+#include <unistd.h>
+
+/// The real tone generator: a tone lasts its time by the clock, the window
+/// repaints meanwhile but user input is discarded, and without an audio
+/// device the tones pass in silence with a single warning.
+class tst_tone_generator : public QObject {
+    Q_OBJECT
+
+private slots:
+    void toneLastsItsTime();
+    void inputDiscardedRepaintsKept();
+    void silentFallbackWarnsOnce();
+    void userInputClassification_data();
+    void userInputClassification();
+};
+
+namespace {
+
+/// Captures what is written to standard error while alive.
+class StderrCapture {
+public:
+    StderrCapture()
+    {
+        std::fflush(stderr);
+        m_saved = dup(2);
+        m_file = std::tmpfile();
+        dup2(fileno(m_file), 2);
+    }
+    ~StderrCapture() { restore(); }
+    QByteArray text()
+    {
+        restore();
+        std::rewind(m_file);
+        QByteArray out;
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, m_file)) > 0)
+            out.append(buffer, static_cast<qsizetype>(n));
+        return out;
+    }
+
+private:
+    void restore()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stderr);
+        dup2(m_saved, 2);
+        close(m_saved);
+        m_saved = -1;
+    }
+    int m_saved = -1;
+    std::FILE* m_file = nullptr;
+};
+
+class PaintCounter : public QWidget {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
+} // namespace
+
+void tst_tone_generator::toneLastsItsTime()
+{
+    QtToneGenerator tones;
+    QElapsedTimer clock;
+    clock.start();
+    tones.tone(880, 150);
+    QVERIFY(clock.elapsed() >= 149);
+    QVERIFY(clock.elapsed() < 400);
+    clock.restart();
+    tones.tone(523, 0);
+    QVERIFY(clock.elapsed() < 20);
+}
+
+void tst_tone_generator::inputDiscardedRepaintsKept()
+{
+    QtToneGenerator tones;
+    QPushButton button(QStringLiteral("СВЕТ"));
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
+    button.show();
+    PaintCounter canvas;
+    canvas.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&canvas));
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QCoreApplication::processEvents();
+    const int paintsBefore = canvas.paints;
+    QTimer::singleShot(40, [&] {
+        QTest::mouseClick(&button, Qt::LeftButton); // clicked during the melody
+        QTest::keyClick(&button, Qt::Key_Space);
+        canvas.update();
+    });
+    tones.tone(880, 200);
+    QCoreApplication::processEvents();
+    QCOMPARE(clicks, 0);           // discarded, not queued
+    QVERIFY(canvas.paints > paintsBefore); // the window went on repainting
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QCOMPARE(clicks, 1); // afterwards the button works again
+}
+
+void tst_tone_generator::silentFallbackWarnsOnce()
+{
+    if (qEnvironmentVariableIsSet("PULSE_SERVER") || QFile::exists(QStringLiteral("/run/user/0/pulse/native")))
+        QSKIP("an audio server may be present");
+    StderrCapture capture;
+    QtToneGenerator tones;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 3; ++i)
+        tones.tone(659, 40);
+    QVERIFY(clock.elapsed() >= 119);
+    const QByteArray printed = capture.text();
+    QCOMPARE(printed.count("oildrop: no sound"), 1);
+}
+
+void tst_tone_generator::userInputClassification_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<bool>("input");
+    QTest::newRow("mouse press") << int(QEvent::MouseButtonPress) << true;
+    QTest::newRow("key press") << int(QEvent::KeyPress) << true;
+    QTest::newRow("wheel") << int(QEvent::Wheel) << true;
+    QTest::newRow("close box") << int(QEvent::Close) << true;
+    QTest::newRow("paint") << int(QEvent::Paint) << false;
+    QTest::newRow("timer") << int(QEvent::Timer) << false;
+    QTest::newRow("update request") << int(QEvent::UpdateRequest) << false;
+    QTest::newRow("resize") << int(QEvent::Resize) << false;
+}
+
+void tst_tone_generator::userInputClassification()
+{
+    QFETCH(int, type);
+    QFETCH(bool, input);
+    const QEvent event(static_cast<QEvent::Type>(type));
+    QCOMPARE(QtToneGenerator::isUserInput(&event), input);
+}
+
+QTEST_MAIN(tst_tone_generator)
+#include "tst_tone_generator.moc"
