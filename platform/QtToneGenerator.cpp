@@ -17,6 +17,8 @@ namespace {
 
 /// After this long without a tone the device is released again, ms.
 constexpr int IdleReleaseMs = 2000;
+/// Margin of the lead in front of a tone that starts after a pause, ms (see tone()).
+constexpr int LeadMarginMs = 40;
 
 } // namespace
 
@@ -99,6 +101,16 @@ void QtToneGenerator::tone(int hertz, int milliseconds)
         for (std::int16_t sample : mono)
             for (int c = 0; c < channels; ++c)
                 *out++ = sample;
+        // The device reads its buffer ahead of what is heard, and the next tone
+        // is queued only when the clock says this one is over. A tone that
+        // starts after a pause therefore gets a lead of silence as long as
+        // that buffer (and a margin): the queue then still holds the end of
+        // each tone when the next one is added, and a melody plays without
+        // the device filling the joins with silence.
+        if (m_stream->queued() == 0) {
+            const qint64 lead = m_sink->bufferSize() + m_format.bytesForDuration(LeadMarginMs * 1000);
+            m_stream->enqueue(QByteArray(static_cast<qsizetype>(lead - lead % m_format.bytesPerFrame()), '\0'));
+        }
         m_stream->enqueue(pcm);
     }
     waitDiscardingInput(milliseconds);

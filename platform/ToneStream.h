@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QIODevice>
 
-/// An endless audio stream read by the audio sink: queued tone samples, then
-/// silence, so the device never runs dry between tones.
+/// An endless audio stream read by the audio sink: the queued tone samples,
+/// then silence, so that the device never runs dry and never stops.
 class ToneStream : public QIODevice {
     Q_OBJECT
 

@@ -12,7 +12,7 @@ PACKAGES="
   clang libclang-rt-14-dev valgrind
   xvfb xauth x11-utils xdotool imagemagick
   poppler-utils appstream desktop-file-utils dpkg-dev file
-  xdg-utils
+  xdg-utils pulseaudio pulseaudio-utils
 "
 
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi

@@ -112,8 +112,7 @@ void tst_tone_generator::inputDiscardedRepaintsKept()
 
 void tst_tone_generator::silentFallbackWarnsOnce()
 {
-    if (qEnvironmentVariableIsSet("PULSE_SERVER") || QFile::exists(QStringLiteral("/run/user/0/pulse/native")))
-        QSKIP("an audio server may be present");
+    // The test runs with PULSE_SERVER naming a server that does not exist.
     StderrCapture capture;
     QtToneGenerator tones;
     QElapsedTimer clock;

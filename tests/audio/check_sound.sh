@@ -1,0 +1,25 @@
+#!/bin/sh
+# Real sound: a private PulseAudio server with a null sink; the tone generator
+# plays three tones into it while its monitor is recorded; the recording must
+# hold the tones, in order and without gaps. Skips (77) without PulseAudio.
+set -eu
+probe=$1
+command -v pulseaudio >/dev/null && command -v parec >/dev/null || { echo "no PulseAudio: skipped"; exit 77; }
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR="$work/runtime" PULSE_RUNTIME_PATH="$work/runtime/pulse" HOME="$work"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+cleanup() { pulseaudio --kill 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+pulseaudio --daemonize=yes --exit-idle-time=-1 --disallow-exit -n \
+    --load="module-null-sink sink_name=probe" --load="module-native-protocol-unix" 2>/dev/null \
+    || { echo "PulseAudio would not start: skipped"; exit 77; }
+for _ in 1 2 3 4 5 6 7 8 9 10; do pactl info >/dev/null 2>&1 && break; sleep 0.3; done
+pactl set-default-sink probe
+parec -d probe.monitor --format=s16le --channels=1 --rate=44100 --latency-msec=10 >"$work/recording.raw" &
+recorder=$!
+sleep 3 # a fresh null sink and its monitor settle in the first seconds
+QT_QPA_PLATFORM=offscreen "$probe" play
+sleep 1
+kill -INT "$recorder"
+wait "$recorder" 2>/dev/null || true
+"$probe" check "$work/recording.raw"
