@@ -18,6 +18,7 @@ private slots:
     void nestedPauseEndsEnclosingOne();
     void eventsHandledDuringPause();
     void endingProgramEndsPause();
+    void consecutivePausesKeepTheBeat();
 };
 
 namespace {
@@ -99,6 +100,30 @@ void tst_wait::endingProgramEndsPause()
     clock.start();
     rig.pause.Wait(2.0);
     QVERIFY(clock.elapsed() < 500);
+}
+
+void tst_wait::consecutivePausesKeepTheBeat()
+{
+    // Twenty steps of 10 ms work, each followed by a 30 ms pause: the work is
+    // absorbed into the beat (about 600 ms in all), not added to it (800 ms).
+    Rig rig;
+    QElapsedTimer clock;
+    clock.start();
+    for (int step = 0; step < 20; ++step) {
+        QElapsedTimer work;
+        work.start();
+        while (work.elapsed() < 10) {
+        }
+        rig.pause.Wait(0.03);
+    }
+    const qint64 elapsed = clock.elapsed();
+    QVERIFY2(elapsed >= 590 && elapsed < 700, qPrintable(QString::number(elapsed)));
+    // After a long break the next pause is a full one again.
+    QTest::qSleep(200);
+    QElapsedTimer single;
+    single.start();
+    rig.pause.Wait(0.05);
+    QVERIFY(single.elapsed() >= 49);
 }
 
 QTEST_GUILESS_MAIN(tst_wait)
