@@ -2,13 +2,13 @@
 // 1600 × 1000 px: the animation view on every layout pass, the two plots at
 // every start. Reports the median time per surface over the repetitions.
 
+#include "BenchmarkMain.h"
 #include "WindowFixture.h"
 
 #include "CanvasWidget.h"
 #include "QtCanvas.h"
 
 #include <QApplication>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -84,12 +84,7 @@ BENCHMARK(VelocityPlot)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportA
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int status = runWidgetBenchmarks(argc, argv);
     delete fixture;
-    return 0;
+    return status;
 }

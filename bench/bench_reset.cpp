@@ -2,6 +2,7 @@
 // area: layout of every control, derived quantities and their read-outs, the
 // animation view cleared and redrawn. Reports the median over the repetitions.
 
+#include "BenchmarkMain.h"
 #include "WindowFixture.h"
 
 #include "CanvasWidget.h"
@@ -9,7 +10,6 @@
 
 #include <QApplication>
 #include <QMenuBar>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -37,11 +37,5 @@ BENCHMARK(FormResize1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(15)->
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWidgetBenchmarks(argc, argv);
 }

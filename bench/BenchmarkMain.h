@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+/// Runs the registered Google benchmarks inside a widget application on the
+/// offscreen platform (unless another platform is asked for).
+inline int runWidgetBenchmarks(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
