@@ -14,10 +14,10 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent)
 
 QPainter& CanvasWidget::painter()
 {
-    // The geometry may have changed while the resize event is still pending
-    // (a widget that is not shown yet gets it later): fit the image first.
-    fitImage();
     if (!m_painter) {
+        // The geometry may have changed while the resize event is still
+        // pending (a widget that is not shown gets it later): fit first.
+        fitImage();
         m_painter.emplace(&m_image);
         m_painter->setRenderHint(QPainter::Antialiasing);
         m_painter->setRenderHint(QPainter::TextAntialiasing);

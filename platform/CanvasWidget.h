@@ -29,6 +29,10 @@ public:
     qreal pixelRatio() const { return m_image.devicePixelRatio(); }
     /// The drawing as it stands (for tests and screenshots).
     QImage image();
+    /// Brings the image to the widget's size and pixel density, keeping the
+    /// drawing at its upper left; for a geometry set while the widget is
+    /// hidden, whose resize event comes only when it is shown.
+    void fitImage();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,7 +41,6 @@ protected:
 
 private:
     void endPainting();
-    void fitImage();
 
     QImage m_image;
     std::optional<QPainter> m_painter;

@@ -38,6 +38,12 @@ bool QtCanvas::outside(const QRectF& area) const
         || area.top() > m_widget->height() + 1;
 }
 
+void QtCanvas::setGeometry(const ControlGeometry& geometry)
+{
+    m_control.setGeometry(geometry);
+    m_widget->fitImage();
+}
+
 double QtCanvas::spanX() const
 {
     return m_scaled ? static_cast<double>(m_x2) - m_x1 : m_widget->width();

@@ -29,7 +29,7 @@ public:
     bool isEnabled() const override { return m_control.isEnabled(); }
     void setEnabled(bool enabled) override { m_control.setEnabled(enabled); }
     ControlGeometry geometry() const override { return m_control.geometry(); }
-    void setGeometry(const ControlGeometry& geometry) override { m_control.setGeometry(geometry); }
+    void setGeometry(const ControlGeometry& geometry) override;
 
     // Canvas
     void Scale(float x1, float y1, float x2, float y2) override;

@@ -74,7 +74,7 @@ bool QtToneGenerator::ensureSink()
     }
 
     m_format = format;
-    m_stream = std::make_unique<ToneStream>();
+    m_stream = std::make_unique<ToneStream>(format.bytesPerFrame());
     m_sink = std::make_unique<QAudioSink>(device, format);
     m_sink->start(m_stream.get());
     if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-ToneStream::ToneStream(QObject* parent) : QIODevice(parent)
+ToneStream::ToneStream(int frameBytes, QObject* parent) : QIODevice(parent), m_frameBytes(frameBytes)
 {
     open(QIODevice::ReadOnly);
 }
@@ -18,12 +18,6 @@ void ToneStream::enqueue(const QByteArray& pcm)
     m_queue.append(pcm);
 }
 
-void ToneStream::clear()
-{
-    m_queue.clear();
-    m_read = 0;
-}
-
 qint64 ToneStream::bytesAvailable() const
 {
     // Always something to read: silence once the queue is empty.
@@ -32,7 +26,7 @@ qint64 ToneStream::bytesAvailable() const
 
 qint64 ToneStream::readData(char* data, qint64 maxSize)
 {
-    // Whole 16-bit samples only.
+    // Whole frames only.
     maxSize -= maxSize % m_frameBytes;
     const qint64 fromQueue = std::min(maxSize, queued());
     std::memcpy(data, m_queue.constData() + m_read, static_cast<std::size_t>(fromQueue));

@@ -9,14 +9,13 @@ class ToneStream : public QIODevice {
     Q_OBJECT
 
 public:
-    explicit ToneStream(QObject* parent = nullptr);
+    /// `frameBytes`: bytes of one sample for every channel; reads keep whole frames.
+    explicit ToneStream(int frameBytes, QObject* parent = nullptr);
 
     /// Appends PCM bytes to be played after what is queued.
     void enqueue(const QByteArray& pcm);
     /// Bytes still queued.
     qint64 queued() const { return m_queue.size() - m_read; }
-    /// Drops whatever is queued.
-    void clear();
 
     bool isSequential() const override { return true; }
     qint64 bytesAvailable() const override;
@@ -28,5 +27,5 @@ protected:
 private:
     QByteArray m_queue;
     qint64 m_read = 0;
-    int m_frameBytes = 2;
+    int m_frameBytes;
 };

@@ -217,7 +217,7 @@ void Form1::buildControls()
     frame->setFlat(true);
     setColors(frame, grey, DefaultText);
     c.Frame1 = adapt(frame);
-    struct OptionSpec {
+    struct OptionButton {
         Control** control;
         const char* name;
         const char16_t* caption;
@@ -225,19 +225,19 @@ void Form1::buildControls()
         const char16_t* tip;
         QRect design;
     };
-    const OptionSpec options[] = {
+    const OptionButton options[] = {
         {&c.Option1, "Option1", u"Движение", T11, u"Анимация", QRect(0, 20, 96, 21)},
         {&c.Option2, "Option2", u"Координата", T12, u"Зависимость x(t)", QRect(0, 40, 103, 19)},
         {&c.Option3, "Option3", u"Проекция Vx", T11, u"Зависимость Vx(t)", QRect(0, 60, 103, 17)},
     };
-    for (const OptionSpec& spec : options) {
-        auto* option = new QRadioButton(QString::fromUtf16(spec.caption), frame);
-        option->setObjectName(QString::fromLatin1(spec.name));
-        option->setFont(spec.font);
-        option->setToolTip(QString::fromUtf16(spec.tip));
-        option->setGeometry(spec.design);
+    for (const OptionButton& choice : options) {
+        auto* option = new QRadioButton(QString::fromUtf16(choice.caption), frame);
+        option->setObjectName(QString::fromLatin1(choice.name));
+        option->setFont(choice.font);
+        option->setToolTip(QString::fromUtf16(choice.tip));
+        option->setGeometry(choice.design);
         setColors(option, grey, DefaultText);
-        *spec.control = adapt(option);
+        *choice.control = adapt(option);
     }
     frame->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
 
@@ -251,12 +251,12 @@ void Form1::buildControls()
     c.HScroll1 = adapt(scroll);
 
     // Drawing surfaces.
-    struct SurfaceSpec {
+    struct Surface {
         const char* name;
         const char16_t* tip;
         Rgb foreColor;
     };
-    const SurfaceSpec surfaces[] = {
+    const Surface surfaces[] = {
         {"Picture1", u"Расстояние между пластинами, разбитое на 10 частей", Colors::Black},
         {"Picture2", u"Координата в относительных единицах", windowTextRgb},
         {"Picture3", u"Скорость в относительных единицах", windowTextRgb},
