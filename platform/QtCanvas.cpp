@@ -44,57 +44,39 @@ void QtCanvas::setGeometry(const ControlGeometry& geometry)
     m_widget->fitImage();
 }
 
-double QtCanvas::spanX() const
-{
-    return m_scaled ? static_cast<double>(m_x2) - m_x1 : m_widget->width();
-}
-
-double QtCanvas::spanY() const
-{
-    return m_scaled ? static_cast<double>(m_y2) - m_y1 : m_widget->height();
-}
-
 void QtCanvas::Scale(float x1, float y1, float x2, float y2)
 {
-    m_scaled = true;
-    m_x1 = x1;
-    m_y1 = y1;
-    m_x2 = x2;
-    m_y2 = y2;
+    m_scale.set(x1, y1, x2, y2);
 }
 
 double QtCanvas::userToPixelX(double x) const
 {
-    const double span = spanX();
-    const double left = m_scaled ? m_x1 : 0;
-    return span == 0 ? 0 : (x - left) / span * m_widget->width();
+    return m_scale.toPixelX(x, m_widget->width());
 }
 
 double QtCanvas::userToPixelY(double y) const
 {
-    const double span = spanY();
-    const double top = m_scaled ? m_y1 : 0;
-    return span == 0 ? 0 : (y - top) / span * m_widget->height();
+    return m_scale.toPixelY(y, m_widget->height());
 }
 
 double QtCanvas::pixelsToUserWidth(double pixels) const
 {
-    return m_widget->width() == 0 ? 0 : pixels * spanX() / m_widget->width();
+    return m_scale.widthOf(pixels, m_widget->width());
 }
 
 double QtCanvas::pixelsToUserHeight(double pixels) const
 {
-    return m_widget->height() == 0 ? 0 : pixels * spanY() / m_widget->height();
+    return m_scale.heightOf(pixels, m_widget->height());
 }
 
 double QtCanvas::pixelToUserX(double px) const
 {
-    return (m_scaled ? m_x1 : 0) + pixelsToUserWidth(px);
+    return m_scale.fromPixelX(px, m_widget->width());
 }
 
 double QtCanvas::pixelToUserY(double py) const
 {
-    return (m_scaled ? m_y1 : 0) + pixelsToUserHeight(py);
+    return m_scale.fromPixelY(py, m_widget->height());
 }
 
 void QtCanvas::Line(float x1, float y1, float x2, float y2, Rgb color)
@@ -164,7 +146,7 @@ void QtCanvas::Print(const QString& text)
     const double px = tame(userToPixelX(m_currentX));
     const double py = tame(userToPixelY(m_currentY));
     // Next line: back to the left edge, one line lower.
-    m_currentX = m_scaled ? m_x1 : 0;
+    m_currentX = static_cast<float>(m_scale.left());
     m_currentY = static_cast<float>(m_currentY + pixelsToUserHeight(m_metrics.height()));
 
     const QRectF area(px, py, m_metrics.horizontalAdvance(text), m_metrics.height());

@@ -2,6 +2,7 @@
 
 #include "Canvas.h"
 #include "QtControl.h"
+#include "UserScale.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -55,9 +56,6 @@ public:
     double pixelToUserY(double py) const override;
 
 private:
-    /// Extent of the surface in user units (signed).
-    double spanX() const;
-    double spanY() const;
 
     bool outside(const QRectF& area) const;
 
@@ -65,8 +63,7 @@ private:
     QtControl m_control;
     QFont m_font;
     QFontMetricsF m_metrics;
-    bool m_scaled = false;
-    float m_x1 = 0, m_y1 = 0, m_x2 = 0, m_y2 = 0;
+    UserScale m_scale;
     int m_drawWidth = 1;
     Rgb m_foreColor;
     float m_currentX = 0;

@@ -1,8 +1,7 @@
 #include "RecordingCanvas.h"
 
 RecordingCanvas::RecordingCanvas(double pixelWidth, double pixelHeight, Rgb foreColor)
-    : m_pixelWidth(pixelWidth), m_pixelHeight(pixelHeight), m_x2(static_cast<float>(pixelWidth)),
-      m_y2(static_cast<float>(pixelHeight)), m_foreColor(foreColor)
+    : m_pixelWidth(pixelWidth), m_pixelHeight(pixelHeight), m_foreColor(foreColor)
 {
 }
 
@@ -24,10 +23,7 @@ void RecordingCanvas::setGeometry(const ControlGeometry& geometry)
 
 void RecordingCanvas::Scale(float x1, float y1, float x2, float y2)
 {
-    m_x1 = x1;
-    m_y1 = y1;
-    m_x2 = x2;
-    m_y2 = y2;
+    m_scale.set(x1, y1, x2, y2);
     scales.push_back({x1, y1, x2, y2});
 }
 
@@ -53,7 +49,7 @@ void RecordingCanvas::PSet(float x, float y, Rgb color)
 void RecordingCanvas::Print(const QString& text)
 {
     primitives.push_back({Op::Print, m_currentX, m_currentY, m_currentX, m_currentY, m_foreColor, m_drawWidth, text});
-    m_currentX = m_x1;
+    m_currentX = static_cast<float>(m_scale.left());
     m_currentY = static_cast<float>(m_currentY + pixelsToUserHeight(16));
 }
 
@@ -67,32 +63,30 @@ void RecordingCanvas::Cls()
 
 double RecordingCanvas::pixelsToUserWidth(double pixels) const
 {
-    return m_pixelWidth == 0 ? 0 : pixels * (static_cast<double>(m_x2) - m_x1) / m_pixelWidth;
+    return m_scale.widthOf(pixels, m_pixelWidth);
 }
 
 double RecordingCanvas::pixelsToUserHeight(double pixels) const
 {
-    return m_pixelHeight == 0 ? 0 : pixels * (static_cast<double>(m_y2) - m_y1) / m_pixelHeight;
+    return m_scale.heightOf(pixels, m_pixelHeight);
 }
 
 double RecordingCanvas::userToPixelX(double x) const
 {
-    const double span = static_cast<double>(m_x2) - m_x1;
-    return span == 0 ? 0 : (x - m_x1) / span * m_pixelWidth;
+    return m_scale.toPixelX(x, m_pixelWidth);
 }
 
 double RecordingCanvas::userToPixelY(double y) const
 {
-    const double span = static_cast<double>(m_y2) - m_y1;
-    return span == 0 ? 0 : (y - m_y1) / span * m_pixelHeight;
+    return m_scale.toPixelY(y, m_pixelHeight);
 }
 
 double RecordingCanvas::pixelToUserX(double px) const
 {
-    return m_x1 + pixelsToUserWidth(px);
+    return m_scale.fromPixelX(px, m_pixelWidth);
 }
 
 double RecordingCanvas::pixelToUserY(double py) const
 {
-    return m_y1 + pixelsToUserHeight(py);
+    return m_scale.fromPixelY(py, m_pixelHeight);
 }

@@ -3,6 +3,7 @@
 #include "Canvas.h"
 
 #include "FakeControl.h"
+#include "UserScale.h"
 
 #include <vector>
 
@@ -71,7 +72,7 @@ private:
     ControlGeometry m_geometry;
     double m_pixelWidth;
     double m_pixelHeight;
-    float m_x1 = 0, m_y1 = 0, m_x2, m_y2;
+    UserScale m_scale;
     int m_drawWidth = 1;
     Rgb m_foreColor;
     float m_currentX = 0;
