@@ -164,30 +164,32 @@ void Form1::buildControls()
                                true));
     c.Label21 =
         adapt(addLabel("Label21", QStringLiteral("Скорости"), T12B, grey, Colors::Blue, Qt::AlignHCenter, {}, true));
-    c.Label43 = adapt(addLabel("Label43", QStringLiteral("Label43"), T12, cyan, black, Qt::AlignLeft,
-                               QStringLiteral("Масса капли")));
-    c.Label5 = adapt(addLabel("Label5", QStringLiteral("Label5"), T12, cyan, black, Qt::AlignLeft,
-                              QStringLiteral("Напряжённость электрического поля")));
-    c.Label22 = adapt(addLabel("Label22", QStringLiteral("Label22"), T12, cyan, black, Qt::AlignLeft,
-                               QStringLiteral("Характерное время")));
-    c.Label44 = adapt(addLabel("Label44", QStringLiteral("Label44"), T12, cyan, black, Qt::AlignLeft,
-                               QStringLiteral("Параметр а")));
-    c.Label23 = adapt(addLabel("Label23", QStringLiteral("Label23"), T12, white, Colors::Blue, Qt::AlignLeft,
-                               QStringLiteral("предельная вертикальная скорость")));
-    c.Label24 = adapt(addLabel("Label24", QStringLiteral("Label24"), T12, white, Colors::Blue, Qt::AlignLeft,
-                               QStringLiteral("2 предельная скорость")));
-    c.Label25 = adapt(addLabel("Label25", QStringLiteral("Label25"), T12, white, Colors::Blue, Qt::AlignLeft,
-                               QStringLiteral("3 предельная скорость")));
-    c.Label17 = adapt(addLabel("Label17", QStringLiteral("Label17"), T12, white, Colors::Red, Qt::AlignLeft,
-                               QStringLiteral("заряд q2")));
-    c.Label19 = adapt(addLabel("Label19", QStringLiteral("Label19"), T12, white, Colors::Red, Qt::AlignLeft,
-                               QStringLiteral("заряд q3")));
-    c.Label26 = adapt(addLabel("Label26", QStringLiteral("Label26"), T12, white, Colors::Red, Qt::AlignLeft,
-                               QStringLiteral("отношение зарядов q3/q2")));
-    c.Label40 = adapt(addLabel("Label40", QStringLiteral("Label40"), T12, white, Colors::Red, Qt::AlignLeft,
-                               QStringLiteral("разность зарядов N3-N2")));
-    c.Label16 = adapt(addLabel("Label16", QStringLiteral("Label16"), T12, Colors::LightYellow, black,
-                               Qt::AlignHCenter, QStringLiteral("Замедление времени")));
+    // Read-outs: until a value is written, each shows its own name.
+    struct ReadOut {
+        Control** control;
+        const char* name;
+        Rgb background;
+        Rgb text;
+        Qt::Alignment alignment;
+        const char16_t* tip;
+    };
+    const ReadOut readOuts[] = {
+        {&c.Label43, "Label43", cyan, black, Qt::AlignLeft, u"Масса капли"},
+        {&c.Label5, "Label5", cyan, black, Qt::AlignLeft, u"Напряжённость электрического поля"},
+        {&c.Label22, "Label22", cyan, black, Qt::AlignLeft, u"Характерное время"},
+        {&c.Label44, "Label44", cyan, black, Qt::AlignLeft, u"Параметр а"},
+        {&c.Label23, "Label23", white, Colors::Blue, Qt::AlignLeft, u"предельная вертикальная скорость"},
+        {&c.Label24, "Label24", white, Colors::Blue, Qt::AlignLeft, u"2 предельная скорость"},
+        {&c.Label25, "Label25", white, Colors::Blue, Qt::AlignLeft, u"3 предельная скорость"},
+        {&c.Label17, "Label17", white, Colors::Red, Qt::AlignLeft, u"заряд q2"},
+        {&c.Label19, "Label19", white, Colors::Red, Qt::AlignLeft, u"заряд q3"},
+        {&c.Label26, "Label26", white, Colors::Red, Qt::AlignLeft, u"отношение зарядов q3/q2"},
+        {&c.Label40, "Label40", white, Colors::Red, Qt::AlignLeft, u"разность зарядов N3-N2"},
+        {&c.Label16, "Label16", Colors::LightYellow, black, Qt::AlignHCenter, u"Замедление времени"},
+    };
+    for (const ReadOut& readOut : readOuts)
+        *readOut.control = adapt(addLabel(readOut.name, QString::fromLatin1(readOut.name), T12, readOut.background,
+                                          readOut.text, readOut.alignment, QString::fromUtf16(readOut.tip)));
 
     // Commands and selectors.
     auto button = [&](const char* name, const QString& caption, const QString& tip) {
