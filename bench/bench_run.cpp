@@ -44,15 +44,13 @@ public:
     int interval() const override { return m_real.interval(); }
     void setInterval(int ms) override
     {
-        if (ms > 0) {
-            const qint64 start = m_clock.nsecsElapsed();
-            QCoreApplication::processEvents(QEventLoop::AllEvents); // the step's repaint
-            const qint64 painted = m_clock.nsecsElapsed();
-            if (m_pauseEnded >= 0)
-                stepCosts.push_back(static_cast<double>(painted - m_pauseEnded) * 1e-6);
-            (void)start;
-        }
+        measureStep(ms);
         m_real.setInterval(ms);
+    }
+    void setIntervalOnBeat(int ms) override
+    {
+        measureStep(ms);
+        m_real.setIntervalOnBeat(ms);
     }
     void processEvents() override { m_real.processEvents(); }
 
@@ -64,7 +62,17 @@ public:
     }
 
     std::vector<double> stepCosts; ///< ms
+
 private:
+    void measureStep(int ms)
+    {
+        if (ms <= 0)
+            return;
+        QCoreApplication::processEvents(QEventLoop::AllEvents); // the step's repaint
+        if (m_pauseEnded >= 0)
+            stepCosts.push_back(static_cast<double>(m_clock.nsecsElapsed() - m_pauseEnded) * 1e-6);
+    }
+
     QtPauseTimer m_real;
     QElapsedTimer m_clock;
     qint64 m_pauseEnded = -1;

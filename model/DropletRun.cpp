@@ -48,7 +48,7 @@ void DropletRun::raschet3()
         marker.setLeft(s.X - marker.Width() / 2);
         marker.setTop(s.Y - marker.Height() / 2);
 
-        m_pause.Wait(s.tormoz * 0.01);
+        m_pause.waitOnBeat(s.tormoz * 0.01);
         if (m_lifetime.isEnding())
             return;
     }

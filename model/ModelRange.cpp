@@ -50,12 +50,15 @@ bool ModelRange::computable(const ExperimentState& p)
     if (!finitePositive(Vg))
         return false;
 
+    // A force ratio too small to move the limiting velocities off 1 is fine
+    // for the motion and the plots; only the charge ratio read-out is then
+    // undefined (0/0), and it shows a dash.
     const double aa = P::forceRatio(p.Ux, p.d, p.r, p.r0, p.DD);
-    if (!std::isfinite(aa) || aa == 0)
+    if (!std::isfinite(aa))
         return false;
     for (int n = 1; n <= 10; ++n) {
         const double v = 1 + aa * n;
-        if (!singleWithMargin(v) || !std::isfinite(Vg * v) || v - 1 == 0)
+        if (!singleWithMargin(v) || !std::isfinite(Vg * v))
             return false;
     }
 

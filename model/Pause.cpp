@@ -9,8 +9,22 @@ Pause::Pause(PauseTimer& timer, const Lifetime& lifetime) : m_timer(timer), m_li
 
 void Pause::Wait(double seconds)
 {
+    wait(seconds, false);
+}
+
+void Pause::waitOnBeat(double seconds)
+{
+    wait(seconds, true);
+}
+
+void Pause::wait(double seconds, bool onBeat)
+{
+    const int milliseconds = static_cast<int>(std::lround(seconds * 1000));
     m_timer.setEnabled(true);
-    m_timer.setInterval(static_cast<int>(std::lround(seconds * 1000)));
+    if (onBeat)
+        m_timer.setIntervalOnBeat(milliseconds);
+    else
+        m_timer.setInterval(milliseconds);
     while (m_timer.interval() > 0 && !m_lifetime.isEnding())
         m_timer.processEvents();
     m_timer.setEnabled(false);

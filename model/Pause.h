@@ -16,11 +16,17 @@ public:
     /// that rounds to 0 ms returns at once without handling any event. Returns
     /// early, without handling further events, once the program is ending.
     void Wait(double seconds);
+    /// The pause after one step of the droplet's run: the same, but a step
+    /// that follows the previous one closely keeps the run's steady beat (see
+    /// PauseTimer::setIntervalOnBeat).
+    void waitOnBeat(double seconds);
 
     /// The timer's tick: stops the timer, which ends the pause.
     void Timer1_Timer();
 
 private:
+    void wait(double seconds, bool onBeat);
+
     PauseTimer& m_timer;
     const Lifetime& m_lifetime;
 };

@@ -1,7 +1,11 @@
 #include "QtMessageBox.h"
 
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <cmath>
 
 namespace {
 
@@ -11,20 +15,37 @@ QString displayed(QString text)
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+/// A box with a plain text whose every line stays on one line: the box wraps
+/// a text wider than half the screen otherwise, and a 15-line text would read
+/// as 17. The text label is kept at least as wide as its widest line.
+void prepare(QMessageBox& box, const QString& text)
+{
+    box.setTextFormat(Qt::PlainText);
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        const QFontMetricsF metrics(label->font());
+        qreal widest = 0;
+        for (const QString& line : text.split(u'\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        label->setMinimumWidth(static_cast<int>(std::ceil(widest)) + 2 * label->margin() + 2);
+    }
+}
+
 } // namespace
 
 void QtMessageBox::showMessage(const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, displayed(text), QMessageBox::Ok, m_parent);
-    box.setTextFormat(Qt::PlainText);
+    const QString shown = displayed(text);
+    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, m_parent);
+    prepare(box, shown);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("ОК"));
     box.exec();
 }
 
 bool QtMessageBox::askYesNo(const QString& title, const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, title, displayed(text), QMessageBox::Yes | QMessageBox::No, m_parent);
-    box.setTextFormat(Qt::PlainText);
+    const QString shown = displayed(text);
+    QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Yes | QMessageBox::No, m_parent);
+    prepare(box, shown);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
     box.setDefaultButton(QMessageBox::Yes);

@@ -5,6 +5,12 @@
 
 #include <algorithm>
 
+namespace {
+
+constexpr qint64 NsPerMs = 1000000;
+
+} // namespace
+
 QtPauseTimer::QtPauseTimer()
 {
     m_clock.start();
@@ -23,8 +29,36 @@ void QtPauseTimer::setEnabled(bool enabled)
 
 void QtPauseTimer::setInterval(int milliseconds)
 {
+    start(milliseconds, false);
+}
+
+void QtPauseTimer::setIntervalOnBeat(int milliseconds)
+{
+    start(milliseconds, true);
+}
+
+void QtPauseTimer::start(int milliseconds, bool onBeat)
+{
+    // A countdown cut short by a new interval ends here.
+    if (m_timer.isActive()) {
+        m_timer.stop();
+        ended();
+    }
     m_interval = milliseconds;
+    m_onBeat = onBeat;
     restart();
+}
+
+void QtPauseTimer::ended()
+{
+    if (m_onBeat) {
+        m_lastStepEndNs = m_clock.nsecsElapsed();
+        m_lastStepDeadlineNs = m_deadlineNs;
+    } else {
+        // Anything else between two steps breaks the beat.
+        m_lastStepEndNs = -1;
+        m_lastStepDeadlineNs = -1;
+    }
 }
 
 void QtPauseTimer::restart()
@@ -32,34 +66,31 @@ void QtPauseTimer::restart()
     if (!(m_enabled && m_interval > 0)) {
         if (m_timer.isActive()) {
             m_timer.stop();
-            m_lastEndNs = m_clock.nsecsElapsed();
-            m_lastDeadlineNs = m_deadlineNs;
+            ended();
         }
         return;
     }
     const qint64 now = m_clock.nsecsElapsed();
-    const qint64 length = static_cast<qint64>(m_interval) * 1000000;
-    // On the beat of the previous countdown when this one follows it closely.
+    const qint64 length = static_cast<qint64>(m_interval) * NsPerMs;
     qint64 start = now;
-    if (m_lastEndNs >= 0 && now - m_lastEndNs < length && m_lastDeadlineNs >= 0)
-        start = std::min(now, std::max(m_lastDeadlineNs, now - length));
+    // A step that follows the previous step closely keeps its beat.
+    if (m_onBeat && m_lastStepEndNs >= 0 && now - m_lastStepEndNs < length)
+        start = std::min(now, std::max(m_lastStepDeadlineNs, now - length));
     m_deadlineNs = start + length;
-    const qint64 remainingMs = std::max<qint64>(0, (m_deadlineNs - now + 500000) / 1000000);
-    m_timer.start(static_cast<int>(remainingMs));
+    m_timer.start(static_cast<int>(std::max<qint64>(0, (m_deadlineNs - now + NsPerMs / 2) / NsPerMs)));
 }
 
 void QtPauseTimer::tick()
 {
-    m_lastEndNs = m_clock.nsecsElapsed();
-    m_lastDeadlineNs = m_deadlineNs;
+    ended();
     if (onTick)
         onTick();
     // Periodic while enabled, as a timer is, unless the handler set it anew:
     // the next tick one interval after this one's deadline.
     if (m_enabled && m_interval > 0 && !m_timer.isActive()) {
-        m_deadlineNs = m_lastDeadlineNs + static_cast<qint64>(m_interval) * 1000000;
+        m_deadlineNs += static_cast<qint64>(m_interval) * NsPerMs;
         const qint64 now = m_clock.nsecsElapsed();
-        m_timer.start(static_cast<int>(std::max<qint64>(0, (m_deadlineNs - now + 500000) / 1000000)));
+        m_timer.start(static_cast<int>(std::max<qint64>(0, (m_deadlineNs - now + NsPerMs / 2) / NsPerMs)));
     }
 }
 

@@ -9,11 +9,12 @@
 /// event processing that sleeps until the next event arrives instead of
 /// spinning, so a waiting run costs next to no processor time.
 ///
-/// Pauses that follow one another closely keep a steady beat: a pause that
-/// starts within its own length after the previous one ended is counted from
-/// that one's deadline, not from the moment it starts. The time a step of a
-/// run takes, and the timer's own lateness, then do not add up over a run:
-/// 100 steps at 50 ms take 5 s, not 5 s plus 100 steps' work.
+/// The steps of a run keep a steady beat: a step's pause that starts within
+/// its own length after the previous step's pause ended is counted from that
+/// one's deadline, not from the moment it starts. The time a step of a run
+/// takes, and the timer's own lateness, then do not add up over a run: 100
+/// steps at 50 ms take 5 s, not 5 s plus 100 steps' work. Every other pause
+/// (a display, a flash) lasts its whole length from the moment it starts.
 class QtPauseTimer : public PauseTimer {
 public:
     QtPauseTimer();
@@ -22,17 +23,22 @@ public:
     void setEnabled(bool enabled) override;
     int interval() const override { return m_interval; }
     void setInterval(int milliseconds) override;
+    void setIntervalOnBeat(int milliseconds) override;
     void processEvents() override;
 
 private:
+    void start(int milliseconds, bool onBeat);
     void restart();
     void tick();
+    /// Notes the end of the running countdown.
+    void ended();
 
     QTimer m_timer;
     QElapsedTimer m_clock;
     bool m_enabled = false;
     int m_interval = 1;
-    qint64 m_deadlineNs = -1;  ///< when the running countdown ends
-    qint64 m_lastEndNs = -1;   ///< when the last countdown ended
-    qint64 m_lastDeadlineNs = -1;
+    bool m_onBeat = false;          ///< the running countdown is a step of a paced sequence
+    qint64 m_deadlineNs = -1;       ///< when the running countdown ends
+    qint64 m_lastStepEndNs = -1;    ///< when the last step's countdown ended
+    qint64 m_lastStepDeadlineNs = -1;
 };

@@ -104,25 +104,35 @@ void tst_wait::endingProgramEndsPause()
 
 void tst_wait::consecutivePausesKeepTheBeat()
 {
-    // Twenty steps of 10 ms work, each followed by a 30 ms pause: the work is
-    // absorbed into the beat (about 600 ms in all), not added to it (800 ms).
+    // Twenty steps of 10 ms work, each followed by a 30 ms step pause: the
+    // work is absorbed into the beat (about 600 ms in all), not added to it
+    // (800 ms).
     Rig rig;
+    auto steps = [&] {
+        for (int step = 0; step < 20; ++step) {
+            QElapsedTimer work;
+            work.start();
+            while (work.elapsed() < 10) {
+            }
+            rig.pause.waitOnBeat(0.03);
+        }
+    };
     QElapsedTimer clock;
     clock.start();
-    for (int step = 0; step < 20; ++step) {
-        QElapsedTimer work;
-        work.start();
-        while (work.elapsed() < 10) {
-        }
-        rig.pause.Wait(0.03);
-    }
+    steps();
     const qint64 elapsed = clock.elapsed();
     QVERIFY2(elapsed >= 590 && elapsed < 700, qPrintable(QString::number(elapsed)));
-    // After a long break the next pause is a full one again.
-    QTest::qSleep(200);
+    // A plain pause right after the steps lasts its whole length.
+    QTest::qSleep(10);
     QElapsedTimer single;
     single.start();
     rig.pause.Wait(0.05);
+    QVERIFY2(single.elapsed() >= 49, qPrintable(QString::number(single.elapsed())));
+    // So does the first step after a long break.
+    steps();
+    QTest::qSleep(200);
+    single.start();
+    rig.pause.waitOnBeat(0.05);
     QVERIFY(single.elapsed() >= 49);
 }
 

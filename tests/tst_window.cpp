@@ -5,6 +5,7 @@
 #include "Form2.h"
 #include "HelpCommands.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -41,7 +42,38 @@ private slots:
     void authorsWindow();
     void authorsWindowFollowsMainWindow();
     void aboutText();
+    void disabledButtonsLookDisabled();
+    void buttonsOnTheFramesGrey();
+    void authorsWindowIsAWindow();
 };
+
+namespace {
+
+/// The darkest grey level among a widget's rendered pixels: its text, for a button.
+int darkestLevel(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
+
+/// The colour most of a widget's rendered pixels have.
+QColor commonestColour(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y) | 0xff000000u];
+    return QColor::fromRgb(std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
+                               return a.second < b.second;
+                           })->first);
+}
+
+} // namespace
 
 void tst_window::captionsAndToolTips_data()
 {
@@ -409,6 +441,59 @@ void tst_window::aboutText()
     const int expected[15] = {0, 0, 1, 0, 0, 0, 0, 1, 1, 1, 0, 1, 0, 4, 1};
     for (int i = 0; i < 15; ++i)
         QCOMPARE(trailing(lines[i]), expected[i]);
+}
+
+void tst_window::disabledButtonsLookDisabled()
+{
+    WindowFixture w;
+    w.show();
+    // Every layout pass disables the voltage and light buttons; a start enables them.
+    for (const char* name : {"Command1", "Command2"}) {
+        auto* button = w.find<QPushButton>(name);
+        QVERIFY(!button->isEnabled());
+        const int disabled = darkestLevel(button);
+        button->setEnabled(true);
+        const int enabled = darkestLevel(button);
+        QVERIFY2(disabled - enabled >= 60, qPrintable(QStringLiteral("%1: caption %2 disabled, %3 enabled")
+                                                          .arg(QLatin1String(name))
+                                                          .arg(disabled)
+                                                          .arg(enabled)));
+    }
+}
+
+void tst_window::buttonsOnTheFramesGrey()
+{
+    WindowFixture w;
+    w.show();
+    for (const char* name : {"Option1", "Option2", "Option3", "Check1"})
+        QCOMPARE(commonestColour(w.find(name)), QColor(224, 224, 224));
+}
+
+void tst_window::authorsWindowIsAWindow()
+{
+    WindowFixture w;
+    w.show();
+    w.form->mnuHelpAvtors_Click();
+    Form2* authors = w.form->authorsWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(authors));
+    QCOMPARE(authors->windowIcon().cacheKey() != 0, true);
+    QVERIFY(!authors->windowIcon().pixmap(32).isNull());
+    // Announced as a window (a dialog), not as a filler; modeless and ownerless.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(authors);
+    QVERIFY(accessible);
+    QVERIFY(accessible->role() == QAccessible::Dialog || accessible->role() == QAccessible::Window);
+    QVERIFY(!authors->isModal());
+    QVERIFY(!authors->parentWidget());
+    // Every line of the caption wholly inside its label.
+    QLabel* caption = authors->Label1();
+    const QFontMetricsF metrics(caption->font());
+    const QStringList lines = caption->text().split(QStringLiteral("\r\n"));
+    const QRect room = caption->contentsRect();
+    QVERIFY2(metrics.lineSpacing() * 5 + metrics.height() <= room.height(),
+             qPrintable(QStringLiteral("six lines need %1 px of %2").arg(metrics.lineSpacing() * 5 + metrics.height())
+                            .arg(room.height())));
+    for (const QString& line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line.trimmed()) <= room.width(), qPrintable(line));
 }
 
 QTEST_MAIN(tst_window)

@@ -11,7 +11,8 @@
 void ApplicationSetup::apply(QApplication& app, QTranslator& translator)
 {
     QApplication::setApplicationName(QStringLiteral("oildrop"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Моделирование опыта Вельтрана"));
+    // No application display name: the window system would append it to the
+    // title of every window and box ("Ошибка — …"); each shows its own title.
     QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.oildrop.Oildrop"));
     QApplication::setStyle(new MenuIconStyle);

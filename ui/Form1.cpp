@@ -27,24 +27,36 @@
 
 namespace {
 
+const QColor DefaultText(Qt::black);
+
 QColor qcolor(Rgb c)
 {
     return QColor(c.r, c.g, c.b);
 }
 
+/// Background and text colour of a control. The text colour is set for the
+/// active and inactive states only: a disabled control (and every button
+/// inside the client area, which inherits its palette) keeps the style's
+/// greyed-out text, so that the student sees when a button is not live.
 void setColors(QWidget* widget, Rgb background, const QColor& text)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, qcolor(background));
     palette.setColor(QPalette::Base, qcolor(background));
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, text);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
-const QColor DefaultText(Qt::black);
+/// Check boxes and option buttons fill their background with the button face
+/// colour; these sit on the grey of their container and take its colour.
+void setButtonBackground(QAbstractButton* button, Rgb background)
+{
+    setColors(button, background, DefaultText);
+    button->setBackgroundRole(QPalette::Window);
+}
 
 /// A 32 × 32 menu picture, drawn when first shown at the density it is shown at.
 QIcon menuIcon(Artwork::MenuBitmap which)
@@ -209,7 +221,7 @@ void Form1::buildControls()
     check->setObjectName(QStringLiteral("Check1"));
     check->setFont(T12);
     check->setToolTip(QStringLiteral("Случайный выбор зарядов"));
-    setColors(check, grey, DefaultText);
+    setButtonBackground(check, grey);
     c.Check1 = adapt(check);
 
     auto* frame = new QGroupBox(QStringLiteral("Графики"), m_client);
@@ -238,7 +250,7 @@ void Form1::buildControls()
         option->setFont(choice.font);
         option->setToolTip(QString::fromUtf16(choice.tip));
         option->setGeometry(choice.design);
-        setColors(option, grey, DefaultText);
+        setButtonBackground(option, grey);
         *choice.control = adapt(option);
     }
     frame->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
@@ -463,7 +475,7 @@ void Form1::mnuHelpAvtors_Click()
 {
     if (!m_form2)
         m_form2 = new Form2;
-    m_form2->Label1()->setText(Form2::authorsText());
+    m_form2->setCaption(Form2::authorsText());
     // Centred on the main window, wherever that is, even partly off the screen.
     const QRect main = frameGeometry();
     const QSize outer = m_form2->frameGeometry().size();

@@ -1,15 +1,19 @@
 #include "Form2.h"
 
 #include "Artwork.h"
+#include "Fonts.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QStringList>
 
-Form2::Form2()
+Form2::Form2() : QDialog(nullptr)
 {
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
     setWindowTitle(QStringLiteral("Авторы"));
+    setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
     setFixedSize(ClientWidth, ClientHeight);
 
     m_image = new QLabel(this);
@@ -21,6 +25,32 @@ Form2::Form2()
     m_label->setObjectName(QStringLiteral("Label1"));
     m_label->setGeometry(8, 200, 209, 81);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label->setMargin(0);
+}
+
+void Form2::setCaption(const QString& text)
+{
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    const QRectF room = m_label->contentsRect();
+    // The blanks that fill a line up to 36 characters may run past the edge;
+    // the visible text must not.
+    auto fits = [&](const QFont& font) {
+        const QFontMetricsF metrics(font);
+        if (metrics.lineSpacing() * (lines.size() - 1) + metrics.height() > room.height())
+            return false;
+        for (const QString& line : lines)
+            if (metrics.horizontalAdvance(QStringView(line).trimmed().toString()) > room.width())
+                return false;
+        return true;
+    };
+    QFont font(Fonts::sansFamily());
+    for (int pixels = 12; pixels > 6; --pixels) {
+        font.setPixelSize(pixels);
+        if (fits(font))
+            break;
+    }
+    m_label->setFont(font);
+    m_label->setText(text);
 }
 
 QString Form2::authorsText()

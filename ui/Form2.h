@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 
-/// The small Authors window: a portrait and a caption. Modeless, without an
-/// owner; it deletes itself when closed.
-class Form2 : public QWidget {
+/// The small Authors window: a portrait and a caption. A modeless dialog
+/// without an owner (screen readers announce it as a window that opened); it
+/// deletes itself when closed.
+class Form2 : public QDialog {
     Q_OBJECT
 
 public:
@@ -23,6 +24,9 @@ public:
 
     /// The six lines of the authors' caption, joined by CR LF.
     static QString authorsText();
+    /// Sets the caption, in the largest font size (at most 12 px) at which
+    /// every line is wholly visible in the caption label.
+    void setCaption(const QString& text);
 
 private:
     QLabel* m_image;

@@ -21,6 +21,12 @@ public:
         if (milliseconds > 0)
             intervals.push_back(milliseconds);
     }
+    void setIntervalOnBeat(int milliseconds) override
+    {
+        setInterval(milliseconds);
+        if (milliseconds > 0)
+            ++onBeat;
+    }
 
     void processEvents() override
     {
@@ -44,6 +50,8 @@ public:
     /// Every non-zero interval requested, in ms.
     std::vector<int> intervals;
     int pauses = 0;
+    /// How many of the intervals were steps on the beat.
+    int onBeat = 0;
 
 private:
     bool m_enabled = false;

@@ -38,7 +38,5 @@ QString stateViolation(const ExperimentState& s)
     for (const auto& q : positive)
         if (!(std::isfinite(q.value) && q.value > 0))
             return QStringLiteral("%1 = %2").arg(QString::fromLatin1(q.name)).arg(q.value);
-    if (s.aa == 0 || s.V2max - 1 == 0 || s.V3max - 1 == 0)
-        return QStringLiteral("no field effect: aa = %1").arg(s.aa);
     return {};
 }
