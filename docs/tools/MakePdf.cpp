@@ -25,6 +25,7 @@
 #include <QPalette>
 #include <QPdfWriter>
 #include <QPen>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QString>
 #include <QStringDecoder>
@@ -180,10 +181,10 @@ void keepBlocksTogether(QTextDocument &document, qreal minFollowing)
     }
 }
 
-// Footer of one page: a thin rule, the document title on the left and
-// "стр. N из M" on the right.
+// Footer of one page: a thin rule, the document title on the left and the
+// page number ("стр. N из M", "Page N of M") on the right.
 void drawFooter(QPainter &painter, const QRectF &area, const QFont &font, const QString &title,
-                int page, int pageCount)
+                const QString &pageFormat, int page, int pageCount)
 {
     painter.save();
     painter.setFont(font);
@@ -192,7 +193,7 @@ void drawFooter(QPainter &painter, const QRectF &area, const QFont &font, const 
     const qreal ruleY = area.top() + metrics.height() * 0.6;
     painter.drawLine(QPointF(area.left(), ruleY), QPointF(area.right(), ruleY));
     const QRectF textArea(area.left(), ruleY + metrics.height() * 0.3, area.width(), metrics.height() * 1.2);
-    const QString pageText = QStringLiteral("стр. %1 из %2").arg(page).arg(pageCount);
+    const QString pageText = pageFormat.arg(page).arg(pageCount);
     const qreal pageTextWidth = metrics.horizontalAdvance(pageText);
     const QString shownTitle = metrics.elidedText(title, Qt::ElideRight, area.width() - pageTextWidth * 1.5);
     painter.setPen(QColor(64, 64, 64));
@@ -255,6 +256,11 @@ int render(const QString &inputPath, const QString &outputPath, const QString &t
     document.setPageSize(QSizeF(pageWidth, bodyHeight));
     keepBlocksTogether(document, QFontMetricsF(bodyFont, &writer).lineSpacing() * 4.0);
 
+    // The footer speaks the language of the document: <html lang="en"> or not.
+    static const QRegularExpression englishRoot(QStringLiteral("<html[^>]*\\blang\\s*=\\s*[\"']?en\\b"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    const QString pageFormat = englishRoot.match(html).hasMatch() ? QStringLiteral("Page %1 of %2")
+                                                                  : QStringLiteral("стр. %1 из %2");
     const int pageCount = document.pageCount();
     for (int page = 0; page < pageCount; ++page) {
         if (page > 0 && !writer.newPage()) {
@@ -273,7 +279,7 @@ int render(const QString &inputPath, const QString &outputPath, const QString &t
         document.documentLayout()->draw(&painter, context);
         painter.restore();
         drawFooter(painter, QRectF(0.0, bodyHeight, pageWidth, footerHeight), footerFont, title,
-                   page + 1, pageCount);
+                   pageFormat, page + 1, pageCount);
     }
 
     if (!painter.end()) {
