@@ -13,6 +13,7 @@ PACKAGES="
   xvfb xauth x11-utils xdotool imagemagick
   poppler-utils appstream desktop-file-utils dpkg-dev file
   xdg-utils pulseaudio pulseaudio-utils
+  lintian reuse qt6-l10n-tools qt6-tools-dev
 "
 
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi

@@ -3,7 +3,8 @@
 # headless:
 #   1. the test suite (window tests on Qt's offscreen platform);
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
-#   3. the Debian package, and a smoke run of the installed program under Xvfb.
+#   3. the Debian package, its checks (lintian, reuse lint), and a smoke run of
+#      the installed program under Xvfb.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -23,5 +24,6 @@ cmake --build build-asan
 
 echo "== package and smoke run of the installed program"
 (cd build && cpack >/dev/null && ls oildrop_*.deb)
+./scripts/check-package.sh build
 ./scripts/smoke.sh build
 echo "== all tests passed"
