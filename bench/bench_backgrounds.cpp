@@ -21,14 +21,14 @@ void prepare()
         return;
     fixture = new WindowFixture;
     fixture->show();
-    const Form1Controls& c = fixture->form->controls();
-    for (Canvas* canvas : {c.Picture1, c.Picture2, c.Picture3})
+    const MainWindowControls& c = fixture->form->controls();
+    for (Canvas* canvas : {c.animationView, c.coordinatePlot, c.velocityPlot})
         canvas->setGeometry({4, 4, 1600, 1000});
     fixture->fakes.random.values = {0.25f, 0.65f};
-    fixture->form->procedures().Form_Resize();
-    for (Canvas* canvas : {c.Picture1, c.Picture2, c.Picture3})
+    fixture->form->procedures().resetWindow();
+    for (Canvas* canvas : {c.animationView, c.coordinatePlot, c.velocityPlot})
         canvas->setGeometry({4, 4, 1600, 1000});
-    fixture->form->procedures().minmax_2();
+    fixture->form->procedures().setPlotScales();
 }
 
 /// The drawing as it stands, so that pending strokes are really rasterised.
@@ -40,12 +40,12 @@ void finish(Canvas* canvas)
 void AnimationView(benchmark::State& state)
 {
     prepare();
-    Form1Procedures& p = fixture->form->procedures();
-    Canvas* view = fixture->form->controls().Picture1;
+    Simulation& p = fixture->form->procedures();
+    Canvas* view = fixture->form->controls().animationView;
     for (auto _ : state) {
-        view->Cls();
-        p.minmax();
-        p.axes();
+        view->clear();
+        p.setAnimationScale();
+        p.drawAnimationBackground();
         finish(view);
     }
 }
@@ -53,12 +53,12 @@ void AnimationView(benchmark::State& state)
 void CoordinatePlot(benchmark::State& state)
 {
     prepare();
-    Form1Procedures& p = fixture->form->procedures();
-    Canvas* plot = fixture->form->controls().Picture2;
+    Simulation& p = fixture->form->procedures();
+    Canvas* plot = fixture->form->controls().coordinatePlot;
     for (auto _ : state) {
-        plot->Cls();
-        p.minmax_2();
-        p.axes_2();
+        plot->clear();
+        p.setPlotScales();
+        p.drawCoordinateBackground();
         finish(plot);
     }
 }
@@ -66,12 +66,12 @@ void CoordinatePlot(benchmark::State& state)
 void VelocityPlot(benchmark::State& state)
 {
     prepare();
-    Form1Procedures& p = fixture->form->procedures();
-    Canvas* plot = fixture->form->controls().Picture3;
+    Simulation& p = fixture->form->procedures();
+    Canvas* plot = fixture->form->controls().velocityPlot;
     for (auto _ : state) {
-        plot->Cls();
-        p.minmax_2();
-        p.axes_3();
+        plot->clear();
+        p.setPlotScales();
+        p.drawVelocityBackground();
         finish(plot);
     }
 }

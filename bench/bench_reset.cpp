@@ -23,10 +23,10 @@ void FormResize1920x1080(benchmark::State& state)
         state.SkipWithError("client area not 1920 x 1080");
         return;
     }
-    Form1Procedures& p = w.form->procedures();
-    auto* view = static_cast<QtCanvas*>(w.form->controls().Picture1)->widget();
+    Simulation& p = w.form->procedures();
+    auto* view = static_cast<QtCanvas*>(w.form->controls().animationView)->widget();
     for (auto _ : state) {
-        p.Form_Resize();
+        p.resetWindow();
         benchmark::DoNotOptimize(view->image().constBits());
     }
 }

@@ -17,15 +17,15 @@ int main(int argc, char** argv)
 {
     const bool experiment = argc > 1 && std::strcmp(argv[1], "--experiment") == 0;
     Program program(argc, argv);
-    Form1& window = program.window();
+    MainWindow& window = program.window();
     StartupProbe probe(&window, [&] {
         if (!experiment) {
             QCoreApplication::exit(0);
             return;
         }
-        window.findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(1);
-        QTimer::singleShot(300, &window, [&] { window.findChild<QPushButton*>(QStringLiteral("Command2"))->click(); });
-        window.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+        window.findChild<QScrollBar*>(QStringLiteral("slowDownScrollBar"))->setValue(1);
+        QTimer::singleShot(300, &window, [&] { window.findChild<QPushButton*>(QStringLiteral("lightButton"))->click(); });
+        window.findChild<QPushButton*>(QStringLiteral("startButton"))->click();
         std::printf("experiment rss %ld\n", StartupProbe::peakResidentKiB());
         std::fflush(stdout);
         QCoreApplication::exit(0);

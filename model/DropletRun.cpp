@@ -3,59 +3,59 @@
 #include "ExperimentState.h"
 #include "Pause.h"
 
-#include "Form1Controls.h"
+#include "MainWindowControls.h"
 #include "Lifetime.h"
 
 #include <cmath>
 
-DropletRun::DropletRun(ExperimentState& state, const Form1Controls& controls, Pause& pause,
+DropletRun::DropletRun(ExperimentState& state, const MainWindowControls& controls, Pause& pause,
                        const Lifetime& lifetime)
     : m_state(state), m_controls(controls), m_pause(pause), m_lifetime(lifetime)
 {
 }
 
-void DropletRun::raschet3()
+void DropletRun::runDroplet()
 {
     ExperimentState& s = m_state;
-    Canvas& coordinatePlot = *m_controls.Picture2;
-    Canvas& velocityPlot = *m_controls.Picture3;
-    Sprite& marker = *m_controls.Shape1;
+    Canvas& coordinatePlot = *m_controls.coordinatePlot;
+    Canvas& velocityPlot = *m_controls.velocityPlot;
+    Sprite& marker = *m_controls.dropletMarker;
 
     coordinatePlot.setDrawWidth(3);
     velocityPlot.setDrawWidth(3);
-    coordinatePlot.PSet(0, 0, Colors::Red);
-    velocityPlot.PSet(0, 0, Colors::Red);
+    coordinatePlot.drawPoint(0, 0, Colors::Red);
+    velocityPlot.drawPoint(0, 0, Colors::Red);
 
     // At rest at the upper plate, no electric force yet.
-    s.Nq = 0;
+    s.activeChargeNumber = 0;
     s.Vy = 0;
     s.Y = 0;
 
-    while (s.Y >= 0 && s.Y < 0.99 * s.DDx) {
-        // Exact step of dV/dT = V∞ − V over shag_t: V relaxes towards V∞ by the
-        // factor e^(−shag_t); the displacement is the drift V∞·shag_t plus the
+    while (s.Y >= 0 && s.Y < 0.99 * s.reducedGap) {
+        // Exact step of dV/dT = V∞ − V over timeStep: V relaxes towards V∞ by the
+        // factor e^(−timeStep); the displacement is the drift V∞·timeStep plus the
         // relaxation term (1 − E)·(V − V∞), taken with the velocity at the end
         // of the step. Vy is single precision, and so is Vy − 1.
-        const double E = std::exp(-s.shag_t);
-        const double vInfinity = 1 + s.Nq * s.aa;
-        s.Vy = static_cast<float>(vInfinity + E * (static_cast<double>(s.Vy - 1.0f) - s.Nq * s.aa));
-        s.Y = s.Y + s.shag_t * vInfinity + (1 - E) * (static_cast<double>(s.Vy - 1.0f) - s.Nq * s.aa);
-        s.t = s.t + s.shag_t;
+        const double E = std::exp(-s.timeStep);
+        const double vInfinity = 1 + s.activeChargeNumber * s.forceRatio;
+        s.Vy = static_cast<float>(vInfinity + E * (static_cast<double>(s.Vy - 1.0f) - s.activeChargeNumber * s.forceRatio));
+        s.Y = s.Y + s.timeStep * vInfinity + (1 - E) * (static_cast<double>(s.Vy - 1.0f) - s.activeChargeNumber * s.forceRatio);
+        s.t = s.t + s.timeStep;
 
-        coordinatePlot.LineTo(static_cast<float>(s.t), static_cast<float>(s.Y), Colors::Red);
-        velocityPlot.LineTo(static_cast<float>(s.t), s.Vy, Colors::Red);
+        coordinatePlot.lineTo(static_cast<float>(s.t), static_cast<float>(s.Y), Colors::Red);
+        velocityPlot.lineTo(static_cast<float>(s.t), s.Vy, Colors::Red);
 
-        marker.setLeft(s.X - marker.Width() / 2);
-        marker.setTop(s.Y - marker.Height() / 2);
+        marker.setLeft(s.X - marker.userWidth() / 2);
+        marker.setTop(s.Y - marker.userHeight() / 2);
 
-        m_pause.waitOnBeat(s.tormoz * 0.01);
+        m_pause.waitOnBeat(s.slowDown * 0.01);
         if (m_lifetime.isEnding())
             return;
     }
 }
 
-void DropletRun::HScroll1_Change()
+void DropletRun::onSlowDownChanged()
 {
-    m_state.tormoz = static_cast<std::int16_t>(m_controls.HScroll1->value());
-    m_controls.Label16->setText(QString::number(m_state.tormoz));
+    m_state.slowDown = static_cast<std::int16_t>(m_controls.slowDownScrollBar->value());
+    m_controls.slowDownReadout->setText(QString::number(m_state.slowDown));
 }

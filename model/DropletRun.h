@@ -1,28 +1,28 @@
 #pragma once
 
 struct ExperimentState;
-struct Form1Controls;
+struct MainWindowControls;
 class Lifetime;
 class Pause;
 
 /// The droplet's run from the upper plate through the gap, and its pacing.
 class DropletRun {
 public:
-    DropletRun(ExperimentState& state, const Form1Controls& controls, Pause& pause, const Lifetime& lifetime);
+    DropletRun(ExperimentState& state, const MainWindowControls& controls, Pause& pause, const Lifetime& lifetime);
 
-    /// Runs the droplet until it leaves the measuring range [0, 0.99·DDx),
+    /// Runs the droplet until it leaves the measuring range [0, 0.99·reducedGap),
     /// drawing the coordinate and velocity curves and moving the marker, and
-    /// pausing tormoz × 10 ms after every step. Every quantity the step uses is
+    /// pausing slowDown × 10 ms after every step. Every quantity the step uses is
     /// read afresh at each step, so changes made during a pause take effect at
     /// the next step. Returns at once when the program is ending.
-    void raschet3();
+    void runDroplet();
 
     /// The slow-down scroll bar moved: the next pause uses the new value.
-    void HScroll1_Change();
+    void onSlowDownChanged();
 
 private:
     ExperimentState& m_state;
-    const Form1Controls& m_controls;
+    const MainWindowControls& m_controls;
     Pause& m_pause;
     const Lifetime& m_lifetime;
 };

@@ -4,13 +4,13 @@
 #include <QString>
 
 struct ExperimentState;
-struct Form1Controls;
+struct MainWindowControls;
 class DropletRun;
 class Lifetime;
 class MessageBox;
 class Pause;
 class Sound;
-class WindowProcedures;
+class RunPreparation;
 
 /// The student's side of the experiment: start, voltage, irradiation, the
 /// verdict at the end of a run, and the two headings that show the charges.
@@ -20,25 +20,25 @@ public:
     static const QString RemarkTitle;
     static const QString RemarkText;
 
-    ExperimentProcedure(ExperimentState& state, const Form1Controls& controls, WindowProcedures& window,
+    ExperimentProcedure(ExperimentState& state, const MainWindowControls& controls, RunPreparation& window,
                         DropletRun& run, Pause& pause, Sound& sound, MessageBox& messageBox,
                         const Lifetime& lifetime, const QLocale& locale = QLocale());
 
     /// "ПУСК": reset, prepare the plots, run the droplet, judge the experiment.
-    void CmdOK_Click();
+    void onStartClicked();
     /// "НАПРЯЖЕНИЕ": the field acts on the charge N2; the plates are marked by polarity.
-    void Command1_Click();
+    void onVoltageClicked();
     /// "СВЕТ": the charge becomes N3; the beam flashes for 1.5 s; the experiment counts.
-    void Command2_Click();
+    void onLightClicked();
     /// Heading "Характеристики": the true charges for 3 s.
-    void Label15_Click();
+    void onCharacteristicsClicked();
     /// Heading "Скорости": ratio and difference of the charges from the limiting velocities, for 3 s.
-    void Label21_Click();
+    void onVelocitiesClicked();
 
 private:
     ExperimentState& m_state;
-    const Form1Controls& m_controls;
-    WindowProcedures& m_window;
+    const MainWindowControls& m_controls;
+    RunPreparation& m_window;
     DropletRun& m_run;
     Pause& m_pause;
     Sound& m_sound;

@@ -36,9 +36,9 @@ bool ModelRange::computable(const ExperimentState& p)
     if (!(p.DD > 0 && p.d > 0 && p.r > 0 && p.r0 > 0 && p.eta > 0 && p.r > p.r0 && p.Ux != 0))
         return false;
 
-    const double massa = P::mass(p.r, p.d);
+    const double mass = P::mass(p.r, p.d);
     const double Ex = p.Ux / p.DD;
-    if (!(std::isfinite(massa) && massa >= DBL_MIN && std::isfinite(Ex)))
+    if (!(std::isfinite(mass) && mass >= DBL_MIN && std::isfinite(Ex)))
         return false;
 
     // The relaxation time is stored in single precision: it must neither
@@ -53,16 +53,16 @@ bool ModelRange::computable(const ExperimentState& p)
     // A force ratio too small to move the limiting velocities off 1 is fine
     // for the motion and the plots; only the charge ratio read-out is then
     // undefined (0/0), and it shows a dash.
-    const double aa = P::forceRatio(p.Ux, p.d, p.r, p.r0, p.DD);
-    if (!std::isfinite(aa))
+    const double forceRatio = P::forceRatio(p.Ux, p.d, p.r, p.r0, p.DD);
+    if (!std::isfinite(forceRatio))
         return false;
     for (int n = 1; n <= 10; ++n) {
-        const double v = 1 + aa * n;
+        const double v = 1 + forceRatio * n;
         if (!singleWithMargin(v) || !std::isfinite(Vg * v))
             return false;
     }
 
     // The gap and the plot span are drawn in single precision.
     const P::TimeGrid grid = P::timeGrid(p.DD, Vg, tau);
-    return singlePositive(grid.DDx) && singlePositive(grid.t_max) && finitePositive(grid.shag_t);
+    return singlePositive(grid.reducedGap) && singlePositive(grid.plotTimeSpan) && finitePositive(grid.timeStep);
 }

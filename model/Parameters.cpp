@@ -3,7 +3,7 @@
 #include "ExperimentState.h"
 #include "NumberFormat.h"
 
-#include "Form1Controls.h"
+#include "MainWindowControls.h"
 #include "RandomSource.h"
 #include "TimeOfDay.h"
 
@@ -44,23 +44,23 @@ double Parameters::forceRatio(double Ux, double d, double r, double r0, double D
 Parameters::TimeGrid Parameters::timeGrid(double DD, double Vg, float tau)
 {
     TimeGrid grid;
-    grid.DDx = DD / Vg / static_cast<double>(tau);
-    grid.t_max = 3 * grid.DDx;
-    grid.shag_t = grid.DDx / Steps;
-    if (grid.t_max < 3 * static_cast<double>(tau)) {
-        grid.t_max = tau;
-        grid.shag_t = static_cast<double>(tau) / Steps;
+    grid.reducedGap = DD / Vg / static_cast<double>(tau);
+    grid.plotTimeSpan = 3 * grid.reducedGap;
+    grid.timeStep = grid.reducedGap / Steps;
+    if (grid.plotTimeSpan < 3 * static_cast<double>(tau)) {
+        grid.plotTimeSpan = tau;
+        grid.timeStep = static_cast<double>(tau) / Steps;
     }
     return grid;
 }
 
-Parameters::Parameters(ExperimentState& state, const Form1Controls& controls, RandomSource& random,
+Parameters::Parameters(ExperimentState& state, const MainWindowControls& controls, RandomSource& random,
                        const TimeOfDay& clock, const QLocale& locale)
     : m_state(state), m_controls(controls), m_random(random), m_clock(clock), m_locale(locale)
 {
 }
 
-void Parameters::predvar()
+void Parameters::setDefaultParameters()
 {
     ExperimentState& s = m_state;
     s.DD = 16 * 1e-3;
@@ -70,50 +70,50 @@ void Parameters::predvar()
     s.r0 = 1.23;
     s.eta = static_cast<float>(1e-5 * 1.82);
 
-    s.xmax = 0.2;
-    s.X = s.xmax / 2;
-    s.tormoz = 5;
+    s.viewWidth = 0.2;
+    s.X = s.viewWidth / 2;
+    s.slowDown = 5;
 
     // Each assignment fires the input's change handler, which reads the value back.
-    m_controls.Text1->setText(inputText(s.DD, u" 0.0000"));
-    m_controls.Text2->setText(inputText(s.Ux, u" 0.0"));
-    m_controls.Text4->setText(inputText(s.d, u" 0.000e+00"));
-    m_controls.Text5->setText(NumberFormat::plain(s.r));
-    m_controls.Text6->setText(NumberFormat::plain(s.r0));
-    m_controls.Text7->setText(inputText(s.eta, u" 0.000e+00"));
+    m_controls.plateGapEdit->setText(inputText(s.DD, u" 0.0000"));
+    m_controls.voltageEdit->setText(inputText(s.Ux, u" 0.0"));
+    m_controls.diameterEdit->setText(inputText(s.d, u" 0.000e+00"));
+    m_controls.dropletDensityEdit->setText(NumberFormat::plain(s.r));
+    m_controls.mediumDensityEdit->setText(NumberFormat::plain(s.r0));
+    m_controls.viscosityEdit->setText(inputText(s.eta, u" 0.000e+00"));
 
-    m_controls.Check1->setValue(1);
+    m_controls.randomChargesCheckBox->setValue(1);
 }
 
-void Parameters::parametr()
+void Parameters::updateDerivedQuantities()
 {
     ExperimentState& s = m_state;
-    const Form1Controls& c = m_controls;
+    const MainWindowControls& c = m_controls;
     const auto fmt = [this](double value) { return NumberFormat::format(value, u"0.000E+00", m_locale); };
 
     m_random.reseed(m_clock.secondsSinceMidnight());
 
-    s.massa = mass(s.r, s.d);
-    c.Label43->setText(QStringLiteral("m = ") + fmt(s.massa) + QStringLiteral(" кг"));
+    s.mass = mass(s.r, s.d);
+    c.massReadout->setText(QStringLiteral("m = ") + fmt(s.mass) + QStringLiteral(" кг"));
 
     s.Ex = s.Ux / s.DD;
-    c.Label5->setText(QStringLiteral("Ex = ") + fmt(s.Ex) + QStringLiteral(" В/м"));
+    c.fieldStrengthReadout->setText(QStringLiteral("Ex = ") + fmt(s.Ex) + QStringLiteral(" В/м"));
 
     if (s.eta > 0) {
         // The terminal velocity is computed from the rounded relaxation time.
         s.tau = relaxationTime(s.r, s.d, s.eta);
         s.Vg = terminalVelocity(s.tau, s.r, s.r0);
-        c.Label22->setText(QStringLiteral("tau = ") + fmt(s.tau) + QStringLiteral(" c"));
-        c.Label23->setText(QStringLiteral(" Vg = ") + fmt(s.Vg) + QStringLiteral(" м/c"));
+        c.relaxationTimeReadout->setText(QStringLiteral("tau = ") + fmt(s.tau) + QStringLiteral(" c"));
+        c.terminalVelocityReadout->setText(QStringLiteral(" Vg = ") + fmt(s.Vg) + QStringLiteral(" м/c"));
     } else {
-        c.Label22->setText(QStringLiteral("tau ->00"));
-        c.Label23->setText(QStringLiteral("Vg= ->00"));
+        c.relaxationTimeReadout->setText(QStringLiteral("tau ->00"));
+        c.terminalVelocityReadout->setText(QStringLiteral("Vg= ->00"));
     }
 
-    s.aa = forceRatio(s.Ux, s.d, s.r, s.r0, s.DD);
-    c.Label44->setText(QStringLiteral("a = ") + fmt(s.aa) + QStringLiteral(" "));
+    s.forceRatio = forceRatio(s.Ux, s.d, s.r, s.r0, s.DD);
+    c.forceRatioReadout->setText(QStringLiteral("a = ") + fmt(s.forceRatio) + QStringLiteral(" "));
 
-    if (c.Check1->value() != 0) {
+    if (c.randomChargesCheckBox->value() != 0) {
         // Charges 1..10, drawn independently from single-precision uniforms.
         const float u = m_random.next();
         s.N2 = std::floor(10.0 * static_cast<double>(u) + 1.0);
@@ -121,17 +121,17 @@ void Parameters::parametr()
         s.N3 = static_cast<std::int16_t>(std::floor(10.0 * static_cast<double>(v) + 1.0));
     }
 
-    s.V2max = 1 + s.aa * s.N2;
-    s.V3max = 1 + s.aa * s.N3;
-    c.Label24->setText(QStringLiteral("V2max= ") + fmt(s.Vg * s.V2max) + QStringLiteral(" м/c"));
-    c.Label25->setText(QStringLiteral("V3max= ") + fmt(s.Vg * s.V3max) + QStringLiteral(" м/c"));
+    s.V2max = 1 + s.forceRatio * s.N2;
+    s.V3max = 1 + s.forceRatio * s.N3;
+    c.limitingVelocity2Readout->setText(QStringLiteral("V2max= ") + fmt(s.Vg * s.V2max) + QStringLiteral(" м/c"));
+    c.limitingVelocity3Readout->setText(QStringLiteral("V3max= ") + fmt(s.Vg * s.V3max) + QStringLiteral(" м/c"));
 
     s.n = Steps;
-    s.t_min = 0;
+    s.runStartTime = 0;
     const TimeGrid grid = timeGrid(s.DD, s.Vg, s.tau);
-    s.DDx = grid.DDx;
-    s.t_max = grid.t_max;
-    s.shag_t = grid.shag_t;
+    s.reducedGap = grid.reducedGap;
+    s.plotTimeSpan = grid.plotTimeSpan;
+    s.timeStep = grid.timeStep;
 
-    c.Label16->setText(QString::number(s.tormoz));
+    c.slowDownReadout->setText(QString::number(s.slowDown));
 }

@@ -3,14 +3,14 @@
 #include <QLocale>
 
 struct ExperimentState;
-struct Form1Controls;
+struct MainWindowControls;
 class RandomSource;
 class TimeOfDay;
 
 /// The parameters of the setup and the quantities that follow from them.
 ///
-/// predvar writes the default parameters into the six inputs (each input's
-/// change handler reads its value back); parametr computes the derived
+/// setDefaultParameters writes the default parameters into the six inputs (each input's
+/// change handler reads its value back); updateDerivedQuantities computes the derived
 /// quantities, draws the charges and shows everything in the read-outs.
 class Parameters {
 public:
@@ -35,9 +35,9 @@ public:
 
     /// The time grid of a run, in units of tau.
     struct TimeGrid {
-        double DDx;    ///< plate gap, Vg·tau
-        double t_max;  ///< span of the plots
-        double shag_t; ///< time step
+        double reducedGap;    ///< plate gap, Vg·tau
+        double plotTimeSpan;  ///< span of the plots
+        double timeStep; ///< time step
     };
     /// A droplet moving at Vg crosses the gap in `Steps` steps; the plots span
     /// three such crossings. A very heavy droplet crosses the gap faster than
@@ -45,15 +45,15 @@ public:
     /// model always has) and the step tau / Steps.
     static TimeGrid timeGrid(double DD, double Vg, float tau);
 
-    Parameters(ExperimentState& state, const Form1Controls& controls, RandomSource& random,
+    Parameters(ExperimentState& state, const MainWindowControls& controls, RandomSource& random,
                const TimeOfDay& clock, const QLocale& locale = QLocale());
 
-    void predvar();
-    void parametr();
+    void setDefaultParameters();
+    void updateDerivedQuantities();
 
 private:
     ExperimentState& m_state;
-    const Form1Controls& m_controls;
+    const MainWindowControls& m_controls;
     RandomSource& m_random;
     const TimeOfDay& m_clock;
     QLocale m_locale;

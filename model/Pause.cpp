@@ -7,7 +7,7 @@
 
 Pause::Pause(PauseTimer& timer, const Lifetime& lifetime) : m_timer(timer), m_lifetime(lifetime) {}
 
-void Pause::Wait(double seconds)
+void Pause::wait(double seconds)
 {
     wait(seconds, false);
 }
@@ -30,7 +30,7 @@ void Pause::wait(double seconds, bool onBeat)
     m_timer.setEnabled(false);
 }
 
-void Pause::Timer1_Timer()
+void Pause::onTimerTick()
 {
     m_timer.setInterval(0);
 }

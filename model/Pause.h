@@ -3,7 +3,7 @@
 class Lifetime;
 class PauseTimer;
 
-/// Pauses that keep the window responsive, all paced by the one timer Timer1.
+/// Pauses that keep the window responsive, all paced by the one pause timer.
 ///
 /// A pause started while another is waiting sets the timer's interval anew;
 /// when it ends, the interval is 0, so every enclosing pause ends at its next
@@ -15,14 +15,14 @@ public:
     /// Waits `seconds`, handling user-interface events meanwhile. An interval
     /// that rounds to 0 ms returns at once without handling any event. Returns
     /// early, without handling further events, once the program is ending.
-    void Wait(double seconds);
+    void wait(double seconds);
     /// The pause after one step of the droplet's run: the same, but a step
     /// that follows the previous one closely keeps the run's steady beat (see
     /// PauseTimer::setIntervalOnBeat).
     void waitOnBeat(double seconds);
 
     /// The timer's tick: stops the timer, which ends the pause.
-    void Timer1_Timer();
+    void onTimerTick();
 
 private:
     void wait(double seconds, bool onBeat);

@@ -6,13 +6,13 @@
 
 Sound::Sound(ToneGenerator& tones) : m_tones(tones) {}
 
-void Sound::beep1(double temp)
+void Sound::playFailureMelody(double temp)
 {
     for (const Note& note : FailureMelody)
         m_tones.tone(note.hertz, static_cast<int>(std::lround(note.factor * temp)));
 }
 
-void Sound::beep2(double temp)
+void Sound::playSignalTone(double temp)
 {
     m_tones.tone(880, static_cast<int>(std::lround(12 * temp)));
 }

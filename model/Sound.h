@@ -23,9 +23,9 @@ public:
     explicit Sound(ToneGenerator& tones);
 
     /// The failure melody, each note lasting factor × temp ms, without gaps.
-    void beep1(double temp);
+    void playFailureMelody(double temp);
     /// One 880 Hz tone of 12 × temp ms (600 ms for success, 300 ms as the error signal).
-    void beep2(double temp);
+    void playSignalTone(double temp);
 
 private:
     ToneGenerator& m_tones;

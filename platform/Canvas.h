@@ -7,7 +7,7 @@
 
 /// A drawing surface with a user coordinate system.
 ///
-/// Scale(x1, y1, x2, y2) makes the upper-left corner of the surface the point
+/// setScale(x1, y1, x2, y2) makes the upper-left corner of the surface the point
 /// (x1, y1) and the lower-right corner (x2, y2); the vertical coordinate grows
 /// downward when y1 < y2 and upward when y1 > y2. Until the first Scale the unit
 /// is the pixel with the origin at the upper-left corner.
@@ -17,33 +17,33 @@
 class Canvas : public Control {
 public:
     /// Sets the user coordinate system, see the class comment.
-    virtual void Scale(float x1, float y1, float x2, float y2) = 0;
+    virtual void setScale(float x1, float y1, float x2, float y2) = 0;
 
     /// Draws a segment DrawWidth pixels wide; (x2, y2) becomes the current point.
-    virtual void Line(float x1, float y1, float x2, float y2, Rgb color) = 0;
+    virtual void drawLine(float x1, float y1, float x2, float y2, Rgb color) = 0;
     /// Draws a segment from the current point to (x, y), which becomes the current point.
-    virtual void LineTo(float x, float y, Rgb color) = 0;
+    virtual void lineTo(float x, float y, Rgb color) = 0;
     /// Draws one point (DrawWidth pixels across); (x, y) becomes the current point.
-    virtual void PSet(float x, float y, Rgb color) = 0;
+    virtual void drawPoint(float x, float y, Rgb color) = 0;
     /// Draws one point in the foreground colour.
-    void PSet(float x, float y) { PSet(x, y, ForeColor()); }
+    void drawPoint(float x, float y) { drawPoint(x, y, foregroundColor()); }
 
     /// Writes text with its upper-left corner at (CurrentX, CurrentY) in the
     /// surface's font and foreground colour, then moves the current point to the
     /// start of the next text line.
-    virtual void Print(const QString& text) = 0;
+    virtual void printText(const QString& text) = 0;
 
     /// Clears the surface to its background colour; the current point becomes (0, 0).
-    virtual void Cls() = 0;
+    virtual void clear() = 0;
 
-    virtual int DrawWidth() const = 0;
+    virtual int drawWidth() const = 0;
     virtual void setDrawWidth(int pixels) = 0;
 
-    virtual Rgb ForeColor() const = 0;
-    virtual void setForeColor(Rgb color) = 0;
+    virtual Rgb foregroundColor() const = 0;
+    virtual void setForegroundColor(Rgb color) = 0;
 
-    virtual float CurrentX() const = 0;
-    virtual float CurrentY() const = 0;
+    virtual float currentX() const = 0;
+    virtual float currentY() const = 0;
     virtual void setCurrentX(float x) = 0;
     virtual void setCurrentY(float y) = 0;
 

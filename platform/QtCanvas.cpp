@@ -26,8 +26,8 @@ double tame(double v)
 
 } // namespace
 
-QtCanvas::QtCanvas(CanvasWidget* widget, const QFont& font, Rgb foreColor)
-    : m_widget(widget), m_control(widget), m_font(font), m_metrics(font, widget), m_foreColor(foreColor)
+QtCanvas::QtCanvas(CanvasWidget* widget, const QFont& font, Rgb foregroundColor)
+    : m_widget(widget), m_control(widget), m_font(font), m_metrics(font, widget), m_foregroundColor(foregroundColor)
 {
 }
 
@@ -44,7 +44,7 @@ void QtCanvas::setGeometry(const ControlGeometry& geometry)
     m_widget->fitImage();
 }
 
-void QtCanvas::Scale(float x1, float y1, float x2, float y2)
+void QtCanvas::setScale(float x1, float y1, float x2, float y2)
 {
     m_scale.set(x1, y1, x2, y2);
 }
@@ -79,7 +79,7 @@ double QtCanvas::pixelToUserY(double py) const
     return m_scale.fromPixelY(py, m_widget->height());
 }
 
-void QtCanvas::Line(float x1, float y1, float x2, float y2, Rgb color)
+void QtCanvas::drawLine(float x1, float y1, float x2, float y2, Rgb color)
 {
     double px1 = tame(userToPixelX(x1));
     double py1 = tame(userToPixelY(y1));
@@ -111,12 +111,12 @@ void QtCanvas::Line(float x1, float y1, float x2, float y2, Rgb color)
     m_widget->touch(area);
 }
 
-void QtCanvas::LineTo(float x, float y, Rgb color)
+void QtCanvas::lineTo(float x, float y, Rgb color)
 {
-    Line(m_currentX, m_currentY, x, y, color);
+    drawLine(m_currentX, m_currentY, x, y, color);
 }
 
-void QtCanvas::PSet(float x, float y, Rgb color)
+void QtCanvas::drawPoint(float x, float y, Rgb color)
 {
     const double px = tame(userToPixelX(x));
     const double py = tame(userToPixelY(y));
@@ -141,7 +141,7 @@ void QtCanvas::PSet(float x, float y, Rgb color)
     m_widget->touch(area);
 }
 
-void QtCanvas::Print(const QString& text)
+void QtCanvas::printText(const QString& text)
 {
     const double px = tame(userToPixelX(m_currentX));
     const double py = tame(userToPixelY(m_currentY));
@@ -154,12 +154,12 @@ void QtCanvas::Print(const QString& text)
         return;
     QPainter& p = m_widget->painter();
     p.setFont(m_font);
-    p.setPen(toQColor(m_foreColor));
+    p.setPen(toQColor(m_foregroundColor));
     p.drawText(QPointF(px, py + m_metrics.ascent()), text);
     m_widget->touch(area);
 }
 
-void QtCanvas::Cls()
+void QtCanvas::clear()
 {
     m_widget->clear();
     m_currentX = 0;

@@ -15,8 +15,8 @@ class CanvasWidget;
 /// point for DrawWidth 1, text anchored at its upper-left corner.
 class QtCanvas : public Canvas {
 public:
-    /// `font` is the surface's font for Print; `foreColor` its initial drawing colour.
-    QtCanvas(CanvasWidget* widget, const QFont& font, Rgb foreColor);
+    /// `font` is the surface's font for Print; `foregroundColor` its initial drawing colour.
+    QtCanvas(CanvasWidget* widget, const QFont& font, Rgb foregroundColor);
 
     CanvasWidget* widget() const { return m_widget; }
 
@@ -33,19 +33,19 @@ public:
     void setGeometry(const ControlGeometry& geometry) override;
 
     // Canvas
-    void Scale(float x1, float y1, float x2, float y2) override;
-    void Line(float x1, float y1, float x2, float y2, Rgb color) override;
-    void LineTo(float x, float y, Rgb color) override;
-    void PSet(float x, float y, Rgb color) override;
-    using Canvas::PSet;
-    void Print(const QString& text) override;
-    void Cls() override;
-    int DrawWidth() const override { return m_drawWidth; }
+    void setScale(float x1, float y1, float x2, float y2) override;
+    void drawLine(float x1, float y1, float x2, float y2, Rgb color) override;
+    void lineTo(float x, float y, Rgb color) override;
+    void drawPoint(float x, float y, Rgb color) override;
+    using Canvas::drawPoint;
+    void printText(const QString& text) override;
+    void clear() override;
+    int drawWidth() const override { return m_drawWidth; }
     void setDrawWidth(int pixels) override { m_drawWidth = pixels < 1 ? 1 : pixels; }
-    Rgb ForeColor() const override { return m_foreColor; }
-    void setForeColor(Rgb color) override { m_foreColor = color; }
-    float CurrentX() const override { return m_currentX; }
-    float CurrentY() const override { return m_currentY; }
+    Rgb foregroundColor() const override { return m_foregroundColor; }
+    void setForegroundColor(Rgb color) override { m_foregroundColor = color; }
+    float currentX() const override { return m_currentX; }
+    float currentY() const override { return m_currentY; }
     void setCurrentX(float x) override { m_currentX = x; }
     void setCurrentY(float y) override { m_currentY = y; }
     double pixelsToUserWidth(double pixels) const override;
@@ -65,7 +65,7 @@ private:
     QFontMetricsF m_metrics;
     UserScale m_scale;
     int m_drawWidth = 1;
-    Rgb m_foreColor;
+    Rgb m_foregroundColor;
     float m_currentX = 0;
     float m_currentY = 0;
 };

@@ -15,12 +15,12 @@ QtSprite::QtSprite(QWidget* canvasWidget, const Canvas& canvas, QSize pixelSize,
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-double QtSprite::Left() const
+double QtSprite::left() const
 {
     return m_canvas.pixelToUserX(m_position.x());
 }
 
-double QtSprite::Top() const
+double QtSprite::top() const
 {
     return m_canvas.pixelToUserY(m_position.y());
 }
@@ -37,12 +37,12 @@ void QtSprite::setTop(double top)
     place();
 }
 
-double QtSprite::Width() const
+double QtSprite::userWidth() const
 {
     return m_canvas.pixelsToUserWidth(width());
 }
 
-double QtSprite::Height() const
+double QtSprite::userHeight() const
 {
     return m_canvas.pixelsToUserHeight(height());
 }

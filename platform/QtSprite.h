@@ -20,12 +20,12 @@ public:
     /// `render` draws the picture for a device pixel ratio.
     QtSprite(QWidget* canvasWidget, const Canvas& canvas, QSize pixelSize, std::function<QImage(qreal)> render);
 
-    double Left() const override;
-    double Top() const override;
+    double left() const override;
+    double top() const override;
     void setLeft(double left) override;
     void setTop(double top) override;
-    double Width() const override;
-    double Height() const override;
+    double userWidth() const override;
+    double userHeight() const override;
     bool isVisible() const override { return !isHidden(); }
     void setVisible(bool visible) override { QWidget::setVisible(visible); }
 

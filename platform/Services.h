@@ -13,7 +13,7 @@
 struct Services {
     MessageBox* messageBox = nullptr;
     ToneGenerator* tones = nullptr;
-    PauseTimer* timer = nullptr; ///< Timer1
+    PauseTimer* timer = nullptr; ///< paces every pause
     RandomSource* random = nullptr;
     TimeOfDay* clock = nullptr;
     DesktopShell* shell = nullptr;

@@ -7,13 +7,13 @@ class Sprite {
 public:
     virtual ~Sprite() = default;
 
-    virtual double Left() const = 0;
-    virtual double Top() const = 0;
+    virtual double left() const = 0;
+    virtual double top() const = 0;
     virtual void setLeft(double left) = 0;
     virtual void setTop(double top) = 0;
     /// Size in user units of the canvas (the pixel size converted).
-    virtual double Width() const = 0;
-    virtual double Height() const = 0;
+    virtual double userWidth() const = 0;
+    virtual double userHeight() const = 0;
 
     virtual bool isVisible() const = 0;
     virtual void setVisible(bool visible) = 0;

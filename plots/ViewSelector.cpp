@@ -1,33 +1,33 @@
 #include "ViewSelector.h"
 
-#include "Form1Controls.h"
+#include "MainWindowControls.h"
 
-ViewSelector::ViewSelector(const Form1Controls& controls) : m_controls(controls) {}
+ViewSelector::ViewSelector(const MainWindowControls& controls) : m_controls(controls) {}
 
-void ViewSelector::Option1_Click()
+void ViewSelector::onAnimationSelected()
 {
-    if (m_controls.Option1->value() != 0)
+    if (m_controls.animationOption->value() != 0)
         show(true, false, false);
 }
 
-void ViewSelector::Option2_Click()
+void ViewSelector::onCoordinateSelected()
 {
-    if (m_controls.Option2->value() != 0)
+    if (m_controls.coordinateOption->value() != 0)
         show(false, true, false);
 }
 
-void ViewSelector::Option3_Click()
+void ViewSelector::onVelocitySelected()
 {
-    if (m_controls.Option3->value() != 0)
+    if (m_controls.velocityOption->value() != 0)
         show(false, false, true);
 }
 
 void ViewSelector::show(bool animation, bool coordinate, bool velocity)
 {
-    m_controls.Picture1->setVisible(animation);
-    m_controls.Picture2->setVisible(coordinate);
-    m_controls.Picture3->setVisible(velocity);
+    m_controls.animationView->setVisible(animation);
+    m_controls.coordinatePlot->setVisible(coordinate);
+    m_controls.velocityPlot->setVisible(velocity);
     // The slow-down belongs to the animation.
-    m_controls.HScroll1->setVisible(animation);
-    m_controls.Label16->setVisible(animation);
+    m_controls.slowDownScrollBar->setVisible(animation);
+    m_controls.slowDownReadout->setVisible(animation);
 }

@@ -37,25 +37,25 @@ void tst_accessibility::names_data()
     auto row = [](const char* control, const QString& name, QAccessible::Role role) {
         QTest::newRow(control) << QString::fromLatin1(control) << name << role;
     };
-    row("Text1", "Расстояние между пластинами", QAccessible::EditableText);
-    row("Text2", "Напряжение между пластинами", QAccessible::EditableText);
-    row("Text4", "Диаметр капли", QAccessible::EditableText);
-    row("Text5", "Плотность капли", QAccessible::EditableText);
-    row("Text6", "Плотность среды", QAccessible::EditableText);
-    row("Text7", "Коэффициент динамической вязкости среды", QAccessible::EditableText);
-    row("CmdOK", "ПУСК", QAccessible::PushButton);
-    row("Command1", "НАПРЯЖЕНИЕ", QAccessible::PushButton);
-    row("Command2", "СВЕТ", QAccessible::PushButton);
-    row("Check1", "Выбор", QAccessible::CheckBox);
-    row("Option1", "Движение", QAccessible::RadioButton);
-    row("Option2", "Координата", QAccessible::RadioButton);
-    row("Option3", "Проекция Vx", QAccessible::RadioButton);
-    row("HScroll1", "Замедление времени", QAccessible::ScrollBar);
-    row("Label15", "Характеристики", QAccessible::StaticText);
-    row("Label21", "Скорости", QAccessible::StaticText);
-    row("Label9", "ρ=", QAccessible::StaticText);
-    row("Picture1", "Расстояние между пластинами, разбитое на 10 частей", QAccessible::Client);
-    row("Picture3", "Скорость в относительных единицах", QAccessible::Client);
+    row("plateGapEdit", "Расстояние между пластинами", QAccessible::EditableText);
+    row("voltageEdit", "Напряжение между пластинами", QAccessible::EditableText);
+    row("diameterEdit", "Диаметр капли", QAccessible::EditableText);
+    row("dropletDensityEdit", "Плотность капли", QAccessible::EditableText);
+    row("mediumDensityEdit", "Плотность среды", QAccessible::EditableText);
+    row("viscosityEdit", "Коэффициент динамической вязкости среды", QAccessible::EditableText);
+    row("startButton", "ПУСК", QAccessible::PushButton);
+    row("voltageButton", "НАПРЯЖЕНИЕ", QAccessible::PushButton);
+    row("lightButton", "СВЕТ", QAccessible::PushButton);
+    row("randomChargesCheckBox", "Выбор", QAccessible::CheckBox);
+    row("animationOption", "Движение", QAccessible::RadioButton);
+    row("coordinateOption", "Координата", QAccessible::RadioButton);
+    row("velocityOption", "Проекция Vx", QAccessible::RadioButton);
+    row("slowDownScrollBar", "Замедление времени", QAccessible::ScrollBar);
+    row("characteristicsHeading", "Характеристики", QAccessible::StaticText);
+    row("velocitiesHeading", "Скорости", QAccessible::StaticText);
+    row("dropletDensityCaption", "ρ=", QAccessible::StaticText);
+    row("animationView", "Расстояние между пластинами, разбитое на 10 частей", QAccessible::Client);
+    row("velocityPlot", "Скорость в относительных единицах", QAccessible::Client);
 }
 
 void tst_accessibility::names()
@@ -80,16 +80,16 @@ void tst_accessibility::readOutsSpeakTheirCurrentValue()
     WindowFixture w;
     w.fakes.random.values = {0.25f, 0.65f};
     w.show();
-    QCOMPARE(accessibleName(w.find("Label22")), QStringLiteral("tau = 8,557E-05 c"));
-    QCOMPARE(accessibleName(w.find("Label16")), QStringLiteral("5"));
+    QCOMPARE(accessibleName(w.find("relaxationTimeReadout")), QStringLiteral("tau = 8,557E-05 c"));
+    QCOMPARE(accessibleName(w.find("slowDownReadout")), QStringLiteral("5"));
     w.fakes.random.values = {0.25f, 0.65f}; // the same charges again
-    w.find<QLineEdit>("Text7")->setText(QStringLiteral("3.64e-5"));
-    QCOMPARE(accessibleName(w.find("Label22")), QStringLiteral("tau = 4,279E-05 c"));
+    w.find<QLineEdit>("viscosityEdit")->setText(QStringLiteral("3.64e-5"));
+    QCOMPARE(accessibleName(w.find("relaxationTimeReadout")), QStringLiteral("tau = 4,279E-05 c"));
     // The charges while they are shown.
     w.fakes.timer.during[1] = [&] {
-        QCOMPARE(accessibleName(w.find("Label17")), QStringLiteral("q2= 3,0e"));
+        QCOMPARE(accessibleName(w.find("charge2Readout")), QStringLiteral("q2= 3,0e"));
     };
-    w.form->procedures().Label15_Click();
+    w.form->procedures().onCharacteristicsClicked();
 }
 
 void tst_accessibility::everyVisibleControlHasAName()

@@ -68,16 +68,16 @@ void tst_canvas::lineLandsOnPixelRow()
     CanvasWidget widget;
     widget.resize(200, 100);
     QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
-    canvas.Scale(0, y1, 20, y2);
+    canvas.setScale(0, y1, 20, y2);
     canvas.setDrawWidth(1);
-    canvas.Line(0, y, 20, y, Colors::Red);
+    canvas.drawLine(0, y, 20, y, Colors::Red);
     const QImage image = grab(widget);
     QCOMPARE(paintedRows(image, 100), QList<int>{row});
     QCOMPARE(image.pixelColor(100, row), QColor(Qt::red));
     // Width 3: the row and one on either side (clipped at the edges).
-    canvas.Cls();
+    canvas.clear();
     canvas.setDrawWidth(3);
-    canvas.Line(0, y, 20, y, Colors::Red);
+    canvas.drawLine(0, y, 20, y, Colors::Red);
     const QList<int> thick = paintedRows(grab(widget), 100);
     QVERIFY(thick.contains(row));
     QVERIFY(thick.size() >= 2 && thick.size() <= 3);
@@ -88,11 +88,11 @@ void tst_canvas::drawingSurvivesHideAndShow()
 {
     WindowFixture w;
     w.show();
-    auto* plot = w.find<CanvasWidget>("Picture2");
-    Canvas& canvas = *w.form->controls().Picture2;
-    canvas.Scale(0, 1, 1, 0);
+    auto* plot = w.find<CanvasWidget>("coordinatePlot");
+    Canvas& canvas = *w.form->controls().coordinatePlot;
+    canvas.setScale(0, 1, 1, 0);
     canvas.setDrawWidth(3);
-    canvas.Line(0, 0, 1, 1, Colors::Red);
+    canvas.drawLine(0, 0, 1, 1, Colors::Red);
     const QImage before = plot->image();
     QVERIFY(!plot->isVisible());
     plot->show();
@@ -112,15 +112,15 @@ void tst_canvas::clsClears()
     widget.resize(50, 50);
     QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
     canvas.setDrawWidth(5);
-    canvas.Line(0, 0, 50, 50, Colors::Blue);
+    canvas.drawLine(0, 0, 50, 50, Colors::Blue);
     canvas.setCurrentX(7);
-    canvas.Cls();
+    canvas.clear();
     const QImage image = grab(widget);
     for (int y = 0; y < 50; ++y)
         for (int x = 0; x < 50; ++x)
             QCOMPARE(image.pixelColor(x, y), QColor(Qt::white));
-    QCOMPARE(canvas.CurrentX(), 0.0f);
-    QCOMPARE(canvas.CurrentY(), 0.0f);
+    QCOMPARE(canvas.currentX(), 0.0f);
+    QCOMPARE(canvas.currentY(), 0.0f);
 }
 
 void tst_canvas::grownSurfaceKeepsDrawing()
@@ -128,7 +128,7 @@ void tst_canvas::grownSurfaceKeepsDrawing()
     CanvasWidget widget;
     widget.resize(40, 40);
     QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
-    canvas.PSet(10, 10, Colors::Red);
+    canvas.drawPoint(10, 10, Colors::Red);
     widget.resize(80, 60);
     const QImage image = grab(widget);
     QCOMPARE(image.size(), QSize(80, 60) * widget.devicePixelRatioF());
@@ -141,8 +141,8 @@ void tst_canvas::pointOfWidthOne()
     CanvasWidget widget;
     widget.resize(100, 100);
     QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
-    canvas.Scale(0, 0, 10, 10);
-    canvas.PSet(3.05f, 4.05f);
+    canvas.setScale(0, 0, 10, 10);
+    canvas.drawPoint(3.05f, 4.05f);
     const QImage image = grab(widget);
     int painted = 0;
     for (int y = 0; y < 100; ++y)
@@ -150,7 +150,7 @@ void tst_canvas::pointOfWidthOne()
             painted += image.pixelColor(x, y) != Qt::white;
     QCOMPARE(painted, 1);
     QCOMPARE(image.pixelColor(30, 40), QColor(Qt::black));
-    QCOMPARE(canvas.CurrentX(), 3.05f);
+    QCOMPARE(canvas.currentX(), 3.05f);
 }
 
 void tst_canvas::spriteKeepsPixelSizeAndUserPosition()
@@ -158,28 +158,28 @@ void tst_canvas::spriteKeepsPixelSizeAndUserPosition()
     CanvasWidget widget;
     widget.resize(200, 100);
     QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
-    canvas.Scale(0, 0, 2, 1);
+    canvas.setScale(0, 0, 2, 1);
     QtSprite sprite(&widget, canvas, QSize(10, 10), [](qreal) { return QImage(10, 10, QImage::Format_ARGB32); });
-    QCOMPARE(sprite.Width(), 0.1);
-    QCOMPARE(sprite.Height(), 0.1);
-    sprite.setLeft(1.0 - sprite.Width() / 2);
-    sprite.setTop(0.5 - sprite.Height() / 2);
+    QCOMPARE(sprite.userWidth(), 0.1);
+    QCOMPARE(sprite.userHeight(), 0.1);
+    sprite.setLeft(1.0 - sprite.userWidth() / 2);
+    sprite.setTop(0.5 - sprite.userHeight() / 2);
     QCOMPARE(sprite.pos(), QPoint(95, 45));
-    QCOMPARE(sprite.Left(), 0.95);
+    QCOMPARE(sprite.left(), 0.95);
     // Rescaling the canvas does not move it; its user position follows.
-    canvas.Scale(0, 0, 1, 1);
+    canvas.setScale(0, 0, 1, 1);
     QCOMPARE(sprite.pos(), QPoint(95, 45));
-    QCOMPARE(sprite.Left(), 0.475);
-    QCOMPARE(sprite.Width(), 0.05);
+    QCOMPARE(sprite.left(), 0.475);
+    QCOMPARE(sprite.userWidth(), 0.05);
 }
 
 void tst_canvas::markerCentredAfterAxes()
 {
     WindowFixture w;
     w.show();
-    auto* marker = w.find<QtSprite>("Shape1");
-    auto* view = w.find<CanvasWidget>("Picture1");
-    // X = xmax / 2: the middle of the view; coordinate 0: the top edge.
+    auto* marker = w.find<QtSprite>("dropletMarker");
+    auto* view = w.find<CanvasWidget>("animationView");
+    // X = viewWidth / 2: the middle of the view; coordinate 0: the top edge.
     // (The view's coordinate system is single precision: within a millionth of a pixel.)
     QVERIFY(std::abs(marker->pixelPosition().x() + 5 - view->width() / 2.0) < 1e-5);
     QVERIFY(std::abs(marker->pixelPosition().y() + 5) < 1e-5);
@@ -195,10 +195,10 @@ void tst_canvas::printAnchorsUpperLeft()
     CanvasWidget widget;
     widget.resize(200, 100);
     QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
-    canvas.Scale(0, 10, 20, 0); // upward
+    canvas.setScale(0, 10, 20, 0); // upward
     canvas.setCurrentX(5);
     canvas.setCurrentY(5);
-    canvas.Print(QStringLiteral("Ж"));
+    canvas.printText(QStringLiteral("Ж"));
     const QImage image = grab(widget);
     int top = 100, left = 200;
     for (int y = 0; y < 100; ++y)
@@ -211,8 +211,8 @@ void tst_canvas::printAnchorsUpperLeft()
     QVERIFY(left >= 49 && left <= 53);
     QVERIFY(top >= 50 && top <= 56);
     // Next line: back to the left edge, one line lower (downward on the screen).
-    QCOMPARE(canvas.CurrentX(), 0.0f);
-    QVERIFY(canvas.CurrentY() < 5);
+    QCOMPARE(canvas.currentX(), 0.0f);
+    QVERIFY(canvas.currentY() < 5);
 }
 
 void tst_canvas::crispAtDoubleDensity()
@@ -223,8 +223,8 @@ void tst_canvas::crispAtDoubleDensity()
     if (widget.devicePixelRatioF() != 2)
         QSKIP("needs a screen of device pixel ratio 2");
     QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
-    canvas.Scale(0, 0, 10, 5);
-    canvas.Line(0, 2.5f, 10, 2.5f, Colors::Red);
+    canvas.setScale(0, 0, 10, 5);
+    canvas.drawLine(0, 2.5f, 10, 2.5f, Colors::Red);
     const QImage image = widget.image().convertToFormat(QImage::Format_RGB32);
     // Twice the pixels; a one-pixel line covers exactly two device rows, fully.
     QCOMPARE(image.size(), QSize(200, 100));

@@ -35,7 +35,7 @@ struct TimedWindow {
     TimedWindow()
     {
         w.show();
-        w.find<QScrollBar>("HScroll1")->setValue(1);
+        w.find<QScrollBar>("slowDownScrollBar")->setValue(1);
         clock.start();
     }
     double now() const { return static_cast<double>(clock.nsecsElapsed()) * 1e-9; }
@@ -61,10 +61,10 @@ void tst_display_timing::readOutAfterRun_data()
     QTest::addColumn<QString>("readOut");
     QTest::addColumn<double>("gap");
     QTest::addColumn<bool>("afterDisplay");
-    QTest::newRow("characteristics 0.5 s after the run") << "Label15" << "Label17" << 0.5 << false;
-    QTest::newRow("characteristics 1 s after the run") << "Label15" << "Label17" << 1.0 << false;
-    QTest::newRow("characteristics 2 s after the run") << "Label15" << "Label17" << 2.0 << false;
-    QTest::newRow("velocities 2.4 s after a display") << "Label21" << "Label26" << 2.4 << true;
+    QTest::newRow("characteristics 0.5 s after the run") << "characteristicsHeading" << "charge2Readout" << 0.5 << false;
+    QTest::newRow("characteristics 1 s after the run") << "characteristicsHeading" << "charge2Readout" << 1.0 << false;
+    QTest::newRow("characteristics 2 s after the run") << "characteristicsHeading" << "charge2Readout" << 2.0 << false;
+    QTest::newRow("velocities 2.4 s after a display") << "velocitiesHeading" << "chargeRatioReadout" << 2.4 << true;
 }
 
 void tst_display_timing::readOutAfterRun()
@@ -74,10 +74,10 @@ void tst_display_timing::readOutAfterRun()
     QFETCH(double, gap);
     QFETCH(bool, afterDisplay);
     TimedWindow t;
-    QTest::mouseClick(t.w.find("CmdOK"), Qt::LeftButton); // a whole run, about 1 s
-    QVERIFY(t.w.state().Y >= 0.99 * t.w.state().DDx);
+    QTest::mouseClick(t.w.find("startButton"), Qt::LeftButton); // a whole run, about 1 s
+    QVERIFY(t.w.state().Y >= 0.99 * t.w.state().reducedGap);
     if (afterDisplay)
-        t.showReadOut("Label15", "Label17");
+        t.showReadOut("characteristicsHeading", "charge2Readout");
     const double ended = t.now();
     QTest::qWait(static_cast<int>(gap * 1000));
     QVERIFY(t.now() - ended < gap + 0.1);
@@ -92,12 +92,12 @@ void tst_display_timing::flashDuringRun()
     // Press СВЕТ 0.3 s into the run, between two of its steps.
     QTimer::singleShot(300, [&] {
         const double pressed = t.now();
-        QTest::mouseClick(t.w.find("Command2"), Qt::LeftButton);
+        QTest::mouseClick(t.w.find("lightButton"), Qt::LeftButton);
         flash = t.now() - pressed;
     });
-    QTest::mouseClick(t.w.find("CmdOK"), Qt::LeftButton);
+    QTest::mouseClick(t.w.find("startButton"), Qt::LeftButton);
     QVERIFY2(std::abs(flash - 1.5) <= ToleranceS, qPrintable(QString::number(flash, 'f', 3)));
-    QCOMPARE(t.w.state().proverka, std::int16_t(1));
+    QCOMPARE(t.w.state().wasIrradiated, std::int16_t(1));
 }
 
 QTEST_MAIN(tst_display_timing)

@@ -27,13 +27,13 @@ struct RealRig {
     QtPauseTimer timer;
     QtLifetime lifetime;
     FakeServices fakes;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
     RealRig()
     {
         WindowFixture::setUpApplication();
         Services services = fakes.services(&timer);
         services.lifetime = &lifetime;
-        form = std::make_unique<Form1>(services, QStringList{}, QLocale(QLocale::Russian));
+        form = std::make_unique<MainWindow>(services, QStringList{}, QLocale(QLocale::Russian));
         form->show();
     }
 };
@@ -45,7 +45,7 @@ void tst_exit::yesFromMenuEndsWithZero()
     RealRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(rig.form.get()));
     rig.fakes.messageBox.answers = {true};
-    QTimer::singleShot(0, [&] { rig.form->mnuFileExit_Click(); });
+    QTimer::singleShot(0, [&] { rig.form->exitFromMenu(); });
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
@@ -59,10 +59,10 @@ void tst_exit::yesDuringRunEndsAtOnce()
 {
     RealRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(rig.form.get()));
-    rig.form->findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(1); // 10 ms steps
+    rig.form->findChild<QScrollBar*>(QStringLiteral("slowDownScrollBar"))->setValue(1); // 10 ms steps
     rig.fakes.messageBox.answers = {true};
     double yAtExit = -1;
-    QTimer::singleShot(0, [&] { rig.form->findChild<QPushButton*>(QStringLiteral("CmdOK"))->click(); });
+    QTimer::singleShot(0, [&] { rig.form->findChild<QPushButton*>(QStringLiteral("startButton"))->click(); });
     QTimer::singleShot(250, [&] {
         yAtExit = rig.form->procedures().state().Y;
         rig.form->close(); // the close box, in the middle of the run
@@ -78,7 +78,7 @@ void tst_exit::yesDuringRunEndsAtOnce()
     const ExperimentState& s = rig.form->procedures().state();
     QVERIFY(yAtExit > 0);
     QCOMPARE(s.Y, yAtExit); // no further step
-    QVERIFY(s.Y < 0.99 * s.DDx);
+    QVERIFY(s.Y < 0.99 * s.reducedGap);
     QVERIFY(rig.fakes.tones.tones.empty()); // no verdict
     QCOMPARE(rig.fakes.messageBox.shown.size(), std::size_t(1));
     QVERIFY(!rig.form->isVisible());
@@ -88,12 +88,12 @@ void tst_exit::noDuringRunLetsItFinish()
 {
     RealRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(rig.form.get()));
-    rig.form->findChild<QScrollBar*>(QStringLiteral("HScroll1"))->setValue(1);
+    rig.form->findChild<QScrollBar*>(QStringLiteral("slowDownScrollBar"))->setValue(1);
     rig.fakes.messageBox.answers = {false};
     QTimer::singleShot(100, [&] { rig.form->close(); });
-    rig.form->findChild<QPushButton*>(QStringLiteral("CmdOK"))->click(); // returns when the experiment is over
+    rig.form->findChild<QPushButton*>(QStringLiteral("startButton"))->click(); // returns when the experiment is over
     const ExperimentState& s = rig.form->procedures().state();
-    QVERIFY(s.Y >= 0.99 * s.DDx);
+    QVERIFY(s.Y >= 0.99 * s.reducedGap);
     QCOMPARE(rig.fakes.tones.tones.size(), std::size_t(20));
     QVERIFY(rig.form->isVisible());
     QVERIFY(!rig.lifetime.isEnding());

@@ -52,26 +52,26 @@ void tst_experiment::correctExperimentThroughButtons()
     w.fakes.random.values = {0.25f, 0.65f}; // the start draws N2 = 3, N3 = 7
     bool pressed = false;
     w.fakes.timer.during[20] = [&] {
-        QVERIFY(button(w, "Command1")->isEnabled());
-        QTest::mouseClick(button(w, "Command1"), Qt::LeftButton);
+        QVERIFY(button(w, "voltageButton")->isEnabled());
+        QTest::mouseClick(button(w, "voltageButton"), Qt::LeftButton);
     };
     w.fakes.timer.during[50] = [&] {
-        QTest::mouseClick(button(w, "Command2"), Qt::LeftButton);
+        QTest::mouseClick(button(w, "lightButton"), Qt::LeftButton);
         pressed = true;
     };
-    QTest::mouseClick(button(w, "CmdOK"), Qt::LeftButton);
+    QTest::mouseClick(button(w, "startButton"), Qt::LeftButton);
     QVERIFY(pressed);
     QCOMPARE(w.fakes.tones.tones, (std::vector<std::pair<int, int>>{{880, 600}}));
     QVERIFY(w.fakes.messageBox.shown.empty());
-    QVERIFY(w.find("Label24")->isVisibleTo(w.form.get()));
-    QVERIFY(w.find("Label25")->isVisibleTo(w.form.get()));
-    QCOMPARE(w.find<QLabel>("Label24")->text(), QStringLiteral("V2max= 6,773E-04 м/c"));
-    QVERIFY(!button(w, "Command1")->isEnabled());
-    QVERIFY(!button(w, "Command2")->isEnabled());
-    QVERIFY(button(w, "CmdOK")->isEnabled());
+    QVERIFY(w.find("limitingVelocity2Readout")->isVisibleTo(w.form.get()));
+    QVERIFY(w.find("limitingVelocity3Readout")->isVisibleTo(w.form.get()));
+    QCOMPARE(w.find<QLabel>("limitingVelocity2Readout")->text(), QStringLiteral("V2max= 6,773E-04 м/c"));
+    QVERIFY(!button(w, "voltageButton")->isEnabled());
+    QVERIFY(!button(w, "lightButton")->isEnabled());
+    QVERIFY(button(w, "startButton")->isEnabled());
     // The disabled buttons do nothing after the run.
-    QTest::mouseClick(button(w, "Command2"), Qt::LeftButton);
-    QCOMPARE(w.state().proverka, std::int16_t(1));
+    QTest::mouseClick(button(w, "lightButton"), Qt::LeftButton);
+    QCOMPARE(w.state().wasIrradiated, std::int16_t(1));
     QCOMPARE(w.fakes.timer.intervals.back(), 50);
 }
 
@@ -82,16 +82,16 @@ void tst_experiment::headingsByMouse()
     w.show();
     bool shown = false;
     w.fakes.timer.during[1] = [&] {
-        QVERIFY(w.find("Label26")->isVisibleTo(w.form.get()));
-        QCOMPARE(w.find<QLabel>("Label26")->text(), QStringLiteral("q3/q2= 2,333 "));
-        QCOMPARE(w.find<QLabel>("Label40")->text(), QStringLiteral("q3-q2= 4,000e"));
+        QVERIFY(w.find("chargeRatioReadout")->isVisibleTo(w.form.get()));
+        QCOMPARE(w.find<QLabel>("chargeRatioReadout")->text(), QStringLiteral("q3/q2= 2,333 "));
+        QCOMPARE(w.find<QLabel>("chargeDifferenceReadout")->text(), QStringLiteral("q3-q2= 4,000e"));
         shown = true;
     };
-    QTest::mouseClick(w.find("Label21"), Qt::LeftButton);
+    QTest::mouseClick(w.find("velocitiesHeading"), Qt::LeftButton);
     QVERIFY(shown);
-    QVERIFY(!w.find("Label26")->isVisibleTo(w.form.get()));
-    QTest::mouseClick(w.find("Label15"), Qt::LeftButton);
-    QCOMPARE(w.find<QLabel>("Label17")->text(), QStringLiteral("q2= 3,0e"));
+    QVERIFY(!w.find("chargeRatioReadout")->isVisibleTo(w.form.get()));
+    QTest::mouseClick(w.find("characteristicsHeading"), Qt::LeftButton);
+    QCOMPARE(w.find<QLabel>("charge2Readout")->text(), QStringLiteral("q2= 3,0e"));
     QCOMPARE(w.fakes.tones.tones.size(), std::size_t(2));
 }
 
@@ -99,8 +99,8 @@ void tst_experiment::otherHeadingDoesNothing()
 {
     WindowFixture w;
     w.show();
-    QTest::mouseClick(w.find("Label36"), Qt::LeftButton);
-    QTest::mouseClick(w.find("Label43"), Qt::LeftButton);
+    QTest::mouseClick(w.find("parametersHeading"), Qt::LeftButton);
+    QTest::mouseClick(w.find("massReadout"), Qt::LeftButton);
     QVERIFY(w.fakes.tones.tones.empty());
     QCOMPARE(w.fakes.timer.pauses, 0);
 }
@@ -109,16 +109,16 @@ void tst_experiment::resizeWhileGateClosedChangesNothing()
 {
     WindowFixture w;
     w.show();
-    const QRect panel = w.find("Label36")->geometry();
+    const QRect panel = w.find("parametersHeading")->geometry();
     const std::size_t passes = w.fakes.random.seeds.size();
-    w.state().zagruzka = 0;
+    w.state().startUpDone = 0;
     w.form->resize(w.form->width() + 200, w.form->height() + 100);
     QTRY_COMPARE(w.form->clientArea()->width(), 680);
-    QCOMPARE(w.find("Label36")->geometry(), panel);
+    QCOMPARE(w.find("parametersHeading")->geometry(), panel);
     QCOMPARE(w.fakes.random.seeds.size(), passes);
-    w.state().zagruzka = 1;
+    w.state().startUpDone = 1;
     w.form->resize(w.form->width() + 1, w.form->height());
-    QTRY_COMPARE(w.find("Label36")->geometry().x(), panel.x() + 201);
+    QTRY_COMPARE(w.find("parametersHeading")->geometry().x(), panel.x() + 201);
 }
 
 void tst_experiment::everyPassResetsWindow_data()
@@ -136,34 +136,34 @@ void tst_experiment::everyPassResetsWindow()
     w.show();
     // Mid-experiment: plots, read-outs and buttons as a run leaves them.
     w.fakes.timer.during[10] = [&] {
-        button(w, "Command1")->click();
-        w.find<QRadioButton>("Option3")->setChecked(true);
+        button(w, "voltageButton")->click();
+        w.find<QRadioButton>("velocityOption")->setChecked(true);
         w.fakes.random.values = {0.95f, 0.05f};
-        const QString before = w.find<QLabel>("Label24")->text();
+        const QString before = w.find<QLabel>("limitingVelocity2Readout")->text();
         // A layout pass in the middle of the run.
         if (client == w.form->clientArea()->size())
-            w.form->procedures().Form_Resize();
+            w.form->procedures().resetWindow();
         else
             w.form->resize(client.width(), client.height() + w.form->menuBar()->height());
         QTRY_COMPARE(w.form->clientArea()->size(), client);
-        for (const char* hidden : {"Label24", "Label25", "Label17", "Label19", "Label26", "Label40", "Picture2",
-                                   "Picture3", "Image1"})
+        for (const char* hidden : {"limitingVelocity2Readout", "limitingVelocity3Readout", "charge2Readout", "charge3Readout", "chargeRatioReadout", "chargeDifferenceReadout", "coordinatePlot",
+                                   "velocityPlot", "beamSprite"})
             QVERIFY2(!w.find(hidden)->isVisibleTo(w.form.get()), hidden);
-        QVERIFY(!button(w, "Command1")->isEnabled());
-        QVERIFY(!button(w, "Command2")->isEnabled());
-        QVERIFY(w.find("Picture1")->isVisibleTo(w.form.get()));
-        QVERIFY(w.find<QRadioButton>("Option1")->isChecked());
-        auto* view = w.find<CanvasWidget>("Picture1");
+        QVERIFY(!button(w, "voltageButton")->isEnabled());
+        QVERIFY(!button(w, "lightButton")->isEnabled());
+        QVERIFY(w.find("animationView")->isVisibleTo(w.form.get()));
+        QVERIFY(w.find<QRadioButton>("animationOption")->isChecked());
+        auto* view = w.find<CanvasWidget>("animationView");
         if (view->height() > 20 && view->width() > 4) {
             QVERIFY(greenRows(view) >= 10); // the eleventh rule lies on the bottom edge
             QVERIFY(greenRows(view) <= 11);
         }
-        QCOMPARE(w.find<QtSprite>("Shape1")->pos().y(), -5);
+        QCOMPARE(w.find<QtSprite>("dropletMarker")->pos().y(), -5);
         // New charges were drawn: 10 and 1.
-        QVERIFY(w.find<QLabel>("Label24")->text() != before);
+        QVERIFY(w.find<QLabel>("limitingVelocity2Readout")->text() != before);
         QCOMPARE(w.state().N2, 10.0);
     };
-    button(w, "CmdOK")->click();
+    button(w, "startButton")->click();
     QVERIFY(w.fakes.timer.pauses > 10);
 }
 
@@ -171,10 +171,10 @@ void tst_experiment::plotsKeepCurvesWhileHidden()
 {
     WindowFixture w;
     w.show();
-    w.fakes.timer.during[50] = [&] { w.find<QRadioButton>("Option3")->setChecked(true); };
-    button(w, "CmdOK")->click();
+    w.fakes.timer.during[50] = [&] { w.find<QRadioButton>("velocityOption")->setChecked(true); };
+    button(w, "startButton")->click();
     // The velocity curve drawn while the plot was hidden is there when it is shown.
-    auto* plot = w.find<CanvasWidget>("Picture3");
+    auto* plot = w.find<CanvasWidget>("velocityPlot");
     QVERIFY(plot->isVisible());
     const QImage image = plot->image().convertToFormat(QImage::Format_RGB32);
     int red = 0;

@@ -57,18 +57,18 @@ void tst_help::documents()
     Rig rig;
     rig.shell.existing << DataFolder + u'/' + file;
     if (command == QLatin1String("spravka"))
-        rig.help.mnuFilespravka_Click();
+        rig.help.openPhysicsReference();
     else if (command == QLatin1String("spravka2"))
-        rig.help.mnuFilespravka2_Click();
+        rig.help.openWorkedExample();
     else if (command == QLatin1String("history"))
-        rig.help.mnuFilesHistory_Click();
+        rig.help.openHistory();
     else
-        rig.help.mnuHelpUprav_Click();
+        rig.help.openControlsHelp();
     QCOMPARE(rig.shell.opened, QStringList{DataFolder + u'/' + file});
     QVERIFY(rig.messageBox.shown.empty());
     // Twice: asked again, opened again.
     if (command == QLatin1String("spravka")) {
-        rig.help.mnuFilespravka_Click();
+        rig.help.openPhysicsReference();
         QCOMPARE(rig.shell.opened.size(), 2);
     }
 }
@@ -77,14 +77,14 @@ void tst_help::workingDirectoryFirst()
 {
     Rig rig;
     rig.shell.existing << QStringLiteral("history.pdf") << DataFolder + QStringLiteral("/history.pdf");
-    rig.help.mnuFilesHistory_Click();
+    rig.help.openHistory();
     QCOMPARE(rig.shell.opened, QStringList{QStringLiteral("history.pdf")});
 }
 
 void tst_help::missingDocumentReported()
 {
     Rig rig;
-    rig.help.mnuHelpUprav_Click();
+    rig.help.openControlsHelp();
     QVERIFY(rig.shell.opened.isEmpty());
     QCOMPARE(rig.messageBox.shown.size(), std::size_t(1));
     QCOMPARE(rig.messageBox.shown[0].title, QStringLiteral("Ошибка"));
@@ -96,7 +96,7 @@ void tst_help::viewerFailureReported()
     Rig rig;
     rig.shell.existing << QStringLiteral("spravka2.pdf");
     rig.shell.openSucceeds = false;
-    rig.help.mnuFilespravka2_Click();
+    rig.help.openWorkedExample();
     QCOMPARE(rig.shell.opened, QStringList{QStringLiteral("spravka2.pdf")});
     QCOMPARE(rig.messageBox.shown.size(), std::size_t(1));
     QCOMPARE(rig.messageBox.shown[0].title, QStringLiteral("Ошибка"));
@@ -108,7 +108,7 @@ void tst_help::instructionInEditor()
     Rig rig;
     rig.shell.existing << DataFolder + QStringLiteral("/instruction.txt");
     rig.editors << QStringLiteral("mousepad") << QStringLiteral("kate");
-    rig.help.mnuHelpInstruction_Click();
+    rig.help.openInstruction();
     // The first graphical editor found, with the file after it; nothing waited for.
     QCOMPARE(rig.shell.started.size(), std::size_t(1));
     QCOMPARE(rig.shell.started[0].first, QStringLiteral("/usr/bin/kate"));
@@ -122,18 +122,18 @@ void tst_help::instructionWithoutEditor()
     Rig rig;
     rig.shell.existing << QStringLiteral("instruction.txt");
     // No editor on the path: the desktop's application for plain text.
-    rig.help.mnuHelpInstruction_Click();
+    rig.help.openInstruction();
     QCOMPARE(rig.shell.opened, QStringList{QStringLiteral("instruction.txt")});
     QVERIFY(rig.messageBox.shown.empty());
     // Nothing at all can show it: the student is told.
     rig.shell.openSucceeds = false;
-    rig.help.mnuHelpInstruction_Click();
+    rig.help.openInstruction();
     QCOMPARE(rig.messageBox.shown.size(), std::size_t(1));
     QVERIFY(rig.messageBox.shown[0].text.contains(QStringLiteral("instruction.txt")));
     // An editor that fails to start is passed over too.
     rig.editors << QStringLiteral("gedit");
     rig.shell.startSucceeds = false;
-    rig.help.mnuHelpInstruction_Click();
+    rig.help.openInstruction();
     QCOMPARE(rig.shell.started.size(), std::size_t(1));
     QCOMPARE(rig.messageBox.shown.size(), std::size_t(2));
 }
@@ -155,10 +155,10 @@ void tst_help::builtDocumentsFoundFromElsewhere()
     QTemporaryDir elsewhere;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
-    help.mnuFilespravka_Click();
-    help.mnuFilespravka2_Click();
-    help.mnuFilesHistory_Click();
-    help.mnuHelpUprav_Click();
+    help.openPhysicsReference();
+    help.openWorkedExample();
+    help.openHistory();
+    help.openControlsHelp();
     QDir::setCurrent(previous);
     QVERIFY(messageBox.shown.empty());
     QCOMPARE(shell.opened.size(), 4);

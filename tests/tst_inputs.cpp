@@ -52,22 +52,22 @@ void tst_inputs::rejections_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("resetText");
-    QTest::newRow("empty plate gap") << "Text1" << "" << "Должно быть больше нуля!" << " 0.016";
-    QTest::newRow("negative gap") << "Text1" << "-0.02" << "Должно быть больше нуля!" << " 0.016";
-    QTest::newRow("comma fraction reads 0") << "Text1" << "0,02" << "Должно быть больше нуля!" << " 0.016";
-    QTest::newRow("lone minus voltage") << "Text2" << "-" << "Нулевое напряжение бессмысленно!" << " 5000";
-    QTest::newRow("minus zero voltage") << "Text2" << "-0" << "Нулевое напряжение бессмысленно!" << " 5000";
-    QTest::newRow("empty voltage") << "Text2" << "" << "Нулевое напряжение бессмысленно!" << " 5000";
-    QTest::newRow("empty diameter") << "Text4" << "" << "Это не материальная точка!" << " 1e-06";
-    QTest::newRow("letters diameter") << "Text4" << "abc" << "Это не материальная точка!" << " 1e-06";
-    QTest::newRow("empty density") << "Text5" << "" << "Шарик из чего-то сделан!" << " 920";
-    QTest::newRow("floating droplet") << "Text5" << "1" << "Всплывание не моделируется!" << " 2.46";
-    QTest::newRow("equal densities") << "Text5" << "1.23" << "Всплывание не моделируется!" << " 2.46";
-    QTest::newRow("empty medium") << "Text6" << "" << "Для вакуума всё и так известно!" << " 1.23";
-    QTest::newRow("medium as dense") << "Text6" << "920" << "Всплывание не моделируется" << " 460";
-    QTest::newRow("medium denser") << "Text6" << "1000" << "Всплывание не моделируется" << " 460";
-    QTest::newRow("empty viscosity") << "Text7" << "" << "Для вакуума всё и так известно!" << " 1.8e-05";
-    QTest::newRow("negative viscosity") << "Text7" << "-1e-5" << "Для вакуума всё и так известно!" << " 1.8e-05";
+    QTest::newRow("empty plate gap") << "plateGapEdit" << "" << "Должно быть больше нуля!" << " 0.016";
+    QTest::newRow("negative gap") << "plateGapEdit" << "-0.02" << "Должно быть больше нуля!" << " 0.016";
+    QTest::newRow("comma fraction reads 0") << "plateGapEdit" << "0,02" << "Должно быть больше нуля!" << " 0.016";
+    QTest::newRow("lone minus voltage") << "voltageEdit" << "-" << "Нулевое напряжение бессмысленно!" << " 5000";
+    QTest::newRow("minus zero voltage") << "voltageEdit" << "-0" << "Нулевое напряжение бессмысленно!" << " 5000";
+    QTest::newRow("empty voltage") << "voltageEdit" << "" << "Нулевое напряжение бессмысленно!" << " 5000";
+    QTest::newRow("empty diameter") << "diameterEdit" << "" << "Это не материальная точка!" << " 1e-06";
+    QTest::newRow("letters diameter") << "diameterEdit" << "abc" << "Это не материальная точка!" << " 1e-06";
+    QTest::newRow("empty density") << "dropletDensityEdit" << "" << "Шарик из чего-то сделан!" << " 920";
+    QTest::newRow("floating droplet") << "dropletDensityEdit" << "1" << "Всплывание не моделируется!" << " 2.46";
+    QTest::newRow("equal densities") << "dropletDensityEdit" << "1.23" << "Всплывание не моделируется!" << " 2.46";
+    QTest::newRow("empty medium") << "mediumDensityEdit" << "" << "Для вакуума всё и так известно!" << " 1.23";
+    QTest::newRow("medium as dense") << "mediumDensityEdit" << "920" << "Всплывание не моделируется" << " 460";
+    QTest::newRow("medium denser") << "mediumDensityEdit" << "1000" << "Всплывание не моделируется" << " 460";
+    QTest::newRow("empty viscosity") << "viscosityEdit" << "" << "Для вакуума всё и так известно!" << " 1.8e-05";
+    QTest::newRow("negative viscosity") << "viscosityEdit" << "-1e-5" << "Для вакуума всё и так известно!" << " 1.8e-05";
 }
 
 void tst_inputs::rejections()
@@ -94,13 +94,13 @@ void tst_inputs::acceptedTexts_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("value");
-    QTest::newRow("trailing garbage") << "Text1" << "12abc" << 12.0;
-    QTest::newRow("blanks inside digits") << "Text2" << "1 000" << 1000.0;
-    QTest::newRow("negative voltage") << "Text2" << "-300" << -300.0;
-    QTest::newRow("exponent") << "Text4" << "5.52e-6" << 5.52e-6;
-    QTest::newRow("exponent with D") << "Text4" << "3D-6" << 3e-6;
-    QTest::newRow("comma ends number") << "Text5" << "1000,5" << 1000.0;
-    QTest::newRow("medium") << "Text6" << "800" << 800.0;
+    QTest::newRow("trailing garbage") << "plateGapEdit" << "12abc" << 12.0;
+    QTest::newRow("blanks inside digits") << "voltageEdit" << "1 000" << 1000.0;
+    QTest::newRow("negative voltage") << "voltageEdit" << "-300" << -300.0;
+    QTest::newRow("exponent") << "diameterEdit" << "5.52e-6" << 5.52e-6;
+    QTest::newRow("exponent with D") << "diameterEdit" << "3D-6" << 3e-6;
+    QTest::newRow("comma ends number") << "dropletDensityEdit" << "1000,5" << 1000.0;
+    QTest::newRow("medium") << "mediumDensityEdit" << "800" << 800.0;
 }
 
 void tst_inputs::acceptedTexts()
@@ -114,7 +114,7 @@ void tst_inputs::acceptedTexts()
     QVERIFY(w.fakes.messageBox.shown.empty());
     const ExperimentState& s = w.state();
     const double values[] = {s.DD, s.Ux, s.d, s.r, s.r0};
-    const int index = QStringList{"Text1", "Text2", "Text4", "Text5", "Text6"}.indexOf(input);
+    const int index = QStringList{"plateGapEdit", "voltageEdit", "diameterEdit", "dropletDensityEdit", "mediumDensityEdit"}.indexOf(input);
     QCOMPARE(values[index], value);
     // The text stays as typed.
     QCOMPARE(w.find<QLineEdit>(qPrintable(input))->text(), text);
@@ -124,7 +124,7 @@ void tst_inputs::firstKeystrokeRejected()
 {
     WindowFixture w;
     w.show();
-    auto* edit = w.find<QLineEdit>("Text1");
+    auto* edit = w.find<QLineEdit>("plateGapEdit");
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("0.02"));
@@ -146,21 +146,21 @@ void tst_inputs::typedKeyByKey_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("atStart");
     QTest::addColumn<double>("value");
-    QTest::newRow("gap 0.016") << "Text1" << "16" << "0.0" << 0.016;
-    QTest::newRow("gap 0.005") << "Text1" << "5" << "0.00" << 0.005;
-    QTest::newRow("voltage -5085") << "Text2" << "5085" << "-" << -5085.0;
-    QTest::newRow("voltage 300") << "Text2" << "300" << "" << 300.0;
-    QTest::newRow("voltage -12") << "Text2" << "12" << "-" << -12.0;
-    QTest::newRow("diameter 5.52e-6") << "Text4" << "5.52e-6" << "" << 5.52e-6;
-    QTest::newRow("diameter 2.5e-6") << "Text4" << "2.5e-6" << "" << 2.5e-6;
-    QTest::newRow("diameter 1e-3") << "Text4" << "1e-3" << "" << 1e-3;
-    QTest::newRow("diameter 1.1e-6") << "Text4" << "1.1e-6" << "" << 1.1e-6;
-    QTest::newRow("density 920") << "Text5" << "920" << "" << 920.0;
-    QTest::newRow("density 860") << "Text5" << "860" << "" << 860.0;
-    QTest::newRow("medium 1.23") << "Text6" << "1.23" << "" << 1.23;
-    QTest::newRow("medium 860") << "Text6" << "860" << "" << 860.0;
-    QTest::newRow("viscosity 1.82e-5") << "Text7" << "1.82e-5" << "" << static_cast<double>(1.82e-5f);
-    QTest::newRow("viscosity 1.0e-3") << "Text7" << "1.0e-3" << "" << static_cast<double>(1.0e-3f);
+    QTest::newRow("gap 0.016") << "plateGapEdit" << "16" << "0.0" << 0.016;
+    QTest::newRow("gap 0.005") << "plateGapEdit" << "5" << "0.00" << 0.005;
+    QTest::newRow("voltage -5085") << "voltageEdit" << "5085" << "-" << -5085.0;
+    QTest::newRow("voltage 300") << "voltageEdit" << "300" << "" << 300.0;
+    QTest::newRow("voltage -12") << "voltageEdit" << "12" << "-" << -12.0;
+    QTest::newRow("diameter 5.52e-6") << "diameterEdit" << "5.52e-6" << "" << 5.52e-6;
+    QTest::newRow("diameter 2.5e-6") << "diameterEdit" << "2.5e-6" << "" << 2.5e-6;
+    QTest::newRow("diameter 1e-3") << "diameterEdit" << "1e-3" << "" << 1e-3;
+    QTest::newRow("diameter 1.1e-6") << "diameterEdit" << "1.1e-6" << "" << 1.1e-6;
+    QTest::newRow("density 920") << "dropletDensityEdit" << "920" << "" << 920.0;
+    QTest::newRow("density 860") << "dropletDensityEdit" << "860" << "" << 860.0;
+    QTest::newRow("medium 1.23") << "mediumDensityEdit" << "1.23" << "" << 1.23;
+    QTest::newRow("medium 860") << "mediumDensityEdit" << "860" << "" << 860.0;
+    QTest::newRow("viscosity 1.82e-5") << "viscosityEdit" << "1.82e-5" << "" << static_cast<double>(1.82e-5f);
+    QTest::newRow("viscosity 1.0e-3") << "viscosityEdit" << "1.0e-3" << "" << static_cast<double>(1.0e-3f);
 }
 
 void tst_inputs::typedKeyByKey()
@@ -185,7 +185,7 @@ void tst_inputs::typedKeyByKey()
     QCOMPARE(edit->text(), atStart + keys);
     const ExperimentState& s = w.state();
     const double values[] = {s.DD, s.Ux, s.d, s.r, s.r0, static_cast<double>(s.eta)};
-    const qsizetype field = QStringList{"Text1", "Text2", "Text4", "Text5", "Text6", "Text7"}.indexOf(input);
+    const qsizetype field = QStringList{"plateGapEdit", "voltageEdit", "diameterEdit", "dropletDensityEdit", "mediumDensityEdit", "viscosityEdit"}.indexOf(input);
     QCOMPARE(values[field], value);
 }
 
@@ -195,36 +195,36 @@ void tst_inputs::undefinedChargeRatioShowsDash()
     // the droplet can be run, only the charge ratio is 0/0.
     WindowFixture w;
     w.show();
-    type(w, "Text2", QStringLiteral("1e-300"));
+    type(w, "voltageEdit", QStringLiteral("1e-300"));
     QVERIFY(w.fakes.messageBox.shown.empty());
     QCOMPARE(w.state().V2max, 1.0);
-    w.find<ClickableLabel>("Label21")->clicked();
-    QCOMPARE(w.find<QLabel>("Label26")->text(), QStringLiteral("q3/q2= — "));
+    w.find<ClickableLabel>("velocitiesHeading")->clicked();
+    QCOMPARE(w.find<QLabel>("chargeRatioReadout")->text(), QStringLiteral("q3/q2= — "));
 }
 
 void tst_inputs::doubleRejection()
 {
     WindowFixture w;
     w.show();
-    type(w, "Text5", QStringLiteral("1000"));
-    type(w, "Text6", QStringLiteral("950"));
+    type(w, "dropletDensityEdit", QStringLiteral("1000"));
+    type(w, "mediumDensityEdit", QStringLiteral("950"));
     QVERIFY(w.fakes.messageBox.shown.empty());
     w.fakes.tones.tones.clear();
-    type(w, "Text5", QStringLiteral("0"));
+    type(w, "dropletDensityEdit", QStringLiteral("0"));
     QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(2));
     QCOMPARE(w.fakes.messageBox.shown[0].text, QStringLiteral("Шарик из чего-то сделан!"));
     QCOMPARE(w.fakes.messageBox.shown[1].text, QStringLiteral("Всплывание не моделируется!"));
     QCOMPARE(w.state().r, 1900.0);
-    QCOMPARE(w.find<QLineEdit>("Text5")->text(), QStringLiteral(" 1900"));
+    QCOMPARE(w.find<QLineEdit>("dropletDensityEdit")->text(), QStringLiteral(" 1900"));
     QCOMPARE(w.fakes.tones.tones.size(), std::size_t(2));
 
     // The medium's double rejection: 1.23 is no lighter than a droplet of 1.
     WindowFixture v;
     v.show();
-    type(v, "Text6", QStringLiteral("0.5"));
-    type(v, "Text5", QStringLiteral("1"));
+    type(v, "mediumDensityEdit", QStringLiteral("0.5"));
+    type(v, "dropletDensityEdit", QStringLiteral("1"));
     QVERIFY(v.fakes.messageBox.shown.empty());
-    type(v, "Text6", QStringLiteral("0"));
+    type(v, "mediumDensityEdit", QStringLiteral("0"));
     QCOMPARE(v.fakes.messageBox.shown.size(), std::size_t(2));
     QCOMPARE(v.fakes.messageBox.shown[0].text, QStringLiteral("Для вакуума всё и так известно!"));
     QCOMPARE(v.fakes.messageBox.shown[1].text, QStringLiteral("Всплывание не моделируется"));
@@ -238,15 +238,15 @@ void tst_inputs::layoutPassesPerRejection()
     w.show();
     auto passes = [&] { return w.fakes.random.seeds.size(); };
     std::size_t before = passes();
-    type(w, "Text1", QStringLiteral("0.02"));
+    type(w, "plateGapEdit", QStringLiteral("0.02"));
     QCOMPARE(passes() - before, std::size_t(1));
     before = passes();
-    type(w, "Text1", QStringLiteral("0"));
+    type(w, "plateGapEdit", QStringLiteral("0"));
     QCOMPARE(passes() - before, std::size_t(2)); // nested and outer
-    type(w, "Text5", QStringLiteral("1000"));
-    type(w, "Text6", QStringLiteral("950"));
+    type(w, "dropletDensityEdit", QStringLiteral("1000"));
+    type(w, "mediumDensityEdit", QStringLiteral("950"));
     before = passes();
-    type(w, "Text5", QStringLiteral("0"));
+    type(w, "dropletDensityEdit", QStringLiteral("0"));
     QCOMPARE(passes() - before, std::size_t(3)); // double rejection
     QCOMPARE(w.form->procedures().inputs().deepestNesting(), 3);
 }
@@ -255,13 +255,13 @@ void tst_inputs::viscosityInSinglePrecision()
 {
     WindowFixture w;
     w.show();
-    type(w, "Text7", QStringLiteral("1.7e-5"));
+    type(w, "viscosityEdit", QStringLiteral("1.7e-5"));
     QCOMPARE(w.state().eta, 1.7e-5f);
     QVERIFY(static_cast<double>(w.state().eta) != 1.7e-5);
-    type(w, "Text7", QStringLiteral("0"));
+    type(w, "viscosityEdit", QStringLiteral("0"));
     QCOMPARE(w.state().eta, 1.8e-5f);
-    QCOMPARE(w.find<QLineEdit>("Text7")->text(), QStringLiteral(" 1.8e-05"));
-    QCOMPARE(w.find<QLabel>("Label22")->text(), QStringLiteral("tau = 8,652E-05 c"));
+    QCOMPARE(w.find<QLineEdit>("viscosityEdit")->text(), QStringLiteral(" 1.8e-05"));
+    QCOMPARE(w.find<QLabel>("relaxationTimeReadout")->text(), QStringLiteral("tau = 8,652E-05 c"));
 }
 
 void tst_inputs::outOfRange_data()
@@ -269,13 +269,13 @@ void tst_inputs::outOfRange_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("resetText");
-    QTest::newRow("beyond a double") << "Text1" << "1e999" << " 0.016";
-    QTest::newRow("negative beyond a double") << "Text2" << "-1e999" << " 5000";
-    QTest::newRow("huge diameter") << "Text4" << "1e200" << " 1e-06";
-    QTest::newRow("tiny gap") << "Text1" << "1e-320" << " 0.016";
-    QTest::newRow("huge density") << "Text5" << "1e300" << " 920";
-    QTest::newRow("tiny viscosity") << "Text7" << "1e-45" << " 1.8e-05";
-    QTest::newRow("huge viscosity") << "Text7" << "1e39" << " 1.8e-05";
+    QTest::newRow("beyond a double") << "plateGapEdit" << "1e999" << " 0.016";
+    QTest::newRow("negative beyond a double") << "voltageEdit" << "-1e999" << " 5000";
+    QTest::newRow("huge diameter") << "diameterEdit" << "1e200" << " 1e-06";
+    QTest::newRow("tiny gap") << "plateGapEdit" << "1e-320" << " 0.016";
+    QTest::newRow("huge density") << "dropletDensityEdit" << "1e300" << " 920";
+    QTest::newRow("tiny viscosity") << "viscosityEdit" << "1e-45" << " 1.8e-05";
+    QTest::newRow("huge viscosity") << "viscosityEdit" << "1e39" << " 1.8e-05";
 }
 
 void tst_inputs::outOfRange()
@@ -291,15 +291,15 @@ void tst_inputs::outOfRange()
     QCOMPARE(w.fakes.messageBox.shown[0].text, ParameterInputs::OutOfRangeMessage);
     QCOMPARE(w.find<QLineEdit>(qPrintable(input))->text(), resetText);
     // No read-out shows anything but a number.
-    for (const char* label : {"Label43", "Label5", "Label22", "Label23", "Label44", "Label24", "Label25"}) {
+    for (const char* label : {"massReadout", "fieldStrengthReadout", "relaxationTimeReadout", "terminalVelocityReadout", "forceRatioReadout", "limitingVelocity2Readout", "limitingVelocity3Readout"}) {
         const QString shown = w.find<QLabel>(label)->text();
         QVERIFY2(!shown.contains(QStringLiteral("inf")) && !shown.contains(QStringLiteral("nan"))
                      && !shown.contains(u'—'),
                  qPrintable(shown));
     }
     const ExperimentState& s = w.state();
-    for (const double v : {s.massa, s.Ex, static_cast<double>(s.tau), s.Vg, s.aa, s.V2max, s.V3max, s.DDx, s.t_max,
-                           s.shag_t})
+    for (const double v : {s.mass, s.Ex, static_cast<double>(s.tau), s.Vg, s.forceRatio, s.V2max, s.V3max, s.reducedGap, s.plotTimeSpan,
+                           s.timeStep})
         QVERIFY(std::isfinite(v));
 }
 
@@ -310,13 +310,13 @@ void tst_inputs::outOfRangeResetFallsBackToLastAccepted()
     // accepted value instead.
     WindowFixture w;
     w.show();
-    type(w, "Text5", QStringLiteral("3000"));
-    type(w, "Text6", QStringLiteral("2000"));
+    type(w, "dropletDensityEdit", QStringLiteral("3000"));
+    type(w, "mediumDensityEdit", QStringLiteral("2000"));
     QVERIFY(w.fakes.messageBox.shown.empty());
-    type(w, "Text5", QStringLiteral("1e400"));
+    type(w, "dropletDensityEdit", QStringLiteral("1e400"));
     QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1));
     QCOMPARE(w.state().r, 3000.0);
-    QCOMPARE(w.find<QLineEdit>("Text5")->text(), QStringLiteral(" 3000"));
+    QCOMPARE(w.find<QLineEdit>("dropletDensityEdit")->text(), QStringLiteral(" 3000"));
 }
 
 void tst_inputs::startUpTextsAccepted()
@@ -339,16 +339,16 @@ void tst_inputs::editDuringRun()
     w.show();
     bool edited = false;
     w.fakes.timer.during[10] = [&] {
-        type(w, "Text1", QStringLiteral("0.032"));
+        type(w, "plateGapEdit", QStringLiteral("0.032"));
         // At once, between two steps: new grid, buttons disabled, animation view shown.
-        QVERIFY(!w.find("Command1")->isEnabled());
-        QVERIFY(w.find("Picture1")->isVisibleTo(w.form.get()));
+        QVERIFY(!w.find("voltageButton")->isEnabled());
+        QVERIFY(w.find("animationView")->isVisibleTo(w.form.get()));
         edited = true;
     };
-    w.find<QPushButton>("CmdOK")->click();
+    w.find<QPushButton>("startButton")->click();
     QVERIFY(edited);
     QCOMPARE(w.state().DD, 0.032);
-    QVERIFY(w.state().Y >= 0.99 * w.state().DDx);
+    QVERIFY(w.state().Y >= 0.99 * w.state().reducedGap);
 }
 
 QTEST_MAIN(tst_inputs)

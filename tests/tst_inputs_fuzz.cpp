@@ -1,4 +1,4 @@
-#include "FakeForm.h"
+#include "FakeMainWindow.h"
 #include "StateInvariants.h"
 
 #include "NumberReader.h"
@@ -81,10 +81,10 @@ void tst_inputs_fuzz::generatedTexts()
     const int count = qEnvironmentVariableIntValue("OILDROP_FUZZ_COUNT") > 0
         ? qEnvironmentVariableIntValue("OILDROP_FUZZ_COUNT")
         : 100000;
-    FakeForm form;
+    FakeMainWindow form;
     form.start();
     TextGenerator generator(20261207);
-    const char* const inputs[] = {"Text1", "Text2", "Text4", "Text5", "Text6", "Text7"};
+    const char* const inputs[] = {"plateGapEdit", "voltageEdit", "diameterEdit", "dropletDensityEdit", "mediumDensityEdit", "viscosityEdit"};
     std::mt19937 choose(7);
     int rejected = 0;
     for (int i = 0; i < count; ++i) {

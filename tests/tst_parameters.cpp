@@ -1,4 +1,4 @@
-#include "FakeForm.h"
+#include "FakeMainWindow.h"
 
 #include "NumberReader.h"
 #include "Parameters.h"
@@ -29,7 +29,7 @@ private slots:
 namespace {
 
 /// A started window with the charges N2 = 3 and N3 = 7 drawn by the first pass.
-void startWithCharges(FakeForm& form, float u = 0.25f, float v = 0.65f)
+void startWithCharges(FakeMainWindow& form, float u = 0.25f, float v = 0.65f)
 {
     form.random.values = {u, v};
     form.start();
@@ -47,16 +47,16 @@ void tst_parameters::stateIsZeroAtCreation()
 
 void tst_parameters::defaultsWrittenToInputs()
 {
-    FakeForm form;
+    FakeMainWindow form;
     form.start();
     // The inputs use a point whatever the locale; the voltage's minus stands before the blank.
-    QCOMPARE(form.control("Text1").text(), QStringLiteral(" 0.0160"));
-    QCOMPARE(form.control("Text2").text(), QStringLiteral("- 5085.0"));
-    QCOMPARE(form.control("Text4").text(), QStringLiteral(" 5.520e-06"));
-    QCOMPARE(form.control("Text5").text(), QStringLiteral(" 920"));
-    QCOMPARE(form.control("Text6").text(), QStringLiteral(" 1.23"));
-    QCOMPARE(form.control("Text7").text(), QStringLiteral(" 1.820e-05"));
-    QCOMPARE(form.control("Check1").value(), 1);
+    QCOMPARE(form.control("plateGapEdit").text(), QStringLiteral(" 0.0160"));
+    QCOMPARE(form.control("voltageEdit").text(), QStringLiteral("- 5085.0"));
+    QCOMPARE(form.control("diameterEdit").text(), QStringLiteral(" 5.520e-06"));
+    QCOMPARE(form.control("dropletDensityEdit").text(), QStringLiteral(" 920"));
+    QCOMPARE(form.control("mediumDensityEdit").text(), QStringLiteral(" 1.23"));
+    QCOMPARE(form.control("viscosityEdit").text(), QStringLiteral(" 1.820e-05"));
+    QCOMPARE(form.control("randomChargesCheckBox").value(), 1);
     // Each text reads back as the value set.
     const ExperimentState& s = form.state();
     QCOMPARE(s.DD, 0.016);
@@ -65,10 +65,10 @@ void tst_parameters::defaultsWrittenToInputs()
     QCOMPARE(s.r, 920.0);
     QCOMPARE(s.r0, 1.23);
     QCOMPARE(s.eta, 1.82e-5f);
-    QCOMPARE(s.xmax, 0.2);
+    QCOMPARE(s.viewWidth, 0.2);
     QCOMPARE(s.X, 0.1);
-    QCOMPARE(s.tormoz, std::int16_t(5));
-    QCOMPARE(form.control("Label16").text(), QStringLiteral("5"));
+    QCOMPARE(s.slowDown, std::int16_t(5));
+    QCOMPARE(form.control("slowDownReadout").text(), QStringLiteral("5"));
     QVERIFY(form.messageBox.shown.empty());
 }
 
@@ -79,21 +79,21 @@ void tst_parameters::readOuts_data()
     QTest::addColumn<QString>("expected");
     const QLocale ru(QLocale::Russian, QLocale::Russia);
     const QLocale c = QLocale::c();
-    QTest::newRow("ru mass") << ru << "Label43" << "m = 8,102E-14 кг";
-    QTest::newRow("ru field") << ru << "Label5" << "Ex = -3,178E+05 В/м";
-    QTest::newRow("ru tau") << ru << "Label22" << "tau = 8,557E-05 c";
-    QTest::newRow("ru Vg") << ru << "Label23" << " Vg = 8,387E-04 м/c";
-    QTest::newRow("ru a") << ru << "Label44" << "a = -6,412E-02 ";
-    QTest::newRow("ru V2max") << ru << "Label24" << "V2max= 6,773E-04 м/c";
-    QTest::newRow("ru V3max") << ru << "Label25" << "V3max= 4,622E-04 м/c";
-    QTest::newRow("ru slow-down") << ru << "Label16" << "5";
-    QTest::newRow("C mass") << c << "Label43" << "m = 8.102E-14 кг";
-    QTest::newRow("C field") << c << "Label5" << "Ex = -3.178E+05 В/м";
-    QTest::newRow("C tau") << c << "Label22" << "tau = 8.557E-05 c";
-    QTest::newRow("C Vg") << c << "Label23" << " Vg = 8.387E-04 м/c";
-    QTest::newRow("C a") << c << "Label44" << "a = -6.412E-02 ";
-    QTest::newRow("C V2max") << c << "Label24" << "V2max= 6.773E-04 м/c";
-    QTest::newRow("C V3max") << c << "Label25" << "V3max= 4.622E-04 м/c";
+    QTest::newRow("ru mass") << ru << "massReadout" << "m = 8,102E-14 кг";
+    QTest::newRow("ru field") << ru << "fieldStrengthReadout" << "Ex = -3,178E+05 В/м";
+    QTest::newRow("ru tau") << ru << "relaxationTimeReadout" << "tau = 8,557E-05 c";
+    QTest::newRow("ru Vg") << ru << "terminalVelocityReadout" << " Vg = 8,387E-04 м/c";
+    QTest::newRow("ru a") << ru << "forceRatioReadout" << "a = -6,412E-02 ";
+    QTest::newRow("ru V2max") << ru << "limitingVelocity2Readout" << "V2max= 6,773E-04 м/c";
+    QTest::newRow("ru V3max") << ru << "limitingVelocity3Readout" << "V3max= 4,622E-04 м/c";
+    QTest::newRow("ru slow-down") << ru << "slowDownReadout" << "5";
+    QTest::newRow("C mass") << c << "massReadout" << "m = 8.102E-14 кг";
+    QTest::newRow("C field") << c << "fieldStrengthReadout" << "Ex = -3.178E+05 В/м";
+    QTest::newRow("C tau") << c << "relaxationTimeReadout" << "tau = 8.557E-05 c";
+    QTest::newRow("C Vg") << c << "terminalVelocityReadout" << " Vg = 8.387E-04 м/c";
+    QTest::newRow("C a") << c << "forceRatioReadout" << "a = -6.412E-02 ";
+    QTest::newRow("C V2max") << c << "limitingVelocity2Readout" << "V2max= 6.773E-04 м/c";
+    QTest::newRow("C V3max") << c << "limitingVelocity3Readout" << "V3max= 4.622E-04 м/c";
 }
 
 void tst_parameters::readOuts()
@@ -101,7 +101,7 @@ void tst_parameters::readOuts()
     QFETCH(QLocale, locale);
     QFETCH(QString, label);
     QFETCH(QString, expected);
-    FakeForm form(locale);
+    FakeMainWindow form(locale);
     startWithCharges(form);
     QCOMPARE(form.state().N2, 3.0);
     QCOMPARE(form.state().N3, std::int16_t(7));
@@ -110,54 +110,54 @@ void tst_parameters::readOuts()
 
 void tst_parameters::derivedQuantitiesIndependently()
 {
-    FakeForm form;
+    FakeMainWindow form;
     startWithCharges(form);
     const ExperimentState& s = form.state();
 
     // The same formulas written out here, with single-precision tau.
     const double pi = 3.1415926535;
     const double d = 5.52e-6;
-    QCOMPARE(s.massa, pi * 920 * (d * d * d) / 6);
+    QCOMPARE(s.mass, pi * 920 * (d * d * d) / 6);
     QCOMPARE(s.Ex, -5085 / 0.016);
     const float tau = static_cast<float>(920 * d * d / 18 / static_cast<double>(1.82e-5f));
     QCOMPARE(s.tau, tau);
     const double Vg = 9.814 * static_cast<double>(tau) * (1 - 1.23 / 920);
     QCOMPARE(s.Vg, Vg);
-    const double aa = 6 * 1.6021766208e-19 * -5085 / pi / (d * d * d) / (920 - 1.23) / 9.814 / 0.016;
-    QVERIFY(std::fabs(s.aa - aa) < 1e-14 * std::fabs(aa));
-    QCOMPARE(s.V2max, 1 + s.aa * 3);
-    QCOMPARE(s.V3max, 1 + s.aa * 7);
+    const double forceRatio = 6 * 1.6021766208e-19 * -5085 / pi / (d * d * d) / (920 - 1.23) / 9.814 / 0.016;
+    QVERIFY(std::fabs(s.forceRatio - forceRatio) < 1e-14 * std::fabs(forceRatio));
+    QCOMPARE(s.V2max, 1 + s.forceRatio * 3);
+    QCOMPARE(s.V3max, 1 + s.forceRatio * 7);
     // Orders of magnitude a student sees.
-    QVERIFY(std::fabs(s.massa - 8.10e-14) < 0.01e-14);
-    QVERIFY(std::fabs(s.aa + 0.0641) < 0.0001);
+    QVERIFY(std::fabs(s.mass - 8.10e-14) < 0.01e-14);
+    QVERIFY(std::fabs(s.forceRatio + 0.0641) < 0.0001);
 }
 
 void tst_parameters::timeGrid()
 {
-    FakeForm form;
+    FakeMainWindow form;
     startWithCharges(form);
     const ExperimentState& s = form.state();
     QCOMPARE(s.n, 100.0);
-    QCOMPARE(s.t_min, 0.0);
-    QCOMPARE(s.DDx, 0.016 / s.Vg / static_cast<double>(s.tau));
-    QCOMPARE(s.t_max, 3 * s.DDx);
-    QCOMPARE(s.shag_t, s.DDx / 100);
-    QVERIFY(std::fabs(s.DDx - 2.2295e5) < 10);
-    QVERIFY(std::fabs(s.shag_t - 2229.5) < 0.1);
-    QVERIFY(std::fabs(s.t_max - 6.6886e5) < 30);
+    QCOMPARE(s.runStartTime, 0.0);
+    QCOMPARE(s.reducedGap, 0.016 / s.Vg / static_cast<double>(s.tau));
+    QCOMPARE(s.plotTimeSpan, 3 * s.reducedGap);
+    QCOMPARE(s.timeStep, s.reducedGap / 100);
+    QVERIFY(std::fabs(s.reducedGap - 2.2295e5) < 10);
+    QVERIFY(std::fabs(s.timeStep - 2229.5) < 0.1);
+    QVERIFY(std::fabs(s.plotTimeSpan - 6.6886e5) < 30);
 }
 
 void tst_parameters::heavyDropletGuard()
 {
-    FakeForm form;
+    FakeMainWindow form;
     form.start();
     // A 1 mm droplet crosses the gap faster than its relaxation time.
-    form.control("Text4").setText(QStringLiteral("1e-3"));
+    form.control("diameterEdit").setText(QStringLiteral("1e-3"));
     const ExperimentState& s = form.state();
     QCOMPARE(s.d, 1e-3);
     QVERIFY(3 * s.DD / s.Vg / static_cast<double>(s.tau) < 3 * static_cast<double>(s.tau));
-    QCOMPARE(s.t_max, static_cast<double>(s.tau));
-    QCOMPARE(s.shag_t, static_cast<double>(s.tau) / 100);
+    QCOMPARE(s.plotTimeSpan, static_cast<double>(s.tau));
+    QCOMPARE(s.timeStep, static_cast<double>(s.tau) / 100);
     QVERIFY(form.messageBox.shown.empty());
 }
 
@@ -179,7 +179,7 @@ void tst_parameters::randomCharges()
     QFETCH(float, v);
     QFETCH(double, n2);
     QFETCH(int, n3);
-    FakeForm form;
+    FakeMainWindow form;
     startWithCharges(form, u, v);
     QCOMPARE(form.state().N2, n2);
     QCOMPARE(int(form.state().N3), n3);
@@ -190,44 +190,44 @@ void tst_parameters::randomCharges()
 
 void tst_parameters::keptChargesWhenUnchecked()
 {
-    FakeForm form;
+    FakeMainWindow form;
     startWithCharges(form);
-    form.control("Check1").setValue(0);
+    form.control("randomChargesCheckBox").setValue(0);
     for (int pass = 0; pass < 50; ++pass) {
         form.random.values = {0.95f, 0.05f};
-        form.procedures().Form_Resize();
+        form.procedures().resetWindow();
         QCOMPARE(form.state().N2, 3.0);
         QCOMPARE(form.state().N3, std::int16_t(7));
     }
     // Checked again: the next pass draws anew.
-    form.control("Check1").setValue(1);
+    form.control("randomChargesCheckBox").setValue(1);
     form.random.values = {0.95f, 0.05f};
-    form.procedures().Form_Resize();
+    form.procedures().resetWindow();
     QCOMPARE(form.state().N2, 10.0);
     QCOMPARE(form.state().N3, std::int16_t(1));
 }
 
 void tst_parameters::viscosityNotPositiveKeepsOldValues()
 {
-    FakeForm form;
+    FakeMainWindow form;
     startWithCharges(form);
     const float tau = form.state().tau;
     const double Vg = form.state().Vg;
     form.state().eta = 0;
-    form.procedures().parametr();
-    QCOMPARE(form.control("Label22").text(), QStringLiteral("tau ->00"));
-    QCOMPARE(form.control("Label23").text(), QStringLiteral("Vg= ->00"));
+    form.procedures().updateDerivedQuantities();
+    QCOMPARE(form.control("relaxationTimeReadout").text(), QStringLiteral("tau ->00"));
+    QCOMPARE(form.control("terminalVelocityReadout").text(), QStringLiteral("Vg= ->00"));
     QCOMPARE(form.state().tau, tau);
     QCOMPARE(form.state().Vg, Vg);
 }
 
 void tst_parameters::positiveVoltage()
 {
-    FakeForm form;
+    FakeMainWindow form;
     startWithCharges(form);
-    form.control("Text2").setText(QStringLiteral("5085"));
+    form.control("voltageEdit").setText(QStringLiteral("5085"));
     const ExperimentState& s = form.state();
-    QVERIFY(s.aa > 0);
+    QVERIFY(s.forceRatio > 0);
     QVERIFY(s.V2max > 1);
     QVERIFY(s.V3max > 1);
 }

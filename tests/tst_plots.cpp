@@ -1,4 +1,4 @@
-#include "FakeForm.h"
+#include "FakeMainWindow.h"
 
 #include "NumberFormat.h"
 
@@ -30,12 +30,12 @@ namespace {
 using Op = RecordingCanvas::Op;
 
 /// A started form whose limiting velocities are then set by hand.
-void prepare(FakeForm& form, double v2, double v3)
+void prepare(FakeMainWindow& form, double v2, double v3)
 {
     form.start();
     form.state().V2max = v2;
     form.state().V3max = v3;
-    form.procedures().minmax_2();
+    form.procedures().setPlotScales();
 }
 
 int countLines(const RecordingCanvas& canvas, Rgb color, bool horizontal)
@@ -73,38 +73,38 @@ void tst_plots::velocityRange()
     QFETCH(double, vyMin);
     QFETCH(double, vyTop);
     QFETCH(float, vyBottom);
-    FakeForm form;
+    FakeMainWindow form;
     prepare(form, v2, v3);
     const ExperimentState& s = form.state();
-    QCOMPARE(s.Vy_max, vyMax);
-    QCOMPARE(s.Vy_min, vyMin);
-    QCOMPARE(s.Vy_top, vyTop);
-    QCOMPARE(s.Vy_bottom, vyBottom);
-    QCOMPARE(s.t_left, 0.0);
-    QCOMPARE(s.t_right, s.t_max);
-    QCOMPARE(s.y_top, s.DDx);
-    QCOMPARE(s.y_bottom, 0.0f);
-    // Coordinate plot upward from 0 to DDx, velocity plot upward from Vy_bottom to Vy_top.
-    const auto& coordinate = form.Picture2.scales.back();
-    QCOMPARE(coordinate.y1, static_cast<float>(s.DDx));
+    QCOMPARE(s.velocityMax, vyMax);
+    QCOMPARE(s.velocityMin, vyMin);
+    QCOMPARE(s.velocityTop, vyTop);
+    QCOMPARE(s.velocityBottom, vyBottom);
+    QCOMPARE(s.timeLeft, 0.0);
+    QCOMPARE(s.timeRight, s.plotTimeSpan);
+    QCOMPARE(s.coordinateMax, s.reducedGap);
+    QCOMPARE(s.coordinateMin, 0.0f);
+    // Coordinate plot upward from 0 to reducedGap, velocity plot upward from velocityBottom to velocityTop.
+    const auto& coordinate = form.coordinatePlot.scales.back();
+    QCOMPARE(coordinate.y1, static_cast<float>(s.reducedGap));
     QCOMPARE(coordinate.y2, 0.0f);
-    QCOMPARE(coordinate.x2, static_cast<float>(s.t_max));
-    const auto& velocity = form.Picture3.scales.back();
-    QCOMPARE(velocity.y1, static_cast<float>(s.Vy_top));
-    QCOMPARE(velocity.y2, s.Vy_bottom);
+    QCOMPARE(coordinate.x2, static_cast<float>(s.plotTimeSpan));
+    const auto& velocity = form.velocityPlot.scales.back();
+    QCOMPARE(velocity.y1, static_cast<float>(s.velocityTop));
+    QCOMPARE(velocity.y2, s.velocityBottom);
 }
 
 void tst_plots::velocityTickLabels()
 {
-    FakeForm form(QLocale(QLocale::Russian, QLocale::Russia));
+    FakeMainWindow form(QLocale(QLocale::Russian, QLocale::Russia));
     prepare(form, 0.5, -0.3);
-    form.procedures().axes_3();
+    form.procedures().drawVelocityBackground();
     const ExperimentState& s = form.state();
-    const double step = (s.Vy_top - static_cast<double>(s.Vy_bottom)) / 20;
+    const double step = (s.velocityTop - static_cast<double>(s.velocityBottom)) / 20;
     QVERIFY(std::fabs(step - 0.0715) < 1e-8);
 
     // Labels are printed at k × step on the vertical axis for k = -20 … 20.
-    const auto prints = form.Picture3.ofKind(Op::Print);
+    const auto prints = form.velocityPlot.ofKind(Op::Text);
     QCOMPARE(prints.size(), std::size_t(41 + 2));
     auto labelAt = [&](int k) { return prints[static_cast<std::size_t>(k + 20)]; };
     QCOMPARE(labelAt(-5).text, QStringLiteral("-0,36"));
@@ -117,11 +117,11 @@ void tst_plots::velocityTickLabels()
 
 void tst_plots::animationBackground()
 {
-    FakeForm form(QLocale(QLocale::Russian, QLocale::Russia));
+    FakeMainWindow form(QLocale(QLocale::Russian, QLocale::Russia));
     form.start();
     const ExperimentState& s = form.state();
-    const auto lines = form.Picture1.ofKind(Op::Line);
-    const auto prints = form.Picture1.ofKind(Op::Print);
+    const auto lines = form.animationView.ofKind(Op::Line);
+    const auto prints = form.animationView.ofKind(Op::Text);
     QCOMPARE(lines.size(), std::size_t(11));
     QCOMPARE(prints.size(), std::size_t(11));
     for (int k = 0; k <= 10; ++k) {
@@ -129,67 +129,67 @@ void tst_plots::animationBackground()
         QCOMPARE(rule.color, Colors::LightGreen);
         QCOMPARE(rule.width, 1);
         QCOMPARE(rule.x1, 0.0f);
-        QCOMPARE(rule.x2, static_cast<float>(s.xmax));
-        QCOMPARE(rule.y1, static_cast<float>(k * (s.DDx / 10)));
+        QCOMPARE(rule.x2, static_cast<float>(s.viewWidth));
+        QCOMPARE(rule.y1, static_cast<float>(k * (s.reducedGap / 10)));
         QCOMPARE(prints[static_cast<std::size_t>(k)].text, NumberFormat::format(k * 0.1, u"#0.00", QLocale(QLocale::Russian)));
     }
     QCOMPARE(prints.front().text, QStringLiteral("0,00"));
     QCOMPARE(prints.back().text, QStringLiteral("1,00"));
     // The label 1.00 is anchored at the bottom edge.
-    QCOMPARE(prints.back().y1, static_cast<float>(s.DDx));
-    // The animation view: 0..xmax across, 0..DDx downward.
-    const auto& scale = form.Picture1.scales.back();
+    QCOMPARE(prints.back().y1, static_cast<float>(s.reducedGap));
+    // The animation view: 0..viewWidth across, 0..reducedGap downward.
+    const auto& scale = form.animationView.scales.back();
     QCOMPARE(scale.x1, 0.0f);
     QCOMPARE(scale.y1, 0.0f);
     QCOMPARE(scale.x2, 0.2f);
-    QCOMPARE(scale.y2, static_cast<float>(s.DDx));
+    QCOMPARE(scale.y2, static_cast<float>(s.reducedGap));
     // The marker centred on (X, 0).
-    QCOMPARE(form.Shape1.Left() + form.Shape1.Width() / 2, s.X);
-    QVERIFY(std::fabs(form.Shape1.Top() + form.Shape1.Height() / 2) < 1e-9 * s.DDx);
-    QCOMPARE(form.Shape1.pixelTop, -5.0);
+    QCOMPARE(form.dropletMarker.left() + form.dropletMarker.userWidth() / 2, s.X);
+    QVERIFY(std::fabs(form.dropletMarker.top() + form.dropletMarker.userHeight() / 2) < 1e-9 * s.reducedGap);
+    QCOMPARE(form.dropletMarker.pixelTop, -5.0);
 }
 
 void tst_plots::coordinatePlotBackground()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepare(form, 0.8, 0.5);
-    form.procedures().axes_2();
+    form.procedures().drawCoordinateBackground();
     const ExperimentState& s = form.state();
-    const RecordingCanvas& plot = form.Picture2;
+    const RecordingCanvas& plot = form.coordinatePlot;
     QCOMPARE(countLines(plot, Colors::LightGreen, true), 21);
     QCOMPARE(countLines(plot, Colors::LightGreen, false), 21);
-    // Axes twice: thick first, then redrawn thin over the grid.
+    // PlotBackgrounds twice: thick first, then redrawn thin over the grid.
     const auto lines = plot.ofKind(Op::Line);
     QCOMPARE(lines.front().color, Colors::Black);
     QCOMPARE(lines.front().width, 3);
     QCOMPARE(lines.back().color, Colors::Black);
     QCOMPARE(lines.back().width, 1);
-    QCOMPARE(plot.ofKind(Op::PSet).size(), std::size_t(42));
+    QCOMPARE(plot.ofKind(Op::Point).size(), std::size_t(42));
     // Titles at their anchors, no numeric labels.
-    const auto prints = plot.ofKind(Op::Print);
+    const auto prints = plot.ofKind(Op::Text);
     QCOMPARE(prints.size(), std::size_t(2));
     QCOMPARE(prints[0].text, QStringLiteral("X/(Vg*tau)"));
-    QCOMPARE(prints[0].x1, static_cast<float>(0.03 * s.t_max));
-    QCOMPARE(prints[0].y1, static_cast<float>(s.DDx));
+    QCOMPARE(prints[0].x1, static_cast<float>(0.03 * s.plotTimeSpan));
+    QCOMPARE(prints[0].y1, static_cast<float>(s.reducedGap));
     QCOMPARE(prints[1].text, QStringLiteral("t/tau"));
-    QCOMPARE(prints[1].x1, static_cast<float>(s.t_max - 2 * (s.t_max / 20)));
-    QCOMPARE(prints[1].y1, static_cast<float>(0.07 * s.DDx));
+    QCOMPARE(prints[1].x1, static_cast<float>(s.plotTimeSpan - 2 * (s.plotTimeSpan / 20)));
+    QCOMPARE(prints[1].y1, static_cast<float>(0.07 * s.reducedGap));
 }
 
 void tst_plots::velocityPlotBackground()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepare(form, 0.8, -0.5);
-    form.procedures().axes_3();
+    form.procedures().drawVelocityBackground();
     const ExperimentState& s = form.state();
-    const RecordingCanvas& plot = form.Picture3;
+    const RecordingCanvas& plot = form.velocityPlot;
     QCOMPARE(countLines(plot, Colors::LightGreen, true), 41);
     QCOMPARE(countLines(plot, Colors::LightGreen, false), 41);
-    const auto prints = plot.ofKind(Op::Print);
+    const auto prints = plot.ofKind(Op::Text);
     QCOMPARE(prints[41].text, QStringLiteral("Vy/Vg, "));
-    QCOMPARE(prints[41].y1, static_cast<float>(s.Vy_top));
+    QCOMPARE(prints[41].y1, static_cast<float>(s.velocityTop));
     QCOMPARE(prints[42].text, QStringLiteral("t/tau"));
-    QCOMPARE(prints[42].y1, static_cast<float>(0.07 * s.Vy_top));
+    QCOMPARE(prints[42].y1, static_cast<float>(0.07 * s.velocityTop));
     // The time axis lies at velocity 0, inside the surface here.
     const auto lines = plot.ofKind(Op::Line);
     QCOMPARE(lines[1].y1, 0.0f);
@@ -198,32 +198,32 @@ void tst_plots::velocityPlotBackground()
 
 void tst_plots::zeroStepGuards()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepare(form, 0.8, 0.5);
     ExperimentState& s = form.state();
-    s.t_right = s.t_left = 0;
-    s.Vy_top = 0;
-    s.Vy_bottom = 0;
-    form.procedures().axes_3();
+    s.timeRight = s.timeLeft = 0;
+    s.velocityTop = 0;
+    s.velocityBottom = 0;
+    form.procedures().drawVelocityBackground();
     // Vertical grid lines at k × 0.25, horizontal ones at k × 0.1.
-    const auto lines = form.Picture3.ofKind(Op::Line);
+    const auto lines = form.velocityPlot.ofKind(Op::Line);
     const auto vertical = std::find_if(lines.begin(), lines.end(), [](const auto& p) {
         return p.color == Colors::LightGreen && p.x1 == p.x2 && p.x1 != 0;
     });
     QVERIFY(vertical != lines.end());
     QCOMPARE(std::fabs(vertical->x1), 0.25f * 20);
-    QCOMPARE(form.Picture3.ofKind(Op::Print)[21].text, NumberFormat::format(0.1, u"#0.00", QLocale(QLocale::Russian)));
+    QCOMPARE(form.velocityPlot.ofKind(Op::Text)[21].text, NumberFormat::format(0.1, u"#0.00", QLocale(QLocale::Russian)));
 }
 
 void tst_plots::clockResetToStart()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepare(form, 0.8, 0.5);
     form.state().t = 12345;
-    form.procedures().axes_2();
-    QCOMPARE(form.state().t, form.state().t_min);
+    form.procedures().drawCoordinateBackground();
+    QCOMPARE(form.state().t, form.state().runStartTime);
     form.state().t = 777;
-    form.procedures().axes_3();
+    form.procedures().drawVelocityBackground();
     QCOMPARE(form.state().t, 0.0);
 }
 
@@ -234,9 +234,9 @@ void tst_plots::viewSwitching_data()
     QTest::addColumn<bool>("picture2");
     QTest::addColumn<bool>("picture3");
     QTest::addColumn<bool>("slowDown");
-    QTest::newRow("Движение") << "Option1" << true << false << false << true;
-    QTest::newRow("Координата") << "Option2" << false << true << false << false;
-    QTest::newRow("Проекция Vx") << "Option3" << false << false << true << false;
+    QTest::newRow("Движение") << "animationOption" << true << false << false << true;
+    QTest::newRow("Координата") << "coordinateOption" << false << true << false << false;
+    QTest::newRow("Проекция Vx") << "velocityOption" << false << false << true << false;
 }
 
 void tst_plots::viewSwitching()
@@ -246,33 +246,33 @@ void tst_plots::viewSwitching()
     QFETCH(bool, picture2);
     QFETCH(bool, picture3);
     QFETCH(bool, slowDown);
-    FakeForm form;
+    FakeMainWindow form;
     form.start();
     // Start from another view so that every option's selection is a change.
-    form.control(option == QLatin1String("Option2") ? "Option3" : "Option2").setValue(1);
-    const std::size_t drawn = form.Picture2.primitives.size();
+    form.control(option == QLatin1String("coordinateOption") ? "velocityOption" : "coordinateOption").setValue(1);
+    const std::size_t drawn = form.coordinatePlot.primitives.size();
     form.control(option.toStdString()).setValue(1);
-    QCOMPARE(form.Picture1.isVisible(), picture1);
-    QCOMPARE(form.Picture2.isVisible(), picture2);
-    QCOMPARE(form.Picture3.isVisible(), picture3);
-    QCOMPARE(form.control("HScroll1").isVisible(), slowDown);
-    QCOMPARE(form.control("Label16").isVisible(), slowDown);
+    QCOMPARE(form.animationView.isVisible(), picture1);
+    QCOMPARE(form.coordinatePlot.isVisible(), picture2);
+    QCOMPARE(form.velocityPlot.isVisible(), picture3);
+    QCOMPARE(form.control("slowDownScrollBar").isVisible(), slowDown);
+    QCOMPARE(form.control("slowDownReadout").isVisible(), slowDown);
     // Switching neither clears nor redraws.
-    QCOMPARE(form.Picture2.primitives.size(), drawn);
-    QCOMPARE(form.Picture2.clsCount, 0);
+    QCOMPARE(form.coordinatePlot.primitives.size(), drawn);
+    QCOMPARE(form.coordinatePlot.clearCount, 0);
 }
 
 void tst_plots::optionActsOnlyWhenSelected()
 {
-    FakeForm form;
+    FakeMainWindow form;
     form.start();
-    QCOMPARE(form.control("Option1").value(), 1);
+    QCOMPARE(form.control("animationOption").value(), 1);
     // A handler called while its button is not selected changes nothing.
-    form.procedures().Option3_Click();
-    QVERIFY(form.Picture1.isVisible());
-    QVERIFY(!form.Picture3.isVisible());
-    form.procedures().Option2_Click();
-    QVERIFY(!form.Picture2.isVisible());
+    form.procedures().onVelocitySelected();
+    QVERIFY(form.animationView.isVisible());
+    QVERIFY(!form.velocityPlot.isVisible());
+    form.procedures().onCoordinateSelected();
+    QVERIFY(!form.coordinatePlot.isVisible());
 }
 
 QTEST_APPLESS_MAIN(tst_plots)

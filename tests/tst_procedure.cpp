@@ -1,4 +1,4 @@
-#include "FakeForm.h"
+#include "FakeMainWindow.h"
 
 #include "ExperimentProcedure.h"
 #include "Sound.h"
@@ -45,7 +45,7 @@ Tones melody()
     return tones;
 }
 
-void start(FakeForm& form, float u = 0.25f, float v = 0.65f)
+void start(FakeMainWindow& form, float u = 0.25f, float v = 0.65f)
 {
     form.random.values = {u, v};
     form.start();
@@ -56,76 +56,76 @@ void start(FakeForm& form, float u = 0.25f, float v = 0.65f)
 
 void tst_procedure::irradiationWithoutVoltageIsCorrect()
 {
-    FakeForm form;
+    FakeMainWindow form;
     start(form);
     ExperimentState& s = form.state();
     std::vector<double> positions;
     form.timer.everyPause = [&](int pause) {
         positions.push_back(s.Y);
         if (pause == 20)
-            form.procedures().Command2_Click();
+            form.procedures().onLightClicked();
     };
-    form.procedures().CmdOK_Click();
-    QCOMPARE(s.proverka, std::int16_t(1));
+    form.procedures().onStartClicked();
+    QCOMPARE(s.wasIrradiated, std::int16_t(1));
     QCOMPARE(form.tones.tones, (Tones{{880, 600}}));
     QVERIFY(form.messageBox.shown.empty());
-    // From the irradiation on the field acts with N3: steps of V3max × shag_t.
+    // From the irradiation on the field acts with N3: steps of V3max × timeStep.
     const double step = positions[30] - positions[29];
-    QVERIFY(std::fabs(step - s.V3max * s.shag_t) < 1e-6 * s.shag_t);
-    QVERIFY(form.control("Label25").isVisible());
-    QVERIFY(!form.control("Label24").isVisible());
+    QVERIFY(std::fabs(step - s.V3max * s.timeStep) < 1e-6 * s.timeStep);
+    QVERIFY(form.control("limitingVelocity3Readout").isVisible());
+    QVERIFY(!form.control("limitingVelocity2Readout").isVisible());
 }
 
 void tst_procedure::voltageOnlyGivesMelodyAndRemark()
 {
-    FakeForm form;
+    FakeMainWindow form;
     start(form);
-    form.timer.during[10] = [&] { form.procedures().Command1_Click(); };
-    form.procedures().CmdOK_Click();
-    QCOMPARE(form.state().proverka, std::int16_t(0));
+    form.timer.during[10] = [&] { form.procedures().onVoltageClicked(); };
+    form.procedures().onStartClicked();
+    QCOMPARE(form.state().wasIrradiated, std::int16_t(0));
     QCOMPARE(form.tones.tones, melody());
     QCOMPARE(form.messageBox.shown.size(), std::size_t(1));
     QCOMPARE(form.messageBox.shown[0].title, QStringLiteral("ЗАМЕЧАНИЕ"));
     QCOMPARE(form.messageBox.shown[0].text,
              QStringLiteral("Опвт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию."));
     QVERIFY(!form.messageBox.shown[0].question);
-    QVERIFY(form.control("Label24").isVisible()); // stays after the run
+    QVERIFY(form.control("limitingVelocity2Readout").isVisible()); // stays after the run
 }
 
 void tst_procedure::nothingPressedGivesMelodyAndRemark()
 {
-    FakeForm form;
+    FakeMainWindow form;
     start(form);
     int boxesDuringMelody = 0;
     form.messageBox.whileOpen = [&] { boxesDuringMelody = static_cast<int>(form.tones.tones.size()); };
-    form.procedures().CmdOK_Click();
+    form.procedures().onStartClicked();
     QCOMPARE(form.timer.pauses, 100);
     QCOMPARE(form.tones.tones, melody());
     // The box opens after the whole melody.
     QCOMPARE(boxesDuringMelody, 20);
-    QVERIFY(!form.control("Command1").isEnabled());
-    QVERIFY(!form.control("Command2").isEnabled());
+    QVERIFY(!form.control("voltageButton").isEnabled());
+    QVERIFY(!form.control("lightButton").isEnabled());
 }
 
 void tst_procedure::voltageTwiceDrawsPlatesTwice()
 {
-    FakeForm form;
+    FakeMainWindow form;
     start(form);
     ExperimentState* s = &form.state();
     double nqAfterFirst = -1;
     form.timer.during[10] = [&] {
-        form.procedures().Command1_Click();
-        nqAfterFirst = s->Nq;
+        form.procedures().onVoltageClicked();
+        nqAfterFirst = s->activeChargeNumber;
     };
-    form.timer.during[20] = [&] { form.procedures().Command1_Click(); };
-    form.procedures().CmdOK_Click();
+    form.timer.during[20] = [&] { form.procedures().onVoltageClicked(); };
+    form.procedures().onStartClicked();
     int plates = 0;
-    for (const auto& p : form.Picture1.ofKind(RecordingCanvas::Op::Line))
+    for (const auto& p : form.animationView.ofKind(RecordingCanvas::Op::Line))
         if (p.width == 7)
             ++plates;
     QCOMPARE(plates, 4);
     QCOMPARE(nqAfterFirst, s->N2);
-    QCOMPARE(s->Nq, s->N2);
+    QCOMPARE(s->activeChargeNumber, s->N2);
     QCOMPARE(form.tones.tones, melody());
 }
 
@@ -143,40 +143,40 @@ void tst_procedure::platesColouredByPolarity()
     QFETCH(QString, voltage);
     QFETCH(Rgb, upper);
     QFETCH(Rgb, lower);
-    FakeForm form;
+    FakeMainWindow form;
     form.start();
-    form.control("Text2").setText(voltage);
-    form.procedures().Command1_Click();
+    form.control("voltageEdit").setText(voltage);
+    form.procedures().onVoltageClicked();
     const ExperimentState& s = form.state();
-    const auto lines = form.Picture1.ofKind(RecordingCanvas::Op::Line);
+    const auto lines = form.animationView.ofKind(RecordingCanvas::Op::Line);
     const auto& first = lines[lines.size() - 2];
     const auto& second = lines.back();
     QCOMPARE(first.width, 7);
     QCOMPARE(first.y1, 0.0f);
-    QCOMPARE(first.x2, static_cast<float>(s.xmax));
+    QCOMPARE(first.x2, static_cast<float>(s.viewWidth));
     QCOMPARE(first.color, upper);
-    QCOMPARE(second.y1, static_cast<float>(s.DDx));
+    QCOMPARE(second.y1, static_cast<float>(s.reducedGap));
     QCOMPARE(second.color, lower);
 }
 
 void tst_procedure::beamFlashAtDroplet()
 {
-    FakeForm form;
+    FakeMainWindow form;
     start(form);
     ExperimentState& s = form.state();
     bool checked = false;
-    form.timer.during[30] = [&] { form.procedures().Command2_Click(); };
+    form.timer.during[30] = [&] { form.procedures().onLightClicked(); };
     form.timer.during[31] = [&] {
         // During the 1.5 s flash: lower right corner of the beam at the droplet.
-        QVERIFY(form.Image1.isVisible());
-        QVERIFY(std::fabs(form.Image1.Left() + form.Image1.Width() - s.X) < 1e-12);
-        QVERIFY(std::fabs(form.Image1.Top() + form.Image1.Height() - s.Y) < 1e-9 * s.DDx);
-        QCOMPARE(s.proverka, std::int16_t(0)); // counts only once the flash is over
+        QVERIFY(form.beamSprite.isVisible());
+        QVERIFY(std::fabs(form.beamSprite.left() + form.beamSprite.userWidth() - s.X) < 1e-12);
+        QVERIFY(std::fabs(form.beamSprite.top() + form.beamSprite.userHeight() - s.Y) < 1e-9 * s.reducedGap);
+        QCOMPARE(s.wasIrradiated, std::int16_t(0)); // counts only once the flash is over
         checked = true;
     };
-    form.procedures().CmdOK_Click();
+    form.procedures().onStartClicked();
     QVERIFY(checked);
-    QVERIFY(!form.Image1.isVisible());
+    QVERIFY(!form.beamSprite.isVisible());
     QCOMPARE(std::count(form.timer.intervals.begin(), form.timer.intervals.end(), 1500), 1L);
 }
 
@@ -196,20 +196,20 @@ void tst_procedure::charges()
     QFETCH(float, v);
     QFETCH(QString, q2);
     QFETCH(QString, q3);
-    FakeForm form;
+    FakeMainWindow form;
     start(form, u, v);
     bool shown = false;
     form.timer.during[1] = [&] {
-        QVERIFY(form.control("Label17").isVisible());
-        QVERIFY(form.control("Label19").isVisible());
+        QVERIFY(form.control("charge2Readout").isVisible());
+        QVERIFY(form.control("charge3Readout").isVisible());
         shown = true;
     };
-    form.procedures().Label15_Click();
+    form.procedures().onCharacteristicsClicked();
     QVERIFY(shown);
-    QCOMPARE(form.control("Label17").text(), q2);
-    QCOMPARE(form.control("Label19").text(), q3);
-    QVERIFY(!form.control("Label17").isVisible());
-    QVERIFY(!form.control("Label19").isVisible());
+    QCOMPARE(form.control("charge2Readout").text(), q2);
+    QCOMPARE(form.control("charge3Readout").text(), q3);
+    QVERIFY(!form.control("charge2Readout").isVisible());
+    QVERIFY(!form.control("charge3Readout").isVisible());
     QCOMPARE(form.tones.tones, (Tones{{880, 300}}));
     QCOMPARE(form.timer.intervals, std::vector<int>{3000});
 }
@@ -231,12 +231,12 @@ void tst_procedure::ratioAndDifference()
     QFETCH(float, v);
     QFETCH(QString, ratio);
     QFETCH(QString, difference);
-    FakeForm form;
+    FakeMainWindow form;
     start(form, u, v);
-    form.procedures().Label21_Click();
-    QCOMPARE(form.control("Label26").text(), ratio);
-    QCOMPARE(form.control("Label40").text(), difference);
-    QVERIFY(!form.control("Label26").isVisible());
+    form.procedures().onVelocitiesClicked();
+    QCOMPARE(form.control("chargeRatioReadout").text(), ratio);
+    QCOMPARE(form.control("chargeDifferenceReadout").text(), difference);
+    QVERIFY(!form.control("chargeRatioReadout").isVisible());
     QCOMPARE(form.tones.tones, (Tones{{880, 300}}));
 }
 
@@ -244,7 +244,7 @@ void tst_procedure::failureMelody()
 {
     FakeToneGenerator tones;
     Sound sound(tones);
-    sound.beep1(100);
+    sound.playFailureMelody(100);
     const Tones expected = {{783, 800}, {880, 600}, {783, 400}, {783, 500}, {659, 300},  {523, 800}, {1047, 800},
                             {988, 400}, {880, 400}, {783, 800}, {880, 800}, {698, 800},  {783, 400}, {783, 400},
                             {659, 800}, {740, 400}, {740, 400}, {783, 800}, {740, 800},  {659, 800}};
@@ -253,53 +253,53 @@ void tst_procedure::failureMelody()
                                       [](int sum, const auto& t) { return sum + t.second; });
     QCOMPARE(total, 12200);
     tones.tones.clear();
-    sound.beep2(50);
-    sound.beep2(25);
+    sound.playSignalTone(50);
+    sound.playSignalTone(25);
     QCOMPARE(tones.tones, (Tones{{880, 600}, {880, 300}}));
 }
 
 void tst_procedure::startOrderAndButtons()
 {
-    FakeForm form;
+    FakeMainWindow form;
     start(form);
-    form.Picture2.PSet(5, 5); // an old curve
-    form.state().proverka = 1; // an old verdict
+    form.coordinatePlot.drawPoint(5, 5); // an old curve
+    form.state().wasIrradiated = 1; // an old verdict
     form.timer.during[1] = [&] {
         // Running: both buttons enabled, plots cleared and prepared, clock from 0.
-        QVERIFY(form.control("Command1").isEnabled());
-        QVERIFY(form.control("Command2").isEnabled());
-        QCOMPARE(form.state().proverka, std::int16_t(0));
-        QCOMPARE(form.Picture2.clsCount, 1);
-        QCOMPARE(form.Picture3.clsCount, 1);
-        QCOMPARE(form.state().t, form.state().shag_t);
-        QVERIFY(!form.Picture2.scales.empty());
+        QVERIFY(form.control("voltageButton").isEnabled());
+        QVERIFY(form.control("lightButton").isEnabled());
+        QCOMPARE(form.state().wasIrradiated, std::int16_t(0));
+        QCOMPARE(form.coordinatePlot.clearCount, 1);
+        QCOMPARE(form.velocityPlot.clearCount, 1);
+        QCOMPARE(form.state().t, form.state().timeStep);
+        QVERIFY(!form.coordinatePlot.scales.empty());
     };
-    form.procedures().CmdOK_Click();
-    QVERIFY(!form.control("Command1").isEnabled());
-    QVERIFY(!form.control("Command2").isEnabled());
-    QVERIFY(form.control("CmdOK").isEnabled());
+    form.procedures().onStartClicked();
+    QVERIFY(!form.control("voltageButton").isEnabled());
+    QVERIFY(!form.control("lightButton").isEnabled());
+    QVERIFY(form.control("startButton").isEnabled());
 }
 
 void tst_procedure::nestedStart()
 {
-    FakeForm form;
+    FakeMainWindow form;
     start(form);
     int outerSteps = 0;
     int pausesAfterInner = 0;
     bool innerRunning = false;
     form.timer.during[15] = [&] {
-        outerSteps = static_cast<int>(form.Picture2.ofKind(RecordingCanvas::Op::Line).size());
+        outerSteps = static_cast<int>(form.coordinatePlot.ofKind(RecordingCanvas::Op::Line).size());
         innerRunning = true;
         form.random.values = {0.25f, 0.65f};
-        form.timer.during[40] = [&] { form.procedures().Command2_Click(); }; // irradiated inside
-        form.procedures().CmdOK_Click(); // a whole experiment inside the pause
+        form.timer.during[40] = [&] { form.procedures().onLightClicked(); }; // irradiated inside
+        form.procedures().onStartClicked(); // a whole experiment inside the pause
         pausesAfterInner = form.timer.pauses;
         innerRunning = false;
     };
-    form.procedures().CmdOK_Click();
+    form.procedures().onStartClicked();
     QVERIFY(outerSteps > 0);
     // The inner run went to the end; the outer run then took no further step.
-    QVERIFY(form.state().Y >= 0.99 * form.state().DDx);
+    QVERIFY(form.state().Y >= 0.99 * form.state().reducedGap);
     QVERIFY(pausesAfterInner > 15 + 100);
     QCOMPARE(form.timer.pauses, pausesAfterInner);
     // Two verdicts, both on the flag as the inner experiment left it.
@@ -309,33 +309,33 @@ void tst_procedure::nestedStart()
 
 void tst_procedure::layoutPassDuringRunDisablesButtons()
 {
-    FakeForm form;
+    FakeMainWindow form;
     start(form);
-    form.timer.during[5] = [&] { form.procedures().Form_Resize(); };
+    form.timer.during[5] = [&] { form.procedures().resetWindow(); };
     form.timer.during[6] = [&] {
-        QVERIFY(!form.control("Command1").isEnabled());
-        QVERIFY(!form.control("Command2").isEnabled());
-        QVERIFY(form.Picture1.isVisible());
-        QVERIFY(!form.Picture2.isVisible());
+        QVERIFY(!form.control("voltageButton").isEnabled());
+        QVERIFY(!form.control("lightButton").isEnabled());
+        QVERIFY(form.animationView.isVisible());
+        QVERIFY(!form.coordinatePlot.isVisible());
     };
-    form.procedures().CmdOK_Click();
+    form.procedures().onStartClicked();
     QCOMPARE(form.tones.tones, melody());
 }
 
 void tst_procedure::headingDuringFlashSharesTimer()
 {
-    FakeForm form;
+    FakeMainWindow form;
     start(form);
-    form.timer.during[10] = [&] { form.procedures().Command2_Click(); };
+    form.timer.during[10] = [&] { form.procedures().onLightClicked(); };
     // During the flash the heading starts its own 3 s pause; when it ends the
     // flash is over too.
-    form.timer.during[11] = [&] { form.procedures().Label15_Click(); };
-    form.procedures().CmdOK_Click();
+    form.timer.during[11] = [&] { form.procedures().onCharacteristicsClicked(); };
+    form.procedures().onStartClicked();
     const auto& intervals = form.timer.intervals;
     QCOMPARE(intervals[10], 1500);
     QCOMPARE(intervals[11], 3000);
     QCOMPARE(intervals[12], 50); // the run's next pause follows at once
-    QCOMPARE(form.state().proverka, std::int16_t(1));
+    QCOMPARE(form.state().wasIrradiated, std::int16_t(1));
 }
 
 QTEST_APPLESS_MAIN(tst_procedure)

@@ -81,7 +81,7 @@ QString Monkey::inputText()
 void Monkey::act(bool duringPause)
 {
     ++actions;
-    const char* const inputs[] = {"Text1", "Text2", "Text4", "Text5", "Text6", "Text7"};
+    const char* const inputs[] = {"plateGapEdit", "voltageEdit", "diameterEdit", "dropletDensityEdit", "mediumDensityEdit", "viscosityEdit"};
     const std::uint32_t choice = pick(duringPause ? 13 : 12);
     switch (choice) {
     case 0: { // ПУСК, at most three experiments deep
@@ -89,18 +89,18 @@ void Monkey::act(bool duringPause)
             return act(duringPause);
         ++starts;
         ++activeStarts;
-        w.find<QPushButton>("CmdOK")->click();
+        w.find<QPushButton>("startButton")->click();
         --activeStarts;
         ++finishedStarts;
         afterAction("ПУСК");
         return;
     }
-    case 1: w.find<QPushButton>("Command1")->click(); break;
-    case 2: w.find<QPushButton>("Command2")->click(); break;
-    case 3: w.form->procedures().Label15_Click(); break;
-    case 4: w.form->procedures().Label21_Click(); break;
-    case 5: w.find<QRadioButton>(pick(3) == 0 ? "Option1" : pick(2) ? "Option2" : "Option3")->setChecked(true); break;
-    case 6: w.find<QScrollBar>("HScroll1")->setValue(static_cast<int>(pick(11))); break;
+    case 1: w.find<QPushButton>("voltageButton")->click(); break;
+    case 2: w.find<QPushButton>("lightButton")->click(); break;
+    case 3: w.form->procedures().onCharacteristicsClicked(); break;
+    case 4: w.form->procedures().onVelocitiesClicked(); break;
+    case 5: w.find<QRadioButton>(pick(3) == 0 ? "animationOption" : pick(2) ? "coordinateOption" : "velocityOption")->setChecked(true); break;
+    case 6: w.find<QScrollBar>("slowDownScrollBar")->setValue(static_cast<int>(pick(11))); break;
     case 7:
     case 8: { // an edit: always a layout pass
         const char* input = inputs[pick(6)];
@@ -116,7 +116,7 @@ void Monkey::act(bool duringPause)
         const int height = static_cast<int>(pick(1501));
         w.form->resize(width, height);
         QCoreApplication::sendPostedEvents();
-        w.form->procedures().Form_Resize(); // what the resize event runs, in case the size did not change
+        w.form->procedures().resetWindow(); // what the resize event runs, in case the size did not change
         afterAction("resize");
         checkStateBeforeExperiment("resize");
         return;
@@ -127,7 +127,7 @@ void Monkey::act(bool duringPause)
         QVERIFY(!w.fakes.lifetime.ending);
         break;
     }
-    case 11: w.find<QCheckBox>("Check1")->setChecked(pick(4) != 0); break;
+    case 11: w.find<QCheckBox>("randomChargesCheckBox")->setChecked(pick(4) != 0); break;
     default: break; // let the run go on
     }
     afterAction("action");
@@ -137,7 +137,7 @@ void Monkey::afterAction(const char* what)
 {
     const QString violation = stateViolation(w.state());
     QVERIFY2(violation.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(QLatin1String(what), violation)));
-    for (const char* label : {"Label43", "Label5", "Label22", "Label23", "Label44", "Label24", "Label25"}) {
+    for (const char* label : {"massReadout", "fieldStrengthReadout", "relaxationTimeReadout", "terminalVelocityReadout", "forceRatioReadout", "limitingVelocity2Readout", "limitingVelocity3Readout"}) {
         const QString text = w.find<QLabel>(label)->text();
         QVERIFY2(!text.contains(QLatin1String("inf")) && !text.contains(QLatin1String("nan")) && !text.contains(u'—'),
                  qPrintable(text));
@@ -157,13 +157,13 @@ void Monkey::checkStateBeforeExperiment(const char* what)
 {
     ++passesChecked;
     const QWidget* form = w.form.get();
-    for (const char* hidden : {"Label24", "Label25", "Label17", "Label19", "Label26", "Label40", "Picture2", "Picture3",
-                               "Image1"})
+    for (const char* hidden : {"limitingVelocity2Readout", "limitingVelocity3Readout", "charge2Readout", "charge3Readout", "chargeRatioReadout", "chargeDifferenceReadout", "coordinatePlot", "velocityPlot",
+                               "beamSprite"})
         QVERIFY2(!w.find(hidden)->isVisibleTo(form), qPrintable(QStringLiteral("%1 after %2").arg(hidden, what)));
-    QVERIFY(!w.find("Command1")->isEnabled());
-    QVERIFY(!w.find("Command2")->isEnabled());
-    QVERIFY(w.find("Picture1")->isVisibleTo(form));
-    QVERIFY(w.find<QRadioButton>("Option1")->isChecked());
+    QVERIFY(!w.find("voltageButton")->isEnabled());
+    QVERIFY(!w.find("lightButton")->isEnabled());
+    QVERIFY(w.find("animationView")->isVisibleTo(form));
+    QVERIFY(w.find<QRadioButton>("animationOption")->isChecked());
 }
 
 } // namespace

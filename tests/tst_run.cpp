@@ -1,4 +1,4 @@
-#include "FakeForm.h"
+#include "FakeMainWindow.h"
 
 #include <QtTest>
 
@@ -33,23 +33,23 @@ using Op = RecordingCanvas::Op;
 struct Reference {
     float vy = 0;
     double y = 0;
-    void step(double shag, double nq, double aa)
+    void step(double shag, double nq, double forceRatio)
     {
         const double e = std::exp(-shag);
-        const double vInf = 1 + nq * aa;
-        vy = static_cast<float>(vInf + e * (static_cast<double>(vy - 1.0f) - nq * aa));
-        y = y + shag * vInf + (1 - e) * (static_cast<double>(vy - 1.0f) - nq * aa);
+        const double vInf = 1 + nq * forceRatio;
+        vy = static_cast<float>(vInf + e * (static_cast<double>(vy - 1.0f) - nq * forceRatio));
+        y = y + shag * vInf + (1 - e) * (static_cast<double>(vy - 1.0f) - nq * forceRatio);
     }
 };
 
 /// A started form, ready for a run (ranges and backgrounds prepared as a start does).
-void prepareRun(FakeForm& form)
+void prepareRun(FakeMainWindow& form)
 {
     form.random.values = {0.25f, 0.65f}; // N2 = 3, N3 = 7
     form.start();
-    form.procedures().minmax_2();
-    form.procedures().axes_2();
-    form.procedures().axes_3();
+    form.procedures().setPlotScales();
+    form.procedures().drawCoordinateBackground();
+    form.procedures().drawVelocityBackground();
 }
 
 std::vector<RecordingCanvas::Primitive> curve(const RecordingCanvas& plot)
@@ -65,17 +65,17 @@ std::vector<RecordingCanvas::Primitive> curve(const RecordingCanvas& plot)
 
 void tst_run::defaultRunTakes100Steps()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepareRun(form);
-    form.procedures().raschet3();
+    form.procedures().runDroplet();
     const ExperimentState& s = form.state();
     QCOMPARE(form.timer.pauses, 100);
-    QCOMPARE(curve(form.Picture2).size(), std::size_t(100));
-    QCOMPARE(curve(form.Picture3).size(), std::size_t(100));
-    QVERIFY(std::fabs(s.Y - s.DDx) < 1e-9 * s.DDx);
+    QCOMPARE(curve(form.coordinatePlot).size(), std::size_t(100));
+    QCOMPARE(curve(form.velocityPlot).size(), std::size_t(100));
+    QVERIFY(std::fabs(s.Y - s.reducedGap) < 1e-9 * s.reducedGap);
     QCOMPARE(s.Vy, 1.0f);
-    QCOMPARE(s.t, 100 * s.shag_t);
-    // Every pause is tormoz × 10 ms: 5 s of pauses in all.
+    QCOMPARE(s.t, 100 * s.timeStep);
+    // Every pause is slowDown × 10 ms: 5 s of pauses in all.
     QCOMPARE(form.timer.intervals, std::vector<int>(100, 50));
     QVERIFY(!form.timer.isEnabled());
     QCOMPARE(form.timer.interval(), 0);
@@ -85,25 +85,25 @@ void tst_run::stepArithmeticMatchesExactSolution()
 {
     // A light droplet in a viscous medium: steps comparable to the relaxation
     // time, so that the exponential matters.
-    FakeForm form;
+    FakeMainWindow form;
     prepareRun(form);
     ExperimentState& s = form.state();
-    s.shag_t = 0.7;
-    s.DDx = 60;
+    s.timeStep = 0.7;
+    s.reducedGap = 60;
     Reference ref;
     form.timer.everyPause = [&](int pause) {
         if (pause == 20)
-            form.procedures().Command1_Click();
+            form.procedures().onVoltageClicked();
         if (pause == 45)
-            form.procedures().Command2_Click();
+            form.procedures().onLightClicked();
     };
     // Replay the same sequence of charges independently.
-    form.procedures().raschet3();
-    const auto coordinates = curve(form.Picture2);
-    const auto velocities = curve(form.Picture3);
+    form.procedures().runDroplet();
+    const auto coordinates = curve(form.coordinatePlot);
+    const auto velocities = curve(form.velocityPlot);
     double nq = 0;
     for (std::size_t i = 0; i < coordinates.size(); ++i) {
-        ref.step(0.7, nq, s.aa);
+        ref.step(0.7, nq, s.forceRatio);
         QCOMPARE(coordinates[i].y2, static_cast<float>(ref.y));
         QCOMPARE(velocities[i].y2, ref.vy);
         // Pressed during the pause after step 20 and step 45.
@@ -119,19 +119,19 @@ void tst_run::stepArithmeticMatchesExactSolution()
 
 void tst_run::velocityCurveStartsAtRest()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepareRun(form);
-    form.procedures().raschet3();
+    form.procedures().runDroplet();
     // A starting dot at (0, 0) on each plot, width 3, then the first segment from it.
-    const auto dots = form.Picture3.ofKind(Op::PSet);
+    const auto dots = form.velocityPlot.ofKind(Op::Point);
     QCOMPARE(dots.back().x1, 0.0f);
     QCOMPARE(dots.back().y1, 0.0f);
     QCOMPARE(dots.back().color, Colors::Red);
     QCOMPARE(dots.back().width, 3);
-    const auto segments = curve(form.Picture3);
+    const auto segments = curve(form.velocityPlot);
     QCOMPARE(segments.front().x1, 0.0f);
     QCOMPARE(segments.front().y1, 0.0f);
-    QCOMPARE(segments.front().x2, static_cast<float>(form.state().shag_t));
+    QCOMPARE(segments.front().x2, static_cast<float>(form.state().timeStep));
     QCOMPARE(segments.front().y2, 1.0f);
     QCOMPARE(segments.front().width, 3);
     // One continuous curve: each segment starts where the previous one ended.
@@ -143,17 +143,17 @@ void tst_run::velocityCurveStartsAtRest()
 
 void tst_run::risingDropletEndsAtFirstNegativeY()
 {
-    FakeForm form;
+    FakeMainWindow form;
     form.random.values = {0.95f, 0.95f}; // N2 = N3 = 10
     form.start();
-    form.control("Text2").setText(QStringLiteral("-9000")); // about 1.8 times the default
+    form.control("voltageEdit").setText(QStringLiteral("-9000")); // about 1.8 times the default
     form.random.values = {0.95f, 0.95f};
-    form.procedures().Form_Resize();
+    form.procedures().resetWindow();
     QVERIFY(form.state().V2max < 0);
-    form.procedures().minmax_2();
-    form.timer.during[10] = [&] { form.procedures().Command1_Click(); };
-    form.procedures().raschet3();
-    const auto segments = curve(form.Picture2);
+    form.procedures().setPlotScales();
+    form.timer.during[10] = [&] { form.procedures().onVoltageClicked(); };
+    form.procedures().runDroplet();
+    const auto segments = curve(form.coordinatePlot);
     QVERIFY(form.state().Y < 0);
     // Every point before the last lies inside the range.
     for (std::size_t i = 0; i + 1 < segments.size(); ++i)
@@ -163,119 +163,119 @@ void tst_run::risingDropletEndsAtFirstNegativeY()
 
 void tst_run::zeroLimitingVelocityHoldsPosition()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepareRun(form);
     ExperimentState& s = form.state();
     std::vector<double> positions;
     form.timer.everyPause = [&](int pause) {
         positions.push_back(s.Y);
         if (pause == 5) {
-            s.aa = -0.5;
+            s.forceRatio = -0.5;
             s.N2 = 2; // 1 + 2 × (−0.5) = 0 exactly
-            form.procedures().Command1_Click();
+            form.procedures().onVoltageClicked();
         }
         if (pause == 300) {
             s.N3 = 1; // limiting velocity 0.5: moving again
-            form.procedures().Command2_Click();
+            form.procedures().onLightClicked();
         }
     };
-    form.procedures().raschet3();
+    form.procedures().runDroplet();
     // From the step after the voltage until the light, Y stays where it was.
     for (int pause = 7; pause < 300; ++pause)
         QCOMPARE(positions[static_cast<std::size_t>(pause - 1)], positions[5]);
-    QVERIFY(s.t > s.t_max); // the clock ran past the plot's right edge meanwhile
-    QVERIFY(s.Y >= 0.99 * s.DDx);
+    QVERIFY(s.t > s.plotTimeSpan); // the clock ran past the plot's right edge meanwhile
+    QVERIFY(s.Y >= 0.99 * s.reducedGap);
 }
 
 void tst_run::chargeChangedDuringPauseActsAtNextStep()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepareRun(form);
     ExperimentState& s = form.state();
     std::vector<double> positions;
     form.timer.everyPause = [&](int pause) {
         positions.push_back(s.Y);
         if (pause == 30)
-            form.procedures().Command1_Click();
+            form.procedures().onVoltageClicked();
     };
-    form.procedures().raschet3();
+    form.procedures().runDroplet();
     const double before = positions[29] - positions[28];
     const double after = positions[30] - positions[29];
-    QCOMPARE(before, s.shag_t * 1.0);
-    QVERIFY(std::fabs(after - s.shag_t * s.V2max) < 1e-6 * s.shag_t);
+    QCOMPARE(before, s.timeStep * 1.0);
+    QVERIFY(std::fabs(after - s.timeStep * s.V2max) < 1e-6 * s.timeStep);
 }
 
 void tst_run::layoutPassDuringPauseChangesGrid()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepareRun(form);
     ExperimentState& s = form.state();
-    const double oldStep = s.shag_t;
+    const double oldStep = s.timeStep;
     std::vector<double> positions;
     form.timer.everyPause = [&](int pause) {
         positions.push_back(s.Y);
         if (pause == 10)
-            form.control("Text1").setText(QStringLiteral("0.032")); // double gap: double step
+            form.control("plateGapEdit").setText(QStringLiteral("0.032")); // double gap: double step
     };
-    form.procedures().raschet3();
-    QCOMPARE(s.shag_t, 2 * oldStep);
+    form.procedures().runDroplet();
+    QCOMPARE(s.timeStep, 2 * oldStep);
     QCOMPARE(positions[9] - positions[8], oldStep);
     QVERIFY(std::fabs((positions[10] - positions[9]) - 2 * oldStep) < 1e-9 * oldStep);
     // The run ends at the new gap: 10 old steps, then 95 new ones.
-    QVERIFY(s.Y >= 0.99 * s.DDx);
+    QVERIFY(s.Y >= 0.99 * s.reducedGap);
     QCOMPARE(form.timer.pauses, 10 + 95);
     // The pass during the run disabled both buttons.
-    QVERIFY(!form.control("Command1").isEnabled());
+    QVERIFY(!form.control("voltageButton").isEnabled());
 }
 
 void tst_run::slowDownChangesFollowingPauses()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepareRun(form);
-    form.timer.during[3] = [&] { form.control("HScroll1").setValue(9); };
-    form.timer.during[6] = [&] { form.control("HScroll1").setValue(1); };
-    form.procedures().raschet3();
+    form.timer.during[3] = [&] { form.control("slowDownScrollBar").setValue(9); };
+    form.timer.during[6] = [&] { form.control("slowDownScrollBar").setValue(1); };
+    form.procedures().runDroplet();
     const std::vector<int>& intervals = form.timer.intervals;
     QCOMPARE(intervals[2], 50);
     QCOMPARE(intervals[3], 90);
     QCOMPARE(intervals[5], 90);
     QCOMPARE(intervals[6], 10);
     QCOMPARE(intervals.back(), 10);
-    QCOMPARE(form.control("Label16").text(), QStringLiteral("1"));
-    QCOMPARE(form.state().tormoz, std::int16_t(1));
+    QCOMPARE(form.control("slowDownReadout").text(), QStringLiteral("1"));
+    QCOMPARE(form.state().slowDown, std::int16_t(1));
     // The scroll bar stays within 1 to 9.
-    form.control("HScroll1").setValue(12);
-    QCOMPARE(form.state().tormoz, std::int16_t(9));
-    QCOMPARE(form.control("Label16").text(), QStringLiteral("9"));
+    form.control("slowDownScrollBar").setValue(12);
+    QCOMPARE(form.state().slowDown, std::int16_t(9));
+    QCOMPARE(form.control("slowDownReadout").text(), QStringLiteral("9"));
 }
 
 void tst_run::markerFollowsDroplet()
 {
-    FakeForm form;
+    FakeMainWindow form;
     prepareRun(form);
     ExperimentState& s = form.state();
     form.timer.everyPause = [&](int) {
-        QCOMPARE(form.Shape1.Left() + form.Shape1.Width() / 2, s.X);
-        QVERIFY(std::fabs(form.Shape1.Top() + form.Shape1.Height() / 2 - s.Y) < 1e-9 * s.DDx);
+        QCOMPARE(form.dropletMarker.left() + form.dropletMarker.userWidth() / 2, s.X);
+        QVERIFY(std::fabs(form.dropletMarker.top() + form.dropletMarker.userHeight() / 2 - s.Y) < 1e-9 * s.reducedGap);
     };
-    form.procedures().raschet3();
+    form.procedures().runDroplet();
 }
 
 void tst_run::exitConfirmedDuringPauseStopsEverything()
 {
-    FakeForm form;
+    FakeMainWindow form;
     form.start();
     form.messageBox.answers = {true};
     form.timer.during[7] = [&] {
         std::int16_t cancel = 0;
-        form.procedures().Form_Unload(cancel);
+        form.procedures().confirmExit(cancel);
         QCOMPARE(cancel, std::int16_t(0));
     };
-    form.procedures().CmdOK_Click();
+    form.procedures().onStartClicked();
     QVERIFY(form.lifetime.ending);
     QCOMPARE(form.lifetime.status, 0);
     // No further step, tone or verdict.
-    QCOMPARE(curve(form.Picture2).size(), std::size_t(7));
+    QCOMPARE(curve(form.coordinatePlot).size(), std::size_t(7));
     QVERIFY(form.tones.tones.empty());
     QCOMPARE(form.messageBox.shown.size(), std::size_t(1));
     QCOMPARE(form.messageBox.shown[0].title, QStringLiteral("На Выход"));
@@ -285,20 +285,20 @@ void tst_run::exitConfirmedDuringPauseStopsEverything()
 
 void tst_run::exitDeclinedDuringPauseChangesNothing()
 {
-    FakeForm form;
+    FakeMainWindow form;
     form.start();
     form.messageBox.answers = {false};
     form.timer.during[7] = [&] {
         const double y = form.state().Y;
         std::int16_t cancel = 0;
-        form.procedures().Form_Unload(cancel);
+        form.procedures().confirmExit(cancel);
         QCOMPARE(cancel, std::int16_t(1));
         QCOMPARE(form.state().Y, y);
-        QVERIFY(form.control("Command1").isEnabled());
+        QVERIFY(form.control("voltageButton").isEnabled());
     };
-    form.procedures().CmdOK_Click();
+    form.procedures().onStartClicked();
     QVERIFY(!form.lifetime.ending);
-    QCOMPARE(curve(form.Picture2).size(), std::size_t(100));
+    QCOMPARE(curve(form.coordinatePlot).size(), std::size_t(100));
     QCOMPARE(form.tones.tones.size(), std::size_t(20)); // the run went on to its verdict
 }
 

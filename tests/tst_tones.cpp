@@ -71,7 +71,7 @@ void tst_tones::melodyFrequenciesAndLengths()
     QFETCH(int, ms);
     // The notes as the melody asks for them, rendered as they would be played.
     FakeToneGenerator recorder;
-    Sound(recorder).beep1(100);
+    Sound(recorder).playFailureMelody(100);
     const int rate = 48000;
     for (const auto& [h, duration] : recorder.tones) {
         if (h != hertz || duration != ms)

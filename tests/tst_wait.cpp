@@ -27,7 +27,7 @@ struct Rig {
     QtPauseTimer timer;
     FakeLifetime lifetime;
     Pause pause{timer, lifetime};
-    Rig() { timer.onTick = [this] { pause.Timer1_Timer(); }; }
+    Rig() { timer.onTick = [this] { pause.onTimerTick(); }; }
 };
 
 } // namespace
@@ -37,7 +37,7 @@ void tst_wait::waitLastsItsTime()
     Rig rig;
     QElapsedTimer clock;
     clock.start();
-    rig.pause.Wait(0.12);
+    rig.pause.wait(0.12);
     const qint64 elapsed = clock.elapsed();
     QVERIFY2(elapsed >= 119 && elapsed < 220, qPrintable(QString::number(elapsed)));
     QVERIFY(!rig.timer.isEnabled());
@@ -51,8 +51,8 @@ void tst_wait::waitZeroReturnsAtOnce()
     QTimer::singleShot(0, [&] { ran = true; });
     QElapsedTimer clock;
     clock.start();
-    rig.pause.Wait(0);
-    rig.pause.Wait(0.0004); // rounds to 0 ms
+    rig.pause.wait(0);
+    rig.pause.wait(0.0004); // rounds to 0 ms
     QVERIFY(clock.elapsed() < 20);
     QVERIFY(!ran); // no event was handled
     QVERIFY(!rig.timer.isEnabled());
@@ -68,10 +68,10 @@ void tst_wait::nestedPauseEndsEnclosingOne()
     qint64 innerEnded = -1;
     // 50 ms into a 1 s pause, a 100 ms pause starts; when it ends, both end.
     QTimer::singleShot(50, [&] {
-        rig.pause.Wait(0.1);
+        rig.pause.wait(0.1);
         innerEnded = clock.elapsed();
     });
-    rig.pause.Wait(1.0);
+    rig.pause.wait(1.0);
     const qint64 outerEnded = clock.elapsed();
     QVERIFY(innerEnded >= 149);
     QVERIFY2(outerEnded - innerEnded < 30, qPrintable(QString::number(outerEnded - innerEnded)));
@@ -88,7 +88,7 @@ void tst_wait::eventsHandledDuringPause()
     ticker.setInterval(10);
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++handled; });
     ticker.start();
-    rig.pause.Wait(0.1);
+    rig.pause.wait(0.1);
     QVERIFY(handled >= 5);
 }
 
@@ -98,7 +98,7 @@ void tst_wait::endingProgramEndsPause()
     QTimer::singleShot(30, [&] { rig.lifetime.endProgram(0); });
     QElapsedTimer clock;
     clock.start();
-    rig.pause.Wait(2.0);
+    rig.pause.wait(2.0);
     QVERIFY(clock.elapsed() < 500);
 }
 
@@ -126,7 +126,7 @@ void tst_wait::consecutivePausesKeepTheBeat()
     QTest::qSleep(10);
     QElapsedTimer single;
     single.start();
-    rig.pause.Wait(0.05);
+    rig.pause.wait(0.05);
     QVERIFY2(single.elapsed() >= 49, qPrintable(QString::number(single.elapsed())));
     // So does the first step after a long break.
     steps();

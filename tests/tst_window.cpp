@@ -2,7 +2,7 @@
 
 #include "CanvasWidget.h"
 #include "Fonts.h"
-#include "Form2.h"
+#include "AuthorsWindow.h"
 #include "HelpCommands.h"
 
 #include <QAccessible>
@@ -83,48 +83,48 @@ void tst_window::captionsAndToolTips_data()
     auto row = [](const char* name, const QString& caption, const QString& tip) {
         QTest::newRow(name) << QString::fromLatin1(name) << caption << tip;
     };
-    row("Label1", "D=", "Расстояние между пластинами");
-    row("Text1", " 0.0160", "Расстояние между пластинами");
-    row("Label2", " м", "");
-    row("Label3", "Ux=", "Напряжение между пластинами");
-    row("Text2", "- 5085.0", "Напряжение между пластинами");
-    row("Label4", " В", "");
-    row("Label7", "d=", "Диаметр капли");
-    row("Text4", " 5.520e-06", "Диаметр капли");
-    row("Label9", "ρ=", "Плотность капли");
-    row("Text5", " 920", "Плотность капли");
-    row("Label10", " кг/м3", "");
-    row("Label11", "ρ0=", "Плотность среды");
-    row("Text6", " 1.23", "Плотность среды");
-    row("Label13", "η=", "Коэффициент динамической вязкости среды "); // one trailing blank
-    row("Text7", " 1.820e-05", "Коэффициент динамической вязкости среды"); // none
-    row("Label14", " Па с", "");
-    row("Label36", "Параметры", "");
-    row("Label15", "Характеристики", "");
-    row("Label21", "Скорости", "");
-    row("Label43", "m = 8,102E-14 кг", "Масса капли");
-    row("Label5", "Ex = -3,178E+05 В/м", "Напряжённость электрического поля");
-    row("Label22", "tau = 8,557E-05 c", "Характерное время");
-    row("Label44", "a = -6,412E-02 ", "Параметр а");
-    row("Label23", " Vg = 8,387E-04 м/c", "предельная вертикальная скорость");
-    row("Label24", "V2max= 6,773E-04 м/c", "2 предельная скорость");
-    row("Label25", "V3max= 4,622E-04 м/c", "3 предельная скорость");
-    row("Label17", "Label17", "заряд q2");
-    row("Label19", "Label19", "заряд q3");
-    row("Label26", "Label26", "отношение зарядов q3/q2");
-    row("Label40", "Label40", "разность зарядов N3-N2");
-    row("Label16", "5", "Замедление времени");
-    row("CmdOK", "ПУСК", "Запуск установки");
-    row("Command1", "НАПРЯЖЕНИЕ", "Подача напряжения на пластины конденсатора");
-    row("Command2", "СВЕТ", "Освещение рентгеновскими лучами");
-    row("Check1", "Выбор", "Случайный выбор зарядов");
-    row("Frame1", "Графики", "Выбор графика");
-    row("Option1", "Движение", "Анимация");
-    row("Option2", "Координата", "Зависимость x(t)");
-    row("Option3", "Проекция Vx", "Зависимость Vx(t)");
-    row("Picture1", "", "Расстояние между пластинами, разбитое на 10 частей");
-    row("Picture2", "", "Координата в относительных единицах");
-    row("Picture3", "", "Скорость в относительных единицах");
+    row("plateGapCaption", "D=", "Расстояние между пластинами");
+    row("plateGapEdit", " 0.0160", "Расстояние между пластинами");
+    row("plateGapUnit", " м", "");
+    row("voltageCaption", "Ux=", "Напряжение между пластинами");
+    row("voltageEdit", "- 5085.0", "Напряжение между пластинами");
+    row("voltageUnit", " В", "");
+    row("diameterCaption", "d=", "Диаметр капли");
+    row("diameterEdit", " 5.520e-06", "Диаметр капли");
+    row("dropletDensityCaption", "ρ=", "Плотность капли");
+    row("dropletDensityEdit", " 920", "Плотность капли");
+    row("dropletDensityUnit", " кг/м3", "");
+    row("mediumDensityCaption", "ρ0=", "Плотность среды");
+    row("mediumDensityEdit", " 1.23", "Плотность среды");
+    row("viscosityCaption", "η=", "Коэффициент динамической вязкости среды "); // one trailing blank
+    row("viscosityEdit", " 1.820e-05", "Коэффициент динамической вязкости среды"); // none
+    row("viscosityUnit", " Па с", "");
+    row("parametersHeading", "Параметры", "");
+    row("characteristicsHeading", "Характеристики", "");
+    row("velocitiesHeading", "Скорости", "");
+    row("massReadout", "m = 8,102E-14 кг", "Масса капли");
+    row("fieldStrengthReadout", "Ex = -3,178E+05 В/м", "Напряжённость электрического поля");
+    row("relaxationTimeReadout", "tau = 8,557E-05 c", "Характерное время");
+    row("forceRatioReadout", "a = -6,412E-02 ", "Параметр а");
+    row("terminalVelocityReadout", " Vg = 8,387E-04 м/c", "предельная вертикальная скорость");
+    row("limitingVelocity2Readout", "V2max= 6,773E-04 м/c", "2 предельная скорость");
+    row("limitingVelocity3Readout", "V3max= 4,622E-04 м/c", "3 предельная скорость");
+    row("charge2Readout", "charge2Readout", "заряд q2");
+    row("charge3Readout", "charge3Readout", "заряд q3");
+    row("chargeRatioReadout", "chargeRatioReadout", "отношение зарядов q3/q2");
+    row("chargeDifferenceReadout", "chargeDifferenceReadout", "разность зарядов N3-N2");
+    row("slowDownReadout", "5", "Замедление времени");
+    row("startButton", "ПУСК", "Запуск установки");
+    row("voltageButton", "НАПРЯЖЕНИЕ", "Подача напряжения на пластины конденсатора");
+    row("lightButton", "СВЕТ", "Освещение рентгеновскими лучами");
+    row("randomChargesCheckBox", "Выбор", "Случайный выбор зарядов");
+    row("viewGroupBox", "Графики", "Выбор графика");
+    row("animationOption", "Движение", "Анимация");
+    row("coordinateOption", "Координата", "Зависимость x(t)");
+    row("velocityOption", "Проекция Vx", "Зависимость Vx(t)");
+    row("animationView", "", "Расстояние между пластинами, разбитое на 10 частей");
+    row("coordinatePlot", "", "Координата в относительных единицах");
+    row("velocityPlot", "", "Скорость в относительных единицах");
 }
 
 void tst_window::captionsAndToolTips()
@@ -162,18 +162,18 @@ void tst_window::fontsAndColours_data()
     const QColor black(Qt::black), blue(0, 0, 255), red(255, 0, 0);
     // Times New Roman and MS Sans Serif, or their metric-compatible stand-ins.
     const QString times = Fonts::serifFamily(), sans = Fonts::sansFamily();
-    QTest::newRow("input") << "Text1" << times << 16 << false << yellow << black;
-    QTest::newRow("caption") << "Label9" << times << 16 << false << grey << black;
-    QTest::newRow("unit") << "Label10" << times << 16 << false << grey << black;
-    QTest::newRow("heading") << "Label36" << times << 16 << true << grey << black;
-    QTest::newRow("blue heading") << "Label21" << times << 16 << true << grey << blue;
-    QTest::newRow("derived") << "Label43" << times << 16 << false << cyan << black;
-    QTest::newRow("velocity") << "Label24" << times << 16 << false << white << blue;
-    QTest::newRow("charge") << "Label17" << times << 16 << false << white << red;
-    QTest::newRow("slow-down") << "Label16" << times << 16 << false << yellow << black;
-    QTest::newRow("button") << "CmdOK" << sans << 11 << true << QColor() << QColor();
-    QTest::newRow("option 1") << "Option1" << times << 15 << false << grey << black;
-    QTest::newRow("option 2") << "Option2" << times << 16 << false << grey << black;
+    QTest::newRow("input") << "plateGapEdit" << times << 16 << false << yellow << black;
+    QTest::newRow("caption") << "dropletDensityCaption" << times << 16 << false << grey << black;
+    QTest::newRow("unit") << "dropletDensityUnit" << times << 16 << false << grey << black;
+    QTest::newRow("heading") << "parametersHeading" << times << 16 << true << grey << black;
+    QTest::newRow("blue heading") << "velocitiesHeading" << times << 16 << true << grey << blue;
+    QTest::newRow("derived") << "massReadout" << times << 16 << false << cyan << black;
+    QTest::newRow("velocity") << "limitingVelocity2Readout" << times << 16 << false << white << blue;
+    QTest::newRow("charge") << "charge2Readout" << times << 16 << false << white << red;
+    QTest::newRow("slow-down") << "slowDownReadout" << times << 16 << false << yellow << black;
+    QTest::newRow("button") << "startButton" << sans << 11 << true << QColor() << QColor();
+    QTest::newRow("option 1") << "animationOption" << times << 15 << false << grey << black;
+    QTest::newRow("option 2") << "coordinateOption" << times << 16 << false << grey << black;
 }
 
 void tst_window::fontsAndColours()
@@ -201,22 +201,22 @@ void tst_window::fontsAndColours()
 void tst_window::selectorsAtCreation()
 {
     WindowFixture w;
-    QVERIFY(w.find<QRadioButton>("Option1")->isChecked());
-    QCOMPARE(w.find<QRadioButton>("Option1")->geometry(), QRect(0, 20, 96, 21));
-    QCOMPARE(w.find<QRadioButton>("Option3")->geometry(), QRect(0, 60, 103, 17));
-    auto* scroll = w.find<QScrollBar>("HScroll1");
+    QVERIFY(w.find<QRadioButton>("animationOption")->isChecked());
+    QCOMPARE(w.find<QRadioButton>("animationOption")->geometry(), QRect(0, 20, 96, 21));
+    QCOMPARE(w.find<QRadioButton>("velocityOption")->geometry(), QRect(0, 60, 103, 17));
+    auto* scroll = w.find<QScrollBar>("slowDownScrollBar");
     QCOMPARE(scroll->minimum(), 1);
     QCOMPARE(scroll->maximum(), 9);
     QCOMPARE(scroll->value(), 5);
     QCOMPARE(scroll->singleStep(), 1);
     QCOMPARE(scroll->pageStep(), 1);
     // Checked by the defaults at start-up.
-    QVERIFY(w.find<QCheckBox>("Check1")->isChecked());
+    QVERIFY(w.find<QCheckBox>("randomChargesCheckBox")->isChecked());
     QVERIFY(!w.fakes.timer.isEnabled());
     // The droplet marker and the beam inside the animation view.
-    QCOMPARE(w.find("Shape1")->parentWidget(), w.find("Picture1"));
-    QCOMPARE(w.find("Shape1")->size(), QSize(10, 10));
-    QCOMPARE(w.find("Image1")->size(), QSize(50, 25));
+    QCOMPARE(w.find("dropletMarker")->parentWidget(), w.find("animationView"));
+    QCOMPARE(w.find("dropletMarker")->size(), QSize(10, 10));
+    QCOMPARE(w.find("beamSprite")->size(), QSize(50, 25));
 }
 
 void tst_window::focusOrder()
@@ -224,9 +224,9 @@ void tst_window::focusOrder()
     WindowFixture w;
     w.show();
     w.form->activateWindow();
-    QTRY_COMPARE(QApplication::focusWidget(), w.find("CmdOK"));
-    const char* order[] = {"CmdOK",   "Text2",   "Text1",   "Text4",    "Text5",    "Text6",   "Text7",
-                           "Option1", "Option2", "Option3", "HScroll1", "Command1", "Command2", "Check1"};
+    QTRY_COMPARE(QApplication::focusWidget(), w.find("startButton"));
+    const char* order[] = {"startButton",   "voltageEdit",   "plateGapEdit",   "diameterEdit",    "dropletDensityEdit",    "mediumDensityEdit",   "viscosityEdit",
+                           "animationOption", "coordinateOption", "velocityOption", "slowDownScrollBar", "voltageButton", "lightButton", "randomChargesCheckBox"};
     QWidget* current = w.find(order[0]);
     for (std::size_t i = 1; i < std::size(order); ++i) {
         // The next widget in the chain that can take the focus by tab.
@@ -236,7 +236,7 @@ void tst_window::focusOrder()
         QCOMPARE(next->objectName(), QString::fromLatin1(order[i]));
         current = next;
     }
-    for (const char* label : {"Label43", "Label15", "Label36"})
+    for (const char* label : {"massReadout", "characteristicsHeading", "parametersHeading"})
         QCOMPARE(w.find(label)->focusPolicy(), Qt::NoFocus);
 }
 
@@ -288,7 +288,7 @@ void tst_window::startUp()
     // The bitmap holders are hidden before the window is first shown.
     for (int n = 4; n <= 11; ++n)
         QVERIFY(w.form->findChild<QWidget*>(QStringLiteral("Picture%1").arg(n))->isHidden());
-    QCOMPARE(w.state().zagruzka, 1.0);
+    QCOMPARE(w.state().startUpDone, 1.0);
     QCOMPARE(w.form->windowTitle(), QStringLiteral("Моделирование опыта Вельтрана"));
     QVERIFY(!w.form->windowIcon().isNull());
     w.show();
@@ -305,19 +305,19 @@ void tst_window::firstLayoutOnlyAfterGateOpens()
     WindowFixture w;
     // Created, defaults validated, but not yet laid out: no derived quantities.
     QVERIFY(w.fakes.random.seeds.empty());
-    QCOMPARE(w.find<QLabel>("Label43")->text(), QStringLiteral("Label43"));
+    QCOMPARE(w.find<QLabel>("massReadout")->text(), QStringLiteral("massReadout"));
     QVERIFY(w.fakes.messageBox.shown.empty());
     w.show();
     QCOMPARE(w.fakes.random.seeds.size(), std::size_t(1));
-    QCOMPARE(w.find("Label36")->geometry(), QRect(168, 4, 120, 24));
-    QCOMPARE(w.find("Picture1")->geometry(), QRect(4, 4, 160, 504));
+    QCOMPARE(w.find("parametersHeading")->geometry(), QRect(168, 4, 120, 24));
+    QCOMPARE(w.find("animationView")->geometry(), QRect(4, 4, 160, 504));
 }
 
 void tst_window::exitDeclinedKeepsEverything()
 {
     WindowFixture w;
     w.show();
-    w.find<QLineEdit>("Text1")->setText(QStringLiteral("0.02"));
+    w.find<QLineEdit>("plateGapEdit")->setText(QStringLiteral("0.02"));
     w.fakes.messageBox.answers = {false};
     w.form->menuAction(QStringLiteral("mnuFileExit"))->trigger();
     QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1));
@@ -326,7 +326,7 @@ void tst_window::exitDeclinedKeepsEverything()
     QVERIFY(w.fakes.messageBox.shown[0].question);
     QVERIFY(w.form->isVisible());
     QVERIFY(!w.fakes.lifetime.ending);
-    QCOMPARE(w.find<QLineEdit>("Text1")->text(), QStringLiteral("0.02"));
+    QCOMPARE(w.find<QLineEdit>("plateGapEdit")->text(), QStringLiteral("0.02"));
     QCOMPARE(w.state().DD, 0.02);
 }
 
@@ -358,23 +358,23 @@ void tst_window::authorsWindow()
     w.show();
     QVERIFY(!w.form->authorsWindow());
     w.form->menuAction(QStringLiteral("mnuHelpAvtors"))->trigger();
-    Form2* authors = w.form->authorsWindow();
+    AuthorsWindow* authors = w.form->authorsWindow();
     QVERIFY(authors);
     QVERIFY(authors->isVisible());
     QCOMPARE(authors->windowTitle(), QStringLiteral("Авторы"));
     QCOMPARE(authors->size(), QSize(222, 297));
     QVERIFY(!authors->parentWidget()); // no owner: the main window stays usable
-    QCOMPARE(authors->Image1()->geometry(), QRect(32, 8, 150, 180));
-    QCOMPARE(authors->Image1()->pixmap().deviceIndependentSize(), QSizeF(150, 180));
+    QCOMPARE(authors->portrait()->geometry(), QRect(32, 8, 150, 180));
+    QCOMPARE(authors->portrait()->pixmap().deviceIndependentSize(), QSizeF(150, 180));
 
-    const QStringList lines = authors->Label1()->text().split(QStringLiteral("\r\n"));
+    const QStringList lines = authors->caption()->text().split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 6);
     for (int i = 0; i < 5; ++i)
         QCOMPARE(lines[i].size(), 36);
     QVERIFY(!lines[1].endsWith(u' ')); // exactly 36 long of itself
     QVERIFY(lines[5].size() < 36);
     QVERIFY(!lines[5].endsWith(u' '));
-    QVERIFY(!authors->Label1()->text().endsWith(QStringLiteral("\r\n")));
+    QVERIFY(!authors->caption()->text().endsWith(QStringLiteral("\r\n")));
     QVERIFY(w.fakes.messageBox.shown.empty());
 
     // Closed by its own close box, it is gone; the next command makes a new one.
@@ -391,8 +391,8 @@ void tst_window::authorsWindowFollowsMainWindow()
     // The main window partly off the screen: the Authors window is centred on it all the same.
     w.form->move(-300, -200);
     QTRY_COMPARE(w.form->pos(), QPoint(-300, -200));
-    w.form->mnuHelpAvtors_Click();
-    Form2* authors = w.form->authorsWindow();
+    w.form->showAuthors();
+    AuthorsWindow* authors = w.form->authorsWindow();
     auto centred = [&] {
         const QRect main = w.form->frameGeometry();
         const QSize outer = authors->frameGeometry().size();
@@ -403,7 +403,7 @@ void tst_window::authorsWindowFollowsMainWindow()
     QVERIFY(authors->x() < 0);
     // Moved elsewhere, it comes back to the centre on the next command: the same window.
     authors->move(700, 500);
-    w.form->mnuHelpAvtors_Click();
+    w.form->showAuthors();
     QCOMPARE(w.form->authorsWindow(), authors);
     QTRY_COMPARE(authors->pos(), centred());
 }
@@ -411,7 +411,7 @@ void tst_window::authorsWindowFollowsMainWindow()
 void tst_window::aboutText()
 {
     WindowFixture w;
-    w.form->mnuHelpAbout_Click();
+    w.form->showAbout();
     QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1));
     const auto& box = w.fakes.messageBox.shown[0];
     QCOMPARE(box.title, QStringLiteral("О ПРОГРАММЕ"));
@@ -448,7 +448,7 @@ void tst_window::disabledButtonsLookDisabled()
     WindowFixture w;
     w.show();
     // Every layout pass disables the voltage and light buttons; a start enables them.
-    for (const char* name : {"Command1", "Command2"}) {
+    for (const char* name : {"voltageButton", "lightButton"}) {
         auto* button = w.find<QPushButton>(name);
         QVERIFY(!button->isEnabled());
         const int disabled = darkestLevel(button);
@@ -465,7 +465,7 @@ void tst_window::buttonsOnTheFramesGrey()
 {
     WindowFixture w;
     w.show();
-    for (const char* name : {"Option1", "Option2", "Option3", "Check1"})
+    for (const char* name : {"animationOption", "coordinateOption", "velocityOption", "randomChargesCheckBox"})
         QCOMPARE(commonestColour(w.find(name)), QColor(224, 224, 224));
 }
 
@@ -473,8 +473,8 @@ void tst_window::authorsWindowIsAWindow()
 {
     WindowFixture w;
     w.show();
-    w.form->mnuHelpAvtors_Click();
-    Form2* authors = w.form->authorsWindow();
+    w.form->showAuthors();
+    AuthorsWindow* authors = w.form->authorsWindow();
     QVERIFY(QTest::qWaitForWindowExposed(authors));
     QCOMPARE(authors->windowIcon().cacheKey() != 0, true);
     QVERIFY(!authors->windowIcon().pixmap(32).isNull());
@@ -485,7 +485,7 @@ void tst_window::authorsWindowIsAWindow()
     QVERIFY(!authors->isModal());
     QVERIFY(!authors->parentWidget());
     // Every line of the caption wholly inside its label.
-    QLabel* caption = authors->Label1();
+    QLabel* caption = authors->caption();
     const QFontMetricsF metrics(caption->font());
     const QStringList lines = caption->text().split(QStringLiteral("\r\n"));
     const QRect room = caption->contentsRect();

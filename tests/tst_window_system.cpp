@@ -55,13 +55,13 @@ QString shownTitle(QWidget* window)
 struct BoxWindow {
     FakeServices fakes;
     QtMessageBox boxes;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 
     BoxWindow()
     {
         Services services = fakes.services();
         services.messageBox = &boxes;
-        form = std::make_unique<Form1>(services, QStringList{}, QLocale(QLocale::Russian, QLocale::Russia));
+        form = std::make_unique<MainWindow>(services, QStringList{}, QLocale(QLocale::Russian, QLocale::Russia));
         boxes.setParent(form.get());
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -105,7 +105,7 @@ void tst_window_system::mainAndAuthorsWindows()
     w.show();
     QTest::qWait(100);
     QCOMPARE(shownTitle(w.form.get()), QStringLiteral("Моделирование опыта Вельтрана"));
-    w.form->mnuHelpAvtors_Click();
+    w.form->showAuthors();
     QWidget* authors = w.form->authorsWindow();
     QVERIFY(QTest::qWaitForWindowExposed(authors));
     QTest::qWait(100);
@@ -135,10 +135,10 @@ void tst_window_system::boxTitles()
     BoxWindow w;
     const std::map<QString, std::function<void()>> opens = {
         // A run without irradiation ends with the remark.
-        {QStringLiteral("ЗАМЕЧАНИЕ"), [&] { w.form->findChild<QPushButton*>(QStringLiteral("CmdOK"))->click(); }},
+        {QStringLiteral("ЗАМЕЧАНИЕ"), [&] { w.form->findChild<QPushButton*>(QStringLiteral("startButton"))->click(); }},
         {QStringLiteral("На Выход"), [&] { w.form->close(); }},
-        {QStringLiteral("Ошибка"), [&] { w.form->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QString()); }},
-        {QStringLiteral("О ПРОГРАММЕ"), [&] { w.form->mnuHelpAbout_Click(); }},
+        {QStringLiteral("Ошибка"), [&] { w.form->findChild<QLineEdit*>(QStringLiteral("plateGapEdit"))->setText(QString()); }},
+        {QStringLiteral("О ПРОГРАММЕ"), [&] { w.form->showAbout(); }},
     };
     QString shown;
     withBox(opens.at(title), [&](QMessageBox* box) { shown = shownTitle(box); });
@@ -148,7 +148,7 @@ void tst_window_system::boxTitles()
 void tst_window_system::aboutBoxKeepsItsLines()
 {
     BoxWindow w;
-    withBox([&] { w.form->mnuHelpAbout_Click(); },
+    withBox([&] { w.form->showAbout(); },
             [&](QMessageBox* box) {
                 auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
                 QVERIFY(label);

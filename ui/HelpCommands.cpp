@@ -78,7 +78,7 @@ void HelpCommands::openDocument(const QString& fileName)
                                                  .arg(fileName));
 }
 
-void HelpCommands::mnuHelpInstruction_Click()
+void HelpCommands::openInstruction()
 {
     const QString fileName = QStringLiteral("instruction.txt");
     const QString path = locate(fileName);
@@ -104,7 +104,7 @@ void HelpCommands::mnuHelpInstruction_Click()
                                              .arg(fileName));
 }
 
-void HelpCommands::mnuHelpAbout_Click()
+void HelpCommands::showAbout()
 {
     m_messageBox.showMessage(AboutTitle, aboutText());
 }

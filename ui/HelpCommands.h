@@ -30,13 +30,13 @@ public:
     HelpCommands(DesktopShell& shell, MessageBox& messageBox, QStringList dataFolders,
                  ExecutableFinder findExecutable = {});
 
-    void mnuFilespravka_Click() { openDocument(QStringLiteral("spravka.pdf")); }
-    void mnuFilespravka2_Click() { openDocument(QStringLiteral("spravka2.pdf")); }
-    void mnuFilesHistory_Click() { openDocument(QStringLiteral("history.pdf")); }
-    void mnuHelpUprav_Click() { openDocument(QStringLiteral("uprav.pdf")); }
+    void openPhysicsReference() { openDocument(QStringLiteral("spravka.pdf")); }
+    void openWorkedExample() { openDocument(QStringLiteral("spravka2.pdf")); }
+    void openHistory() { openDocument(QStringLiteral("history.pdf")); }
+    void openControlsHelp() { openDocument(QStringLiteral("uprav.pdf")); }
     /// Opens "instruction.txt" in a text editor, without waiting for it.
-    void mnuHelpInstruction_Click();
-    void mnuHelpAbout_Click();
+    void openInstruction();
+    void showAbout();
 
     /// Where `fileName` is: in the working directory, else in the first data
     /// folder that holds it; empty when nowhere.

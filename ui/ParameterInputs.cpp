@@ -5,9 +5,9 @@
 #include "NumberFormat.h"
 #include "NumberReader.h"
 #include "Sound.h"
-#include "WindowProcedures.h"
+#include "RunPreparation.h"
 
-#include "Form1Controls.h"
+#include "MainWindowControls.h"
 #include "MessageBox.h"
 
 #include <algorithm>
@@ -30,20 +30,20 @@ const QString ParameterInputs::ErrorTitle = QStringLiteral("Ошибка");
 const QString ParameterInputs::OutOfRangeMessage =
     QStringLiteral("Значение вне диапазона, который может рассчитать модель!");
 
-ParameterInputs::ParameterInputs(ExperimentState& state, const Form1Controls& controls, Sound& sound,
-                                 MessageBox& messageBox, WindowProcedures& window)
+ParameterInputs::ParameterInputs(ExperimentState& state, const MainWindowControls& controls, Sound& sound,
+                                 MessageBox& messageBox, RunPreparation& window)
     : m_state(state), m_controls(controls), m_sound(sound), m_messageBox(messageBox), m_window(window),
       // The start-up values, which are always accepted.
       m_lastAccepted{0.016, -5085, 5.52e-6, 920, 1.23, static_cast<double>(1.82e-5f)}
 {
 }
 
-void ParameterInputs::Text1_Change() { change(DD); }
-void ParameterInputs::Text2_Change() { change(Ux); }
-void ParameterInputs::Text4_Change() { change(Diameter); }
-void ParameterInputs::Text5_Change() { change(Density); }
-void ParameterInputs::Text6_Change() { change(MediumDensity); }
-void ParameterInputs::Text7_Change() { change(Viscosity); }
+void ParameterInputs::onPlateGapEdited() { change(DD); }
+void ParameterInputs::onVoltageEdited() { change(Ux); }
+void ParameterInputs::onDiameterEdited() { change(Diameter); }
+void ParameterInputs::onDropletDensityEdited() { change(Density); }
+void ParameterInputs::onMediumDensityEdited() { change(MediumDensity); }
+void ParameterInputs::onViscosityEdited() { change(Viscosity); }
 
 std::span<const ParameterInputs::Rule> ParameterInputs::rulesOf(Field field)
 {
@@ -100,8 +100,8 @@ const ParameterInputs::Rule* ParameterInputs::failingRule(Field field) const
 
 Control& ParameterInputs::input(Field field) const
 {
-    const Form1Controls& c = m_controls;
-    Control* const inputs[FieldCount] = {c.Text1, c.Text2, c.Text4, c.Text5, c.Text6, c.Text7};
+    const MainWindowControls& c = m_controls;
+    Control* const inputs[FieldCount] = {c.plateGapEdit, c.voltageEdit, c.diameterEdit, c.dropletDensityEdit, c.mediumDensityEdit, c.viscosityEdit};
     return *inputs[field];
 }
 
@@ -173,13 +173,13 @@ void ParameterInputs::change(Field field)
     }
 
     if (rejected) {
-        m_sound.beep2(25);
+        m_sound.playSignalTone(25);
         m_messageBox.showMessage(ErrorTitle, message);
         set(field, reset);
         // Writing the text runs this handler again, nested: it reads the reset
         // value back, checks it and lays the window out before we go on.
         input(field).setText(resetText(field));
     }
-    m_window.Form_Resize();
+    m_window.resetWindow();
     --m_nesting;
 }

@@ -6,11 +6,11 @@
 #include <span>
 
 struct ExperimentState;
-struct Form1Controls;
+struct MainWindowControls;
 class Control;
 class MessageBox;
 class Sound;
-class WindowProcedures;
+class RunPreparation;
 
 /// The six parameter inputs: every change of a text is read at once by the
 /// leading-number rule, checked, and either accepted or rejected with the error
@@ -22,15 +22,15 @@ public:
     /// Message for a value outside the range the model can compute.
     static const QString OutOfRangeMessage;
 
-    ParameterInputs(ExperimentState& state, const Form1Controls& controls, Sound& sound, MessageBox& messageBox,
-                    WindowProcedures& window);
+    ParameterInputs(ExperimentState& state, const MainWindowControls& controls, Sound& sound, MessageBox& messageBox,
+                    RunPreparation& window);
 
-    void Text1_Change(); ///< plate separation DD, m
-    void Text2_Change(); ///< plate voltage Ux, V
-    void Text4_Change(); ///< droplet diameter d, m
-    void Text5_Change(); ///< droplet density r, kg/m³
-    void Text6_Change(); ///< medium density r0, kg/m³
-    void Text7_Change(); ///< viscosity eta, Pa·s (single precision)
+    void onPlateGapEdited(); ///< plate separation DD, m
+    void onVoltageEdited(); ///< plate voltage Ux, V
+    void onDiameterEdited(); ///< droplet diameter d, m
+    void onDropletDensityEdited(); ///< droplet density r, kg/m³
+    void onMediumDensityEdited(); ///< medium density r0, kg/m³
+    void onViscosityEdited(); ///< viscosity eta, Pa·s (single precision)
 
     /// Greatest depth of nested handler runs seen so far (1 for a run without
     /// nesting); a rejection nests one run, a double rejection two.
@@ -60,10 +60,10 @@ private:
     double outOfRangeReset(Field field);
 
     ExperimentState& m_state;
-    const Form1Controls& m_controls;
+    const MainWindowControls& m_controls;
     Sound& m_sound;
     MessageBox& m_messageBox;
-    WindowProcedures& m_window;
+    RunPreparation& m_window;
     std::array<double, FieldCount> m_lastAccepted;
     int m_nesting = 0;
     int m_deepest = 0;

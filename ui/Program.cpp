@@ -24,7 +24,7 @@ Program::Program(int& argc, char** argv) : m_app(argc, argv)
     const QStringList dataFolders = {programDir.absolutePath(),
                                      QDir::cleanPath(programDir.absoluteFilePath(QStringLiteral(OILDROP_RELATIVE_DATADIR)))};
 
-    m_window = std::make_unique<Form1>(services, dataFolders);
+    m_window = std::make_unique<MainWindow>(services, dataFolders);
     m_messageBox.setParent(m_window.get());
 }
 

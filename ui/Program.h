@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Form1.h"
+#include "MainWindow.h"
 
 #include "QtDesktopShell.h"
 #include "QtLifetime.h"
@@ -22,7 +22,7 @@ public:
     Program(int& argc, char** argv);
     ~Program();
 
-    Form1& window() { return *m_window; }
+    MainWindow& window() { return *m_window; }
     /// Shows the main window and runs until the program ends; the exit status.
     int exec();
 
@@ -36,5 +36,5 @@ private:
     SystemTimeOfDay m_clock;
     QtDesktopShell m_shell;
     QtLifetime m_lifetime;
-    std::unique_ptr<Form1> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };

@@ -11,12 +11,12 @@ public:
     {
     }
 
-    double Left() const override { return m_canvas.pixelToUserX(pixelLeft); }
-    double Top() const override { return m_canvas.pixelToUserY(pixelTop); }
+    double left() const override { return m_canvas.pixelToUserX(pixelLeft); }
+    double top() const override { return m_canvas.pixelToUserY(pixelTop); }
     void setLeft(double left) override { pixelLeft = m_canvas.userToPixelX(left); }
     void setTop(double top) override { pixelTop = m_canvas.userToPixelY(top); }
-    double Width() const override { return m_canvas.pixelsToUserWidth(m_pixelWidth); }
-    double Height() const override { return m_canvas.pixelsToUserHeight(m_pixelHeight); }
+    double userWidth() const override { return m_canvas.pixelsToUserWidth(m_pixelWidth); }
+    double userHeight() const override { return m_canvas.pixelsToUserHeight(m_pixelHeight); }
     bool isVisible() const override { return visible; }
     void setVisible(bool v) override { visible = v; }
 

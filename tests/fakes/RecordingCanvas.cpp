@@ -1,7 +1,7 @@
 #include "RecordingCanvas.h"
 
-RecordingCanvas::RecordingCanvas(double pixelWidth, double pixelHeight, Rgb foreColor)
-    : m_pixelWidth(pixelWidth), m_pixelHeight(pixelHeight), m_foreColor(foreColor)
+RecordingCanvas::RecordingCanvas(double pixelWidth, double pixelHeight, Rgb foregroundColor)
+    : m_pixelWidth(pixelWidth), m_pixelHeight(pixelHeight), m_foregroundColor(foregroundColor)
 {
 }
 
@@ -21,42 +21,42 @@ void RecordingCanvas::setGeometry(const ControlGeometry& geometry)
     m_pixelHeight = geometry.height;
 }
 
-void RecordingCanvas::Scale(float x1, float y1, float x2, float y2)
+void RecordingCanvas::setScale(float x1, float y1, float x2, float y2)
 {
     m_scale.set(x1, y1, x2, y2);
     scales.push_back({x1, y1, x2, y2});
 }
 
-void RecordingCanvas::Line(float x1, float y1, float x2, float y2, Rgb color)
+void RecordingCanvas::drawLine(float x1, float y1, float x2, float y2, Rgb color)
 {
     primitives.push_back({Op::Line, x1, y1, x2, y2, color, m_drawWidth, {}});
     m_currentX = x2;
     m_currentY = y2;
 }
 
-void RecordingCanvas::LineTo(float x, float y, Rgb color)
+void RecordingCanvas::lineTo(float x, float y, Rgb color)
 {
-    Line(m_currentX, m_currentY, x, y, color);
+    drawLine(m_currentX, m_currentY, x, y, color);
 }
 
-void RecordingCanvas::PSet(float x, float y, Rgb color)
+void RecordingCanvas::drawPoint(float x, float y, Rgb color)
 {
-    primitives.push_back({Op::PSet, x, y, x, y, color, m_drawWidth, {}});
+    primitives.push_back({Op::Point, x, y, x, y, color, m_drawWidth, {}});
     m_currentX = x;
     m_currentY = y;
 }
 
-void RecordingCanvas::Print(const QString& text)
+void RecordingCanvas::printText(const QString& text)
 {
-    primitives.push_back({Op::Print, m_currentX, m_currentY, m_currentX, m_currentY, m_foreColor, m_drawWidth, text});
+    primitives.push_back({Op::Text, m_currentX, m_currentY, m_currentX, m_currentY, m_foregroundColor, m_drawWidth, text});
     m_currentX = static_cast<float>(m_scale.left());
     m_currentY = static_cast<float>(m_currentY + pixelsToUserHeight(16));
 }
 
-void RecordingCanvas::Cls()
+void RecordingCanvas::clear()
 {
     primitives.clear();
-    ++clsCount;
+    ++clearCount;
     m_currentX = 0;
     m_currentY = 0;
 }

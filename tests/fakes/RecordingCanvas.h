@@ -11,20 +11,20 @@
 /// width, and keeps the user coordinate system of a surface of a given pixel size.
 class RecordingCanvas : public Canvas {
 public:
-    enum class Op { Line, PSet, Print };
+    enum class Op { Line, Point, Text };
     struct Primitive {
         Op op;
-        float x1, y1, x2, y2; ///< PSet and Print: (x1, y1) only
+        float x1, y1, x2, y2; ///< drawPoint and Print: (x1, y1) only
         Rgb color;
         int width;
         QString text; ///< Print only
     };
 
-    explicit RecordingCanvas(double pixelWidth = 480, double pixelHeight = 592, Rgb foreColor = Colors::Black);
+    explicit RecordingCanvas(double pixelWidth = 480, double pixelHeight = 592, Rgb foregroundColor = Colors::Black);
 
-    /// Everything drawn since the last Cls.
+    /// Everything drawn since the last clear.
     std::vector<Primitive> primitives;
-    int clsCount = 0;
+    int clearCount = 0;
     struct ScaleCall {
         float x1, y1, x2, y2;
     };
@@ -45,19 +45,19 @@ public:
     void setGeometry(const ControlGeometry& geometry) override;
 
     // Canvas
-    void Scale(float x1, float y1, float x2, float y2) override;
-    void Line(float x1, float y1, float x2, float y2, Rgb color) override;
-    void LineTo(float x, float y, Rgb color) override;
-    void PSet(float x, float y, Rgb color) override;
-    using Canvas::PSet;
-    void Print(const QString& text) override;
-    void Cls() override;
-    int DrawWidth() const override { return m_drawWidth; }
+    void setScale(float x1, float y1, float x2, float y2) override;
+    void drawLine(float x1, float y1, float x2, float y2, Rgb color) override;
+    void lineTo(float x, float y, Rgb color) override;
+    void drawPoint(float x, float y, Rgb color) override;
+    using Canvas::drawPoint;
+    void printText(const QString& text) override;
+    void clear() override;
+    int drawWidth() const override { return m_drawWidth; }
     void setDrawWidth(int pixels) override { m_drawWidth = pixels; }
-    Rgb ForeColor() const override { return m_foreColor; }
-    void setForeColor(Rgb color) override { m_foreColor = color; }
-    float CurrentX() const override { return m_currentX; }
-    float CurrentY() const override { return m_currentY; }
+    Rgb foregroundColor() const override { return m_foregroundColor; }
+    void setForegroundColor(Rgb color) override { m_foregroundColor = color; }
+    float currentX() const override { return m_currentX; }
+    float currentY() const override { return m_currentY; }
     void setCurrentX(float x) override { m_currentX = x; }
     void setCurrentY(float y) override { m_currentY = y; }
     double pixelsToUserWidth(double pixels) const override;
@@ -74,7 +74,7 @@ private:
     double m_pixelHeight;
     UserScale m_scale;
     int m_drawWidth = 1;
-    Rgb m_foreColor;
+    Rgb m_foregroundColor;
     float m_currentX = 0;
     float m_currentY = 0;
 };

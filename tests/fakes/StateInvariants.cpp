@@ -24,7 +24,7 @@ QString stateViolation(const ExperimentState& s)
         const char* name;
         double value;
     } finite[] = {{"DD", s.DD},       {"Ux", s.Ux},       {"d", s.d},         {"r", s.r},
-                  {"r0", s.r0},       {"massa", s.massa}, {"Ex", s.Ex},       {"aa", s.aa},
+                  {"r0", s.r0},       {"mass", s.mass}, {"Ex", s.Ex},       {"forceRatio", s.forceRatio},
                   {"V2max", s.V2max}, {"V3max", s.V3max}, {"Vg·V2max", s.Vg * s.V2max},
                   {"Vg·V3max", s.Vg * s.V3max}};
     for (const auto& q : finite)
@@ -33,8 +33,8 @@ QString stateViolation(const ExperimentState& s)
     const struct {
         const char* name;
         double value;
-    } positive[] = {{"tau", static_cast<double>(s.tau)}, {"Vg", s.Vg}, {"DDx", s.DDx}, {"t_max", s.t_max},
-                    {"shag_t", s.shag_t}};
+    } positive[] = {{"tau", static_cast<double>(s.tau)}, {"Vg", s.Vg}, {"reducedGap", s.reducedGap}, {"plotTimeSpan", s.plotTimeSpan},
+                    {"timeStep", s.timeStep}};
     for (const auto& q : positive)
         if (!(std::isfinite(q.value) && q.value > 0))
             return QStringLiteral("%1 = %2").arg(QString::fromLatin1(q.name)).arg(q.value);

@@ -5,7 +5,7 @@
 // valid and computable, the field must read back as its variable, and every
 // chain of nested handler runs must have ended.
 
-#include "FakeForm.h"
+#include "FakeMainWindow.h"
 #include "StateInvariants.h"
 
 #include "NumberReader.h"
@@ -32,10 +32,10 @@ struct EditCount {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const char* const inputs[] = {"Text1", "Text2", "Text4", "Text5", "Text6", "Text7"};
+    static const char* const inputs[] = {"plateGapEdit", "voltageEdit", "diameterEdit", "dropletDensityEdit", "mediumDensityEdit", "viscosityEdit"};
     // One window for the whole run: the state carries over, as in a long session.
-    static std::unique_ptr<FakeForm> form = [] {
-        auto f = std::make_unique<FakeForm>();
+    static std::unique_ptr<FakeMainWindow> form = [] {
+        auto f = std::make_unique<FakeMainWindow>();
         f->start();
         return f;
     }();

@@ -9,7 +9,7 @@
 WindowFixture::WindowFixture(PauseTimer* timer, const QStringList& dataFolders, const QLocale& locale)
 {
     setUpApplication();
-    form = std::make_unique<Form1>(fakes.services(timer), dataFolders, locale);
+    form = std::make_unique<MainWindow>(fakes.services(timer), dataFolders, locale);
 }
 
 void WindowFixture::setUpApplication()

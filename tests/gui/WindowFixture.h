@@ -2,7 +2,7 @@
 
 #include "FakeServices.h"
 
-#include "Form1.h"
+#include "MainWindow.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -30,5 +30,5 @@ public:
     ExperimentState& state() { return form->procedures().state(); }
 
     FakeServices fakes;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 };

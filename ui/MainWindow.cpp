@@ -1,10 +1,10 @@
-#include "Form1.h"
+#include "MainWindow.h"
 
 #include "ArtworkIconEngine.h"
 #include "BitmapHolder.h"
 #include "ClickableLabel.h"
 #include "Fonts.h"
-#include "Form2.h"
+#include "AuthorsWindow.h"
 
 #include "Artwork.h"
 #include "CanvasWidget.h"
@@ -66,10 +66,10 @@ QIcon menuIcon(Artwork::MenuBitmap which)
 
 } // namespace
 
-Form1::Form1(const Services& services, const QStringList& dataFolders, const QLocale& locale)
+MainWindow::MainWindow(const Services& services, const QStringList& dataFolders, const QLocale& locale)
     : m_services(services), m_help(*services.shell, *services.messageBox, dataFolders)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Моделирование опыта Вельтрана"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
 
@@ -80,28 +80,28 @@ Form1::Form1(const Services& services, const QStringList& dataFolders, const QLo
 
     buildControls();
     buildMenus();
-    m_formWindow = std::make_unique<QtFormWindow>(this, m_client);
-    m_procedures = std::make_unique<Form1Procedures>(m_controls, *m_formWindow, m_services, locale);
+    m_formWindow = std::make_unique<QtClientArea>(this, m_client);
+    m_procedures = std::make_unique<Simulation>(m_controls, *m_formWindow, m_services, locale);
     connectEvents();
 
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
-    Form_Load();
+    startUp();
 }
 
-Form1::~Form1()
+MainWindow::~MainWindow()
 {
     m_client->removeEventFilter(this);
     if (m_form2)
         delete m_form2;
 }
 
-Control* Form1::adapt(QWidget* widget)
+Control* MainWindow::adapt(QWidget* widget)
 {
     m_adapters.push_back(std::make_unique<QtControl>(widget));
     return m_adapters.back().get();
 }
 
-QLabel* Form1::addLabel(const char* name, const QString& caption, const QFont& font, Rgb background,
+QLabel* MainWindow::addLabel(const char* name, const QString& caption, const QFont& font, Rgb background,
                         Rgb textColor, Qt::Alignment alignment, const QString& toolTip, bool clickable)
 {
     QLabel* label = clickable ? new ClickableLabel(caption, m_client) : new QLabel(caption, m_client);
@@ -113,9 +113,9 @@ QLabel* Form1::addLabel(const char* name, const QString& caption, const QFont& f
     return label;
 }
 
-void Form1::buildControls()
+void MainWindow::buildControls()
 {
-    Form1Controls& c = m_controls;
+    MainWindowControls& c = m_controls;
     const QFont T12 = Fonts::T12();
     const QFont T12B = Fonts::T12B();
     const QFont T11 = Fonts::T11();
@@ -140,24 +140,24 @@ void Form1::buildControls()
         const char16_t* unitText;
     };
     const InputRow rows[] = {
-        {&c.Label1, "Label1", u"D=", u"Расстояние между пластинами", &c.Text1, "Text1",
-         u"Расстояние между пластинами", &c.Label2, "Label2", u" м"},
-        {&c.Label3, "Label3", u"Ux=", u"Напряжение между пластинами", &c.Text2, "Text2",
-         u"Напряжение между пластинами", &c.Label4, "Label4", u" В"},
-        {&c.Label7, "Label7", u"d=", u"Диаметр капли", &c.Text4, "Text4", u"Диаметр капли", &c.Label8, "Label8",
+        {&c.plateGapCaption, "plateGapCaption", u"D=", u"Расстояние между пластинами", &c.plateGapEdit, "plateGapEdit",
+         u"Расстояние между пластинами", &c.plateGapUnit, "plateGapUnit", u" м"},
+        {&c.voltageCaption, "voltageCaption", u"Ux=", u"Напряжение между пластинами", &c.voltageEdit, "voltageEdit",
+         u"Напряжение между пластинами", &c.voltageUnit, "voltageUnit", u" В"},
+        {&c.diameterCaption, "diameterCaption", u"d=", u"Диаметр капли", &c.diameterEdit, "diameterEdit", u"Диаметр капли", &c.diameterUnit, "diameterUnit",
          u" м"},
         // The Greek captions are shown as Greek letters directly.
-        {&c.Label9, "Label9", u"ρ=", u"Плотность капли", &c.Text5, "Text5", u"Плотность капли", &c.Label10,
-         "Label10", u" кг/м3"},
-        {&c.Label11, "Label11", u"ρ0=", u"Плотность среды", &c.Text6, "Text6", u"Плотность среды", &c.Label12,
-         "Label12", u" кг/м3"},
-        {&c.Label13, "Label13", u"η=", u"Коэффициент динамической вязкости среды ", &c.Text7, "Text7",
-         u"Коэффициент динамической вязкости среды", &c.Label14, "Label14", u" Па с"},
+        {&c.dropletDensityCaption, "dropletDensityCaption", u"ρ=", u"Плотность капли", &c.dropletDensityEdit, "dropletDensityEdit", u"Плотность капли", &c.dropletDensityUnit,
+         "dropletDensityUnit", u" кг/м3"},
+        {&c.mediumDensityCaption, "mediumDensityCaption", u"ρ0=", u"Плотность среды", &c.mediumDensityEdit, "mediumDensityEdit", u"Плотность среды", &c.mediumDensityUnit,
+         "mediumDensityUnit", u" кг/м3"},
+        {&c.viscosityCaption, "viscosityCaption", u"η=", u"Коэффициент динамической вязкости среды ", &c.viscosityEdit, "viscosityEdit",
+         u"Коэффициент динамической вязкости среды", &c.viscosityUnit, "viscosityUnit", u" Па с"},
     };
-    c.Label36 = adapt(addLabel("Label36", QStringLiteral("Параметры"), T12B, grey, black, Qt::AlignHCenter, {}));
+    c.parametersHeading = adapt(addLabel("parametersHeading", QStringLiteral("Параметры"), T12B, grey, black, Qt::AlignHCenter, {}));
     for (const InputRow& row : rows) {
         *row.caption = adapt(addLabel(row.captionName, QString::fromUtf16(row.captionText), T12, grey,
-                                      row.caption == &c.Label3 ? windowTextRgb : black, Qt::AlignRight,
+                                      row.caption == &c.voltageCaption ? windowTextRgb : black, Qt::AlignRight,
                                       QString::fromUtf16(row.captionTip)));
         auto* edit = new QLineEdit(QString::fromLatin1(row.inputName), m_client);
         edit->setObjectName(QString::fromLatin1(row.inputName));
@@ -172,10 +172,10 @@ void Form1::buildControls()
     // Headings and read-outs.
     const Rgb cyan = Colors::LightCyan;
     const Rgb white = Colors::White;
-    c.Label15 = adapt(addLabel("Label15", QStringLiteral("Характеристики"), T12B, grey, black, Qt::AlignHCenter, {},
+    c.characteristicsHeading = adapt(addLabel("characteristicsHeading", QStringLiteral("Характеристики"), T12B, grey, black, Qt::AlignHCenter, {},
                                true));
-    c.Label21 =
-        adapt(addLabel("Label21", QStringLiteral("Скорости"), T12B, grey, Colors::Blue, Qt::AlignHCenter, {}, true));
+    c.velocitiesHeading =
+        adapt(addLabel("velocitiesHeading", QStringLiteral("Скорости"), T12B, grey, Colors::Blue, Qt::AlignHCenter, {}, true));
     // Read-outs: until a value is written, each shows its own name.
     struct ReadOut {
         Control** control;
@@ -186,18 +186,18 @@ void Form1::buildControls()
         const char16_t* tip;
     };
     const ReadOut readOuts[] = {
-        {&c.Label43, "Label43", cyan, black, Qt::AlignLeft, u"Масса капли"},
-        {&c.Label5, "Label5", cyan, black, Qt::AlignLeft, u"Напряжённость электрического поля"},
-        {&c.Label22, "Label22", cyan, black, Qt::AlignLeft, u"Характерное время"},
-        {&c.Label44, "Label44", cyan, black, Qt::AlignLeft, u"Параметр а"},
-        {&c.Label23, "Label23", white, Colors::Blue, Qt::AlignLeft, u"предельная вертикальная скорость"},
-        {&c.Label24, "Label24", white, Colors::Blue, Qt::AlignLeft, u"2 предельная скорость"},
-        {&c.Label25, "Label25", white, Colors::Blue, Qt::AlignLeft, u"3 предельная скорость"},
-        {&c.Label17, "Label17", white, Colors::Red, Qt::AlignLeft, u"заряд q2"},
-        {&c.Label19, "Label19", white, Colors::Red, Qt::AlignLeft, u"заряд q3"},
-        {&c.Label26, "Label26", white, Colors::Red, Qt::AlignLeft, u"отношение зарядов q3/q2"},
-        {&c.Label40, "Label40", white, Colors::Red, Qt::AlignLeft, u"разность зарядов N3-N2"},
-        {&c.Label16, "Label16", Colors::LightYellow, black, Qt::AlignHCenter, u"Замедление времени"},
+        {&c.massReadout, "massReadout", cyan, black, Qt::AlignLeft, u"Масса капли"},
+        {&c.fieldStrengthReadout, "fieldStrengthReadout", cyan, black, Qt::AlignLeft, u"Напряжённость электрического поля"},
+        {&c.relaxationTimeReadout, "relaxationTimeReadout", cyan, black, Qt::AlignLeft, u"Характерное время"},
+        {&c.forceRatioReadout, "forceRatioReadout", cyan, black, Qt::AlignLeft, u"Параметр а"},
+        {&c.terminalVelocityReadout, "terminalVelocityReadout", white, Colors::Blue, Qt::AlignLeft, u"предельная вертикальная скорость"},
+        {&c.limitingVelocity2Readout, "limitingVelocity2Readout", white, Colors::Blue, Qt::AlignLeft, u"2 предельная скорость"},
+        {&c.limitingVelocity3Readout, "limitingVelocity3Readout", white, Colors::Blue, Qt::AlignLeft, u"3 предельная скорость"},
+        {&c.charge2Readout, "charge2Readout", white, Colors::Red, Qt::AlignLeft, u"заряд q2"},
+        {&c.charge3Readout, "charge3Readout", white, Colors::Red, Qt::AlignLeft, u"заряд q3"},
+        {&c.chargeRatioReadout, "chargeRatioReadout", white, Colors::Red, Qt::AlignLeft, u"отношение зарядов q3/q2"},
+        {&c.chargeDifferenceReadout, "chargeDifferenceReadout", white, Colors::Red, Qt::AlignLeft, u"разность зарядов N3-N2"},
+        {&c.slowDownReadout, "slowDownReadout", Colors::LightYellow, black, Qt::AlignHCenter, u"Замедление времени"},
     };
     for (const ReadOut& readOut : readOuts)
         *readOut.control = adapt(addLabel(readOut.name, QString::fromLatin1(readOut.name), T12, readOut.background,
@@ -212,25 +212,25 @@ void Form1::buildControls()
         b->setAutoDefault(false);
         return adapt(b);
     };
-    c.CmdOK = button("CmdOK", QStringLiteral("ПУСК"), QStringLiteral("Запуск установки"));
-    c.Command1 = button("Command1", QStringLiteral("НАПРЯЖЕНИЕ"),
+    c.startButton = button("startButton", QStringLiteral("ПУСК"), QStringLiteral("Запуск установки"));
+    c.voltageButton = button("voltageButton", QStringLiteral("НАПРЯЖЕНИЕ"),
                         QStringLiteral("Подача напряжения на пластины конденсатора"));
-    c.Command2 = button("Command2", QStringLiteral("СВЕТ"), QStringLiteral("Освещение рентгеновскими лучами"));
+    c.lightButton = button("lightButton", QStringLiteral("СВЕТ"), QStringLiteral("Освещение рентгеновскими лучами"));
 
     auto* check = new QCheckBox(QStringLiteral("Выбор"), m_client);
-    check->setObjectName(QStringLiteral("Check1"));
+    check->setObjectName(QStringLiteral("randomChargesCheckBox"));
     check->setFont(T12);
     check->setToolTip(QStringLiteral("Случайный выбор зарядов"));
     setButtonBackground(check, grey);
-    c.Check1 = adapt(check);
+    c.randomChargesCheckBox = adapt(check);
 
     auto* frame = new QGroupBox(QStringLiteral("Графики"), m_client);
-    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setObjectName(QStringLiteral("viewGroupBox"));
     frame->setFont(T12);
     frame->setToolTip(QStringLiteral("Выбор графика"));
     frame->setFlat(true);
     setColors(frame, grey, DefaultText);
-    c.Frame1 = adapt(frame);
+    c.viewGroupBox = adapt(frame);
     struct OptionButton {
         Control** control;
         const char* name;
@@ -240,9 +240,9 @@ void Form1::buildControls()
         QRect design;
     };
     const OptionButton options[] = {
-        {&c.Option1, "Option1", u"Движение", T11, u"Анимация", QRect(0, 20, 96, 21)},
-        {&c.Option2, "Option2", u"Координата", T12, u"Зависимость x(t)", QRect(0, 40, 103, 19)},
-        {&c.Option3, "Option3", u"Проекция Vx", T11, u"Зависимость Vx(t)", QRect(0, 60, 103, 17)},
+        {&c.animationOption, "animationOption", u"Движение", T11, u"Анимация", QRect(0, 20, 96, 21)},
+        {&c.coordinateOption, "coordinateOption", u"Координата", T12, u"Зависимость x(t)", QRect(0, 40, 103, 19)},
+        {&c.velocityOption, "velocityOption", u"Проекция Vx", T11, u"Зависимость Vx(t)", QRect(0, 60, 103, 17)},
     };
     for (const OptionButton& choice : options) {
         auto* option = new QRadioButton(QString::fromUtf16(choice.caption), frame);
@@ -253,49 +253,49 @@ void Form1::buildControls()
         setButtonBackground(option, grey);
         *choice.control = adapt(option);
     }
-    frame->findChild<QRadioButton*>(QStringLiteral("Option1"))->setChecked(true);
+    frame->findChild<QRadioButton*>(QStringLiteral("animationOption"))->setChecked(true);
 
     auto* scroll = new QScrollBar(Qt::Horizontal, m_client);
-    scroll->setObjectName(QStringLiteral("HScroll1"));
+    scroll->setObjectName(QStringLiteral("slowDownScrollBar"));
     scroll->setRange(1, 9);
     scroll->setValue(5);
     scroll->setSingleStep(1);
     scroll->setPageStep(1);
     scroll->setFocusPolicy(Qt::StrongFocus); // arrow keys move it, like any other control
-    c.HScroll1 = adapt(scroll);
+    c.slowDownScrollBar = adapt(scroll);
 
     // Drawing surfaces.
     struct Surface {
         const char* name;
         const char16_t* tip;
-        Rgb foreColor;
+        Rgb foregroundColor;
     };
     const Surface surfaces[] = {
-        {"Picture1", u"Расстояние между пластинами, разбитое на 10 частей", Colors::Black},
-        {"Picture2", u"Координата в относительных единицах", windowTextRgb},
-        {"Picture3", u"Скорость в относительных единицах", windowTextRgb},
+        {"animationView", u"Расстояние между пластинами, разбитое на 10 частей", Colors::Black},
+        {"coordinatePlot", u"Координата в относительных единицах", windowTextRgb},
+        {"velocityPlot", u"Скорость в относительных единицах", windowTextRgb},
     };
     for (int i = 0; i < 3; ++i) {
         auto* widget = new CanvasWidget(m_client);
         widget->setObjectName(QString::fromLatin1(surfaces[i].name));
         widget->setToolTip(QString::fromUtf16(surfaces[i].tip));
-        m_canvases[i] = std::make_unique<QtCanvas>(widget, T11, surfaces[i].foreColor);
+        m_canvases[i] = std::make_unique<QtCanvas>(widget, T11, surfaces[i].foregroundColor);
     }
-    c.Picture1 = m_canvases[0].get();
-    c.Picture2 = m_canvases[1].get();
-    c.Picture3 = m_canvases[2].get();
+    c.animationView = m_canvases[0].get();
+    c.coordinatePlot = m_canvases[1].get();
+    c.velocityPlot = m_canvases[2].get();
 
     CanvasWidget* view = m_canvases[0]->widget();
     auto* beam = new QtSprite(view, *m_canvases[0], QSize(Artwork::BeamWidth, Artwork::BeamHeight),
                               [](qreal ratio) { return Artwork::beam(ratio); });
-    beam->setObjectName(QStringLiteral("Image1"));
+    beam->setObjectName(QStringLiteral("beamSprite"));
     beam->move(72, 168);
     auto* droplet = new QtSprite(view, *m_canvases[0], QSize(Artwork::DropletSize, Artwork::DropletSize),
                                  [](qreal ratio) { return Artwork::droplet(ratio); });
-    droplet->setObjectName(QStringLiteral("Shape1"));
+    droplet->setObjectName(QStringLiteral("dropletMarker"));
     droplet->move(40, 120);
-    c.Image1 = beam;
-    c.Shape1 = droplet;
+    c.beamSprite = beam;
+    c.dropletMarker = droplet;
 
     // Holders of the menu pictures, hidden at start-up once the menus have them.
     struct Holder {
@@ -329,8 +329,8 @@ void Form1::buildControls()
     beam->setAccessibleName(QStringLiteral("Рентгеновское излучение"));
 
     // Keyboard focus order; the start button holds the focus when the window opens.
-    const char* focusOrder[] = {"CmdOK",   "Text2",   "Text1",   "Text4",    "Text5",    "Text6",   "Text7",
-                                "Option1", "Option2", "Option3", "HScroll1", "Command1", "Command2", "Check1"};
+    const char* focusOrder[] = {"startButton",   "voltageEdit",   "plateGapEdit",   "diameterEdit",    "dropletDensityEdit",    "mediumDensityEdit",   "viscosityEdit",
+                                "animationOption", "coordinateOption", "velocityOption", "slowDownScrollBar", "voltageButton", "lightButton", "randomChargesCheckBox"};
     QWidget* previous = nullptr;
     for (const char* name : focusOrder) {
         QWidget* widget = findChild<QWidget*>(QString::fromLatin1(name));
@@ -339,12 +339,12 @@ void Form1::buildControls()
             QWidget::setTabOrder(previous, widget);
         previous = widget;
     }
-    findChild<QWidget*>(QStringLiteral("CmdOK"))->setFocus();
+    findChild<QWidget*>(QStringLiteral("startButton"))->setFocus();
 }
 
-void Form1::buildMenus()
+void MainWindow::buildMenus()
 {
-    auto item = [this](QMenu* menu, const char* name, const QString& caption, void (Form1::*handler)()) {
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, void (MainWindow::*handler)()) {
         QAction* action = menu->addAction(caption);
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, handler);
@@ -352,47 +352,47 @@ void Form1::buildMenus()
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    item(file, "mnuFilespravka", QStringLiteral("Справка1"), &Form1::mnuFilespravka_Click);
-    item(file, "mnuFilespravka2", QStringLiteral("Справка2"), &Form1::mnuFilespravka2_Click);
-    item(file, "mnuFilesHistory", QStringLiteral("История"), &Form1::mnuFilesHistory_Click);
+    item(file, "mnuFilespravka", QStringLiteral("Справка1"), &MainWindow::openPhysicsReference);
+    item(file, "mnuFilespravka2", QStringLiteral("Справка2"), &MainWindow::openWorkedExample);
+    item(file, "mnuFilesHistory", QStringLiteral("История"), &MainWindow::openHistory);
     file->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    item(file, "mnuFileExit", QStringLiteral("Выход"), &Form1::mnuFileExit_Click);
+    item(file, "mnuFileExit", QStringLiteral("Выход"), &MainWindow::exitFromMenu);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    item(help, "mnuHelpInstruction", QStringLiteral("Инструкция"), &Form1::mnuHelpInstruction_Click);
-    item(help, "mnuHelpUprav", QStringLiteral("Управление"), &Form1::mnuHelpUprav_Click);
+    item(help, "mnuHelpInstruction", QStringLiteral("Инструкция"), &MainWindow::openInstruction);
+    item(help, "mnuHelpUprav", QStringLiteral("Управление"), &MainWindow::openControlsHelp);
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-    item(help, "mnuHelpAvtors", QStringLiteral("Авторы"), &Form1::mnuHelpAvtors_Click);
-    item(help, "mnuHelpAbout", QStringLiteral("О программе"), &Form1::mnuHelpAbout_Click);
+    item(help, "mnuHelpAvtors", QStringLiteral("Авторы"), &MainWindow::showAuthors);
+    item(help, "mnuHelpAbout", QStringLiteral("О программе"), &MainWindow::showAbout);
 }
 
-QAction* Form1::menuAction(const QString& name) const
+QAction* MainWindow::menuAction(const QString& name) const
 {
     return findChild<QAction*>(name);
 }
 
-void Form1::connectEvents()
+void MainWindow::connectEvents()
 {
-    Form1Procedures* p = m_procedures.get();
+    Simulation* p = m_procedures.get();
     auto widget = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
-    connect(qobject_cast<QPushButton*>(widget("CmdOK")), &QPushButton::clicked, this, [p] { p->CmdOK_Click(); });
-    connect(qobject_cast<QPushButton*>(widget("Command1")), &QPushButton::clicked, this,
-            [p] { p->Command1_Click(); });
-    connect(qobject_cast<QPushButton*>(widget("Command2")), &QPushButton::clicked, this,
-            [p] { p->Command2_Click(); });
-    connect(qobject_cast<ClickableLabel*>(widget("Label15")), &ClickableLabel::clicked, this,
-            [p] { p->Label15_Click(); });
-    connect(qobject_cast<ClickableLabel*>(widget("Label21")), &ClickableLabel::clicked, this,
-            [p] { p->Label21_Click(); });
-    connect(qobject_cast<QScrollBar*>(widget("HScroll1")), &QScrollBar::valueChanged, this,
-            [p] { p->HScroll1_Change(); });
+    connect(qobject_cast<QPushButton*>(widget("startButton")), &QPushButton::clicked, this, [p] { p->onStartClicked(); });
+    connect(qobject_cast<QPushButton*>(widget("voltageButton")), &QPushButton::clicked, this,
+            [p] { p->onVoltageClicked(); });
+    connect(qobject_cast<QPushButton*>(widget("lightButton")), &QPushButton::clicked, this,
+            [p] { p->onLightClicked(); });
+    connect(qobject_cast<ClickableLabel*>(widget("characteristicsHeading")), &ClickableLabel::clicked, this,
+            [p] { p->onCharacteristicsClicked(); });
+    connect(qobject_cast<ClickableLabel*>(widget("velocitiesHeading")), &ClickableLabel::clicked, this,
+            [p] { p->onVelocitiesClicked(); });
+    connect(qobject_cast<QScrollBar*>(widget("slowDownScrollBar")), &QScrollBar::valueChanged, this,
+            [p] { p->onSlowDownChanged(); });
 
     // Selecting an option, by the user or by the program, runs its click handler.
-    const std::pair<const char*, void (Form1Procedures::*)()> options[] = {
-        {"Option1", &Form1Procedures::Option1_Click},
-        {"Option2", &Form1Procedures::Option2_Click},
-        {"Option3", &Form1Procedures::Option3_Click},
+    const std::pair<const char*, void (Simulation::*)()> options[] = {
+        {"animationOption", &Simulation::onAnimationSelected},
+        {"coordinateOption", &Simulation::onCoordinateSelected},
+        {"velocityOption", &Simulation::onVelocitySelected},
     };
     for (const auto& [name, handler] : options)
         connect(qobject_cast<QRadioButton*>(widget(name)), &QRadioButton::toggled, this,
@@ -402,10 +402,10 @@ void Form1::connectEvents()
                 });
 
     // Every change of a text, typed, pasted or set by the program.
-    const std::pair<const char*, void (Form1Procedures::*)()> inputs[] = {
-        {"Text1", &Form1Procedures::Text1_Change}, {"Text2", &Form1Procedures::Text2_Change},
-        {"Text4", &Form1Procedures::Text4_Change}, {"Text5", &Form1Procedures::Text5_Change},
-        {"Text6", &Form1Procedures::Text6_Change}, {"Text7", &Form1Procedures::Text7_Change},
+    const std::pair<const char*, void (Simulation::*)()> inputs[] = {
+        {"plateGapEdit", &Simulation::onPlateGapEdited}, {"voltageEdit", &Simulation::onVoltageEdited},
+        {"diameterEdit", &Simulation::onDiameterEdited}, {"dropletDensityEdit", &Simulation::onDropletDensityEdited},
+        {"mediumDensityEdit", &Simulation::onMediumDensityEdited}, {"viscosityEdit", &Simulation::onViscosityEdited},
     };
     for (const auto& [name, handler] : inputs)
         connect(qobject_cast<QLineEdit*>(widget(name)), &QLineEdit::textChanged, this,
@@ -415,7 +415,7 @@ void Form1::connectEvents()
     m_client->installEventFilter(this);
 }
 
-void Form1::Form_Load()
+void MainWindow::startUp()
 {
     // Pictures beside the menu items, from their holders; then the holders go.
     const std::pair<const char*, const char*> bitmaps[] = {
@@ -429,7 +429,7 @@ void Form1::Form_Load()
         holder->hide();
 
     ExperimentState& s = m_procedures->state();
-    s.zagruzka = 0;
+    s.startUpDone = 0;
 
     // One tenth of the free horizontal space from the left, one fiftieth of the
     // free vertical space from the top; negative on a small screen, as it comes.
@@ -441,41 +441,41 @@ void Form1::Form_Load()
         move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
     }
 
-    m_procedures->predvar();
-    s.zagruzka = 1;
+    m_procedures->setDefaultParameters();
+    s.startUpDone = 1;
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_client && event->type() == QEvent::Resize)
-        m_procedures->Form_Resize();
+        m_procedures->resetWindow();
     return QMainWindow::eventFilter(watched, event);
 }
 
-void Form1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_services.lifetime->isEnding()) {
         event->accept();
         return;
     }
     std::int16_t cancel = 0;
-    m_procedures->Form_Unload(cancel);
+    m_procedures->confirmExit(cancel);
     if (cancel != 0)
         event->ignore();
     else
         event->accept();
 }
 
-void Form1::mnuFileExit_Click()
+void MainWindow::exitFromMenu()
 {
     close();
 }
 
-void Form1::mnuHelpAvtors_Click()
+void MainWindow::showAuthors()
 {
     if (!m_form2)
-        m_form2 = new Form2;
-    m_form2->setCaption(Form2::authorsText());
+        m_form2 = new AuthorsWindow;
+    m_form2->setCaption(AuthorsWindow::authorsText());
     // Centred on the main window, wherever that is, even partly off the screen.
     const QRect main = frameGeometry();
     const QSize outer = m_form2->frameGeometry().size();

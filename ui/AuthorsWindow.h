@@ -7,7 +7,7 @@ class QLabel;
 /// The small Authors window: a portrait and a caption. A modeless dialog
 /// without an owner (screen readers announce it as a window that opened); it
 /// deletes itself when closed.
-class Form2 : public QDialog {
+class AuthorsWindow : public QDialog {
     Q_OBJECT
 
 public:
@@ -17,10 +17,10 @@ public:
     /// Width the caption lines are filled up to, characters.
     static constexpr int LineWidth = 36;
 
-    Form2();
+    AuthorsWindow();
 
-    QLabel* Image1() const { return m_image; }
-    QLabel* Label1() const { return m_label; }
+    QLabel* portrait() const { return m_image; }
+    QLabel* caption() const { return m_label; }
 
     /// The six lines of the authors' caption, joined by CR LF.
     static QString authorsText();

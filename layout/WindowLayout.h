@@ -4,8 +4,8 @@
 
 #include <vector>
 
-struct Form1Controls;
-class FormWindow;
+struct MainWindowControls;
+class ClientArea;
 
 /// The layout pass of the main window: the position and size of every control
 /// from the size of the client area alone, on a grid of 60-px columns and
@@ -15,13 +15,13 @@ class FormWindow;
 /// inputs and derived quantities from the top, buttons, view selector and
 /// charge read-outs from 4 px below the vertical middle. The drawing area
 /// fills the rest on the left.
-class Ekran {
+class WindowLayout {
 public:
     /// One placed control: its name, how to find it among the window's
     /// controls, and its geometry in pixels.
     struct Entry {
         const char* name;
-        Control* (*control)(const Form1Controls&);
+        Control* (*control)(const MainWindowControls&);
         ControlGeometry geometry;
     };
 
@@ -33,18 +33,18 @@ public:
 
     /// Every placed control, in the order the pass sets them. Arithmetic is in
     /// double precision; the results are handed over in single precision,
-    /// fractional pixels included (Frame1 is 79.2 high). Widths and heights
+    /// fractional pixels included (viewGroupBox is 79.2 high). Widths and heights
     /// that would come out negative (a client area narrower than 320 px or
     /// lower than 8 px) are clamped at 0.
     static std::vector<Entry> compute(double scaleWidth, double scaleHeight);
 
-    Ekran(const Form1Controls& controls, const FormWindow& window);
+    WindowLayout(const MainWindowControls& controls, const ClientArea& window);
 
     /// Applies the layout to the controls, hides the plots and the result
     /// read-outs and disables the voltage and light buttons.
-    void ekran();
+    void apply();
 
 private:
-    const Form1Controls& m_controls;
-    const FormWindow& m_window;
+    const MainWindowControls& m_controls;
+    const ClientArea& m_window;
 };

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "FakeControl.h"
-#include "FakeFormWindow.h"
+#include "FakeClientArea.h"
 #include "FakeServices.h"
 #include "FakeSprite.h"
 #include "RecordingCanvas.h"
 
-#include "Form1Procedures.h"
+#include "Simulation.h"
 
 #include <QLocale>
 
@@ -17,18 +17,18 @@
 /// The main window's procedures on in-memory controls and services: no
 /// display. The controls report their events to the procedures as the real
 /// window's do.
-class FakeForm {
+class FakeMainWindow {
 public:
-    explicit FakeForm(const QLocale& locale = QLocale(QLocale::Russian, QLocale::Russia));
+    explicit FakeMainWindow(const QLocale& locale = QLocale(QLocale::Russian, QLocale::Russia));
 
     /// Start-up as the program does it: defaults with the gate closed, gate
     /// open, then the first layout pass of the first display.
     void start();
 
-    /// A control by its name ("Label43", "Text1", ...).
+    /// A control by its name ("massReadout", "plateGapEdit", ...).
     FakeControl& control(const std::string& name);
 
-    Form1Procedures& procedures() { return *m_procedures; }
+    Simulation& procedures() { return *m_procedures; }
     ExperimentState& state() { return m_procedures->state(); }
 
     FakeServices fakes;
@@ -39,17 +39,17 @@ public:
     FakeTimeOfDay& clock = fakes.clock;
     FakeDesktopShell& shell = fakes.shell;
     FakeLifetime& lifetime = fakes.lifetime;
-    FakeFormWindow window;
+    FakeClientArea clientArea;
 
-    RecordingCanvas Picture1{480, 504};
-    RecordingCanvas Picture2{480, 252};
-    RecordingCanvas Picture3{480, 252};
-    FakeSprite Shape1{Picture1, 10, 10};
-    FakeSprite Image1{Picture1, 50, 25};
+    RecordingCanvas animationView{480, 504};
+    RecordingCanvas coordinatePlot{480, 252};
+    RecordingCanvas velocityPlot{480, 252};
+    FakeSprite dropletMarker{animationView, 10, 10};
+    FakeSprite beamSprite{animationView, 50, 25};
 
-    Form1Controls controls;
+    MainWindowControls controls;
 
 private:
     std::map<std::string, std::unique_ptr<FakeControl>> m_controls;
-    std::unique_ptr<Form1Procedures> m_procedures;
+    std::unique_ptr<Simulation> m_procedures;
 };

@@ -1,12 +1,12 @@
 #pragma once
 
 /// The main window as its procedures see it: client area, frame and screen, in pixels.
-class FormWindow {
+class ClientArea {
 public:
-    virtual ~FormWindow() = default;
+    virtual ~ClientArea() = default;
 
     /// Width and height of the client area (the area below the menu bar).
-    virtual double ScaleWidth() const = 0;
-    virtual double ScaleHeight() const = 0;
+    virtual double width() const = 0;
+    virtual double height() const = 0;
     virtual bool isMinimized() const = 0;
 };

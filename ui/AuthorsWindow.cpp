@@ -1,4 +1,4 @@
-#include "Form2.h"
+#include "AuthorsWindow.h"
 
 #include "Artwork.h"
 #include "Fonts.h"
@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QStringList>
 
-Form2::Form2() : QDialog(nullptr)
+AuthorsWindow::AuthorsWindow() : QDialog(nullptr)
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("AuthorsWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(QStringLiteral("Авторы"));
@@ -17,18 +17,18 @@ Form2::Form2() : QDialog(nullptr)
     setFixedSize(ClientWidth, ClientHeight);
 
     m_image = new QLabel(this);
-    m_image->setObjectName(QStringLiteral("Image1"));
+    m_image->setObjectName(QStringLiteral("beamSprite"));
     m_image->setGeometry(32, 8, Artwork::PortraitWidth, Artwork::PortraitHeight);
     m_image->setPixmap(QPixmap::fromImage(Artwork::portrait(devicePixelRatioF())));
 
-    m_label = new QLabel(QStringLiteral("Label1"), this);
-    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label = new QLabel(QStringLiteral("plateGapCaption"), this);
+    m_label->setObjectName(QStringLiteral("plateGapCaption"));
     m_label->setGeometry(8, 200, 209, 81);
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label->setMargin(0);
 }
 
-void Form2::setCaption(const QString& text)
+void AuthorsWindow::setCaption(const QString& text)
 {
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     const QRectF room = m_label->contentsRect();
@@ -53,7 +53,7 @@ void Form2::setCaption(const QString& text)
     m_label->setText(text);
 }
 
-QString Form2::authorsText()
+QString AuthorsWindow::authorsText()
 {
     // Lines 1, 3, 4 and 5 are filled up with blanks to 36 characters, line 2
     // is exactly 36 long and line 6 is left as it is, so that in a fixed-width

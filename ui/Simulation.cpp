@@ -1,9 +1,9 @@
-#include "Form1Procedures.h"
+#include "Simulation.h"
 
-const QString Form1Procedures::ExitTitle = QStringLiteral("На Выход");
-const QString Form1Procedures::ExitQuestion = QStringLiteral("Вы абсолютно уверены?");
+const QString Simulation::ExitTitle = QStringLiteral("На Выход");
+const QString Simulation::ExitQuestion = QStringLiteral("Вы абсолютно уверены?");
 
-Form1Procedures::Form1Procedures(const Form1Controls& controls, const FormWindow& window, const Services& services,
+Simulation::Simulation(const MainWindowControls& controls, const ClientArea& window, const Services& services,
                                  const QLocale& locale)
     : m_services(services), m_pause(*services.timer, *services.lifetime),
       m_sound(*services.tones), m_parameters(m_state, controls, *services.random, *services.clock, locale),
@@ -15,10 +15,10 @@ Form1Procedures::Form1Procedures(const Form1Controls& controls, const FormWindow
       m_inputs(m_state, controls, m_sound, *services.messageBox, *this)
 {
     services.timer->setEnabled(false);
-    services.timer->onTick = [this] { Timer1_Timer(); };
+    services.timer->onTick = [this] { onTimerTick(); };
 }
 
-void Form1Procedures::Form_Unload(std::int16_t& Cancel)
+void Simulation::confirmExit(std::int16_t& Cancel)
 {
     if (m_services.messageBox->askYesNo(ExitTitle, ExitQuestion))
         m_services.lifetime->endProgram(0);

@@ -1,0 +1,107 @@
+#include "PlotBackgrounds.h"
+
+#include "ExperimentState.h"
+#include "NumberFormat.h"
+
+#include "MainWindowControls.h"
+
+namespace {
+
+float single(double value)
+{
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+PlotBackgrounds::PlotBackgrounds(ExperimentState& state, const MainWindowControls& controls, const QLocale& locale)
+    : m_state(state), m_controls(controls), m_locale(locale)
+{
+}
+
+void PlotBackgrounds::drawAnimationBackground()
+{
+    ExperimentState& s = m_state;
+    Canvas& view = *m_controls.animationView;
+    const double band = (s.coordinateMax - static_cast<double>(s.coordinateMin)) / 10;
+    view.setDrawWidth(1);
+    for (s.i = 0; s.i <= 10; s.i += 1) {
+        const double y = s.i * band;
+        view.drawLine(single(s.viewLeft), single(y), single(s.viewRight), single(y), Colors::LightGreen);
+        view.drawPoint(0, single(y));
+        // Fraction of the plate gap measured from the upper plate.
+        view.printText(NumberFormat::format(s.i * 0.1, u"#0.00", m_locale));
+    }
+
+    Sprite& marker = *m_controls.dropletMarker;
+    marker.setLeft(s.X - marker.userWidth() / 2);
+    marker.setTop(-(marker.userHeight() / 2));
+}
+
+void PlotBackgrounds::drawCoordinateBackground()
+{
+    ExperimentState& s = m_state;
+    Canvas& plot = *m_controls.coordinatePlot;
+    plot.setDrawWidth(3);
+    plot.drawLine(0, single(s.coordinateMax), 0, s.coordinateMin, Colors::Black);
+    plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
+    s.t = s.runStartTime;
+
+    const double timeStep = (s.timeRight - s.timeLeft) / 20;
+    const double coordinateStep = (s.coordinateMax - static_cast<double>(s.coordinateMin)) / 20;
+    plot.setDrawWidth(1);
+    for (s.i = 0; s.i <= 20; s.i += 1) {
+        plot.drawLine(single(s.timeLeft), single(s.i * coordinateStep), single(s.timeRight), single(s.i * coordinateStep),
+                  Colors::LightGreen);
+        plot.drawLine(single(s.i * timeStep), single(s.coordinateMax), single(s.i * timeStep), s.coordinateMin, Colors::LightGreen);
+        plot.drawPoint(single(s.i * timeStep), single(0.04 * s.coordinateMax));
+        plot.drawPoint(0, single(s.i * coordinateStep));
+    }
+    plot.drawLine(0, single(s.coordinateMax), 0, s.coordinateMin, Colors::Black);
+    plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
+
+    plot.setCurrentX(single(0.03 * (s.timeRight - s.timeLeft)));
+    plot.setCurrentY(single(s.coordinateMax));
+    plot.printText(QStringLiteral("X/(Vg*tau)"));
+    plot.setCurrentX(single(s.timeRight - 2 * timeStep));
+    plot.setCurrentY(single(0.07 * s.coordinateMax));
+    plot.printText(QStringLiteral("t/tau"));
+}
+
+void PlotBackgrounds::drawVelocityBackground()
+{
+    ExperimentState& s = m_state;
+    Canvas& plot = *m_controls.velocityPlot;
+    plot.setDrawWidth(3);
+    plot.drawLine(0, single(s.velocityTop), 0, s.velocityBottom, Colors::Black);
+    plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
+    s.t = s.runStartTime;
+
+    double timeStep = (s.timeRight - s.timeLeft) / 20;
+    double velocityStep = (s.velocityTop - static_cast<double>(s.velocityBottom)) / 20;
+    if (timeStep == 0)
+        timeStep = 0.25;
+    if (velocityStep == 0)
+        velocityStep = 0.1;
+    plot.setDrawWidth(1);
+    // The grid is anchored at time 0 and velocity 0 and reaches 20 steps to
+    // either side, so it covers the range whether or not it dips below 0.
+    for (s.i = -20; s.i <= 20; s.i += 1) {
+        const double v = s.i * velocityStep;
+        plot.drawLine(single(s.timeLeft), single(v), single(s.timeRight), single(v), Colors::LightGreen);
+        plot.drawLine(single(s.i * timeStep), single(s.velocityTop), single(s.i * timeStep), s.velocityBottom,
+                  Colors::LightGreen);
+        plot.drawPoint(single(s.i * timeStep), 0);
+        plot.drawPoint(0, single(v));
+        plot.printText(NumberFormat::format(v, u"#0.00", m_locale));
+    }
+    plot.drawLine(0, single(s.velocityTop), 0, s.velocityBottom, Colors::Black);
+    plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
+
+    plot.setCurrentX(single(0.03 * (s.timeRight - s.timeLeft)));
+    plot.setCurrentY(single(s.velocityTop));
+    plot.printText(QStringLiteral("Vy/Vg, "));
+    plot.setCurrentX(single(s.timeRight - 2 * timeStep));
+    plot.setCurrentY(single(0.07 * s.velocityTop));
+    plot.printText(QStringLiteral("t/tau"));
+}
