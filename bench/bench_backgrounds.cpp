@@ -25,10 +25,10 @@ void prepare()
     for (Canvas* canvas : {c.animationView, c.coordinatePlot, c.velocityPlot})
         canvas->setGeometry({4, 4, 1600, 1000});
     fixture->fakes.random.values = {0.25f, 0.65f};
-    fixture->form->procedures().resetWindow();
+    fixture->form->simulation().reset().resetWindow();
     for (Canvas* canvas : {c.animationView, c.coordinatePlot, c.velocityPlot})
         canvas->setGeometry({4, 4, 1600, 1000});
-    fixture->form->procedures().setPlotScales();
+    fixture->form->simulation().scales().setPlotScales();
 }
 
 /// The drawing as it stands, so that pending strokes are really rasterised.
@@ -40,12 +40,12 @@ void finish(Canvas* canvas)
 void AnimationView(benchmark::State& state)
 {
     prepare();
-    Simulation& p = fixture->form->procedures();
+    Simulation& p = fixture->form->simulation();
     Canvas* view = fixture->form->controls().animationView;
     for (auto _ : state) {
         view->clear();
-        p.setAnimationScale();
-        p.drawAnimationBackground();
+        p.scales().setAnimationScale();
+        p.backgrounds().drawAnimationBackground();
         finish(view);
     }
 }
@@ -53,12 +53,12 @@ void AnimationView(benchmark::State& state)
 void CoordinatePlot(benchmark::State& state)
 {
     prepare();
-    Simulation& p = fixture->form->procedures();
+    Simulation& p = fixture->form->simulation();
     Canvas* plot = fixture->form->controls().coordinatePlot;
     for (auto _ : state) {
         plot->clear();
-        p.setPlotScales();
-        p.drawCoordinateBackground();
+        p.scales().setPlotScales();
+        p.backgrounds().drawCoordinateBackground();
         finish(plot);
     }
 }
@@ -66,12 +66,12 @@ void CoordinatePlot(benchmark::State& state)
 void VelocityPlot(benchmark::State& state)
 {
     prepare();
-    Simulation& p = fixture->form->procedures();
+    Simulation& p = fixture->form->simulation();
     Canvas* plot = fixture->form->controls().velocityPlot;
     for (auto _ : state) {
         plot->clear();
-        p.setPlotScales();
-        p.drawVelocityBackground();
+        p.scales().setPlotScales();
+        p.backgrounds().drawVelocityBackground();
         finish(plot);
     }
 }

@@ -23,10 +23,10 @@ void FormResize1920x1080(benchmark::State& state)
         state.SkipWithError("client area not 1920 x 1080");
         return;
     }
-    Simulation& p = w.form->procedures();
+    Simulation& p = w.form->simulation();
     auto* view = static_cast<QtCanvas*>(w.form->controls().animationView)->widget();
     for (auto _ : state) {
-        p.resetWindow();
+        p.reset().resetWindow();
         benchmark::DoNotOptimize(view->image().constBits());
     }
 }

@@ -99,21 +99,18 @@ int main(int argc, char** argv)
     std::printf("client area %dx%d, slow-down %d (pauses of %d ms)\n", w.form->clientArea()->width(),
                 w.form->clientArea()->height(), int(w.state().slowDown), w.state().slowDown * 10);
 
-    Simulation& p = w.form->procedures();
+    Simulation& p = w.form->simulation();
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     for (int run = 1; run <= runs; ++run) {
         // As a start prepares it, then the run alone is timed.
-        p.resetWindow();
-        p.setAnimationScale();
-        p.setPlotScales();
-        p.drawCoordinateBackground();
-        p.drawVelocityBackground();
+        p.reset().resetWindow();
+        p.reset().preparePlots();
         QApplication::processEvents();
         timer.reset();
         QElapsedTimer wall;
         const double cpu0 = cpuSeconds();
         wall.start();
-        p.runDroplet();
+        p.run().runDroplet();
         const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
         const double cpu = cpuSeconds() - cpu0;
         std::printf("run %d: %zu steps, wall %.3f s (ideal 5.000 s, %+.2f %%), cpu %.3f s = %.1f %% of one core, "

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "Control.h"
+#include "MainWindowControls.h"
 
 #include <vector>
 
-struct MainWindowControls;
 class ClientArea;
 
 /// The layout pass of the main window: the position and size of every control
@@ -17,34 +17,35 @@ class ClientArea;
 /// fills the rest on the left.
 class WindowLayout {
 public:
-    /// One placed control: its name, how to find it among the window's
-    /// controls, and its geometry in pixels.
+    /// One placed control and its geometry in pixels.
     struct Entry {
-        const char* name;
-        Control* (*control)(const MainWindowControls&);
+        ControlId control;
         ControlGeometry geometry;
     };
 
     /// Width unit, row height and gaps of the grid, in pixels.
-    static constexpr double col_w = 60;
-    static constexpr double row_h = 24;
-    static constexpr double gap_x = 4;
-    static constexpr double gap_y = 4;
+    static constexpr double ColumnWidth = 60;
+    static constexpr double RowHeight = 24;
+    static constexpr double GapX = 4;
+    static constexpr double GapY = 4;
 
     /// Every placed control, in the order the pass sets them. Arithmetic is in
     /// double precision; the results are handed over in single precision,
-    /// fractional pixels included (viewGroupBox is 79.2 high). Widths and heights
-    /// that would come out negative (a client area narrower than 320 px or
-    /// lower than 8 px) are clamped at 0.
-    static std::vector<Entry> compute(double scaleWidth, double scaleHeight);
+    /// fractional pixels included (the view group box is 79.2 high). Widths
+    /// and heights that would come out negative (a client area narrower than
+    /// 320 px or lower than 8 px) are clamped at 0.
+    static std::vector<Entry> compute(double clientWidth, double clientHeight);
 
-    WindowLayout(const MainWindowControls& controls, const ClientArea& window);
+    WindowLayout(const MainWindowControls& controls, const ClientArea& clientArea);
 
     /// Applies the layout to the controls, hides the plots and the result
     /// read-outs and disables the voltage and light buttons.
     void apply();
 
 private:
+    /// Hides what an experiment may have shown, as the pass passes it by.
+    void hideAfter(ControlId placed);
+
     const MainWindowControls& m_controls;
-    const ClientArea& m_window;
+    const ClientArea& m_clientArea;
 };

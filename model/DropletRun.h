@@ -1,14 +1,17 @@
 #pragma once
 
+#include "DrawingSurfaces.h"
+
 struct ExperimentState;
-struct MainWindowControls;
+class ExperimentView;
 class Lifetime;
 class Pause;
 
 /// The droplet's run from the upper plate through the gap, and its pacing.
 class DropletRun {
 public:
-    DropletRun(ExperimentState& state, const MainWindowControls& controls, Pause& pause, const Lifetime& lifetime);
+    DropletRun(ExperimentState& state, const DrawingSurfaces& surfaces, ExperimentView& view, Pause& pause,
+               const Lifetime& lifetime);
 
     /// Runs the droplet until it leaves the measuring range [0, 0.99·reducedGap),
     /// drawing the coordinate and velocity curves and moving the marker, and
@@ -17,12 +20,13 @@ public:
     /// the next step. Returns at once when the program is ending.
     void runDroplet();
 
-    /// The slow-down scroll bar moved: the next pause uses the new value.
+    /// The slow-down setting changed: the next pause uses the new value.
     void onSlowDownChanged();
 
 private:
     ExperimentState& m_state;
-    const MainWindowControls& m_controls;
+    DrawingSurfaces m_surfaces;
+    ExperimentView& m_view;
     Pause& m_pause;
     const Lifetime& m_lifetime;
 };

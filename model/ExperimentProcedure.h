@@ -1,16 +1,17 @@
 #pragma once
 
-#include <QLocale>
+#include "DrawingSurfaces.h"
+
 #include <QString>
 
 struct ExperimentState;
-struct MainWindowControls;
 class DropletRun;
+class ExperimentView;
 class Lifetime;
 class MessageBox;
 class Pause;
-class Sound;
 class RunPreparation;
+class Sound;
 
 /// The student's side of the experiment: start, voltage, irradiation, the
 /// verdict at the end of a run, and the two headings that show the charges.
@@ -20,9 +21,9 @@ public:
     static const QString RemarkTitle;
     static const QString RemarkText;
 
-    ExperimentProcedure(ExperimentState& state, const MainWindowControls& controls, RunPreparation& window,
-                        DropletRun& run, Pause& pause, Sound& sound, MessageBox& messageBox,
-                        const Lifetime& lifetime, const QLocale& locale = QLocale());
+    ExperimentProcedure(ExperimentState& state, ExperimentView& view, const DrawingSurfaces& surfaces,
+                        RunPreparation& preparation, DropletRun& run, Pause& pause, Sound& sound,
+                        MessageBox& messageBox, const Lifetime& lifetime);
 
     /// "ПУСК": reset, prepare the plots, run the droplet, judge the experiment.
     void onStartClicked();
@@ -37,12 +38,12 @@ public:
 
 private:
     ExperimentState& m_state;
-    const MainWindowControls& m_controls;
-    RunPreparation& m_window;
+    ExperimentView& m_view;
+    DrawingSurfaces m_surfaces;
+    RunPreparation& m_preparation;
     DropletRun& m_run;
     Pause& m_pause;
     Sound& m_sound;
     MessageBox& m_messageBox;
     const Lifetime& m_lifetime;
-    QLocale m_locale;
 };

@@ -1,53 +1,84 @@
 #pragma once
 
+#include "SetupParameters.h"
+
 #include <cstdint>
 
-/// Every variable of the main window, in one record that lives as long as the
-/// window. Parameters are in SI units; the motion is computed in reduced units:
-/// velocity in units of Vg, time in units of tau, length in units of Vg·tau.
-/// Positive velocity and coordinate point downward, from the upper plate.
+/// Every variable of the experiment, in one record that lives as long as the
+/// main window; the procedures read and write it in place.
+///
+/// Notation. The physics keeps the textbook symbols:
+///   DD    distance between the plates, m
+///   Ux    voltage between the plates, V (its sign gives the polarity)
+///   d     droplet diameter, m
+///   r     density of the droplet, kg/m³
+///   r0    density of the medium, kg/m³
+///   eta   dynamic viscosity of the medium, Pa·s
+///   Ex    field strength Ux/DD, V/m
+///   tau   relaxation time of the droplet r·d²/(18·eta), s
+///   Vg    terminal velocity without field g·tau·(1 − r0/r), m/s
+///   N2    charge number before irradiation, N3 after (elementary charges, 1..10)
+///   V2max limiting velocity with charge N2, V3max with N3, in units of Vg
+///   X, Y  droplet position: X across the animation view (its own units), Y the
+///         coordinate below the upper plate, in units of Vg·tau
+///   Vy    droplet velocity, in units of Vg, positive downward
+///   t     the run's clock, in units of tau
+/// The motion is computed in these reduced units: velocity in Vg, time in tau,
+/// length in Vg·tau. Positive velocity and coordinate point downward.
 ///
 /// `float` fields are single precision and round every value stored in them;
 /// several read-outs depend on that rounding. All fields are 0 at creation.
 struct ExperimentState {
-    double DD = 0;        ///< distance between the plates, m
-    double Ux = 0;        ///< voltage between the plates, V (sign = polarity)
-    double d = 0;         ///< droplet diameter, m
-    double r = 0;         ///< density of the droplet, kg/m³
-    double r0 = 0;        ///< density of the medium, kg/m³
-    float eta = 0;        ///< dynamic viscosity of the medium, Pa·s
-    double mass = 0;     ///< droplet mass, kg
-    double Ex = 0;        ///< field strength, V/m
-    float tau = 0;        ///< relaxation time of the droplet, s
-    double activeChargeNumber = 0;        ///< charge number the field acts on during a run (0: no field)
-    double N2 = 0;        ///< charge number before irradiation, 1..10
-    std::int16_t N3 = 0;  ///< charge number after irradiation, 1..10
-    double forceRatio = 0;        ///< electric force on one elementary charge / effective weight
-    double Vg = 0;        ///< terminal velocity without field, m/s
-    double V2max = 0;     ///< limiting velocity with charge N2, Vg
-    double V3max = 0;     ///< limiting velocity with charge N3, Vg
-    double viewRight = 0;   ///< right edge of the animation view, animation-view units
-    double viewLeft = 0;    ///< left edge of the animation view
-    double coordinateMax = 0;     ///< vertical bound reducedGap of the animation view and coordinate plot, Vg·tau
-    float coordinateMin = 0;   ///< vertical bound 0 of the same surfaces, Vg·tau
-    double timeRight = 0;   ///< right edge of both plots, tau
-    double timeLeft = 0;    ///< left edge of both plots, tau
+    // The six parameters of the setup.
+    double DD = 0;
+    double Ux = 0;
+    double d = 0;
+    double r = 0;
+    double r0 = 0;
+    float eta = 0;
+
+    // Derived quantities.
+    double mass = 0; ///< droplet mass, kg
+    double Ex = 0;
+    float tau = 0;
+    double Vg = 0;
+    double forceRatio = 0; ///< electric force on one elementary charge over the droplet's effective weight
+    double N2 = 0;
+    std::int16_t N3 = 0;
+    double V2max = 0;
+    double V3max = 0;
+
+    // Time grid of a run, reduced units.
+    double reducedGap = 0;   ///< distance between the plates, Vg·tau
+    double runStartTime = 0; ///< where a run's clock starts, tau
+    double plotTimeSpan = 0; ///< time span of the plots, tau
+    double timeStep = 0;     ///< time step of a run, tau
+
+    // Coordinate systems of the drawing surfaces.
+    double viewWidth = 0;      ///< width of the animation view, in its own units
+    double viewLeft = 0;       ///< left edge of the animation view
+    double viewRight = 0;      ///< right edge of the animation view
+    double coordinateMax = 0;  ///< the lower plate (reducedGap) on the animation view and the coordinate plot, Vg·tau
+    float coordinateMin = 0;   ///< the upper plate (0) on the same surfaces, Vg·tau
+    double timeLeft = 0;       ///< left edge of both plots, tau
+    double timeRight = 0;      ///< right edge of both plots, tau
+    float velocityMax = 0;     ///< largest velocity the velocity plot must show, Vg
+    double velocityMin = 0;    ///< smallest velocity the velocity plot must show, Vg
     double velocityTop = 0;    ///< top edge of the velocity plot, Vg
     float velocityBottom = 0;  ///< bottom edge of the velocity plot, Vg
-    double viewWidth = 0;      ///< width of the animation view, animation-view units
-    double runStartTime = 0;     ///< start time of a run, tau
-    double plotTimeSpan = 0;     ///< time span of the plots, tau
-    double timeStep = 0;    ///< time step of a run, tau
-    double reducedGap = 0;       ///< distance between the plates, Vg·tau
-    double velocityMin = 0;    ///< smallest velocity the plot must show, Vg
-    float velocityMax = 0;     ///< largest velocity the plot must show, Vg
-    double t = 0;         ///< clock of the run, tau
-    double Y = 0;         ///< droplet coordinate below the upper plate, Vg·tau
-    double X = 0;         ///< horizontal position of the droplet, animation-view units
-    float Vy = 0;         ///< droplet velocity, Vg, positive downward
-    double startUpDone = 0;  ///< start-up gate: 0 until the defaults are set, then 1
+
+    // The run.
+    double activeChargeNumber = 0; ///< charge number the field acts on (0: no field)
+    double t = 0;
+    double X = 0;
+    double Y = 0;
+    float Vy = 0;
+    std::int16_t slowDown = 0; ///< each step of a run waits slowDown × 10 ms
+
+    // Flags.
+    double startUpDone = 0;         ///< start-up gate: 0 until the defaults are set, then 1
     std::int16_t wasIrradiated = 0; ///< 1 once the droplet was irradiated in the current experiment
-    double i = 0;         ///< loop counter of the axis drawing
-    double n = 0;         ///< number of time steps across the plate gap
-    std::int16_t slowDown = 0;   ///< slow-down: each step of a run waits slowDown × 10 ms
+
+    /// The six parameters of the setup as one value.
+    SetupParameters setup() const { return {DD, Ux, d, r, r0, eta}; }
 };

@@ -6,13 +6,13 @@
 
 Sound::Sound(ToneGenerator& tones) : m_tones(tones) {}
 
-void Sound::playFailureMelody(double temp)
+void Sound::playFailureMelody(double tempo)
 {
     for (const Note& note : FailureMelody)
-        m_tones.tone(note.hertz, static_cast<int>(std::lround(note.factor * temp)));
+        m_tones.tone(note.hertz, static_cast<int>(std::lround(note.factor * tempo)));
 }
 
-void Sound::playSignalTone(double temp)
+void Sound::playSignalTone(double tempo)
 {
-    m_tones.tone(880, static_cast<int>(std::lround(12 * temp)));
+    m_tones.tone(880, static_cast<int>(std::lround(12 * tempo)));
 }

@@ -20,12 +20,18 @@ public:
         {740, 4}, {740, 4}, {783, 8}, {740, 8}, {659, 8},
     }};
 
+    /// Tempi: the signal tone of a correct experiment (600 ms), the short
+    /// signal of an error or a read-out (300 ms), the failure melody (12.2 s).
+    static constexpr double LongSignal = 50;
+    static constexpr double ShortSignal = 25;
+    static constexpr double MelodyTempo = 100;
+
     explicit Sound(ToneGenerator& tones);
 
-    /// The failure melody, each note lasting factor × temp ms, without gaps.
-    void playFailureMelody(double temp);
-    /// One 880 Hz tone of 12 × temp ms (600 ms for success, 300 ms as the error signal).
-    void playSignalTone(double temp);
+    /// The failure melody, each note lasting factor × tempo ms, without gaps.
+    void playFailureMelody(double tempo);
+    /// One 880 Hz tone of 12 × tempo ms.
+    void playSignalTone(double tempo);
 
 private:
     ToneGenerator& m_tones;

@@ -3,7 +3,8 @@
 #include "ExperimentState.h"
 #include "NumberFormat.h"
 
-#include "MainWindowControls.h"
+#include "Canvas.h"
+#include "Sprite.h"
 
 namespace {
 
@@ -14,26 +15,26 @@ float single(double value)
 
 } // namespace
 
-PlotBackgrounds::PlotBackgrounds(ExperimentState& state, const MainWindowControls& controls, const QLocale& locale)
-    : m_state(state), m_controls(controls), m_locale(locale)
+PlotBackgrounds::PlotBackgrounds(ExperimentState& state, const DrawingSurfaces& surfaces, const QLocale& locale)
+    : m_state(state), m_surfaces(surfaces), m_locale(locale)
 {
 }
 
 void PlotBackgrounds::drawAnimationBackground()
 {
-    ExperimentState& s = m_state;
-    Canvas& view = *m_controls.animationView;
+    const ExperimentState& s = m_state;
+    Canvas& view = m_surfaces.animationView;
     const double band = (s.coordinateMax - static_cast<double>(s.coordinateMin)) / 10;
     view.setDrawWidth(1);
-    for (s.i = 0; s.i <= 10; s.i += 1) {
-        const double y = s.i * band;
+    for (int k = 0; k <= 10; ++k) {
+        const double y = k * band;
         view.drawLine(single(s.viewLeft), single(y), single(s.viewRight), single(y), Colors::LightGreen);
         view.drawPoint(0, single(y));
         // Fraction of the plate gap measured from the upper plate.
-        view.printText(NumberFormat::format(s.i * 0.1, u"#0.00", m_locale));
+        view.printText(NumberFormat::format(k * 0.1, u"#0.00", m_locale));
     }
 
-    Sprite& marker = *m_controls.dropletMarker;
+    Sprite& marker = m_surfaces.dropletMarker;
     marker.setLeft(s.X - marker.userWidth() / 2);
     marker.setTop(-(marker.userHeight() / 2));
 }
@@ -41,7 +42,7 @@ void PlotBackgrounds::drawAnimationBackground()
 void PlotBackgrounds::drawCoordinateBackground()
 {
     ExperimentState& s = m_state;
-    Canvas& plot = *m_controls.coordinatePlot;
+    Canvas& plot = m_surfaces.coordinatePlot;
     plot.setDrawWidth(3);
     plot.drawLine(0, single(s.coordinateMax), 0, s.coordinateMin, Colors::Black);
     plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
@@ -50,12 +51,13 @@ void PlotBackgrounds::drawCoordinateBackground()
     const double timeStep = (s.timeRight - s.timeLeft) / 20;
     const double coordinateStep = (s.coordinateMax - static_cast<double>(s.coordinateMin)) / 20;
     plot.setDrawWidth(1);
-    for (s.i = 0; s.i <= 20; s.i += 1) {
-        plot.drawLine(single(s.timeLeft), single(s.i * coordinateStep), single(s.timeRight), single(s.i * coordinateStep),
-                  Colors::LightGreen);
-        plot.drawLine(single(s.i * timeStep), single(s.coordinateMax), single(s.i * timeStep), s.coordinateMin, Colors::LightGreen);
-        plot.drawPoint(single(s.i * timeStep), single(0.04 * s.coordinateMax));
-        plot.drawPoint(0, single(s.i * coordinateStep));
+    for (int k = 0; k <= 20; ++k) {
+        plot.drawLine(single(s.timeLeft), single(k * coordinateStep), single(s.timeRight),
+                      single(k * coordinateStep), Colors::LightGreen);
+        plot.drawLine(single(k * timeStep), single(s.coordinateMax), single(k * timeStep), s.coordinateMin,
+                      Colors::LightGreen);
+        plot.drawPoint(single(k * timeStep), single(0.04 * s.coordinateMax));
+        plot.drawPoint(0, single(k * coordinateStep));
     }
     plot.drawLine(0, single(s.coordinateMax), 0, s.coordinateMin, Colors::Black);
     plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
@@ -71,7 +73,7 @@ void PlotBackgrounds::drawCoordinateBackground()
 void PlotBackgrounds::drawVelocityBackground()
 {
     ExperimentState& s = m_state;
-    Canvas& plot = *m_controls.velocityPlot;
+    Canvas& plot = m_surfaces.velocityPlot;
     plot.setDrawWidth(3);
     plot.drawLine(0, single(s.velocityTop), 0, s.velocityBottom, Colors::Black);
     plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
@@ -86,12 +88,12 @@ void PlotBackgrounds::drawVelocityBackground()
     plot.setDrawWidth(1);
     // The grid is anchored at time 0 and velocity 0 and reaches 20 steps to
     // either side, so it covers the range whether or not it dips below 0.
-    for (s.i = -20; s.i <= 20; s.i += 1) {
-        const double v = s.i * velocityStep;
+    for (int k = -20; k <= 20; ++k) {
+        const double v = k * velocityStep;
         plot.drawLine(single(s.timeLeft), single(v), single(s.timeRight), single(v), Colors::LightGreen);
-        plot.drawLine(single(s.i * timeStep), single(s.velocityTop), single(s.i * timeStep), s.velocityBottom,
-                  Colors::LightGreen);
-        plot.drawPoint(single(s.i * timeStep), 0);
+        plot.drawLine(single(k * timeStep), single(s.velocityTop), single(k * timeStep), s.velocityBottom,
+                      Colors::LightGreen);
+        plot.drawPoint(single(k * timeStep), 0);
         plot.drawPoint(0, single(v));
         plot.printText(NumberFormat::format(v, u"#0.00", m_locale));
     }

@@ -2,10 +2,10 @@
 
 #include "ExperimentState.h"
 
-#include "MainWindowControls.h"
+#include "Canvas.h"
 
-PlotScales::PlotScales(ExperimentState& state, const MainWindowControls& controls)
-    : m_state(state), m_controls(controls)
+PlotScales::PlotScales(ExperimentState& state, const DrawingSurfaces& surfaces)
+    : m_state(state), m_surfaces(surfaces)
 {
 }
 
@@ -16,7 +16,7 @@ void PlotScales::setAnimationScale()
     s.coordinateMin = 0;
     s.viewRight = s.viewWidth;
     s.coordinateMax = s.reducedGap;
-    m_controls.animationView->setScale(static_cast<float>(s.viewLeft), s.coordinateMin, static_cast<float>(s.viewRight),
+    m_surfaces.animationView.setScale(static_cast<float>(s.viewLeft), s.coordinateMin, static_cast<float>(s.viewRight),
                                static_cast<float>(s.coordinateMax));
 }
 
@@ -27,7 +27,7 @@ void PlotScales::setPlotScales()
     s.timeRight = s.plotTimeSpan;
     s.coordinateMax = s.reducedGap;
     s.coordinateMin = 0;
-    m_controls.coordinatePlot->setScale(static_cast<float>(s.timeLeft), static_cast<float>(s.coordinateMax),
+    m_surfaces.coordinatePlot.setScale(static_cast<float>(s.timeLeft), static_cast<float>(s.coordinateMax),
                                static_cast<float>(s.timeRight), s.coordinateMin);
 
     // The velocity range always holds 0, 1 and both limiting velocities.
@@ -39,6 +39,6 @@ void PlotScales::setPlotScales()
         s.velocityMin = s.V3max;
     s.velocityBottom = static_cast<float>(s.velocityMin * 1.1);
     s.velocityTop = static_cast<double>(s.velocityMax) * 1.1;
-    m_controls.velocityPlot->setScale(static_cast<float>(s.timeLeft), static_cast<float>(s.velocityTop),
+    m_surfaces.velocityPlot.setScale(static_cast<float>(s.timeLeft), static_cast<float>(s.velocityTop),
                                static_cast<float>(s.timeRight), s.velocityBottom);
 }

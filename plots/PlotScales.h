@@ -1,22 +1,23 @@
 #pragma once
 
+#include "DrawingSurfaces.h"
+
 struct ExperimentState;
-struct MainWindowControls;
 
 /// The user coordinate systems of the three drawing surfaces.
 class PlotScales {
 public:
-    PlotScales(ExperimentState& state, const MainWindowControls& controls);
+    PlotScales(ExperimentState& state, const DrawingSurfaces& surfaces);
 
-    /// Animation view: 0..viewWidth across, 0 (upper plate) at the top down to reducedGap
-    /// (lower plate) at the bottom.
+    /// Animation view: 0..viewWidth across, 0 (upper plate) at the top down to
+    /// reducedGap (lower plate) at the bottom.
     void setAnimationScale();
-    /// Both plots: time 0..plotTimeSpan across; the coordinate plot 0..reducedGap upward; the
-    /// velocity plot from 1.1 × the smallest to 1.1 × the largest of 0, 1 and
-    /// the two limiting velocities, upward.
+    /// Both plots: time 0..plotTimeSpan across; the coordinate plot
+    /// 0..reducedGap upward; the velocity plot from 1.1 × the smallest to 1.1 ×
+    /// the largest of 0, 1 and the two limiting velocities, upward.
     void setPlotScales();
 
 private:
     ExperimentState& m_state;
-    const MainWindowControls& m_controls;
+    DrawingSurfaces m_surfaces;
 };

@@ -31,41 +31,41 @@ QString accessibleName(QWidget* widget)
 
 void tst_accessibility::names_data()
 {
-    QTest::addColumn<QString>("control");
+    QTest::addColumn<ControlId>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QAccessible::Role>("role");
-    auto row = [](const char* control, const QString& name, QAccessible::Role role) {
-        QTest::newRow(control) << QString::fromLatin1(control) << name << role;
+    auto row = [](ControlId control, const QString& name, QAccessible::Role role) {
+        QTest::newRow(controlName(control)) << control << name << role;
     };
-    row("plateGapEdit", "Расстояние между пластинами", QAccessible::EditableText);
-    row("voltageEdit", "Напряжение между пластинами", QAccessible::EditableText);
-    row("diameterEdit", "Диаметр капли", QAccessible::EditableText);
-    row("dropletDensityEdit", "Плотность капли", QAccessible::EditableText);
-    row("mediumDensityEdit", "Плотность среды", QAccessible::EditableText);
-    row("viscosityEdit", "Коэффициент динамической вязкости среды", QAccessible::EditableText);
-    row("startButton", "ПУСК", QAccessible::PushButton);
-    row("voltageButton", "НАПРЯЖЕНИЕ", QAccessible::PushButton);
-    row("lightButton", "СВЕТ", QAccessible::PushButton);
-    row("randomChargesCheckBox", "Выбор", QAccessible::CheckBox);
-    row("animationOption", "Движение", QAccessible::RadioButton);
-    row("coordinateOption", "Координата", QAccessible::RadioButton);
-    row("velocityOption", "Проекция Vx", QAccessible::RadioButton);
-    row("slowDownScrollBar", "Замедление времени", QAccessible::ScrollBar);
-    row("characteristicsHeading", "Характеристики", QAccessible::StaticText);
-    row("velocitiesHeading", "Скорости", QAccessible::StaticText);
-    row("dropletDensityCaption", "ρ=", QAccessible::StaticText);
-    row("animationView", "Расстояние между пластинами, разбитое на 10 частей", QAccessible::Client);
-    row("velocityPlot", "Скорость в относительных единицах", QAccessible::Client);
+    row(ControlId::plateGapEdit, "Расстояние между пластинами", QAccessible::EditableText);
+    row(ControlId::voltageEdit, "Напряжение между пластинами", QAccessible::EditableText);
+    row(ControlId::diameterEdit, "Диаметр капли", QAccessible::EditableText);
+    row(ControlId::dropletDensityEdit, "Плотность капли", QAccessible::EditableText);
+    row(ControlId::mediumDensityEdit, "Плотность среды", QAccessible::EditableText);
+    row(ControlId::viscosityEdit, "Коэффициент динамической вязкости среды", QAccessible::EditableText);
+    row(ControlId::startButton, "ПУСК", QAccessible::PushButton);
+    row(ControlId::voltageButton, "НАПРЯЖЕНИЕ", QAccessible::PushButton);
+    row(ControlId::lightButton, "СВЕТ", QAccessible::PushButton);
+    row(ControlId::randomChargesCheckBox, "Выбор", QAccessible::CheckBox);
+    row(ControlId::animationOption, "Движение", QAccessible::RadioButton);
+    row(ControlId::coordinateOption, "Координата", QAccessible::RadioButton);
+    row(ControlId::velocityOption, "Проекция Vx", QAccessible::RadioButton);
+    row(ControlId::slowDownScrollBar, "Замедление времени", QAccessible::ScrollBar);
+    row(ControlId::characteristicsHeading, "Характеристики", QAccessible::StaticText);
+    row(ControlId::velocitiesHeading, "Скорости", QAccessible::StaticText);
+    row(ControlId::dropletDensityCaption, "ρ=", QAccessible::StaticText);
+    row(ControlId::animationView, "Расстояние между пластинами, разбитое на 10 частей", QAccessible::Client);
+    row(ControlId::velocityPlot, "Скорость в относительных единицах", QAccessible::Client);
 }
 
 void tst_accessibility::names()
 {
-    QFETCH(QString, control);
+    QFETCH(ControlId, control);
     QFETCH(QString, name);
     QFETCH(QAccessible::Role, role);
     WindowFixture w;
     w.show();
-    QWidget* widget = w.form->findChild<QWidget*>(control);
+    QWidget* widget = w.widget(control);
     QVERIFY(widget);
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(iface);
@@ -80,16 +80,16 @@ void tst_accessibility::readOutsSpeakTheirCurrentValue()
     WindowFixture w;
     w.fakes.random.values = {0.25f, 0.65f};
     w.show();
-    QCOMPARE(accessibleName(w.find("relaxationTimeReadout")), QStringLiteral("tau = 8,557E-05 c"));
-    QCOMPARE(accessibleName(w.find("slowDownReadout")), QStringLiteral("5"));
+    QCOMPARE(accessibleName(w.widgets().relaxationTimeReadout), QStringLiteral("tau = 8,557E-05 c"));
+    QCOMPARE(accessibleName(w.widgets().slowDownReadout), QStringLiteral("5"));
     w.fakes.random.values = {0.25f, 0.65f}; // the same charges again
-    w.find<QLineEdit>("viscosityEdit")->setText(QStringLiteral("3.64e-5"));
-    QCOMPARE(accessibleName(w.find("relaxationTimeReadout")), QStringLiteral("tau = 4,279E-05 c"));
+    w.widgets().viscosityEdit->setText(QStringLiteral("3.64e-5"));
+    QCOMPARE(accessibleName(w.widgets().relaxationTimeReadout), QStringLiteral("tau = 4,279E-05 c"));
     // The charges while they are shown.
     w.fakes.timer.during[1] = [&] {
-        QCOMPARE(accessibleName(w.find("charge2Readout")), QStringLiteral("q2= 3,0e"));
+        QCOMPARE(accessibleName(w.widgets().charge2Readout), QStringLiteral("q2= 3,0e"));
     };
-    w.form->procedures().onCharacteristicsClicked();
+    w.form->simulation().procedure().onCharacteristicsClicked();
 }
 
 void tst_accessibility::everyVisibleControlHasAName()

@@ -19,13 +19,13 @@ namespace {
 /// Every picture by a name usable as a data tag.
 QImage render(const QString &name, qreal ratio)
 {
-    using M = Artwork::MenuBitmap;
+    using M = Artwork::MenuPicture;
     static const QHash<QString, M> menu{
         {"Table", M::Table}, {"Book", M::Book}, {"HistoricalPortrait", M::HistoricalPortrait},
         {"PowerSwitch", M::PowerSwitch}, {"Booklet", M::Booklet}, {"Gear", M::Gear},
         {"AuthorPortrait", M::AuthorPortrait}, {"QuestionMark", M::QuestionMark}};
     if (menu.contains(name))
-        return Artwork::menuBitmap(menu.value(name), ratio);
+        return Artwork::menuPicture(menu.value(name), ratio);
     if (name == "beam")
         return Artwork::beam(ratio);
     if (name == "portrait")
@@ -46,7 +46,7 @@ QSize logicalSize(const QString &name)
         return {Artwork::PortraitWidth, Artwork::PortraitHeight};
     if (name == "droplet")
         return {Artwork::DropletSize, Artwork::DropletSize};
-    return {Artwork::MenuBitmapSize, Artwork::MenuBitmapSize};
+    return {Artwork::MenuPictureSize, Artwork::MenuPictureSize};
 }
 
 QStringList allNames()
@@ -157,7 +157,7 @@ private slots:
         QVERIFY2(perChannel < 6.0, qPrintable(QString("mean difference %1 of 255").arg(perChannel)));
     }
 
-    void menuBitmapIsNotBlank_data()
+    void menuPictureIsNotBlank_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<qreal>("ratio");
@@ -166,7 +166,7 @@ private slots:
             for (const qreal ratio : {1.0, 2.0})
                 QTest::addRow("%s@%gx", qPrintable(name), ratio) << name << ratio << (name == "Table" ? 2 : 5);
     }
-    void menuBitmapIsNotBlank()
+    void menuPictureIsNotBlank()
     {
         QFETCH(QString, name);
         QFETCH(qreal, ratio);
@@ -189,7 +189,7 @@ private slots:
     void tableIsMonochrome()
     {
         QFETCH(qreal, ratio);
-        const QImage image = Artwork::menuBitmap(Artwork::MenuBitmap::Table, ratio);
+        const QImage image = Artwork::menuPicture(Artwork::MenuPicture::Table, ratio);
         int ink = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {

@@ -67,7 +67,7 @@ void tst_canvas::lineLandsOnPixelRow()
     QFETCH(int, row);
     CanvasWidget widget;
     widget.resize(200, 100);
-    QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
+    QtCanvas canvas(&widget, Fonts::smallText(), Colors::Black);
     canvas.setScale(0, y1, 20, y2);
     canvas.setDrawWidth(1);
     canvas.drawLine(0, y, 20, y, Colors::Red);
@@ -88,7 +88,7 @@ void tst_canvas::drawingSurvivesHideAndShow()
 {
     WindowFixture w;
     w.show();
-    auto* plot = w.find<CanvasWidget>("coordinatePlot");
+    auto* plot = w.widgets().coordinatePlot;
     Canvas& canvas = *w.form->controls().coordinatePlot;
     canvas.setScale(0, 1, 1, 0);
     canvas.setDrawWidth(3);
@@ -110,7 +110,7 @@ void tst_canvas::clsClears()
 {
     CanvasWidget widget;
     widget.resize(50, 50);
-    QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
+    QtCanvas canvas(&widget, Fonts::smallText(), Colors::Black);
     canvas.setDrawWidth(5);
     canvas.drawLine(0, 0, 50, 50, Colors::Blue);
     canvas.setCurrentX(7);
@@ -127,7 +127,7 @@ void tst_canvas::grownSurfaceKeepsDrawing()
 {
     CanvasWidget widget;
     widget.resize(40, 40);
-    QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
+    QtCanvas canvas(&widget, Fonts::smallText(), Colors::Black);
     canvas.drawPoint(10, 10, Colors::Red);
     widget.resize(80, 60);
     const QImage image = grab(widget);
@@ -140,7 +140,7 @@ void tst_canvas::pointOfWidthOne()
 {
     CanvasWidget widget;
     widget.resize(100, 100);
-    QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
+    QtCanvas canvas(&widget, Fonts::smallText(), Colors::Black);
     canvas.setScale(0, 0, 10, 10);
     canvas.drawPoint(3.05f, 4.05f);
     const QImage image = grab(widget);
@@ -157,7 +157,7 @@ void tst_canvas::spriteKeepsPixelSizeAndUserPosition()
 {
     CanvasWidget widget;
     widget.resize(200, 100);
-    QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
+    QtCanvas canvas(&widget, Fonts::smallText(), Colors::Black);
     canvas.setScale(0, 0, 2, 1);
     QtSprite sprite(&widget, canvas, QSize(10, 10), [](qreal) { return QImage(10, 10, QImage::Format_ARGB32); });
     QCOMPARE(sprite.userWidth(), 0.1);
@@ -177,8 +177,8 @@ void tst_canvas::markerCentredAfterAxes()
 {
     WindowFixture w;
     w.show();
-    auto* marker = w.find<QtSprite>("dropletMarker");
-    auto* view = w.find<CanvasWidget>("animationView");
+    auto* marker = w.widgets().dropletMarker;
+    auto* view = w.widgets().animationView;
     // X = viewWidth / 2: the middle of the view; coordinate 0: the top edge.
     // (The view's coordinate system is single precision: within a millionth of a pixel.)
     QVERIFY(std::abs(marker->pixelPosition().x() + 5 - view->width() / 2.0) < 1e-5);
@@ -194,7 +194,7 @@ void tst_canvas::printAnchorsUpperLeft()
 {
     CanvasWidget widget;
     widget.resize(200, 100);
-    QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
+    QtCanvas canvas(&widget, Fonts::smallText(), Colors::Black);
     canvas.setScale(0, 10, 20, 0); // upward
     canvas.setCurrentX(5);
     canvas.setCurrentY(5);
@@ -222,7 +222,7 @@ void tst_canvas::crispAtDoubleDensity()
     widget.resize(100, 50);
     if (widget.devicePixelRatioF() != 2)
         QSKIP("needs a screen of device pixel ratio 2");
-    QtCanvas canvas(&widget, Fonts::T11(), Colors::Black);
+    QtCanvas canvas(&widget, Fonts::smallText(), Colors::Black);
     canvas.setScale(0, 0, 10, 5);
     canvas.drawLine(0, 2.5f, 10, 2.5f, Colors::Red);
     const QImage image = widget.image().convertToFormat(QImage::Format_RGB32);

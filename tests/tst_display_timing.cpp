@@ -35,20 +35,20 @@ struct TimedWindow {
     TimedWindow()
     {
         w.show();
-        w.find<QScrollBar>("slowDownScrollBar")->setValue(1);
+        w.widgets().slowDownScrollBar->setValue(1);
         clock.start();
     }
     double now() const { return static_cast<double>(clock.nsecsElapsed()) * 1e-9; }
     /// Clicks a heading and returns how long its read-outs stayed after the
     /// tone, in seconds.
-    double showReadOut(const char* heading, const char* readOut)
+    double showReadOut(ControlId heading, ControlId readOut)
     {
         w.fakes.tones.realTime = true;
         w.fakes.tones.clock = clock;
-        QTest::mouseClick(w.find(heading), Qt::LeftButton);
+        QTest::mouseClick(w.widget(heading), Qt::LeftButton);
         const double hidden = now();
         w.fakes.tones.realTime = false;
-        [&] { QVERIFY(w.find(readOut)->isHidden()); }();
+        [&] { QVERIFY(w.widget(readOut)->isHidden()); }();
         return hidden - static_cast<double>(w.fakes.tones.lastEndNs) * 1e-9;
     }
 };
@@ -57,31 +57,31 @@ struct TimedWindow {
 
 void tst_display_timing::readOutAfterRun_data()
 {
-    QTest::addColumn<QString>("heading");
-    QTest::addColumn<QString>("readOut");
+    QTest::addColumn<ControlId>("heading");
+    QTest::addColumn<ControlId>("readOut");
     QTest::addColumn<double>("gap");
     QTest::addColumn<bool>("afterDisplay");
-    QTest::newRow("characteristics 0.5 s after the run") << "characteristicsHeading" << "charge2Readout" << 0.5 << false;
-    QTest::newRow("characteristics 1 s after the run") << "characteristicsHeading" << "charge2Readout" << 1.0 << false;
-    QTest::newRow("characteristics 2 s after the run") << "characteristicsHeading" << "charge2Readout" << 2.0 << false;
-    QTest::newRow("velocities 2.4 s after a display") << "velocitiesHeading" << "chargeRatioReadout" << 2.4 << true;
+    QTest::newRow("characteristics 0.5 s after the run") << ControlId::characteristicsHeading << ControlId::charge2Readout << 0.5 << false;
+    QTest::newRow("characteristics 1 s after the run") << ControlId::characteristicsHeading << ControlId::charge2Readout << 1.0 << false;
+    QTest::newRow("characteristics 2 s after the run") << ControlId::characteristicsHeading << ControlId::charge2Readout << 2.0 << false;
+    QTest::newRow("velocities 2.4 s after a display") << ControlId::velocitiesHeading << ControlId::chargeRatioReadout << 2.4 << true;
 }
 
 void tst_display_timing::readOutAfterRun()
 {
-    QFETCH(QString, heading);
-    QFETCH(QString, readOut);
+    QFETCH(ControlId, heading);
+    QFETCH(ControlId, readOut);
     QFETCH(double, gap);
     QFETCH(bool, afterDisplay);
     TimedWindow t;
-    QTest::mouseClick(t.w.find("startButton"), Qt::LeftButton); // a whole run, about 1 s
+    QTest::mouseClick(t.w.widgets().startButton, Qt::LeftButton); // a whole run, about 1 s
     QVERIFY(t.w.state().Y >= 0.99 * t.w.state().reducedGap);
     if (afterDisplay)
-        t.showReadOut("characteristicsHeading", "charge2Readout");
+        t.showReadOut(ControlId::characteristicsHeading, ControlId::charge2Readout);
     const double ended = t.now();
     QTest::qWait(static_cast<int>(gap * 1000));
     QVERIFY(t.now() - ended < gap + 0.1);
-    const double shown = t.showReadOut(qPrintable(heading), qPrintable(readOut));
+    const double shown = t.showReadOut(heading, readOut);
     QVERIFY2(std::abs(shown - 3.0) <= ToleranceS, qPrintable(QString::number(shown, 'f', 3)));
 }
 
@@ -92,10 +92,10 @@ void tst_display_timing::flashDuringRun()
     // Press СВЕТ 0.3 s into the run, between two of its steps.
     QTimer::singleShot(300, [&] {
         const double pressed = t.now();
-        QTest::mouseClick(t.w.find("lightButton"), Qt::LeftButton);
+        QTest::mouseClick(t.w.widgets().lightButton, Qt::LeftButton);
         flash = t.now() - pressed;
     });
-    QTest::mouseClick(t.w.find("startButton"), Qt::LeftButton);
+    QTest::mouseClick(t.w.widgets().startButton, Qt::LeftButton);
     QVERIFY2(std::abs(flash - 1.5) <= ToleranceS, qPrintable(QString::number(flash, 'f', 3)));
     QCOMPARE(t.w.state().wasIrradiated, std::int16_t(1));
 }

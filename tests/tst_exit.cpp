@@ -45,7 +45,7 @@ void tst_exit::yesFromMenuEndsWithZero()
     RealRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(rig.form.get()));
     rig.fakes.messageBox.answers = {true};
-    QTimer::singleShot(0, [&] { rig.form->exitFromMenu(); });
+    QTimer::singleShot(0, [&] { rig.form->menus().exit->trigger(); });
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
@@ -59,12 +59,12 @@ void tst_exit::yesDuringRunEndsAtOnce()
 {
     RealRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(rig.form.get()));
-    rig.form->findChild<QScrollBar*>(QStringLiteral("slowDownScrollBar"))->setValue(1); // 10 ms steps
+    rig.form->widgets().slowDownScrollBar->setValue(1); // 10 ms steps
     rig.fakes.messageBox.answers = {true};
     double yAtExit = -1;
-    QTimer::singleShot(0, [&] { rig.form->findChild<QPushButton*>(QStringLiteral("startButton"))->click(); });
+    QTimer::singleShot(0, [&] { rig.form->widgets().startButton->click(); });
     QTimer::singleShot(250, [&] {
-        yAtExit = rig.form->procedures().state().Y;
+        yAtExit = rig.form->simulation().state().Y;
         rig.form->close(); // the close box, in the middle of the run
     });
     QTimer watchdog;
@@ -75,7 +75,7 @@ void tst_exit::yesDuringRunEndsAtOnce()
     clock.start();
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(clock.elapsed() < 2000);
-    const ExperimentState& s = rig.form->procedures().state();
+    const ExperimentState& s = rig.form->simulation().state();
     QVERIFY(yAtExit > 0);
     QCOMPARE(s.Y, yAtExit); // no further step
     QVERIFY(s.Y < 0.99 * s.reducedGap);
@@ -88,11 +88,11 @@ void tst_exit::noDuringRunLetsItFinish()
 {
     RealRig rig;
     QVERIFY(QTest::qWaitForWindowExposed(rig.form.get()));
-    rig.form->findChild<QScrollBar*>(QStringLiteral("slowDownScrollBar"))->setValue(1);
+    rig.form->widgets().slowDownScrollBar->setValue(1);
     rig.fakes.messageBox.answers = {false};
     QTimer::singleShot(100, [&] { rig.form->close(); });
-    rig.form->findChild<QPushButton*>(QStringLiteral("startButton"))->click(); // returns when the experiment is over
-    const ExperimentState& s = rig.form->procedures().state();
+    rig.form->widgets().startButton->click(); // returns when the experiment is over
+    const ExperimentState& s = rig.form->simulation().state();
     QVERIFY(s.Y >= 0.99 * s.reducedGap);
     QCOMPARE(rig.fakes.tones.tones.size(), std::size_t(20));
     QVERIFY(rig.form->isVisible());

@@ -84,7 +84,9 @@ void tst_inputs_fuzz::generatedTexts()
     FakeMainWindow form;
     form.start();
     TextGenerator generator(20261207);
-    const char* const inputs[] = {"plateGapEdit", "voltageEdit", "diameterEdit", "dropletDensityEdit", "mediumDensityEdit", "viscosityEdit"};
+    const ControlId inputs[] = {ControlId::plateGapEdit,       ControlId::voltageEdit,
+                                ControlId::diameterEdit,       ControlId::dropletDensityEdit,
+                                ControlId::mediumDensityEdit,  ControlId::viscosityEdit};
     std::mt19937 choose(7);
     int rejected = 0;
     for (int i = 0; i < count; ++i) {
@@ -97,9 +99,9 @@ void tst_inputs_fuzz::generatedTexts()
         const ExperimentState& s = form.state();
         const QString violation = stateViolation(s);
         if (!violation.isEmpty())
-            QFAIL(qPrintable(QStringLiteral("after \"%1\" in %2: %3").arg(text.left(80), inputs[field], violation)));
+            QFAIL(qPrintable(QStringLiteral("after \"%1\" in %2: %3").arg(text.left(80), QLatin1String(controlName(inputs[field])), violation)));
         // Every chain of nested runs has ended, and never went deeper than a double rejection's.
-        QVERIFY(form.procedures().inputs().deepestNesting() <= 4);
+        QVERIFY(form.simulation().inputs().deepestNesting() <= 4);
         // The field reads back as its variable.
         const double values[] = {s.DD, s.Ux, s.d, s.r, s.r0, static_cast<double>(s.eta)};
         const double read = NumberReader::read(form.control(inputs[field]).text()).value;

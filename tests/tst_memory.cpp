@@ -41,13 +41,13 @@ void tst_memory::thousandExperiments()
 {
     WindowFixture w;
     w.show();
-    QPushButton* start = w.find<QPushButton>("startButton");
+    QPushButton* start = w.widgets().startButton;
     long at100 = 0;
     for (int experiment = 1; experiment <= 1000; ++experiment) {
         // Alternate correct and incorrect experiments, and the views.
         if (experiment % 2 == 0)
-            w.fakes.timer.during[w.fakes.timer.pauses + 30] = [&] { w.find<QPushButton>("lightButton")->click(); };
-        w.fakes.timer.during[w.fakes.timer.pauses + 10] = [&] { w.find<QPushButton>("voltageButton")->click(); };
+            w.fakes.timer.during[w.fakes.timer.pauses + 30] = [&] { w.widgets().lightButton->click(); };
+        w.fakes.timer.during[w.fakes.timer.pauses + 10] = [&] { w.widgets().voltageButton->click(); };
         start->click();
         // What the fakes recorded is the test's, not the program's memory.
         w.fakes.tones.tones.clear();

@@ -50,13 +50,13 @@ void tst_parameters::defaultsWrittenToInputs()
     FakeMainWindow form;
     form.start();
     // The inputs use a point whatever the locale; the voltage's minus stands before the blank.
-    QCOMPARE(form.control("plateGapEdit").text(), QStringLiteral(" 0.0160"));
-    QCOMPARE(form.control("voltageEdit").text(), QStringLiteral("- 5085.0"));
-    QCOMPARE(form.control("diameterEdit").text(), QStringLiteral(" 5.520e-06"));
-    QCOMPARE(form.control("dropletDensityEdit").text(), QStringLiteral(" 920"));
-    QCOMPARE(form.control("mediumDensityEdit").text(), QStringLiteral(" 1.23"));
-    QCOMPARE(form.control("viscosityEdit").text(), QStringLiteral(" 1.820e-05"));
-    QCOMPARE(form.control("randomChargesCheckBox").value(), 1);
+    QCOMPARE(form.control(ControlId::plateGapEdit).text(), QStringLiteral(" 0.0160"));
+    QCOMPARE(form.control(ControlId::voltageEdit).text(), QStringLiteral("- 5085.0"));
+    QCOMPARE(form.control(ControlId::diameterEdit).text(), QStringLiteral(" 5.520e-06"));
+    QCOMPARE(form.control(ControlId::dropletDensityEdit).text(), QStringLiteral(" 920"));
+    QCOMPARE(form.control(ControlId::mediumDensityEdit).text(), QStringLiteral(" 1.23"));
+    QCOMPARE(form.control(ControlId::viscosityEdit).text(), QStringLiteral(" 1.820e-05"));
+    QCOMPARE(form.control(ControlId::randomChargesCheckBox).value(), 1);
     // Each text reads back as the value set.
     const ExperimentState& s = form.state();
     QCOMPARE(s.DD, 0.016);
@@ -68,44 +68,44 @@ void tst_parameters::defaultsWrittenToInputs()
     QCOMPARE(s.viewWidth, 0.2);
     QCOMPARE(s.X, 0.1);
     QCOMPARE(s.slowDown, std::int16_t(5));
-    QCOMPARE(form.control("slowDownReadout").text(), QStringLiteral("5"));
+    QCOMPARE(form.control(ControlId::slowDownReadout).text(), QStringLiteral("5"));
     QVERIFY(form.messageBox.shown.empty());
 }
 
 void tst_parameters::readOuts_data()
 {
     QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("label");
+    QTest::addColumn<ControlId>("label");
     QTest::addColumn<QString>("expected");
     const QLocale ru(QLocale::Russian, QLocale::Russia);
     const QLocale c = QLocale::c();
-    QTest::newRow("ru mass") << ru << "massReadout" << "m = 8,102E-14 кг";
-    QTest::newRow("ru field") << ru << "fieldStrengthReadout" << "Ex = -3,178E+05 В/м";
-    QTest::newRow("ru tau") << ru << "relaxationTimeReadout" << "tau = 8,557E-05 c";
-    QTest::newRow("ru Vg") << ru << "terminalVelocityReadout" << " Vg = 8,387E-04 м/c";
-    QTest::newRow("ru a") << ru << "forceRatioReadout" << "a = -6,412E-02 ";
-    QTest::newRow("ru V2max") << ru << "limitingVelocity2Readout" << "V2max= 6,773E-04 м/c";
-    QTest::newRow("ru V3max") << ru << "limitingVelocity3Readout" << "V3max= 4,622E-04 м/c";
-    QTest::newRow("ru slow-down") << ru << "slowDownReadout" << "5";
-    QTest::newRow("C mass") << c << "massReadout" << "m = 8.102E-14 кг";
-    QTest::newRow("C field") << c << "fieldStrengthReadout" << "Ex = -3.178E+05 В/м";
-    QTest::newRow("C tau") << c << "relaxationTimeReadout" << "tau = 8.557E-05 c";
-    QTest::newRow("C Vg") << c << "terminalVelocityReadout" << " Vg = 8.387E-04 м/c";
-    QTest::newRow("C a") << c << "forceRatioReadout" << "a = -6.412E-02 ";
-    QTest::newRow("C V2max") << c << "limitingVelocity2Readout" << "V2max= 6.773E-04 м/c";
-    QTest::newRow("C V3max") << c << "limitingVelocity3Readout" << "V3max= 4.622E-04 м/c";
+    QTest::newRow("ru mass") << ru << ControlId::massReadout << "m = 8,102E-14 кг";
+    QTest::newRow("ru field") << ru << ControlId::fieldStrengthReadout << "Ex = -3,178E+05 В/м";
+    QTest::newRow("ru tau") << ru << ControlId::relaxationTimeReadout << "tau = 8,557E-05 c";
+    QTest::newRow("ru Vg") << ru << ControlId::terminalVelocityReadout << " Vg = 8,387E-04 м/c";
+    QTest::newRow("ru a") << ru << ControlId::forceRatioReadout << "a = -6,412E-02 ";
+    QTest::newRow("ru V2max") << ru << ControlId::limitingVelocity2Readout << "V2max= 6,773E-04 м/c";
+    QTest::newRow("ru V3max") << ru << ControlId::limitingVelocity3Readout << "V3max= 4,622E-04 м/c";
+    QTest::newRow("ru slow-down") << ru << ControlId::slowDownReadout << "5";
+    QTest::newRow("C mass") << c << ControlId::massReadout << "m = 8.102E-14 кг";
+    QTest::newRow("C field") << c << ControlId::fieldStrengthReadout << "Ex = -3.178E+05 В/м";
+    QTest::newRow("C tau") << c << ControlId::relaxationTimeReadout << "tau = 8.557E-05 c";
+    QTest::newRow("C Vg") << c << ControlId::terminalVelocityReadout << " Vg = 8.387E-04 м/c";
+    QTest::newRow("C a") << c << ControlId::forceRatioReadout << "a = -6.412E-02 ";
+    QTest::newRow("C V2max") << c << ControlId::limitingVelocity2Readout << "V2max= 6.773E-04 м/c";
+    QTest::newRow("C V3max") << c << ControlId::limitingVelocity3Readout << "V3max= 4.622E-04 м/c";
 }
 
 void tst_parameters::readOuts()
 {
     QFETCH(QLocale, locale);
-    QFETCH(QString, label);
+    QFETCH(ControlId, label);
     QFETCH(QString, expected);
     FakeMainWindow form(locale);
     startWithCharges(form);
     QCOMPARE(form.state().N2, 3.0);
     QCOMPARE(form.state().N3, std::int16_t(7));
-    QCOMPARE(form.control(label.toStdString()).text(), expected);
+    QCOMPARE(form.control(label).text(), expected);
 }
 
 void tst_parameters::derivedQuantitiesIndependently()
@@ -137,7 +137,6 @@ void tst_parameters::timeGrid()
     FakeMainWindow form;
     startWithCharges(form);
     const ExperimentState& s = form.state();
-    QCOMPARE(s.n, 100.0);
     QCOMPARE(s.runStartTime, 0.0);
     QCOMPARE(s.reducedGap, 0.016 / s.Vg / static_cast<double>(s.tau));
     QCOMPARE(s.plotTimeSpan, 3 * s.reducedGap);
@@ -152,7 +151,7 @@ void tst_parameters::heavyDropletGuard()
     FakeMainWindow form;
     form.start();
     // A 1 mm droplet crosses the gap faster than its relaxation time.
-    form.control("diameterEdit").setText(QStringLiteral("1e-3"));
+    form.control(ControlId::diameterEdit).setText(QStringLiteral("1e-3"));
     const ExperimentState& s = form.state();
     QCOMPARE(s.d, 1e-3);
     QVERIFY(3 * s.DD / s.Vg / static_cast<double>(s.tau) < 3 * static_cast<double>(s.tau));
@@ -192,17 +191,17 @@ void tst_parameters::keptChargesWhenUnchecked()
 {
     FakeMainWindow form;
     startWithCharges(form);
-    form.control("randomChargesCheckBox").setValue(0);
+    form.control(ControlId::randomChargesCheckBox).setValue(0);
     for (int pass = 0; pass < 50; ++pass) {
         form.random.values = {0.95f, 0.05f};
-        form.procedures().resetWindow();
+        form.simulation().reset().resetWindow();
         QCOMPARE(form.state().N2, 3.0);
         QCOMPARE(form.state().N3, std::int16_t(7));
     }
     // Checked again: the next pass draws anew.
-    form.control("randomChargesCheckBox").setValue(1);
+    form.control(ControlId::randomChargesCheckBox).setValue(1);
     form.random.values = {0.95f, 0.05f};
-    form.procedures().resetWindow();
+    form.simulation().reset().resetWindow();
     QCOMPARE(form.state().N2, 10.0);
     QCOMPARE(form.state().N3, std::int16_t(1));
 }
@@ -214,9 +213,9 @@ void tst_parameters::viscosityNotPositiveKeepsOldValues()
     const float tau = form.state().tau;
     const double Vg = form.state().Vg;
     form.state().eta = 0;
-    form.procedures().updateDerivedQuantities();
-    QCOMPARE(form.control("relaxationTimeReadout").text(), QStringLiteral("tau ->00"));
-    QCOMPARE(form.control("terminalVelocityReadout").text(), QStringLiteral("Vg= ->00"));
+    form.simulation().parameters().updateDerivedQuantities();
+    QCOMPARE(form.control(ControlId::relaxationTimeReadout).text(), QStringLiteral("tau ->00"));
+    QCOMPARE(form.control(ControlId::terminalVelocityReadout).text(), QStringLiteral("Vg= ->00"));
     QCOMPARE(form.state().tau, tau);
     QCOMPARE(form.state().Vg, Vg);
 }
@@ -225,7 +224,7 @@ void tst_parameters::positiveVoltage()
 {
     FakeMainWindow form;
     startWithCharges(form);
-    form.control("voltageEdit").setText(QStringLiteral("5085"));
+    form.control(ControlId::voltageEdit).setText(QStringLiteral("5085"));
     const ExperimentState& s = form.state();
     QVERIFY(s.forceRatio > 0);
     QVERIFY(s.V2max > 1);

@@ -35,7 +35,7 @@ void prepare(FakeMainWindow& form, double v2, double v3)
     form.start();
     form.state().V2max = v2;
     form.state().V3max = v3;
-    form.procedures().setPlotScales();
+    form.simulation().scales().setPlotScales();
 }
 
 int countLines(const RecordingCanvas& canvas, Rgb color, bool horizontal)
@@ -98,7 +98,7 @@ void tst_plots::velocityTickLabels()
 {
     FakeMainWindow form(QLocale(QLocale::Russian, QLocale::Russia));
     prepare(form, 0.5, -0.3);
-    form.procedures().drawVelocityBackground();
+    form.simulation().backgrounds().drawVelocityBackground();
     const ExperimentState& s = form.state();
     const double step = (s.velocityTop - static_cast<double>(s.velocityBottom)) / 20;
     QVERIFY(std::fabs(step - 0.0715) < 1e-8);
@@ -153,7 +153,7 @@ void tst_plots::coordinatePlotBackground()
 {
     FakeMainWindow form;
     prepare(form, 0.8, 0.5);
-    form.procedures().drawCoordinateBackground();
+    form.simulation().backgrounds().drawCoordinateBackground();
     const ExperimentState& s = form.state();
     const RecordingCanvas& plot = form.coordinatePlot;
     QCOMPARE(countLines(plot, Colors::LightGreen, true), 21);
@@ -180,7 +180,7 @@ void tst_plots::velocityPlotBackground()
 {
     FakeMainWindow form;
     prepare(form, 0.8, -0.5);
-    form.procedures().drawVelocityBackground();
+    form.simulation().backgrounds().drawVelocityBackground();
     const ExperimentState& s = form.state();
     const RecordingCanvas& plot = form.velocityPlot;
     QCOMPARE(countLines(plot, Colors::LightGreen, true), 41);
@@ -204,7 +204,7 @@ void tst_plots::zeroStepGuards()
     s.timeRight = s.timeLeft = 0;
     s.velocityTop = 0;
     s.velocityBottom = 0;
-    form.procedures().drawVelocityBackground();
+    form.simulation().backgrounds().drawVelocityBackground();
     // Vertical grid lines at k × 0.25, horizontal ones at k × 0.1.
     const auto lines = form.velocityPlot.ofKind(Op::Line);
     const auto vertical = std::find_if(lines.begin(), lines.end(), [](const auto& p) {
@@ -220,43 +220,44 @@ void tst_plots::clockResetToStart()
     FakeMainWindow form;
     prepare(form, 0.8, 0.5);
     form.state().t = 12345;
-    form.procedures().drawCoordinateBackground();
+    form.simulation().backgrounds().drawCoordinateBackground();
     QCOMPARE(form.state().t, form.state().runStartTime);
     form.state().t = 777;
-    form.procedures().drawVelocityBackground();
+    form.simulation().backgrounds().drawVelocityBackground();
     QCOMPARE(form.state().t, 0.0);
 }
 
 void tst_plots::viewSwitching_data()
 {
-    QTest::addColumn<QString>("option");
-    QTest::addColumn<bool>("picture1");
-    QTest::addColumn<bool>("picture2");
-    QTest::addColumn<bool>("picture3");
+    QTest::addColumn<ControlId>("option");
+    QTest::addColumn<bool>("animation");
+    QTest::addColumn<bool>("coordinate");
+    QTest::addColumn<bool>("velocity");
     QTest::addColumn<bool>("slowDown");
-    QTest::newRow("Движение") << "animationOption" << true << false << false << true;
-    QTest::newRow("Координата") << "coordinateOption" << false << true << false << false;
-    QTest::newRow("Проекция Vx") << "velocityOption" << false << false << true << false;
+    QTest::newRow("Движение") << ControlId::animationOption << true << false << false << true;
+    QTest::newRow("Координата") << ControlId::coordinateOption << false << true << false << false;
+    QTest::newRow("Проекция Vx") << ControlId::velocityOption << false << false << true << false;
 }
 
 void tst_plots::viewSwitching()
 {
-    QFETCH(QString, option);
-    QFETCH(bool, picture1);
-    QFETCH(bool, picture2);
-    QFETCH(bool, picture3);
+    QFETCH(ControlId, option);
+    QFETCH(bool, animation);
+    QFETCH(bool, coordinate);
+    QFETCH(bool, velocity);
     QFETCH(bool, slowDown);
     FakeMainWindow form;
     form.start();
     // Start from another view so that every option's selection is a change.
-    form.control(option == QLatin1String("coordinateOption") ? "velocityOption" : "coordinateOption").setValue(1);
+    form.control(option == ControlId::coordinateOption ? ControlId::velocityOption : ControlId::coordinateOption)
+        .setValue(1);
     const std::size_t drawn = form.coordinatePlot.primitives.size();
-    form.control(option.toStdString()).setValue(1);
-    QCOMPARE(form.animationView.isVisible(), picture1);
-    QCOMPARE(form.coordinatePlot.isVisible(), picture2);
-    QCOMPARE(form.velocityPlot.isVisible(), picture3);
-    QCOMPARE(form.control("slowDownScrollBar").isVisible(), slowDown);
-    QCOMPARE(form.control("slowDownReadout").isVisible(), slowDown);
+    form.control(option).setValue(1);
+    QCOMPARE(form.animationView.isVisible(), animation);
+    QCOMPARE(form.coordinatePlot.isVisible(), coordinate);
+    QCOMPARE(form.velocityPlot.isVisible(), velocity);
+    QCOMPARE(form.control(ControlId::slowDownScrollBar).isVisible(), slowDown);
+    QCOMPARE(form.control(ControlId::slowDownReadout).isVisible(), slowDown);
     // Switching neither clears nor redraws.
     QCOMPARE(form.coordinatePlot.primitives.size(), drawn);
     QCOMPARE(form.coordinatePlot.clearCount, 0);
@@ -266,12 +267,12 @@ void tst_plots::optionActsOnlyWhenSelected()
 {
     FakeMainWindow form;
     form.start();
-    QCOMPARE(form.control("animationOption").value(), 1);
+    QCOMPARE(form.control(ControlId::animationOption).value(), 1);
     // A handler called while its button is not selected changes nothing.
-    form.procedures().onVelocitySelected();
+    form.simulation().views().onVelocitySelected();
     QVERIFY(form.animationView.isVisible());
     QVERIFY(!form.velocityPlot.isVisible());
-    form.procedures().onCoordinateSelected();
+    form.simulation().views().onCoordinateSelected();
     QVERIFY(!form.coordinatePlot.isVisible());
 }
 

@@ -63,25 +63,25 @@ void tst_procedure::irradiationWithoutVoltageIsCorrect()
     form.timer.everyPause = [&](int pause) {
         positions.push_back(s.Y);
         if (pause == 20)
-            form.procedures().onLightClicked();
+            form.simulation().procedure().onLightClicked();
     };
-    form.procedures().onStartClicked();
+    form.simulation().procedure().onStartClicked();
     QCOMPARE(s.wasIrradiated, std::int16_t(1));
     QCOMPARE(form.tones.tones, (Tones{{880, 600}}));
     QVERIFY(form.messageBox.shown.empty());
     // From the irradiation on the field acts with N3: steps of V3max × timeStep.
     const double step = positions[30] - positions[29];
     QVERIFY(std::fabs(step - s.V3max * s.timeStep) < 1e-6 * s.timeStep);
-    QVERIFY(form.control("limitingVelocity3Readout").isVisible());
-    QVERIFY(!form.control("limitingVelocity2Readout").isVisible());
+    QVERIFY(form.control(ControlId::limitingVelocity3Readout).isVisible());
+    QVERIFY(!form.control(ControlId::limitingVelocity2Readout).isVisible());
 }
 
 void tst_procedure::voltageOnlyGivesMelodyAndRemark()
 {
     FakeMainWindow form;
     start(form);
-    form.timer.during[10] = [&] { form.procedures().onVoltageClicked(); };
-    form.procedures().onStartClicked();
+    form.timer.during[10] = [&] { form.simulation().procedure().onVoltageClicked(); };
+    form.simulation().procedure().onStartClicked();
     QCOMPARE(form.state().wasIrradiated, std::int16_t(0));
     QCOMPARE(form.tones.tones, melody());
     QCOMPARE(form.messageBox.shown.size(), std::size_t(1));
@@ -89,7 +89,7 @@ void tst_procedure::voltageOnlyGivesMelodyAndRemark()
     QCOMPARE(form.messageBox.shown[0].text,
              QStringLiteral("Опвт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию."));
     QVERIFY(!form.messageBox.shown[0].question);
-    QVERIFY(form.control("limitingVelocity2Readout").isVisible()); // stays after the run
+    QVERIFY(form.control(ControlId::limitingVelocity2Readout).isVisible()); // stays after the run
 }
 
 void tst_procedure::nothingPressedGivesMelodyAndRemark()
@@ -98,13 +98,13 @@ void tst_procedure::nothingPressedGivesMelodyAndRemark()
     start(form);
     int boxesDuringMelody = 0;
     form.messageBox.whileOpen = [&] { boxesDuringMelody = static_cast<int>(form.tones.tones.size()); };
-    form.procedures().onStartClicked();
+    form.simulation().procedure().onStartClicked();
     QCOMPARE(form.timer.pauses, 100);
     QCOMPARE(form.tones.tones, melody());
     // The box opens after the whole melody.
     QCOMPARE(boxesDuringMelody, 20);
-    QVERIFY(!form.control("voltageButton").isEnabled());
-    QVERIFY(!form.control("lightButton").isEnabled());
+    QVERIFY(!form.control(ControlId::voltageButton).isEnabled());
+    QVERIFY(!form.control(ControlId::lightButton).isEnabled());
 }
 
 void tst_procedure::voltageTwiceDrawsPlatesTwice()
@@ -114,11 +114,11 @@ void tst_procedure::voltageTwiceDrawsPlatesTwice()
     ExperimentState* s = &form.state();
     double nqAfterFirst = -1;
     form.timer.during[10] = [&] {
-        form.procedures().onVoltageClicked();
+        form.simulation().procedure().onVoltageClicked();
         nqAfterFirst = s->activeChargeNumber;
     };
-    form.timer.during[20] = [&] { form.procedures().onVoltageClicked(); };
-    form.procedures().onStartClicked();
+    form.timer.during[20] = [&] { form.simulation().procedure().onVoltageClicked(); };
+    form.simulation().procedure().onStartClicked();
     int plates = 0;
     for (const auto& p : form.animationView.ofKind(RecordingCanvas::Op::Line))
         if (p.width == 7)
@@ -145,8 +145,8 @@ void tst_procedure::platesColouredByPolarity()
     QFETCH(Rgb, lower);
     FakeMainWindow form;
     form.start();
-    form.control("voltageEdit").setText(voltage);
-    form.procedures().onVoltageClicked();
+    form.control(ControlId::voltageEdit).setText(voltage);
+    form.simulation().procedure().onVoltageClicked();
     const ExperimentState& s = form.state();
     const auto lines = form.animationView.ofKind(RecordingCanvas::Op::Line);
     const auto& first = lines[lines.size() - 2];
@@ -165,7 +165,7 @@ void tst_procedure::beamFlashAtDroplet()
     start(form);
     ExperimentState& s = form.state();
     bool checked = false;
-    form.timer.during[30] = [&] { form.procedures().onLightClicked(); };
+    form.timer.during[30] = [&] { form.simulation().procedure().onLightClicked(); };
     form.timer.during[31] = [&] {
         // During the 1.5 s flash: lower right corner of the beam at the droplet.
         QVERIFY(form.beamSprite.isVisible());
@@ -174,7 +174,7 @@ void tst_procedure::beamFlashAtDroplet()
         QCOMPARE(s.wasIrradiated, std::int16_t(0)); // counts only once the flash is over
         checked = true;
     };
-    form.procedures().onStartClicked();
+    form.simulation().procedure().onStartClicked();
     QVERIFY(checked);
     QVERIFY(!form.beamSprite.isVisible());
     QCOMPARE(std::count(form.timer.intervals.begin(), form.timer.intervals.end(), 1500), 1L);
@@ -200,16 +200,16 @@ void tst_procedure::charges()
     start(form, u, v);
     bool shown = false;
     form.timer.during[1] = [&] {
-        QVERIFY(form.control("charge2Readout").isVisible());
-        QVERIFY(form.control("charge3Readout").isVisible());
+        QVERIFY(form.control(ControlId::charge2Readout).isVisible());
+        QVERIFY(form.control(ControlId::charge3Readout).isVisible());
         shown = true;
     };
-    form.procedures().onCharacteristicsClicked();
+    form.simulation().procedure().onCharacteristicsClicked();
     QVERIFY(shown);
-    QCOMPARE(form.control("charge2Readout").text(), q2);
-    QCOMPARE(form.control("charge3Readout").text(), q3);
-    QVERIFY(!form.control("charge2Readout").isVisible());
-    QVERIFY(!form.control("charge3Readout").isVisible());
+    QCOMPARE(form.control(ControlId::charge2Readout).text(), q2);
+    QCOMPARE(form.control(ControlId::charge3Readout).text(), q3);
+    QVERIFY(!form.control(ControlId::charge2Readout).isVisible());
+    QVERIFY(!form.control(ControlId::charge3Readout).isVisible());
     QCOMPARE(form.tones.tones, (Tones{{880, 300}}));
     QCOMPARE(form.timer.intervals, std::vector<int>{3000});
 }
@@ -233,10 +233,10 @@ void tst_procedure::ratioAndDifference()
     QFETCH(QString, difference);
     FakeMainWindow form;
     start(form, u, v);
-    form.procedures().onVelocitiesClicked();
-    QCOMPARE(form.control("chargeRatioReadout").text(), ratio);
-    QCOMPARE(form.control("chargeDifferenceReadout").text(), difference);
-    QVERIFY(!form.control("chargeRatioReadout").isVisible());
+    form.simulation().procedure().onVelocitiesClicked();
+    QCOMPARE(form.control(ControlId::chargeRatioReadout).text(), ratio);
+    QCOMPARE(form.control(ControlId::chargeDifferenceReadout).text(), difference);
+    QVERIFY(!form.control(ControlId::chargeRatioReadout).isVisible());
     QCOMPARE(form.tones.tones, (Tones{{880, 300}}));
 }
 
@@ -266,18 +266,18 @@ void tst_procedure::startOrderAndButtons()
     form.state().wasIrradiated = 1; // an old verdict
     form.timer.during[1] = [&] {
         // Running: both buttons enabled, plots cleared and prepared, clock from 0.
-        QVERIFY(form.control("voltageButton").isEnabled());
-        QVERIFY(form.control("lightButton").isEnabled());
+        QVERIFY(form.control(ControlId::voltageButton).isEnabled());
+        QVERIFY(form.control(ControlId::lightButton).isEnabled());
         QCOMPARE(form.state().wasIrradiated, std::int16_t(0));
         QCOMPARE(form.coordinatePlot.clearCount, 1);
         QCOMPARE(form.velocityPlot.clearCount, 1);
         QCOMPARE(form.state().t, form.state().timeStep);
         QVERIFY(!form.coordinatePlot.scales.empty());
     };
-    form.procedures().onStartClicked();
-    QVERIFY(!form.control("voltageButton").isEnabled());
-    QVERIFY(!form.control("lightButton").isEnabled());
-    QVERIFY(form.control("startButton").isEnabled());
+    form.simulation().procedure().onStartClicked();
+    QVERIFY(!form.control(ControlId::voltageButton).isEnabled());
+    QVERIFY(!form.control(ControlId::lightButton).isEnabled());
+    QVERIFY(form.control(ControlId::startButton).isEnabled());
 }
 
 void tst_procedure::nestedStart()
@@ -291,12 +291,12 @@ void tst_procedure::nestedStart()
         outerSteps = static_cast<int>(form.coordinatePlot.ofKind(RecordingCanvas::Op::Line).size());
         innerRunning = true;
         form.random.values = {0.25f, 0.65f};
-        form.timer.during[40] = [&] { form.procedures().onLightClicked(); }; // irradiated inside
-        form.procedures().onStartClicked(); // a whole experiment inside the pause
+        form.timer.during[40] = [&] { form.simulation().procedure().onLightClicked(); }; // irradiated inside
+        form.simulation().procedure().onStartClicked(); // a whole experiment inside the pause
         pausesAfterInner = form.timer.pauses;
         innerRunning = false;
     };
-    form.procedures().onStartClicked();
+    form.simulation().procedure().onStartClicked();
     QVERIFY(outerSteps > 0);
     // The inner run went to the end; the outer run then took no further step.
     QVERIFY(form.state().Y >= 0.99 * form.state().reducedGap);
@@ -311,14 +311,14 @@ void tst_procedure::layoutPassDuringRunDisablesButtons()
 {
     FakeMainWindow form;
     start(form);
-    form.timer.during[5] = [&] { form.procedures().resetWindow(); };
+    form.timer.during[5] = [&] { form.simulation().reset().resetWindow(); };
     form.timer.during[6] = [&] {
-        QVERIFY(!form.control("voltageButton").isEnabled());
-        QVERIFY(!form.control("lightButton").isEnabled());
+        QVERIFY(!form.control(ControlId::voltageButton).isEnabled());
+        QVERIFY(!form.control(ControlId::lightButton).isEnabled());
         QVERIFY(form.animationView.isVisible());
         QVERIFY(!form.coordinatePlot.isVisible());
     };
-    form.procedures().onStartClicked();
+    form.simulation().procedure().onStartClicked();
     QCOMPARE(form.tones.tones, melody());
 }
 
@@ -326,11 +326,11 @@ void tst_procedure::headingDuringFlashSharesTimer()
 {
     FakeMainWindow form;
     start(form);
-    form.timer.during[10] = [&] { form.procedures().onLightClicked(); };
+    form.timer.during[10] = [&] { form.simulation().procedure().onLightClicked(); };
     // During the flash the heading starts its own 3 s pause; when it ends the
     // flash is over too.
-    form.timer.during[11] = [&] { form.procedures().onCharacteristicsClicked(); };
-    form.procedures().onStartClicked();
+    form.timer.during[11] = [&] { form.simulation().procedure().onCharacteristicsClicked(); };
+    form.simulation().procedure().onStartClicked();
     const auto& intervals = form.timer.intervals;
     QCOMPARE(intervals[10], 1500);
     QCOMPARE(intervals[11], 3000);

@@ -81,7 +81,9 @@ QString Monkey::inputText()
 void Monkey::act(bool duringPause)
 {
     ++actions;
-    const char* const inputs[] = {"plateGapEdit", "voltageEdit", "diameterEdit", "dropletDensityEdit", "mediumDensityEdit", "viscosityEdit"};
+    const MainWindowWidgets& widgets = w.widgets();
+    QLineEdit* const inputs[] = {widgets.plateGapEdit,      widgets.voltageEdit,      widgets.diameterEdit,
+                                 widgets.dropletDensityEdit, widgets.mediumDensityEdit, widgets.viscosityEdit};
     const std::uint32_t choice = pick(duringPause ? 13 : 12);
     switch (choice) {
     case 0: { // ПУСК, at most three experiments deep
@@ -89,26 +91,30 @@ void Monkey::act(bool duringPause)
             return act(duringPause);
         ++starts;
         ++activeStarts;
-        w.find<QPushButton>("startButton")->click();
+        w.widgets().startButton->click();
         --activeStarts;
         ++finishedStarts;
         afterAction("ПУСК");
         return;
     }
-    case 1: w.find<QPushButton>("voltageButton")->click(); break;
-    case 2: w.find<QPushButton>("lightButton")->click(); break;
-    case 3: w.form->procedures().onCharacteristicsClicked(); break;
-    case 4: w.form->procedures().onVelocitiesClicked(); break;
-    case 5: w.find<QRadioButton>(pick(3) == 0 ? "animationOption" : pick(2) ? "coordinateOption" : "velocityOption")->setChecked(true); break;
-    case 6: w.find<QScrollBar>("slowDownScrollBar")->setValue(static_cast<int>(pick(11))); break;
+    case 1: w.widgets().voltageButton->click(); break;
+    case 2: w.widgets().lightButton->click(); break;
+    case 3: w.form->simulation().procedure().onCharacteristicsClicked(); break;
+    case 4: w.form->simulation().procedure().onVelocitiesClicked(); break;
+    case 5:
+        (pick(3) == 0 ? widgets.animationOption : pick(2) ? widgets.coordinateOption : widgets.velocityOption)
+            ->setChecked(true);
+        break;
+    case 6: w.widgets().slowDownScrollBar->setValue(static_cast<int>(pick(11))); break;
     case 7:
     case 8: { // an edit: always a layout pass
-        const char* input = inputs[pick(6)];
+        QLineEdit* input = inputs[pick(6)];
+        const QByteArray name = input->objectName().toLatin1();
         const std::size_t passes = w.fakes.random.seeds.size(); // every pass reseeds once
-        w.find<QLineEdit>(input)->setText(inputText());
-        afterAction(input);
+        input->setText(inputText());
+        afterAction(name.constData());
         if (w.fakes.random.seeds.size() > passes) // the text did change
-            checkStateBeforeExperiment(input);
+            checkStateBeforeExperiment(name.constData());
         return;
     }
     case 9: { // a resize: a layout pass
@@ -116,18 +122,18 @@ void Monkey::act(bool duringPause)
         const int height = static_cast<int>(pick(1501));
         w.form->resize(width, height);
         QCoreApplication::sendPostedEvents();
-        w.form->procedures().resetWindow(); // what the resize event runs, in case the size did not change
+        w.form->simulation().reset().resetWindow(); // what the resize event runs, in case the size did not change
         afterAction("resize");
         checkStateBeforeExperiment("resize");
         return;
     }
     case 10: { // Выход, answered No
         w.fakes.messageBox.answers = {false};
-        w.form->menuAction(QStringLiteral("mnuFileExit"))->trigger();
+        w.form->menus().exit->trigger();
         QVERIFY(!w.fakes.lifetime.ending);
         break;
     }
-    case 11: w.find<QCheckBox>("randomChargesCheckBox")->setChecked(pick(4) != 0); break;
+    case 11: w.widgets().randomChargesCheckBox->setChecked(pick(4) != 0); break;
     default: break; // let the run go on
     }
     afterAction("action");
@@ -137,8 +143,11 @@ void Monkey::afterAction(const char* what)
 {
     const QString violation = stateViolation(w.state());
     QVERIFY2(violation.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(QLatin1String(what), violation)));
-    for (const char* label : {"massReadout", "fieldStrengthReadout", "relaxationTimeReadout", "terminalVelocityReadout", "forceRatioReadout", "limitingVelocity2Readout", "limitingVelocity3Readout"}) {
-        const QString text = w.find<QLabel>(label)->text();
+    const MainWindowWidgets& widgets = w.widgets();
+    for (const QLabel* label : {widgets.massReadout, widgets.fieldStrengthReadout, widgets.relaxationTimeReadout,
+                                widgets.terminalVelocityReadout, widgets.forceRatioReadout,
+                                widgets.limitingVelocity2Readout, widgets.limitingVelocity3Readout}) {
+        const QString text = label->text();
         QVERIFY2(!text.contains(QLatin1String("inf")) && !text.contains(QLatin1String("nan")) && !text.contains(u'—'),
                  qPrintable(text));
     }
@@ -157,13 +166,16 @@ void Monkey::checkStateBeforeExperiment(const char* what)
 {
     ++passesChecked;
     const QWidget* form = w.form.get();
-    for (const char* hidden : {"limitingVelocity2Readout", "limitingVelocity3Readout", "charge2Readout", "charge3Readout", "chargeRatioReadout", "chargeDifferenceReadout", "coordinatePlot", "velocityPlot",
-                               "beamSprite"})
-        QVERIFY2(!w.find(hidden)->isVisibleTo(form), qPrintable(QStringLiteral("%1 after %2").arg(hidden, what)));
-    QVERIFY(!w.find("voltageButton")->isEnabled());
-    QVERIFY(!w.find("lightButton")->isEnabled());
-    QVERIFY(w.find("animationView")->isVisibleTo(form));
-    QVERIFY(w.find<QRadioButton>("animationOption")->isChecked());
+    for (const ControlId hidden :
+         {ControlId::limitingVelocity2Readout, ControlId::limitingVelocity3Readout, ControlId::charge2Readout,
+          ControlId::charge3Readout, ControlId::chargeRatioReadout, ControlId::chargeDifferenceReadout,
+          ControlId::coordinatePlot, ControlId::velocityPlot, ControlId::beamSprite})
+        QVERIFY2(!w.widget(hidden)->isVisibleTo(form),
+                 qPrintable(QStringLiteral("%1 after %2").arg(QLatin1String(controlName(hidden)), QLatin1String(what))));
+    QVERIFY(!w.widgets().voltageButton->isEnabled());
+    QVERIFY(!w.widgets().lightButton->isEnabled());
+    QVERIFY(w.widgets().animationView->isVisibleTo(form));
+    QVERIFY(w.widgets().animationOption->isChecked());
 }
 
 } // namespace

@@ -47,9 +47,9 @@ void prepareRun(FakeMainWindow& form)
 {
     form.random.values = {0.25f, 0.65f}; // N2 = 3, N3 = 7
     form.start();
-    form.procedures().setPlotScales();
-    form.procedures().drawCoordinateBackground();
-    form.procedures().drawVelocityBackground();
+    form.simulation().scales().setPlotScales();
+    form.simulation().backgrounds().drawCoordinateBackground();
+    form.simulation().backgrounds().drawVelocityBackground();
 }
 
 std::vector<RecordingCanvas::Primitive> curve(const RecordingCanvas& plot)
@@ -67,7 +67,7 @@ void tst_run::defaultRunTakes100Steps()
 {
     FakeMainWindow form;
     prepareRun(form);
-    form.procedures().runDroplet();
+    form.simulation().run().runDroplet();
     const ExperimentState& s = form.state();
     QCOMPARE(form.timer.pauses, 100);
     QCOMPARE(curve(form.coordinatePlot).size(), std::size_t(100));
@@ -93,12 +93,12 @@ void tst_run::stepArithmeticMatchesExactSolution()
     Reference ref;
     form.timer.everyPause = [&](int pause) {
         if (pause == 20)
-            form.procedures().onVoltageClicked();
+            form.simulation().procedure().onVoltageClicked();
         if (pause == 45)
-            form.procedures().onLightClicked();
+            form.simulation().procedure().onLightClicked();
     };
     // Replay the same sequence of charges independently.
-    form.procedures().runDroplet();
+    form.simulation().run().runDroplet();
     const auto coordinates = curve(form.coordinatePlot);
     const auto velocities = curve(form.velocityPlot);
     double nq = 0;
@@ -121,7 +121,7 @@ void tst_run::velocityCurveStartsAtRest()
 {
     FakeMainWindow form;
     prepareRun(form);
-    form.procedures().runDroplet();
+    form.simulation().run().runDroplet();
     // A starting dot at (0, 0) on each plot, width 3, then the first segment from it.
     const auto dots = form.velocityPlot.ofKind(Op::Point);
     QCOMPARE(dots.back().x1, 0.0f);
@@ -146,13 +146,13 @@ void tst_run::risingDropletEndsAtFirstNegativeY()
     FakeMainWindow form;
     form.random.values = {0.95f, 0.95f}; // N2 = N3 = 10
     form.start();
-    form.control("voltageEdit").setText(QStringLiteral("-9000")); // about 1.8 times the default
+    form.control(ControlId::voltageEdit).setText(QStringLiteral("-9000")); // about 1.8 times the default
     form.random.values = {0.95f, 0.95f};
-    form.procedures().resetWindow();
+    form.simulation().reset().resetWindow();
     QVERIFY(form.state().V2max < 0);
-    form.procedures().setPlotScales();
-    form.timer.during[10] = [&] { form.procedures().onVoltageClicked(); };
-    form.procedures().runDroplet();
+    form.simulation().scales().setPlotScales();
+    form.timer.during[10] = [&] { form.simulation().procedure().onVoltageClicked(); };
+    form.simulation().run().runDroplet();
     const auto segments = curve(form.coordinatePlot);
     QVERIFY(form.state().Y < 0);
     // Every point before the last lies inside the range.
@@ -172,14 +172,14 @@ void tst_run::zeroLimitingVelocityHoldsPosition()
         if (pause == 5) {
             s.forceRatio = -0.5;
             s.N2 = 2; // 1 + 2 × (−0.5) = 0 exactly
-            form.procedures().onVoltageClicked();
+            form.simulation().procedure().onVoltageClicked();
         }
         if (pause == 300) {
             s.N3 = 1; // limiting velocity 0.5: moving again
-            form.procedures().onLightClicked();
+            form.simulation().procedure().onLightClicked();
         }
     };
-    form.procedures().runDroplet();
+    form.simulation().run().runDroplet();
     // From the step after the voltage until the light, Y stays where it was.
     for (int pause = 7; pause < 300; ++pause)
         QCOMPARE(positions[static_cast<std::size_t>(pause - 1)], positions[5]);
@@ -196,9 +196,9 @@ void tst_run::chargeChangedDuringPauseActsAtNextStep()
     form.timer.everyPause = [&](int pause) {
         positions.push_back(s.Y);
         if (pause == 30)
-            form.procedures().onVoltageClicked();
+            form.simulation().procedure().onVoltageClicked();
     };
-    form.procedures().runDroplet();
+    form.simulation().run().runDroplet();
     const double before = positions[29] - positions[28];
     const double after = positions[30] - positions[29];
     QCOMPARE(before, s.timeStep * 1.0);
@@ -215,9 +215,9 @@ void tst_run::layoutPassDuringPauseChangesGrid()
     form.timer.everyPause = [&](int pause) {
         positions.push_back(s.Y);
         if (pause == 10)
-            form.control("plateGapEdit").setText(QStringLiteral("0.032")); // double gap: double step
+            form.control(ControlId::plateGapEdit).setText(QStringLiteral("0.032")); // double gap: double step
     };
-    form.procedures().runDroplet();
+    form.simulation().run().runDroplet();
     QCOMPARE(s.timeStep, 2 * oldStep);
     QCOMPARE(positions[9] - positions[8], oldStep);
     QVERIFY(std::fabs((positions[10] - positions[9]) - 2 * oldStep) < 1e-9 * oldStep);
@@ -225,28 +225,28 @@ void tst_run::layoutPassDuringPauseChangesGrid()
     QVERIFY(s.Y >= 0.99 * s.reducedGap);
     QCOMPARE(form.timer.pauses, 10 + 95);
     // The pass during the run disabled both buttons.
-    QVERIFY(!form.control("voltageButton").isEnabled());
+    QVERIFY(!form.control(ControlId::voltageButton).isEnabled());
 }
 
 void tst_run::slowDownChangesFollowingPauses()
 {
     FakeMainWindow form;
     prepareRun(form);
-    form.timer.during[3] = [&] { form.control("slowDownScrollBar").setValue(9); };
-    form.timer.during[6] = [&] { form.control("slowDownScrollBar").setValue(1); };
-    form.procedures().runDroplet();
+    form.timer.during[3] = [&] { form.control(ControlId::slowDownScrollBar).setValue(9); };
+    form.timer.during[6] = [&] { form.control(ControlId::slowDownScrollBar).setValue(1); };
+    form.simulation().run().runDroplet();
     const std::vector<int>& intervals = form.timer.intervals;
     QCOMPARE(intervals[2], 50);
     QCOMPARE(intervals[3], 90);
     QCOMPARE(intervals[5], 90);
     QCOMPARE(intervals[6], 10);
     QCOMPARE(intervals.back(), 10);
-    QCOMPARE(form.control("slowDownReadout").text(), QStringLiteral("1"));
+    QCOMPARE(form.control(ControlId::slowDownReadout).text(), QStringLiteral("1"));
     QCOMPARE(form.state().slowDown, std::int16_t(1));
     // The scroll bar stays within 1 to 9.
-    form.control("slowDownScrollBar").setValue(12);
+    form.control(ControlId::slowDownScrollBar).setValue(12);
     QCOMPARE(form.state().slowDown, std::int16_t(9));
-    QCOMPARE(form.control("slowDownReadout").text(), QStringLiteral("9"));
+    QCOMPARE(form.control(ControlId::slowDownReadout).text(), QStringLiteral("9"));
 }
 
 void tst_run::markerFollowsDroplet()
@@ -258,7 +258,7 @@ void tst_run::markerFollowsDroplet()
         QCOMPARE(form.dropletMarker.left() + form.dropletMarker.userWidth() / 2, s.X);
         QVERIFY(std::fabs(form.dropletMarker.top() + form.dropletMarker.userHeight() / 2 - s.Y) < 1e-9 * s.reducedGap);
     };
-    form.procedures().runDroplet();
+    form.simulation().run().runDroplet();
 }
 
 void tst_run::exitConfirmedDuringPauseStopsEverything()
@@ -267,11 +267,9 @@ void tst_run::exitConfirmedDuringPauseStopsEverything()
     form.start();
     form.messageBox.answers = {true};
     form.timer.during[7] = [&] {
-        std::int16_t cancel = 0;
-        form.procedures().confirmExit(cancel);
-        QCOMPARE(cancel, std::int16_t(0));
+        QVERIFY(form.simulation().confirmExit());
     };
-    form.procedures().onStartClicked();
+    form.simulation().procedure().onStartClicked();
     QVERIFY(form.lifetime.ending);
     QCOMPARE(form.lifetime.status, 0);
     // No further step, tone or verdict.
@@ -290,13 +288,11 @@ void tst_run::exitDeclinedDuringPauseChangesNothing()
     form.messageBox.answers = {false};
     form.timer.during[7] = [&] {
         const double y = form.state().Y;
-        std::int16_t cancel = 0;
-        form.procedures().confirmExit(cancel);
-        QCOMPARE(cancel, std::int16_t(1));
+        QVERIFY(!form.simulation().confirmExit());
         QCOMPARE(form.state().Y, y);
-        QVERIFY(form.control("voltageButton").isEnabled());
+        QVERIFY(form.control(ControlId::voltageButton).isEnabled());
     };
-    form.procedures().onStartClicked();
+    form.simulation().procedure().onStartClicked();
     QVERIFY(!form.lifetime.ending);
     QCOMPARE(curve(form.coordinatePlot).size(), std::size_t(100));
     QCOMPARE(form.tones.tones.size(), std::size_t(20)); // the run went on to its verdict

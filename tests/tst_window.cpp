@@ -3,6 +3,7 @@
 #include "CanvasWidget.h"
 #include "Fonts.h"
 #include "AuthorsWindow.h"
+#include "MenuPictureHolder.h"
 #include "HelpCommands.h"
 
 #include <QAccessible>
@@ -77,65 +78,65 @@ QColor commonestColour(QWidget* widget)
 
 void tst_window::captionsAndToolTips_data()
 {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<ControlId>("control");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("toolTip");
-    auto row = [](const char* name, const QString& caption, const QString& tip) {
-        QTest::newRow(name) << QString::fromLatin1(name) << caption << tip;
+    auto row = [](ControlId control, const QString& caption, const QString& tip) {
+        QTest::newRow(controlName(control)) << control << caption << tip;
     };
-    row("plateGapCaption", "D=", "Расстояние между пластинами");
-    row("plateGapEdit", " 0.0160", "Расстояние между пластинами");
-    row("plateGapUnit", " м", "");
-    row("voltageCaption", "Ux=", "Напряжение между пластинами");
-    row("voltageEdit", "- 5085.0", "Напряжение между пластинами");
-    row("voltageUnit", " В", "");
-    row("diameterCaption", "d=", "Диаметр капли");
-    row("diameterEdit", " 5.520e-06", "Диаметр капли");
-    row("dropletDensityCaption", "ρ=", "Плотность капли");
-    row("dropletDensityEdit", " 920", "Плотность капли");
-    row("dropletDensityUnit", " кг/м3", "");
-    row("mediumDensityCaption", "ρ0=", "Плотность среды");
-    row("mediumDensityEdit", " 1.23", "Плотность среды");
-    row("viscosityCaption", "η=", "Коэффициент динамической вязкости среды "); // one trailing blank
-    row("viscosityEdit", " 1.820e-05", "Коэффициент динамической вязкости среды"); // none
-    row("viscosityUnit", " Па с", "");
-    row("parametersHeading", "Параметры", "");
-    row("characteristicsHeading", "Характеристики", "");
-    row("velocitiesHeading", "Скорости", "");
-    row("massReadout", "m = 8,102E-14 кг", "Масса капли");
-    row("fieldStrengthReadout", "Ex = -3,178E+05 В/м", "Напряжённость электрического поля");
-    row("relaxationTimeReadout", "tau = 8,557E-05 c", "Характерное время");
-    row("forceRatioReadout", "a = -6,412E-02 ", "Параметр а");
-    row("terminalVelocityReadout", " Vg = 8,387E-04 м/c", "предельная вертикальная скорость");
-    row("limitingVelocity2Readout", "V2max= 6,773E-04 м/c", "2 предельная скорость");
-    row("limitingVelocity3Readout", "V3max= 4,622E-04 м/c", "3 предельная скорость");
-    row("charge2Readout", "charge2Readout", "заряд q2");
-    row("charge3Readout", "charge3Readout", "заряд q3");
-    row("chargeRatioReadout", "chargeRatioReadout", "отношение зарядов q3/q2");
-    row("chargeDifferenceReadout", "chargeDifferenceReadout", "разность зарядов N3-N2");
-    row("slowDownReadout", "5", "Замедление времени");
-    row("startButton", "ПУСК", "Запуск установки");
-    row("voltageButton", "НАПРЯЖЕНИЕ", "Подача напряжения на пластины конденсатора");
-    row("lightButton", "СВЕТ", "Освещение рентгеновскими лучами");
-    row("randomChargesCheckBox", "Выбор", "Случайный выбор зарядов");
-    row("viewGroupBox", "Графики", "Выбор графика");
-    row("animationOption", "Движение", "Анимация");
-    row("coordinateOption", "Координата", "Зависимость x(t)");
-    row("velocityOption", "Проекция Vx", "Зависимость Vx(t)");
-    row("animationView", "", "Расстояние между пластинами, разбитое на 10 частей");
-    row("coordinatePlot", "", "Координата в относительных единицах");
-    row("velocityPlot", "", "Скорость в относительных единицах");
+    row(ControlId::plateGapCaption, "D=", "Расстояние между пластинами");
+    row(ControlId::plateGapEdit, " 0.0160", "Расстояние между пластинами");
+    row(ControlId::plateGapUnit, " м", "");
+    row(ControlId::voltageCaption, "Ux=", "Напряжение между пластинами");
+    row(ControlId::voltageEdit, "- 5085.0", "Напряжение между пластинами");
+    row(ControlId::voltageUnit, " В", "");
+    row(ControlId::diameterCaption, "d=", "Диаметр капли");
+    row(ControlId::diameterEdit, " 5.520e-06", "Диаметр капли");
+    row(ControlId::dropletDensityCaption, "ρ=", "Плотность капли");
+    row(ControlId::dropletDensityEdit, " 920", "Плотность капли");
+    row(ControlId::dropletDensityUnit, " кг/м3", "");
+    row(ControlId::mediumDensityCaption, "ρ0=", "Плотность среды");
+    row(ControlId::mediumDensityEdit, " 1.23", "Плотность среды");
+    row(ControlId::viscosityCaption, "η=", "Коэффициент динамической вязкости среды "); // one trailing blank
+    row(ControlId::viscosityEdit, " 1.820e-05", "Коэффициент динамической вязкости среды"); // none
+    row(ControlId::viscosityUnit, " Па с", "");
+    row(ControlId::parametersHeading, "Параметры", "");
+    row(ControlId::characteristicsHeading, "Характеристики", "");
+    row(ControlId::velocitiesHeading, "Скорости", "");
+    row(ControlId::massReadout, "m = 8,102E-14 кг", "Масса капли");
+    row(ControlId::fieldStrengthReadout, "Ex = -3,178E+05 В/м", "Напряжённость электрического поля");
+    row(ControlId::relaxationTimeReadout, "tau = 8,557E-05 c", "Характерное время");
+    row(ControlId::forceRatioReadout, "a = -6,412E-02 ", "Параметр а");
+    row(ControlId::terminalVelocityReadout, " Vg = 8,387E-04 м/c", "предельная вертикальная скорость");
+    row(ControlId::limitingVelocity2Readout, "V2max= 6,773E-04 м/c", "2 предельная скорость");
+    row(ControlId::limitingVelocity3Readout, "V3max= 4,622E-04 м/c", "3 предельная скорость");
+    row(ControlId::charge2Readout, "charge2Readout", "заряд q2");
+    row(ControlId::charge3Readout, "charge3Readout", "заряд q3");
+    row(ControlId::chargeRatioReadout, "chargeRatioReadout", "отношение зарядов q3/q2");
+    row(ControlId::chargeDifferenceReadout, "chargeDifferenceReadout", "разность зарядов N3-N2");
+    row(ControlId::slowDownReadout, "5", "Замедление времени");
+    row(ControlId::startButton, "ПУСК", "Запуск установки");
+    row(ControlId::voltageButton, "НАПРЯЖЕНИЕ", "Подача напряжения на пластины конденсатора");
+    row(ControlId::lightButton, "СВЕТ", "Освещение рентгеновскими лучами");
+    row(ControlId::randomChargesCheckBox, "Выбор", "Случайный выбор зарядов");
+    row(ControlId::viewGroupBox, "Графики", "Выбор графика");
+    row(ControlId::animationOption, "Движение", "Анимация");
+    row(ControlId::coordinateOption, "Координата", "Зависимость x(t)");
+    row(ControlId::velocityOption, "Проекция Vx", "Зависимость Vx(t)");
+    row(ControlId::animationView, "", "Расстояние между пластинами, разбитое на 10 частей");
+    row(ControlId::coordinatePlot, "", "Координата в относительных единицах");
+    row(ControlId::velocityPlot, "", "Скорость в относительных единицах");
 }
 
 void tst_window::captionsAndToolTips()
 {
-    QFETCH(QString, name);
+    QFETCH(ControlId, control);
     QFETCH(QString, caption);
     QFETCH(QString, toolTip);
     WindowFixture w;
     w.fakes.random.values = {0.25f, 0.65f};
     w.show();
-    QWidget* widget = w.form->findChild<QWidget*>(name);
+    QWidget* widget = w.widget(control);
     QVERIFY(widget);
     QCOMPARE(widget->toolTip(), toolTip);
     QString text;
@@ -152,7 +153,7 @@ void tst_window::captionsAndToolTips()
 
 void tst_window::fontsAndColours_data()
 {
-    QTest::addColumn<QString>("name");
+    QTest::addColumn<ControlId>("control");
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("pixels");
     QTest::addColumn<bool>("bold");
@@ -162,30 +163,30 @@ void tst_window::fontsAndColours_data()
     const QColor black(Qt::black), blue(0, 0, 255), red(255, 0, 0);
     // Times New Roman and MS Sans Serif, or their metric-compatible stand-ins.
     const QString times = Fonts::serifFamily(), sans = Fonts::sansFamily();
-    QTest::newRow("input") << "plateGapEdit" << times << 16 << false << yellow << black;
-    QTest::newRow("caption") << "dropletDensityCaption" << times << 16 << false << grey << black;
-    QTest::newRow("unit") << "dropletDensityUnit" << times << 16 << false << grey << black;
-    QTest::newRow("heading") << "parametersHeading" << times << 16 << true << grey << black;
-    QTest::newRow("blue heading") << "velocitiesHeading" << times << 16 << true << grey << blue;
-    QTest::newRow("derived") << "massReadout" << times << 16 << false << cyan << black;
-    QTest::newRow("velocity") << "limitingVelocity2Readout" << times << 16 << false << white << blue;
-    QTest::newRow("charge") << "charge2Readout" << times << 16 << false << white << red;
-    QTest::newRow("slow-down") << "slowDownReadout" << times << 16 << false << yellow << black;
-    QTest::newRow("button") << "startButton" << sans << 11 << true << QColor() << QColor();
-    QTest::newRow("option 1") << "animationOption" << times << 15 << false << grey << black;
-    QTest::newRow("option 2") << "coordinateOption" << times << 16 << false << grey << black;
+    QTest::newRow("input") << ControlId::plateGapEdit << times << 16 << false << yellow << black;
+    QTest::newRow("caption") << ControlId::dropletDensityCaption << times << 16 << false << grey << black;
+    QTest::newRow("unit") << ControlId::dropletDensityUnit << times << 16 << false << grey << black;
+    QTest::newRow("heading") << ControlId::parametersHeading << times << 16 << true << grey << black;
+    QTest::newRow("blue heading") << ControlId::velocitiesHeading << times << 16 << true << grey << blue;
+    QTest::newRow("derived") << ControlId::massReadout << times << 16 << false << cyan << black;
+    QTest::newRow("velocity") << ControlId::limitingVelocity2Readout << times << 16 << false << white << blue;
+    QTest::newRow("charge") << ControlId::charge2Readout << times << 16 << false << white << red;
+    QTest::newRow("slow-down") << ControlId::slowDownReadout << times << 16 << false << yellow << black;
+    QTest::newRow("button") << ControlId::startButton << sans << 11 << true << QColor() << QColor();
+    QTest::newRow("option 1") << ControlId::animationOption << times << 15 << false << grey << black;
+    QTest::newRow("option 2") << ControlId::coordinateOption << times << 16 << false << grey << black;
 }
 
 void tst_window::fontsAndColours()
 {
-    QFETCH(QString, name);
+    QFETCH(ControlId, control);
     QFETCH(QString, family);
     QFETCH(int, pixels);
     QFETCH(bool, bold);
     QFETCH(QColor, background);
     QFETCH(QColor, text);
     WindowFixture w;
-    QWidget* widget = w.form->findChild<QWidget*>(name);
+    QWidget* widget = w.widget(control);
     QVERIFY(widget);
     QCOMPARE(widget->font().family(), family);
     QCOMPARE(widget->font().pixelSize(), pixels);
@@ -201,22 +202,22 @@ void tst_window::fontsAndColours()
 void tst_window::selectorsAtCreation()
 {
     WindowFixture w;
-    QVERIFY(w.find<QRadioButton>("animationOption")->isChecked());
-    QCOMPARE(w.find<QRadioButton>("animationOption")->geometry(), QRect(0, 20, 96, 21));
-    QCOMPARE(w.find<QRadioButton>("velocityOption")->geometry(), QRect(0, 60, 103, 17));
-    auto* scroll = w.find<QScrollBar>("slowDownScrollBar");
+    QVERIFY(w.widgets().animationOption->isChecked());
+    QCOMPARE(w.widgets().animationOption->geometry(), QRect(0, 20, 96, 21));
+    QCOMPARE(w.widgets().velocityOption->geometry(), QRect(0, 60, 103, 17));
+    auto* scroll = w.widgets().slowDownScrollBar;
     QCOMPARE(scroll->minimum(), 1);
     QCOMPARE(scroll->maximum(), 9);
     QCOMPARE(scroll->value(), 5);
     QCOMPARE(scroll->singleStep(), 1);
     QCOMPARE(scroll->pageStep(), 1);
     // Checked by the defaults at start-up.
-    QVERIFY(w.find<QCheckBox>("randomChargesCheckBox")->isChecked());
+    QVERIFY(w.widgets().randomChargesCheckBox->isChecked());
     QVERIFY(!w.fakes.timer.isEnabled());
     // The droplet marker and the beam inside the animation view.
-    QCOMPARE(w.find("dropletMarker")->parentWidget(), w.find("animationView"));
-    QCOMPARE(w.find("dropletMarker")->size(), QSize(10, 10));
-    QCOMPARE(w.find("beamSprite")->size(), QSize(50, 25));
+    QCOMPARE(w.widgets().dropletMarker->parentWidget(), w.widgets().animationView);
+    QCOMPARE(w.widgets().dropletMarker->size(), QSize(10, 10));
+    QCOMPARE(w.widgets().beamSprite->size(), QSize(50, 25));
 }
 
 void tst_window::focusOrder()
@@ -224,20 +225,24 @@ void tst_window::focusOrder()
     WindowFixture w;
     w.show();
     w.form->activateWindow();
-    QTRY_COMPARE(QApplication::focusWidget(), w.find("startButton"));
-    const char* order[] = {"startButton",   "voltageEdit",   "plateGapEdit",   "diameterEdit",    "dropletDensityEdit",    "mediumDensityEdit",   "viscosityEdit",
-                           "animationOption", "coordinateOption", "velocityOption", "slowDownScrollBar", "voltageButton", "lightButton", "randomChargesCheckBox"};
-    QWidget* current = w.find(order[0]);
+    QTRY_COMPARE(QApplication::focusWidget(), w.widgets().startButton);
+    const MainWindowWidgets& c = w.widgets();
+    QWidget* const order[] = {c.startButton,        c.voltageEdit,       c.plateGapEdit,      c.diameterEdit,
+                              c.dropletDensityEdit, c.mediumDensityEdit, c.viscosityEdit,     c.animationOption,
+                              c.coordinateOption,   c.velocityOption,    c.slowDownScrollBar, c.voltageButton,
+                              c.lightButton,        c.randomChargesCheckBox};
+    QWidget* current = order[0];
     for (std::size_t i = 1; i < std::size(order); ++i) {
         // The next widget in the chain that can take the focus by tab.
         QWidget* next = current->nextInFocusChain();
         while (!(next->focusPolicy() & Qt::TabFocus))
             next = next->nextInFocusChain();
-        QCOMPARE(next->objectName(), QString::fromLatin1(order[i]));
+        QCOMPARE(next->objectName(), order[i]->objectName());
         current = next;
     }
-    for (const char* label : {"massReadout", "characteristicsHeading", "parametersHeading"})
-        QCOMPARE(w.find(label)->focusPolicy(), Qt::NoFocus);
+    for (const QLabel* label : {static_cast<QLabel*>(c.massReadout), static_cast<QLabel*>(c.characteristicsHeading),
+                                static_cast<QLabel*>(c.parametersHeading)})
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
 void tst_window::menus()
@@ -253,24 +258,24 @@ void tst_window::menus()
 
     const QStringList file = {"Справка1", "Справка2", "История", "", "Выход"};
     const QStringList help = {"Инструкция", "Управление", "", "Авторы", "О программе"};
-    const QStringList fileNames = {"mnuFilespravka", "mnuFilespravka2", "mnuFilesHistory", "mnuHelpSep1",
-                                   "mnuFileExit"};
-    const QStringList helpNames = {"mnuHelpInstruction", "mnuHelpUprav", "mnuHelpSep2", "mnuHelpAvtors",
-                                   "mnuHelpAbout"};
+    // The commands in their places, separators included.
+    const MainWindow::Menus& m = w.form->menus();
+    const QList<QList<QAction*>> commands = {{m.physicsReference, m.workedExample, m.history, nullptr, m.exit},
+                                             {m.instruction, m.controlsHelp, nullptr, m.authors, m.about}};
     const QList<QStringList> captions = {file, help};
-    const QList<QStringList> names = {fileNames, helpNames};
-    for (int m = 0; m < 2; ++m) {
-        const QList<QAction*> items = menus[m]->menu()->actions();
+    for (int menu = 0; menu < 2; ++menu) {
+        const QList<QAction*> items = menus[menu]->menu()->actions();
         QCOMPARE(items.size(), 5);
         for (int i = 0; i < 5; ++i) {
             QAction* item = items[i];
-            QCOMPARE(item->objectName(), names[m][i]);
-            QCOMPARE(item->isSeparator(), captions[m][i].isEmpty());
+            QCOMPARE(item->isSeparator(), captions[menu][i].isEmpty());
+            if (commands[menu][i])
+                QCOMPARE(item, commands[menu][i]);
             if (item->isSeparator()) {
                 QVERIFY(item->icon().isNull());
                 continue;
             }
-            QCOMPARE(item->text(), captions[m][i]);
+            QCOMPARE(item->text(), captions[menu][i]);
             QVERIFY(item->shortcut().isEmpty());
             QVERIFY(!item->isCheckable());
             QVERIFY(item->isEnabled());
@@ -285,9 +290,10 @@ void tst_window::menus()
 void tst_window::startUp()
 {
     WindowFixture w;
-    // The bitmap holders are hidden before the window is first shown.
-    for (int n = 4; n <= 11; ++n)
-        QVERIFY(w.form->findChild<QWidget*>(QStringLiteral("Picture%1").arg(n))->isHidden());
+    // The holders of the menu pictures are hidden before the window is first shown.
+    QCOMPARE(w.form->menuPictureHolders().size(), std::size_t(8));
+    for (const QWidget* holder : w.form->menuPictureHolders())
+        QVERIFY(holder->isHidden());
     QCOMPARE(w.state().startUpDone, 1.0);
     QCOMPARE(w.form->windowTitle(), QStringLiteral("Моделирование опыта Вельтрана"));
     QVERIFY(!w.form->windowIcon().isNull());
@@ -305,28 +311,28 @@ void tst_window::firstLayoutOnlyAfterGateOpens()
     WindowFixture w;
     // Created, defaults validated, but not yet laid out: no derived quantities.
     QVERIFY(w.fakes.random.seeds.empty());
-    QCOMPARE(w.find<QLabel>("massReadout")->text(), QStringLiteral("massReadout"));
+    QCOMPARE(w.widgets().massReadout->text(), QStringLiteral("massReadout"));
     QVERIFY(w.fakes.messageBox.shown.empty());
     w.show();
     QCOMPARE(w.fakes.random.seeds.size(), std::size_t(1));
-    QCOMPARE(w.find("parametersHeading")->geometry(), QRect(168, 4, 120, 24));
-    QCOMPARE(w.find("animationView")->geometry(), QRect(4, 4, 160, 504));
+    QCOMPARE(w.widgets().parametersHeading->geometry(), QRect(168, 4, 120, 24));
+    QCOMPARE(w.widgets().animationView->geometry(), QRect(4, 4, 160, 504));
 }
 
 void tst_window::exitDeclinedKeepsEverything()
 {
     WindowFixture w;
     w.show();
-    w.find<QLineEdit>("plateGapEdit")->setText(QStringLiteral("0.02"));
+    w.widgets().plateGapEdit->setText(QStringLiteral("0.02"));
     w.fakes.messageBox.answers = {false};
-    w.form->menuAction(QStringLiteral("mnuFileExit"))->trigger();
+    w.form->menus().exit->trigger();
     QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1));
     QCOMPARE(w.fakes.messageBox.shown[0].title, QStringLiteral("На Выход"));
     QCOMPARE(w.fakes.messageBox.shown[0].text, QStringLiteral("Вы абсолютно уверены?"));
     QVERIFY(w.fakes.messageBox.shown[0].question);
     QVERIFY(w.form->isVisible());
     QVERIFY(!w.fakes.lifetime.ending);
-    QCOMPARE(w.find<QLineEdit>("plateGapEdit")->text(), QStringLiteral("0.02"));
+    QCOMPARE(w.widgets().plateGapEdit->text(), QStringLiteral("0.02"));
     QCOMPARE(w.state().DD, 0.02);
 }
 
@@ -335,7 +341,7 @@ void tst_window::exitConfirmedEnds()
     WindowFixture w;
     w.show();
     w.fakes.messageBox.answers = {true};
-    w.form->menuAction(QStringLiteral("mnuFileExit"))->trigger();
+    w.form->menus().exit->trigger();
     QVERIFY(w.fakes.lifetime.ending);
     QCOMPARE(w.fakes.lifetime.status, 0);
     QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1)); // no second question
@@ -357,7 +363,7 @@ void tst_window::authorsWindow()
     WindowFixture w;
     w.show();
     QVERIFY(!w.form->authorsWindow());
-    w.form->menuAction(QStringLiteral("mnuHelpAvtors"))->trigger();
+    w.form->menus().authors->trigger();
     AuthorsWindow* authors = w.form->authorsWindow();
     QVERIFY(authors);
     QVERIFY(authors->isVisible());
@@ -380,7 +386,7 @@ void tst_window::authorsWindow()
     // Closed by its own close box, it is gone; the next command makes a new one.
     authors->close();
     QTRY_VERIFY(!w.form->authorsWindow());
-    w.form->menuAction(QStringLiteral("mnuHelpAvtors"))->trigger();
+    w.form->menus().authors->trigger();
     QVERIFY(w.form->authorsWindow());
 }
 
@@ -411,7 +417,7 @@ void tst_window::authorsWindowFollowsMainWindow()
 void tst_window::aboutText()
 {
     WindowFixture w;
-    w.form->showAbout();
+    w.form->menus().about->trigger();
     QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1));
     const auto& box = w.fakes.messageBox.shown[0];
     QCOMPARE(box.title, QStringLiteral("О ПРОГРАММЕ"));
@@ -448,14 +454,13 @@ void tst_window::disabledButtonsLookDisabled()
     WindowFixture w;
     w.show();
     // Every layout pass disables the voltage and light buttons; a start enables them.
-    for (const char* name : {"voltageButton", "lightButton"}) {
-        auto* button = w.find<QPushButton>(name);
+    for (QPushButton* button : {w.widgets().voltageButton, w.widgets().lightButton}) {
         QVERIFY(!button->isEnabled());
         const int disabled = darkestLevel(button);
         button->setEnabled(true);
         const int enabled = darkestLevel(button);
         QVERIFY2(disabled - enabled >= 60, qPrintable(QStringLiteral("%1: caption %2 disabled, %3 enabled")
-                                                          .arg(QLatin1String(name))
+                                                          .arg(button->objectName())
                                                           .arg(disabled)
                                                           .arg(enabled)));
     }
@@ -465,8 +470,10 @@ void tst_window::buttonsOnTheFramesGrey()
 {
     WindowFixture w;
     w.show();
-    for (const char* name : {"animationOption", "coordinateOption", "velocityOption", "randomChargesCheckBox"})
-        QCOMPARE(commonestColour(w.find(name)), QColor(224, 224, 224));
+    const MainWindowWidgets& c = w.widgets();
+    for (QWidget* button : std::initializer_list<QWidget*>{c.animationOption, c.coordinateOption, c.velocityOption,
+                                                           c.randomChargesCheckBox})
+        QCOMPARE(commonestColour(button), QColor(224, 224, 224));
 }
 
 void tst_window::authorsWindowIsAWindow()

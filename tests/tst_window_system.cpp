@@ -138,7 +138,7 @@ void tst_window_system::boxTitles()
         {QStringLiteral("ЗАМЕЧАНИЕ"), [&] { w.form->findChild<QPushButton*>(QStringLiteral("startButton"))->click(); }},
         {QStringLiteral("На Выход"), [&] { w.form->close(); }},
         {QStringLiteral("Ошибка"), [&] { w.form->findChild<QLineEdit*>(QStringLiteral("plateGapEdit"))->setText(QString()); }},
-        {QStringLiteral("О ПРОГРАММЕ"), [&] { w.form->showAbout(); }},
+        {QStringLiteral("О ПРОГРАММЕ"), [&] { w.form->menus().about->trigger(); }},
     };
     QString shown;
     withBox(opens.at(title), [&](QMessageBox* box) { shown = shownTitle(box); });
@@ -148,7 +148,7 @@ void tst_window_system::boxTitles()
 void tst_window_system::aboutBoxKeepsItsLines()
 {
     BoxWindow w;
-    withBox([&] { w.form->showAbout(); },
+    withBox([&] { w.form->menus().about->trigger(); },
             [&](QMessageBox* box) {
                 auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
                 QVERIFY(label);

@@ -13,7 +13,7 @@ QPixmap ArtworkIconEngine::rendered(qreal scale, QIcon::Mode mode)
     auto it = m_cache.find(key);
     if (it != m_cache.end())
         return it->second;
-    QPixmap picture = QPixmap::fromImage(Artwork::menuBitmap(m_which, scale));
+    QPixmap picture = QPixmap::fromImage(Artwork::menuPicture(m_which, scale));
     if (mode == QIcon::Disabled) {
         QStyleOption option;
         picture = QApplication::style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
@@ -30,7 +30,7 @@ QPixmap ArtworkIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIc
 {
     // Drawn for the pixels asked for: a 32 px picture at size × scale.
     const qreal edge = std::max(size.width(), size.height()) * scale;
-    const qreal ratio = edge > 0 ? edge / Artwork::MenuBitmapSize : scale;
+    const qreal ratio = edge > 0 ? edge / Artwork::MenuPictureSize : scale;
     QPixmap picture = rendered(ratio, mode);
     picture.setDevicePixelRatio(scale);
     return picture;
@@ -44,6 +44,6 @@ void ArtworkIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode 
 
 QSize ArtworkIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State)
 {
-    const int edge = std::min({size.width(), size.height(), Artwork::MenuBitmapSize * 8});
+    const int edge = std::min({size.width(), size.height(), Artwork::MenuPictureSize * 8});
     return QSize(edge, edge);
 }

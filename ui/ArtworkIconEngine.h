@@ -12,7 +12,7 @@
 /// for pictures that nobody looks at yet.
 class ArtworkIconEngine : public QIconEngine {
 public:
-    explicit ArtworkIconEngine(Artwork::MenuBitmap which) : m_which(which) {}
+    explicit ArtworkIconEngine(Artwork::MenuPicture which) : m_which(which) {}
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override;
@@ -24,6 +24,6 @@ public:
 private:
     QPixmap rendered(qreal scale, QIcon::Mode mode);
 
-    Artwork::MenuBitmap m_which;
+    Artwork::MenuPicture m_which;
     std::map<std::pair<int, int>, QPixmap> m_cache; ///< by (scale × 100, mode)
 };

@@ -9,29 +9,29 @@
 
 AuthorsWindow::AuthorsWindow() : QDialog(nullptr)
 {
-    setObjectName(QStringLiteral("AuthorsWindow"));
+    setObjectName(QStringLiteral("authorsWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(QStringLiteral("Авторы"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
     setFixedSize(ClientWidth, ClientHeight);
 
-    m_image = new QLabel(this);
-    m_image->setObjectName(QStringLiteral("beamSprite"));
-    m_image->setGeometry(32, 8, Artwork::PortraitWidth, Artwork::PortraitHeight);
-    m_image->setPixmap(QPixmap::fromImage(Artwork::portrait(devicePixelRatioF())));
+    m_portrait = new QLabel(this);
+    m_portrait->setObjectName(QStringLiteral("portrait"));
+    m_portrait->setGeometry(32, 8, Artwork::PortraitWidth, Artwork::PortraitHeight);
+    m_portrait->setPixmap(QPixmap::fromImage(Artwork::portrait(devicePixelRatioF())));
 
-    m_label = new QLabel(QStringLiteral("plateGapCaption"), this);
-    m_label->setObjectName(QStringLiteral("plateGapCaption"));
-    m_label->setGeometry(8, 200, 209, 81);
-    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_label->setMargin(0);
+    m_caption = new QLabel(QStringLiteral("caption"), this);
+    m_caption->setObjectName(QStringLiteral("caption"));
+    m_caption->setGeometry(8, 200, 209, 81);
+    m_caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_caption->setMargin(0);
 }
 
 void AuthorsWindow::setCaption(const QString& text)
 {
     const QStringList lines = text.split(QStringLiteral("\r\n"));
-    const QRectF room = m_label->contentsRect();
+    const QRectF room = m_caption->contentsRect();
     // The blanks that fill a line up to 36 characters may run past the edge;
     // the visible text must not.
     auto fits = [&](const QFont& font) {
@@ -49,8 +49,8 @@ void AuthorsWindow::setCaption(const QString& text)
         if (fits(font))
             break;
     }
-    m_label->setFont(font);
-    m_label->setText(text);
+    m_caption->setFont(font);
+    m_caption->setText(text);
 }
 
 QString AuthorsWindow::authorsText()

@@ -19,8 +19,8 @@ public:
 
     AuthorsWindow();
 
-    QLabel* portrait() const { return m_image; }
-    QLabel* caption() const { return m_label; }
+    QLabel* portrait() const { return m_portrait; }
+    QLabel* caption() const { return m_caption; }
 
     /// The six lines of the authors' caption, joined by CR LF.
     static QString authorsText();
@@ -29,6 +29,6 @@ public:
     void setCaption(const QString& text);
 
 private:
-    QLabel* m_image;
-    QLabel* m_label;
+    QLabel* m_portrait;
+    QLabel* m_caption;
 };

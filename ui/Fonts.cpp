@@ -42,22 +42,22 @@ QString Fonts::sansFamily()
     return family;
 }
 
-QFont Fonts::T12()
+QFont Fonts::text()
 {
     return make(serifFamily(), 16, false);
 }
 
-QFont Fonts::T12B()
+QFont Fonts::heading()
 {
     return make(serifFamily(), 16, true);
 }
 
-QFont Fonts::T11()
+QFont Fonts::smallText()
 {
     return make(serifFamily(), 15, false);
 }
 
-QFont Fonts::M8B()
+QFont Fonts::button()
 {
     return make(sansFamily(), 11, true);
 }

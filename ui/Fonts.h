@@ -9,10 +9,10 @@
 /// font matcher, which is much slower to find a substitute.
 class Fonts {
 public:
-    static QFont T12();  ///< Times New Roman 12 pt
-    static QFont T12B(); ///< Times New Roman 12 pt bold
-    static QFont T11();  ///< Times New Roman 11.25 pt
-    static QFont M8B();  ///< MS Sans Serif 8.25 pt bold
+    static QFont text();      ///< Times New Roman 12 pt: inputs, read-outs, captions
+    static QFont heading();   ///< Times New Roman 12 pt bold: the panel's headings
+    static QFont smallText(); ///< Times New Roman 11.25 pt: the drawing surfaces, two view options
+    static QFont button();    ///< MS Sans Serif 8.25 pt bold: the command buttons
     /// Registers the substitutes; call once after the application exists.
     static void registerSubstitutes();
     /// The serif and sans-serif families actually used.

@@ -1,27 +1,19 @@
 #include "MainWindow.h"
 
-#include "ArtworkIconEngine.h"
-#include "BitmapHolder.h"
+#include "AuthorsWindow.h"
 #include "ClickableLabel.h"
 #include "Fonts.h"
-#include "AuthorsWindow.h"
+#include "MenuPictureHolder.h"
 
 #include "Artwork.h"
 #include "CanvasWidget.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
 
 #include <cmath>
 
@@ -58,10 +50,17 @@ void setButtonBackground(QAbstractButton* button, Rgb background)
     button->setBackgroundRole(QPalette::Window);
 }
 
-/// A 32 × 32 menu picture, drawn when first shown at the density it is shown at.
-QIcon menuIcon(Artwork::MenuBitmap which)
+/// A label of the panel: font, colours, alignment and tooltip.
+template <class Label = QLabel>
+Label* makeLabel(QWidget* parent, const QString& caption, const QFont& font, Rgb background, Rgb textColor,
+                 Qt::Alignment alignment, const QString& toolTip = {})
 {
-    return QIcon(new ArtworkIconEngine(which));
+    auto* label = new Label(caption, parent);
+    label->setFont(font);
+    setColors(label, background, qcolor(textColor));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setToolTip(toolTip);
+    return label;
 }
 
 } // namespace
@@ -69,19 +68,28 @@ QIcon menuIcon(Artwork::MenuBitmap which)
 MainWindow::MainWindow(const Services& services, const QStringList& dataFolders, const QLocale& locale)
     : m_services(services), m_help(*services.shell, *services.messageBox, dataFolders)
 {
-    setObjectName(QStringLiteral("MainWindow"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Моделирование опыта Вельтрана"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
 
     m_client = new QWidget(this);
-    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setObjectName(QStringLiteral("clientArea"));
     setColors(m_client, Colors::Grey, DefaultText);
     setCentralWidget(m_client);
 
-    buildControls();
+    buildParameterInputs();
+    buildReadouts();
+    buildCommands();
+    buildViewSelector();
+    buildDrawingSurfaces();
+    buildMenuPictureHolders();
+    describeForScreenReaders();
+    setFocusOrder();
     buildMenus();
-    m_formWindow = std::make_unique<QtClientArea>(this, m_client);
-    m_procedures = std::make_unique<Simulation>(m_controls, *m_formWindow, m_services, locale);
+    adaptControls();
+
+    m_clientArea = std::make_unique<QtClientArea>(this, m_client);
+    m_simulation = std::make_unique<Simulation>(m_controls, *m_clientArea, m_services, locale);
     connectEvents();
 
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
@@ -91,232 +99,216 @@ MainWindow::MainWindow(const Services& services, const QStringList& dataFolders,
 MainWindow::~MainWindow()
 {
     m_client->removeEventFilter(this);
-    if (m_form2)
-        delete m_form2;
+    if (m_authors)
+        delete m_authors;
 }
 
-Control* MainWindow::adapt(QWidget* widget)
+void MainWindow::buildParameterInputs()
 {
-    m_adapters.push_back(std::make_unique<QtControl>(widget));
-    return m_adapters.back().get();
-}
+    MainWindowWidgets& w = m_widgets;
+    const QFont text = Fonts::text();
+    w.parametersHeading =
+        makeLabel(m_client, QStringLiteral("Параметры"), Fonts::heading(), Colors::Grey, Colors::Black, Qt::AlignHCenter);
 
-QLabel* MainWindow::addLabel(const char* name, const QString& caption, const QFont& font, Rgb background,
-                        Rgb textColor, Qt::Alignment alignment, const QString& toolTip, bool clickable)
-{
-    QLabel* label = clickable ? new ClickableLabel(caption, m_client) : new QLabel(caption, m_client);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setFont(font);
-    setColors(label, background, qcolor(textColor));
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    label->setToolTip(toolTip);
-    return label;
-}
-
-void MainWindow::buildControls()
-{
-    MainWindowControls& c = m_controls;
-    const QFont T12 = Fonts::T12();
-    const QFont T12B = Fonts::T12B();
-    const QFont T11 = Fonts::T11();
-    const QFont M8B = Fonts::M8B();
-    const Rgb grey = Colors::Grey;
-    const Rgb black = Colors::Black;
+    // Each row: caption label, input box, unit label; the caption's tooltip is
+    // the input's (with one trailing blank for the viscosity).
+    struct Row {
+        QLabel** caption;
+        const char16_t* captionText;
+        const char16_t* captionTip;
+        QLineEdit** input;
+        ControlId inputId;
+        const char16_t* inputTip;
+        QLabel** unit;
+        const char16_t* unitText;
+    };
+    const Row rows[] = {
+        {&w.plateGapCaption, u"D=", u"Расстояние между пластинами", &w.plateGapEdit, ControlId::plateGapEdit, u"Расстояние между пластинами",
+         &w.plateGapUnit, u" м"},
+        {&w.voltageCaption, u"Ux=", u"Напряжение между пластинами", &w.voltageEdit, ControlId::voltageEdit, u"Напряжение между пластинами",
+         &w.voltageUnit, u" В"},
+        {&w.diameterCaption, u"d=", u"Диаметр капли", &w.diameterEdit, ControlId::diameterEdit, u"Диаметр капли", &w.diameterUnit, u" м"},
+        // The Greek captions are shown as Greek letters directly.
+        {&w.dropletDensityCaption, u"ρ=", u"Плотность капли", &w.dropletDensityEdit, ControlId::dropletDensityEdit, u"Плотность капли",
+         &w.dropletDensityUnit, u" кг/м3"},
+        {&w.mediumDensityCaption, u"ρ0=", u"Плотность среды", &w.mediumDensityEdit, ControlId::mediumDensityEdit, u"Плотность среды",
+         &w.mediumDensityUnit, u" кг/м3"},
+        {&w.viscosityCaption, u"η=", u"Коэффициент динамической вязкости среды ", &w.viscosityEdit, ControlId::viscosityEdit,
+         u"Коэффициент динамической вязкости среды", &w.viscosityUnit, u" Па с"},
+    };
+    // The voltage's caption is drawn in the system's window-text colour.
     const QColor windowText = palette().color(QPalette::WindowText);
     const Rgb windowTextRgb{static_cast<std::uint8_t>(windowText.red()), static_cast<std::uint8_t>(windowText.green()),
                             static_cast<std::uint8_t>(windowText.blue())};
-
-    // Parameter inputs: caption label, input box, unit label.
-    struct InputRow {
-        Control** caption;
-        const char* captionName;
-        const char16_t* captionText;
-        const char16_t* captionTip;
-        Control** input;
-        const char* inputName;
-        const char16_t* inputTip;
-        Control** unit;
-        const char* unitName;
-        const char16_t* unitText;
-    };
-    const InputRow rows[] = {
-        {&c.plateGapCaption, "plateGapCaption", u"D=", u"Расстояние между пластинами", &c.plateGapEdit, "plateGapEdit",
-         u"Расстояние между пластинами", &c.plateGapUnit, "plateGapUnit", u" м"},
-        {&c.voltageCaption, "voltageCaption", u"Ux=", u"Напряжение между пластинами", &c.voltageEdit, "voltageEdit",
-         u"Напряжение между пластинами", &c.voltageUnit, "voltageUnit", u" В"},
-        {&c.diameterCaption, "diameterCaption", u"d=", u"Диаметр капли", &c.diameterEdit, "diameterEdit", u"Диаметр капли", &c.diameterUnit, "diameterUnit",
-         u" м"},
-        // The Greek captions are shown as Greek letters directly.
-        {&c.dropletDensityCaption, "dropletDensityCaption", u"ρ=", u"Плотность капли", &c.dropletDensityEdit, "dropletDensityEdit", u"Плотность капли", &c.dropletDensityUnit,
-         "dropletDensityUnit", u" кг/м3"},
-        {&c.mediumDensityCaption, "mediumDensityCaption", u"ρ0=", u"Плотность среды", &c.mediumDensityEdit, "mediumDensityEdit", u"Плотность среды", &c.mediumDensityUnit,
-         "mediumDensityUnit", u" кг/м3"},
-        {&c.viscosityCaption, "viscosityCaption", u"η=", u"Коэффициент динамической вязкости среды ", &c.viscosityEdit, "viscosityEdit",
-         u"Коэффициент динамической вязкости среды", &c.viscosityUnit, "viscosityUnit", u" Па с"},
-    };
-    c.parametersHeading = adapt(addLabel("parametersHeading", QStringLiteral("Параметры"), T12B, grey, black, Qt::AlignHCenter, {}));
-    for (const InputRow& row : rows) {
-        *row.caption = adapt(addLabel(row.captionName, QString::fromUtf16(row.captionText), T12, grey,
-                                      row.caption == &c.voltageCaption ? windowTextRgb : black, Qt::AlignRight,
-                                      QString::fromUtf16(row.captionTip)));
-        auto* edit = new QLineEdit(QString::fromLatin1(row.inputName), m_client);
-        edit->setObjectName(QString::fromLatin1(row.inputName));
-        edit->setFont(T12);
+    for (const Row& row : rows) {
+        *row.caption = makeLabel(m_client, QString::fromUtf16(row.captionText), text, Colors::Grey,
+                                 row.caption == &w.voltageCaption ? windowTextRgb : Colors::Black, Qt::AlignRight,
+                                 QString::fromUtf16(row.captionTip));
+        // Until the defaults are written, an input holds its own name.
+        auto* edit = new QLineEdit(QString::fromLatin1(controlName(row.inputId)), m_client);
+        edit->setFont(text);
         edit->setToolTip(QString::fromUtf16(row.inputTip));
         setColors(edit, Colors::LightYellow, DefaultText);
-        *row.input = adapt(edit);
-        *row.unit = adapt(addLabel(row.unitName, QString::fromUtf16(row.unitText), T12, grey, black, Qt::AlignLeft,
-                                   {}));
+        *row.input = edit;
+        *row.unit = makeLabel(m_client, QString::fromUtf16(row.unitText), text, Colors::Grey, Colors::Black,
+                              Qt::AlignLeft);
     }
+}
 
-    // Headings and read-outs.
-    const Rgb cyan = Colors::LightCyan;
-    const Rgb white = Colors::White;
-    c.characteristicsHeading = adapt(addLabel("characteristicsHeading", QStringLiteral("Характеристики"), T12B, grey, black, Qt::AlignHCenter, {},
-                               true));
-    c.velocitiesHeading =
-        adapt(addLabel("velocitiesHeading", QStringLiteral("Скорости"), T12B, grey, Colors::Blue, Qt::AlignHCenter, {}, true));
-    // Read-outs: until a value is written, each shows its own name.
-    struct ReadOut {
-        Control** control;
-        const char* name;
+void MainWindow::buildReadouts()
+{
+    MainWindowWidgets& w = m_widgets;
+    const QFont heading = Fonts::heading();
+    w.characteristicsHeading = makeLabel<ClickableLabel>(m_client, QStringLiteral("Характеристики"), heading,
+                                                         Colors::Grey, Colors::Black, Qt::AlignHCenter);
+    w.velocitiesHeading = makeLabel<ClickableLabel>(m_client, QStringLiteral("Скорости"), heading, Colors::Grey,
+                                                    Colors::Blue, Qt::AlignHCenter);
+
+    struct Readout {
+        QLabel** label;
+        ControlId id;
         Rgb background;
         Rgb text;
-        Qt::Alignment alignment;
         const char16_t* tip;
     };
-    const ReadOut readOuts[] = {
-        {&c.massReadout, "massReadout", cyan, black, Qt::AlignLeft, u"Масса капли"},
-        {&c.fieldStrengthReadout, "fieldStrengthReadout", cyan, black, Qt::AlignLeft, u"Напряжённость электрического поля"},
-        {&c.relaxationTimeReadout, "relaxationTimeReadout", cyan, black, Qt::AlignLeft, u"Характерное время"},
-        {&c.forceRatioReadout, "forceRatioReadout", cyan, black, Qt::AlignLeft, u"Параметр а"},
-        {&c.terminalVelocityReadout, "terminalVelocityReadout", white, Colors::Blue, Qt::AlignLeft, u"предельная вертикальная скорость"},
-        {&c.limitingVelocity2Readout, "limitingVelocity2Readout", white, Colors::Blue, Qt::AlignLeft, u"2 предельная скорость"},
-        {&c.limitingVelocity3Readout, "limitingVelocity3Readout", white, Colors::Blue, Qt::AlignLeft, u"3 предельная скорость"},
-        {&c.charge2Readout, "charge2Readout", white, Colors::Red, Qt::AlignLeft, u"заряд q2"},
-        {&c.charge3Readout, "charge3Readout", white, Colors::Red, Qt::AlignLeft, u"заряд q3"},
-        {&c.chargeRatioReadout, "chargeRatioReadout", white, Colors::Red, Qt::AlignLeft, u"отношение зарядов q3/q2"},
-        {&c.chargeDifferenceReadout, "chargeDifferenceReadout", white, Colors::Red, Qt::AlignLeft, u"разность зарядов N3-N2"},
-        {&c.slowDownReadout, "slowDownReadout", Colors::LightYellow, black, Qt::AlignHCenter, u"Замедление времени"},
+    const Rgb cyan = Colors::LightCyan;
+    const Rgb white = Colors::White;
+    const Readout readouts[] = {
+        {&w.massReadout, ControlId::massReadout, cyan, Colors::Black, u"Масса капли"},
+        {&w.fieldStrengthReadout, ControlId::fieldStrengthReadout, cyan, Colors::Black,
+         u"Напряжённость электрического поля"},
+        {&w.relaxationTimeReadout, ControlId::relaxationTimeReadout, cyan, Colors::Black, u"Характерное время"},
+        {&w.forceRatioReadout, ControlId::forceRatioReadout, cyan, Colors::Black, u"Параметр а"},
+        {&w.terminalVelocityReadout, ControlId::terminalVelocityReadout, white, Colors::Blue,
+         u"предельная вертикальная скорость"},
+        {&w.limitingVelocity2Readout, ControlId::limitingVelocity2Readout, white, Colors::Blue,
+         u"2 предельная скорость"},
+        {&w.limitingVelocity3Readout, ControlId::limitingVelocity3Readout, white, Colors::Blue,
+         u"3 предельная скорость"},
+        {&w.charge2Readout, ControlId::charge2Readout, white, Colors::Red, u"заряд q2"},
+        {&w.charge3Readout, ControlId::charge3Readout, white, Colors::Red, u"заряд q3"},
+        {&w.chargeRatioReadout, ControlId::chargeRatioReadout, white, Colors::Red, u"отношение зарядов q3/q2"},
+        {&w.chargeDifferenceReadout, ControlId::chargeDifferenceReadout, white, Colors::Red,
+         u"разность зарядов N3-N2"},
     };
-    for (const ReadOut& readOut : readOuts)
-        *readOut.control = adapt(addLabel(readOut.name, QString::fromLatin1(readOut.name), T12, readOut.background,
-                                          readOut.text, readOut.alignment, QString::fromUtf16(readOut.tip)));
+    // Until a value is written, a read-out shows its own name.
+    for (const Readout& readout : readouts)
+        *readout.label = makeLabel(m_client, QString::fromLatin1(controlName(readout.id)), Fonts::text(),
+                                   readout.background, readout.text, Qt::AlignLeft, QString::fromUtf16(readout.tip));
+    w.slowDownReadout = makeLabel(m_client, QString::fromLatin1(controlName(ControlId::slowDownReadout)),
+                                  Fonts::text(), Colors::LightYellow, Colors::Black, Qt::AlignHCenter,
+                                  QStringLiteral("Замедление времени"));
+}
 
-    // Commands and selectors.
-    auto button = [&](const char* name, const QString& caption, const QString& tip) {
+void MainWindow::buildCommands()
+{
+    MainWindowWidgets& w = m_widgets;
+    auto button = [this](const QString& caption, const QString& tip) {
         auto* b = new QPushButton(caption, m_client);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFont(M8B);
+        b->setFont(Fonts::button());
         b->setToolTip(tip);
         b->setAutoDefault(false);
-        return adapt(b);
+        return b;
     };
-    c.startButton = button("startButton", QStringLiteral("ПУСК"), QStringLiteral("Запуск установки"));
-    c.voltageButton = button("voltageButton", QStringLiteral("НАПРЯЖЕНИЕ"),
-                        QStringLiteral("Подача напряжения на пластины конденсатора"));
-    c.lightButton = button("lightButton", QStringLiteral("СВЕТ"), QStringLiteral("Освещение рентгеновскими лучами"));
+    w.startButton = button(QStringLiteral("ПУСК"), QStringLiteral("Запуск установки"));
+    w.voltageButton =
+        button(QStringLiteral("НАПРЯЖЕНИЕ"), QStringLiteral("Подача напряжения на пластины конденсатора"));
+    w.lightButton = button(QStringLiteral("СВЕТ"), QStringLiteral("Освещение рентгеновскими лучами"));
 
-    auto* check = new QCheckBox(QStringLiteral("Выбор"), m_client);
-    check->setObjectName(QStringLiteral("randomChargesCheckBox"));
-    check->setFont(T12);
-    check->setToolTip(QStringLiteral("Случайный выбор зарядов"));
-    setButtonBackground(check, grey);
-    c.randomChargesCheckBox = adapt(check);
+    w.randomChargesCheckBox = new QCheckBox(QStringLiteral("Выбор"), m_client);
+    w.randomChargesCheckBox->setFont(Fonts::text());
+    w.randomChargesCheckBox->setToolTip(QStringLiteral("Случайный выбор зарядов"));
+    setButtonBackground(w.randomChargesCheckBox, Colors::Grey);
+}
 
-    auto* frame = new QGroupBox(QStringLiteral("Графики"), m_client);
-    frame->setObjectName(QStringLiteral("viewGroupBox"));
-    frame->setFont(T12);
-    frame->setToolTip(QStringLiteral("Выбор графика"));
-    frame->setFlat(true);
-    setColors(frame, grey, DefaultText);
-    c.viewGroupBox = adapt(frame);
-    struct OptionButton {
-        Control** control;
-        const char* name;
+void MainWindow::buildViewSelector()
+{
+    MainWindowWidgets& w = m_widgets;
+    w.viewGroupBox = new QGroupBox(QStringLiteral("Графики"), m_client);
+    w.viewGroupBox->setFont(Fonts::text());
+    w.viewGroupBox->setToolTip(QStringLiteral("Выбор графика"));
+    w.viewGroupBox->setFlat(true);
+    setColors(w.viewGroupBox, Colors::Grey, DefaultText);
+
+    // The options keep their design places inside the group box.
+    struct Option {
+        QRadioButton** button;
         const char16_t* caption;
         QFont font;
         const char16_t* tip;
         QRect design;
     };
-    const OptionButton options[] = {
-        {&c.animationOption, "animationOption", u"Движение", T11, u"Анимация", QRect(0, 20, 96, 21)},
-        {&c.coordinateOption, "coordinateOption", u"Координата", T12, u"Зависимость x(t)", QRect(0, 40, 103, 19)},
-        {&c.velocityOption, "velocityOption", u"Проекция Vx", T11, u"Зависимость Vx(t)", QRect(0, 60, 103, 17)},
+    const Option options[] = {
+        {&w.animationOption, u"Движение", Fonts::smallText(), u"Анимация", QRect(0, 20, 96, 21)},
+        {&w.coordinateOption, u"Координата", Fonts::text(), u"Зависимость x(t)", QRect(0, 40, 103, 19)},
+        {&w.velocityOption, u"Проекция Vx", Fonts::smallText(), u"Зависимость Vx(t)", QRect(0, 60, 103, 17)},
     };
-    for (const OptionButton& choice : options) {
-        auto* option = new QRadioButton(QString::fromUtf16(choice.caption), frame);
-        option->setObjectName(QString::fromLatin1(choice.name));
-        option->setFont(choice.font);
-        option->setToolTip(QString::fromUtf16(choice.tip));
-        option->setGeometry(choice.design);
-        setButtonBackground(option, grey);
-        *choice.control = adapt(option);
+    for (const Option& option : options) {
+        auto* button = new QRadioButton(QString::fromUtf16(option.caption), w.viewGroupBox);
+        button->setFont(option.font);
+        button->setToolTip(QString::fromUtf16(option.tip));
+        button->setGeometry(option.design);
+        setButtonBackground(button, Colors::Grey);
+        *option.button = button;
     }
-    frame->findChild<QRadioButton*>(QStringLiteral("animationOption"))->setChecked(true);
+    w.animationOption->setChecked(true);
 
-    auto* scroll = new QScrollBar(Qt::Horizontal, m_client);
-    scroll->setObjectName(QStringLiteral("slowDownScrollBar"));
-    scroll->setRange(1, 9);
-    scroll->setValue(5);
-    scroll->setSingleStep(1);
-    scroll->setPageStep(1);
-    scroll->setFocusPolicy(Qt::StrongFocus); // arrow keys move it, like any other control
-    c.slowDownScrollBar = adapt(scroll);
+    w.slowDownScrollBar = new QScrollBar(Qt::Horizontal, m_client);
+    w.slowDownScrollBar->setRange(1, 9);
+    w.slowDownScrollBar->setValue(5);
+    w.slowDownScrollBar->setSingleStep(1);
+    w.slowDownScrollBar->setPageStep(1);
+    w.slowDownScrollBar->setFocusPolicy(Qt::StrongFocus); // arrow keys move it, like any other control
+}
 
-    // Drawing surfaces.
+void MainWindow::buildDrawingSurfaces()
+{
+    MainWindowWidgets& w = m_widgets;
+    const QColor windowText = palette().color(QPalette::WindowText);
+    const Rgb windowTextRgb{static_cast<std::uint8_t>(windowText.red()), static_cast<std::uint8_t>(windowText.green()),
+                            static_cast<std::uint8_t>(windowText.blue())};
     struct Surface {
-        const char* name;
+        CanvasWidget** widget;
         const char16_t* tip;
         Rgb foregroundColor;
     };
     const Surface surfaces[] = {
-        {"animationView", u"Расстояние между пластинами, разбитое на 10 частей", Colors::Black},
-        {"coordinatePlot", u"Координата в относительных единицах", windowTextRgb},
-        {"velocityPlot", u"Скорость в относительных единицах", windowTextRgb},
+        {&w.animationView, u"Расстояние между пластинами, разбитое на 10 частей", Colors::Black},
+        {&w.coordinatePlot, u"Координата в относительных единицах", windowTextRgb},
+        {&w.velocityPlot, u"Скорость в относительных единицах", windowTextRgb},
     };
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < m_canvases.size(); ++i) {
         auto* widget = new CanvasWidget(m_client);
-        widget->setObjectName(QString::fromLatin1(surfaces[i].name));
         widget->setToolTip(QString::fromUtf16(surfaces[i].tip));
-        m_canvases[i] = std::make_unique<QtCanvas>(widget, T11, surfaces[i].foregroundColor);
-    }
-    c.animationView = m_canvases[0].get();
-    c.coordinatePlot = m_canvases[1].get();
-    c.velocityPlot = m_canvases[2].get();
-
-    CanvasWidget* view = m_canvases[0]->widget();
-    auto* beam = new QtSprite(view, *m_canvases[0], QSize(Artwork::BeamWidth, Artwork::BeamHeight),
-                              [](qreal ratio) { return Artwork::beam(ratio); });
-    beam->setObjectName(QStringLiteral("beamSprite"));
-    beam->move(72, 168);
-    auto* droplet = new QtSprite(view, *m_canvases[0], QSize(Artwork::DropletSize, Artwork::DropletSize),
-                                 [](qreal ratio) { return Artwork::droplet(ratio); });
-    droplet->setObjectName(QStringLiteral("dropletMarker"));
-    droplet->move(40, 120);
-    c.beamSprite = beam;
-    c.dropletMarker = droplet;
-
-    // Holders of the menu pictures, hidden at start-up once the menus have them.
-    struct Holder {
-        const char* name;
-        Artwork::MenuBitmap bitmap;
-    };
-    const Holder holders[] = {
-        {"Picture4", Artwork::MenuBitmap::Book},      {"Picture5", Artwork::MenuBitmap::Table},
-        {"Picture6", Artwork::MenuBitmap::HistoricalPortrait}, {"Picture7", Artwork::MenuBitmap::PowerSwitch},
-        {"Picture8", Artwork::MenuBitmap::Booklet},   {"Picture9", Artwork::MenuBitmap::Gear},
-        {"Picture10", Artwork::MenuBitmap::AuthorPortrait}, {"Picture11", Artwork::MenuBitmap::QuestionMark},
-    };
-    for (const Holder& holder : holders) {
-        auto* label = new BitmapHolder(menuIcon(holder.bitmap), m_client);
-        label->setObjectName(QString::fromLatin1(holder.name));
-        m_bitmapHolders.push_back(label);
+        *surfaces[i].widget = widget;
+        m_canvases[i] = std::make_unique<QtCanvas>(widget, Fonts::smallText(), surfaces[i].foregroundColor);
     }
 
-    // Screen readers: inputs and surfaces are named by their tooltips, the
-    // slow-down bar by its read-out's; buttons and labels speak their own text,
-    // which for the read-outs is the current value.
+    // The beam and the droplet lie on the animation view, at their design places until the first layout.
+    QtCanvas& view = *m_canvases[0];
+    w.beamSprite = new QtSprite(w.animationView, view, QSize(Artwork::BeamWidth, Artwork::BeamHeight),
+                                [](qreal ratio) { return Artwork::beam(ratio); });
+    w.beamSprite->move(72, 168);
+    w.dropletMarker = new QtSprite(w.animationView, view, QSize(Artwork::DropletSize, Artwork::DropletSize),
+                                   [](qreal ratio) { return Artwork::droplet(ratio); });
+    w.dropletMarker->move(40, 120);
+}
+
+void MainWindow::buildMenuPictureHolders()
+{
+    // Hidden at start-up once the menus have their pictures; each is drawn
+    // only when first shown, at the density it is shown at.
+    using Picture = Artwork::MenuPicture;
+    for (const Picture picture : {Picture::Book, Picture::Table, Picture::HistoricalPortrait, Picture::PowerSwitch,
+                                  Picture::Booklet, Picture::Gear, Picture::AuthorPortrait, Picture::QuestionMark})
+        m_pictureHolders.push_back(new MenuPictureHolder(picture, m_client));
+}
+
+void MainWindow::describeForScreenReaders()
+{
+    // Inputs and surfaces are named by their tooltips, the slow-down bar by
+    // its read-out's; buttons and labels speak their own text, which for the
+    // read-outs is the current value.
     for (QWidget* widget : m_client->findChildren<QWidget*>()) {
         if (widget->toolTip().isEmpty())
             continue;
@@ -324,92 +316,109 @@ void MainWindow::buildControls()
         if (qobject_cast<QLineEdit*>(widget) || qobject_cast<CanvasWidget*>(widget))
             widget->setAccessibleName(widget->toolTip());
     }
-    scroll->setAccessibleName(QStringLiteral("Замедление времени"));
-    droplet->setAccessibleName(QStringLiteral("Капля"));
-    beam->setAccessibleName(QStringLiteral("Рентгеновское излучение"));
+    m_widgets.slowDownScrollBar->setAccessibleName(QStringLiteral("Замедление времени"));
+    m_widgets.dropletMarker->setAccessibleName(QStringLiteral("Капля"));
+    m_widgets.beamSprite->setAccessibleName(QStringLiteral("Рентгеновское излучение"));
+}
 
-    // Keyboard focus order; the start button holds the focus when the window opens.
-    const char* focusOrder[] = {"startButton",   "voltageEdit",   "plateGapEdit",   "diameterEdit",    "dropletDensityEdit",    "mediumDensityEdit",   "viscosityEdit",
-                                "animationOption", "coordinateOption", "velocityOption", "slowDownScrollBar", "voltageButton", "lightButton", "randomChargesCheckBox"};
-    QWidget* previous = nullptr;
-    for (const char* name : focusOrder) {
-        QWidget* widget = findChild<QWidget*>(QString::fromLatin1(name));
-        Q_ASSERT(widget);
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    }
-    findChild<QWidget*>(QStringLiteral("startButton"))->setFocus();
+void MainWindow::setFocusOrder()
+{
+    // The voltage comes before the plate gap; the start button holds the
+    // focus when the window opens.
+    const MainWindowWidgets& w = m_widgets;
+    QWidget* const order[] = {w.startButton,       w.voltageEdit,       w.plateGapEdit,       w.diameterEdit,
+                              w.dropletDensityEdit, w.mediumDensityEdit, w.viscosityEdit,      w.animationOption,
+                              w.coordinateOption,  w.velocityOption,    w.slowDownScrollBar,  w.voltageButton,
+                              w.lightButton,       w.randomChargesCheckBox};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    w.startButton->setFocus();
 }
 
 void MainWindow::buildMenus()
 {
-    auto item = [this](QMenu* menu, const char* name, const QString& caption, void (MainWindow::*handler)()) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    item(file, "mnuFilespravka", QStringLiteral("Справка1"), &MainWindow::openPhysicsReference);
-    item(file, "mnuFilespravka2", QStringLiteral("Справка2"), &MainWindow::openWorkedExample);
-    item(file, "mnuFilesHistory", QStringLiteral("История"), &MainWindow::openHistory);
-    file->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
-    item(file, "mnuFileExit", QStringLiteral("Выход"), &MainWindow::exitFromMenu);
+    Menus& m = m_menus;
+    HelpCommands* help = &m_help;
+    m.file = menuBar()->addMenu(QStringLiteral("&Файл"));
+    m.physicsReference = m.file->addAction(QStringLiteral("Справка1"), [help] { help->openPhysicsReference(); });
+    m.workedExample = m.file->addAction(QStringLiteral("Справка2"), [help] { help->openWorkedExample(); });
+    m.history = m.file->addAction(QStringLiteral("История"), [help] { help->openHistory(); });
+    m.file->addSeparator();
+    m.exit = m.file->addAction(QStringLiteral("Выход"), this, &QWidget::close);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Помощь"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    item(help, "mnuHelpInstruction", QStringLiteral("Инструкция"), &MainWindow::openInstruction);
-    item(help, "mnuHelpUprav", QStringLiteral("Управление"), &MainWindow::openControlsHelp);
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep2"));
-    item(help, "mnuHelpAvtors", QStringLiteral("Авторы"), &MainWindow::showAuthors);
-    item(help, "mnuHelpAbout", QStringLiteral("О программе"), &MainWindow::showAbout);
+    m.help = menuBar()->addMenu(QStringLiteral("&Помощь"));
+    m.instruction = m.help->addAction(QStringLiteral("Инструкция"), [help] { help->openInstruction(); });
+    m.controlsHelp = m.help->addAction(QStringLiteral("Управление"), [help] { help->openControlsHelp(); });
+    m.help->addSeparator();
+    m.authors = m.help->addAction(QStringLiteral("Авторы"), this, &MainWindow::showAuthors);
+    m.about = m.help->addAction(QStringLiteral("О программе"), [help] { help->showAbout(); });
 }
 
-QAction* MainWindow::menuAction(const QString& name) const
+void MainWindow::adaptControls()
 {
-    return findChild<QAction*>(name);
+    // Each widget is named after its control, and the logic sees it through
+    // an adapter: a canvas through its QtCanvas, a sprite as it is.
+    MainWindowControls& c = m_controls;
+    const MainWindowWidgets& w = m_widgets;
+    const auto adapt = [this](QWidget* widget) {
+        m_adapters.push_back(std::make_unique<QtControl>(widget));
+        return m_adapters.back().get();
+    };
+    for (const ControlId id : AllControls)
+        w.widget(id)->setObjectName(QString::fromLatin1(controlName(id)));
+    const auto adaptInto = [&adapt](auto*& slot, QWidget* widget) {
+        if constexpr (std::is_same_v<std::remove_reference_t<decltype(*slot)>, Control>)
+            slot = adapt(widget);
+    };
+#define OILDROP_ADAPT(kind, name) adaptInto(c.name, w.name);
+    OILDROP_MAIN_WINDOW_CONTROLS(OILDROP_ADAPT)
+#undef OILDROP_ADAPT
+    c.animationView = m_canvases[0].get();
+    c.coordinatePlot = m_canvases[1].get();
+    c.velocityPlot = m_canvases[2].get();
+    c.dropletMarker = w.dropletMarker;
+    c.beamSprite = w.beamSprite;
 }
 
 void MainWindow::connectEvents()
 {
-    Simulation* p = m_procedures.get();
-    auto widget = [this](const char* name) { return findChild<QWidget*>(QString::fromLatin1(name)); };
-    connect(qobject_cast<QPushButton*>(widget("startButton")), &QPushButton::clicked, this, [p] { p->onStartClicked(); });
-    connect(qobject_cast<QPushButton*>(widget("voltageButton")), &QPushButton::clicked, this,
-            [p] { p->onVoltageClicked(); });
-    connect(qobject_cast<QPushButton*>(widget("lightButton")), &QPushButton::clicked, this,
-            [p] { p->onLightClicked(); });
-    connect(qobject_cast<ClickableLabel*>(widget("characteristicsHeading")), &ClickableLabel::clicked, this,
-            [p] { p->onCharacteristicsClicked(); });
-    connect(qobject_cast<ClickableLabel*>(widget("velocitiesHeading")), &ClickableLabel::clicked, this,
-            [p] { p->onVelocitiesClicked(); });
-    connect(qobject_cast<QScrollBar*>(widget("slowDownScrollBar")), &QScrollBar::valueChanged, this,
-            [p] { p->onSlowDownChanged(); });
+    const MainWindowWidgets& w = m_widgets;
+    Simulation& s = *m_simulation;
+    ExperimentProcedure* procedure = &s.procedure();
+    connect(w.startButton, &QPushButton::clicked, this, [procedure] { procedure->onStartClicked(); });
+    connect(w.voltageButton, &QPushButton::clicked, this, [procedure] { procedure->onVoltageClicked(); });
+    connect(w.lightButton, &QPushButton::clicked, this, [procedure] { procedure->onLightClicked(); });
+    connect(w.characteristicsHeading, &ClickableLabel::clicked, this,
+            [procedure] { procedure->onCharacteristicsClicked(); });
+    connect(w.velocitiesHeading, &ClickableLabel::clicked, this, [procedure] { procedure->onVelocitiesClicked(); });
+    DropletRun* run = &s.run();
+    connect(w.slowDownScrollBar, &QScrollBar::valueChanged, this, [run] { run->onSlowDownChanged(); });
 
-    // Selecting an option, by the user or by the program, runs its click handler.
-    const std::pair<const char*, void (Simulation::*)()> options[] = {
-        {"animationOption", &Simulation::onAnimationSelected},
-        {"coordinateOption", &Simulation::onCoordinateSelected},
-        {"velocityOption", &Simulation::onVelocitySelected},
+    // Selecting an option, by the user or by the program, runs its handler.
+    ViewSelector* views = &s.views();
+    const std::pair<QRadioButton*, void (ViewSelector::*)()> options[] = {
+        {w.animationOption, &ViewSelector::onAnimationSelected},
+        {w.coordinateOption, &ViewSelector::onCoordinateSelected},
+        {w.velocityOption, &ViewSelector::onVelocitySelected},
     };
-    for (const auto& [name, handler] : options)
-        connect(qobject_cast<QRadioButton*>(widget(name)), &QRadioButton::toggled, this,
-                [p, handler = handler](bool on) {
-                    if (on)
-                        (p->*handler)();
-                });
+    for (const auto& [option, handler] : options)
+        connect(option, &QRadioButton::toggled, this, [views, handler = handler](bool on) {
+            if (on)
+                (views->*handler)();
+        });
 
     // Every change of a text, typed, pasted or set by the program.
-    const std::pair<const char*, void (Simulation::*)()> inputs[] = {
-        {"plateGapEdit", &Simulation::onPlateGapEdited}, {"voltageEdit", &Simulation::onVoltageEdited},
-        {"diameterEdit", &Simulation::onDiameterEdited}, {"dropletDensityEdit", &Simulation::onDropletDensityEdited},
-        {"mediumDensityEdit", &Simulation::onMediumDensityEdited}, {"viscosityEdit", &Simulation::onViscosityEdited},
+    ParameterInputs* inputs = &s.inputs();
+    const std::pair<QLineEdit*, void (ParameterInputs::*)()> edits[] = {
+        {w.plateGapEdit, &ParameterInputs::onPlateGapEdited},
+        {w.voltageEdit, &ParameterInputs::onVoltageEdited},
+        {w.diameterEdit, &ParameterInputs::onDiameterEdited},
+        {w.dropletDensityEdit, &ParameterInputs::onDropletDensityEdited},
+        {w.mediumDensityEdit, &ParameterInputs::onMediumDensityEdited},
+        {w.viscosityEdit, &ParameterInputs::onViscosityEdited},
     };
-    for (const auto& [name, handler] : inputs)
-        connect(qobject_cast<QLineEdit*>(widget(name)), &QLineEdit::textChanged, this,
-                [p, handler = handler] { (p->*handler)(); });
+    for (const auto& [edit, handler] : edits)
+        connect(edit, &QLineEdit::textChanged, this, [inputs, handler = handler] { (inputs->*handler)(); });
 
     // The client area's size changes, including the first display.
     m_client->installEventFilter(this);
@@ -418,18 +427,19 @@ void MainWindow::connectEvents()
 void MainWindow::startUp()
 {
     // Pictures beside the menu items, from their holders; then the holders go.
-    const std::pair<const char*, const char*> bitmaps[] = {
-        {"mnuFilespravka", "Picture5"},     {"mnuFilespravka2", "Picture4"}, {"mnuFilesHistory", "Picture6"},
-        {"mnuFileExit", "Picture7"},        {"mnuHelpInstruction", "Picture8"}, {"mnuHelpUprav", "Picture9"},
-        {"mnuHelpAvtors", "Picture10"},     {"mnuHelpAbout", "Picture11"},
+    using Picture = Artwork::MenuPicture;
+    const std::pair<QAction*, Picture> pictures[] = {
+        {m_menus.physicsReference, Picture::Table}, {m_menus.workedExample, Picture::Book},
+        {m_menus.history, Picture::HistoricalPortrait}, {m_menus.exit, Picture::PowerSwitch},
+        {m_menus.instruction, Picture::Booklet},     {m_menus.controlsHelp, Picture::Gear},
+        {m_menus.authors, Picture::AuthorPortrait},  {m_menus.about, Picture::QuestionMark},
     };
-    for (const auto& [action, holder] : bitmaps)
-        menuAction(QString::fromLatin1(action))->setIcon(findChild<BitmapHolder*>(QString::fromLatin1(holder))->bitmap());
-    for (QWidget* holder : m_bitmapHolders)
+    for (const auto& [action, picture] : pictures)
+        for (const MenuPictureHolder* holder : m_pictureHolders)
+            if (holder->which() == picture)
+                action->setIcon(holder->picture());
+    for (MenuPictureHolder* holder : m_pictureHolders)
         holder->hide();
-
-    ExperimentState& s = m_procedures->state();
-    s.startUpDone = 0;
 
     // One tenth of the free horizontal space from the left, one fiftieth of the
     // free vertical space from the top; negative on a small screen, as it comes.
@@ -441,48 +451,36 @@ void MainWindow::startUp()
         move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
     }
 
-    m_procedures->setDefaultParameters();
-    s.startUpDone = 1;
+    m_simulation->startUp();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_client && event->type() == QEvent::Resize)
-        m_procedures->resetWindow();
+        m_simulation->reset().resetWindow();
     return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_services.lifetime->isEnding()) {
+    if (m_services.lifetime->isEnding() || m_simulation->confirmExit())
         event->accept();
-        return;
-    }
-    std::int16_t cancel = 0;
-    m_procedures->confirmExit(cancel);
-    if (cancel != 0)
-        event->ignore();
     else
-        event->accept();
-}
-
-void MainWindow::exitFromMenu()
-{
-    close();
+        event->ignore();
 }
 
 void MainWindow::showAuthors()
 {
-    if (!m_form2)
-        m_form2 = new AuthorsWindow;
-    m_form2->setCaption(AuthorsWindow::authorsText());
+    if (!m_authors)
+        m_authors = new AuthorsWindow;
+    m_authors->setCaption(AuthorsWindow::authorsText());
     // Centred on the main window, wherever that is, even partly off the screen.
     const QRect main = frameGeometry();
-    const QSize outer = m_form2->frameGeometry().size();
+    const QSize outer = m_authors->frameGeometry().size();
     const double left = (main.width() - outer.width()) / 2.0 + main.x();
     const double top = (main.height() - outer.height()) / 2.0 + main.y();
-    m_form2->move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
-    m_form2->show();
-    m_form2->raise();
-    m_form2->activateWindow();
+    m_authors->move(static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)));
+    m_authors->show();
+    m_authors->raise();
+    m_authors->activateWindow();
 }

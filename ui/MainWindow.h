@@ -1,33 +1,32 @@
 #pragma once
 
-#include "Simulation.h"
 #include "AuthorsWindow.h"
 #include "HelpCommands.h"
+#include "MainWindowWidgets.h"
+#include "Simulation.h"
 
 #include "MainWindowControls.h"
 #include "QtCanvas.h"
-#include "QtControl.h"
 #include "QtClientArea.h"
-#include "QtSprite.h"
+#include "QtControl.h"
 #include "Services.h"
 
 #include <QLocale>
 #include <QMainWindow>
 #include <QPointer>
 
-#include <cstdint>
+#include <array>
 #include <memory>
 #include <vector>
 
-class CanvasWidget;
-
 class QAction;
-class QLabel;
+class QMenu;
+class MenuPictureHolder;
 
 /// The main window: parameter inputs, derived quantities, the three drawing
-/// surfaces, the experiment's buttons and the menus. Its controls carry the
-/// names by which the procedures know them (also as object names); their
-/// events run the handlers of Simulation, the menu commands run here.
+/// surfaces, the experiment's buttons and the menus. It builds a widget for
+/// every control of the control list, hands them to the simulation and routes
+/// their events to its procedures; the menu commands go to the help commands.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -36,51 +35,67 @@ public:
     static constexpr int InitialClientWidth = 480;
     static constexpr int InitialClientHeight = 512;
 
-    /// Creating the window runs startUp. `dataFolders` are searched for the
-    /// help documents when they are not in the working directory.
-    explicit MainWindow(const Services& services, const QStringList& dataFolders, const QLocale& locale = QLocale());
+    /// The two menus and their commands.
+    struct Menus {
+        QMenu* file = nullptr;
+        QAction* physicsReference = nullptr; ///< "Справка1": the physics of the method
+        QAction* workedExample = nullptr;    ///< "Справка2": a worked example
+        QAction* history = nullptr;          ///< "История"
+        QAction* exit = nullptr;             ///< "Выход"
+        QMenu* help = nullptr;
+        QAction* instruction = nullptr;  ///< "Инструкция": the laboratory instruction
+        QAction* controlsHelp = nullptr; ///< "Управление": the controls of the program
+        QAction* authors = nullptr;      ///< "Авторы"
+        QAction* about = nullptr;        ///< "О программе"
+    };
+
+    /// Creating the window starts the experiment up. `dataFolders` are
+    /// searched for the help documents when they are not in the working directory.
+    MainWindow(const Services& services, const QStringList& dataFolders, const QLocale& locale = QLocale());
     ~MainWindow() override;
 
-    Simulation& procedures() { return *m_procedures; }
+    Simulation& simulation() { return *m_simulation; }
     const MainWindowControls& controls() const { return m_controls; }
+    const MainWindowWidgets& widgets() const { return m_widgets; }
+    const Menus& menus() const { return m_menus; }
     /// The client area below the menu bar, where every control lives.
     QWidget* clientArea() const { return m_client; }
     /// The Authors window, while it exists.
-    AuthorsWindow* authorsWindow() const { return m_form2; }
-    QAction* menuAction(const QString& name) const;
+    AuthorsWindow* authorsWindow() const { return m_authors; }
+    /// The holders of the menu pictures, in the order of Artwork::MenuPicture.
+    const std::vector<MenuPictureHolder*>& menuPictureHolders() const { return m_pictureHolders; }
 
-    // Menu commands.
-    void openPhysicsReference() { m_help.openPhysicsReference(); }
-    void openWorkedExample() { m_help.openWorkedExample(); }
-    void openHistory() { m_help.openHistory(); }
-    void exitFromMenu();
-    void openInstruction() { m_help.openInstruction(); }
-    void openControlsHelp() { m_help.openControlsHelp(); }
+    /// "Авторы": the Authors window, centred on this one.
     void showAuthors();
-    void showAbout() { m_help.showAbout(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildControls();
+    void buildParameterInputs();
+    void buildReadouts();
+    void buildCommands();
+    void buildViewSelector();
+    void buildDrawingSurfaces();
+    void buildMenuPictureHolders();
+    void describeForScreenReaders();
+    void setFocusOrder();
     void buildMenus();
+    void adaptControls();
     void connectEvents();
     void startUp();
 
-    QLabel* addLabel(const char* name, const QString& caption, const QFont& font, Rgb background, Rgb textColor,
-                     Qt::Alignment alignment, const QString& toolTip, bool clickable = false);
-    Control* adapt(QWidget* widget);
-
     Services m_services;
     QWidget* m_client = nullptr;
+    MainWindowWidgets m_widgets;
     std::vector<std::unique_ptr<QtControl>> m_adapters;
-    std::unique_ptr<QtCanvas> m_canvases[3];
+    std::array<std::unique_ptr<QtCanvas>, 3> m_canvases;
     MainWindowControls m_controls;
-    std::unique_ptr<QtClientArea> m_formWindow;
-    std::unique_ptr<Simulation> m_procedures;
+    std::unique_ptr<QtClientArea> m_clientArea;
+    std::unique_ptr<Simulation> m_simulation;
     HelpCommands m_help;
-    std::vector<QWidget*> m_bitmapHolders; ///< Picture4 .. Picture11
-    QPointer<AuthorsWindow> m_form2;
+    Menus m_menus;
+    std::vector<MenuPictureHolder*> m_pictureHolders;
+    QPointer<AuthorsWindow> m_authors;
 };

@@ -31,8 +31,8 @@ const QString ParameterInputs::OutOfRangeMessage =
     QStringLiteral("Значение вне диапазона, который может рассчитать модель!");
 
 ParameterInputs::ParameterInputs(ExperimentState& state, const MainWindowControls& controls, Sound& sound,
-                                 MessageBox& messageBox, RunPreparation& window)
-    : m_state(state), m_controls(controls), m_sound(sound), m_messageBox(messageBox), m_window(window),
+                                 MessageBox& messageBox, RunPreparation& reset)
+    : m_state(state), m_controls(controls), m_sound(sound), m_messageBox(messageBox), m_reset(reset),
       // The start-up values, which are always accepted.
       m_lastAccepted{0.016, -5085, 5.52e-6, 920, 1.23, static_cast<double>(1.82e-5f)}
 {
@@ -133,7 +133,7 @@ QString ParameterInputs::resetText(Field field) const
 
 bool ParameterInputs::acceptable(Field field) const
 {
-    return failingRule(field) == nullptr && ModelRange::computable(m_state);
+    return failingRule(field) == nullptr && ModelRange::computable(m_state.setup());
 }
 
 double ParameterInputs::outOfRangeReset(Field field)
@@ -164,7 +164,7 @@ void ParameterInputs::change(Field field)
     } else if (const Rule* rule = failingRule(field)) {
         message = QString::fromUtf16(rule->message);
         reset = rule->reset(m_state);
-    } else if (!ModelRange::computable(m_state)) {
+    } else if (!ModelRange::computable(m_state.setup())) {
         message = OutOfRangeMessage;
         reset = outOfRangeReset(field);
     } else {
@@ -173,13 +173,13 @@ void ParameterInputs::change(Field field)
     }
 
     if (rejected) {
-        m_sound.playSignalTone(25);
+        m_sound.playSignalTone(Sound::ShortSignal);
         m_messageBox.showMessage(ErrorTitle, message);
         set(field, reset);
         // Writing the text runs this handler again, nested: it reads the reset
         // value back, checks it and lays the window out before we go on.
         input(field).setText(resetText(field));
     }
-    m_window.resetWindow();
+    m_reset.resetWindow();
     --m_nesting;
 }

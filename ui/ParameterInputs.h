@@ -23,7 +23,7 @@ public:
     static const QString OutOfRangeMessage;
 
     ParameterInputs(ExperimentState& state, const MainWindowControls& controls, Sound& sound, MessageBox& messageBox,
-                    RunPreparation& window);
+                    RunPreparation& reset);
 
     void onPlateGapEdited(); ///< plate separation DD, m
     void onVoltageEdited(); ///< plate voltage Ux, V
@@ -63,7 +63,7 @@ private:
     const MainWindowControls& m_controls;
     Sound& m_sound;
     MessageBox& m_messageBox;
-    RunPreparation& m_window;
+    RunPreparation& m_reset;
     std::array<double, FieldCount> m_lastAccepted;
     int m_nesting = 0;
     int m_deepest = 0;

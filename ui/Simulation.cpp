@@ -3,25 +3,33 @@
 const QString Simulation::ExitTitle = QStringLiteral("На Выход");
 const QString Simulation::ExitQuestion = QStringLiteral("Вы абсолютно уверены?");
 
-Simulation::Simulation(const MainWindowControls& controls, const ClientArea& window, const Services& services,
-                                 const QLocale& locale)
-    : m_services(services), m_pause(*services.timer, *services.lifetime),
-      m_sound(*services.tones), m_parameters(m_state, controls, *services.random, *services.clock, locale),
-      m_run(m_state, controls, m_pause, *services.lifetime), m_ranges(m_state, controls),
-      m_axes(m_state, controls, locale), m_views(controls), m_ekran(controls, window),
-      m_reset(m_state, controls, window, m_ekran, m_parameters, m_ranges, m_axes),
-      m_procedure(m_state, controls, *this, m_run, m_pause, m_sound, *services.messageBox, *services.lifetime,
-                  locale),
-      m_inputs(m_state, controls, m_sound, *services.messageBox, *this)
+Simulation::Simulation(const MainWindowControls& controls, const ClientArea& clientArea, const Services& services,
+                       const QLocale& locale)
+    : m_services(services), m_panel(controls, locale), m_pause(*services.timer, *services.lifetime),
+      m_sound(*services.tones), m_parameters(m_state, m_panel, *services.random, *services.clock),
+      m_run(m_state, controls.surfaces(), m_panel, m_pause, *services.lifetime),
+      m_scales(m_state, controls.surfaces()), m_backgrounds(m_state, controls.surfaces(), locale),
+      m_views(controls), m_layout(controls, clientArea),
+      m_reset(m_state, controls, clientArea, m_layout, m_parameters, m_scales, m_backgrounds),
+      m_procedure(m_state, m_panel, controls.surfaces(), m_reset, m_run, m_pause, m_sound, *services.messageBox,
+                  *services.lifetime),
+      m_inputs(m_state, controls, m_sound, *services.messageBox, m_reset)
 {
     services.timer->setEnabled(false);
-    services.timer->onTick = [this] { onTimerTick(); };
+    services.timer->onTick = [this] { m_pause.onTimerTick(); };
 }
 
-void Simulation::confirmExit(std::int16_t& Cancel)
+void Simulation::startUp()
 {
-    if (m_services.messageBox->askYesNo(ExitTitle, ExitQuestion))
-        m_services.lifetime->endProgram(0);
-    else
-        Cancel = 1;
+    m_state.startUpDone = 0;
+    m_parameters.setDefaultParameters();
+    m_state.startUpDone = 1;
+}
+
+bool Simulation::confirmExit()
+{
+    if (!m_services.messageBox->askYesNo(ExitTitle, ExitQuestion))
+        return false;
+    m_services.lifetime->endProgram(0);
+    return true;
 }

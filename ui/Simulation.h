@@ -1,96 +1,78 @@
 #pragma once
 
-#include "PlotBackgrounds.h"
+#include "ControlPanel.h"
+#include "ParameterInputs.h"
+
 #include "DropletRun.h"
-#include "WindowLayout.h"
 #include "ExperimentProcedure.h"
 #include "ExperimentState.h"
 #include "Parameters.h"
-#include "ParameterInputs.h"
 #include "Pause.h"
+#include "PlotBackgrounds.h"
 #include "PlotScales.h"
-#include "WindowReset.h"
 #include "Sound.h"
 #include "ViewSelector.h"
-#include "RunPreparation.h"
+#include "WindowLayout.h"
+#include "WindowReset.h"
 
 #include "MainWindowControls.h"
 #include "Services.h"
 
 #include <QLocale>
 
-#include <cstdint>
-
 class ClientArea;
 
-/// The main window's state and every procedure and event handler of it that
-/// does not need a widget: the window (or a test) builds the controls, hands
-/// them over through MainWindowControls and routes the controls' events here.
-class Simulation : public RunPreparation {
+/// The simulation behind the main window: the experiment's state and every
+/// procedure that acts on it, wired to the window's controls and to the
+/// platform's services. It needs no widget: the real window and the tests'
+/// fake both build the controls, hand them over and route the controls'
+/// events to the procedures.
+class Simulation {
 public:
-    Simulation(const MainWindowControls& controls, const ClientArea& window, const Services& services,
-                    const QLocale& locale = QLocale());
+    Simulation(const MainWindowControls& controls, const ClientArea& clientArea, const Services& services,
+               const QLocale& locale = QLocale());
     Simulation(const Simulation&) = delete;
     Simulation& operator=(const Simulation&) = delete;
 
     ExperimentState& state() { return m_state; }
     const ExperimentState& state() const { return m_state; }
 
-    /// The window is about to close: asks for confirmation; Yes ends the
-    /// program, No sets `Cancel` to 1 and leaves everything as it was.
-    void confirmExit(std::int16_t& Cancel);
-
-    // RunPreparation
-    void resetWindow() override { m_reset.resetWindow(); }
-    void setAnimationScale() override { m_ranges.setAnimationScale(); }
-    void setPlotScales() override { m_ranges.setPlotScales(); }
-    void drawCoordinateBackground() override { m_axes.drawCoordinateBackground(); }
-    void drawVelocityBackground() override { m_axes.drawVelocityBackground(); }
-
-    void setDefaultParameters() { m_parameters.setDefaultParameters(); }
-    void updateDerivedQuantities() { m_parameters.updateDerivedQuantities(); }
-    void apply() { m_ekran.apply(); }
-    void drawAnimationBackground() { m_axes.drawAnimationBackground(); }
-    void runDroplet() { m_run.runDroplet(); }
-    void wait(double seconds) { m_pause.wait(seconds); }
-    void playFailureMelody(double temp) { m_sound.playFailureMelody(temp); }
-    void playSignalTone(double temp) { m_sound.playSignalTone(temp); }
-
-    // Event handlers.
-    void onStartClicked() { m_procedure.onStartClicked(); }
-    void onVoltageClicked() { m_procedure.onVoltageClicked(); }
-    void onLightClicked() { m_procedure.onLightClicked(); }
-    void onCharacteristicsClicked() { m_procedure.onCharacteristicsClicked(); }
-    void onVelocitiesClicked() { m_procedure.onVelocitiesClicked(); }
-    void onSlowDownChanged() { m_run.onSlowDownChanged(); }
-    void onTimerTick() { m_pause.onTimerTick(); }
-    void onAnimationSelected() { m_views.onAnimationSelected(); }
-    void onCoordinateSelected() { m_views.onCoordinateSelected(); }
-    void onVelocitySelected() { m_views.onVelocitySelected(); }
-    void onPlateGapEdited() { m_inputs.onPlateGapEdited(); }
-    void onVoltageEdited() { m_inputs.onVoltageEdited(); }
-    void onDiameterEdited() { m_inputs.onDiameterEdited(); }
-    void onDropletDensityEdited() { m_inputs.onDropletDensityEdited(); }
-    void onMediumDensityEdited() { m_inputs.onMediumDensityEdited(); }
-    void onViscosityEdited() { m_inputs.onViscosityEdited(); }
-
-    const ParameterInputs& inputs() const { return m_inputs; }
+    /// The start-up of the window: the defaults are written into the inputs
+    /// (each is checked as it is written) with the layout gate closed; the
+    /// gate opens afterwards, for the first display's layout pass.
+    void startUp();
+    /// The window is about to close: asks for confirmation. Yes ends the
+    /// program and returns true; No returns false and changes nothing.
+    bool confirmExit();
 
     /// Title and text of the exit confirmation.
     static const QString ExitTitle;
     static const QString ExitQuestion;
 
+    // The procedures, for the events of the controls.
+    Parameters& parameters() { return m_parameters; }
+    ParameterInputs& inputs() { return m_inputs; }
+    ExperimentProcedure& procedure() { return m_procedure; }
+    DropletRun& run() { return m_run; }
+    Pause& pause() { return m_pause; }
+    ViewSelector& views() { return m_views; }
+    WindowReset& reset() { return m_reset; }
+    PlotScales& scales() { return m_scales; }
+    PlotBackgrounds& backgrounds() { return m_backgrounds; }
+    ControlPanel& panel() { return m_panel; }
+
 private:
     ExperimentState m_state;
     Services m_services;
+    ControlPanel m_panel;
     Pause m_pause;
     Sound m_sound;
     Parameters m_parameters;
     DropletRun m_run;
-    PlotScales m_ranges;
-    PlotBackgrounds m_axes;
+    PlotScales m_scales;
+    PlotBackgrounds m_backgrounds;
     ViewSelector m_views;
-    WindowLayout m_ekran;
+    WindowLayout m_layout;
     WindowReset m_reset;
     ExperimentProcedure m_procedure;
     ParameterInputs m_inputs;

@@ -1,102 +1,87 @@
 #include "FakeMainWindow.h"
 
 #include <stdexcept>
+#include <type_traits>
+
+namespace {
+
+FakeControl::Kind fakeKind(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Edit:
+        return FakeControl::Kind::TextBox;
+    case ControlKind::PushButton:
+        return FakeControl::Kind::Button;
+    case ControlKind::RadioButton:
+        return FakeControl::Kind::OptionButton;
+    case ControlKind::CheckBox:
+        return FakeControl::Kind::CheckBox;
+    case ControlKind::ScrollBar:
+        return FakeControl::Kind::ScrollBar;
+    case ControlKind::GroupBox:
+        return FakeControl::Kind::Frame;
+    default:
+        return FakeControl::Kind::Label;
+    }
+}
+
+} // namespace
 
 FakeMainWindow::FakeMainWindow(const QLocale& locale)
 {
-    using Kind = FakeControl::Kind;
-    auto make = [this](const std::string& name, Kind kind) {
-        auto& slot = m_controls[name];
-        slot = std::make_unique<FakeControl>(kind);
-        return slot.get();
-    };
+    // A fake for every control of the list but the surfaces and their pictures.
     MainWindowControls& c = controls;
-#define OILDROP_FAKE(NAME, KIND) c.NAME = make(#NAME, Kind::KIND)
-    OILDROP_FAKE(parametersHeading, Label);
-    OILDROP_FAKE(plateGapCaption, Label);
-    OILDROP_FAKE(plateGapUnit, Label);
-    OILDROP_FAKE(voltageCaption, Label);
-    OILDROP_FAKE(voltageUnit, Label);
-    OILDROP_FAKE(diameterCaption, Label);
-    OILDROP_FAKE(diameterUnit, Label);
-    OILDROP_FAKE(dropletDensityCaption, Label);
-    OILDROP_FAKE(dropletDensityUnit, Label);
-    OILDROP_FAKE(mediumDensityCaption, Label);
-    OILDROP_FAKE(mediumDensityUnit, Label);
-    OILDROP_FAKE(viscosityCaption, Label);
-    OILDROP_FAKE(viscosityUnit, Label);
-    OILDROP_FAKE(slowDownReadout, Label);
-    OILDROP_FAKE(characteristicsHeading, Label);
-    OILDROP_FAKE(massReadout, Label);
-    OILDROP_FAKE(fieldStrengthReadout, Label);
-    OILDROP_FAKE(relaxationTimeReadout, Label);
-    OILDROP_FAKE(forceRatioReadout, Label);
-    OILDROP_FAKE(velocitiesHeading, Label);
-    OILDROP_FAKE(terminalVelocityReadout, Label);
-    OILDROP_FAKE(limitingVelocity2Readout, Label);
-    OILDROP_FAKE(limitingVelocity3Readout, Label);
-    OILDROP_FAKE(charge2Readout, Label);
-    OILDROP_FAKE(charge3Readout, Label);
-    OILDROP_FAKE(chargeRatioReadout, Label);
-    OILDROP_FAKE(chargeDifferenceReadout, Label);
-    OILDROP_FAKE(plateGapEdit, TextBox);
-    OILDROP_FAKE(voltageEdit, TextBox);
-    OILDROP_FAKE(diameterEdit, TextBox);
-    OILDROP_FAKE(dropletDensityEdit, TextBox);
-    OILDROP_FAKE(mediumDensityEdit, TextBox);
-    OILDROP_FAKE(viscosityEdit, TextBox);
-    OILDROP_FAKE(startButton, Button);
-    OILDROP_FAKE(voltageButton, Button);
-    OILDROP_FAKE(lightButton, Button);
-    OILDROP_FAKE(viewGroupBox, Frame);
-    OILDROP_FAKE(randomChargesCheckBox, CheckBox);
+    const auto fakeInto = [this](auto*& slot, ControlId id) {
+        if constexpr (std::is_same_v<std::remove_reference_t<decltype(*slot)>, Control>) {
+            auto& fake = m_controls[static_cast<std::size_t>(id)];
+            fake = std::make_unique<FakeControl>(fakeKind(controlKind(id)));
+            slot = fake.get();
+        }
+    };
+#define OILDROP_FAKE(kind, name) fakeInto(c.name, ControlId::name);
+    OILDROP_MAIN_WINDOW_CONTROLS(OILDROP_FAKE)
 #undef OILDROP_FAKE
-    FakeControl* option1 = make("animationOption", Kind::OptionButton);
-    FakeControl* option2 = make("coordinateOption", Kind::OptionButton);
-    FakeControl* option3 = make("velocityOption", Kind::OptionButton);
-    option1->group = option2->group = option3->group = {option1, option2, option3};
-    option1->setValue(1); // selected when created
-    c.animationOption = option1;
-    c.coordinateOption = option2;
-    c.velocityOption = option3;
-    FakeControl* scroll = make("slowDownScrollBar", Kind::ScrollBar);
-    scroll->minimum = 1;
-    scroll->maximum = 9;
-    scroll->setValue(5);
-    c.slowDownScrollBar = scroll;
     c.animationView = &animationView;
     c.coordinatePlot = &coordinatePlot;
     c.velocityPlot = &velocityPlot;
     c.dropletMarker = &dropletMarker;
     c.beamSprite = &beamSprite;
 
-    m_procedures = std::make_unique<Simulation>(controls, clientArea, fakes.services(), locale);
+    FakeControl& animation = control(ControlId::animationOption);
+    FakeControl& coordinate = control(ControlId::coordinateOption);
+    FakeControl& velocity = control(ControlId::velocityOption);
+    animation.group = coordinate.group = velocity.group = {&animation, &coordinate, &velocity};
+    animation.setValue(1); // selected when created
+    FakeControl& scroll = control(ControlId::slowDownScrollBar);
+    scroll.minimum = 1;
+    scroll.maximum = 9;
+    scroll.setValue(5);
 
-    Simulation& p = *m_procedures;
-    control("plateGapEdit").onChange = [&p] { p.onPlateGapEdited(); };
-    control("voltageEdit").onChange = [&p] { p.onVoltageEdited(); };
-    control("diameterEdit").onChange = [&p] { p.onDiameterEdited(); };
-    control("dropletDensityEdit").onChange = [&p] { p.onDropletDensityEdited(); };
-    control("mediumDensityEdit").onChange = [&p] { p.onMediumDensityEdited(); };
-    control("viscosityEdit").onChange = [&p] { p.onViscosityEdited(); };
-    option1->onChange = [&p] { p.onAnimationSelected(); };
-    option2->onChange = [&p] { p.onCoordinateSelected(); };
-    option3->onChange = [&p] { p.onVelocitySelected(); };
-    scroll->onChange = [&p] { p.onSlowDownChanged(); };
+    m_simulation = std::make_unique<Simulation>(controls, clientArea, fakes.services(), locale);
+
+    Simulation& s = *m_simulation;
+    control(ControlId::plateGapEdit).onChange = [&s] { s.inputs().onPlateGapEdited(); };
+    control(ControlId::voltageEdit).onChange = [&s] { s.inputs().onVoltageEdited(); };
+    control(ControlId::diameterEdit).onChange = [&s] { s.inputs().onDiameterEdited(); };
+    control(ControlId::dropletDensityEdit).onChange = [&s] { s.inputs().onDropletDensityEdited(); };
+    control(ControlId::mediumDensityEdit).onChange = [&s] { s.inputs().onMediumDensityEdited(); };
+    control(ControlId::viscosityEdit).onChange = [&s] { s.inputs().onViscosityEdited(); };
+    animation.onChange = [&s] { s.views().onAnimationSelected(); };
+    coordinate.onChange = [&s] { s.views().onCoordinateSelected(); };
+    velocity.onChange = [&s] { s.views().onVelocitySelected(); };
+    scroll.onChange = [&s] { s.run().onSlowDownChanged(); };
 }
 
 void FakeMainWindow::start()
 {
-    state().startUpDone = 0;
-    m_procedures->setDefaultParameters();
-    state().startUpDone = 1;
-    m_procedures->resetWindow();
+    m_simulation->startUp();
+    m_simulation->reset().resetWindow();
 }
 
-FakeControl& FakeMainWindow::control(const std::string& name)
+FakeControl& FakeMainWindow::control(ControlId id)
 {
-    const auto it = m_controls.find(name);
-    if (it == m_controls.end())
-        throw std::out_of_range("no control named " + name);
-    return *it->second;
+    FakeControl* fake = m_controls[static_cast<std::size_t>(id)].get();
+    if (!fake)
+        throw std::invalid_argument(std::string(controlName(id)) + " is not a plain control");
+    return *fake;
 }

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "FakeControl.h"
 #include "FakeClientArea.h"
+#include "FakeControl.h"
 #include "FakeServices.h"
 #include "FakeSprite.h"
 #include "RecordingCanvas.h"
 
+#include "MainWindowControls.h"
 #include "Simulation.h"
 
 #include <QLocale>
 
-#include <map>
+#include <array>
 #include <memory>
-#include <string>
 
-/// The main window's procedures on in-memory controls and services: no
+/// The main window's simulation on in-memory controls and services: no
 /// display. The controls report their events to the procedures as the real
 /// window's do.
 class FakeMainWindow {
@@ -25,11 +25,11 @@ public:
     /// open, then the first layout pass of the first display.
     void start();
 
-    /// A control by its name ("massReadout", "plateGapEdit", ...).
-    FakeControl& control(const std::string& name);
+    /// A control that is neither a drawing surface nor a picture on one.
+    FakeControl& control(ControlId id);
 
-    Simulation& procedures() { return *m_procedures; }
-    ExperimentState& state() { return m_procedures->state(); }
+    Simulation& simulation() { return *m_simulation; }
+    ExperimentState& state() { return m_simulation->state(); }
 
     FakeServices fakes;
     FakeMessageBox& messageBox = fakes.messageBox;
@@ -50,6 +50,6 @@ public:
     MainWindowControls controls;
 
 private:
-    std::map<std::string, std::unique_ptr<FakeControl>> m_controls;
-    std::unique_ptr<Simulation> m_procedures;
+    std::array<std::unique_ptr<FakeControl>, AllControls.size()> m_controls;
+    std::unique_ptr<Simulation> m_simulation;
 };

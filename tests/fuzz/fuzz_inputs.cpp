@@ -32,7 +32,9 @@ struct EditCount {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const char* const inputs[] = {"plateGapEdit", "voltageEdit", "diameterEdit", "dropletDensityEdit", "mediumDensityEdit", "viscosityEdit"};
+    static const ControlId inputs[] = {ControlId::plateGapEdit,       ControlId::voltageEdit,
+                                ControlId::diameterEdit,       ControlId::dropletDensityEdit,
+                                ControlId::mediumDensityEdit,  ControlId::viscosityEdit};
     // One window for the whole run: the state carries over, as in a long session.
     static std::unique_ptr<FakeMainWindow> form = [] {
         auto f = std::make_unique<FakeMainWindow>();
@@ -61,12 +63,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QString violation = stateViolation(s);
         if (!violation.isEmpty())
             fail(violation);
-        if (form->procedures().inputs().deepestNesting() > 4)
+        if (form->simulation().inputs().deepestNesting() > 4)
             fail(QStringLiteral("nesting too deep"));
         const double values[] = {s.DD, s.Ux, s.d, s.r, s.r0, static_cast<double>(s.eta)};
         const double read = NumberReader::read(form->control(inputs[field]).text()).value;
         if (field == 5 ? static_cast<float>(read) != s.eta : read != values[field])
-            fail(QStringLiteral("field %1 does not read back").arg(inputs[field]));
+            fail(QStringLiteral("field %1 does not read back").arg(QLatin1String(controlName(inputs[field]))));
     }
     return 0;
 }

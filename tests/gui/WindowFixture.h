@@ -22,12 +22,15 @@ public:
     /// Shows the window and waits until it is on screen (first layout pass done).
     void show();
 
+    /// The window's widgets, typed, one per control.
+    const MainWindowWidgets& widgets() const { return form->widgets(); }
     template <class T = QWidget>
-    T* find(const char* name) const
+    T* widget(ControlId id) const
     {
-        return form->findChild<T*>(QString::fromLatin1(name));
+        return qobject_cast<T*>(form->widgets().widget(id));
     }
-    ExperimentState& state() { return form->procedures().state(); }
+    Simulation& simulation() { return form->simulation(); }
+    ExperimentState& state() { return form->simulation().state(); }
 
     FakeServices fakes;
     std::unique_ptr<MainWindow> form;

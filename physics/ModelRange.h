@@ -1,8 +1,8 @@
 #pragma once
 
-struct ExperimentState;
+struct SetupParameters;
 
-/// Whether the six parameters of a state give a model that can be computed and
+/// Whether the six parameters of the setup give a model that can be computed and
 /// shown: every derived quantity finite (for any charge number 1 to 10), the
 /// relaxation time, terminal velocity, gap, plot span and time step finite and
 /// greater than 0 (also in the single precision in which they are stored or
@@ -13,5 +13,5 @@ struct ExperimentState;
 /// The quantities are evaluated exactly as the read-outs compute them.
 class ModelRange {
 public:
-    static bool computable(const ExperimentState& parameters);
+    static bool computable(const SetupParameters& parameters);
 };

@@ -1,7 +1,7 @@
 #include "ModelRange.h"
 
-#include "ExperimentState.h"
-#include "Parameters.h"
+#include "DropletPhysics.h"
+#include "SetupParameters.h"
 
 #include <cfloat>
 #include <cmath>
@@ -27,9 +27,9 @@ bool singleWithMargin(double value)
 
 } // namespace
 
-bool ModelRange::computable(const ExperimentState& p)
+bool ModelRange::computable(const SetupParameters& p)
 {
-    using P = Parameters;
+    using P = DropletPhysics;
     if (!(std::isfinite(p.DD) && std::isfinite(p.Ux) && std::isfinite(p.d) && std::isfinite(p.r)
           && std::isfinite(p.r0) && std::isfinite(p.eta)))
         return false;
@@ -57,7 +57,7 @@ bool ModelRange::computable(const ExperimentState& p)
     if (!std::isfinite(forceRatio))
         return false;
     for (int n = 1; n <= 10; ++n) {
-        const double v = 1 + forceRatio * n;
+        const double v = P::limitingVelocity(forceRatio, n);
         if (!singleWithMargin(v) || !std::isfinite(Vg * v))
             return false;
     }
