@@ -17,7 +17,7 @@ public:
     Artwork() = delete;
 
     /// The pictures of the menu items, 32 x 32 logical pixels each.
-    enum class MenuBitmap {
+    enum class MenuPicture {
         Table,              ///< the word «таблица» over a ruled table, black on white
         Book,               ///< an open book, pink cover and yellow pages
         HistoricalPortrait, ///< a sepia head-and-shoulders portrait in a round frame
@@ -29,7 +29,7 @@ public:
     };
 
     /// Edge of a menu picture, logical pixels.
-    static constexpr int MenuBitmapSize = 32;
+    static constexpr int MenuPictureSize = 32;
     /// Size of the beam picture, logical pixels.
     static constexpr int BeamWidth = 50;
     static constexpr int BeamHeight = 25;
@@ -40,7 +40,7 @@ public:
     static constexpr int DropletSize = 10;
 
     /// A 32 x 32 (logical pixels) menu picture.
-    static QImage menuBitmap(MenuBitmap which, qreal devicePixelRatio = 1.0);
+    static QImage menuPicture(MenuPicture which, qreal devicePixelRatio = 1.0);
 
     /// The application icon, sizePx x sizePx physical pixels (ratio 1), drawn
     /// as vectors for that exact size. Returns a null image if sizePx < 1.

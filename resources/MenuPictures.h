@@ -1,0 +1,19 @@
+#pragma once
+
+class QPainter;
+
+/// The eight pictures of the menu items, each drawn on a transparent 32 × 32
+/// logical-pixel canvas. Pictures that must look like an old 16-colour or
+/// monochrome icon use a few flat colours; the others may use gradients.
+namespace MenuPictures {
+
+void drawTable(QPainter& p);
+void drawBook(QPainter& p);
+void drawHistoricalPortrait(QPainter& p);
+void drawPowerSwitch(QPainter& p);
+void drawBooklet(QPainter& p);
+void drawGear(QPainter& p);
+void drawAuthorPortrait(QPainter& p);
+void drawQuestionMark(QPainter& p);
+
+} // namespace MenuPictures
