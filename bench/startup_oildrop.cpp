@@ -23,9 +23,9 @@ int main(int argc, char** argv)
             QCoreApplication::exit(0);
             return;
         }
-        window.findChild<QScrollBar*>(QStringLiteral("slowDownScrollBar"))->setValue(1);
-        QTimer::singleShot(300, &window, [&] { window.findChild<QPushButton*>(QStringLiteral("lightButton"))->click(); });
-        window.findChild<QPushButton*>(QStringLiteral("startButton"))->click();
+        window.widgets().slowDownScrollBar->setValue(1);
+        QTimer::singleShot(300, &window, [&] { window.widgets().lightButton->click(); });
+        window.widgets().startButton->click();
         std::printf("experiment rss %ld\n", StartupProbe::peakResidentKiB());
         std::fflush(stdout);
         QCoreApplication::exit(0);

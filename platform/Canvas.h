@@ -9,7 +9,7 @@
 ///
 /// setScale(x1, y1, x2, y2) makes the upper-left corner of the surface the point
 /// (x1, y1) and the lower-right corner (x2, y2); the vertical coordinate grows
-/// downward when y1 < y2 and upward when y1 > y2. Until the first Scale the unit
+/// downward when y1 < y2 and upward when y1 > y2. Until the first setScale the unit
 /// is the pixel with the origin at the upper-left corner.
 ///
 /// Coordinates are single precision, as the drawing operations receive them.
@@ -19,16 +19,16 @@ public:
     /// Sets the user coordinate system, see the class comment.
     virtual void setScale(float x1, float y1, float x2, float y2) = 0;
 
-    /// Draws a segment DrawWidth pixels wide; (x2, y2) becomes the current point.
+    /// Draws a segment drawWidth() pixels wide; (x2, y2) becomes the current point.
     virtual void drawLine(float x1, float y1, float x2, float y2, Rgb color) = 0;
     /// Draws a segment from the current point to (x, y), which becomes the current point.
     virtual void lineTo(float x, float y, Rgb color) = 0;
-    /// Draws one point (DrawWidth pixels across); (x, y) becomes the current point.
+    /// Draws one point (drawWidth() pixels across); (x, y) becomes the current point.
     virtual void drawPoint(float x, float y, Rgb color) = 0;
     /// Draws one point in the foreground colour.
     void drawPoint(float x, float y) { drawPoint(x, y, foregroundColor()); }
 
-    /// Writes text with its upper-left corner at (CurrentX, CurrentY) in the
+    /// Writes text with its upper-left corner at (currentX(), currentY()) in the
     /// surface's font and foreground colour, then moves the current point to the
     /// start of the next text line.
     virtual void printText(const QString& text) = 0;

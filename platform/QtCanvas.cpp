@@ -123,7 +123,7 @@ void QtCanvas::drawPoint(float x, float y, Rgb color)
     m_currentX = x;
     m_currentY = y;
     const double radius = m_drawWidth / 2.0;
-    // One pixel (the one the point falls in) or a dot DrawWidth across.
+    // One pixel (the one the point falls in) or a dot drawWidth() across.
     const QRectF area = m_drawWidth <= 1 ? QRectF(std::floor(px), std::floor(py), 1, 1)
                                          : QRectF(px - radius, py - radius, m_drawWidth, m_drawWidth);
     if (outside(area))

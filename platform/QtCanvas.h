@@ -10,12 +10,12 @@
 class CanvasWidget;
 
 /// A Canvas drawn on a CanvasWidget, with the conventions of a classic
-/// picture box: pens DrawWidth pixels wide with round ends, axis-parallel
+/// drawing surface: pens drawWidth() pixels wide with round ends, axis-parallel
 /// lines snapped to whole device pixels so that grids stay crisp, a one-pixel
-/// point for DrawWidth 1, text anchored at its upper-left corner.
+/// point for a width of 1, text anchored at its upper-left corner.
 class QtCanvas : public Canvas {
 public:
-    /// `font` is the surface's font for Print; `foregroundColor` its initial drawing colour.
+    /// `font` is the surface's font for printText; `foregroundColor` its initial drawing colour.
     QtCanvas(CanvasWidget* widget, const QFont& font, Rgb foregroundColor);
 
     CanvasWidget* widget() const { return m_widget; }

@@ -33,12 +33,12 @@ using Op = RecordingCanvas::Op;
 struct Reference {
     float vy = 0;
     double y = 0;
-    void step(double shag, double nq, double forceRatio)
+    void step(double timeStep, double chargeNumber, double forceRatio)
     {
-        const double e = std::exp(-shag);
-        const double vInf = 1 + nq * forceRatio;
-        vy = static_cast<float>(vInf + e * (static_cast<double>(vy - 1.0f) - nq * forceRatio));
-        y = y + shag * vInf + (1 - e) * (static_cast<double>(vy - 1.0f) - nq * forceRatio);
+        const double e = std::exp(-timeStep);
+        const double vInf = 1 + chargeNumber * forceRatio;
+        vy = static_cast<float>(vInf + e * (static_cast<double>(vy - 1.0f) - chargeNumber * forceRatio));
+        y = y + timeStep * vInf + (1 - e) * (static_cast<double>(vy - 1.0f) - chargeNumber * forceRatio);
     }
 };
 
@@ -101,16 +101,16 @@ void tst_run::stepArithmeticMatchesExactSolution()
     form.simulation().run().runDroplet();
     const auto coordinates = curve(form.coordinatePlot);
     const auto velocities = curve(form.velocityPlot);
-    double nq = 0;
+    double chargeNumber = 0;
     for (std::size_t i = 0; i < coordinates.size(); ++i) {
-        ref.step(0.7, nq, s.forceRatio);
+        ref.step(0.7, chargeNumber, s.forceRatio);
         QCOMPARE(coordinates[i].y2, static_cast<float>(ref.y));
         QCOMPARE(velocities[i].y2, ref.vy);
         // Pressed during the pause after step 20 and step 45.
         if (i + 1 == 20)
-            nq = s.N2;
+            chargeNumber = s.N2;
         if (i + 1 == 45)
-            nq = s.N3;
+            chargeNumber = s.N3;
     }
     // Bit for bit, not merely close.
     QVERIFY(s.Y == ref.y);

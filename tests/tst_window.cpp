@@ -110,10 +110,10 @@ void tst_window::captionsAndToolTips_data()
     row(ControlId::terminalVelocityReadout, " Vg = 8,387E-04 м/c", "предельная вертикальная скорость");
     row(ControlId::limitingVelocity2Readout, "V2max= 6,773E-04 м/c", "2 предельная скорость");
     row(ControlId::limitingVelocity3Readout, "V3max= 4,622E-04 м/c", "3 предельная скорость");
-    row(ControlId::charge2Readout, "charge2Readout", "заряд q2");
-    row(ControlId::charge3Readout, "charge3Readout", "заряд q3");
-    row(ControlId::chargeRatioReadout, "chargeRatioReadout", "отношение зарядов q3/q2");
-    row(ControlId::chargeDifferenceReadout, "chargeDifferenceReadout", "разность зарядов N3-N2");
+    row(ControlId::charge2Readout, QString::fromLatin1(controlName(ControlId::charge2Readout)), "заряд q2");
+    row(ControlId::charge3Readout, QString::fromLatin1(controlName(ControlId::charge3Readout)), "заряд q3");
+    row(ControlId::chargeRatioReadout, QString::fromLatin1(controlName(ControlId::chargeRatioReadout)), "отношение зарядов q3/q2");
+    row(ControlId::chargeDifferenceReadout, QString::fromLatin1(controlName(ControlId::chargeDifferenceReadout)), "разность зарядов N3-N2");
     row(ControlId::slowDownReadout, "5", "Замедление времени");
     row(ControlId::startButton, "ПУСК", "Запуск установки");
     row(ControlId::voltageButton, "НАПРЯЖЕНИЕ", "Подача напряжения на пластины конденсатора");
@@ -311,7 +311,7 @@ void tst_window::firstLayoutOnlyAfterGateOpens()
     WindowFixture w;
     // Created, defaults validated, but not yet laid out: no derived quantities.
     QVERIFY(w.fakes.random.seeds.empty());
-    QCOMPARE(w.widgets().massReadout->text(), QStringLiteral("massReadout"));
+    QCOMPARE(w.widgets().massReadout->text(), QLatin1String(controlName(ControlId::massReadout)));
     QVERIFY(w.fakes.messageBox.shown.empty());
     w.show();
     QCOMPARE(w.fakes.random.seeds.size(), std::size_t(1));

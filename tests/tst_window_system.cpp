@@ -135,9 +135,9 @@ void tst_window_system::boxTitles()
     BoxWindow w;
     const std::map<QString, std::function<void()>> opens = {
         // A run without irradiation ends with the remark.
-        {QStringLiteral("ЗАМЕЧАНИЕ"), [&] { w.form->findChild<QPushButton*>(QStringLiteral("startButton"))->click(); }},
+        {QStringLiteral("ЗАМЕЧАНИЕ"), [&] { w.form->widgets().startButton->click(); }},
         {QStringLiteral("На Выход"), [&] { w.form->close(); }},
-        {QStringLiteral("Ошибка"), [&] { w.form->findChild<QLineEdit*>(QStringLiteral("plateGapEdit"))->setText(QString()); }},
+        {QStringLiteral("Ошибка"), [&] { w.form->widgets().plateGapEdit->setText(QString()); }},
         {QStringLiteral("О ПРОГРАММЕ"), [&] { w.form->menus().about->trigger(); }},
     };
     QString shown;

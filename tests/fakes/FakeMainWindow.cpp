@@ -38,9 +38,9 @@ FakeMainWindow::FakeMainWindow(const QLocale& locale)
             slot = fake.get();
         }
     };
-#define OILDROP_FAKE(kind, name) fakeInto(c.name, ControlId::name);
-    OILDROP_MAIN_WINDOW_CONTROLS(OILDROP_FAKE)
-#undef OILDROP_FAKE
+#define OILDROP_FAKE_CONTROL(kind, name) fakeInto(c.name, ControlId::name);
+    OILDROP_MAIN_WINDOW_CONTROLS(OILDROP_FAKE_CONTROL)
+#undef OILDROP_FAKE_CONTROL
     c.animationView = &animationView;
     c.coordinatePlot = &coordinatePlot;
     c.velocityPlot = &velocityPlot;

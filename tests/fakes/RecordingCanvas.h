@@ -14,10 +14,10 @@ public:
     enum class Op { Line, Point, Text };
     struct Primitive {
         Op op;
-        float x1, y1, x2, y2; ///< drawPoint and Print: (x1, y1) only
+        float x1, y1, x2, y2; ///< points and texts: (x1, y1) only
         Rgb color;
         int width;
-        QString text; ///< Print only
+        QString text; ///< texts only
     };
 
     explicit RecordingCanvas(double pixelWidth = 480, double pixelHeight = 592, Rgb foregroundColor = Colors::Black);
