@@ -32,7 +32,13 @@ double cpuSeconds()
 /// once at the start of the pause.
 class MeasuringTimer : public PauseTimer {
 public:
-    MeasuringTimer() { m_real.onTick = [this] { if (onTick) onTick(); }; }
+    MeasuringTimer()
+    {
+        m_real.onTick = [this] {
+            if (onTick)
+                onTick();
+        };
+    }
 
     bool isEnabled() const override { return m_real.isEnabled(); }
     void setEnabled(bool enabled) override

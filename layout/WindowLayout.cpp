@@ -36,26 +36,38 @@ std::vector<WindowLayout::Entry> WindowLayout::compute(double clientWidth, doubl
 
     // Parameter column: heading, six input rows (caption, input, unit), scroll bar.
     const Box parametersHeading = at(size(2 * ColumnWidth, RowHeight), SW - 5.2 * ColumnWidth, GapY);
-    const Box plateGapCaption = at(size(ColumnWidth / 2, RowHeight), parametersHeading.left, parametersHeading.top + RowHeight + GapY);
-    const Box plateGapEdit = at(size(1.3 * ColumnWidth, RowHeight), plateGapCaption.left + plateGapCaption.width, plateGapCaption.top);
-    const Box plateGapUnit = at(size(2.0 / 3 * ColumnWidth, RowHeight), plateGapEdit.left + plateGapEdit.width, plateGapCaption.top);
+    const Box plateGapCaption =
+        at(size(ColumnWidth / 2, RowHeight), parametersHeading.left, parametersHeading.top + RowHeight + GapY);
+    const Box plateGapEdit =
+        at(size(1.3 * ColumnWidth, RowHeight), plateGapCaption.left + plateGapCaption.width, plateGapCaption.top);
+    const Box plateGapUnit =
+        at(size(2.0 / 3 * ColumnWidth, RowHeight), plateGapEdit.left + plateGapEdit.width, plateGapCaption.top);
     // Row k of the inputs lies k·(RowHeight + GapY) below the heading.
     auto row = [&](int k, const Box& like) {
         return at(size(like.width, RowHeight), like.left, parametersHeading.top + k * RowHeight + k * GapY);
     };
-    const Box voltageCaption = row(2, plateGapCaption), voltageEdit = row(2, plateGapEdit), voltageUnit = row(2, plateGapUnit);
-    const Box diameterCaption = row(3, plateGapCaption), diameterEdit = row(3, plateGapEdit), diameterUnit = row(3, plateGapUnit);
-    const Box dropletDensityCaption = row(4, plateGapCaption), dropletDensityEdit = row(4, plateGapEdit), dropletDensityUnit = row(4, plateGapUnit);
-    const Box mediumDensityCaption = row(5, plateGapCaption), mediumDensityEdit = row(5, plateGapEdit), mediumDensityUnit = row(5, plateGapUnit);
-    const Box viscosityCaption = row(6, plateGapCaption), viscosityEdit = row(6, plateGapEdit), viscosityUnit = row(6, plateGapUnit);
+    const Box voltageCaption = row(2, plateGapCaption), voltageEdit = row(2, plateGapEdit),
+              voltageUnit = row(2, plateGapUnit);
+    const Box diameterCaption = row(3, plateGapCaption), diameterEdit = row(3, plateGapEdit),
+              diameterUnit = row(3, plateGapUnit);
+    const Box dropletDensityCaption = row(4, plateGapCaption), dropletDensityEdit = row(4, plateGapEdit),
+              dropletDensityUnit = row(4, plateGapUnit);
+    const Box mediumDensityCaption = row(5, plateGapCaption), mediumDensityEdit = row(5, plateGapEdit),
+              mediumDensityUnit = row(5, plateGapUnit);
+    const Box viscosityCaption = row(6, plateGapCaption), viscosityEdit = row(6, plateGapEdit),
+              viscosityUnit = row(6, plateGapUnit);
     // Ten gaps, not seven: the scroll bar sits a little apart from the inputs.
-    const Box slowDownScrollBar = at(size(plateGapCaption.width + plateGapEdit.width + plateGapUnit.width, RowHeight / 2), plateGapCaption.left,
-                            parametersHeading.top + 7 * RowHeight + 10 * GapY);
+    const Box slowDownScrollBar =
+        at(size(plateGapCaption.width + plateGapEdit.width + plateGapUnit.width, RowHeight / 2), plateGapCaption.left,
+           parametersHeading.top + 7 * RowHeight + 10 * GapY);
     Box slowDownReadout = size(ColumnWidth / 4, RowHeight);
-    slowDownReadout = at(slowDownReadout, slowDownScrollBar.left + slowDownScrollBar.width / 2 - slowDownReadout.width / 2, slowDownScrollBar.top + slowDownScrollBar.height);
+    slowDownReadout =
+        at(slowDownReadout, slowDownScrollBar.left + slowDownScrollBar.width / 2 - slowDownReadout.width / 2,
+           slowDownScrollBar.top + slowDownScrollBar.height);
 
     // Derived quantities, one row below another, right of the parameters.
-    const Box characteristicsHeading = at(size(2.6 * ColumnWidth, RowHeight), slowDownScrollBar.left + slowDownScrollBar.width + GapX, GapY);
+    const Box characteristicsHeading =
+        at(size(2.6 * ColumnWidth, RowHeight), slowDownScrollBar.left + slowDownScrollBar.width + GapX, GapY);
     auto below = [&](const Box& above, const Box& column) {
         return at(size(column.width, RowHeight), column.left, above.top + above.height + GapY);
     };
@@ -72,17 +84,23 @@ std::vector<WindowLayout::Entry> WindowLayout::compute(double clientWidth, doubl
     const Box startButton = at(size(2 * ColumnWidth, RowHeight), parametersHeading.left, SH / 2 + GapY);
     const Box voltageButton = below(startButton, startButton);
     const Box lightButton = below(voltageButton, startButton);
-    const Box viewGroupBox = at(size(startButton.width - 3 * GapX, 3.3 * RowHeight), characteristicsHeading.left + 12 * GapX, startButton.top);
-    const Box randomChargesCheckBox = at(size(1.1 * ColumnWidth, RowHeight), startButton.left + startButton.width + GapX, voltageButton.top);
-    const Box charge2Readout = at(size(2 * ColumnWidth, RowHeight), parametersHeading.left, lightButton.top + lightButton.height + GapY);
+    const Box viewGroupBox = at(size(startButton.width - 3 * GapX, 3.3 * RowHeight),
+                                characteristicsHeading.left + 12 * GapX, startButton.top);
+    const Box randomChargesCheckBox =
+        at(size(1.1 * ColumnWidth, RowHeight), startButton.left + startButton.width + GapX, voltageButton.top);
+    const Box charge2Readout =
+        at(size(2 * ColumnWidth, RowHeight), parametersHeading.left, lightButton.top + lightButton.height + GapY);
     const Box charge3Readout = below(charge2Readout, charge2Readout);
-    const Box chargeRatioReadout = at(size(charge2Readout.width, RowHeight), characteristicsHeading.left, charge2Readout.top);
-    const Box chargeDifferenceReadout = at(size(charge2Readout.width, RowHeight), chargeRatioReadout.left, charge3Readout.top);
+    const Box chargeRatioReadout =
+        at(size(charge2Readout.width, RowHeight), characteristicsHeading.left, charge2Readout.top);
+    const Box chargeDifferenceReadout =
+        at(size(charge2Readout.width, RowHeight), chargeRatioReadout.left, charge3Readout.top);
 
     // Drawing area: the animation view over the full height, the plots over the upper half.
     const Box animationView = at(size(parametersHeading.left - 2 * GapX, SH - 2 * GapY), GapX, GapY);
     const Box coordinatePlot = at(size(parametersHeading.left - 2 * GapX, SH / 2 - GapY), GapX, GapY);
-    const Box velocityPlot = at(size(coordinatePlot.width, coordinatePlot.height), animationView.left, coordinatePlot.top);
+    const Box velocityPlot =
+        at(size(coordinatePlot.width, coordinatePlot.height), animationView.left, coordinatePlot.top);
 
     return {
         {ControlId::parametersHeading, handOver(parametersHeading)},
@@ -151,12 +169,8 @@ void WindowLayout::hideAfter(ControlId placed)
     // Whatever an experiment showed is hidden again as the pass goes by.
     const MainWindowControls& c = m_controls;
     switch (placed) {
-    case ControlId::limitingVelocity2Readout:
-        c.limitingVelocity2Readout->setVisible(false);
-        break;
-    case ControlId::limitingVelocity3Readout:
-        c.limitingVelocity3Readout->setVisible(false);
-        break;
+    case ControlId::limitingVelocity2Readout: c.limitingVelocity2Readout->setVisible(false); break;
+    case ControlId::limitingVelocity3Readout: c.limitingVelocity3Readout->setVisible(false); break;
     case ControlId::charge3Readout:
         c.charge2Readout->setVisible(false);
         c.charge3Readout->setVisible(false);
@@ -165,13 +179,8 @@ void WindowLayout::hideAfter(ControlId placed)
         c.chargeRatioReadout->setVisible(false);
         c.chargeDifferenceReadout->setVisible(false);
         break;
-    case ControlId::coordinatePlot:
-        c.coordinatePlot->setVisible(false);
-        break;
-    case ControlId::velocityPlot:
-        c.velocityPlot->setVisible(false);
-        break;
-    default:
-        break;
+    case ControlId::coordinatePlot: c.coordinatePlot->setVisible(false); break;
+    case ControlId::velocityPlot: c.velocityPlot->setVisible(false); break;
+    default: break;
     }
 }

@@ -11,8 +11,7 @@
 #include "MainWindowControls.h"
 
 WindowReset::WindowReset(ExperimentState& state, const MainWindowControls& controls, const ClientArea& clientArea,
-                         WindowLayout& layout, Parameters& parameters, PlotScales& scales,
-                         PlotBackgrounds& backgrounds)
+                         WindowLayout& layout, Parameters& parameters, PlotScales& scales, PlotBackgrounds& backgrounds)
     : m_state(state), m_controls(controls), m_clientArea(clientArea), m_layout(layout), m_parameters(parameters),
       m_scales(scales), m_backgrounds(backgrounds)
 {

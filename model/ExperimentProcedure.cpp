@@ -24,10 +24,9 @@ constexpr double ReadOutSeconds = 3;
 
 } // namespace
 
-ExperimentProcedure::ExperimentProcedure(ExperimentState& state, ExperimentView& view,
-                                         const DrawingSurfaces& surfaces, RunPreparation& preparation,
-                                         DropletRun& run, Pause& pause, Sound& sound, MessageBox& messageBox,
-                                         const Lifetime& lifetime)
+ExperimentProcedure::ExperimentProcedure(ExperimentState& state, ExperimentView& view, const DrawingSurfaces& surfaces,
+                                         RunPreparation& preparation, DropletRun& run, Pause& pause, Sound& sound,
+                                         MessageBox& messageBox, const Lifetime& lifetime)
     : m_state(state), m_view(view), m_surfaces(surfaces), m_preparation(preparation), m_run(run), m_pause(pause),
       m_sound(sound), m_messageBox(messageBox), m_lifetime(lifetime)
 {

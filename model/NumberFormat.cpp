@@ -89,8 +89,10 @@ std::string digitsFor(double magnitude, char conversion, int decimals)
     constexpr int Guard = 25;
     std::string text = expansion(magnitude, conversion, decimals + Guard);
     const auto point = text.find('.');
-    const std::size_t first = (point == std::string::npos ? text.size() : point + 1) + static_cast<std::size_t>(decimals);
-    const bool possibleTie = first < text.size() && text[first] == '5'
+    const std::size_t first =
+        (point == std::string::npos ? text.size() : point + 1) + static_cast<std::size_t>(decimals);
+    const bool possibleTie =
+        first < text.size() && text[first] == '5'
         && text.find_first_not_of('0', first + 1) >= text.find_first_not_of("0123456789", first + 1);
     if (possibleTie)
         text = expansion(magnitude, conversion, 1100);

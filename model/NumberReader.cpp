@@ -123,8 +123,7 @@ NumberReader::Result NumberReader::read(QStringView text)
     // that huge exponents neither blow up the text nor the conversion.
     const long long decimalExponent = static_cast<long long>(mantissa.size()) - pointShift + exponent;
     if (decimalExponent > 400) {
-        result.value = negative ? -std::numeric_limits<double>::infinity()
-                                : std::numeric_limits<double>::infinity();
+        result.value = negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
         result.inRange = false;
         return result;
     }
@@ -141,8 +140,8 @@ NumberReader::Result NumberReader::read(QStringView text)
     const auto conversion = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
     if (conversion.ec == std::errc::result_out_of_range) {
         if (decimalExponent > 0) {
-            result.value = negative ? -std::numeric_limits<double>::infinity()
-                                    : std::numeric_limits<double>::infinity();
+            result.value =
+                negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
             result.inRange = false;
         } else {
             result.value = negative ? -0.0 : 0.0;

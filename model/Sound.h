@@ -14,10 +14,8 @@ public:
     /// The melody that marks an experiment performed incorrectly: 20 notes,
     /// 122 tempo units in all.
     static constexpr std::array<Note, 20> FailureMelody{{
-        {783, 8}, {880, 6}, {783, 4}, {783, 5}, {659, 3},
-        {523, 8}, {1047, 8}, {988, 4}, {880, 4}, {783, 8},
-        {880, 8}, {698, 8}, {783, 4}, {783, 4}, {659, 8},
-        {740, 4}, {740, 4}, {783, 8}, {740, 8}, {659, 8},
+        {783, 8}, {880, 6}, {783, 4}, {783, 5}, {659, 3}, {523, 8}, {1047, 8}, {988, 4}, {880, 4}, {783, 8},
+        {880, 8}, {698, 8}, {783, 4}, {783, 4}, {659, 8}, {740, 4}, {740, 4},  {783, 8}, {740, 8}, {659, 8},
     }};
 
     /// Tempi: the signal tone of a correct experiment (600 ms), the short

@@ -41,8 +41,7 @@ DropletPhysics::TimeGrid DropletPhysics::timeGrid(double DD, double Vg, float ta
     return grid;
 }
 
-DropletPhysics::Motion DropletPhysics::step(float Vy, double Y, double timeStep, double chargeNumber,
-                                            double forceRatio)
+DropletPhysics::Motion DropletPhysics::step(float Vy, double Y, double timeStep, double chargeNumber, double forceRatio)
 {
     const double E = std::exp(-timeStep);
     const double vInfinity = 1 + chargeNumber * forceRatio;

@@ -30,8 +30,8 @@ bool singleWithMargin(double value)
 bool ModelRange::computable(const SetupParameters& p)
 {
     using P = DropletPhysics;
-    if (!(std::isfinite(p.DD) && std::isfinite(p.Ux) && std::isfinite(p.d) && std::isfinite(p.r)
-          && std::isfinite(p.r0) && std::isfinite(p.eta)))
+    if (!(std::isfinite(p.DD) && std::isfinite(p.Ux) && std::isfinite(p.d) && std::isfinite(p.r) && std::isfinite(p.r0)
+          && std::isfinite(p.eta)))
         return false;
     if (!(p.DD > 0 && p.d > 0 && p.r > 0 && p.r0 > 0 && p.eta > 0 && p.r > p.r0 && p.Ux != 0))
         return false;

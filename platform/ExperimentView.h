@@ -13,13 +13,13 @@ public:
 
     /// The derived quantities as the panel shows them.
     struct DerivedQuantities {
-        double mass;                    ///< kg
-        double fieldStrength;           ///< V/m
-        std::optional<float> tau;       ///< s; none when the viscosity is not positive
-        std::optional<double> Vg;       ///< m/s; none with tau
-        double forceRatio;              ///< dimensionless
-        double limitingVelocity2;       ///< m/s
-        double limitingVelocity3;       ///< m/s
+        double mass;              ///< kg
+        double fieldStrength;     ///< V/m
+        std::optional<float> tau; ///< s; none when the viscosity is not positive
+        std::optional<double> Vg; ///< m/s; none with tau
+        double forceRatio;        ///< dimensionless
+        double limitingVelocity2; ///< m/s
+        double limitingVelocity3; ///< m/s
     };
 
     virtual ~ExperimentView() = default;

@@ -16,57 +16,68 @@
 /// place that names the controls: the window builds a widget for each entry,
 /// named (objectName) after it; the layout, the procedures, the fakes and the
 /// tests reach each control through the members and ids made from it.
-#define OILDROP_MAIN_WINDOW_CONTROLS(X) \
-    X(Label, parametersHeading) \
-    X(Label, plateGapCaption) \
-    X(Edit, plateGapEdit) \
-    X(Label, plateGapUnit) \
-    X(Label, voltageCaption) \
-    X(Edit, voltageEdit) \
-    X(Label, voltageUnit) \
-    X(Label, diameterCaption) \
-    X(Edit, diameterEdit) \
-    X(Label, diameterUnit) \
-    X(Label, dropletDensityCaption) \
-    X(Edit, dropletDensityEdit) \
-    X(Label, dropletDensityUnit) \
-    X(Label, mediumDensityCaption) \
-    X(Edit, mediumDensityEdit) \
-    X(Label, mediumDensityUnit) \
-    X(Label, viscosityCaption) \
-    X(Edit, viscosityEdit) \
-    X(Label, viscosityUnit) \
-    X(ScrollBar, slowDownScrollBar) \
-    X(Label, slowDownReadout) \
+#define OILDROP_MAIN_WINDOW_CONTROLS(X)       \
+    X(Label, parametersHeading)               \
+    X(Label, plateGapCaption)                 \
+    X(Edit, plateGapEdit)                     \
+    X(Label, plateGapUnit)                    \
+    X(Label, voltageCaption)                  \
+    X(Edit, voltageEdit)                      \
+    X(Label, voltageUnit)                     \
+    X(Label, diameterCaption)                 \
+    X(Edit, diameterEdit)                     \
+    X(Label, diameterUnit)                    \
+    X(Label, dropletDensityCaption)           \
+    X(Edit, dropletDensityEdit)               \
+    X(Label, dropletDensityUnit)              \
+    X(Label, mediumDensityCaption)            \
+    X(Edit, mediumDensityEdit)                \
+    X(Label, mediumDensityUnit)               \
+    X(Label, viscosityCaption)                \
+    X(Edit, viscosityEdit)                    \
+    X(Label, viscosityUnit)                   \
+    X(ScrollBar, slowDownScrollBar)           \
+    X(Label, slowDownReadout)                 \
     X(ClickableLabel, characteristicsHeading) \
-    X(Label, massReadout) \
-    X(Label, fieldStrengthReadout) \
-    X(Label, relaxationTimeReadout) \
-    X(Label, forceRatioReadout) \
-    X(ClickableLabel, velocitiesHeading) \
-    X(Label, terminalVelocityReadout) \
-    X(Label, limitingVelocity2Readout) \
-    X(Label, limitingVelocity3Readout) \
-    X(PushButton, startButton) \
-    X(PushButton, voltageButton) \
-    X(PushButton, lightButton) \
-    X(GroupBox, viewGroupBox) \
-    X(RadioButton, animationOption) \
-    X(RadioButton, coordinateOption) \
-    X(RadioButton, velocityOption) \
-    X(CheckBox, randomChargesCheckBox) \
-    X(Label, charge2Readout) \
-    X(Label, charge3Readout) \
-    X(Label, chargeRatioReadout) \
-    X(Label, chargeDifferenceReadout) \
-    X(Canvas, animationView) \
-    X(Canvas, coordinatePlot) \
-    X(Canvas, velocityPlot) \
-    X(Sprite, dropletMarker) \
+    X(Label, massReadout)                     \
+    X(Label, fieldStrengthReadout)            \
+    X(Label, relaxationTimeReadout)           \
+    X(Label, forceRatioReadout)               \
+    X(ClickableLabel, velocitiesHeading)      \
+    X(Label, terminalVelocityReadout)         \
+    X(Label, limitingVelocity2Readout)        \
+    X(Label, limitingVelocity3Readout)        \
+    X(PushButton, startButton)                \
+    X(PushButton, voltageButton)              \
+    X(PushButton, lightButton)                \
+    X(GroupBox, viewGroupBox)                 \
+    X(RadioButton, animationOption)           \
+    X(RadioButton, coordinateOption)          \
+    X(RadioButton, velocityOption)            \
+    X(CheckBox, randomChargesCheckBox)        \
+    X(Label, charge2Readout)                  \
+    X(Label, charge3Readout)                  \
+    X(Label, chargeRatioReadout)              \
+    X(Label, chargeDifferenceReadout)         \
+    X(Canvas, animationView)                  \
+    X(Canvas, coordinatePlot)                 \
+    X(Canvas, velocityPlot)                   \
+    X(Sprite, dropletMarker)                  \
     X(Sprite, beamSprite)
 
 /// What kind of control an entry of the list is.
-enum class ControlKind { Label, ClickableLabel, Edit, PushButton, RadioButton, CheckBox, ScrollBar, GroupBox, Canvas, Sprite };
+enum class ControlKind {
+    Label,
+    ClickableLabel,
+    Edit,
+    PushButton,
+    RadioButton,
+    CheckBox,
+    ScrollBar,
+    GroupBox,
+    Canvas,
+    Sprite
+};
 
 /// One id per control, named after it.
 enum class ControlId {
@@ -150,8 +161,7 @@ inline Control* MainWindowControls::control(ControlId id) const
 {
     switch (id) {
 #define OILDROP_CASE(kind, name) \
-    case ControlId::name: \
-        return ControlTable::asControl(name);
+    case ControlId::name: return ControlTable::asControl(name);
         OILDROP_MAIN_WINDOW_CONTROLS(OILDROP_CASE)
 #undef OILDROP_CASE
     }

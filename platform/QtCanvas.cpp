@@ -35,7 +35,7 @@ bool QtCanvas::outside(const QRectF& area) const
 {
     // Anything that lies wholly off the surface would be clipped away anyway.
     return area.right() < -1 || area.bottom() < -1 || area.left() > m_widget->width() + 1
-        || area.top() > m_widget->height() + 1;
+           || area.top() > m_widget->height() + 1;
 }
 
 void QtCanvas::setGeometry(const ControlGeometry& geometry)

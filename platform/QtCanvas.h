@@ -56,7 +56,6 @@ public:
     double pixelToUserY(double py) const override;
 
 private:
-
     bool outside(const QRectF& area) const;
 
     CanvasWidget* m_widget;

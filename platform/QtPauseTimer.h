@@ -37,8 +37,8 @@ private:
     QElapsedTimer m_clock;
     bool m_enabled = false;
     int m_interval = 1;
-    bool m_onBeat = false;          ///< the running countdown is a step of a paced sequence
-    qint64 m_deadlineNs = -1;       ///< when the running countdown ends
-    qint64 m_lastStepEndNs = -1;    ///< when the last step's countdown ended
+    bool m_onBeat = false;       ///< the running countdown is a step of a paced sequence
+    qint64 m_deadlineNs = -1;    ///< when the running countdown ends
+    qint64 m_lastStepEndNs = -1; ///< when the last step's countdown ended
     qint64 m_lastStepDeadlineNs = -1;
 };

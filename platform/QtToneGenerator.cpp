@@ -150,10 +150,8 @@ bool QtToneGenerator::isUserInput(const QEvent* event)
     case QEvent::TabletPress:
     case QEvent::TabletRelease:
     case QEvent::TabletMove:
-    case QEvent::Close:
-        return true;
-    default:
-        return false;
+    case QEvent::Close: return true;
+    default: return false;
     }
 }
 

@@ -52,8 +52,8 @@ void PlotBackgrounds::drawCoordinateBackground()
     const double coordinateStep = (s.coordinateMax - static_cast<double>(s.coordinateMin)) / 20;
     plot.setDrawWidth(1);
     for (int k = 0; k <= 20; ++k) {
-        plot.drawLine(single(s.timeLeft), single(k * coordinateStep), single(s.timeRight),
-                      single(k * coordinateStep), Colors::LightGreen);
+        plot.drawLine(single(s.timeLeft), single(k * coordinateStep), single(s.timeRight), single(k * coordinateStep),
+                      Colors::LightGreen);
         plot.drawLine(single(k * timeStep), single(s.coordinateMax), single(k * timeStep), s.coordinateMin,
                       Colors::LightGreen);
         plot.drawPoint(single(k * timeStep), single(0.04 * s.coordinateMax));

@@ -4,8 +4,7 @@
 
 #include "Canvas.h"
 
-PlotScales::PlotScales(ExperimentState& state, const DrawingSurfaces& surfaces)
-    : m_state(state), m_surfaces(surfaces)
+PlotScales::PlotScales(ExperimentState& state, const DrawingSurfaces& surfaces) : m_state(state), m_surfaces(surfaces)
 {
 }
 
@@ -17,7 +16,7 @@ void PlotScales::setAnimationScale()
     s.viewRight = s.viewWidth;
     s.coordinateMax = s.reducedGap;
     m_surfaces.animationView.setScale(static_cast<float>(s.viewLeft), s.coordinateMin, static_cast<float>(s.viewRight),
-                               static_cast<float>(s.coordinateMax));
+                                      static_cast<float>(s.coordinateMax));
 }
 
 void PlotScales::setPlotScales()
@@ -28,7 +27,7 @@ void PlotScales::setPlotScales()
     s.coordinateMax = s.reducedGap;
     s.coordinateMin = 0;
     m_surfaces.coordinatePlot.setScale(static_cast<float>(s.timeLeft), static_cast<float>(s.coordinateMax),
-                               static_cast<float>(s.timeRight), s.coordinateMin);
+                                       static_cast<float>(s.timeRight), s.coordinateMin);
 
     // The velocity range always holds 0, 1 and both limiting velocities.
     s.velocityMax = s.V2max > 1 ? static_cast<float>(s.V2max) : 1.0f;
@@ -40,5 +39,5 @@ void PlotScales::setPlotScales()
     s.velocityBottom = static_cast<float>(s.velocityMin * 1.1);
     s.velocityTop = static_cast<double>(s.velocityMax) * 1.1;
     m_surfaces.velocityPlot.setScale(static_cast<float>(s.timeLeft), static_cast<float>(s.velocityTop),
-                               static_cast<float>(s.timeRight), s.velocityBottom);
+                                     static_cast<float>(s.timeRight), s.velocityBottom);
 }

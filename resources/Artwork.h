@@ -11,8 +11,7 @@
 /// that ratio in QImage::devicePixelRatio(), so widgets show it at its logical
 /// size. A ratio that is not a positive finite number is treated as 1.
 /// All images are QImage::Format_ARGB32_Premultiplied.
-class Artwork
-{
+class Artwork {
 public:
     Artwork() = delete;
 

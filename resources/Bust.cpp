@@ -56,7 +56,7 @@ QPainterPath torsoShape()
     return torso;
 }
 
-void drawFace(QPainter &p, const BustStyle &s)
+void drawFace(QPainter& p, const BustStyle& s)
 {
     if (s.detail == FaceDetail::None)
         return;
@@ -170,15 +170,13 @@ void draw(QPainter& p, QPointF centre, qreal radius, const BustStyle& s)
         p.setBrush(s.shirt.darker(110));
         for (const qreal side : {-1.0, 1.0}) {
             QPolygonF point;
-            point << QPointF(side * 0.42, 1.35) << QPointF(side * 0.78, 1.5)
-                  << QPointF(side * 0.2, 2.05);
+            point << QPointF(side * 0.42, 1.35) << QPointF(side * 0.78, 1.5) << QPointF(side * 0.2, 2.05);
             p.drawPolygon(point);
         }
         if (s.tie.isValid()) {
             QPolygonF tie;
-            tie << QPointF(-0.16, 1.62) << QPointF(0.16, 1.62) << QPointF(0.09, 1.82)
-                << QPointF(0.22, 2.9) << QPointF(0.0, 3.1) << QPointF(-0.22, 2.9)
-                << QPointF(-0.09, 1.82);
+            tie << QPointF(-0.16, 1.62) << QPointF(0.16, 1.62) << QPointF(0.09, 1.82) << QPointF(0.22, 2.9)
+                << QPointF(0.0, 3.1) << QPointF(-0.22, 2.9) << QPointF(-0.09, 1.82);
             p.setBrush(s.tie);
             p.drawPolygon(tie);
         }
@@ -187,8 +185,7 @@ void draw(QPainter& p, QPointF centre, qreal radius, const BustStyle& s)
             for (const qreal side : {-1.0, 1.0}) {
                 QPolygonF lapel;
                 lapel << QPointF(side * 0.62, 1.45) << QPointF(0.0, 3.0) << QPointF(side * 0.12, 3.35)
-                      << QPointF(side * 1.05, 2.3) << QPointF(side * 0.85, 2.05)
-                      << QPointF(side * 1.05, 1.62);
+                      << QPointF(side * 1.05, 2.3) << QPointF(side * 0.85, 2.05) << QPointF(side * 1.05, 1.62);
                 p.setPen(QPen(s.coatShade, 0.04));
                 p.setBrush(s.coat.lighter(112));
                 p.drawPolygon(lapel);

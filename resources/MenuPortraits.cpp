@@ -18,7 +18,7 @@ namespace MenuPictures {
 using Bust::BustStyle;
 using Bust::FaceDetail;
 
-void drawHistoricalPortrait(QPainter &p)
+void drawHistoricalPortrait(QPainter& p)
 {
     const QPointF centre(16.0, 16.0);
     // A bronze frame round a sepia photograph.
@@ -60,7 +60,7 @@ void drawHistoricalPortrait(QPainter &p)
     p.drawPath(inside);
 }
 
-void drawAuthorPortrait(QPainter &p)
+void drawAuthorPortrait(QPainter& p)
 {
     // A snapshot on white photo paper with a faint shadow.
     p.setPen(Qt::NoPen);

@@ -46,7 +46,7 @@ constexpr std::array<PixelGlyph, 7> tableWordGlyphs{{
 
 } // namespace
 
-void drawTable(QPainter &p)
+void drawTable(QPainter& p)
 {
     // Monochrome: black ink on white paper, no antialiasing, every line on
     // whole logical pixels.
@@ -55,7 +55,7 @@ void drawTable(QPainter &p)
     const auto ink = [&p](int x, int y, int w, int h) { p.fillRect(QRect(x, y, w, h), Qt::black); };
 
     int x = 1;
-    for (const PixelGlyph &glyph : tableWordGlyphs) {
+    for (const PixelGlyph& glyph : tableWordGlyphs) {
         int width = 0;
         for (int row = 0; row < int(glyph.rows.size()); ++row) {
             const std::string_view line = glyph.rows[std::size_t(row)];
@@ -84,7 +84,7 @@ void drawTable(QPainter &p)
     }
 }
 
-void drawBook(QPainter &p)
+void drawBook(QPainter& p)
 {
     // An open book seen from slightly above: the pink cover shows round the
     // yellow pages.
@@ -140,7 +140,7 @@ void drawBook(QPainter &p)
     p.drawLine(QPointF(16.0, 8.5), QPointF(16.0, 26.5));
 }
 
-void drawPowerSwitch(QPainter &p)
+void drawPowerSwitch(QPainter& p)
 {
     // The IEC power symbol: a ring broken at the top with a bar through the gap.
     const QRectF ring(6.0, 7.0, 20.0, 20.0);
@@ -152,7 +152,7 @@ void drawPowerSwitch(QPainter &p)
     drawRimmedLine(p, symbol, 3.6, QColor(230, 20, 20), QColor(130, 0, 0), 1.0);
 }
 
-void drawBooklet(QPainter &p)
+void drawBooklet(QPainter& p)
 {
     // 16-colour look: flat fills, dark outlines.
     const QColor outline(0, 0, 128);
@@ -229,7 +229,7 @@ QPainterPath gearShape(QPointF c, qreal outerRadius, qreal rootRadius, int teeth
 
 } // namespace
 
-void drawGear(QPainter &p)
+void drawGear(QPainter& p)
 {
     const QPointF c(16.0, 16.0);
     p.setPen(QPen(QColor(0, 0, 128), 1.0));
@@ -239,7 +239,7 @@ void drawGear(QPainter &p)
     p.drawPath(gearShape(c, 12.0, 9.0, 8, 3.5));
 }
 
-void drawQuestionMark(QPainter &p)
+void drawQuestionMark(QPainter& p)
 {
     // The hook is an arc round (16, 10); the stem leaves it along its tangent.
     const QRectF hook(10.0, 4.0, 12.0, 12.0);

@@ -24,8 +24,8 @@ QImage blankCanvas(int logicalWidth, int logicalHeight, qreal ratio)
     return image;
 }
 
-void drawRimmedLine(QPainter &p, const QPainterPath &centreLine, qreal width,
-                    const QColor &fill, const QColor &rim, qreal rimWidth)
+void drawRimmedLine(QPainter& p, const QPainterPath& centreLine, qreal width, const QColor& fill, const QColor& rim,
+                    qreal rimWidth)
 {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(rim, width + 2.0 * rimWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -86,9 +86,7 @@ void tst_accessibility::readOutsSpeakTheirCurrentValue()
     w.widgets().viscosityEdit->setText(QStringLiteral("3.64e-5"));
     QCOMPARE(accessibleName(w.widgets().relaxationTimeReadout), QStringLiteral("tau = 4,279E-05 c"));
     // The charges while they are shown.
-    w.fakes.timer.during[1] = [&] {
-        QCOMPARE(accessibleName(w.widgets().charge2Readout), QStringLiteral("q2= 3,0e"));
-    };
+    w.fakes.timer.during[1] = [&] { QCOMPARE(accessibleName(w.widgets().charge2Readout), QStringLiteral("q2= 3,0e")); };
     w.form->simulation().procedure().onCharacteristicsClicked();
 }
 

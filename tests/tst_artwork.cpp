@@ -17,13 +17,17 @@
 namespace {
 
 /// Every picture by a name usable as a data tag.
-QImage render(const QString &name, qreal ratio)
+QImage render(const QString& name, qreal ratio)
 {
     using M = Artwork::MenuPicture;
-    static const QHash<QString, M> menu{
-        {"Table", M::Table}, {"Book", M::Book}, {"HistoricalPortrait", M::HistoricalPortrait},
-        {"PowerSwitch", M::PowerSwitch}, {"Booklet", M::Booklet}, {"Gear", M::Gear},
-        {"AuthorPortrait", M::AuthorPortrait}, {"QuestionMark", M::QuestionMark}};
+    static const QHash<QString, M> menu{{"Table", M::Table},
+                                        {"Book", M::Book},
+                                        {"HistoricalPortrait", M::HistoricalPortrait},
+                                        {"PowerSwitch", M::PowerSwitch},
+                                        {"Booklet", M::Booklet},
+                                        {"Gear", M::Gear},
+                                        {"AuthorPortrait", M::AuthorPortrait},
+                                        {"QuestionMark", M::QuestionMark}};
     if (menu.contains(name))
         return Artwork::menuPicture(menu.value(name), ratio);
     if (name == "beam")
@@ -35,10 +39,10 @@ QImage render(const QString &name, qreal ratio)
     qFatal("unknown picture %s", qPrintable(name));
 }
 
-const QStringList menuNames{"Table", "Book", "HistoricalPortrait", "PowerSwitch",
-                            "Booklet", "Gear", "AuthorPortrait", "QuestionMark"};
+const QStringList menuNames{"Table",   "Book", "HistoricalPortrait", "PowerSwitch",
+                            "Booklet", "Gear", "AuthorPortrait",     "QuestionMark"};
 
-QSize logicalSize(const QString &name)
+QSize logicalSize(const QString& name)
 {
     if (name == "beam")
         return {Artwork::BeamWidth, Artwork::BeamHeight};
@@ -54,7 +58,7 @@ QStringList allNames()
     return menuNames + QStringList{"beam", "portrait", "droplet"};
 }
 
-int distinctColours(const QImage &image)
+int distinctColours(const QImage& image)
 {
     QSet<QRgb> seen;
     for (int y = 0; y < image.height(); ++y)
@@ -64,7 +68,7 @@ int distinctColours(const QImage &image)
 }
 
 /// Share of the image covered by paint, 0..1.
-double coverage(const QImage &image)
+double coverage(const QImage& image)
 {
     double sum = 0.0;
     for (int y = 0; y < image.height(); ++y)
@@ -83,8 +87,7 @@ void addRatioRows()
 
 } // namespace
 
-class TestArtwork : public QObject
-{
+class TestArtwork : public QObject {
     Q_OBJECT
 
 private slots:
@@ -92,7 +95,7 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<qreal>("ratio");
-        for (const QString &name : allNames())
+        for (const QString& name : allNames())
             for (const qreal ratio : {1.0, 2.0, 1.5})
                 QTest::addRow("%s@%gx", qPrintable(name), ratio) << name << ratio;
     }
@@ -119,7 +122,7 @@ private slots:
     void invalidRatioFallsBackToOne()
     {
         QFETCH(qreal, ratio);
-        for (const QString &name : allNames()) {
+        for (const QString& name : allNames()) {
             const QImage image = render(name, ratio);
             QCOMPARE(image.size(), logicalSize(name));
             QCOMPARE(image.devicePixelRatio(), 1.0);
@@ -132,7 +135,7 @@ private slots:
     void sameDrawingAtEveryRatio_data()
     {
         QTest::addColumn<QString>("name");
-        for (const QString &name : allNames())
+        for (const QString& name : allNames())
             QTest::newRow(qPrintable(name)) << name;
     }
     void sameDrawingAtEveryRatio()
@@ -162,7 +165,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<int>("minColours");
-        for (const QString &name : menuNames)
+        for (const QString& name : menuNames)
             for (const qreal ratio : {1.0, 2.0})
                 QTest::addRow("%s@%gx", qPrintable(name), ratio) << name << ratio << (name == "Table" ? 2 : 5);
     }

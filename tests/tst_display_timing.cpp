@@ -61,10 +61,14 @@ void tst_display_timing::readOutAfterRun_data()
     QTest::addColumn<ControlId>("readOut");
     QTest::addColumn<double>("gap");
     QTest::addColumn<bool>("afterDisplay");
-    QTest::newRow("characteristics 0.5 s after the run") << ControlId::characteristicsHeading << ControlId::charge2Readout << 0.5 << false;
-    QTest::newRow("characteristics 1 s after the run") << ControlId::characteristicsHeading << ControlId::charge2Readout << 1.0 << false;
-    QTest::newRow("characteristics 2 s after the run") << ControlId::characteristicsHeading << ControlId::charge2Readout << 2.0 << false;
-    QTest::newRow("velocities 2.4 s after a display") << ControlId::velocitiesHeading << ControlId::chargeRatioReadout << 2.4 << true;
+    QTest::newRow("characteristics 0.5 s after the run")
+        << ControlId::characteristicsHeading << ControlId::charge2Readout << 0.5 << false;
+    QTest::newRow("characteristics 1 s after the run")
+        << ControlId::characteristicsHeading << ControlId::charge2Readout << 1.0 << false;
+    QTest::newRow("characteristics 2 s after the run")
+        << ControlId::characteristicsHeading << ControlId::charge2Readout << 2.0 << false;
+    QTest::newRow("velocities 2.4 s after a display")
+        << ControlId::velocitiesHeading << ControlId::chargeRatioReadout << 2.4 << true;
 }
 
 void tst_display_timing::readOutAfterRun()

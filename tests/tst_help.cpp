@@ -32,8 +32,7 @@ struct Rig {
     FakeDesktopShell shell;
     FakeMessageBox messageBox;
     QStringList editors; ///< programs "on the path"
-    HelpCommands help{shell, messageBox, {QStringLiteral("/nowhere"), DataFolder},
-                      [this](const QString& name) {
+    HelpCommands help{shell, messageBox, {QStringLiteral("/nowhere"), DataFolder}, [this](const QString& name) {
                           return editors.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
                       }};
 };
@@ -44,10 +43,14 @@ void tst_help::documents_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("file");
-    QTest::newRow("Справка1") << "spravka" << "spravka.pdf";
-    QTest::newRow("Справка2") << "spravka2" << "spravka2.pdf";
-    QTest::newRow("История") << "history" << "history.pdf";
-    QTest::newRow("Управление") << "uprav" << "uprav.pdf";
+    QTest::newRow("Справка1") << "spravka"
+                              << "spravka.pdf";
+    QTest::newRow("Справка2") << "spravka2"
+                              << "spravka2.pdf";
+    QTest::newRow("История") << "history"
+                             << "history.pdf";
+    QTest::newRow("Управление") << "uprav"
+                                << "uprav.pdf";
 }
 
 void tst_help::documents()

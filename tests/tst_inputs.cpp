@@ -48,20 +48,13 @@ void type(WindowFixture& w, ControlId input, const QString& text)
 double valueOf(const ExperimentState& s, ControlId input)
 {
     switch (input) {
-    case ControlId::plateGapEdit:
-        return s.DD;
-    case ControlId::voltageEdit:
-        return s.Ux;
-    case ControlId::diameterEdit:
-        return s.d;
-    case ControlId::dropletDensityEdit:
-        return s.r;
-    case ControlId::mediumDensityEdit:
-        return s.r0;
-    case ControlId::viscosityEdit:
-        return static_cast<double>(s.eta);
-    default:
-        return 0;
+    case ControlId::plateGapEdit: return s.DD;
+    case ControlId::voltageEdit: return s.Ux;
+    case ControlId::diameterEdit: return s.d;
+    case ControlId::dropletDensityEdit: return s.r;
+    case ControlId::mediumDensityEdit: return s.r0;
+    case ControlId::viscosityEdit: return static_cast<double>(s.eta);
+    default: return 0;
     }
 }
 
@@ -73,22 +66,54 @@ void tst_inputs::rejections_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("resetText");
-    QTest::newRow("empty plate gap") << ControlId::plateGapEdit << "" << "Должно быть больше нуля!" << " 0.016";
-    QTest::newRow("negative gap") << ControlId::plateGapEdit << "-0.02" << "Должно быть больше нуля!" << " 0.016";
-    QTest::newRow("comma fraction reads 0") << ControlId::plateGapEdit << "0,02" << "Должно быть больше нуля!" << " 0.016";
-    QTest::newRow("lone minus voltage") << ControlId::voltageEdit << "-" << "Нулевое напряжение бессмысленно!" << " 5000";
-    QTest::newRow("minus zero voltage") << ControlId::voltageEdit << "-0" << "Нулевое напряжение бессмысленно!" << " 5000";
-    QTest::newRow("empty voltage") << ControlId::voltageEdit << "" << "Нулевое напряжение бессмысленно!" << " 5000";
-    QTest::newRow("empty diameter") << ControlId::diameterEdit << "" << "Это не материальная точка!" << " 1e-06";
-    QTest::newRow("letters diameter") << ControlId::diameterEdit << "abc" << "Это не материальная точка!" << " 1e-06";
-    QTest::newRow("empty density") << ControlId::dropletDensityEdit << "" << "Шарик из чего-то сделан!" << " 920";
-    QTest::newRow("floating droplet") << ControlId::dropletDensityEdit << "1" << "Всплывание не моделируется!" << " 2.46";
-    QTest::newRow("equal densities") << ControlId::dropletDensityEdit << "1.23" << "Всплывание не моделируется!" << " 2.46";
-    QTest::newRow("empty medium") << ControlId::mediumDensityEdit << "" << "Для вакуума всё и так известно!" << " 1.23";
-    QTest::newRow("medium as dense") << ControlId::mediumDensityEdit << "920" << "Всплывание не моделируется" << " 460";
-    QTest::newRow("medium denser") << ControlId::mediumDensityEdit << "1000" << "Всплывание не моделируется" << " 460";
-    QTest::newRow("empty viscosity") << ControlId::viscosityEdit << "" << "Для вакуума всё и так известно!" << " 1.8e-05";
-    QTest::newRow("negative viscosity") << ControlId::viscosityEdit << "-1e-5" << "Для вакуума всё и так известно!" << " 1.8e-05";
+    QTest::newRow("empty plate gap") << ControlId::plateGapEdit << ""
+                                     << "Должно быть больше нуля!"
+                                     << " 0.016";
+    QTest::newRow("negative gap") << ControlId::plateGapEdit << "-0.02"
+                                  << "Должно быть больше нуля!"
+                                  << " 0.016";
+    QTest::newRow("comma fraction reads 0") << ControlId::plateGapEdit << "0,02"
+                                            << "Должно быть больше нуля!"
+                                            << " 0.016";
+    QTest::newRow("lone minus voltage") << ControlId::voltageEdit << "-"
+                                        << "Нулевое напряжение бессмысленно!"
+                                        << " 5000";
+    QTest::newRow("minus zero voltage") << ControlId::voltageEdit << "-0"
+                                        << "Нулевое напряжение бессмысленно!"
+                                        << " 5000";
+    QTest::newRow("empty voltage") << ControlId::voltageEdit << ""
+                                   << "Нулевое напряжение бессмысленно!"
+                                   << " 5000";
+    QTest::newRow("empty diameter") << ControlId::diameterEdit << ""
+                                    << "Это не материальная точка!"
+                                    << " 1e-06";
+    QTest::newRow("letters diameter") << ControlId::diameterEdit << "abc"
+                                      << "Это не материальная точка!"
+                                      << " 1e-06";
+    QTest::newRow("empty density") << ControlId::dropletDensityEdit << ""
+                                   << "Шарик из чего-то сделан!"
+                                   << " 920";
+    QTest::newRow("floating droplet") << ControlId::dropletDensityEdit << "1"
+                                      << "Всплывание не моделируется!"
+                                      << " 2.46";
+    QTest::newRow("equal densities") << ControlId::dropletDensityEdit << "1.23"
+                                     << "Всплывание не моделируется!"
+                                     << " 2.46";
+    QTest::newRow("empty medium") << ControlId::mediumDensityEdit << ""
+                                  << "Для вакуума всё и так известно!"
+                                  << " 1.23";
+    QTest::newRow("medium as dense") << ControlId::mediumDensityEdit << "920"
+                                     << "Всплывание не моделируется"
+                                     << " 460";
+    QTest::newRow("medium denser") << ControlId::mediumDensityEdit << "1000"
+                                   << "Всплывание не моделируется"
+                                   << " 460";
+    QTest::newRow("empty viscosity") << ControlId::viscosityEdit << ""
+                                     << "Для вакуума всё и так известно!"
+                                     << " 1.8e-05";
+    QTest::newRow("negative viscosity") << ControlId::viscosityEdit << "-1e-5"
+                                        << "Для вакуума всё и так известно!"
+                                        << " 1.8e-05";
 }
 
 void tst_inputs::rejections()
@@ -165,21 +190,36 @@ void tst_inputs::typedKeyByKey_data()
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("atStart");
     QTest::addColumn<double>("value");
-    QTest::newRow("gap 0.016") << ControlId::plateGapEdit << "16" << "0.0" << 0.016;
-    QTest::newRow("gap 0.005") << ControlId::plateGapEdit << "5" << "0.00" << 0.005;
-    QTest::newRow("voltage -5085") << ControlId::voltageEdit << "5085" << "-" << -5085.0;
-    QTest::newRow("voltage 300") << ControlId::voltageEdit << "300" << "" << 300.0;
-    QTest::newRow("voltage -12") << ControlId::voltageEdit << "12" << "-" << -12.0;
-    QTest::newRow("diameter 5.52e-6") << ControlId::diameterEdit << "5.52e-6" << "" << 5.52e-6;
-    QTest::newRow("diameter 2.5e-6") << ControlId::diameterEdit << "2.5e-6" << "" << 2.5e-6;
-    QTest::newRow("diameter 1e-3") << ControlId::diameterEdit << "1e-3" << "" << 1e-3;
-    QTest::newRow("diameter 1.1e-6") << ControlId::diameterEdit << "1.1e-6" << "" << 1.1e-6;
-    QTest::newRow("density 920") << ControlId::dropletDensityEdit << "920" << "" << 920.0;
-    QTest::newRow("density 860") << ControlId::dropletDensityEdit << "860" << "" << 860.0;
-    QTest::newRow("medium 1.23") << ControlId::mediumDensityEdit << "1.23" << "" << 1.23;
-    QTest::newRow("medium 860") << ControlId::mediumDensityEdit << "860" << "" << 860.0;
-    QTest::newRow("viscosity 1.82e-5") << ControlId::viscosityEdit << "1.82e-5" << "" << static_cast<double>(1.82e-5f);
-    QTest::newRow("viscosity 1.0e-3") << ControlId::viscosityEdit << "1.0e-3" << "" << static_cast<double>(1.0e-3f);
+    QTest::newRow("gap 0.016") << ControlId::plateGapEdit << "16"
+                               << "0.0" << 0.016;
+    QTest::newRow("gap 0.005") << ControlId::plateGapEdit << "5"
+                               << "0.00" << 0.005;
+    QTest::newRow("voltage -5085") << ControlId::voltageEdit << "5085"
+                                   << "-" << -5085.0;
+    QTest::newRow("voltage 300") << ControlId::voltageEdit << "300"
+                                 << "" << 300.0;
+    QTest::newRow("voltage -12") << ControlId::voltageEdit << "12"
+                                 << "-" << -12.0;
+    QTest::newRow("diameter 5.52e-6") << ControlId::diameterEdit << "5.52e-6"
+                                      << "" << 5.52e-6;
+    QTest::newRow("diameter 2.5e-6") << ControlId::diameterEdit << "2.5e-6"
+                                     << "" << 2.5e-6;
+    QTest::newRow("diameter 1e-3") << ControlId::diameterEdit << "1e-3"
+                                   << "" << 1e-3;
+    QTest::newRow("diameter 1.1e-6") << ControlId::diameterEdit << "1.1e-6"
+                                     << "" << 1.1e-6;
+    QTest::newRow("density 920") << ControlId::dropletDensityEdit << "920"
+                                 << "" << 920.0;
+    QTest::newRow("density 860") << ControlId::dropletDensityEdit << "860"
+                                 << "" << 860.0;
+    QTest::newRow("medium 1.23") << ControlId::mediumDensityEdit << "1.23"
+                                 << "" << 1.23;
+    QTest::newRow("medium 860") << ControlId::mediumDensityEdit << "860"
+                                << "" << 860.0;
+    QTest::newRow("viscosity 1.82e-5") << ControlId::viscosityEdit << "1.82e-5"
+                                       << "" << static_cast<double>(1.82e-5f);
+    QTest::newRow("viscosity 1.0e-3") << ControlId::viscosityEdit << "1.0e-3"
+                                      << "" << static_cast<double>(1.0e-3f);
 }
 
 void tst_inputs::typedKeyByKey()
@@ -198,9 +238,8 @@ void tst_inputs::typedKeyByKey()
         QTest::keyClick(edit, Qt::Key_Home);
         QTest::keyClicks(edit, atStart);
     }
-    QVERIFY2(w.fakes.messageBox.shown.empty(), qPrintable(w.fakes.messageBox.shown.empty()
-                                                              ? QString()
-                                                              : w.fakes.messageBox.shown[0].text));
+    QVERIFY2(w.fakes.messageBox.shown.empty(),
+             qPrintable(w.fakes.messageBox.shown.empty() ? QString() : w.fakes.messageBox.shown[0].text));
     QCOMPARE(edit->text(), atStart + keys);
     const ExperimentState& s = w.state();
     QCOMPARE(valueOf(s, input), value);
@@ -286,13 +325,20 @@ void tst_inputs::outOfRange_data()
     QTest::addColumn<ControlId>("input");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("resetText");
-    QTest::newRow("beyond a double") << ControlId::plateGapEdit << "1e999" << " 0.016";
-    QTest::newRow("negative beyond a double") << ControlId::voltageEdit << "-1e999" << " 5000";
-    QTest::newRow("huge diameter") << ControlId::diameterEdit << "1e200" << " 1e-06";
-    QTest::newRow("tiny gap") << ControlId::plateGapEdit << "1e-320" << " 0.016";
-    QTest::newRow("huge density") << ControlId::dropletDensityEdit << "1e300" << " 920";
-    QTest::newRow("tiny viscosity") << ControlId::viscosityEdit << "1e-45" << " 1.8e-05";
-    QTest::newRow("huge viscosity") << ControlId::viscosityEdit << "1e39" << " 1.8e-05";
+    QTest::newRow("beyond a double") << ControlId::plateGapEdit << "1e999"
+                                     << " 0.016";
+    QTest::newRow("negative beyond a double") << ControlId::voltageEdit << "-1e999"
+                                              << " 5000";
+    QTest::newRow("huge diameter") << ControlId::diameterEdit << "1e200"
+                                   << " 1e-06";
+    QTest::newRow("tiny gap") << ControlId::plateGapEdit << "1e-320"
+                              << " 0.016";
+    QTest::newRow("huge density") << ControlId::dropletDensityEdit << "1e300"
+                                  << " 920";
+    QTest::newRow("tiny viscosity") << ControlId::viscosityEdit << "1e-45"
+                                    << " 1.8e-05";
+    QTest::newRow("huge viscosity") << ControlId::viscosityEdit << "1e39"
+                                    << " 1.8e-05";
 }
 
 void tst_inputs::outOfRange()
@@ -318,8 +364,8 @@ void tst_inputs::outOfRange()
                  qPrintable(shown));
     }
     const ExperimentState& s = w.state();
-    for (const double v : {s.mass, s.Ex, static_cast<double>(s.tau), s.Vg, s.forceRatio, s.V2max, s.V3max, s.reducedGap, s.plotTimeSpan,
-                           s.timeStep})
+    for (const double v : {s.mass, s.Ex, static_cast<double>(s.tau), s.Vg, s.forceRatio, s.V2max, s.V3max, s.reducedGap,
+                           s.plotTimeSpan, s.timeStep})
         QVERIFY(std::isfinite(v));
 }
 

@@ -31,7 +31,7 @@ public:
         case 1: return number(); // with an exponent, often extreme
         case 2: return noise(1 + pick(12));
         case 3: return noise(pick(3));
-        case 4: return number() + noise(1 + pick(5)); // trailing garbage
+        case 4: return number() + noise(1 + pick(5));                                             // trailing garbage
         case 5: return QString(static_cast<int>(1 + pick(3000)), QChar(u"0123456789"[pick(10)])); // very long
         case 6: {
             QString s = number();
@@ -40,11 +40,19 @@ public:
         }
         case 7: return QStringLiteral("%1,%2").arg(pick(2000)).arg(pick(100)); // decimal comma
         case 8: {
-            static const char* const edges[] = {"1e308",  "1.8e308", "1e-308", "4.9e-324", "1e-320", "-0",
-                                                "0e999",  "1e39",    "1e-45",   "3.4e38",   "1.17e-38",
-                                                "9e-324", "2e-38",   ".",       "-",        "+",
-                                                "e5",     "1e",      "1e+",     "--1",      "1.2.3",
-                                                "5D-6",   "0.0000001", "1e400", "-1e400",   "1000000000000000000000"};
+            static const char* const edges[] = {"1e308",     "1.8e308",
+                                                "1e-308",    "4.9e-324",
+                                                "1e-320",    "-0",
+                                                "0e999",     "1e39",
+                                                "1e-45",     "3.4e38",
+                                                "1.17e-38",  "9e-324",
+                                                "2e-38",     ".",
+                                                "-",         "+",
+                                                "e5",        "1e",
+                                                "1e+",       "--1",
+                                                "1.2.3",     "5D-6",
+                                                "0.0000001", "1e400",
+                                                "-1e400",    "1000000000000000000000"};
             return QString::fromLatin1(edges[pick(std::size(edges))]);
         }
         default: return QString::number(uniform(0, 3000), 'f', static_cast<int>(pick(6)));
@@ -79,14 +87,13 @@ private:
 void tst_inputs_fuzz::generatedTexts()
 {
     const int count = qEnvironmentVariableIntValue("OILDROP_FUZZ_COUNT") > 0
-        ? qEnvironmentVariableIntValue("OILDROP_FUZZ_COUNT")
-        : 100000;
+                          ? qEnvironmentVariableIntValue("OILDROP_FUZZ_COUNT")
+                          : 100000;
     FakeMainWindow form;
     form.start();
     TextGenerator generator(20261207);
-    const ControlId inputs[] = {ControlId::plateGapEdit,       ControlId::voltageEdit,
-                                ControlId::diameterEdit,       ControlId::dropletDensityEdit,
-                                ControlId::mediumDensityEdit,  ControlId::viscosityEdit};
+    const ControlId inputs[] = {ControlId::plateGapEdit,       ControlId::voltageEdit,       ControlId::diameterEdit,
+                                ControlId::dropletDensityEdit, ControlId::mediumDensityEdit, ControlId::viscosityEdit};
     std::mt19937 choose(7);
     int rejected = 0;
     for (int i = 0; i < count; ++i) {
@@ -99,7 +106,8 @@ void tst_inputs_fuzz::generatedTexts()
         const ExperimentState& s = form.state();
         const QString violation = stateViolation(s);
         if (!violation.isEmpty())
-            QFAIL(qPrintable(QStringLiteral("after \"%1\" in %2: %3").arg(text.left(80), QLatin1String(controlName(inputs[field])), violation)));
+            QFAIL(qPrintable(QStringLiteral("after \"%1\" in %2: %3")
+                                 .arg(text.left(80), QLatin1String(controlName(inputs[field])), violation)));
         // Every chain of nested runs has ended, and never went deeper than a double rejection's.
         QVERIFY(form.simulation().inputs().deepestNesting() <= 4);
         // The field reads back as its variable.

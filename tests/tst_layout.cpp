@@ -1,5 +1,5 @@
-#include "WindowLayout.h"
 #include "FakeMainWindow.h"
+#include "WindowLayout.h"
 
 #include <QtTest>
 
@@ -139,7 +139,8 @@ void tst_layout::narrowestWindow()
         QCOMPARE(g.at(id).width, 0.0f);
     const auto wide = layout(800, 600);
     // The panel keeps its sizes, moved with the right edge.
-    for (const ControlId id : {ControlId::parametersHeading, ControlId::plateGapEdit, ControlId::characteristicsHeading, ControlId::startButton, ControlId::viewGroupBox}) {
+    for (const ControlId id : {ControlId::parametersHeading, ControlId::plateGapEdit, ControlId::characteristicsHeading,
+                               ControlId::startButton, ControlId::viewGroupBox}) {
         QCOMPARE(g.at(id).width, wide.at(id).width);
         QCOMPARE(g.at(id).left, wide.at(id).left - 480);
     }
@@ -167,7 +168,10 @@ void tst_layout::heightMovesLowerBlockOnly()
 {
     const auto a = layout(800, 600);
     const auto b = layout(800, 700);
-    const std::set<ControlId> lower = {ControlId::startButton, ControlId::voltageButton, ControlId::lightButton, ControlId::viewGroupBox, ControlId::randomChargesCheckBox, ControlId::charge2Readout, ControlId::charge3Readout, ControlId::chargeRatioReadout, ControlId::chargeDifferenceReadout};
+    const std::set<ControlId> lower = {
+        ControlId::startButton,    ControlId::voltageButton,         ControlId::lightButton,
+        ControlId::viewGroupBox,   ControlId::randomChargesCheckBox, ControlId::charge2Readout,
+        ControlId::charge3Readout, ControlId::chargeRatioReadout,    ControlId::chargeDifferenceReadout};
     for (const auto& [id, ga] : a) {
         const ControlGeometry gb = b.at(id);
         QCOMPARE(gb.left, ga.left);
@@ -244,7 +248,9 @@ void tst_layout::resetPassReturnsToStateBeforeExperiment()
     FakeMainWindow form;
     form.start();
     // Everything an experiment shows ...
-    for (const ControlId id : {ControlId::limitingVelocity2Readout, ControlId::limitingVelocity3Readout, ControlId::charge2Readout, ControlId::charge3Readout, ControlId::chargeRatioReadout, ControlId::chargeDifferenceReadout})
+    for (const ControlId id :
+         {ControlId::limitingVelocity2Readout, ControlId::limitingVelocity3Readout, ControlId::charge2Readout,
+          ControlId::charge3Readout, ControlId::chargeRatioReadout, ControlId::chargeDifferenceReadout})
         form.control(id).setVisible(true);
     form.beamSprite.setVisible(true);
     form.control(ControlId::voltageButton).setEnabled(true);
@@ -253,7 +259,9 @@ void tst_layout::resetPassReturnsToStateBeforeExperiment()
     form.random.values = {0.95f, 0.05f};
     // ... is undone by one pass, even without a change of size.
     form.simulation().reset().resetWindow();
-    for (const ControlId id : {ControlId::limitingVelocity2Readout, ControlId::limitingVelocity3Readout, ControlId::charge2Readout, ControlId::charge3Readout, ControlId::chargeRatioReadout, ControlId::chargeDifferenceReadout})
+    for (const ControlId id :
+         {ControlId::limitingVelocity2Readout, ControlId::limitingVelocity3Readout, ControlId::charge2Readout,
+          ControlId::charge3Readout, ControlId::chargeRatioReadout, ControlId::chargeDifferenceReadout})
         QVERIFY2(!form.control(id).isVisible(), controlName(id));
     QVERIFY(!form.beamSprite.isVisible());
     QVERIFY(!form.control(ControlId::voltageButton).isEnabled());

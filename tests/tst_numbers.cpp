@@ -32,37 +32,66 @@ void tst_numbers::masks_data()
     QTest::addColumn<QString>("mask");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("blank fixed4") << 0.016 << " 0.0000" << " 0.0160";
-    QTest::newRow("blank fixed4 negative: minus before blank") << -0.016 << " 0.0000" << "- 0.0160";
-    QTest::newRow("blank fixed1 negative voltage") << -5085.0 << " 0.0" << "- 5085.0";
-    QTest::newRow("blank fixed1 positive") << 5000.0 << " 0.0" << " 5000.0";
-    QTest::newRow("blank sci lower diameter") << 5.52e-6 << " 0.000e+00" << " 5.520e-06";
+    QTest::newRow("blank fixed4") << 0.016 << " 0.0000"
+                                  << " 0.0160";
+    QTest::newRow("blank fixed4 negative: minus before blank") << -0.016 << " 0.0000"
+                                                               << "- 0.0160";
+    QTest::newRow("blank fixed1 negative voltage") << -5085.0 << " 0.0"
+                                                   << "- 5085.0";
+    QTest::newRow("blank fixed1 positive") << 5000.0 << " 0.0"
+                                           << " 5000.0";
+    QTest::newRow("blank sci lower diameter") << 5.52e-6 << " 0.000e+00"
+                                              << " 5.520e-06";
     QTest::newRow("blank sci lower viscosity (single)") << static_cast<double>(1.82e-5f) << " 0.000e+00"
-                                                       << " 1.820e-05";
-    QTest::newRow("blank sci lower negative") << -5.52e-6 << " 0.000e+00" << "- 5.520e-06";
-    QTest::newRow("sci upper") << 8.102213e-14 << "0.000E+00" << "8.102E-14";
-    QTest::newRow("sci upper negative") << -317812.5 << "0.000E+00" << "-3.178E+05";
-    QTest::newRow("sci upper positive exponent sign") << 1.0 << "0.000E+00" << "1.000E+00";
-    QTest::newRow("sci zero") << 0.0 << "0.000E+00" << "0.000E+00";
-    QTest::newRow("sci carry into exponent") << 9.9996 << "0.000E+00" << "1.000E+01";
-    QTest::newRow("sci carry negative exponent") << 9.99951e-5 << "0.000E+00" << "1.000E-04";
-    QTest::newRow("sci no carry just below") << 9.99949 << "0.000E+00" << "9.999E+00";
-    QTest::newRow("sci three-digit exponent") << 1.5e-300 << "0.000E+00" << "1.500E-300";
-    QTest::newRow("sci half away from zero (exact tie)") << 1.0625 << "0.000E+00" << "1.063E+00";
-    QTest::newRow("fixed1 charge") << 3.0 << "0.0" << "3.0";
-    QTest::newRow("fixed1 ten") << 10.0 << "0.0" << "10.0";
-    QTest::newRow("fixed3 ratio") << 2.3333333333333326 << "0.000" << "2.333";
-    QTest::newRow("fixed3 difference") << 3.999999999999999 << "0.000" << "4.000";
-    QTest::newRow("fixed3 negative difference") << -2.0000000000000004 << "0.000" << "-2.000";
-    QTest::newRow("fixed3 carry into integer") << 9.9996 << "0.000" << "10.000";
-    QTest::newRow("fixed2 tick") << 0.0715000006556511 << "#0.00" << "0.07";
-    QTest::newRow("fixed2 tick negative") << -0.3575000032782555 << "#0.00" << "-0.36";
-    QTest::newRow("fixed2 small integer part") << 0.3 << "#0.00" << "0.30";
-    QTest::newRow("fixed2 exact tie rounds away") << 0.125 << "#0.00" << "0.13";
-    QTest::newRow("fixed2 negative exact tie rounds away") << -0.125 << "#0.00" << "-0.13";
-    QTest::newRow("fixed2 negative rounding to zero has no minus") << -0.001 << "#0.00" << "0.00";
-    QTest::newRow("fixed2 negative zero") << -0.0 << "#0.00" << "0.00";
-    QTest::newRow("fixed2 large") << 123456.789 << "#0.00" << "123456.79";
+                                                        << " 1.820e-05";
+    QTest::newRow("blank sci lower negative") << -5.52e-6 << " 0.000e+00"
+                                              << "- 5.520e-06";
+    QTest::newRow("sci upper") << 8.102213e-14 << "0.000E+00"
+                               << "8.102E-14";
+    QTest::newRow("sci upper negative") << -317812.5 << "0.000E+00"
+                                        << "-3.178E+05";
+    QTest::newRow("sci upper positive exponent sign") << 1.0 << "0.000E+00"
+                                                      << "1.000E+00";
+    QTest::newRow("sci zero") << 0.0 << "0.000E+00"
+                              << "0.000E+00";
+    QTest::newRow("sci carry into exponent") << 9.9996 << "0.000E+00"
+                                             << "1.000E+01";
+    QTest::newRow("sci carry negative exponent") << 9.99951e-5 << "0.000E+00"
+                                                 << "1.000E-04";
+    QTest::newRow("sci no carry just below") << 9.99949 << "0.000E+00"
+                                             << "9.999E+00";
+    QTest::newRow("sci three-digit exponent") << 1.5e-300 << "0.000E+00"
+                                              << "1.500E-300";
+    QTest::newRow("sci half away from zero (exact tie)") << 1.0625 << "0.000E+00"
+                                                         << "1.063E+00";
+    QTest::newRow("fixed1 charge") << 3.0 << "0.0"
+                                   << "3.0";
+    QTest::newRow("fixed1 ten") << 10.0 << "0.0"
+                                << "10.0";
+    QTest::newRow("fixed3 ratio") << 2.3333333333333326 << "0.000"
+                                  << "2.333";
+    QTest::newRow("fixed3 difference") << 3.999999999999999 << "0.000"
+                                       << "4.000";
+    QTest::newRow("fixed3 negative difference") << -2.0000000000000004 << "0.000"
+                                                << "-2.000";
+    QTest::newRow("fixed3 carry into integer") << 9.9996 << "0.000"
+                                               << "10.000";
+    QTest::newRow("fixed2 tick") << 0.0715000006556511 << "#0.00"
+                                 << "0.07";
+    QTest::newRow("fixed2 tick negative") << -0.3575000032782555 << "#0.00"
+                                          << "-0.36";
+    QTest::newRow("fixed2 small integer part") << 0.3 << "#0.00"
+                                               << "0.30";
+    QTest::newRow("fixed2 exact tie rounds away") << 0.125 << "#0.00"
+                                                  << "0.13";
+    QTest::newRow("fixed2 negative exact tie rounds away") << -0.125 << "#0.00"
+                                                           << "-0.13";
+    QTest::newRow("fixed2 negative rounding to zero has no minus") << -0.001 << "#0.00"
+                                                                   << "0.00";
+    QTest::newRow("fixed2 negative zero") << -0.0 << "#0.00"
+                                          << "0.00";
+    QTest::newRow("fixed2 large") << 123456.789 << "#0.00"
+                                  << "123456.79";
 }
 
 void tst_numbers::masks()

@@ -131,7 +131,8 @@ void tst_plots::animationBackground()
         QCOMPARE(rule.x1, 0.0f);
         QCOMPARE(rule.x2, static_cast<float>(s.viewWidth));
         QCOMPARE(rule.y1, static_cast<float>(k * (s.reducedGap / 10)));
-        QCOMPARE(prints[static_cast<std::size_t>(k)].text, NumberFormat::format(k * 0.1, u"#0.00", QLocale(QLocale::Russian)));
+        QCOMPARE(prints[static_cast<std::size_t>(k)].text,
+                 NumberFormat::format(k * 0.1, u"#0.00", QLocale(QLocale::Russian)));
     }
     QCOMPARE(prints.front().text, QStringLiteral("0,00"));
     QCOMPARE(prints.back().text, QStringLiteral("1,00"));
@@ -212,7 +213,8 @@ void tst_plots::zeroStepGuards()
     });
     QVERIFY(vertical != lines.end());
     QCOMPARE(std::fabs(vertical->x1), 0.25f * 20);
-    QCOMPARE(form.velocityPlot.ofKind(Op::Text)[21].text, NumberFormat::format(0.1, u"#0.00", QLocale(QLocale::Russian)));
+    QCOMPARE(form.velocityPlot.ofKind(Op::Text)[21].text,
+             NumberFormat::format(0.1, u"#0.00", QLocale(QLocale::Russian)));
 }
 
 void tst_plots::clockResetToStart()

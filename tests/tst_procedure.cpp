@@ -186,8 +186,10 @@ void tst_procedure::charges_data()
     QTest::addColumn<float>("v");
     QTest::addColumn<QString>("q2");
     QTest::addColumn<QString>("q3");
-    QTest::newRow("3 and 7") << 0.25f << 0.65f << "q2= 3,0e" << "q3= 7,0e";
-    QTest::newRow("10 and 1") << 0.95f << 0.05f << "q2= 10,0e" << "q3= 1,0e";
+    QTest::newRow("3 and 7") << 0.25f << 0.65f << "q2= 3,0e"
+                             << "q3= 7,0e";
+    QTest::newRow("10 and 1") << 0.95f << 0.05f << "q2= 10,0e"
+                              << "q3= 1,0e";
 }
 
 void tst_procedure::charges()
@@ -220,9 +222,12 @@ void tst_procedure::ratioAndDifference_data()
     QTest::addColumn<float>("v");
     QTest::addColumn<QString>("ratio");
     QTest::addColumn<QString>("difference");
-    QTest::newRow("3 and 7") << 0.25f << 0.65f << "q3/q2= 2,333 " << "q3-q2= 4,000e";
-    QTest::newRow("5 and 3: negative difference") << 0.45f << 0.25f << "q3/q2= 0,600 " << "q3-q2= -2,000e";
-    QTest::newRow("equal") << 0.55f << 0.55f << "q3/q2= 1,000 " << "q3-q2= 0,000e";
+    QTest::newRow("3 and 7") << 0.25f << 0.65f << "q3/q2= 2,333 "
+                             << "q3-q2= 4,000e";
+    QTest::newRow("5 and 3: negative difference") << 0.45f << 0.25f << "q3/q2= 0,600 "
+                                                  << "q3-q2= -2,000e";
+    QTest::newRow("equal") << 0.55f << 0.55f << "q3/q2= 1,000 "
+                           << "q3-q2= 0,000e";
 }
 
 void tst_procedure::ratioAndDifference()
@@ -245,9 +250,9 @@ void tst_procedure::failureMelody()
     FakeToneGenerator tones;
     Sound sound(tones);
     sound.playFailureMelody(100);
-    const Tones expected = {{783, 800}, {880, 600}, {783, 400}, {783, 500}, {659, 300},  {523, 800}, {1047, 800},
-                            {988, 400}, {880, 400}, {783, 800}, {880, 800}, {698, 800},  {783, 400}, {783, 400},
-                            {659, 800}, {740, 400}, {740, 400}, {783, 800}, {740, 800},  {659, 800}};
+    const Tones expected = {{783, 800}, {880, 600}, {783, 400}, {783, 500}, {659, 300}, {523, 800}, {1047, 800},
+                            {988, 400}, {880, 400}, {783, 800}, {880, 800}, {698, 800}, {783, 400}, {783, 400},
+                            {659, 800}, {740, 400}, {740, 400}, {783, 800}, {740, 800}, {659, 800}};
     QCOMPARE(tones.tones, expected);
     const int total = std::accumulate(tones.tones.begin(), tones.tones.end(), 0,
                                       [](int sum, const auto& t) { return sum + t.second; });
@@ -263,7 +268,7 @@ void tst_procedure::startOrderAndButtons()
     FakeMainWindow form;
     start(form);
     form.coordinatePlot.drawPoint(5, 5); // an old curve
-    form.state().wasIrradiated = 1; // an old verdict
+    form.state().wasIrradiated = 1;      // an old verdict
     form.timer.during[1] = [&] {
         // Running: both buttons enabled, plots cleared and prepared, clock from 0.
         QVERIFY(form.control(ControlId::voltageButton).isEnabled());

@@ -71,10 +71,10 @@ private:
 
 QString Monkey::inputText()
 {
-    static const char* const texts[] = {"0.016", "0.02",  "-5085", "5000",  "1e-6", "5.52e-6", "920",   "1000",
-                                        "1.23",  "800",   "1.8e-5", "3e-5", "",     "0",       "-",     "abc",
-                                        "1e999", "-1e-5", "0,5",   "12abc", "1 000", "1e200",  "1e-320", "950",
-                                        "2e-3",  "-20000", "4e-7", "3D-6"};
+    static const char* const texts[] = {"0.016", "0.02",   "-5085", "5000",   "1e-6",   "5.52e-6", "920",
+                                        "1000",  "1.23",   "800",   "1.8e-5", "3e-5",   "",        "0",
+                                        "-",     "abc",    "1e999", "-1e-5",  "0,5",    "12abc",   "1 000",
+                                        "1e200", "1e-320", "950",   "2e-3",   "-20000", "4e-7",    "3D-6"};
     return QString::fromLatin1(texts[pick(std::size(texts))]);
 }
 
@@ -82,7 +82,7 @@ void Monkey::act(bool duringPause)
 {
     ++actions;
     const MainWindowWidgets& widgets = w.widgets();
-    QLineEdit* const inputs[] = {widgets.plateGapEdit,      widgets.voltageEdit,      widgets.diameterEdit,
+    QLineEdit* const inputs[] = {widgets.plateGapEdit,       widgets.voltageEdit,       widgets.diameterEdit,
                                  widgets.dropletDensityEdit, widgets.mediumDensityEdit, widgets.viscosityEdit};
     const std::uint32_t choice = pick(duringPause ? 13 : 12);
     switch (choice) {
@@ -102,7 +102,9 @@ void Monkey::act(bool duringPause)
     case 3: w.form->simulation().procedure().onCharacteristicsClicked(); break;
     case 4: w.form->simulation().procedure().onVelocitiesClicked(); break;
     case 5:
-        (pick(3) == 0 ? widgets.animationOption : pick(2) ? widgets.coordinateOption : widgets.velocityOption)
+        (pick(3) == 0 ? widgets.animationOption
+         : pick(2)    ? widgets.coordinateOption
+                      : widgets.velocityOption)
             ->setChecked(true);
         break;
     case 6: w.widgets().slowDownScrollBar->setValue(static_cast<int>(pick(11))); break;
@@ -170,8 +172,9 @@ void Monkey::checkStateBeforeExperiment(const char* what)
          {ControlId::limitingVelocity2Readout, ControlId::limitingVelocity3Readout, ControlId::charge2Readout,
           ControlId::charge3Readout, ControlId::chargeRatioReadout, ControlId::chargeDifferenceReadout,
           ControlId::coordinatePlot, ControlId::velocityPlot, ControlId::beamSprite})
-        QVERIFY2(!w.widget(hidden)->isVisibleTo(form),
-                 qPrintable(QStringLiteral("%1 after %2").arg(QLatin1String(controlName(hidden)), QLatin1String(what))));
+        QVERIFY2(
+            !w.widget(hidden)->isVisibleTo(form),
+            qPrintable(QStringLiteral("%1 after %2").arg(QLatin1String(controlName(hidden)), QLatin1String(what))));
     QVERIFY(!w.widgets().voltageButton->isEnabled());
     QVERIFY(!w.widgets().lightButton->isEnabled());
     QVERIFY(w.widgets().animationView->isVisibleTo(form));
@@ -183,8 +186,8 @@ void Monkey::checkStateBeforeExperiment(const char* what)
 void tst_random_events::randomActions()
 {
     const int wanted = qEnvironmentVariableIntValue("OILDROP_MONKEY_ACTIONS") > 0
-        ? qEnvironmentVariableIntValue("OILDROP_MONKEY_ACTIONS")
-        : 4000;
+                           ? qEnvironmentVariableIntValue("OILDROP_MONKEY_ACTIONS")
+                           : 4000;
     CountingTimer timer;
     WindowFixture w(&timer);
     w.show();

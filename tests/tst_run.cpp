@@ -266,9 +266,7 @@ void tst_run::exitConfirmedDuringPauseStopsEverything()
     FakeMainWindow form;
     form.start();
     form.messageBox.answers = {true};
-    form.timer.during[7] = [&] {
-        QVERIFY(form.simulation().confirmExit());
-    };
+    form.timer.during[7] = [&] { QVERIFY(form.simulation().confirmExit()); };
     form.simulation().procedure().onStartClicked();
     QVERIFY(form.lifetime.ending);
     QCOMPARE(form.lifetime.status, 0);

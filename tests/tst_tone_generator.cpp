@@ -104,7 +104,7 @@ void tst_tone_generator::inputDiscardedRepaintsKept()
     });
     tones.tone(880, 200);
     QCoreApplication::processEvents();
-    QCOMPARE(clicks, 0);           // discarded, not queued
+    QCOMPARE(clicks, 0);                   // discarded, not queued
     QVERIFY(canvas.paints > paintsBefore); // the window went on repainting
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(clicks, 1); // afterwards the button works again

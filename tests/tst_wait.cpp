@@ -27,7 +27,10 @@ struct Rig {
     QtPauseTimer timer;
     FakeLifetime lifetime;
     Pause pause{timer, lifetime};
-    Rig() { timer.onTick = [this] { pause.onTimerTick(); }; }
+    Rig()
+    {
+        timer.onTick = [this] { pause.onTimerTick(); };
+    }
 };
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "WindowFixture.h"
 
+#include "AuthorsWindow.h"
 #include "CanvasWidget.h"
 #include "Fonts.h"
-#include "AuthorsWindow.h"
-#include "MenuPictureHolder.h"
 #include "HelpCommands.h"
+#include "MenuPictureHolder.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -97,7 +97,7 @@ void tst_window::captionsAndToolTips_data()
     row(ControlId::dropletDensityUnit, " кг/м3", "");
     row(ControlId::mediumDensityCaption, "ρ0=", "Плотность среды");
     row(ControlId::mediumDensityEdit, " 1.23", "Плотность среды");
-    row(ControlId::viscosityCaption, "η=", "Коэффициент динамической вязкости среды "); // one trailing blank
+    row(ControlId::viscosityCaption, "η=", "Коэффициент динамической вязкости среды ");     // one trailing blank
     row(ControlId::viscosityEdit, " 1.820e-05", "Коэффициент динамической вязкости среды"); // none
     row(ControlId::viscosityUnit, " Па с", "");
     row(ControlId::parametersHeading, "Параметры", "");
@@ -112,8 +112,10 @@ void tst_window::captionsAndToolTips_data()
     row(ControlId::limitingVelocity3Readout, "V3max= 4,622E-04 м/c", "3 предельная скорость");
     row(ControlId::charge2Readout, QString::fromLatin1(controlName(ControlId::charge2Readout)), "заряд q2");
     row(ControlId::charge3Readout, QString::fromLatin1(controlName(ControlId::charge3Readout)), "заряд q3");
-    row(ControlId::chargeRatioReadout, QString::fromLatin1(controlName(ControlId::chargeRatioReadout)), "отношение зарядов q3/q2");
-    row(ControlId::chargeDifferenceReadout, QString::fromLatin1(controlName(ControlId::chargeDifferenceReadout)), "разность зарядов N3-N2");
+    row(ControlId::chargeRatioReadout, QString::fromLatin1(controlName(ControlId::chargeRatioReadout)),
+        "отношение зарядов q3/q2");
+    row(ControlId::chargeDifferenceReadout, QString::fromLatin1(controlName(ControlId::chargeDifferenceReadout)),
+        "разность зарядов N3-N2");
     row(ControlId::slowDownReadout, "5", "Замедление времени");
     row(ControlId::startButton, "ПУСК", "Запуск установки");
     row(ControlId::voltageButton, "НАПРЯЖЕНИЕ", "Подача напряжения на пластины конденсатора");
@@ -227,9 +229,9 @@ void tst_window::focusOrder()
     w.form->activateWindow();
     QTRY_COMPARE(QApplication::focusWidget(), w.widgets().startButton);
     const MainWindowWidgets& c = w.widgets();
-    QWidget* const order[] = {c.startButton,        c.voltageEdit,       c.plateGapEdit,      c.diameterEdit,
-                              c.dropletDensityEdit, c.mediumDensityEdit, c.viscosityEdit,     c.animationOption,
-                              c.coordinateOption,   c.velocityOption,    c.slowDownScrollBar, c.voltageButton,
+    QWidget* const order[] = {c.startButton,        c.voltageEdit,          c.plateGapEdit,      c.diameterEdit,
+                              c.dropletDensityEdit, c.mediumDensityEdit,    c.viscosityEdit,     c.animationOption,
+                              c.coordinateOption,   c.velocityOption,       c.slowDownScrollBar, c.voltageButton,
                               c.lightButton,        c.randomChargesCheckBox};
     QWidget* current = order[0];
     for (std::size_t i = 1; i < std::size(order); ++i) {
@@ -497,7 +499,8 @@ void tst_window::authorsWindowIsAWindow()
     const QStringList lines = caption->text().split(QStringLiteral("\r\n"));
     const QRect room = caption->contentsRect();
     QVERIFY2(metrics.lineSpacing() * 5 + metrics.height() <= room.height(),
-             qPrintable(QStringLiteral("six lines need %1 px of %2").arg(metrics.lineSpacing() * 5 + metrics.height())
+             qPrintable(QStringLiteral("six lines need %1 px of %2")
+                            .arg(metrics.lineSpacing() * 5 + metrics.height())
                             .arg(room.height())));
     for (const QString& line : lines)
         QVERIFY2(metrics.horizontalAdvance(line.trimmed()) <= room.width(), qPrintable(line));

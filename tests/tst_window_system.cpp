@@ -148,20 +148,21 @@ void tst_window_system::boxTitles()
 void tst_window_system::aboutBoxKeepsItsLines()
 {
     BoxWindow w;
-    withBox([&] { w.form->menus().about->trigger(); },
-            [&](QMessageBox* box) {
-                auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-                QVERIFY(label);
-                const QFontMetricsF metrics(label->font());
-                const QStringList lines = label->text().split(u'\n');
-                QCOMPARE(lines.size(), 15);
-                // Each line fits the label's width, and the label is no taller than 15 lines.
-                for (const QString& line : lines)
-                    QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(), qPrintable(line));
-                QVERIFY2(label->height() < metrics.lineSpacing() * 16,
-                         qPrintable(QStringLiteral("%1 px for 15 lines of %2").arg(label->height())
-                                        .arg(metrics.lineSpacing())));
-            });
+    withBox(
+        [&] { w.form->menus().about->trigger(); },
+        [&](QMessageBox* box) {
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            QVERIFY(label);
+            const QFontMetricsF metrics(label->font());
+            const QStringList lines = label->text().split(u'\n');
+            QCOMPARE(lines.size(), 15);
+            // Each line fits the label's width, and the label is no taller than 15 lines.
+            for (const QString& line : lines)
+                QVERIFY2(metrics.horizontalAdvance(line) <= label->contentsRect().width(), qPrintable(line));
+            QVERIFY2(
+                label->height() < metrics.lineSpacing() * 16,
+                qPrintable(QStringLiteral("%1 px for 15 lines of %2").arg(label->height()).arg(metrics.lineSpacing())));
+        });
 }
 
 QTEST_MAIN(tst_window_system)

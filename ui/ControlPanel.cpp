@@ -15,25 +15,20 @@ QString ControlPanel::inputText(Parameter parameter, double value)
         return NumberFormat::format(value, mask, QLocale::c()).replace(u',', u'.');
     };
     switch (parameter) {
-    case Parameter::PlateGap:
-        return masked(u" 0.0000");
-    case Parameter::Voltage:
-        return masked(u" 0.0");
+    case Parameter::PlateGap: return masked(u" 0.0000");
+    case Parameter::Voltage: return masked(u" 0.0");
     case Parameter::Diameter:
-    case Parameter::Viscosity:
-        return masked(u" 0.000e+00");
+    case Parameter::Viscosity: return masked(u" 0.000e+00");
     case Parameter::DropletDensity:
-    case Parameter::MediumDensity:
-        return NumberFormat::plain(value);
+    case Parameter::MediumDensity: return NumberFormat::plain(value);
     }
     return {};
 }
 
 void ControlPanel::showParameter(Parameter parameter, double value)
 {
-    Control* const inputs[] = {m_controls.plateGapEdit,       m_controls.voltageEdit,
-                               m_controls.diameterEdit,       m_controls.dropletDensityEdit,
-                               m_controls.mediumDensityEdit,  m_controls.viscosityEdit};
+    Control* const inputs[] = {m_controls.plateGapEdit,       m_controls.voltageEdit,       m_controls.diameterEdit,
+                               m_controls.dropletDensityEdit, m_controls.mediumDensityEdit, m_controls.viscosityEdit};
     inputs[static_cast<int>(parameter)]->setText(inputText(parameter, value));
 }
 

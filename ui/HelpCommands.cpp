@@ -9,9 +9,15 @@
 const QString HelpCommands::ErrorTitle = QStringLiteral("Ошибка");
 const QString HelpCommands::AboutTitle = QStringLiteral("О ПРОГРАММЕ");
 const QStringList HelpCommands::TextEditors = {
-    QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),  QStringLiteral("kwrite"),
-    QStringLiteral("kate"),              QStringLiteral("mousepad"), QStringLiteral("pluma"),
-    QStringLiteral("xed"),               QStringLiteral("featherpad"), QStringLiteral("leafpad"),
+    QStringLiteral("gnome-text-editor"),
+    QStringLiteral("gedit"),
+    QStringLiteral("kwrite"),
+    QStringLiteral("kate"),
+    QStringLiteral("mousepad"),
+    QStringLiteral("pluma"),
+    QStringLiteral("xed"),
+    QStringLiteral("featherpad"),
+    QStringLiteral("leafpad"),
     QStringLiteral("geany"),
 };
 

@@ -107,8 +107,8 @@ void MainWindow::buildParameterInputs()
 {
     MainWindowWidgets& w = m_widgets;
     const QFont text = Fonts::text();
-    w.parametersHeading =
-        makeLabel(m_client, QStringLiteral("Параметры"), Fonts::heading(), Colors::Grey, Colors::Black, Qt::AlignHCenter);
+    w.parametersHeading = makeLabel(m_client, QStringLiteral("Параметры"), Fonts::heading(), Colors::Grey,
+                                    Colors::Black, Qt::AlignHCenter);
 
     // Each row: caption label, input box, unit label; the caption's tooltip is
     // the input's (with one trailing blank for the viscosity).
@@ -123,18 +123,19 @@ void MainWindow::buildParameterInputs()
         const char16_t* unitText;
     };
     const Row rows[] = {
-        {&w.plateGapCaption, u"D=", u"Расстояние между пластинами", &w.plateGapEdit, ControlId::plateGapEdit, u"Расстояние между пластинами",
-         &w.plateGapUnit, u" м"},
-        {&w.voltageCaption, u"Ux=", u"Напряжение между пластинами", &w.voltageEdit, ControlId::voltageEdit, u"Напряжение между пластинами",
-         &w.voltageUnit, u" В"},
-        {&w.diameterCaption, u"d=", u"Диаметр капли", &w.diameterEdit, ControlId::diameterEdit, u"Диаметр капли", &w.diameterUnit, u" м"},
+        {&w.plateGapCaption, u"D=", u"Расстояние между пластинами", &w.plateGapEdit, ControlId::plateGapEdit,
+         u"Расстояние между пластинами", &w.plateGapUnit, u" м"},
+        {&w.voltageCaption, u"Ux=", u"Напряжение между пластинами", &w.voltageEdit, ControlId::voltageEdit,
+         u"Напряжение между пластинами", &w.voltageUnit, u" В"},
+        {&w.diameterCaption, u"d=", u"Диаметр капли", &w.diameterEdit, ControlId::diameterEdit, u"Диаметр капли",
+         &w.diameterUnit, u" м"},
         // The Greek captions are shown as Greek letters directly.
-        {&w.dropletDensityCaption, u"ρ=", u"Плотность капли", &w.dropletDensityEdit, ControlId::dropletDensityEdit, u"Плотность капли",
-         &w.dropletDensityUnit, u" кг/м3"},
-        {&w.mediumDensityCaption, u"ρ0=", u"Плотность среды", &w.mediumDensityEdit, ControlId::mediumDensityEdit, u"Плотность среды",
-         &w.mediumDensityUnit, u" кг/м3"},
-        {&w.viscosityCaption, u"η=", u"Коэффициент динамической вязкости среды ", &w.viscosityEdit, ControlId::viscosityEdit,
-         u"Коэффициент динамической вязкости среды", &w.viscosityUnit, u" Па с"},
+        {&w.dropletDensityCaption, u"ρ=", u"Плотность капли", &w.dropletDensityEdit, ControlId::dropletDensityEdit,
+         u"Плотность капли", &w.dropletDensityUnit, u" кг/м3"},
+        {&w.mediumDensityCaption, u"ρ0=", u"Плотность среды", &w.mediumDensityEdit, ControlId::mediumDensityEdit,
+         u"Плотность среды", &w.mediumDensityUnit, u" кг/м3"},
+        {&w.viscosityCaption, u"η=", u"Коэффициент динамической вязкости среды ", &w.viscosityEdit,
+         ControlId::viscosityEdit, u"Коэффициент динамической вязкости среды", &w.viscosityUnit, u" Па с"},
     };
     // The voltage's caption is drawn in the system's window-text colour.
     const QColor windowText = palette().color(QPalette::WindowText);
@@ -150,8 +151,8 @@ void MainWindow::buildParameterInputs()
         edit->setToolTip(QString::fromUtf16(row.inputTip));
         setColors(edit, Colors::LightYellow, DefaultText);
         *row.input = edit;
-        *row.unit = makeLabel(m_client, QString::fromUtf16(row.unitText), text, Colors::Grey, Colors::Black,
-                              Qt::AlignLeft);
+        *row.unit =
+            makeLabel(m_client, QString::fromUtf16(row.unitText), text, Colors::Grey, Colors::Black, Qt::AlignLeft);
     }
 }
 
@@ -188,16 +189,15 @@ void MainWindow::buildReadouts()
         {&w.charge2Readout, ControlId::charge2Readout, white, Colors::Red, u"заряд q2"},
         {&w.charge3Readout, ControlId::charge3Readout, white, Colors::Red, u"заряд q3"},
         {&w.chargeRatioReadout, ControlId::chargeRatioReadout, white, Colors::Red, u"отношение зарядов q3/q2"},
-        {&w.chargeDifferenceReadout, ControlId::chargeDifferenceReadout, white, Colors::Red,
-         u"разность зарядов N3-N2"},
+        {&w.chargeDifferenceReadout, ControlId::chargeDifferenceReadout, white, Colors::Red, u"разность зарядов N3-N2"},
     };
     // Until a value is written, a read-out shows its own name.
     for (const Readout& readout : readouts)
         *readout.label = makeLabel(m_client, QString::fromLatin1(controlName(readout.id)), Fonts::text(),
                                    readout.background, readout.text, Qt::AlignLeft, QString::fromUtf16(readout.tip));
-    w.slowDownReadout = makeLabel(m_client, QString::fromLatin1(controlName(ControlId::slowDownReadout)),
-                                  Fonts::text(), Colors::LightYellow, Colors::Black, Qt::AlignHCenter,
-                                  QStringLiteral("Замедление времени"));
+    w.slowDownReadout =
+        makeLabel(m_client, QString::fromLatin1(controlName(ControlId::slowDownReadout)), Fonts::text(),
+                  Colors::LightYellow, Colors::Black, Qt::AlignHCenter, QStringLiteral("Замедление времени"));
 }
 
 void MainWindow::buildCommands()
@@ -326,10 +326,10 @@ void MainWindow::setFocusOrder()
     // The voltage comes before the plate gap; the start button holds the
     // focus when the window opens.
     const MainWindowWidgets& w = m_widgets;
-    QWidget* const order[] = {w.startButton,       w.voltageEdit,       w.plateGapEdit,       w.diameterEdit,
-                              w.dropletDensityEdit, w.mediumDensityEdit, w.viscosityEdit,      w.animationOption,
-                              w.coordinateOption,  w.velocityOption,    w.slowDownScrollBar,  w.voltageButton,
-                              w.lightButton,       w.randomChargesCheckBox};
+    QWidget* const order[] = {w.startButton,        w.voltageEdit,          w.plateGapEdit,      w.diameterEdit,
+                              w.dropletDensityEdit, w.mediumDensityEdit,    w.viscosityEdit,     w.animationOption,
+                              w.coordinateOption,   w.velocityOption,       w.slowDownScrollBar, w.voltageButton,
+                              w.lightButton,        w.randomChargesCheckBox};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     w.startButton->setFocus();
@@ -429,10 +429,10 @@ void MainWindow::startUp()
     // Pictures beside the menu items, from their holders; then the holders go.
     using Picture = Artwork::MenuPicture;
     const std::pair<QAction*, Picture> pictures[] = {
-        {m_menus.physicsReference, Picture::Table}, {m_menus.workedExample, Picture::Book},
+        {m_menus.physicsReference, Picture::Table},     {m_menus.workedExample, Picture::Book},
         {m_menus.history, Picture::HistoricalPortrait}, {m_menus.exit, Picture::PowerSwitch},
-        {m_menus.instruction, Picture::Booklet},     {m_menus.controlsHelp, Picture::Gear},
-        {m_menus.authors, Picture::AuthorPortrait},  {m_menus.about, Picture::QuestionMark},
+        {m_menus.instruction, Picture::Booklet},        {m_menus.controlsHelp, Picture::Gear},
+        {m_menus.authors, Picture::AuthorPortrait},     {m_menus.about, Picture::QuestionMark},
     };
     for (const auto& [action, picture] : pictures)
         for (const MenuPictureHolder* holder : m_pictureHolders)

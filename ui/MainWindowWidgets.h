@@ -70,8 +70,7 @@ struct MainWindowWidgets {
     {
         switch (id) {
 #define OILDROP_CASE(kind, name) \
-    case ControlId::name: \
-        return name;
+    case ControlId::name: return name;
             OILDROP_MAIN_WINDOW_CONTROLS(OILDROP_CASE)
 #undef OILDROP_CASE
         }

@@ -4,8 +4,8 @@
 #include "ModelRange.h"
 #include "NumberFormat.h"
 #include "NumberReader.h"
-#include "Sound.h"
 #include "RunPreparation.h"
+#include "Sound.h"
 
 #include "MainWindowControls.h"
 #include "MessageBox.h"
@@ -38,12 +38,30 @@ ParameterInputs::ParameterInputs(ExperimentState& state, const MainWindowControl
 {
 }
 
-void ParameterInputs::onPlateGapEdited() { change(DD); }
-void ParameterInputs::onVoltageEdited() { change(Ux); }
-void ParameterInputs::onDiameterEdited() { change(Diameter); }
-void ParameterInputs::onDropletDensityEdited() { change(Density); }
-void ParameterInputs::onMediumDensityEdited() { change(MediumDensity); }
-void ParameterInputs::onViscosityEdited() { change(Viscosity); }
+void ParameterInputs::onPlateGapEdited()
+{
+    change(DD);
+}
+void ParameterInputs::onVoltageEdited()
+{
+    change(Ux);
+}
+void ParameterInputs::onDiameterEdited()
+{
+    change(Diameter);
+}
+void ParameterInputs::onDropletDensityEdited()
+{
+    change(Density);
+}
+void ParameterInputs::onMediumDensityEdited()
+{
+    change(MediumDensity);
+}
+void ParameterInputs::onViscosityEdited()
+{
+    change(Viscosity);
+}
 
 std::span<const ParameterInputs::Rule> ParameterInputs::rulesOf(Field field)
 {
@@ -101,7 +119,8 @@ const ParameterInputs::Rule* ParameterInputs::failingRule(Field field) const
 Control& ParameterInputs::input(Field field) const
 {
     const MainWindowControls& c = m_controls;
-    Control* const inputs[FieldCount] = {c.plateGapEdit, c.voltageEdit, c.diameterEdit, c.dropletDensityEdit, c.mediumDensityEdit, c.viscosityEdit};
+    Control* const inputs[FieldCount] = {c.plateGapEdit,       c.voltageEdit,       c.diameterEdit,
+                                         c.dropletDensityEdit, c.mediumDensityEdit, c.viscosityEdit};
     return *inputs[field];
 }
 

@@ -25,12 +25,12 @@ public:
     ParameterInputs(ExperimentState& state, const MainWindowControls& controls, Sound& sound, MessageBox& messageBox,
                     RunPreparation& reset);
 
-    void onPlateGapEdited(); ///< plate separation DD, m
-    void onVoltageEdited(); ///< plate voltage Ux, V
-    void onDiameterEdited(); ///< droplet diameter d, m
+    void onPlateGapEdited();       ///< plate separation DD, m
+    void onVoltageEdited();        ///< plate voltage Ux, V
+    void onDiameterEdited();       ///< droplet diameter d, m
     void onDropletDensityEdited(); ///< droplet density r, kg/m³
-    void onMediumDensityEdited(); ///< medium density r0, kg/m³
-    void onViscosityEdited(); ///< viscosity eta, Pa·s (single precision)
+    void onMediumDensityEdited();  ///< medium density r0, kg/m³
+    void onViscosityEdited();      ///< viscosity eta, Pa·s (single precision)
 
     /// Greatest depth of nested handler runs seen so far (1 for a run without
     /// nesting); a rejection nests one run, a double rejection two.

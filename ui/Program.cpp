@@ -21,8 +21,8 @@ Program::Program(int& argc, char** argv) : m_app(argc, argv)
     // The help documents lie beside the program in the build tree and in the
     // data folder of an installation.
     const QDir programDir(QCoreApplication::applicationDirPath());
-    const QStringList dataFolders = {programDir.absolutePath(),
-                                     QDir::cleanPath(programDir.absoluteFilePath(QStringLiteral(OILDROP_RELATIVE_DATADIR)))};
+    const QStringList dataFolders = {programDir.absolutePath(), QDir::cleanPath(programDir.absoluteFilePath(
+                                                                    QStringLiteral(OILDROP_RELATIVE_DATADIR)))};
 
     m_window = std::make_unique<MainWindow>(services, dataFolders);
     m_messageBox.setParent(m_window.get());

@@ -43,14 +43,14 @@
 
 namespace {
 
-constexpr const char *kFontFamily = "Liberation Serif";
+constexpr const char* kFontFamily = "Liberation Serif";
 constexpr qreal kBodyPointSize = 11.0;
 constexpr qreal kFooterPointSize = 9.0;
 constexpr int kResolutionDpi = 600;
 // Page margins in millimetres: left, top, right, bottom.
 const QMarginsF kMarginsMm(22.0, 18.0, 18.0, 12.0);
 
-void report(const QString &message)
+void report(const QString& message)
 {
     const QByteArray text = QStringLiteral("oildrop-mkpdf: %1\n").arg(message).toLocal8Bit();
     std::fputs(text.constData(), stderr);
@@ -58,7 +58,7 @@ void report(const QString &message)
 
 // Reads the whole file as UTF-8. Returns false (with a message) when the file
 // cannot be opened or read or is not valid UTF-8.
-bool readUtf8File(const QString &path, QString &text)
+bool readUtf8File(const QString& path, QString& text)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -86,20 +86,20 @@ bool readUtf8File(const QString &path, QString &text)
 // A block that must not be the last thing on a page: a heading, or a short
 // paragraph of the main text that ends with a colon (it introduces a formula,
 // a table or a list).
-bool keepsWithNext(const QTextBlock &block)
+bool keepsWithNext(const QTextBlock& block)
 {
     if (block.blockFormat().headingLevel() > 0)
         return true;
-    const QTextDocument *document = block.document();
+    const QTextDocument* document = block.document();
     return document->frameAt(block.position()) == document->rootFrame()
-        && block.text().trimmed().endsWith(QLatin1Char(':')) && block.lineCount() <= 3;
+           && block.text().trimmed().endsWith(QLatin1Char(':')) && block.lineCount() <= 3;
 }
 
 // The table of the main text whose first cell begins with this block, if any.
-QTextTable *tableStartingAt(const QTextBlock &block)
+QTextTable* tableStartingAt(const QTextBlock& block)
 {
-    const QTextDocument *document = block.document();
-    auto *table = qobject_cast<QTextTable *>(document->frameAt(block.position()));
+    const QTextDocument* document = block.document();
+    auto* table = qobject_cast<QTextTable*>(document->frameAt(block.position()));
     if (table == nullptr || table->parentFrame() != document->rootFrame())
         return nullptr;
     return table->cellAt(0, 0).firstCursorPosition().block() == block ? table : nullptr;
@@ -107,7 +107,7 @@ QTextTable *tableStartingAt(const QTextBlock &block)
 
 // Whether a row of the table would be split between two pages.
 template <typename PageOf>
-bool splitsRow(const QTextTable &table, const QAbstractTextDocumentLayout &layout, PageOf pageOf)
+bool splitsRow(const QTextTable& table, const QAbstractTextDocumentLayout& layout, PageOf pageOf)
 {
     for (int row = 0; row < table.rows(); ++row) {
         const int page = pageOf(layout.blockBoundingRect(table.cellAt(row, 0).firstCursorPosition().block()).top());
@@ -131,24 +131,23 @@ bool splitsRow(const QTextTable &table, const QAbstractTextDocumentLayout &layou
 //   between two pages.
 // Headings and introducing paragraphs right above a moved block on the same
 // page move with it. The document must already be paginated.
-void keepBlocksTogether(QTextDocument &document, qreal minFollowing)
+void keepBlocksTogether(QTextDocument& document, qreal minFollowing)
 {
     const qreal pageHeight = document.pageSize().height();
-    QAbstractTextDocumentLayout *layout = document.documentLayout();
-    const auto topOf = [layout](const QTextBlock &block) { return layout->blockBoundingRect(block).top(); };
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+    const auto topOf = [layout](const QTextBlock& block) { return layout->blockBoundingRect(block).top(); };
     const auto pageOf = [pageHeight](qreal y) { return static_cast<int>(std::floor(y / pageHeight)); };
 
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         const QRectF rect = layout->blockBoundingRect(block);
         const int page = pageOf(rect.top());
-        QTextTable *table = tableStartingAt(block);
+        QTextTable* table = tableStartingAt(block);
         bool cutOff = false;
         if (table != nullptr) {
             const QRectF tableRect = layout->frameBoundingRect(table);
-            cutOff = (table->rows() > 1
-                      && pageOf(topOf(table->cellAt(1, 0).firstCursorPosition().block())) > page)
-                || (tableRect.height() < pageHeight / 4.0 && pageOf(tableRect.bottom()) > page)
-                || (tableRect.height() < pageHeight / 2.0 && splitsRow(*table, *layout, pageOf));
+            cutOff = (table->rows() > 1 && pageOf(topOf(table->cellAt(1, 0).firstCursorPosition().block())) > page)
+                     || (tableRect.height() < pageHeight / 4.0 && pageOf(tableRect.bottom()) > page)
+                     || (tableRect.height() < pageHeight / 2.0 && splitsRow(*table, *layout, pageOf));
         } else if (keepsWithNext(block) && block.next().isValid()) {
             cutOff = pageOf(topOf(block.next())) > page;
             if (block.blockFormat().headingLevel() > 0)
@@ -183,8 +182,8 @@ void keepBlocksTogether(QTextDocument &document, qreal minFollowing)
 
 // Footer of one page: a thin rule, the document title on the left and the
 // page number ("стр. N из M", "Page N of M") on the right.
-void drawFooter(QPainter &painter, const QRectF &area, const QFont &font, const QString &title,
-                const QString &pageFormat, int page, int pageCount)
+void drawFooter(QPainter& painter, const QRectF& area, const QFont& font, const QString& title,
+                const QString& pageFormat, int page, int pageCount)
 {
     painter.save();
     painter.setFont(font);
@@ -202,7 +201,7 @@ void drawFooter(QPainter &painter, const QRectF &area, const QFont &font, const 
     painter.restore();
 }
 
-int render(const QString &inputPath, const QString &outputPath, const QString &title)
+int render(const QString& inputPath, const QString& outputPath, const QString& title)
 {
     QString html;
     if (!readUtf8File(inputPath, html))
@@ -221,8 +220,8 @@ int render(const QString &inputPath, const QString &outputPath, const QString &t
 
     QPdfWriter writer(&output);
     writer.setResolution(kResolutionDpi);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMarginsMm,
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMarginsMm, QPageLayout::Millimeter));
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("oildrop-mkpdf"));
 
@@ -259,8 +258,8 @@ int render(const QString &inputPath, const QString &outputPath, const QString &t
     // The footer speaks the language of the document: <html lang="en"> or not.
     static const QRegularExpression englishRoot(QStringLiteral("<html[^>]*\\blang\\s*=\\s*[\"']?en\\b"),
                                                 QRegularExpression::CaseInsensitiveOption);
-    const QString pageFormat = englishRoot.match(html).hasMatch() ? QStringLiteral("Page %1 of %2")
-                                                                  : QStringLiteral("стр. %1 из %2");
+    const QString pageFormat =
+        englishRoot.match(html).hasMatch() ? QStringLiteral("Page %1 of %2") : QStringLiteral("стр. %1 из %2");
     const int pageCount = document.pageCount();
     for (int page = 0; page < pageCount; ++page) {
         if (page > 0 && !writer.newPage()) {
@@ -278,8 +277,8 @@ int render(const QString &inputPath, const QString &outputPath, const QString &t
         context.palette.setColor(QPalette::Text, Qt::black);
         document.documentLayout()->draw(&painter, context);
         painter.restore();
-        drawFooter(painter, QRectF(0.0, bodyHeight, pageWidth, footerHeight), footerFont, title,
-                   pageFormat, page + 1, pageCount);
+        drawFooter(painter, QRectF(0.0, bodyHeight, pageWidth, footerHeight), footerFont, title, pageFormat, page + 1,
+                   pageCount);
     }
 
     if (!painter.end()) {
@@ -296,7 +295,7 @@ int render(const QString &inputPath, const QString &outputPath, const QString &t
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -16,7 +16,7 @@
 
 #include <cstdio>
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     // Runs during the build, where there may be no display at all.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     if (args.isEmpty())
         args = QStringList{"16", "22", "24", "32", "48", "64", "128", "256"};
 
-    for (const QString &arg : args) {
+    for (const QString& arg : args) {
         bool ok = false;
         const int size = arg.toInt(&ok);
         if (!ok || size < 1 || size > 1024) {

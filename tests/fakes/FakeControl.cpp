@@ -28,7 +28,6 @@ void FakeControl::setValue(int value)
             onChange();
         return;
     }
-    default:
-        m_value = value;
+    default: m_value = value;
     }
 }

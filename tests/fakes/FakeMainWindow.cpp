@@ -8,20 +8,13 @@ namespace {
 FakeControl::Kind fakeKind(ControlKind kind)
 {
     switch (kind) {
-    case ControlKind::Edit:
-        return FakeControl::Kind::TextBox;
-    case ControlKind::PushButton:
-        return FakeControl::Kind::Button;
-    case ControlKind::RadioButton:
-        return FakeControl::Kind::OptionButton;
-    case ControlKind::CheckBox:
-        return FakeControl::Kind::CheckBox;
-    case ControlKind::ScrollBar:
-        return FakeControl::Kind::ScrollBar;
-    case ControlKind::GroupBox:
-        return FakeControl::Kind::Frame;
-    default:
-        return FakeControl::Kind::Label;
+    case ControlKind::Edit: return FakeControl::Kind::TextBox;
+    case ControlKind::PushButton: return FakeControl::Kind::Button;
+    case ControlKind::RadioButton: return FakeControl::Kind::OptionButton;
+    case ControlKind::CheckBox: return FakeControl::Kind::CheckBox;
+    case ControlKind::ScrollBar: return FakeControl::Kind::ScrollBar;
+    case ControlKind::GroupBox: return FakeControl::Kind::Frame;
+    default: return FakeControl::Kind::Label;
     }
 }
 

@@ -48,7 +48,8 @@ void RecordingCanvas::drawPoint(float x, float y, Rgb color)
 
 void RecordingCanvas::printText(const QString& text)
 {
-    primitives.push_back({Op::Text, m_currentX, m_currentY, m_currentX, m_currentY, m_foregroundColor, m_drawWidth, text});
+    primitives.push_back(
+        {Op::Text, m_currentX, m_currentY, m_currentX, m_currentY, m_foregroundColor, m_drawWidth, text});
     m_currentX = static_cast<float>(m_scale.left());
     m_currentY = static_cast<float>(m_currentY + pixelsToUserHeight(16));
 }

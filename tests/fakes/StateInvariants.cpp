@@ -23,9 +23,17 @@ QString stateViolation(const ExperimentState& s)
     const struct {
         const char* name;
         double value;
-    } finite[] = {{"DD", s.DD},       {"Ux", s.Ux},       {"d", s.d},         {"r", s.r},
-                  {"r0", s.r0},       {"mass", s.mass}, {"Ex", s.Ex},       {"forceRatio", s.forceRatio},
-                  {"V2max", s.V2max}, {"V3max", s.V3max}, {"Vg·V2max", s.Vg * s.V2max},
+    } finite[] = {{"DD", s.DD},
+                  {"Ux", s.Ux},
+                  {"d", s.d},
+                  {"r", s.r},
+                  {"r0", s.r0},
+                  {"mass", s.mass},
+                  {"Ex", s.Ex},
+                  {"forceRatio", s.forceRatio},
+                  {"V2max", s.V2max},
+                  {"V3max", s.V3max},
+                  {"Vg·V2max", s.Vg * s.V2max},
                   {"Vg·V3max", s.Vg * s.V3max}};
     for (const auto& q : finite)
         if (!std::isfinite(q.value))
@@ -33,7 +41,10 @@ QString stateViolation(const ExperimentState& s)
     const struct {
         const char* name;
         double value;
-    } positive[] = {{"tau", static_cast<double>(s.tau)}, {"Vg", s.Vg}, {"reducedGap", s.reducedGap}, {"plotTimeSpan", s.plotTimeSpan},
+    } positive[] = {{"tau", static_cast<double>(s.tau)},
+                    {"Vg", s.Vg},
+                    {"reducedGap", s.reducedGap},
+                    {"plotTimeSpan", s.plotTimeSpan},
                     {"timeStep", s.timeStep}};
     for (const auto& q : positive)
         if (!(std::isfinite(q.value) && q.value > 0))

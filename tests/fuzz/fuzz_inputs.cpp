@@ -32,9 +32,9 @@ struct EditCount {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const ControlId inputs[] = {ControlId::plateGapEdit,       ControlId::voltageEdit,
-                                ControlId::diameterEdit,       ControlId::dropletDensityEdit,
-                                ControlId::mediumDensityEdit,  ControlId::viscosityEdit};
+    static const ControlId inputs[] = {ControlId::plateGapEdit,      ControlId::voltageEdit,
+                                       ControlId::diameterEdit,      ControlId::dropletDensityEdit,
+                                       ControlId::mediumDensityEdit, ControlId::viscosityEdit};
     // One window for the whole run: the state carries over, as in a long session.
     static std::unique_ptr<FakeMainWindow> form = [] {
         auto f = std::make_unique<FakeMainWindow>();
@@ -48,8 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::size_t end = pos;
         while (end < size && data[end] != 0)
             ++end;
-        const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data + pos),
-                                               static_cast<qsizetype>(end - pos));
+        const QString text =
+            QString::fromUtf8(reinterpret_cast<const char*>(data + pos), static_cast<qsizetype>(end - pos));
         pos = end + 1;
 
         // The reader on its own: never a NaN, infinity only out of range.
