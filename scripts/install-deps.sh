@@ -9,7 +9,7 @@ PACKAGES="
   qt6-qpa-plugins qt6-translations-l10n libgl-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev valgrind
+  clang clang-format libclang-rt-14-dev valgrind
   xvfb xauth x11-utils xdotool imagemagick
   poppler-utils appstream desktop-file-utils dpkg-dev file
   xdg-utils pulseaudio pulseaudio-utils

@@ -10,6 +10,9 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 jobs=$(nproc)
 
+echo "== formatting"
+./scripts/check-format.sh
+
 echo "== build and test suite"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOILDROP_WERROR=ON
 cmake --build build
