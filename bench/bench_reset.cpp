@@ -13,7 +13,7 @@
 
 namespace {
 
-void FormResize1920x1080(benchmark::State& state)
+void ResetWindow1920x1080(benchmark::State& state)
 {
     WindowFixture w;
     w.show();
@@ -33,7 +33,7 @@ void FormResize1920x1080(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(FormResize1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(ResetWindow1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv)
 {
