@@ -4,6 +4,9 @@
 //   - the run's wall time against the ideal 5.000 s;
 //   - the processor time used during the run, as a share of one core;
 //   - the median cost of one step including its drawing and repaint.
+// With --mouse the velocity plot is shown during the runs and the mouse moves
+// over it all the time (a move every 10 ms), so the read-out under the mouse
+// follows it while the droplet runs.
 
 #include "WindowFixture.h"
 
@@ -12,8 +15,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QTimer>
 
 #include <algorithm>
+#include <cstring>
 #include <cstdio>
 #include <ctime>
 #include <vector>
@@ -106,11 +112,33 @@ int main(int argc, char** argv)
                 w.form->clientArea()->height(), int(w.state().slowDown), w.state().slowDown * 10);
 
     Simulation& p = w.form->simulation();
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
+    int runs = 3;
+    bool mouse = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--mouse") == 0)
+            mouse = true;
+        else
+            runs = std::max(1, std::atoi(argv[i]));
+    }
+    // The mouse going to and fro over the velocity plot.
+    CanvasWidget* plot = w.widgets().velocityPlot;
+    int moves = 0;
+    QTimer hand;
+    hand.setInterval(10);
+    QObject::connect(&hand, &QTimer::timeout, [&] {
+        const QPointF at(20 + (moves % 200) * 2, 100 + (moves % 11));
+        QMouseEvent move(QEvent::MouseMove, at, plot->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(plot, &move);
+        ++moves;
+    });
     for (int run = 1; run <= runs; ++run) {
         // As a start prepares it, then the run alone is timed.
         p.reset().resetWindow();
         p.reset().preparePlots();
+        if (mouse) {
+            w.widgets().velocityOption->setChecked(true);
+            hand.start();
+        }
         QApplication::processEvents();
         timer.reset();
         QElapsedTimer wall;
@@ -119,11 +147,15 @@ int main(int argc, char** argv)
         p.run().runDroplet();
         const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
         const double cpu = cpuSeconds() - cpu0;
+        hand.stop();
         std::printf("run %d: %zu steps, wall %.3f s (ideal 5.000 s, %+.2f %%), cpu %.3f s = %.1f %% of one core, "
                     "step median %.3f ms (max %.3f ms)\n",
                     run, timer.stepCosts.size() + 1, seconds, (seconds / 5.0 - 1) * 100, cpu, cpu / seconds * 100,
                     median(timer.stepCosts),
                     timer.stepCosts.empty() ? 0 : *std::max_element(timer.stepCosts.begin(), timer.stepCosts.end()));
     }
+    if (mouse)
+        std::printf("%d mouse moves over the velocity plot, read-out shown: %s\n", moves,
+                    w.form->velocityCursor()->lines().isEmpty() ? "no" : "yes");
     return 0;
 }

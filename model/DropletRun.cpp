@@ -2,6 +2,7 @@
 
 #include "ExperimentState.h"
 #include "Pause.h"
+#include "RunRecord.h"
 
 #include "Canvas.h"
 #include "DropletPhysics.h"
@@ -10,8 +11,8 @@
 #include "Sprite.h"
 
 DropletRun::DropletRun(ExperimentState& state, const DrawingSurfaces& surfaces, ExperimentView& view, Pause& pause,
-                       const Lifetime& lifetime)
-    : m_state(state), m_surfaces(surfaces), m_view(view), m_pause(pause), m_lifetime(lifetime)
+                       const Lifetime& lifetime, RunRecord& record)
+    : m_state(state), m_surfaces(surfaces), m_view(view), m_pause(pause), m_lifetime(lifetime), m_record(record)
 {
 }
 
@@ -32,6 +33,7 @@ void DropletRun::runDroplet()
     s.activeChargeNumber = 0;
     s.Vy = 0;
     s.Y = 0;
+    m_record.begin(s.tau, s.Vg, s.t);
 
     while (s.Y >= 0 && s.Y < 0.99 * s.reducedGap) {
         const DropletPhysics::Motion next =
@@ -39,6 +41,7 @@ void DropletRun::runDroplet()
         s.Vy = next.Vy;
         s.Y = next.Y;
         s.t = s.t + s.timeStep;
+        m_record.add(s.t, s.Y, s.Vy);
 
         coordinatePlot.lineTo(static_cast<float>(s.t), static_cast<float>(s.Y), Colors::Red);
         velocityPlot.lineTo(static_cast<float>(s.t), s.Vy, Colors::Red);

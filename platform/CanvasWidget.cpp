@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QPaintEvent>
 
+#include <algorithm>
 #include <cmath>
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent)
@@ -55,11 +56,24 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 {
     endPainting();
     QPainter p(this);
-    const QRect r = event->rect();
     const qreal ratio = m_image.devicePixelRatio();
-    const QRectF source(r.x() * ratio, r.y() * ratio, r.width() * ratio, r.height() * ratio);
-    p.fillRect(r, Qt::white);
-    p.drawImage(QRectF(r), m_image, source);
+    // Only what is out of date, rectangle by rectangle: a crosshair over the
+    // surface asks for two thin strips, not for their bounding box. The image
+    // covers the whole widget and is opaque. Tall pieces go in bands of a few
+    // dozen rows: the raster engine hands a blit of many rows to worker
+    // threads, which for a narrow strip costs more in waking them than it saves.
+    constexpr int Band = 48;
+    for (const QRect& r : event->region()) {
+        for (int top = r.top(); top <= r.bottom(); top += Band) {
+            const QRect band(r.left(), top, r.width(), std::min(Band, r.bottom() + 1 - top));
+            const QRectF source(band.x() * ratio, band.y() * ratio, band.width() * ratio, band.height() * ratio);
+            p.drawImage(QRectF(band), m_image, source);
+        }
+    }
+    if (m_overlay) {
+        p.setClipRegion(event->region());
+        m_overlay(p);
+    }
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event)

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 /// A white, flat drawing surface that keeps what was drawn on it in an
@@ -33,6 +34,9 @@ public:
     /// drawing at its upper left; for a geometry set while the widget is
     /// hidden, whose resize event comes only when it is shown.
     void fitImage();
+    /// Something drawn over the picture on the screen only (a crosshair),
+    /// never into it: called at the end of every repaint.
+    void setOverlayPainter(std::function<void(QPainter&)> paint) { m_overlay = std::move(paint); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,4 +48,5 @@ private:
 
     QImage m_image;
     std::optional<QPainter> m_painter;
+    std::function<void(QPainter&)> m_overlay;
 };

@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 #include "PauseTimer.h"
 #include "RandomSource.h"
+#include "SaveFileDialog.h"
 #include "TimeOfDay.h"
 #include "ToneGenerator.h"
 
@@ -18,4 +19,5 @@ struct Services {
     TimeOfDay* clock = nullptr;
     DesktopShell* shell = nullptr;
     Lifetime* lifetime = nullptr;
+    SaveFileDialog* saveDialog = nullptr;
 };

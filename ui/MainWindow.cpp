@@ -91,6 +91,7 @@ MainWindow::MainWindow(const Services& services, const QStringList& dataFolders,
     m_clientArea = std::make_unique<QtClientArea>(this, m_client);
     m_simulation = std::make_unique<Simulation>(m_controls, *m_clientArea, m_services, locale);
     connectEvents();
+    addMeasuring(locale);
 
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
     startUp();
@@ -422,6 +423,21 @@ void MainWindow::connectEvents()
 
     // The client area's size changes, including the first display.
     m_client->installEventFilter(this);
+}
+
+void MainWindow::addMeasuring(const QLocale& locale)
+{
+    // Reading values off the plots, and taking pictures and data out of the program.
+    const MainWindowWidgets& w = m_widgets;
+    const RunRecord& record = m_simulation->record();
+    m_coordinateCursor =
+        new PlotCursor(w.coordinatePlot, *m_controls.coordinatePlot, PlotReadout::Plot::Coordinate, record, locale);
+    m_velocityCursor =
+        new PlotCursor(w.velocityPlot, *m_controls.velocityPlot, PlotReadout::Plot::Velocity, record, locale);
+    m_export = new SurfaceExport(*m_services.messageBox, *m_services.saveDialog, record, locale, this);
+    m_export->attach(SurfaceExport::Surface::Animation, w.animationView);
+    m_export->attach(SurfaceExport::Surface::Coordinate, w.coordinatePlot, m_coordinateCursor);
+    m_export->attach(SurfaceExport::Surface::Velocity, w.velocityPlot, m_velocityCursor);
 }
 
 void MainWindow::startUp()

@@ -3,7 +3,9 @@
 #include "AuthorsWindow.h"
 #include "HelpCommands.h"
 #include "MainWindowWidgets.h"
+#include "PlotCursor.h"
 #include "Simulation.h"
+#include "SurfaceExport.h"
 
 #include "MainWindowControls.h"
 #include "QtCanvas.h"
@@ -62,6 +64,11 @@ public:
     QWidget* clientArea() const { return m_client; }
     /// The Authors window, while it exists.
     AuthorsWindow* authorsWindow() const { return m_authors; }
+    /// The crosshairs of the coordinate and the velocity plot.
+    PlotCursor* coordinateCursor() const { return m_coordinateCursor; }
+    PlotCursor* velocityCursor() const { return m_velocityCursor; }
+    /// The surfaces' context menus and what they do.
+    SurfaceExport& surfaceExport() { return *m_export; }
     /// The holders of the menu pictures, in the order of Artwork::MenuPicture.
     const std::vector<MenuPictureHolder*>& menuPictureHolders() const { return m_pictureHolders; }
 
@@ -84,6 +91,7 @@ private:
     void buildMenus();
     void adaptControls();
     void connectEvents();
+    void addMeasuring(const QLocale& locale);
     void startUp();
 
     Services m_services;
@@ -98,4 +106,7 @@ private:
     Menus m_menus;
     std::vector<MenuPictureHolder*> m_pictureHolders;
     QPointer<AuthorsWindow> m_authors;
+    PlotCursor* m_coordinateCursor = nullptr;
+    PlotCursor* m_velocityCursor = nullptr;
+    SurfaceExport* m_export = nullptr;
 };

@@ -17,6 +17,7 @@ Program::Program(int& argc, char** argv) : m_app(argc, argv)
     services.clock = &m_clock;
     services.shell = &m_shell;
     services.lifetime = &m_lifetime;
+    services.saveDialog = &m_saveDialog;
 
     // The help documents lie beside the program in the build tree and in the
     // data folder of an installation.
@@ -26,6 +27,7 @@ Program::Program(int& argc, char** argv) : m_app(argc, argv)
 
     m_window = std::make_unique<MainWindow>(services, dataFolders);
     m_messageBox.setParent(m_window.get());
+    m_saveDialog.setParent(m_window.get());
 }
 
 Program::~Program() = default;

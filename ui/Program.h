@@ -6,6 +6,7 @@
 #include "QtLifetime.h"
 #include "QtMessageBox.h"
 #include "QtPauseTimer.h"
+#include "QtSaveFileDialog.h"
 #include "QtToneGenerator.h"
 #include "SplitMixRandom.h"
 #include "SystemTimeOfDay.h"
@@ -36,5 +37,6 @@ private:
     SystemTimeOfDay m_clock;
     QtDesktopShell m_shell;
     QtLifetime m_lifetime;
+    QtSaveFileDialog m_saveDialog;
     std::unique_ptr<MainWindow> m_window;
 };

@@ -8,6 +8,7 @@
 #include "ExperimentState.h"
 #include "Parameters.h"
 #include "Pause.h"
+#include "RunRecord.h"
 #include "PlotBackgrounds.h"
 #include "PlotScales.h"
 #include "Sound.h"
@@ -60,9 +61,12 @@ public:
     PlotScales& scales() { return m_scales; }
     PlotBackgrounds& backgrounds() { return m_backgrounds; }
     ControlPanel& panel() { return m_panel; }
+    /// The course of the last run.
+    const RunRecord& record() const { return m_record; }
 
 private:
     ExperimentState m_state;
+    RunRecord m_record;
     Services m_services;
     ControlPanel m_panel;
     Pause m_pause;

@@ -5,6 +5,7 @@
 #include "FakeMessageBox.h"
 #include "FakePauseTimer.h"
 #include "FakeRandom.h"
+#include "FakeSaveFileDialog.h"
 #include "FakeTimeOfDay.h"
 #include "FakeToneGenerator.h"
 
@@ -19,6 +20,7 @@ struct FakeServices {
     FakeTimeOfDay clock;
     FakeDesktopShell shell;
     FakeLifetime lifetime;
+    FakeSaveFileDialog saveDialog;
 
     /// The fakes as the procedures take them; `timer` may be replaced by a real one.
     Services services(PauseTimer* pauseTimer = nullptr)
@@ -31,6 +33,7 @@ struct FakeServices {
         s.clock = &clock;
         s.shell = &shell;
         s.lifetime = &lifetime;
+        s.saveDialog = &saveDialog;
         return s;
     }
 };

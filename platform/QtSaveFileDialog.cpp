@@ -1,0 +1,28 @@
+#include "QtSaveFileDialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString QtSaveFileDialog::askSaveFileName(const QString& title, const QString& suggestedName, const QString& filter,
+                                          const QString& suffix)
+{
+    QString folder = m_folder;
+    if (folder.isEmpty()) {
+        const auto where = suffix == QLatin1String("png") ? QStandardPaths::PicturesLocation
+                                                          : QStandardPaths::DocumentsLocation;
+        folder = QStandardPaths::writableLocation(where);
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = QDir::homePath();
+    }
+    QFileDialog dialog(m_parent, title, QDir(folder).filePath(suggestedName), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    m_folder = QFileInfo(path).absolutePath();
+    return path;
+}

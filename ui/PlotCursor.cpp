@@ -1,0 +1,201 @@
+#include "PlotCursor.h"
+
+#include "Canvas.h"
+#include "CanvasWidget.h"
+#include "RunRecord.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+/// Gap between the crosshair and the read-out's box, and the box's padding, pixels.
+constexpr int Offset = 14;
+constexpr int Padding = 4;
+/// The crosshair follows at most at 60 frames a second: a mouse reports more often.
+constexpr int FrameMs = 16;
+
+const QColor CrosshairColour(40, 40, 40, 140);
+const QColor BoxColour(255, 255, 240, 230);
+const QColor BoxBorder(120, 120, 120);
+
+} // namespace
+
+PlotCursor::PlotCursor(CanvasWidget* surface, const Canvas& canvas, PlotReadout::Plot plot, const RunRecord& record,
+                       const QLocale& locale)
+    : QWidget(surface), m_surface(surface), m_canvas(canvas), m_plot(plot), m_record(record), m_locale(locale)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(surface->rect());
+    surface->setMouseTracking(true);
+    surface->installEventFilter(this);
+    surface->setOverlayPainter([this](QPainter& p) { paintOver(p); });
+    m_repaint.setSingleShot(true);
+    m_repaint.setInterval(FrameMs);
+    connect(&m_repaint, &QTimer::timeout, this, &PlotCursor::repaintNow);
+    raise();
+}
+
+void PlotCursor::repaintNow()
+{
+    m_repaint.stop();
+    m_surface->update(m_dirty);
+    m_dirty = QRegion();
+}
+
+void PlotCursor::repaintSoon()
+{
+    if (!m_repaint.isActive())
+        m_repaint.start();
+}
+
+QGlyphRun PlotCursor::layOut(const QString& line, qreal& width)
+{
+    if (!m_font.isValid())
+        m_font = QRawFont::fromFont(font());
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    qreal x = 0;
+    for (const char32_t c : line.toUcs4()) {
+        auto it = m_glyphs.constFind(c);
+        if (it == m_glyphs.cend()) {
+            const QString one = QString::fromUcs4(&c, 1);
+            const QList<quint32> glyph = m_font.glyphIndexesForString(one);
+            const quint32 index = glyph.isEmpty() ? 0 : glyph.constFirst();
+            const QList<QPointF> advance = m_font.advancesForGlyphIndexes(QList<quint32>{index});
+            it = m_glyphs.insert(c, Glyph{index, advance.isEmpty() ? 0 : advance.constFirst().x()});
+        }
+        indexes << it->index;
+        positions << QPointF(x, 0);
+        x += it->advance;
+    }
+    QGlyphRun run;
+    run.setRawFont(m_font);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    width = x;
+    return run;
+}
+
+bool PlotCursor::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_surface) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            follow(static_cast<QMouseEvent*>(event)->position().toPoint());
+            break;
+        case QEvent::Leave:
+        case QEvent::Hide:
+            vanish();
+            break;
+        case QEvent::Resize:
+            setGeometry(m_surface->rect());
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PlotCursor::follow(QPoint position)
+{
+    const std::optional<PlotReadout::Values> values =
+        PlotReadout::at(m_plot, m_canvas, m_record, position.x() + 0.5, position.y() + 0.5);
+    if (!values) {
+        vanish();
+        return;
+    }
+    QStringList lines = PlotReadout::lines(m_plot, *values, m_locale);
+    if (position == m_position && lines == m_lines)
+        return;
+    if (!m_lines.isEmpty())
+        m_dirty += footprint();
+    qreal width = 0;
+    m_runs.clear();
+    for (const QString& line : lines) {
+        qreal lineWidth = 0;
+        m_runs.push_back(layOut(line, lineWidth));
+        width = std::max(width, lineWidth);
+    }
+    const qreal lineSpacing = m_font.ascent() + m_font.descent() + m_font.leading();
+    const QSize size(static_cast<int>(std::ceil(width)) + 2 * Padding,
+                     static_cast<int>(std::ceil(lineSpacing * static_cast<qreal>(lines.size()))) + 2 * Padding);
+    m_lines = std::move(lines);
+    m_position = position;
+    m_box = boxAt(position, size);
+    m_dirty += footprint();
+    repaintSoon();
+    announce();
+}
+
+void PlotCursor::vanish()
+{
+    if (m_lines.isEmpty())
+        return;
+    m_dirty += footprint();
+    m_lines.clear();
+    repaintSoon();
+    announce();
+}
+
+void PlotCursor::announce()
+{
+    setAccessibleName(m_lines.join(QStringLiteral("; ")));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QRect PlotCursor::boxAt(QPoint position, QSize size) const
+{
+    // Below right of the crosshair, or on the other side where there is no room.
+    QPoint corner = position + QPoint(Offset, Offset);
+    if (corner.x() + size.width() > width())
+        corner.setX(position.x() - Offset - size.width());
+    if (corner.y() + size.height() > height())
+        corner.setY(position.y() - Offset - size.height());
+    corner.setX(std::clamp(corner.x(), 0, std::max(0, width() - size.width())));
+    corner.setY(std::clamp(corner.y(), 0, std::max(0, height() - size.height())));
+    return QRect(corner, size);
+}
+
+QRegion PlotCursor::footprint() const
+{
+    QRegion region(QRect(m_position.x(), 0, 1, height()));
+    region += QRect(0, m_position.y(), width(), 1);
+    region += m_box;
+    return region;
+}
+
+void PlotCursor::paintOver(QPainter& p) const
+{
+    // Hidden while the surface's picture is taken.
+    if (m_lines.isEmpty() || isHidden())
+        return;
+    // One-pixel lines through the cursor's pixel; the vertical one in short
+    // pieces, for the same reason the surface is repainted in bands.
+    p.fillRect(QRect(0, m_position.y(), width(), 1), CrosshairColour);
+    for (int top = 0; top < height(); top += 48)
+        p.fillRect(QRect(m_position.x(), top, 1, std::min(48, height() - top)), CrosshairColour);
+
+    const QRect box = m_box;
+    p.setPen(BoxBorder);
+    p.setBrush(BoxColour);
+    p.drawRect(box.adjusted(0, 0, -1, -1));
+    p.setPen(Qt::black);
+    const qreal lineSpacing = m_font.ascent() + m_font.descent() + m_font.leading();
+    qreal y = box.top() + Padding + m_font.ascent();
+    for (const QGlyphRun& run : m_runs) {
+        p.drawGlyphRun(QPointF(box.left() + Padding, y), run);
+        y += lineSpacing;
+    }
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "PlotReadout.h"
+
+#include <QLocale>
+#include <QPoint>
+#include <QStringList>
+#include <QGlyphRun>
+#include <QHash>
+#include <QRawFont>
+#include <QTimer>
+#include <QWidget>
+
+#include <vector>
+
+class Canvas;
+class CanvasWidget;
+class RunRecord;
+
+/// The crosshair and the read-out that follow the mouse over a plot, so that
+/// the limiting velocities and times can be read off it. An overlay: it is
+/// painted over the plot's surface on the screen, never into the surface's
+/// picture, lets the mouse (and the surface's tooltip) through, and vanishes
+/// when the mouse leaves. Nothing is shown before the first run. The overlay
+/// is a transparent widget over the surface, so that screen readers get the
+/// read-out as its accessible name.
+class PlotCursor : public QWidget {
+    Q_OBJECT
+
+public:
+    PlotCursor(CanvasWidget* surface, const Canvas& canvas, PlotReadout::Plot plot, const RunRecord& record,
+               const QLocale& locale = QLocale());
+
+    /// The lines of the read-out shown now; empty when none is.
+    const QStringList& lines() const { return m_lines; }
+    /// Where the crosshair stands, in pixels of the surface.
+    QPoint position() const { return m_position; }
+    /// Asks at once for the repaint that would otherwise wait for the next frame.
+    void repaintNow();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void follow(QPoint position);
+    void vanish();
+    /// The read-out's box of `size` for the crosshair at `position`, kept inside the surface.
+    QRect boxAt(QPoint position, QSize size) const;
+    /// The part of the surface that shows the crosshair and the box.
+    QRegion footprint() const;
+    void announce();
+    void paintOver(QPainter& p) const;
+    /// Repaints what changed since the last repaint, at most at the screen's pace.
+    void repaintSoon();
+    /// A line of the read-out laid out glyph by glyph from the font's own
+    /// advances, without shaping: the lines change with every move of the
+    /// mouse, and shaping each anew would cost more than all the rest.
+    QGlyphRun layOut(const QString& line, qreal& width);
+
+    CanvasWidget* m_surface;
+    const Canvas& m_canvas;
+    PlotReadout::Plot m_plot;
+    const RunRecord& m_record;
+    QLocale m_locale;
+    QStringList m_lines;
+    QPoint m_position;
+    QRect m_box; ///< the read-out's box, pixels of the surface
+    QRegion m_dirty; ///< what to repaint at the next repaint
+    QTimer m_repaint;
+    QRawFont m_font;
+    struct Glyph {
+        quint32 index;
+        qreal advance;
+    };
+    QHash<char32_t, Glyph> m_glyphs;
+    std::vector<QGlyphRun> m_runs; ///< the lines, laid out
+};

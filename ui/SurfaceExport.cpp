@@ -1,0 +1,140 @@
+#include "SurfaceExport.h"
+
+#include "PlotCursor.h"
+
+#include "CanvasWidget.h"
+#include "MessageBox.h"
+#include "RunRecord.h"
+#include "RunTable.h"
+#include "SaveFileDialog.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QImageWriter>
+#include <QMenu>
+#include <QSaveFile>
+
+namespace {
+
+std::size_t index(SurfaceExport::Surface surface)
+{
+    return static_cast<std::size_t>(surface);
+}
+
+} // namespace
+
+SurfaceExport::SurfaceExport(MessageBox& messageBox, SaveFileDialog& saveDialog, const RunRecord& record,
+                             const QLocale& locale, QObject* parent)
+    : QObject(parent), m_messageBox(messageBox), m_saveDialog(saveDialog), m_record(record), m_locale(locale)
+{
+}
+
+void SurfaceExport::attach(Surface surface, CanvasWidget* widget, PlotCursor* cursor)
+{
+    m_widgets[index(surface)] = widget;
+    m_cursors[index(surface)] = cursor;
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(widget, &QWidget::customContextMenuRequested, this, [this, surface, widget](const QPoint& at) {
+        QMenu* shown = menu(surface);
+        shown->exec(widget->mapToGlobal(at));
+        delete shown;
+    });
+}
+
+QString SurfaceExport::suggestedName(Surface surface, const QString& suffix)
+{
+    const char* names[] = {"animation", "coordinate", "velocity"};
+    return QStringLiteral("oildrop-%1.%2").arg(QLatin1String(names[index(surface)]), suffix);
+}
+
+QMenu* SurfaceExport::menu(Surface surface)
+{
+    auto* menu = new QMenu(m_widgets[index(surface)]);
+    menu->addAction(tr("Копировать изображение"), this, [this, surface] { copyImage(surface); });
+    menu->addAction(tr("Сохранить изображение…"), this, [this, surface] { saveImage(surface); });
+    if (surface != Surface::Animation) {
+        QAction* data = menu->addAction(tr("Сохранить данные…"), this, [this, surface] { saveData(surface); });
+        // Nothing to save before the first run.
+        data->setEnabled(!m_record.isEmpty());
+    }
+    return menu;
+}
+
+QImage SurfaceExport::picture(Surface surface) const
+{
+    CanvasWidget* widget = m_widgets[index(surface)];
+    PlotCursor* cursor = m_cursors[index(surface)];
+    // The surface with its pictures on it (the droplet, the beam), without the crosshair.
+    const bool cursorShown = cursor && cursor->isVisible();
+    if (cursorShown)
+        cursor->hide();
+    const QImage image = widget->grab().toImage();
+    if (cursorShown)
+        cursor->show();
+    return image;
+}
+
+void SurfaceExport::copyImage(Surface surface)
+{
+    QGuiApplication::clipboard()->setImage(picture(surface));
+}
+
+void SurfaceExport::saveImage(Surface surface)
+{
+    const QString path =
+        m_saveDialog.askSaveFileName(tr("Сохранить изображение"), suggestedName(surface, QStringLiteral("png")),
+                                     tr("Изображение PNG (*.png)"), QStringLiteral("png"));
+    if (path.isEmpty())
+        return;
+    const QImage image = picture(surface);
+    write(path, {}, &image);
+}
+
+void SurfaceExport::saveData(Surface surface)
+{
+    if (m_record.isEmpty())
+        return;
+    const QString path =
+        m_saveDialog.askSaveFileName(tr("Сохранить данные"), suggestedName(surface, QStringLiteral("csv")),
+                                     tr("Таблица CSV (*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    write(path, RunTable::csv(m_record, m_locale));
+}
+
+bool SurfaceExport::write(const QString& path, const QByteArray& bytes, const QImage* image)
+{
+    // Written to a temporary file beside the target and renamed over it only
+    // when everything is on the disk.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reportFailure(path, file.errorString());
+        return false;
+    }
+    if (image) {
+        QImageWriter writer(&file, "png");
+        if (!writer.write(*image)) {
+            const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+            file.cancelWriting();
+            reportFailure(path, reason);
+            return false;
+        }
+    } else if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        reportFailure(path, reason);
+        return false;
+    }
+    if (!file.commit()) {
+        reportFailure(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+void SurfaceExport::reportFailure(const QString& path, const QString& reason)
+{
+    m_messageBox.showMessage(tr("Ошибка"), tr("Не удалось сохранить файл «%1»:\n%2.")
+                                               .arg(QDir::toNativeSeparators(path), reason));
+}
