@@ -12,9 +12,15 @@
 #include "MessageBox.h"
 #include "Sprite.h"
 
-const QString ExperimentProcedure::RemarkTitle = QStringLiteral("ЗАМЕЧАНИЕ");
-const QString ExperimentProcedure::RemarkText =
-    QStringLiteral("Опвт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию.");
+QString ExperimentProcedure::remarkTitle()
+{
+    return tr("ЗАМЕЧАНИЕ");
+}
+
+QString ExperimentProcedure::remarkText()
+{
+    return tr("Опвт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию.");
+}
 
 namespace {
 
@@ -49,7 +55,7 @@ void ExperimentProcedure::onStartClicked()
         m_sound.playSignalTone(Sound::LongSignal);
     } else {
         m_sound.playFailureMelody(Sound::MelodyTempo);
-        m_messageBox.showMessage(RemarkTitle, RemarkText);
+        m_messageBox.showMessage(remarkTitle(), remarkText());
     }
 }
 

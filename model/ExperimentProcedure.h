@@ -2,6 +2,7 @@
 
 #include "DrawingSurfaces.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 struct ExperimentState;
@@ -16,10 +17,12 @@ class Sound;
 /// The student's side of the experiment: start, voltage, irradiation, the
 /// verdict at the end of a run, and the two headings that show the charges.
 class ExperimentProcedure {
+    Q_DECLARE_TR_FUNCTIONS(ExperimentProcedure)
+
 public:
     /// Title and text of the remark after an experiment without irradiation.
-    static const QString RemarkTitle;
-    static const QString RemarkText;
+    static QString remarkTitle();
+    static QString remarkText();
 
     ExperimentProcedure(ExperimentState& state, ExperimentView& view, const DrawingSurfaces& surfaces,
                         RunPreparation& preparation, DropletRun& run, Pause& pause, Sound& sound,

@@ -37,7 +37,7 @@ void QtMessageBox::showMessage(const QString& title, const QString& text)
     const QString shown = displayed(text);
     QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, m_parent);
     prepare(box, shown);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("ОК"));
+    box.button(QMessageBox::Ok)->setText(tr("ОК"));
     box.exec();
 }
 
@@ -46,8 +46,8 @@ bool QtMessageBox::askYesNo(const QString& title, const QString& text)
     const QString shown = displayed(text);
     QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Yes | QMessageBox::No, m_parent);
     prepare(box, shown);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.button(QMessageBox::Yes)->setText(tr("Да"));
+    box.button(QMessageBox::No)->setText(tr("Нет"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

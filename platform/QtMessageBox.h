@@ -2,11 +2,14 @@
 
 #include "MessageBox.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
 /// Modal message boxes without an icon, over a parent window.
 class QtMessageBox : public MessageBox {
+    Q_DECLARE_TR_FUNCTIONS(QtMessageBox)
+
 public:
     explicit QtMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }

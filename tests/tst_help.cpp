@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(Language)
+
 /// The help commands: where documents are looked up, what is opened or
 /// started, and what the student is told when that fails.
 class tst_help : public QObject {
@@ -32,9 +34,12 @@ struct Rig {
     FakeDesktopShell shell;
     FakeMessageBox messageBox;
     QStringList editors; ///< programs "on the path"
-    HelpCommands help{shell, messageBox, {QStringLiteral("/nowhere"), DataFolder}, [this](const QString& name) {
+    Language language = Language::Russian;
+    HelpCommands help{shell, messageBox, {QStringLiteral("/nowhere"), DataFolder}, language,
+                      [this](const QString& name) {
                           return editors.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
                       }};
+    explicit Rig(Language l = Language::Russian) : language(l) {}
 };
 
 } // namespace
@@ -43,22 +48,24 @@ void tst_help::documents_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("file");
-    QTest::newRow("Справка1") << "spravka"
-                              << "spravka.pdf";
-    QTest::newRow("Справка2") << "spravka2"
-                              << "spravka2.pdf";
-    QTest::newRow("История") << "history"
-                             << "history.pdf";
-    QTest::newRow("Управление") << "uprav"
-                                << "uprav.pdf";
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Справка1") << "spravka" << "spravka.pdf" << Language::Russian;
+    QTest::newRow("Справка2") << "spravka2" << "spravka2.pdf" << Language::Russian;
+    QTest::newRow("История") << "history" << "history.pdf" << Language::Russian;
+    QTest::newRow("Управление") << "uprav" << "uprav.pdf" << Language::Russian;
+    // In English, the English documents.
+    QTest::newRow("Reference 1") << "spravka" << "spravka_en.pdf" << Language::English;
+    QTest::newRow("Controls") << "uprav" << "uprav_en.pdf" << Language::English;
 }
 
 void tst_help::documents()
 {
     QFETCH(QString, command);
     QFETCH(QString, file);
-    Rig rig;
-    rig.shell.existing << DataFolder + u'/' + file;
+    QFETCH(Language, language);
+    Rig rig(language);
+    // Both languages' documents are there; the one of the interface opens.
+    rig.shell.existing << DataFolder + u'/' + file << DataFolder + QStringLiteral("/spravka.pdf");
     if (command == QLatin1String("spravka"))
         rig.help.openPhysicsReference();
     else if (command == QLatin1String("spravka2"))
@@ -154,23 +161,26 @@ void tst_help::builtDocumentsFoundFromElsewhere()
         }
     } shell;
     FakeMessageBox messageBox;
-    HelpCommands help(shell, messageBox, {QStringLiteral(OILDROP_DOCS_DIR)});
     QTemporaryDir elsewhere;
     const QString previous = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
-    help.openPhysicsReference();
-    help.openWorkedExample();
-    help.openHistory();
-    help.openControlsHelp();
+    for (const Language language : {Language::Russian, Language::English}) {
+        HelpCommands help(shell, messageBox, {QStringLiteral(OILDROP_DOCS_DIR)}, language);
+        help.openPhysicsReference();
+        help.openWorkedExample();
+        help.openHistory();
+        help.openControlsHelp();
+        QCOMPARE(QFileInfo(help.locate(help.documentName(QStringLiteral("instruction.txt")))).path(),
+                 QStringLiteral(OILDROP_DOCS_DIR));
+    }
     QDir::setCurrent(previous);
     QVERIFY(messageBox.shown.empty());
-    QCOMPARE(shell.opened.size(), 4);
+    QCOMPARE(shell.opened.size(), 8);
+    QVERIFY(shell.opened.last().endsWith(QStringLiteral("/uprav_en.pdf")));
     for (const QString& path : shell.opened) {
         QVERIFY(QFileInfo(path).isAbsolute());
         QVERIFY(QFileInfo(path).size() > 1000);
     }
-    QCOMPARE(help.locate(QStringLiteral("instruction.txt")),
-             QDir(QStringLiteral(OILDROP_DOCS_DIR)).filePath(QStringLiteral("instruction.txt")));
 }
 
 QTEST_GUILESS_MAIN(tst_help)

@@ -351,7 +351,7 @@ void tst_inputs::outOfRange()
     type(w, input, text);
     QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(1));
     QCOMPARE(w.fakes.messageBox.shown[0].title, QStringLiteral("Ошибка"));
-    QCOMPARE(w.fakes.messageBox.shown[0].text, ParameterInputs::OutOfRangeMessage);
+    QCOMPARE(w.fakes.messageBox.shown[0].text, ParameterInputs::outOfRangeMessage());
     QCOMPARE(w.widget<QLineEdit>(input)->text(), resetText);
     // No read-out shows anything but a number.
     const MainWindowWidgets& widgets = w.widgets();

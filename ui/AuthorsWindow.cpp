@@ -12,7 +12,7 @@ AuthorsWindow::AuthorsWindow() : QDialog(nullptr)
     setObjectName(QStringLiteral("authorsWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("Авторы"));
+    setWindowTitle(tr("Авторы"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
     setFixedSize(ClientWidth, ClientHeight);
 
@@ -58,15 +58,15 @@ QString AuthorsWindow::authorsText()
     // Lines 1, 3, 4 and 5 are filled up with blanks to 36 characters, line 2
     // is exactly 36 long and line 6 is left as it is, so that in a fixed-width
     // font the right ends of the first five line up.
-    const QString line2 = QStringLiteral("Авторы: разработчики проекта oildrop");
+    const QString line2 = tr("Авторы: разработчики проекта oildrop");
     Q_ASSERT(line2.size() == LineWidth);
     const QStringList lines = {
-        QStringLiteral("Версия 1.0.0, декабрь 2026 г.").leftJustified(LineWidth),
+        tr("Версия 1.0.0, декабрь 2026 г.").leftJustified(LineWidth),
         line2,
-        QStringLiteral("Учебная модель для студентов").leftJustified(LineWidth),
-        QStringLiteral("Программа на C++ и Qt 6").leftJustified(LineWidth),
-        QStringLiteral("Русский интерфейс").leftJustified(LineWidth),
-        QStringLiteral("Справка: меню «Помощь»"),
+        tr("Учебная модель для студентов").leftJustified(LineWidth),
+        tr("Программа на C++ и Qt 6").leftJustified(LineWidth),
+        tr("Русский и английский интерфейс").leftJustified(LineWidth),
+        tr("Справка: меню «Помощь»"),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

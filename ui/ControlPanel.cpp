@@ -50,21 +50,21 @@ QString ControlPanel::scientific(double value) const
 void ControlPanel::showDerivedQuantities(const DerivedQuantities& q)
 {
     const MainWindowControls& c = m_controls;
-    c.massReadout->setText(QStringLiteral("m = ") + scientific(q.mass) + QStringLiteral(" кг"));
-    c.fieldStrengthReadout->setText(QStringLiteral("Ex = ") + scientific(q.fieldStrength) + QStringLiteral(" В/м"));
-    // The time's unit is the Latin c, as is the velocities'.
+    c.massReadout->setText(QStringLiteral("m = ") + scientific(q.mass) + tr(" кг"));
+    c.fieldStrengthReadout->setText(QStringLiteral("Ex = ") + scientific(q.fieldStrength) + tr(" В/м"));
+    // In Russian the unit of time is written with the Latin c, in " c" and " м/c" alike.
     if (q.tau && q.Vg) {
-        c.relaxationTimeReadout->setText(QStringLiteral("tau = ") + scientific(*q.tau) + QStringLiteral(" c"));
-        c.terminalVelocityReadout->setText(QStringLiteral(" Vg = ") + scientific(*q.Vg) + QStringLiteral(" м/c"));
+        c.relaxationTimeReadout->setText(QStringLiteral("tau = ") + scientific(*q.tau) + tr(" c"));
+        c.terminalVelocityReadout->setText(QStringLiteral(" Vg = ") + scientific(*q.Vg) + tr(" м/c"));
     } else {
         c.relaxationTimeReadout->setText(QStringLiteral("tau ->00"));
         c.terminalVelocityReadout->setText(QStringLiteral("Vg= ->00"));
     }
     c.forceRatioReadout->setText(QStringLiteral("a = ") + scientific(q.forceRatio) + QStringLiteral(" "));
     c.limitingVelocity2Readout->setText(QStringLiteral("V2max= ") + scientific(q.limitingVelocity2)
-                                        + QStringLiteral(" м/c"));
+                                        + tr(" м/c"));
     c.limitingVelocity3Readout->setText(QStringLiteral("V3max= ") + scientific(q.limitingVelocity3)
-                                        + QStringLiteral(" м/c"));
+                                        + tr(" м/c"));
 }
 
 int ControlPanel::slowDownSetting() const

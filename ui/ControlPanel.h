@@ -2,6 +2,7 @@
 
 #include "ExperimentView.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 
@@ -12,6 +13,8 @@ struct MainWindowControls;
 /// shows is composed here, from the values the experiment hands over, with
 /// the number masks of the read-outs and the locale's decimal separator.
 class ControlPanel : public ExperimentView {
+    Q_DECLARE_TR_FUNCTIONS(ControlPanel)
+
 public:
     ControlPanel(const MainWindowControls& controls, const QLocale& locale = QLocale());
 

@@ -6,8 +6,16 @@
 #include <QDir>
 #include <QStandardPaths>
 
-const QString HelpCommands::ErrorTitle = QStringLiteral("Ошибка");
-const QString HelpCommands::AboutTitle = QStringLiteral("О ПРОГРАММЕ");
+QString HelpCommands::errorTitle()
+{
+    return tr("Ошибка");
+}
+
+QString HelpCommands::aboutTitle()
+{
+    return tr("О ПРОГРАММЕ");
+}
+
 const QStringList HelpCommands::TextEditors = {
     QStringLiteral("gnome-text-editor"),
     QStringLiteral("gedit"),
@@ -24,32 +32,40 @@ const QStringList HelpCommands::TextEditors = {
 QString HelpCommands::aboutText()
 {
     const QStringList lines = {
-        QStringLiteral("Программа моделирует опыт Вельтрана по определению элементарного заряда"),
-        QStringLiteral("методом движения капель в электрическом поле."),
-        QStringLiteral(" "),
-        QStringLiteral("История версий:"),
-        QStringLiteral("1.0.0 - первая версия: модель капли, анимация, графики координаты"),
-        QStringLiteral("и скорости, оценка опыта, звуковые сигналы, проверка ввода."),
-        QStringLiteral("Справочные документы собираются вместе с программой из её исходных текстов."),
-        QStringLiteral("Более ранних версий у этой программы нет. "),
-        QStringLiteral("Изменения следующих версий будут перечислены здесь. "),
-        QStringLiteral(" "),
-        QStringLiteral("Программа написана на C++ с библиотекой Qt 6."),
-        QStringLiteral("Справка: меню «Файл», пункты «Справка1», «Справка2», «История». "),
-        QStringLiteral("Управление: меню «Помощь», пункты «Управление» и «Инструкция»."),
-        QStringLiteral("Документы лежат рядом с программой или в её папке данных.    "),
-        QStringLiteral("Версия 1.0.0 "),
+        tr("Программа моделирует опыт Вельтрана по определению элементарного заряда"),
+        tr("методом движения капель в электрическом поле."),
+        QStringLiteral(" "),  // a single blank, as a line of its own
+        tr("История версий:"),
+        tr("1.0.0 - первая версия: модель капли, анимация, графики координаты"),
+        tr("и скорости, оценка опыта, звуковые сигналы, проверка ввода."),
+        tr("Справочные документы собираются вместе с программой из её исходных текстов."),
+        tr("Более ранних версий у этой программы нет. "),
+        tr("Изменения следующих версий будут перечислены здесь. "),
+        QStringLiteral(" "),  // a single blank, as a line of its own
+        tr("Свободная программа на C++ и Qt 6; лицензия GNU GPL версии 3 или более поздней."),
+        tr("Справка: меню «Файл», пункты «Справка1», «Справка2», «История». "),
+        tr("Управление: меню «Помощь», пункты «Управление» и «Инструкция»."),
+        tr("Документы лежат рядом с программой или в её папке данных.    "),
+        tr("Версия 1.0.0 "),
     };
     return lines.join(QStringLiteral("\r\n"));
 }
 
-HelpCommands::HelpCommands(DesktopShell& shell, MessageBox& messageBox, QStringList dataFolders,
+HelpCommands::HelpCommands(DesktopShell& shell, MessageBox& messageBox, QStringList dataFolders, Language language,
                            ExecutableFinder findExecutable)
-    : m_shell(shell), m_messageBox(messageBox), m_dataFolders(std::move(dataFolders)),
+    : m_shell(shell), m_messageBox(messageBox), m_dataFolders(std::move(dataFolders)), m_language(language),
       m_findExecutable(std::move(findExecutable))
 {
     if (!m_findExecutable)
         m_findExecutable = [](const QString& name) { return QStandardPaths::findExecutable(name); };
+}
+
+QString HelpCommands::documentName(const QString& russianName) const
+{
+    if (m_language == Language::Russian)
+        return russianName;
+    const qsizetype dot = russianName.lastIndexOf(u'.');
+    return russianName.left(dot) + QStringLiteral("_") + Languages::code(m_language) + russianName.mid(dot);
 }
 
 QString HelpCommands::locate(const QString& fileName) const
@@ -66,9 +82,8 @@ QString HelpCommands::locate(const QString& fileName) const
 
 void HelpCommands::reportMissing(const QString& fileName)
 {
-    m_messageBox.showMessage(ErrorTitle, QStringLiteral("Файл «%1» не найден ни в рабочей папке, "
-                                                        "ни в папке программы.")
-                                             .arg(fileName));
+    m_messageBox.showMessage(errorTitle(),
+                             tr("Файл «%1» не найден ни в рабочей папке, ни в папке программы.").arg(fileName));
 }
 
 void HelpCommands::openDocument(const QString& fileName)
@@ -79,14 +94,14 @@ void HelpCommands::openDocument(const QString& fileName)
         return;
     }
     if (!m_shell.openDocument(path))
-        m_messageBox.showMessage(ErrorTitle, QStringLiteral("Не удалось открыть файл «%1»: "
-                                                            "не найдена программа для его просмотра.")
-                                                 .arg(fileName));
+        m_messageBox.showMessage(errorTitle(),
+                                 tr("Не удалось открыть файл «%1»: не найдена программа для его просмотра.")
+                                     .arg(fileName));
 }
 
 void HelpCommands::openInstruction()
 {
-    const QString fileName = QStringLiteral("instruction.txt");
+    const QString fileName = documentName(QStringLiteral("instruction.txt"));
     const QString path = locate(fileName);
     if (path.isEmpty()) {
         reportMissing(fileName);
@@ -105,12 +120,11 @@ void HelpCommands::openInstruction()
     if (m_shell.openDocument(path))
         return;
 #endif
-    m_messageBox.showMessage(ErrorTitle, QStringLiteral("Не удалось запустить текстовый редактор, "
-                                                        "чтобы открыть файл «%1».")
-                                             .arg(fileName));
+    m_messageBox.showMessage(errorTitle(),
+                             tr("Не удалось запустить текстовый редактор, чтобы открыть файл «%1».").arg(fileName));
 }
 
 void HelpCommands::showAbout()
 {
-    m_messageBox.showMessage(AboutTitle, aboutText());
+    m_messageBox.showMessage(aboutTitle(), aboutText());
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Language.h"
+
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -13,28 +16,36 @@ class MessageBox;
 ///
 /// A document is looked up in the working directory first, then in the
 /// program's data folders, so the shipped documents open wherever the program
-/// is started from. Unlike a silent shell call, a document found nowhere, or
-/// one the desktop cannot open, is reported in a box titled "Ошибка".
+/// is started from. Each document exists in Russian (spravka.pdf, ...) and in
+/// English (spravka_en.pdf, ...); the commands open the one in the language of
+/// the interface. Unlike a silent shell call, a document found nowhere, or one
+/// the desktop cannot open, is reported in a box titled "Ошибка".
 class HelpCommands {
+    Q_DECLARE_TR_FUNCTIONS(HelpCommands)
+
 public:
     /// Finds a program on the search path; empty when there is none.
     using ExecutableFinder = std::function<QString(const QString&)>;
 
-    static const QString ErrorTitle;
-    static const QString AboutTitle;
+    static QString errorTitle();
+    static QString aboutTitle();
     /// The About text: 15 lines joined by CR LF.
     static QString aboutText();
     /// Graphical plain-text editors tried in turn for the instruction.
     static const QStringList TextEditors;
 
     HelpCommands(DesktopShell& shell, MessageBox& messageBox, QStringList dataFolders,
-                 ExecutableFinder findExecutable = {});
+                 Language language = Language::Russian, ExecutableFinder findExecutable = {});
 
-    void openPhysicsReference() { openDocument(QStringLiteral("spravka.pdf")); }
-    void openWorkedExample() { openDocument(QStringLiteral("spravka2.pdf")); }
-    void openHistory() { openDocument(QStringLiteral("history.pdf")); }
-    void openControlsHelp() { openDocument(QStringLiteral("uprav.pdf")); }
-    /// Opens "instruction.txt" in a text editor, without waiting for it.
+    /// The file name of a document ("spravka.pdf") in the interface's language
+    /// ("spravka_en.pdf" in English).
+    QString documentName(const QString& russianName) const;
+
+    void openPhysicsReference() { openDocument(documentName(QStringLiteral("spravka.pdf"))); }
+    void openWorkedExample() { openDocument(documentName(QStringLiteral("spravka2.pdf"))); }
+    void openHistory() { openDocument(documentName(QStringLiteral("history.pdf"))); }
+    void openControlsHelp() { openDocument(documentName(QStringLiteral("uprav.pdf"))); }
+    /// Opens the instruction ("instruction.txt") in a text editor, without waiting for it.
     void openInstruction();
     void showAbout();
 
@@ -49,5 +60,6 @@ private:
     DesktopShell& m_shell;
     MessageBox& m_messageBox;
     QStringList m_dataFolders;
+    Language m_language;
     ExecutableFinder m_findExecutable;
 };

@@ -69,7 +69,7 @@ MainWindow::MainWindow(const Services& services, const QStringList& dataFolders,
     : m_services(services), m_help(*services.shell, *services.messageBox, dataFolders)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Моделирование опыта Вельтрана"));
+    setWindowTitle(tr("Моделирование опыта Вельтрана"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
 
     m_client = new QWidget(this);
@@ -108,52 +108,52 @@ void MainWindow::buildParameterInputs()
 {
     MainWindowWidgets& w = m_widgets;
     const QFont text = Fonts::text();
-    w.parametersHeading = makeLabel(m_client, QStringLiteral("Параметры"), Fonts::heading(), Colors::Grey,
+    w.parametersHeading = makeLabel(m_client, tr("Параметры"), Fonts::heading(), Colors::Grey,
                                     Colors::Black, Qt::AlignHCenter);
 
     // Each row: caption label, input box, unit label; the caption's tooltip is
     // the input's (with one trailing blank for the viscosity).
     struct Row {
         QLabel** caption;
-        const char16_t* captionText;
-        const char16_t* captionTip;
+        const char* captionText;
+        const char* captionTip;
         QLineEdit** input;
         ControlId inputId;
-        const char16_t* inputTip;
+        const char* inputTip;
         QLabel** unit;
-        const char16_t* unitText;
+        const char* unitText;
     };
     const Row rows[] = {
-        {&w.plateGapCaption, u"D=", u"Расстояние между пластинами", &w.plateGapEdit, ControlId::plateGapEdit,
-         u"Расстояние между пластинами", &w.plateGapUnit, u" м"},
-        {&w.voltageCaption, u"Ux=", u"Напряжение между пластинами", &w.voltageEdit, ControlId::voltageEdit,
-         u"Напряжение между пластинами", &w.voltageUnit, u" В"},
-        {&w.diameterCaption, u"d=", u"Диаметр капли", &w.diameterEdit, ControlId::diameterEdit, u"Диаметр капли",
-         &w.diameterUnit, u" м"},
+        {&w.plateGapCaption, "D=", QT_TR_NOOP("Расстояние между пластинами"), &w.plateGapEdit, ControlId::plateGapEdit,
+         QT_TR_NOOP("Расстояние между пластинами"), &w.plateGapUnit, QT_TR_NOOP(" м")},
+        {&w.voltageCaption, "Ux=", QT_TR_NOOP("Напряжение между пластинами"), &w.voltageEdit, ControlId::voltageEdit,
+         QT_TR_NOOP("Напряжение между пластинами"), &w.voltageUnit, QT_TR_NOOP(" В")},
+        {&w.diameterCaption, "d=", QT_TR_NOOP("Диаметр капли"), &w.diameterEdit, ControlId::diameterEdit, QT_TR_NOOP("Диаметр капли"),
+         &w.diameterUnit, QT_TR_NOOP(" м")},
         // The Greek captions are shown as Greek letters directly.
-        {&w.dropletDensityCaption, u"ρ=", u"Плотность капли", &w.dropletDensityEdit, ControlId::dropletDensityEdit,
-         u"Плотность капли", &w.dropletDensityUnit, u" кг/м3"},
-        {&w.mediumDensityCaption, u"ρ0=", u"Плотность среды", &w.mediumDensityEdit, ControlId::mediumDensityEdit,
-         u"Плотность среды", &w.mediumDensityUnit, u" кг/м3"},
-        {&w.viscosityCaption, u"η=", u"Коэффициент динамической вязкости среды ", &w.viscosityEdit,
-         ControlId::viscosityEdit, u"Коэффициент динамической вязкости среды", &w.viscosityUnit, u" Па с"},
+        {&w.dropletDensityCaption, "ρ=", QT_TR_NOOP("Плотность капли"), &w.dropletDensityEdit, ControlId::dropletDensityEdit,
+         QT_TR_NOOP("Плотность капли"), &w.dropletDensityUnit, QT_TR_NOOP(" кг/м3")},
+        {&w.mediumDensityCaption, "ρ0=", QT_TR_NOOP("Плотность среды"), &w.mediumDensityEdit, ControlId::mediumDensityEdit,
+         QT_TR_NOOP("Плотность среды"), &w.mediumDensityUnit, QT_TR_NOOP(" кг/м3")},
+        {&w.viscosityCaption, "η=", QT_TR_NOOP("Коэффициент динамической вязкости среды "), &w.viscosityEdit,
+         ControlId::viscosityEdit, QT_TR_NOOP("Коэффициент динамической вязкости среды"), &w.viscosityUnit, QT_TR_NOOP(" Па с")},
     };
     // The voltage's caption is drawn in the system's window-text colour.
     const QColor windowText = palette().color(QPalette::WindowText);
     const Rgb windowTextRgb{static_cast<std::uint8_t>(windowText.red()), static_cast<std::uint8_t>(windowText.green()),
                             static_cast<std::uint8_t>(windowText.blue())};
     for (const Row& row : rows) {
-        *row.caption = makeLabel(m_client, QString::fromUtf16(row.captionText), text, Colors::Grey,
+        *row.caption = makeLabel(m_client, QString::fromUtf8(row.captionText), text, Colors::Grey,
                                  row.caption == &w.voltageCaption ? windowTextRgb : Colors::Black, Qt::AlignRight,
-                                 QString::fromUtf16(row.captionTip));
+                                 tr(row.captionTip));
         // Until the defaults are written, an input holds its own name.
         auto* edit = new QLineEdit(QString::fromLatin1(controlName(row.inputId)), m_client);
         edit->setFont(text);
-        edit->setToolTip(QString::fromUtf16(row.inputTip));
+        edit->setToolTip(tr(row.inputTip));
         setColors(edit, Colors::LightYellow, DefaultText);
         *row.input = edit;
         *row.unit =
-            makeLabel(m_client, QString::fromUtf16(row.unitText), text, Colors::Grey, Colors::Black, Qt::AlignLeft);
+            makeLabel(m_client, tr(row.unitText), text, Colors::Grey, Colors::Black, Qt::AlignLeft);
     }
 }
 
@@ -161,9 +161,9 @@ void MainWindow::buildReadouts()
 {
     MainWindowWidgets& w = m_widgets;
     const QFont heading = Fonts::heading();
-    w.characteristicsHeading = makeLabel<ClickableLabel>(m_client, QStringLiteral("Характеристики"), heading,
+    w.characteristicsHeading = makeLabel<ClickableLabel>(m_client, tr("Характеристики"), heading,
                                                          Colors::Grey, Colors::Black, Qt::AlignHCenter);
-    w.velocitiesHeading = makeLabel<ClickableLabel>(m_client, QStringLiteral("Скорости"), heading, Colors::Grey,
+    w.velocitiesHeading = makeLabel<ClickableLabel>(m_client, tr("Скорости"), heading, Colors::Grey,
                                                     Colors::Blue, Qt::AlignHCenter);
 
     struct Readout {
@@ -171,34 +171,34 @@ void MainWindow::buildReadouts()
         ControlId id;
         Rgb background;
         Rgb text;
-        const char16_t* tip;
+        const char* tip;
     };
     const Rgb cyan = Colors::LightCyan;
     const Rgb white = Colors::White;
     const Readout readouts[] = {
-        {&w.massReadout, ControlId::massReadout, cyan, Colors::Black, u"Масса капли"},
+        {&w.massReadout, ControlId::massReadout, cyan, Colors::Black, QT_TR_NOOP("Масса капли")},
         {&w.fieldStrengthReadout, ControlId::fieldStrengthReadout, cyan, Colors::Black,
-         u"Напряжённость электрического поля"},
-        {&w.relaxationTimeReadout, ControlId::relaxationTimeReadout, cyan, Colors::Black, u"Характерное время"},
-        {&w.forceRatioReadout, ControlId::forceRatioReadout, cyan, Colors::Black, u"Параметр а"},
+         QT_TR_NOOP("Напряжённость электрического поля")},
+        {&w.relaxationTimeReadout, ControlId::relaxationTimeReadout, cyan, Colors::Black, QT_TR_NOOP("Характерное время")},
+        {&w.forceRatioReadout, ControlId::forceRatioReadout, cyan, Colors::Black, QT_TR_NOOP("Параметр а")},
         {&w.terminalVelocityReadout, ControlId::terminalVelocityReadout, white, Colors::Blue,
-         u"предельная вертикальная скорость"},
+         QT_TR_NOOP("предельная вертикальная скорость")},
         {&w.limitingVelocity2Readout, ControlId::limitingVelocity2Readout, white, Colors::Blue,
-         u"2 предельная скорость"},
+         QT_TR_NOOP("2 предельная скорость")},
         {&w.limitingVelocity3Readout, ControlId::limitingVelocity3Readout, white, Colors::Blue,
-         u"3 предельная скорость"},
-        {&w.charge2Readout, ControlId::charge2Readout, white, Colors::Red, u"заряд q2"},
-        {&w.charge3Readout, ControlId::charge3Readout, white, Colors::Red, u"заряд q3"},
-        {&w.chargeRatioReadout, ControlId::chargeRatioReadout, white, Colors::Red, u"отношение зарядов q3/q2"},
-        {&w.chargeDifferenceReadout, ControlId::chargeDifferenceReadout, white, Colors::Red, u"разность зарядов N3-N2"},
+         QT_TR_NOOP("3 предельная скорость")},
+        {&w.charge2Readout, ControlId::charge2Readout, white, Colors::Red, QT_TR_NOOP("заряд q2")},
+        {&w.charge3Readout, ControlId::charge3Readout, white, Colors::Red, QT_TR_NOOP("заряд q3")},
+        {&w.chargeRatioReadout, ControlId::chargeRatioReadout, white, Colors::Red, QT_TR_NOOP("отношение зарядов q3/q2")},
+        {&w.chargeDifferenceReadout, ControlId::chargeDifferenceReadout, white, Colors::Red, QT_TR_NOOP("разность зарядов N3-N2")},
     };
     // Until a value is written, a read-out shows its own name.
     for (const Readout& readout : readouts)
         *readout.label = makeLabel(m_client, QString::fromLatin1(controlName(readout.id)), Fonts::text(),
-                                   readout.background, readout.text, Qt::AlignLeft, QString::fromUtf16(readout.tip));
+                                   readout.background, readout.text, Qt::AlignLeft, tr(readout.tip));
     w.slowDownReadout =
         makeLabel(m_client, QString::fromLatin1(controlName(ControlId::slowDownReadout)), Fonts::text(),
-                  Colors::LightYellow, Colors::Black, Qt::AlignHCenter, QStringLiteral("Замедление времени"));
+                  Colors::LightYellow, Colors::Black, Qt::AlignHCenter, tr("Замедление времени"));
 }
 
 void MainWindow::buildCommands()
@@ -211,43 +211,43 @@ void MainWindow::buildCommands()
         b->setAutoDefault(false);
         return b;
     };
-    w.startButton = button(QStringLiteral("ПУСК"), QStringLiteral("Запуск установки"));
+    w.startButton = button(tr("ПУСК"), tr("Запуск установки"));
     w.voltageButton =
-        button(QStringLiteral("НАПРЯЖЕНИЕ"), QStringLiteral("Подача напряжения на пластины конденсатора"));
-    w.lightButton = button(QStringLiteral("СВЕТ"), QStringLiteral("Освещение рентгеновскими лучами"));
+        button(tr("НАПРЯЖЕНИЕ"), tr("Подача напряжения на пластины конденсатора"));
+    w.lightButton = button(tr("СВЕТ"), tr("Освещение рентгеновскими лучами"));
 
-    w.randomChargesCheckBox = new QCheckBox(QStringLiteral("Выбор"), m_client);
+    w.randomChargesCheckBox = new QCheckBox(tr("Выбор"), m_client);
     w.randomChargesCheckBox->setFont(Fonts::text());
-    w.randomChargesCheckBox->setToolTip(QStringLiteral("Случайный выбор зарядов"));
+    w.randomChargesCheckBox->setToolTip(tr("Случайный выбор зарядов"));
     setButtonBackground(w.randomChargesCheckBox, Colors::Grey);
 }
 
 void MainWindow::buildViewSelector()
 {
     MainWindowWidgets& w = m_widgets;
-    w.viewGroupBox = new QGroupBox(QStringLiteral("Графики"), m_client);
+    w.viewGroupBox = new QGroupBox(tr("Графики"), m_client);
     w.viewGroupBox->setFont(Fonts::text());
-    w.viewGroupBox->setToolTip(QStringLiteral("Выбор графика"));
+    w.viewGroupBox->setToolTip(tr("Выбор графика"));
     w.viewGroupBox->setFlat(true);
     setColors(w.viewGroupBox, Colors::Grey, DefaultText);
 
     // The options keep their design places inside the group box.
     struct Option {
         QRadioButton** button;
-        const char16_t* caption;
+        const char* caption;
         QFont font;
-        const char16_t* tip;
+        const char* tip;
         QRect design;
     };
     const Option options[] = {
-        {&w.animationOption, u"Движение", Fonts::smallText(), u"Анимация", QRect(0, 20, 96, 21)},
-        {&w.coordinateOption, u"Координата", Fonts::text(), u"Зависимость x(t)", QRect(0, 40, 103, 19)},
-        {&w.velocityOption, u"Проекция Vx", Fonts::smallText(), u"Зависимость Vx(t)", QRect(0, 60, 103, 17)},
+        {&w.animationOption, QT_TR_NOOP("Движение"), Fonts::smallText(), QT_TR_NOOP("Анимация"), QRect(0, 20, 96, 21)},
+        {&w.coordinateOption, QT_TR_NOOP("Координата"), Fonts::text(), QT_TR_NOOP("Зависимость x(t)"), QRect(0, 40, 103, 19)},
+        {&w.velocityOption, QT_TR_NOOP("Проекция Vx"), Fonts::smallText(), QT_TR_NOOP("Зависимость Vx(t)"), QRect(0, 60, 103, 17)},
     };
     for (const Option& option : options) {
-        auto* button = new QRadioButton(QString::fromUtf16(option.caption), w.viewGroupBox);
+        auto* button = new QRadioButton(tr(option.caption), w.viewGroupBox);
         button->setFont(option.font);
-        button->setToolTip(QString::fromUtf16(option.tip));
+        button->setToolTip(tr(option.tip));
         button->setGeometry(option.design);
         setButtonBackground(button, Colors::Grey);
         *option.button = button;
@@ -270,17 +270,17 @@ void MainWindow::buildDrawingSurfaces()
                             static_cast<std::uint8_t>(windowText.blue())};
     struct Surface {
         CanvasWidget** widget;
-        const char16_t* tip;
+        const char* tip;
         Rgb foregroundColor;
     };
     const Surface surfaces[] = {
-        {&w.animationView, u"Расстояние между пластинами, разбитое на 10 частей", Colors::Black},
-        {&w.coordinatePlot, u"Координата в относительных единицах", windowTextRgb},
-        {&w.velocityPlot, u"Скорость в относительных единицах", windowTextRgb},
+        {&w.animationView, QT_TR_NOOP("Расстояние между пластинами, разбитое на 10 частей"), Colors::Black},
+        {&w.coordinatePlot, QT_TR_NOOP("Координата в относительных единицах"), windowTextRgb},
+        {&w.velocityPlot, QT_TR_NOOP("Скорость в относительных единицах"), windowTextRgb},
     };
     for (std::size_t i = 0; i < m_canvases.size(); ++i) {
         auto* widget = new CanvasWidget(m_client);
-        widget->setToolTip(QString::fromUtf16(surfaces[i].tip));
+        widget->setToolTip(tr(surfaces[i].tip));
         *surfaces[i].widget = widget;
         m_canvases[i] = std::make_unique<QtCanvas>(widget, Fonts::smallText(), surfaces[i].foregroundColor);
     }
@@ -317,9 +317,9 @@ void MainWindow::describeForScreenReaders()
         if (qobject_cast<QLineEdit*>(widget) || qobject_cast<CanvasWidget*>(widget))
             widget->setAccessibleName(widget->toolTip());
     }
-    m_widgets.slowDownScrollBar->setAccessibleName(QStringLiteral("Замедление времени"));
-    m_widgets.dropletMarker->setAccessibleName(QStringLiteral("Капля"));
-    m_widgets.beamSprite->setAccessibleName(QStringLiteral("Рентгеновское излучение"));
+    m_widgets.slowDownScrollBar->setAccessibleName(tr("Замедление времени"));
+    m_widgets.dropletMarker->setAccessibleName(tr("Капля"));
+    m_widgets.beamSprite->setAccessibleName(tr("Рентгеновское излучение"));
 }
 
 void MainWindow::setFocusOrder()
@@ -340,19 +340,19 @@ void MainWindow::buildMenus()
 {
     Menus& m = m_menus;
     HelpCommands* help = &m_help;
-    m.file = menuBar()->addMenu(QStringLiteral("&Файл"));
-    m.physicsReference = m.file->addAction(QStringLiteral("Справка1"), [help] { help->openPhysicsReference(); });
-    m.workedExample = m.file->addAction(QStringLiteral("Справка2"), [help] { help->openWorkedExample(); });
-    m.history = m.file->addAction(QStringLiteral("История"), [help] { help->openHistory(); });
+    m.file = menuBar()->addMenu(tr("&Файл"));
+    m.physicsReference = m.file->addAction(tr("Справка1"), [help] { help->openPhysicsReference(); });
+    m.workedExample = m.file->addAction(tr("Справка2"), [help] { help->openWorkedExample(); });
+    m.history = m.file->addAction(tr("История"), [help] { help->openHistory(); });
     m.file->addSeparator();
-    m.exit = m.file->addAction(QStringLiteral("Выход"), this, &QWidget::close);
+    m.exit = m.file->addAction(tr("Выход"), this, &QWidget::close);
 
-    m.help = menuBar()->addMenu(QStringLiteral("&Помощь"));
-    m.instruction = m.help->addAction(QStringLiteral("Инструкция"), [help] { help->openInstruction(); });
-    m.controlsHelp = m.help->addAction(QStringLiteral("Управление"), [help] { help->openControlsHelp(); });
+    m.help = menuBar()->addMenu(tr("&Помощь"));
+    m.instruction = m.help->addAction(tr("Инструкция"), [help] { help->openInstruction(); });
+    m.controlsHelp = m.help->addAction(tr("Управление"), [help] { help->openControlsHelp(); });
     m.help->addSeparator();
-    m.authors = m.help->addAction(QStringLiteral("Авторы"), this, &MainWindow::showAuthors);
-    m.about = m.help->addAction(QStringLiteral("О программе"), [help] { help->showAbout(); });
+    m.authors = m.help->addAction(tr("Авторы"), this, &MainWindow::showAuthors);
+    m.about = m.help->addAction(tr("О программе"), [help] { help->showAbout(); });
 }
 
 void MainWindow::adaptControls()

@@ -15,7 +15,7 @@
 /// A plausibility rule of a parameter: when it rejects, its message and its reset value.
 struct ParameterInputs::Rule {
     bool (*rejects)(const ExperimentState&);
-    const char16_t* message;
+    const char* message; ///< untranslated
     double (*reset)(const ExperimentState&);
 };
 
@@ -26,9 +26,15 @@ constexpr float ViscosityReset = 1.8e-5f;
 
 } // namespace
 
-const QString ParameterInputs::ErrorTitle = QStringLiteral("Ошибка");
-const QString ParameterInputs::OutOfRangeMessage =
-    QStringLiteral("Значение вне диапазона, который может рассчитать модель!");
+QString ParameterInputs::errorTitle()
+{
+    return tr("Ошибка");
+}
+
+QString ParameterInputs::outOfRangeMessage()
+{
+    return tr("Значение вне диапазона, который может рассчитать модель!");
+}
 
 ParameterInputs::ParameterInputs(ExperimentState& state, const MainWindowControls& controls, Sound& sound,
                                  MessageBox& messageBox, RunPreparation& reset)
@@ -68,31 +74,31 @@ std::span<const ParameterInputs::Rule> ParameterInputs::rulesOf(Field field)
     // The rules of each field in the order they are tested; the density rules
     // compare with the current value of the other density.
     static const Rule dd[] = {
-        {[](const ExperimentState& s) { return s.DD <= 0; }, u"Должно быть больше нуля!",
+        {[](const ExperimentState& s) { return s.DD <= 0; }, QT_TR_NOOP("Должно быть больше нуля!"),
          [](const ExperimentState&) { return 0.016; }},
     };
     static const Rule ux[] = {
-        {[](const ExperimentState& s) { return s.Ux == 0; }, u"Нулевое напряжение бессмысленно!",
+        {[](const ExperimentState& s) { return s.Ux == 0; }, QT_TR_NOOP("Нулевое напряжение бессмысленно!"),
          [](const ExperimentState&) { return 5000.0; }},
     };
     static const Rule diameter[] = {
-        {[](const ExperimentState& s) { return s.d <= 0; }, u"Это не материальная точка!",
+        {[](const ExperimentState& s) { return s.d <= 0; }, QT_TR_NOOP("Это не материальная точка!"),
          [](const ExperimentState&) { return 0.000001; }},
     };
     static const Rule density[] = {
-        {[](const ExperimentState& s) { return s.r <= 0; }, u"Шарик из чего-то сделан!",
+        {[](const ExperimentState& s) { return s.r <= 0; }, QT_TR_NOOP("Шарик из чего-то сделан!"),
          [](const ExperimentState&) { return 920.0; }},
-        {[](const ExperimentState& s) { return s.r <= s.r0; }, u"Всплывание не моделируется!",
+        {[](const ExperimentState& s) { return s.r <= s.r0; }, QT_TR_NOOP("Всплывание не моделируется!"),
          [](const ExperimentState& s) { return 2 * s.r0; }},
     };
     static const Rule mediumDensity[] = {
-        {[](const ExperimentState& s) { return s.r0 <= 0; }, u"Для вакуума всё и так известно!",
+        {[](const ExperimentState& s) { return s.r0 <= 0; }, QT_TR_NOOP("Для вакуума всё и так известно!"),
          [](const ExperimentState&) { return 1.23; }},
-        {[](const ExperimentState& s) { return s.r0 >= s.r; }, u"Всплывание не моделируется",
+        {[](const ExperimentState& s) { return s.r0 >= s.r; }, QT_TR_NOOP("Всплывание не моделируется"),
          [](const ExperimentState& s) { return s.r / 2; }},
     };
     static const Rule viscosity[] = {
-        {[](const ExperimentState& s) { return !(s.eta > 0); }, u"Для вакуума всё и так известно!",
+        {[](const ExperimentState& s) { return !(s.eta > 0); }, QT_TR_NOOP("Для вакуума всё и так известно!"),
          [](const ExperimentState&) { return static_cast<double>(ViscosityReset); }},
     };
 
@@ -178,13 +184,13 @@ void ParameterInputs::change(Field field)
     QString message;
     double reset = 0;
     if (!reading.inRange) {
-        message = OutOfRangeMessage;
+        message = outOfRangeMessage();
         reset = outOfRangeReset(field);
     } else if (const Rule* rule = failingRule(field)) {
-        message = QString::fromUtf16(rule->message);
+        message = tr(rule->message);
         reset = rule->reset(m_state);
     } else if (!ModelRange::computable(m_state.setup())) {
-        message = OutOfRangeMessage;
+        message = outOfRangeMessage();
         reset = outOfRangeReset(field);
     } else {
         rejected = false;
@@ -193,7 +199,7 @@ void ParameterInputs::change(Field field)
 
     if (rejected) {
         m_sound.playSignalTone(Sound::ShortSignal);
-        m_messageBox.showMessage(ErrorTitle, message);
+        m_messageBox.showMessage(errorTitle(), message);
         set(field, reset);
         // Writing the text runs this handler again, nested: it reads the reset
         // value back, checks it and lays the window out before we go on.

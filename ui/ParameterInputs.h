@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -16,11 +17,13 @@ class RunPreparation;
 /// leading-number rule, checked, and either accepted or rejected with the error
 /// signal, a message and a reset value; the window is then laid out anew.
 class ParameterInputs {
+    Q_DECLARE_TR_FUNCTIONS(ParameterInputs)
+
 public:
     /// Title of every error box.
-    static const QString ErrorTitle;
+    static QString errorTitle();
     /// Message for a value outside the range the model can compute.
-    static const QString OutOfRangeMessage;
+    static QString outOfRangeMessage();
 
     ParameterInputs(ExperimentState& state, const MainWindowControls& controls, Sound& sound, MessageBox& messageBox,
                     RunPreparation& reset);

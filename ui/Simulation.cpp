@@ -1,7 +1,14 @@
 #include "Simulation.h"
 
-const QString Simulation::ExitTitle = QStringLiteral("На Выход");
-const QString Simulation::ExitQuestion = QStringLiteral("Вы абсолютно уверены?");
+QString Simulation::exitTitle()
+{
+    return tr("На Выход");
+}
+
+QString Simulation::exitQuestion()
+{
+    return tr("Вы абсолютно уверены?");
+}
 
 Simulation::Simulation(const MainWindowControls& controls, const ClientArea& clientArea, const Services& services,
                        const QLocale& locale)
@@ -27,7 +34,7 @@ void Simulation::startUp()
 
 bool Simulation::confirmExit()
 {
-    if (!m_services.messageBox->askYesNo(ExitTitle, ExitQuestion))
+    if (!m_services.messageBox->askYesNo(exitTitle(), exitQuestion()))
         return false;
     m_services.lifetime->endProgram(0);
     return true;

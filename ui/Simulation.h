@@ -19,6 +19,7 @@
 #include "MainWindowControls.h"
 #include "Services.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 class ClientArea;
@@ -29,6 +30,8 @@ class ClientArea;
 /// fake both build the controls, hand them over and route the controls'
 /// events to the procedures.
 class Simulation {
+    Q_DECLARE_TR_FUNCTIONS(Simulation)
+
 public:
     Simulation(const MainWindowControls& controls, const ClientArea& clientArea, const Services& services,
                const QLocale& locale = QLocale());
@@ -47,8 +50,8 @@ public:
     bool confirmExit();
 
     /// Title and text of the exit confirmation.
-    static const QString ExitTitle;
-    static const QString ExitQuestion;
+    static QString exitTitle();
+    static QString exitQuestion();
 
     // The procedures, for the events of the controls.
     Parameters& parameters() { return m_parameters; }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLocale>
+#include <QStringList>
+
+#include <optional>
+
+/// The languages of the program's interface and help. Russian is its own
+/// language: the texts in the code are Russian, English is a translation.
+enum class Language { Russian, English };
+
+namespace Languages {
+
+/// The language for a system's UI languages (most wanted first, as
+/// QLocale::uiLanguages() gives them): English when the first of them that
+/// the program has is English, Russian otherwise, also for C/POSIX.
+Language choose(const QStringList& uiLanguages);
+
+/// "ru" or "en".
+QString code(Language language);
+/// The language of a code, if it is one of the program's.
+std::optional<Language> fromCode(const QString& code);
+
+/// How numbers are written: the system's own locale when it speaks the
+/// chosen language (or is the plain C/POSIX locale, whose point Russian has
+/// always been shown with), else the chosen language's usual locale.
+QLocale numbersLocale(Language language, const QLocale& system);
+
+} // namespace Languages
