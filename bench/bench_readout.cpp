@@ -65,7 +65,10 @@ void MouseMoveOverVelocityPlot1920x1080(benchmark::State& state)
 
 } // namespace
 
-BENCHMARK(MouseMoveOverVelocityPlot1920x1080)->Unit(benchmark::kMillisecond)->Repetitions(15)->ReportAggregatesOnly(true);
+BENCHMARK(MouseMoveOverVelocityPlot1920x1080)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(15)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv)
 {

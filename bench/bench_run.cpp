@@ -19,8 +19,8 @@
 #include <QTimer>
 
 #include <algorithm>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <vector>
 

@@ -20,8 +20,8 @@ bool RunRecord::valuesAt(double t, double& Y, double& Vy) const
     if (m_points.empty() || !(t >= m_points.front().t && t <= m_points.back().t))
         return false;
     // The first point at or after t; the run's clock only moves forward.
-    const auto after = std::lower_bound(m_points.begin(), m_points.end(), t,
-                                        [](const Point& p, double time) { return p.t < time; });
+    const auto after =
+        std::lower_bound(m_points.begin(), m_points.end(), t, [](const Point& p, double time) { return p.t < time; });
     if (after == m_points.begin() || after->t == t) {
         Y = after->Y;
         Vy = static_cast<double>(after->Vy);

@@ -24,9 +24,12 @@ QByteArray RunTable::csv(const RunRecord& record, const QLocale& locale)
     const char separator = decimalComma ? ';' : ',';
 
     const QStringList header = {
-        QCoreApplication::translate("RunTable", "шаг"),       QStringLiteral("t/tau"),
-        QStringLiteral("X/(Vg*tau)"),                          QStringLiteral("Vy/Vg"),
-        QCoreApplication::translate("RunTable", "t (с)"),     QCoreApplication::translate("RunTable", "x (м)"),
+        QCoreApplication::translate("RunTable", "шаг"),
+        QStringLiteral("t/tau"),
+        QStringLiteral("X/(Vg*tau)"),
+        QStringLiteral("Vy/Vg"),
+        QCoreApplication::translate("RunTable", "t (с)"),
+        QCoreApplication::translate("RunTable", "x (м)"),
         QCoreApplication::translate("RunTable", "v (м/с)"),
     };
     QByteArray out = header.join(QLatin1Char(separator)).toUtf8() + '\n';

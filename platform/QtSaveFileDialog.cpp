@@ -10,8 +10,8 @@ QString QtSaveFileDialog::askSaveFileName(const QString& title, const QString& s
 {
     QString folder = m_folder;
     if (folder.isEmpty()) {
-        const auto where = suffix == QLatin1String("png") ? QStandardPaths::PicturesLocation
-                                                          : QStandardPaths::DocumentsLocation;
+        const auto where =
+            suffix == QLatin1String("png") ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation;
         folder = QStandardPaths::writableLocation(where);
         if (folder.isEmpty() || !QDir(folder).exists())
             folder = QDir::homePath();

@@ -9,8 +9,8 @@
 
 #include <cmath>
 
-std::optional<PlotReadout::Values> PlotReadout::at(Plot plot, const Canvas& surface, const RunRecord& record,
-                                                   double x, double y)
+std::optional<PlotReadout::Values> PlotReadout::at(Plot plot, const Canvas& surface, const RunRecord& record, double x,
+                                                   double y)
 {
     if (record.isEmpty())
         return std::nullopt;
@@ -54,8 +54,8 @@ QStringList PlotReadout::lines(Plot plot, const Values& v, const QLocale& locale
         ordinateName + QStringLiteral(" = ") + significant(v.ordinate, locale),
     };
     if (v.onCurve) {
-        out << QCoreApplication::translate("PlotReadout", "кривая: %1 = %2").arg(ordinateName,
-                                                                                significant(v.curve, locale));
+        out << QCoreApplication::translate("PlotReadout", "кривая: %1 = %2")
+                   .arg(ordinateName, significant(v.curve, locale));
         const QString time = QCoreApplication::translate("PlotReadout", "t = %1 с").arg(significant(v.seconds, locale));
         if (plot == Plot::Coordinate)
             out << time + QStringLiteral(",  ")

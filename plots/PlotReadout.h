@@ -17,12 +17,12 @@ public:
     enum class Plot { Coordinate, Velocity };
 
     struct Values {
-        double t;           ///< the cursor's time, tau
-        double ordinate;    ///< the cursor's height: X/(Vg·tau) or Vy/Vg
-        bool onCurve;       ///< the run reached the cursor's time
-        double curve;       ///< the curve at that time, in the plot's units
-        double seconds;     ///< the cursor's time, s
-        double curveSI;     ///< the curve at that time: x in m or v in m/s
+        double t;        ///< the cursor's time, tau
+        double ordinate; ///< the cursor's height: X/(Vg·tau) or Vy/Vg
+        bool onCurve;    ///< the run reached the cursor's time
+        double curve;    ///< the curve at that time, in the plot's units
+        double seconds;  ///< the cursor's time, s
+        double curveSI;  ///< the curve at that time: x in m or v in m/s
     };
 
     /// The read-out at pixel (x, y) of the plot's surface; none before the

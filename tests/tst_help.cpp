@@ -35,10 +35,10 @@ struct Rig {
     FakeMessageBox messageBox;
     QStringList editors; ///< programs "on the path"
     Language language = Language::Russian;
-    HelpCommands help{shell, messageBox, {QStringLiteral("/nowhere"), DataFolder}, language,
-                      [this](const QString& name) {
-                          return editors.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
-                      }};
+    HelpCommands help{
+        shell, messageBox, {QStringLiteral("/nowhere"), DataFolder}, language, [this](const QString& name) {
+            return editors.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+        }};
     explicit Rig(Language l = Language::Russian) : language(l) {}
 };
 
@@ -49,13 +49,19 @@ void tst_help::documents_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("file");
     QTest::addColumn<Language>("language");
-    QTest::newRow("Справка1") << "spravka" << "spravka.pdf" << Language::Russian;
-    QTest::newRow("Справка2") << "spravka2" << "spravka2.pdf" << Language::Russian;
-    QTest::newRow("История") << "history" << "history.pdf" << Language::Russian;
-    QTest::newRow("Управление") << "uprav" << "uprav.pdf" << Language::Russian;
+    QTest::newRow("Справка1") << "spravka"
+                              << "spravka.pdf" << Language::Russian;
+    QTest::newRow("Справка2") << "spravka2"
+                              << "spravka2.pdf" << Language::Russian;
+    QTest::newRow("История") << "history"
+                             << "history.pdf" << Language::Russian;
+    QTest::newRow("Управление") << "uprav"
+                                << "uprav.pdf" << Language::Russian;
     // In English, the English documents.
-    QTest::newRow("Reference 1") << "spravka" << "spravka_en.pdf" << Language::English;
-    QTest::newRow("Controls") << "uprav" << "uprav_en.pdf" << Language::English;
+    QTest::newRow("Reference 1") << "spravka"
+                                 << "spravka_en.pdf" << Language::English;
+    QTest::newRow("Controls") << "uprav"
+                              << "uprav_en.pdf" << Language::English;
 }
 
 void tst_help::documents()

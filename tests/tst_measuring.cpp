@@ -65,7 +65,8 @@ std::vector<Step> referenceSteps(const ExperimentState& s, std::size_t count)
         const double E = std::exp(-s.timeStep);
         const double vInf = 1 + charge * s.forceRatio;
         const float Vy = static_cast<float>(vInf + E * (static_cast<double>(last.Vy - 1.0f) - charge * s.forceRatio));
-        const double Y = last.Y + s.timeStep * vInf + (1 - E) * (static_cast<double>(Vy - 1.0f) - charge * s.forceRatio);
+        const double Y =
+            last.Y + s.timeStep * vInf + (1 - E) * (static_cast<double>(Vy - 1.0f) - charge * s.forceRatio);
         steps.push_back({last.t + s.timeStep, Y, Vy});
     }
     return steps;
@@ -98,15 +99,16 @@ void tst_measuring::readoutNumbers()
     const ExperimentState& s = form.state();
     const RunRecord& record = form.simulation().record();
     const RecordingCanvas& plot = velocity ? form.velocityPlot : form.coordinatePlot;
-    const auto values = PlotReadout::at(velocity ? PlotReadout::Plot::Velocity : PlotReadout::Plot::Coordinate, plot,
-                                        record, x, y);
+    const auto values =
+        PlotReadout::at(velocity ? PlotReadout::Plot::Velocity : PlotReadout::Plot::Coordinate, plot, record, x, y);
     QVERIFY(values);
 
     // The plot spans plotTimeSpan across its width; upward from the bottom edge.
     const double width = plot.geometry().width, height = plot.geometry().height;
     QCOMPARE(width, 160.0);
     const double t = x / width * static_cast<double>(static_cast<float>(s.plotTimeSpan));
-    const double top = velocity ? static_cast<double>(static_cast<float>(s.velocityTop)) : static_cast<float>(s.reducedGap);
+    const double top =
+        velocity ? static_cast<double>(static_cast<float>(s.velocityTop)) : static_cast<float>(s.reducedGap);
     const double bottom = velocity ? static_cast<double>(s.velocityBottom) : 0.0;
     QVERIFY(std::fabs(values->t - t) <= 1e-9 * t);
     QVERIFY(std::fabs(values->ordinate - (top + y / height * (bottom - top))) <= 1e-9 * std::fabs(top - bottom));
@@ -131,7 +133,8 @@ void tst_measuring::readoutNumbers()
                                                  *values, QLocale(QLocale::Russian, QLocale::Russia));
     QCOMPARE(lines.size(), 4);
     if (velocity)
-        QVERIFY2(lines[3].endsWith(NumberFormat::format(si, u"0.000E+00", QLocale(QLocale::Russian)) + QStringLiteral(" м/с")),
+        QVERIFY2(lines[3].endsWith(NumberFormat::format(si, u"0.000E+00", QLocale(QLocale::Russian))
+                                   + QStringLiteral(" м/с")),
                  qPrintable(lines[3]));
     QVERIFY(!lines.join(u' ').contains(u'E') || velocity);
 }
@@ -151,8 +154,8 @@ void tst_measuring::csvMatchesTheSteps()
     FakeMainWindow form;
     runIrradiated(form);
     const ExperimentState& s = form.state();
-    const QStringList rows = QString::fromUtf8(RunTable::csv(form.simulation().record(), locale))
-                                 .split(u'\n', Qt::SkipEmptyParts);
+    const QStringList rows =
+        QString::fromUtf8(RunTable::csv(form.simulation().record(), locale)).split(u'\n', Qt::SkipEmptyParts);
     const auto steps = referenceSteps(s, rows.size() - 1);
     // The header, the start at rest and every step, the last one past the lower plate.
     QCOMPARE(rows.size(), static_cast<qsizetype>(form.simulation().record().points().size()) + 1);

@@ -1,12 +1,9 @@
 #pragma once
 
-class QApplication;
-class QTranslator;
-
-/// Application-wide settings of the program: names, style with 32 px menu
-/// pictures, font substitutes, and the toolkit's own texts in Russian.
+/// Application-wide settings of the program's windows: the style with 32 px
+/// menu pictures, the font substitutes and the desktop entry.
 class ApplicationSetup {
 public:
-    /// `translator` must outlive the application's use of it.
-    static void apply(QApplication& app, QTranslator& translator);
+    /// Call once after the application object exists.
+    static void apply();
 };

@@ -61,10 +61,8 @@ void ControlPanel::showDerivedQuantities(const DerivedQuantities& q)
         c.terminalVelocityReadout->setText(QStringLiteral("Vg= ->00"));
     }
     c.forceRatioReadout->setText(QStringLiteral("a = ") + scientific(q.forceRatio) + QStringLiteral(" "));
-    c.limitingVelocity2Readout->setText(QStringLiteral("V2max= ") + scientific(q.limitingVelocity2)
-                                        + tr(" м/c"));
-    c.limitingVelocity3Readout->setText(QStringLiteral("V3max= ") + scientific(q.limitingVelocity3)
-                                        + tr(" м/c"));
+    c.limitingVelocity2Readout->setText(QStringLiteral("V2max= ") + scientific(q.limitingVelocity2) + tr(" м/c"));
+    c.limitingVelocity3Readout->setText(QStringLiteral("V3max= ") + scientific(q.limitingVelocity3) + tr(" м/c"));
 }
 
 int ControlPanel::slowDownSetting() const

@@ -34,14 +34,14 @@ QString HelpCommands::aboutText()
     const QStringList lines = {
         tr("Программа моделирует опыт Вельтрана по определению элементарного заряда"),
         tr("методом движения капель в электрическом поле."),
-        QStringLiteral(" "),  // a single blank, as a line of its own
+        QStringLiteral(" "), // a single blank, as a line of its own
         tr("История версий:"),
         tr("1.0.0 - первая версия: модель капли, анимация, графики координаты"),
         tr("и скорости, оценка опыта, звуковые сигналы, проверка ввода."),
         tr("Справочные документы собираются вместе с программой из её исходных текстов."),
         tr("Более ранних версий у этой программы нет. "),
         tr("Изменения следующих версий будут перечислены здесь. "),
-        QStringLiteral(" "),  // a single blank, as a line of its own
+        QStringLiteral(" "), // a single blank, as a line of its own
         tr("Свободная программа на C++ и Qt 6; лицензия GNU GPL версии 3 или более поздней."),
         tr("Справка: меню «Файл», пункты «Справка1», «Справка2», «История». "),
         tr("Управление: меню «Помощь», пункты «Управление» и «Инструкция»."),
@@ -94,9 +94,8 @@ void HelpCommands::openDocument(const QString& fileName)
         return;
     }
     if (!m_shell.openDocument(path))
-        m_messageBox.showMessage(errorTitle(),
-                                 tr("Не удалось открыть файл «%1»: не найдена программа для его просмотра.")
-                                     .arg(fileName));
+        m_messageBox.showMessage(
+            errorTitle(), tr("Не удалось открыть файл «%1»: не найдена программа для его просмотра.").arg(fileName));
 }
 
 void HelpCommands::openInstruction()

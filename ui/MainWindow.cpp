@@ -65,8 +65,9 @@ Label* makeLabel(QWidget* parent, const QString& caption, const QFont& font, Rgb
 
 } // namespace
 
-MainWindow::MainWindow(const Services& services, const QStringList& dataFolders, const QLocale& locale)
-    : m_services(services), m_help(*services.shell, *services.messageBox, dataFolders)
+MainWindow::MainWindow(const Services& services, const QStringList& dataFolders, const QLocale& locale,
+                       Language language)
+    : m_services(services), m_help(*services.shell, *services.messageBox, dataFolders, language)
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(tr("Моделирование опыта Вельтрана"));
@@ -108,8 +109,8 @@ void MainWindow::buildParameterInputs()
 {
     MainWindowWidgets& w = m_widgets;
     const QFont text = Fonts::text();
-    w.parametersHeading = makeLabel(m_client, tr("Параметры"), Fonts::heading(), Colors::Grey,
-                                    Colors::Black, Qt::AlignHCenter);
+    w.parametersHeading =
+        makeLabel(m_client, tr("Параметры"), Fonts::heading(), Colors::Grey, Colors::Black, Qt::AlignHCenter);
 
     // Each row: caption label, input box, unit label; the caption's tooltip is
     // the input's (with one trailing blank for the viscosity).
@@ -128,15 +129,16 @@ void MainWindow::buildParameterInputs()
          QT_TR_NOOP("Расстояние между пластинами"), &w.plateGapUnit, QT_TR_NOOP(" м")},
         {&w.voltageCaption, "Ux=", QT_TR_NOOP("Напряжение между пластинами"), &w.voltageEdit, ControlId::voltageEdit,
          QT_TR_NOOP("Напряжение между пластинами"), &w.voltageUnit, QT_TR_NOOP(" В")},
-        {&w.diameterCaption, "d=", QT_TR_NOOP("Диаметр капли"), &w.diameterEdit, ControlId::diameterEdit, QT_TR_NOOP("Диаметр капли"),
-         &w.diameterUnit, QT_TR_NOOP(" м")},
+        {&w.diameterCaption, "d=", QT_TR_NOOP("Диаметр капли"), &w.diameterEdit, ControlId::diameterEdit,
+         QT_TR_NOOP("Диаметр капли"), &w.diameterUnit, QT_TR_NOOP(" м")},
         // The Greek captions are shown as Greek letters directly.
-        {&w.dropletDensityCaption, "ρ=", QT_TR_NOOP("Плотность капли"), &w.dropletDensityEdit, ControlId::dropletDensityEdit,
-         QT_TR_NOOP("Плотность капли"), &w.dropletDensityUnit, QT_TR_NOOP(" кг/м3")},
-        {&w.mediumDensityCaption, "ρ0=", QT_TR_NOOP("Плотность среды"), &w.mediumDensityEdit, ControlId::mediumDensityEdit,
-         QT_TR_NOOP("Плотность среды"), &w.mediumDensityUnit, QT_TR_NOOP(" кг/м3")},
+        {&w.dropletDensityCaption, "ρ=", QT_TR_NOOP("Плотность капли"), &w.dropletDensityEdit,
+         ControlId::dropletDensityEdit, QT_TR_NOOP("Плотность капли"), &w.dropletDensityUnit, QT_TR_NOOP(" кг/м3")},
+        {&w.mediumDensityCaption, "ρ0=", QT_TR_NOOP("Плотность среды"), &w.mediumDensityEdit,
+         ControlId::mediumDensityEdit, QT_TR_NOOP("Плотность среды"), &w.mediumDensityUnit, QT_TR_NOOP(" кг/м3")},
         {&w.viscosityCaption, "η=", QT_TR_NOOP("Коэффициент динамической вязкости среды "), &w.viscosityEdit,
-         ControlId::viscosityEdit, QT_TR_NOOP("Коэффициент динамической вязкости среды"), &w.viscosityUnit, QT_TR_NOOP(" Па с")},
+         ControlId::viscosityEdit, QT_TR_NOOP("Коэффициент динамической вязкости среды"), &w.viscosityUnit,
+         QT_TR_NOOP(" Па с")},
     };
     // The voltage's caption is drawn in the system's window-text colour.
     const QColor windowText = palette().color(QPalette::WindowText);
@@ -152,8 +154,7 @@ void MainWindow::buildParameterInputs()
         edit->setToolTip(tr(row.inputTip));
         setColors(edit, Colors::LightYellow, DefaultText);
         *row.input = edit;
-        *row.unit =
-            makeLabel(m_client, tr(row.unitText), text, Colors::Grey, Colors::Black, Qt::AlignLeft);
+        *row.unit = makeLabel(m_client, tr(row.unitText), text, Colors::Grey, Colors::Black, Qt::AlignLeft);
     }
 }
 
@@ -161,10 +162,10 @@ void MainWindow::buildReadouts()
 {
     MainWindowWidgets& w = m_widgets;
     const QFont heading = Fonts::heading();
-    w.characteristicsHeading = makeLabel<ClickableLabel>(m_client, tr("Характеристики"), heading,
-                                                         Colors::Grey, Colors::Black, Qt::AlignHCenter);
-    w.velocitiesHeading = makeLabel<ClickableLabel>(m_client, tr("Скорости"), heading, Colors::Grey,
-                                                    Colors::Blue, Qt::AlignHCenter);
+    w.characteristicsHeading = makeLabel<ClickableLabel>(m_client, tr("Характеристики"), heading, Colors::Grey,
+                                                         Colors::Black, Qt::AlignHCenter);
+    w.velocitiesHeading =
+        makeLabel<ClickableLabel>(m_client, tr("Скорости"), heading, Colors::Grey, Colors::Blue, Qt::AlignHCenter);
 
     struct Readout {
         QLabel** label;
@@ -179,7 +180,8 @@ void MainWindow::buildReadouts()
         {&w.massReadout, ControlId::massReadout, cyan, Colors::Black, QT_TR_NOOP("Масса капли")},
         {&w.fieldStrengthReadout, ControlId::fieldStrengthReadout, cyan, Colors::Black,
          QT_TR_NOOP("Напряжённость электрического поля")},
-        {&w.relaxationTimeReadout, ControlId::relaxationTimeReadout, cyan, Colors::Black, QT_TR_NOOP("Характерное время")},
+        {&w.relaxationTimeReadout, ControlId::relaxationTimeReadout, cyan, Colors::Black,
+         QT_TR_NOOP("Характерное время")},
         {&w.forceRatioReadout, ControlId::forceRatioReadout, cyan, Colors::Black, QT_TR_NOOP("Параметр а")},
         {&w.terminalVelocityReadout, ControlId::terminalVelocityReadout, white, Colors::Blue,
          QT_TR_NOOP("предельная вертикальная скорость")},
@@ -189,16 +191,17 @@ void MainWindow::buildReadouts()
          QT_TR_NOOP("3 предельная скорость")},
         {&w.charge2Readout, ControlId::charge2Readout, white, Colors::Red, QT_TR_NOOP("заряд q2")},
         {&w.charge3Readout, ControlId::charge3Readout, white, Colors::Red, QT_TR_NOOP("заряд q3")},
-        {&w.chargeRatioReadout, ControlId::chargeRatioReadout, white, Colors::Red, QT_TR_NOOP("отношение зарядов q3/q2")},
-        {&w.chargeDifferenceReadout, ControlId::chargeDifferenceReadout, white, Colors::Red, QT_TR_NOOP("разность зарядов N3-N2")},
+        {&w.chargeRatioReadout, ControlId::chargeRatioReadout, white, Colors::Red,
+         QT_TR_NOOP("отношение зарядов q3/q2")},
+        {&w.chargeDifferenceReadout, ControlId::chargeDifferenceReadout, white, Colors::Red,
+         QT_TR_NOOP("разность зарядов N3-N2")},
     };
     // Until a value is written, a read-out shows its own name.
     for (const Readout& readout : readouts)
         *readout.label = makeLabel(m_client, QString::fromLatin1(controlName(readout.id)), Fonts::text(),
                                    readout.background, readout.text, Qt::AlignLeft, tr(readout.tip));
-    w.slowDownReadout =
-        makeLabel(m_client, QString::fromLatin1(controlName(ControlId::slowDownReadout)), Fonts::text(),
-                  Colors::LightYellow, Colors::Black, Qt::AlignHCenter, tr("Замедление времени"));
+    w.slowDownReadout = makeLabel(m_client, QString::fromLatin1(controlName(ControlId::slowDownReadout)), Fonts::text(),
+                                  Colors::LightYellow, Colors::Black, Qt::AlignHCenter, tr("Замедление времени"));
 }
 
 void MainWindow::buildCommands()
@@ -212,8 +215,7 @@ void MainWindow::buildCommands()
         return b;
     };
     w.startButton = button(tr("ПУСК"), tr("Запуск установки"));
-    w.voltageButton =
-        button(tr("НАПРЯЖЕНИЕ"), tr("Подача напряжения на пластины конденсатора"));
+    w.voltageButton = button(tr("НАПРЯЖЕНИЕ"), tr("Подача напряжения на пластины конденсатора"));
     w.lightButton = button(tr("СВЕТ"), tr("Освещение рентгеновскими лучами"));
 
     w.randomChargesCheckBox = new QCheckBox(tr("Выбор"), m_client);
@@ -241,8 +243,10 @@ void MainWindow::buildViewSelector()
     };
     const Option options[] = {
         {&w.animationOption, QT_TR_NOOP("Движение"), Fonts::smallText(), QT_TR_NOOP("Анимация"), QRect(0, 20, 96, 21)},
-        {&w.coordinateOption, QT_TR_NOOP("Координата"), Fonts::text(), QT_TR_NOOP("Зависимость x(t)"), QRect(0, 40, 103, 19)},
-        {&w.velocityOption, QT_TR_NOOP("Проекция Vx"), Fonts::smallText(), QT_TR_NOOP("Зависимость Vx(t)"), QRect(0, 60, 103, 17)},
+        {&w.coordinateOption, QT_TR_NOOP("Координата"), Fonts::text(), QT_TR_NOOP("Зависимость x(t)"),
+         QRect(0, 40, 103, 19)},
+        {&w.velocityOption, QT_TR_NOOP("Проекция Vx"), Fonts::smallText(), QT_TR_NOOP("Зависимость Vx(t)"),
+         QRect(0, 60, 103, 17)},
     };
     for (const Option& option : options) {
         auto* button = new QRadioButton(tr(option.caption), w.viewGroupBox);

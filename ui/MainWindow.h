@@ -53,7 +53,9 @@ public:
 
     /// Creating the window starts the experiment up. `dataFolders` are
     /// searched for the help documents when they are not in the working directory.
-    MainWindow(const Services& services, const QStringList& dataFolders, const QLocale& locale = QLocale());
+    /// The help documents open in `language`; numbers follow `locale`.
+    MainWindow(const Services& services, const QStringList& dataFolders, const QLocale& locale = QLocale(),
+               Language language = Language::Russian);
     ~MainWindow() override;
 
     Simulation& simulation() { return *m_simulation; }

@@ -88,18 +88,11 @@ bool PlotCursor::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_surface) {
         switch (event->type()) {
-        case QEvent::MouseMove:
-            follow(static_cast<QMouseEvent*>(event)->position().toPoint());
-            break;
+        case QEvent::MouseMove: follow(static_cast<QMouseEvent*>(event)->position().toPoint()); break;
         case QEvent::Leave:
-        case QEvent::Hide:
-            vanish();
-            break;
-        case QEvent::Resize:
-            setGeometry(m_surface->rect());
-            break;
-        default:
-            break;
+        case QEvent::Hide: vanish(); break;
+        case QEvent::Resize: setGeometry(m_surface->rect()); break;
+        default: break;
         }
     }
     return QWidget::eventFilter(watched, event);

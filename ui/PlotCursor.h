@@ -2,12 +2,12 @@
 
 #include "PlotReadout.h"
 
-#include <QLocale>
-#include <QPoint>
-#include <QStringList>
 #include <QGlyphRun>
 #include <QHash>
+#include <QLocale>
+#include <QPoint>
 #include <QRawFont>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -64,7 +64,7 @@ private:
     QLocale m_locale;
     QStringList m_lines;
     QPoint m_position;
-    QRect m_box; ///< the read-out's box, pixels of the surface
+    QRect m_box;     ///< the read-out's box, pixels of the surface
     QRegion m_dirty; ///< what to repaint at the next repaint
     QTimer m_repaint;
     QRawFont m_font;

@@ -4,9 +4,18 @@
 
 #include <QDir>
 
-Program::Program(int& argc, char** argv) : m_app(argc, argv)
+void Program::describe()
 {
-    ApplicationSetup::apply(m_app, m_toolkitTexts);
+    QCoreApplication::setApplicationName(QStringLiteral("oildrop"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(OILDROP_VERSION));
+}
+
+Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv), m_texts(language)
+{
+    describe();
+    ApplicationSetup::apply();
+    // Numbers in the language's form: a decimal point in English, a comma in Russian.
+    QLocale::setDefault(Languages::numbersLocale(language, QLocale::system()));
     m_tones = std::make_unique<QtToneGenerator>();
 
     Services services;
@@ -25,7 +34,7 @@ Program::Program(int& argc, char** argv) : m_app(argc, argv)
     const QStringList dataFolders = {programDir.absolutePath(), QDir::cleanPath(programDir.absoluteFilePath(
                                                                     QStringLiteral(OILDROP_RELATIVE_DATADIR)))};
 
-    m_window = std::make_unique<MainWindow>(services, dataFolders);
+    m_window = std::make_unique<MainWindow>(services, dataFolders, QLocale(), language);
     m_messageBox.setParent(m_window.get());
     m_saveDialog.setParent(m_window.get());
 }

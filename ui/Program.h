@@ -1,6 +1,8 @@
 #pragma once
 
+#include "Language.h"
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include "QtDesktopShell.h"
 #include "QtLifetime.h"
@@ -12,7 +14,6 @@
 #include "SystemTimeOfDay.h"
 
 #include <QApplication>
-#include <QTranslator>
 
 #include <memory>
 
@@ -20,8 +21,12 @@
 /// main window, created in the order the program starts them.
 class Program {
 public:
-    Program(int& argc, char** argv);
+    /// The program in `language`: its texts, the toolkit's and the numbers.
+    Program(int& argc, char** argv, Language language = Language::Russian);
     ~Program();
+
+    /// Names and version of the program, for the application and the command line.
+    static void describe();
 
     MainWindow& window() { return *m_window; }
     /// Shows the main window and runs until the program ends; the exit status.
@@ -29,7 +34,7 @@ public:
 
 private:
     QApplication m_app;
-    QTranslator m_toolkitTexts;
+    Translations m_texts;
     QtMessageBox m_messageBox;
     std::unique_ptr<QtToneGenerator> m_tones;
     QtPauseTimer m_timer;

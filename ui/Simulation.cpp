@@ -14,8 +14,9 @@ Simulation::Simulation(const MainWindowControls& controls, const ClientArea& cli
                        const QLocale& locale)
     : m_services(services), m_panel(controls, locale), m_pause(*services.timer, *services.lifetime),
       m_sound(*services.tones), m_parameters(m_state, m_panel, *services.random, *services.clock),
-      m_run(m_state, controls.surfaces(), m_panel, m_pause, *services.lifetime, m_record), m_scales(m_state, controls.surfaces()),
-      m_backgrounds(m_state, controls.surfaces(), locale), m_views(controls), m_layout(controls, clientArea),
+      m_run(m_state, controls.surfaces(), m_panel, m_pause, *services.lifetime, m_record),
+      m_scales(m_state, controls.surfaces()), m_backgrounds(m_state, controls.surfaces(), locale), m_views(controls),
+      m_layout(controls, clientArea),
       m_reset(m_state, controls, clientArea, m_layout, m_parameters, m_scales, m_backgrounds),
       m_procedure(m_state, m_panel, controls.surfaces(), m_reset, m_run, m_pause, m_sound, *services.messageBox,
                   *services.lifetime),

@@ -135,6 +135,6 @@ bool SurfaceExport::write(const QString& path, const QByteArray& bytes, const QI
 
 void SurfaceExport::reportFailure(const QString& path, const QString& reason)
 {
-    m_messageBox.showMessage(tr("Ошибка"), tr("Не удалось сохранить файл «%1»:\n%2.")
-                                               .arg(QDir::toNativeSeparators(path), reason));
+    m_messageBox.showMessage(tr("Ошибка"),
+                             tr("Не удалось сохранить файл «%1»:\n%2.").arg(QDir::toNativeSeparators(path), reason));
 }

@@ -1,25 +1,26 @@
 #include "WindowFixture.h"
 
 #include "ApplicationSetup.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QTest>
-#include <QTranslator>
 
-WindowFixture::WindowFixture(PauseTimer* timer, const QStringList& dataFolders, const QLocale& locale)
+WindowFixture::WindowFixture(PauseTimer* timer, const QStringList& dataFolders, const QLocale& locale,
+                             Language language)
 {
-    setUpApplication();
-    form = std::make_unique<MainWindow>(fakes.services(timer), dataFolders, locale);
+    setUpApplication(language);
+    form = std::make_unique<MainWindow>(fakes.services(timer), dataFolders, locale, language);
 }
 
-void WindowFixture::setUpApplication()
+void WindowFixture::setUpApplication(Language language)
 {
     static bool done = false;
     if (done)
         return;
     done = true;
-    static QTranslator translator;
-    ApplicationSetup::apply(*qApp, translator);
+    static Translations texts(language);
+    ApplicationSetup::apply();
 }
 
 void WindowFixture::show()

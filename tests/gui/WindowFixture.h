@@ -2,6 +2,7 @@
 
 #include "FakeServices.h"
 
+#include "Language.h"
 #include "MainWindow.h"
 
 #include <QStringList>
@@ -14,10 +15,12 @@
 class WindowFixture {
 public:
     explicit WindowFixture(PauseTimer* timer = nullptr, const QStringList& dataFolders = {},
-                           const QLocale& locale = QLocale(QLocale::Russian, QLocale::Russia));
+                           const QLocale& locale = QLocale(QLocale::Russian, QLocale::Russia),
+                           Language language = Language::Russian);
 
-    /// Applies the program's application-wide settings once per test program.
-    static void setUpApplication();
+    /// Applies the program's application-wide settings once per test program,
+    /// with the texts in `language` (the first call decides).
+    static void setUpApplication(Language language = Language::Russian);
 
     /// Shows the window and waits until it is on screen (first layout pass done).
     void show();

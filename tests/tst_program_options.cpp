@@ -1,0 +1,139 @@
+#include "Language.h"
+#include "ProgramOptions.h"
+
+#include <QProcess>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(Language)
+
+/// The command line and the choice of language, and the program's own answers
+/// to --help, --version and what it refuses: printed without a window.
+class tst_program_options : public QObject {
+    Q_OBJECT
+
+private slots:
+    void languageFromTheSystem_data();
+    void languageFromTheSystem();
+    void numbersFollowTheLanguage();
+    void parse_data();
+    void parse();
+    void programAnswers_data();
+    void programAnswers();
+};
+
+void tst_program_options::languageFromTheSystem_data()
+{
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<Language>("language");
+    QTest::newRow("English") << QStringList{"en-US", "en"} << Language::English;
+    QTest::newRow("Russian") << QStringList{"ru-RU", "ru"} << Language::Russian;
+    QTest::newRow("C/POSIX") << QStringList{"C"} << Language::Russian;
+    QTest::newRow("nothing") << QStringList{} << Language::Russian;
+    QTest::newRow("German, then English") << QStringList{"de-DE", "en-GB"} << Language::English;
+    QTest::newRow("German, Russian, English") << QStringList{"de", "ru", "en"} << Language::Russian;
+    QTest::newRow("LANGUAGE=en_GB") << QStringList{"en_GB"} << Language::English;
+}
+
+void tst_program_options::languageFromTheSystem()
+{
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(Language, language);
+    QCOMPARE(Languages::choose(uiLanguages), language);
+}
+
+void tst_program_options::numbersFollowTheLanguage()
+{
+    using L = QLocale;
+    // The system's own form where it speaks the language, the C locale as it always was.
+    QCOMPARE(Languages::numbersLocale(Language::Russian, L(L::Russian, L::Russia)).decimalPoint(), QStringLiteral(","));
+    QCOMPARE(Languages::numbersLocale(Language::Russian, L::c()).decimalPoint(), QStringLiteral("."));
+    QCOMPARE(Languages::numbersLocale(Language::English, L::c()).decimalPoint(), QStringLiteral("."));
+    // Another language than the system's: that language's form.
+    QCOMPARE(Languages::numbersLocale(Language::English, L(L::Russian, L::Russia)).decimalPoint(), QStringLiteral("."));
+    QCOMPARE(Languages::numbersLocale(Language::Russian, L(L::English, L::UnitedStates)).decimalPoint(),
+             QStringLiteral(","));
+}
+
+void tst_program_options::parse_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<ProgramOptions::Action>("action");
+    QTest::addColumn<int>("language"); // -1: none asked for
+    using A = ProgramOptions::Action;
+    QTest::newRow("nothing") << QStringList{} << A::Run << -1;
+    QTest::newRow("English") << QStringList{"--lang", "en"} << A::Run << int(Language::English);
+    QTest::newRow("Russian, one word") << QStringList{"--lang=ru"} << A::Run << int(Language::Russian);
+    QTest::newRow("other words ignored") << QStringList{"data.csv", "more"} << A::Run << -1;
+    QTest::newRow("the toolkit's options") << QStringList{"-platform", "offscreen", "-reverse"} << A::Run << -1;
+    QTest::newRow("help") << QStringList{"-h"} << A::ShowHelp << -1;
+    QTest::newRow("version") << QStringList{"--version"} << A::ShowVersion << -1;
+    QTest::newRow("unknown option") << QStringList{"--colour", "red"} << A::Refuse << -1;
+    QTest::newRow("unknown language") << QStringList{"--lang", "de"} << A::Refuse << -1;
+    QTest::newRow("language without a value") << QStringList{"--lang"} << A::Refuse << -1;
+}
+
+void tst_program_options::parse()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(ProgramOptions::Action, action);
+    QFETCH(int, language);
+    const ProgramOptions options = ProgramOptions::parse(QStringList{QStringLiteral("oildrop")} + arguments);
+    QCOMPARE(options.action(), action);
+    QCOMPARE(options.language().has_value(), language >= 0);
+    if (language >= 0)
+        QCOMPARE(int(*options.language()), language);
+    QCOMPARE(options.exitStatus(), action == ProgramOptions::Action::Refuse ? 2 : 0);
+}
+
+void tst_program_options::programAnswers_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--help") << QStringList{"--help"} << 0 << "--lang <ru|en>"
+                            << "";
+    QTest::newRow("--version") << QStringList{"--version"} << 0 << "oildrop 1.0.0\n"
+                               << "";
+    QTest::newRow("--help in English") << QStringList{"--lang", "en", "--help"} << 0 << "Language of the interface"
+                                       << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
+                                    << "oildrop: ";
+    QTest::newRow("unknown language") << QStringList{"--lang", "xx"} << 2 << ""
+                                      << "oildrop: ";
+}
+
+void tst_program_options::programAnswers()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    // No display at all: an answer that opened a window could not start.
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(OILDROP_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(10000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    const QString stdoutText = QString::fromUtf8(program.readAllStandardOutput());
+    const QString stderrText = QString::fromUtf8(program.readAllStandardError());
+    if (out.isEmpty())
+        QVERIFY(stdoutText.isEmpty());
+    else
+        QVERIFY2(stdoutText.contains(out), qPrintable(stdoutText));
+    if (err.isEmpty()) {
+        QVERIFY2(stderrText.isEmpty(), qPrintable(stderrText));
+    } else {
+        // One line, naming the program.
+        QVERIFY2(stderrText.startsWith(err) && stderrText.count(u'\n') == 1, qPrintable(stderrText));
+    }
+}
+
+QTEST_APPLESS_MAIN(tst_program_options)
+#include "tst_program_options.moc"

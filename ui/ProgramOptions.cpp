@@ -1,0 +1,115 @@
+#include "ProgramOptions.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+/// Options of the toolkit itself, with or without a value, which it reads
+/// from the same command line.
+const char* const ToolkitOptionsWithValue[] = {"platform",
+                                               "platformpluginpath",
+                                               "platformtheme",
+                                               "plugin",
+                                               "qwindowgeometry",
+                                               "qwindowicon",
+                                               "qwindowtitle",
+                                               "session",
+                                               "style",
+                                               "stylesheet",
+                                               "display",
+                                               "geometry",
+                                               "name",
+                                               "title",
+                                               "visual",
+                                               "ncols",
+                                               "cmap",
+                                               "im",
+                                               "dialogs"};
+const char* const ToolkitFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+/// The parser with the program's options; descriptions in the installed language.
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption lang{QStringLiteral("lang"), QString(), QStringLiteral("ru|en")};
+
+    Parser(const QString& description, const QString& langDescription)
+    {
+        // -platform and the like are single-dash words, not bundles of letters.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(description);
+        lang.setDescription(langDescription);
+        parser.addOption(lang);
+        for (const char* name : ToolkitOptionsWithValue) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        for (const char* name : ToolkitFlags) {
+            QCommandLineOption option(QString::fromLatin1(name));
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
+};
+
+} // namespace
+
+ProgramOptions ProgramOptions::parse(const QStringList& arguments)
+{
+    Parser p{QString(), QString()};
+    ProgramOptions options;
+    options.m_arguments = arguments;
+    if (!p.parser.parse(arguments)) {
+        options.m_action = Action::Refuse;
+        // Refused in the language asked for, if one is.
+        for (qsizetype i = 1; i < arguments.size(); ++i) {
+            const QString& word = arguments[i];
+            if ((word == QLatin1String("--lang") || word == QLatin1String("-lang")) && i + 1 < arguments.size())
+                options.m_language = Languages::fromCode(arguments[i + 1]);
+            else if (word.startsWith(QLatin1String("--lang=")))
+                options.m_language = Languages::fromCode(word.mid(7));
+        }
+        return options;
+    }
+    if (p.parser.isSet(p.help)) {
+        options.m_action = Action::ShowHelp;
+    } else if (p.parser.isSet(p.version)) {
+        options.m_action = Action::ShowVersion;
+    }
+    if (p.parser.isSet(p.lang)) {
+        const QString code = p.parser.value(p.lang);
+        options.m_language = Languages::fromCode(code);
+        if (!options.m_language && options.m_action == Action::Run) {
+            options.m_action = Action::Refuse;
+            options.m_unknownLanguage = code;
+        }
+    }
+    return options;
+}
+
+QString ProgramOptions::message() const
+{
+    const QString program = QCoreApplication::applicationName();
+    switch (m_action) {
+    case Action::ShowHelp: {
+        Parser p{tr("Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд."),
+                 tr("Язык интерфейса и справки: ru (русский) или en (английский). "
+                    "Без него — первый из языков системы, который есть у программы; иначе русский.")};
+        return p.parser.helpText();
+    }
+    case Action::ShowVersion: return program + u' ' + QCoreApplication::applicationVersion() + u'\n';
+    case Action::Refuse: {
+        if (!m_unknownLanguage.isEmpty())
+            return program + QStringLiteral(": ") + tr("неизвестный язык «%1»: можно ru или en").arg(m_unknownLanguage)
+                   + u'\n';
+        // The toolkit's own words for what is wrong, now that its texts are installed.
+        Parser p{QString(), QString()};
+        p.parser.parse(m_arguments);
+        return program + QStringLiteral(": ") + p.parser.errorText() + u'\n';
+    }
+    case Action::Run: break;
+    }
+    return {};
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Language.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+/// The program's command line: `--lang ru|en` chooses the language of the
+/// interface and help over the system's; `-h`/`--help` and `-v`/`--version`
+/// answer and end. The toolkit's own options (-platform, -style, ...) pass
+/// through to it; other words are ignored. An unknown option or language is
+/// refused.
+class ProgramOptions {
+    Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
+
+public:
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+
+    /// Reads the arguments, the program's name first.
+    static ProgramOptions parse(const QStringList& arguments);
+
+    Action action() const { return m_action; }
+    /// The language asked for with --lang.
+    std::optional<Language> language() const { return m_language; }
+
+    /// What to print for an action other than Run, in the language of the
+    /// installed translations: the help, the version, or the one-line refusal.
+    QString message() const;
+    /// The exit status of an action other than Run: 0 for help and version,
+    /// 2 for a refusal.
+    int exitStatus() const { return m_action == Action::Refuse ? 2 : 0; }
+
+private:
+    Action m_action = Action::Run;
+    std::optional<Language> m_language;
+    QStringList m_arguments;
+    QString m_unknownLanguage; ///< when refused for a language
+};
