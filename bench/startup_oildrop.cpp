@@ -1,6 +1,7 @@
 // The program as it starts, reporting its first painted window (see
 // StartupProbe). With --experiment it then runs one experiment (slow-down 1,
-// irradiated) and reports its peak resident memory again before it ends.
+// irradiated) and reports its peak resident memory again before it ends; with
+// --lang en it starts in English, its translation loaded.
 
 #include "StartupProbe.h"
 
@@ -15,8 +16,15 @@
 
 int main(int argc, char** argv)
 {
-    const bool experiment = argc > 1 && std::strcmp(argv[1], "--experiment") == 0;
-    Program program(argc, argv);
+    bool experiment = false;
+    Language language = Language::Russian;
+    for (int i = 1; i < argc; ++i) {
+        experiment = experiment || std::strcmp(argv[i], "--experiment") == 0;
+        if (std::strcmp(argv[i], "en") == 0)
+            language = Language::English;
+    }
+    Program::describe();
+    Program program(argc, argv, language);
     MainWindow& window = program.window();
     StartupProbe probe(&window, [&] {
         if (!experiment) {

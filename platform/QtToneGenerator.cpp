@@ -1,14 +1,11 @@
 #include "QtToneGenerator.h"
 
-#include "ToneStream.h"
-#include "ToneSynthesizer.h"
-
-#include <QAudioDevice>
-#include <QAudioSink>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QEventLoop>
-#include <QMediaDevices>
+#include <QFile>
+#include <QLibrary>
 #include <QTimer>
 
 #include <cstdio>
@@ -17,27 +14,29 @@ namespace {
 
 /// After this long without a tone the device is released again, ms.
 constexpr int IdleReleaseMs = 2000;
-/// Margin of the lead in front of a tone that starts after a pause, ms (see tone()).
-constexpr int LeadMarginMs = 40;
 
 } // namespace
 
-QtToneGenerator::QtToneGenerator()
+QtToneGenerator::QtToneGenerator(QStringList moduleFolders) : QtToneGenerator(OutputFactory())
+{
+    m_moduleFolders = std::move(moduleFolders);
+}
+
+QtToneGenerator::QtToneGenerator(OutputFactory factory) : m_factory(std::move(factory))
 {
     m_idle = new QTimer(this);
     m_idle->setSingleShot(true);
     connect(m_idle, &QTimer::timeout, this, [this] {
-        if (m_sink)
-            m_sink->stop();
-        m_sink.reset();
-        m_stream.reset();
+        if (m_output)
+            m_output->rest();
     });
 }
 
-QtToneGenerator::~QtToneGenerator()
+QtToneGenerator::~QtToneGenerator() = default;
+
+QString QtToneGenerator::moduleFileName()
 {
-    if (m_sink)
-        m_sink->stop();
+    return QStringLiteral("liboildrop-sound.so");
 }
 
 void QtToneGenerator::warnOnce(const QString& reason)
@@ -48,43 +47,33 @@ void QtToneGenerator::warnOnce(const QString& reason)
     std::fprintf(stderr, "oildrop: no sound (%s); tones pass in silence\n", qPrintable(reason));
 }
 
-bool QtToneGenerator::ensureSink()
+bool QtToneGenerator::ensureOutput()
 {
+    if (m_output)
+        return true;
     if (m_unavailable)
         return false;
-    if (m_sink)
+    if (m_factory) {
+        m_output = m_factory();
         return true;
-
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        m_unavailable = true;
-        warnOnce(QStringLiteral("no audio output device"));
-        return false;
     }
-    QAudioFormat format;
-    format.setSampleRate(device.preferredFormat().sampleRate() > 0 ? device.preferredFormat().sampleRate() : 48000);
-    format.setChannelCount(1);
-    format.setSampleFormat(QAudioFormat::Int16);
-    if (!device.isFormatSupported(format))
-        format.setChannelCount(std::max(1, device.preferredFormat().channelCount()));
-    if (!device.isFormatSupported(format)) {
-        m_unavailable = true;
-        warnOnce(QStringLiteral("the audio device takes no 16-bit sound"));
-        return false;
+    // The module stays loaded for the rest of the program once it is found.
+    QString failure = QStringLiteral("the sound module %1 was not found").arg(moduleFileName());
+    for (const QString& folder : m_moduleFolders) {
+        const QString path = QDir(folder).filePath(moduleFileName());
+        if (!QFile::exists(path))
+            continue;
+        QLibrary module(path);
+        const auto create = reinterpret_cast<CreateToneOutput>(module.resolve(OILDROP_TONE_OUTPUT_FACTORY));
+        if (create) {
+            m_output.reset(create());
+            return true;
+        }
+        failure = module.errorString();
     }
-
-    m_format = format;
-    m_stream = std::make_unique<ToneStream>(format.bytesPerFrame());
-    m_sink = std::make_unique<QAudioSink>(device, format);
-    m_sink->start(m_stream.get());
-    if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
-        m_sink.reset();
-        m_stream.reset();
-        m_unavailable = true;
-        warnOnce(QStringLiteral("the audio device failed to start"));
-        return false;
-    }
-    return true;
+    m_unavailable = true;
+    warnOnce(failure);
+    return false;
 }
 
 void QtToneGenerator::tone(int hertz, int milliseconds)
@@ -92,27 +81,8 @@ void QtToneGenerator::tone(int hertz, int milliseconds)
     if (milliseconds <= 0)
         return;
     m_idle->stop();
-    if (ensureSink()) {
-        const std::vector<std::int16_t> mono = ToneSynthesizer::render(hertz, milliseconds, m_format.sampleRate());
-        const int channels = m_format.channelCount();
-        QByteArray pcm;
-        pcm.resize(static_cast<qsizetype>(mono.size() * sizeof(std::int16_t) * static_cast<std::size_t>(channels)));
-        auto* out = reinterpret_cast<std::int16_t*>(pcm.data());
-        for (std::int16_t sample : mono)
-            for (int c = 0; c < channels; ++c)
-                *out++ = sample;
-        // The device reads its buffer ahead of what is heard, and the next tone
-        // is queued only when the clock says this one is over. A tone that
-        // starts after a pause therefore gets a lead of silence as long as
-        // that buffer (and a margin): the queue then still holds the end of
-        // each tone when the next one is added, and a melody plays without
-        // the device filling the joins with silence.
-        if (m_stream->queued() == 0) {
-            const qint64 lead = m_sink->bufferSize() + m_format.bytesForDuration(LeadMarginMs * 1000);
-            m_stream->enqueue(QByteArray(static_cast<qsizetype>(lead - lead % m_format.bytesPerFrame()), '\0'));
-        }
-        m_stream->enqueue(pcm);
-    }
+    if (ensureOutput() && !m_output->play(hertz, milliseconds))
+        warnOnce(m_output->problem());
     waitDiscardingInput(milliseconds);
     m_idle->start(IdleReleaseMs);
 }

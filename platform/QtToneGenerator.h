@@ -1,48 +1,56 @@
 #pragma once
 
 #include "ToneGenerator.h"
+#include "ToneOutput.h"
 
-#include <QAudioFormat>
 #include <QObject>
+#include <QStringList>
 
+#include <functional>
 #include <memory>
 
-class QAudioSink;
-class ToneStream;
 class QTimer;
 
-/// Plays tones through the desktop's default audio output with QAudioSink.
+/// Plays tones on the desktop's sound output and keeps their time.
 ///
-/// Each tone's samples are queued on one continuous stream, so consecutive
-/// tones follow each other without gaps; the call returns when the tone's
-/// time is over, measured by a precise timer, not by the device. Meanwhile the
-/// window keeps repainting, but mouse and keyboard input is discarded (not
-/// queued), so nothing clicked during a melody fires afterwards. Without an
-/// audio device, or when it fails, the tone's time passes in silence and one
-/// warning is printed per run of the program.
+/// The sound itself comes from a module (liboildrop-sound) that is loaded
+/// when the first tone plays: the audio libraries are then not loaded at
+/// start-up, which they would slow down noticeably. The call returns when the
+/// tone's time is over, measured by a precise timer, not by the device.
+/// Meanwhile the window keeps repainting, but mouse and keyboard input is
+/// discarded (not queued), so nothing clicked during a melody fires
+/// afterwards. Without the module, a device, or when it fails, the tone's
+/// time passes in silence and one warning is printed per run of the program.
 class QtToneGenerator : public QObject, public ToneGenerator {
     Q_OBJECT
 
 public:
-    QtToneGenerator();
+    using OutputFactory = std::function<std::unique_ptr<ToneOutput>()>;
+
+    /// The module is looked for in `moduleFolders`, in turn.
+    explicit QtToneGenerator(QStringList moduleFolders);
+    /// Tones go to outputs made by `factory` (no module is loaded).
+    explicit QtToneGenerator(OutputFactory factory);
     ~QtToneGenerator() override;
 
     void tone(int hertz, int milliseconds) override;
 
     /// Whether `event` is user input that a playing tone swallows.
     static bool isUserInput(const QEvent* event);
+    /// The file name of the sound module.
+    static QString moduleFileName();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool ensureSink();
+    bool ensureOutput();
     void warnOnce(const QString& reason);
     void waitDiscardingInput(int milliseconds);
 
-    std::unique_ptr<QAudioSink> m_sink;
-    std::unique_ptr<ToneStream> m_stream;
-    QAudioFormat m_format;
+    QStringList m_moduleFolders;
+    OutputFactory m_factory;
+    std::unique_ptr<ToneOutput> m_output;
     QTimer* m_idle = nullptr;
     bool m_unavailable = false;
     bool m_warned = false;

@@ -3,6 +3,7 @@
 #   - installs the build into a temporary prefix;
 #   - starts the program from an empty folder; its window must appear and not be blank;
 #   - "Справка1" must hand the installed spravka.pdf to the desktop's opener;
+#   - a click on "Характеристики" plays a tone: the installed sound module loads;
 #   - "Выход" answered Yes must end the program with status 0.
 # Usage: scripts/smoke.sh [build-dir]
 set -eu
@@ -49,6 +50,15 @@ for _ in 1 2 3 4 5 6 7 8 9 10; do [ -s "$work/opened.txt" ] && break; sleep 0.5;
 echo "opened: $(cat "$work/opened.txt" 2>/dev/null)"
 grep -q "$work/prefix/share/oildrop/spravka.pdf" "$work/opened.txt" \
     || { echo "FAIL: Справка1 did not open the installed document"; cat "$work/program.log"; exit 1; }
+
+# The heading "Характеристики" (right column, top): its tone loads the sound module.
+client_top=$((HEIGHT - 512))
+xdotool mousemove $((X + 480 - 82)) $((Y + client_top + 16)) click 1
+sleep 4
+if grep -q "sound module" "$work/program.log"; then
+    echo "FAIL: the installed sound module did not load"; cat "$work/program.log"; exit 1
+fi
+echo "sound module: $(grep -c 'no sound' "$work/program.log" || true) warning(s) (no audio device here)"
 
 # Файл → Выход (the last item), then Yes, the default button.
 menu

@@ -8,9 +8,10 @@
 #include <cstdio>
 #include <unistd.h>
 
-/// The real tone generator: a tone lasts its time by the clock, the window
-/// repaints meanwhile but user input is discarded, and without an audio
-/// device the tones pass in silence with a single warning.
+/// The real tone generator with the sound module of this build: a tone lasts
+/// its time by the clock, the window repaints meanwhile but user input is
+/// discarded, and without an audio device, or without the module, the tones
+/// pass in silence with a single warning.
 class tst_tone_generator : public QObject {
     Q_OBJECT
 
@@ -18,11 +19,17 @@ private slots:
     void toneLastsItsTime();
     void inputDiscardedRepaintsKept();
     void silentFallbackWarnsOnce();
+    void withoutTheModule();
     void userInputClassification_data();
     void userInputClassification();
 };
 
 namespace {
+
+/// The generator as the program makes it: the module sought where the build put it.
+struct Tones : QtToneGenerator {
+    Tones() : QtToneGenerator(QStringList{QStringLiteral("/nonexistent"), QStringLiteral(OILDROP_MODULE_DIR)}) {}
+};
 
 /// Captures what is written to standard error while alive.
 class StderrCapture {
@@ -73,7 +80,7 @@ protected:
 
 void tst_tone_generator::toneLastsItsTime()
 {
-    QtToneGenerator tones;
+    Tones tones;
     QElapsedTimer clock;
     clock.start();
     tones.tone(880, 150);
@@ -86,7 +93,7 @@ void tst_tone_generator::toneLastsItsTime()
 
 void tst_tone_generator::inputDiscardedRepaintsKept()
 {
-    QtToneGenerator tones;
+    Tones tones;
     QPushButton button(QStringLiteral("СВЕТ"));
     int clicks = 0;
     QObject::connect(&button, &QPushButton::clicked, [&] { ++clicks; });
@@ -114,7 +121,7 @@ void tst_tone_generator::silentFallbackWarnsOnce()
 {
     // The test runs with PULSE_SERVER naming a server that does not exist.
     StderrCapture capture;
-    QtToneGenerator tones;
+    Tones tones;
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < 3; ++i)
@@ -122,6 +129,22 @@ void tst_tone_generator::silentFallbackWarnsOnce()
     QVERIFY(clock.elapsed() >= 119);
     const QByteArray printed = capture.text();
     QCOMPARE(printed.count("oildrop: no sound"), 1);
+    // The module was found and loaded: it is the device that is missing.
+    QVERIFY2(!printed.contains("module"), printed.constData());
+}
+
+void tst_tone_generator::withoutTheModule()
+{
+    StderrCapture capture;
+    QtToneGenerator tones(QStringList{QStringLiteral("/nonexistent")});
+    QElapsedTimer clock;
+    clock.start();
+    tones.tone(880, 60);
+    tones.tone(880, 60);
+    QVERIFY(clock.elapsed() >= 119);
+    const QByteArray printed = capture.text();
+    QCOMPARE(printed.count("oildrop: no sound"), 1);
+    QVERIFY2(printed.contains("liboildrop-sound.so"), printed.constData());
 }
 
 void tst_tone_generator::userInputClassification_data()

@@ -1,7 +1,7 @@
 #include "ApplicationSetup.h"
 
 #include "Fonts.h"
-#include "MenuIconStyle.h"
+#include "ProgramStyle.h"
 
 #include <QApplication>
 
@@ -10,6 +10,6 @@ void ApplicationSetup::apply()
     // No application display name: the window system would append it to the
     // title of every window and box ("Ошибка — …"); each shows its own title.
     QApplication::setDesktopFileName(QStringLiteral("io.github.oildrop.Oildrop"));
-    QApplication::setStyle(new MenuIconStyle);
+    QApplication::setStyle(new ProgramStyle);
     Fonts::registerSubstitutes();
 }

@@ -119,26 +119,24 @@ void MainWindow::buildParameterInputs()
         const char* captionText;
         const char* captionTip;
         QLineEdit** input;
-        ControlId inputId;
         const char* inputTip;
         QLabel** unit;
         const char* unitText;
     };
     const Row rows[] = {
-        {&w.plateGapCaption, "D=", QT_TR_NOOP("Расстояние между пластинами"), &w.plateGapEdit, ControlId::plateGapEdit,
+        {&w.plateGapCaption, "D=", QT_TR_NOOP("Расстояние между пластинами"), &w.plateGapEdit,
          QT_TR_NOOP("Расстояние между пластинами"), &w.plateGapUnit, QT_TR_NOOP(" м")},
-        {&w.voltageCaption, "Ux=", QT_TR_NOOP("Напряжение между пластинами"), &w.voltageEdit, ControlId::voltageEdit,
+        {&w.voltageCaption, "Ux=", QT_TR_NOOP("Напряжение между пластинами"), &w.voltageEdit,
          QT_TR_NOOP("Напряжение между пластинами"), &w.voltageUnit, QT_TR_NOOP(" В")},
-        {&w.diameterCaption, "d=", QT_TR_NOOP("Диаметр капли"), &w.diameterEdit, ControlId::diameterEdit,
-         QT_TR_NOOP("Диаметр капли"), &w.diameterUnit, QT_TR_NOOP(" м")},
+        {&w.diameterCaption, "d=", QT_TR_NOOP("Диаметр капли"), &w.diameterEdit, QT_TR_NOOP("Диаметр капли"),
+         &w.diameterUnit, QT_TR_NOOP(" м")},
         // The Greek captions are shown as Greek letters directly.
         {&w.dropletDensityCaption, "ρ=", QT_TR_NOOP("Плотность капли"), &w.dropletDensityEdit,
-         ControlId::dropletDensityEdit, QT_TR_NOOP("Плотность капли"), &w.dropletDensityUnit, QT_TR_NOOP(" кг/м3")},
+         QT_TR_NOOP("Плотность капли"), &w.dropletDensityUnit, QT_TR_NOOP(" кг/м3")},
         {&w.mediumDensityCaption, "ρ0=", QT_TR_NOOP("Плотность среды"), &w.mediumDensityEdit,
-         ControlId::mediumDensityEdit, QT_TR_NOOP("Плотность среды"), &w.mediumDensityUnit, QT_TR_NOOP(" кг/м3")},
+         QT_TR_NOOP("Плотность среды"), &w.mediumDensityUnit, QT_TR_NOOP(" кг/м3")},
         {&w.viscosityCaption, "η=", QT_TR_NOOP("Коэффициент динамической вязкости среды "), &w.viscosityEdit,
-         ControlId::viscosityEdit, QT_TR_NOOP("Коэффициент динамической вязкости среды"), &w.viscosityUnit,
-         QT_TR_NOOP(" Па с")},
+         QT_TR_NOOP("Коэффициент динамической вязкости среды"), &w.viscosityUnit, QT_TR_NOOP(" Па с")},
     };
     // The voltage's caption is drawn in the system's window-text colour.
     const QColor windowText = palette().color(QPalette::WindowText);
@@ -148,8 +146,9 @@ void MainWindow::buildParameterInputs()
         *row.caption = makeLabel(m_client, QString::fromUtf8(row.captionText), text, Colors::Grey,
                                  row.caption == &w.voltageCaption ? windowTextRgb : Colors::Black, Qt::AlignRight,
                                  tr(row.captionTip));
-        // Until the defaults are written, an input holds its own name.
-        auto* edit = new QLineEdit(QString::fromLatin1(controlName(row.inputId)), m_client);
+        // Empty until start-up writes the defaults into it (a name written
+        // first would only be laid out in vain).
+        auto* edit = new QLineEdit(m_client);
         edit->setFont(text);
         edit->setToolTip(tr(row.inputTip));
         setColors(edit, Colors::LightYellow, DefaultText);

@@ -16,7 +16,12 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
     ApplicationSetup::apply();
     // Numbers in the language's form: a decimal point in English, a comma in Russian.
     QLocale::setDefault(Languages::numbersLocale(language, QLocale::system()));
-    m_tones = std::make_unique<QtToneGenerator>();
+    // The sound module lies beside the program in the build tree and in the
+    // program's library folder of an installation.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    m_tones = std::make_unique<QtToneGenerator>(
+        QStringList{programDir.absolutePath(),
+                    QDir::cleanPath(programDir.absoluteFilePath(QStringLiteral(OILDROP_RELATIVE_LIBDIR)))});
 
     Services services;
     services.messageBox = &m_messageBox;
@@ -30,7 +35,6 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
 
     // The help documents lie beside the program in the build tree and in the
     // data folder of an installation.
-    const QDir programDir(QCoreApplication::applicationDirPath());
     const QStringList dataFolders = {programDir.absolutePath(), QDir::cleanPath(programDir.absoluteFilePath(
                                                                     QStringLiteral(OILDROP_RELATIVE_DATADIR)))};
 

@@ -29,7 +29,8 @@ constexpr int ToneMs = 300;
 int play(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QtToneGenerator tones;
+    // Through the sound module, as the program plays them.
+    QtToneGenerator tones(QStringList{QStringLiteral(OILDROP_MODULE_DIR)});
     for (int hertz : Tones)
         tones.tone(hertz, ToneMs);
     // Let the device play out what it holds before the program ends.

@@ -1,0 +1,9 @@
+// The sound module: the program loads it when it first plays a tone, so that
+// the audio libraries are not loaded (nor their cost paid) at start-up.
+
+#include "QtToneOutput.h"
+
+extern "C" Q_DECL_EXPORT ToneOutput* oildrop_create_tone_output()
+{
+    return new QtToneOutput;
+}
