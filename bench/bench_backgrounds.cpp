@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing the three backgrounds (grid, axes, labels) on surfaces of
 // 1600 × 1000 px: the animation view on every layout pass, the two plots at
 // every start. Reports the median time per surface over the repetitions.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The read-out under the mouse on the velocity plot at a 1920 × 1080 client
 // area, after an irradiated run: one mouse move, from the event to the
 // repainted overlay (crosshair and read-out box, and the surface beneath

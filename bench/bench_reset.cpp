@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One whole layout-and-reset pass of the main window at a 1920 × 1080 client
 // area: layout of every control, derived quantities and their read-outs, the
 // animation view cleared and redrawn. Reports the median over the repetitions.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The default experiment run through the real window (offscreen) with the real
 // pause timer at the default slow-down (100 steps of 50 ms: ideally 5.000 s),
 // at a 1920 × 1080 client area. Prints, for each of several runs:

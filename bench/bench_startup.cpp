@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up: from starting the process to the first painted main window, for
 // the program in Russian, the program in English (its translation loaded)
 // and a bare Qt Widgets window built in the same tree, all on the offscreen

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A bare Qt Widgets window with a menu bar and a few controls, built in the
 // same tree: the yardstick for the program's start-up time.
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program as it starts, reporting its first painted window (see
 // StartupProbe). With --experiment it then runs one experiment (slow-down 1,
 // irradiated) and reports its peak resident memory again before it ends; with

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 /// The physics of a charged droplet between the plates of a capacitor, in a

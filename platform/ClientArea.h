@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 /// The main window as its procedures see it: client area, frame and screen, in pixels.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 /// Ending the program. Ending closes every window at once and unwinds every

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The sound module: the program loads it when it first plays a tone, so that
 // the audio libraries are not loaded (nor their cost paid) at start-up.
 

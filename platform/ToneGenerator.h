@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 /// Plays a tone and returns when the tone's time is over. While a tone plays

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks that every C++ source of the repository keeps the style of
 # .clang-format (Debian 12's clang-format 14). Prints the files that do not.
 set -eu

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the input-handler fuzzer with clang (libFuzzer, ASan, UBSan) and runs
 # it for the given number of seconds (default 60). Prints libFuzzer's summary.
 set -eu

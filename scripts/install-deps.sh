@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs every Debian 12 package needed to build, test, package and run oildrop.
 # Uses sudo when not run as root. Safe to run again: apt-get skips what is present.
 set -eu

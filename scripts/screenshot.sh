@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the main window in the middle of an experiment (velocity plot shown)
 # under Xvfb and saves it as docs/screenshot.png, the picture in the README.
 # Usage: scripts/screenshot.sh [build-dir]

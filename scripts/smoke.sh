@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Smoke run of the installed program under Xvfb:
 #   - installs the build into a temporary prefix;
 #   - starts the program from an empty folder; its window must appear and not be blank;

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is needed (Debian 12), builds everything and runs every test
 # headless:
 #   1. the test suite (window tests on Qt's offscreen platform);

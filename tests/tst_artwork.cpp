@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the pictures drawn by Artwork: sizes at every device pixel ratio,
 // transparency where the program relies on it, the exact droplet colours,
 // and the icon files written by oildrop-icons.

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the converter oildrop-mkpdf on its own:
 #
 #   check_mkpdf.sh PATH_TO_OILDROP_MKPDF

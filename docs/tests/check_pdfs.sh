@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Checks the built help documents of the program in one language.
 #
 #   check_pdfs.sh ru|en OUTPUT_DIR INSTRUCTION_SOURCE

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // oildrop-mkpdf: renders one help document of the program (HTML in the subset
 // that QTextDocument understands) into an A4 PDF with a footer on every page.
 //

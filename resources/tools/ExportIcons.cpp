@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // oildrop-icons: writes the application icon into an icon theme folder.
 //
 //   oildrop-icons <output dir> [size ...]

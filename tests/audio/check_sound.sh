@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Real sound: a private PulseAudio server with a null sink; the tone generator
 # plays three tones into it while its monitor is recorded; the recording must
 # hold the tones, in order and without gaps. Skips (77) without PulseAudio.

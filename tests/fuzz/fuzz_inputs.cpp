@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: the leading-number reader and the six input handlers.
 //
 // The input is a sequence of edits: one byte chooses the field, the following

@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The English translation is complete and up to date: lupdate run over the
 # sources (as the target update_translations does) finds no text without a
 # finished translation and none that the code no longer has.

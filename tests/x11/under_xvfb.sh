@@ -1,4 +1,9 @@
 #!/bin/sh
+
+# SPDX-FileCopyrightText: 2026 The oildrop developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs a test program on the real X11 platform of Qt, under a private Xvfb
 # server, so that it can check what the window system itself shows (titles,
 # icons, window types). Skips (77) when Xvfb or xprop is missing.
