@@ -92,24 +92,27 @@ void tst_program_options::parse()
 void tst_program_options::programAnswers_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("languageVariable");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out");
     QTest::addColumn<QString>("err");
-    QTest::newRow("--help") << QStringList{"--help"} << 0 << "--lang <ru|en>"
-                            << "";
-    QTest::newRow("--version") << QStringList{"--version"} << 0 << "oildrop 1.0.0\n"
-                               << "";
-    QTest::newRow("--help in English") << QStringList{"--lang", "en", "--help"} << 0 << "Language of the interface"
-                                       << "";
-    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << ""
-                                    << "oildrop: ";
-    QTest::newRow("unknown language") << QStringList{"--lang", "xx"} << 2 << ""
-                                      << "oildrop: ";
+    const QString russianHelp = QStringLiteral("Язык интерфейса и справки");
+    const QString englishHelp = QStringLiteral("Language of the interface");
+    QTest::newRow("--help") << QStringList{"--help"} << QString() << 0 << russianHelp << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << QString() << 0 << "oildrop 1.0.0\n" << QString();
+    QTest::newRow("--help, --lang en") << QStringList{"--lang", "en", "--help"} << QString() << 0 << englishHelp
+                                       << QString();
+    QTest::newRow("--help, LANGUAGE=en") << QStringList{"--help"} << "en" << 0 << englishHelp << QString();
+    QTest::newRow("--lang ru over LANGUAGE=en")
+        << QStringList{"--lang", "ru", "--help"} << "en" << 0 << russianHelp << QString();
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << QString() << 2 << QString() << "oildrop: ";
+    QTest::newRow("unknown language") << QStringList{"--lang", "xx"} << QString() << 2 << QString() << "oildrop: ";
 }
 
 void tst_program_options::programAnswers()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QString, languageVariable);
     QFETCH(int, status);
     QFETCH(QString, out);
     QFETCH(QString, err);
@@ -120,6 +123,9 @@ void tst_program_options::programAnswers()
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    if (!languageVariable.isEmpty())
+        environment.insert(QStringLiteral("LANGUAGE"), languageVariable);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(OILDROP_PROGRAM), arguments);
     QVERIFY(program.waitForFinished(10000));
