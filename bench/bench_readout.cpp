@@ -14,7 +14,6 @@
 #include "PlotCursor.h"
 
 #include <QApplication>
-#include <QMenuBar>
 #include <QMouseEvent>
 
 namespace {
@@ -37,9 +36,7 @@ void MouseMoveOverVelocityPlot1920x1080(benchmark::State& state)
 {
     WindowFixture w;
     w.show();
-    w.form->resize(1920, 1080 + w.form->menuBar()->height());
-    QApplication::processEvents();
-    if (w.form->clientArea()->size() != QSize(1920, 1080)) {
+    if (!w.resizeClientArea(QSize(1920, 1080))) {
         state.SkipWithError("client area not 1920 x 1080");
         return;
     }

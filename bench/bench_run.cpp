@@ -18,7 +18,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -110,8 +109,7 @@ int main(int argc, char** argv)
     MeasuringTimer timer;
     WindowFixture w(&timer);
     w.show();
-    w.form->resize(1920, 1080 + w.form->menuBar()->height());
-    QApplication::processEvents();
+    w.resizeClientArea(QSize(1920, 1080));
     std::printf("client area %dx%d, slow-down %d (pauses of %d ms)\n", w.form->clientArea()->width(),
                 w.form->clientArea()->height(), int(w.state().slowDown), w.state().slowDown * 10);
 

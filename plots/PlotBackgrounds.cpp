@@ -17,6 +17,26 @@ float single(double value)
     return static_cast<float>(value);
 }
 
+/// The time axis and the quantity's axis through the origin of a plot whose
+/// quantity runs from bottom to top (plot units).
+void drawAxes(Canvas& plot, const ExperimentState& s, double top, float bottom)
+{
+    plot.drawLine(0, single(top), 0, bottom, Colors::Black);
+    plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
+}
+
+/// The quantity's name at the top left of a plot, "t/tau" at the right just
+/// above the time axis; timeStep is one grid step of time (units of tau).
+void drawCaptions(Canvas& plot, const ExperimentState& s, double top, double timeStep, const QString& quantity)
+{
+    plot.setCurrentX(single(0.03 * (s.timeRight - s.timeLeft)));
+    plot.setCurrentY(single(top));
+    plot.printText(quantity);
+    plot.setCurrentX(single(s.timeRight - 2 * timeStep));
+    plot.setCurrentY(single(0.07 * top));
+    plot.printText(QStringLiteral("t/tau"));
+}
+
 } // namespace
 
 PlotBackgrounds::PlotBackgrounds(ExperimentState& state, const DrawingSurfaces& surfaces, const QLocale& locale)
@@ -48,8 +68,7 @@ void PlotBackgrounds::drawCoordinateBackground()
     ExperimentState& s = m_state;
     Canvas& plot = m_surfaces.coordinatePlot;
     plot.setDrawWidth(3);
-    plot.drawLine(0, single(s.coordinateMax), 0, s.coordinateMin, Colors::Black);
-    plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
+    drawAxes(plot, s, s.coordinateMax, s.coordinateMin);
     s.t = s.runStartTime;
 
     const double timeStep = (s.timeRight - s.timeLeft) / 20;
@@ -63,15 +82,8 @@ void PlotBackgrounds::drawCoordinateBackground()
         plot.drawPoint(single(k * timeStep), single(0.04 * s.coordinateMax));
         plot.drawPoint(0, single(k * coordinateStep));
     }
-    plot.drawLine(0, single(s.coordinateMax), 0, s.coordinateMin, Colors::Black);
-    plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
-
-    plot.setCurrentX(single(0.03 * (s.timeRight - s.timeLeft)));
-    plot.setCurrentY(single(s.coordinateMax));
-    plot.printText(QStringLiteral("X/(Vg*tau)"));
-    plot.setCurrentX(single(s.timeRight - 2 * timeStep));
-    plot.setCurrentY(single(0.07 * s.coordinateMax));
-    plot.printText(QStringLiteral("t/tau"));
+    drawAxes(plot, s, s.coordinateMax, s.coordinateMin);
+    drawCaptions(plot, s, s.coordinateMax, timeStep, QStringLiteral("X/(Vg*tau)"));
 }
 
 void PlotBackgrounds::drawVelocityBackground()
@@ -79,8 +91,7 @@ void PlotBackgrounds::drawVelocityBackground()
     ExperimentState& s = m_state;
     Canvas& plot = m_surfaces.velocityPlot;
     plot.setDrawWidth(3);
-    plot.drawLine(0, single(s.velocityTop), 0, s.velocityBottom, Colors::Black);
-    plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
+    drawAxes(plot, s, s.velocityTop, s.velocityBottom);
     s.t = s.runStartTime;
 
     double timeStep = (s.timeRight - s.timeLeft) / 20;
@@ -101,13 +112,6 @@ void PlotBackgrounds::drawVelocityBackground()
         plot.drawPoint(0, single(v));
         plot.printText(NumberFormat::format(v, u"#0.00", m_locale));
     }
-    plot.drawLine(0, single(s.velocityTop), 0, s.velocityBottom, Colors::Black);
-    plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
-
-    plot.setCurrentX(single(0.03 * (s.timeRight - s.timeLeft)));
-    plot.setCurrentY(single(s.velocityTop));
-    plot.printText(QStringLiteral("Vy/Vg, "));
-    plot.setCurrentX(single(s.timeRight - 2 * timeStep));
-    plot.setCurrentY(single(0.07 * s.velocityTop));
-    plot.printText(QStringLiteral("t/tau"));
+    drawAxes(plot, s, s.velocityTop, s.velocityBottom);
+    drawCaptions(plot, s, s.velocityTop, timeStep, QStringLiteral("Vy/Vg, "));
 }

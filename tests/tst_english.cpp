@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -144,8 +143,7 @@ void tst_english::textsFitTheirControls()
     EnglishWindow w;
     w.fakes.random.values = {0.25f, 0.65f};
     w.show();
-    w.form->resize(client.width(), client.height() + w.form->menuBar()->height());
-    QTRY_COMPARE(w.form->clientArea()->size(), client);
+    QVERIFY(w.resizeClientArea(client));
     w.form->simulation().procedure().onCharacteristicsClicked(); // every read-out holds a value
     w.form->simulation().procedure().onVelocitiesClicked();
     for (const ControlId id : AllControls) {

@@ -8,7 +8,6 @@
 #include "QtSprite.h"
 
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -143,7 +142,7 @@ void tst_experiment::everyPassResetsWindow()
         if (client == w.form->clientArea()->size())
             w.form->simulation().reset().resetWindow();
         else
-            w.form->resize(client.width(), client.height() + w.form->menuBar()->height());
+            QVERIFY(w.resizeClientArea(client));
         QTRY_COMPARE(w.form->clientArea()->size(), client);
         for (const ControlId hidden :
              {ControlId::limitingVelocity2Readout, ControlId::limitingVelocity3Readout, ControlId::charge2Readout,

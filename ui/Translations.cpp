@@ -21,9 +21,3 @@ Translations::Translations(Language language)
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_toolkit);
 }
-
-Translations::~Translations()
-{
-    QCoreApplication::removeTranslator(&m_program);
-    QCoreApplication::removeTranslator(&m_toolkit);
-}

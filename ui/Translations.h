@@ -10,12 +10,12 @@
 
 /// The texts of the program and of the toolkit (Yes, No, the dialogs, the
 /// command line's help) in one language, installed into the application for
-/// as long as this object lives. Russian needs no translation of the
+/// as long as this object lives (a QTranslator leaves the application when
+/// destroyed, if the application is still there). Russian needs no translation of the
 /// program's own texts, English none of the toolkit's.
 class Translations {
 public:
     explicit Translations(Language language);
-    ~Translations();
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 

@@ -8,6 +8,7 @@
 #include "Translations.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 
 WindowFixture::WindowFixture(PauseTimer* timer, const QStringList& dataFolders, const QLocale& locale,
@@ -31,4 +32,10 @@ void WindowFixture::show()
 {
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+}
+
+bool WindowFixture::resizeClientArea(QSize client)
+{
+    form->resize(client.width(), client.height() + form->menuBar()->height());
+    return QTest::qWaitFor([&] { return form->clientArea()->size() == client; });
 }

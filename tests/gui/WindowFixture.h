@@ -29,6 +29,10 @@ public:
     /// Shows the window and waits until it is on screen (first layout pass done).
     void show();
 
+    /// Resizes the window so that its client area (below the menu bar) is
+    /// `client`, and waits for the layout pass; false if it did not get there.
+    bool resizeClientArea(QSize client);
+
     /// The window's widgets, typed, one per control.
     const MainWindowWidgets& widgets() const { return form->widgets(); }
     template <class T = QWidget>
