@@ -12,7 +12,6 @@
 #include "CanvasWidget.h"
 #include "QtCanvas.h"
 
-
 namespace {
 
 void ResetWindow1920x1080(benchmark::State& state)

@@ -11,7 +11,8 @@ cd "$(dirname "$0")/.."
 files=$(git ls-files '*.cpp' '*.h')
 # shellcheck disable=SC2086
 if ! clang-format --dry-run --Werror $files 2>/tmp/oildrop-format.$$; then
-    grep -o '^[^:]*\.\(cpp\|h\)' /tmp/oildrop-format.$$ | sort -u | sed 's/^/not formatted: /'
+    # Only the diagnostics' own lines (file:line:column: ...), not the quoted source.
+    sed -n 's/^\([^: ]*\.\(cpp\|h\)\):[0-9]*:[0-9]*: .*/not formatted: \1/p' /tmp/oildrop-format.$$ | sort -u
     rm -f /tmp/oildrop-format.$$
     echo "run: clang-format -i \$(git ls-files '*.cpp' '*.h')"
     exit 1
