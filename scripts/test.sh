@@ -27,7 +27,9 @@ echo "== sanitizer build (ASan + UBSan) and test suite"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOILDROP_WERROR=ON -DOILDROP_SANITIZE=ON \
     -DOILDROP_BENCHMARKS=OFF
 cmake --build build-asan
+lsan_suppressions=$PWD/tests/sanitizers/lsan.supp
 (cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+    LSAN_OPTIONS="suppressions=$lsan_suppressions" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j "$jobs")
 
 echo "== package and smoke run of the installed program"
