@@ -55,7 +55,7 @@ void MouseMoveOverVelocityPlot1920x1080(benchmark::State& state)
         const QPointF at(20 + (moves % 160) * 3, 150 + (moves % 7));
         QMouseEvent move(QEvent::MouseMove, at, plot->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(plot, &move);
-        cursor->repaintNow(); // not waiting for the next frame
+        cursor->showNow(); // not waiting for the next frame
         QApplication::processEvents();
         ++moves;
     }

@@ -201,8 +201,8 @@ void tst_measuring::cursorIsAnOverlay()
     QTest::mouseMove(plot, QPoint(20, 100));
     QCOMPARE(cursor->lines().size(), 4);
     QVERIFY(cursor->accessibleName().contains(cursor->lines().constFirst()));
-    QTest::mouseMove(plot, QPoint(150, 200));
-    QCOMPARE(cursor->lines().size(), 2); // past the run's end: no curve there
+    QTest::mouseMove(plot, QPoint(150, 200)); // within a frame of the last: shown with the next
+    QTRY_COMPARE(cursor->lines().size(), 2);  // past the run's end: no curve there
     QCOMPARE(QAccessible::queryAccessibleInterface(cursor)->text(QAccessible::Name),
              cursor->lines().join(QStringLiteral("; ")));
     // On the screen the crosshair shows; the surface's own picture is untouched.

@@ -21,7 +21,8 @@ namespace {
 /// Gap between the crosshair and the read-out's box, and the box's padding, pixels.
 constexpr int Offset = 14;
 constexpr int Padding = 4;
-/// The crosshair follows at most at 60 frames a second: a mouse reports more often.
+/// The crosshair follows at most at 60 frames a second: a mouse may report
+/// far more often, and each read-out costs the same whether shown or not.
 constexpr int FrameMs = 16;
 
 const QColor CrosshairColour(40, 40, 40, 140);
@@ -41,23 +42,30 @@ PlotCursor::PlotCursor(CanvasWidget* surface, const Canvas& canvas, PlotReadout:
     surface->setMouseTracking(true);
     surface->installEventFilter(this);
     surface->setOverlayPainter([this](QPainter& p) { paintOver(p); });
-    m_repaint.setSingleShot(true);
-    m_repaint.setInterval(FrameMs);
-    connect(&m_repaint, &QTimer::timeout, this, &PlotCursor::repaintNow);
+    m_frameTimer.setSingleShot(true);
+    m_frameTimer.setInterval(FrameMs);
+    connect(&m_frameTimer, &QTimer::timeout, this, &PlotCursor::frame);
     raise();
 }
 
-void PlotCursor::repaintNow()
+void PlotCursor::showNow()
 {
-    m_repaint.stop();
-    m_surface->update(m_dirty);
-    m_dirty = QRegion();
+    m_frameTimer.stop();
+    frame();
 }
 
-void PlotCursor::repaintSoon()
+void PlotCursor::frame()
 {
-    if (!m_repaint.isActive())
-        m_repaint.start();
+    if (m_pending) {
+        const QPoint position = *m_pending;
+        m_pending.reset();
+        showAt(position);
+    }
+    if (m_dirty.isEmpty())
+        return; // nothing moved: the next move is shown at once
+    m_surface->update(m_dirty);
+    m_dirty = QRegion();
+    m_frameTimer.start();
 }
 
 QGlyphRun PlotCursor::layOut(const QString& line, qreal& width)
@@ -104,10 +112,17 @@ bool PlotCursor::eventFilter(QObject* watched, QEvent* event)
 
 void PlotCursor::follow(QPoint position)
 {
+    m_pending = position;
+    if (!m_frameTimer.isActive())
+        frame();
+}
+
+void PlotCursor::showAt(QPoint position)
+{
     const std::optional<PlotReadout::Values> values =
         PlotReadout::at(m_plot, m_canvas, m_record, position.x() + 0.5, position.y() + 0.5);
     if (!values) {
-        vanish();
+        clear();
         return;
     }
     QStringList lines = PlotReadout::lines(m_plot, *values, m_locale);
@@ -129,17 +144,23 @@ void PlotCursor::follow(QPoint position)
     m_position = position;
     m_box = boxAt(position, size);
     m_dirty += footprint();
-    repaintSoon();
     announce();
 }
 
 void PlotCursor::vanish()
 {
+    m_pending.reset();
+    clear();
+    if (!m_frameTimer.isActive())
+        frame();
+}
+
+void PlotCursor::clear()
+{
     if (m_lines.isEmpty())
         return;
     m_dirty += footprint();
     m_lines.clear();
-    repaintSoon();
     announce();
 }
 

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class Canvas;
@@ -39,23 +40,32 @@ public:
     const QStringList& lines() const { return m_lines; }
     /// Where the crosshair stands, in pixels of the surface.
     QPoint position() const { return m_position; }
-    /// Asks at once for the repaint that would otherwise wait for the next frame.
-    void repaintNow();
+    /// Shows at once where the mouse went since the last frame, instead of
+    /// at the next frame.
+    void showNow();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    /// Notes where the mouse went; it is shown at once after a quiet spell,
+    /// else with the next frame.
     void follow(QPoint position);
+    /// The crosshair and the read-out for the mouse at `position`.
+    void showAt(QPoint position);
+    /// Takes the crosshair and the read-out away at once (the mouse left).
     void vanish();
+    /// No crosshair and no read-out from the next frame on.
+    void clear();
     /// The read-out's box of `size` for the crosshair at `position`, kept inside the surface.
     QRect boxAt(QPoint position, QSize size) const;
     /// The part of the surface that shows the crosshair and the box.
     QRegion footprint() const;
     void announce();
     void paintOver(QPainter& p) const;
-    /// Repaints what changed since the last repaint, at most at the screen's pace.
-    void repaintSoon();
+    /// One frame: what the mouse asked for since the last one is computed and
+    /// repainted; the next frame follows no sooner than a frame's time later.
+    void frame();
     /// A line of the read-out laid out glyph by glyph from the font's own
     /// advances, without shaping: the lines change with every move of the
     /// mouse, and shaping each anew would cost more than all the rest.
@@ -68,9 +78,10 @@ private:
     QLocale m_locale;
     QStringList m_lines;
     QPoint m_position;
-    QRect m_box;     ///< the read-out's box, pixels of the surface
-    QRegion m_dirty; ///< what to repaint at the next repaint
-    QTimer m_repaint;
+    QRect m_box;                     ///< the read-out's box, pixels of the surface
+    QRegion m_dirty;                 ///< what to repaint at the next frame
+    std::optional<QPoint> m_pending; ///< where the mouse went since the last frame
+    QTimer m_frameTimer;             ///< runs for a frame's time after a frame
     QRawFont m_font;
     struct Glyph {
         quint32 index;
