@@ -24,6 +24,10 @@ public:
     /// A value that is not finite shows as "—".
     static QString format(double value, QStringView mask, const QLocale& locale = QLocale());
 
+    /// The mask of the physical read-outs (mass, field, tau, velocities),
+    /// which the plots' read-out shares: 6,773E-04.
+    static constexpr QStringView ReadoutMask = u"0.000E+00";
+
     /// The standard number-to-text form of the parameter inputs: the shortest
     /// decimal text that reads back as the same value, with a point as decimal
     /// separator and a blank in place of the sign of a non-negative number

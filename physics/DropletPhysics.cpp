@@ -11,10 +11,15 @@ double DropletPhysics::mass(double r, double d)
     return Pi * r * std::pow(d, 3) / 6;
 }
 
-float DropletPhysics::relaxationTime(double r, double d, float eta)
+double DropletPhysics::unroundedRelaxationTime(double r, double d, float eta)
 {
     // m / (3π·eta·d) for a sphere of density r.
-    return static_cast<float>(r * d * d / 18 / static_cast<double>(eta));
+    return r * d * d / 18 / static_cast<double>(eta);
+}
+
+float DropletPhysics::relaxationTime(double r, double d, float eta)
+{
+    return static_cast<float>(unroundedRelaxationTime(r, d, eta));
 }
 
 double DropletPhysics::terminalVelocity(float tau, double r, double r0)

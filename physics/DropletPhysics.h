@@ -25,7 +25,9 @@ public:
 
     /// Droplet mass π·r·d³/6, kg.
     static double mass(double r, double d);
-    /// Relaxation time r·d²/(18·eta), s, rounded to single precision.
+    /// Relaxation time r·d²/(18·eta), s, in double precision.
+    static double unroundedRelaxationTime(double r, double d, float eta);
+    /// The same rounded to single precision, as the model keeps it.
     static float relaxationTime(double r, double d, float eta);
     /// Terminal velocity without field g·tau·(1 − r0/r), m/s.
     static double terminalVelocity(float tau, double r, double r0);

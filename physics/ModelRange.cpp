@@ -47,7 +47,7 @@ bool ModelRange::computable(const SetupParameters& p)
 
     // The relaxation time is stored in single precision: it must neither
     // overflow nor vanish there.
-    if (!singlePositive(p.r * p.d * p.d / 18 / static_cast<double>(p.eta)))
+    if (!singlePositive(P::unroundedRelaxationTime(p.r, p.d, p.eta)))
         return false;
     const float tau = P::relaxationTime(p.r, p.d, p.eta);
     const double Vg = P::terminalVelocity(tau, p.r, p.r0);

@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QPaintEvent>
 
-#include <algorithm>
 #include <cmath>
 
 CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent)
@@ -63,17 +62,12 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
     const qreal ratio = m_image.devicePixelRatio();
     // Only what is out of date, rectangle by rectangle: a crosshair over the
     // surface asks for two thin strips, not for their bounding box. The image
-    // covers the whole widget and is opaque. Tall pieces go in bands of a few
-    // dozen rows: the raster engine hands a blit of many rows to worker
-    // threads, which for a narrow strip costs more in waking them than it saves.
-    constexpr int Band = 48;
-    for (const QRect& r : event->region()) {
-        for (int top = r.top(); top <= r.bottom(); top += Band) {
-            const QRect band(r.left(), top, r.width(), std::min(Band, r.bottom() + 1 - top));
+    // covers the whole widget and is opaque.
+    for (const QRect& r : event->region())
+        inBands(r, [&](const QRect& band) {
             const QRectF source(band.x() * ratio, band.y() * ratio, band.width() * ratio, band.height() * ratio);
             p.drawImage(QRectF(band), m_image, source);
-        }
-    }
+        });
     if (m_overlay) {
         p.setClipRegion(event->region());
         m_overlay(p);

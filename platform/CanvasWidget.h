@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -41,6 +42,18 @@ public:
     /// Something drawn over the picture on the screen only (a crosshair),
     /// never into it: called at the end of every repaint.
     void setOverlayPainter(std::function<void(QPainter&)> paint) { m_overlay = std::move(paint); }
+
+    /// Tall pieces are painted in bands of at most this many rows: the raster
+    /// engine hands a blit or fill of many rows to worker threads, which for
+    /// a narrow strip costs more in waking them than it saves.
+    static constexpr int RepaintBand = 48;
+    /// Calls `paint` for each band of `area`, top to bottom.
+    template <class Paint>
+    static void inBands(const QRect& area, Paint&& paint)
+    {
+        for (int top = area.top(); top <= area.bottom(); top += RepaintBand)
+            paint(QRect(area.left(), top, area.width(), std::min(RepaintBand, area.bottom() + 1 - top)));
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

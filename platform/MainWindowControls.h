@@ -148,6 +148,11 @@ struct MainWindowControls {
     {
         return {*animationView, *coordinatePlot, *velocityPlot, *dropletMarker, *beamSprite};
     }
+    /// The six parameter inputs, top to bottom of the panel: D, Ux, d, ρ, ρ0, η.
+    std::array<Control*, 6> parameterEdits() const
+    {
+        return {plateGapEdit, voltageEdit, diameterEdit, dropletDensityEdit, mediumDensityEdit, viscosityEdit};
+    }
 };
 
 namespace ControlTable {

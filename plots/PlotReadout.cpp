@@ -38,7 +38,7 @@ QString PlotReadout::significant(double value, const QLocale& locale)
         return QStringLiteral("—");
     const double magnitude = std::fabs(value);
     if (value != 0 && (magnitude < 1e-4 || magnitude >= 1e7))
-        return NumberFormat::format(value, u"0.000E+00", locale);
+        return NumberFormat::format(value, NumberFormat::ReadoutMask, locale);
     // Decimals that leave four significant digits, after rounding.
     int decimals = value == 0 ? 3 : 3 - static_cast<int>(std::floor(std::log10(magnitude)));
     if (value != 0 && std::fabs(std::round(value * std::pow(10.0, decimals))) >= 1e4)
@@ -61,13 +61,12 @@ QStringList PlotReadout::lines(Plot plot, const Values& v, const QLocale& locale
         out << QCoreApplication::translate("PlotReadout", "кривая: %1 = %2")
                    .arg(ordinateName, significant(v.curve, locale));
         const QString time = QCoreApplication::translate("PlotReadout", "t = %1 с").arg(significant(v.seconds, locale));
-        if (plot == Plot::Coordinate)
-            out << time + QStringLiteral(",  ")
-                       + QCoreApplication::translate("PlotReadout", "x = %1 м").arg(significant(v.curveSI, locale));
-        else
-            out << time + QStringLiteral(",  ")
-                       + QCoreApplication::translate("PlotReadout", "v = %1 м/с")
-                             .arg(NumberFormat::format(v.curveSI, u"0.000E+00", locale));
+        const QString curveSI =
+            plot == Plot::Coordinate
+                ? QCoreApplication::translate("PlotReadout", "x = %1 м").arg(significant(v.curveSI, locale))
+                : QCoreApplication::translate("PlotReadout", "v = %1 м/с")
+                      .arg(NumberFormat::format(v.curveSI, NumberFormat::ReadoutMask, locale));
+        out << time + QStringLiteral(",  ") + curveSI;
     }
     return out;
 }

@@ -31,9 +31,7 @@ QString ControlPanel::inputText(Parameter parameter, double value)
 
 void ControlPanel::showParameter(Parameter parameter, double value)
 {
-    Control* const inputs[] = {m_controls.plateGapEdit,       m_controls.voltageEdit,       m_controls.diameterEdit,
-                               m_controls.dropletDensityEdit, m_controls.mediumDensityEdit, m_controls.viscosityEdit};
-    inputs[static_cast<int>(parameter)]->setText(inputText(parameter, value));
+    m_controls.parameterEdits()[static_cast<std::size_t>(parameter)]->setText(inputText(parameter, value));
 }
 
 bool ControlPanel::randomCharges() const
@@ -48,7 +46,7 @@ void ControlPanel::setRandomCharges(bool random)
 
 QString ControlPanel::scientific(double value) const
 {
-    return NumberFormat::format(value, u"0.000E+00", m_locale);
+    return NumberFormat::format(value, NumberFormat::ReadoutMask, m_locale);
 }
 
 void ControlPanel::showDerivedQuantities(const DerivedQuantities& q)

@@ -30,6 +30,12 @@ QColor qcolor(Rgb c)
     return QColor(c.r, c.g, c.b);
 }
 
+Rgb rgb(const QColor& c)
+{
+    return Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+               static_cast<std::uint8_t>(c.blue())};
+}
+
 /// Background and text colour of a control. The text colour is set for the
 /// active and inactive states only: a disabled control (and every button
 /// inside the client area, which inherits its palette) keeps the style's
@@ -105,8 +111,7 @@ MainWindow::MainWindow(const Services& services, const QStringList& dataFolders,
 MainWindow::~MainWindow()
 {
     m_client->removeEventFilter(this);
-    if (m_authors)
-        delete m_authors;
+    delete m_authors;
 }
 
 void MainWindow::buildParameterInputs()
@@ -143,9 +148,7 @@ void MainWindow::buildParameterInputs()
          QT_TR_NOOP("Коэффициент динамической вязкости среды"), &w.viscosityUnit, QT_TR_NOOP(" Па с")},
     };
     // The voltage's caption is drawn in the system's window-text colour.
-    const QColor windowText = palette().color(QPalette::WindowText);
-    const Rgb windowTextRgb{static_cast<std::uint8_t>(windowText.red()), static_cast<std::uint8_t>(windowText.green()),
-                            static_cast<std::uint8_t>(windowText.blue())};
+    const Rgb windowTextRgb = rgb(palette().color(QPalette::WindowText));
     for (const Row& row : rows) {
         *row.caption = makeLabel(m_client, QString::fromUtf8(row.captionText), text, Colors::Grey,
                                  row.caption == &w.voltageCaption ? windowTextRgb : Colors::Black, Qt::AlignRight,
@@ -272,9 +275,7 @@ void MainWindow::buildViewSelector()
 void MainWindow::buildDrawingSurfaces()
 {
     MainWindowWidgets& w = m_widgets;
-    const QColor windowText = palette().color(QPalette::WindowText);
-    const Rgb windowTextRgb{static_cast<std::uint8_t>(windowText.red()), static_cast<std::uint8_t>(windowText.green()),
-                            static_cast<std::uint8_t>(windowText.blue())};
+    const Rgb windowTextRgb = rgb(palette().color(QPalette::WindowText));
     struct Surface {
         CanvasWidget** widget;
         const char* tip;

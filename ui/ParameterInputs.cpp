@@ -128,10 +128,7 @@ const ParameterInputs::Rule* ParameterInputs::failingRule(Field field) const
 
 Control& ParameterInputs::input(Field field) const
 {
-    const MainWindowControls& c = m_controls;
-    Control* const inputs[FieldCount] = {c.plateGapEdit,       c.voltageEdit,       c.diameterEdit,
-                                         c.dropletDensityEdit, c.mediumDensityEdit, c.viscosityEdit};
-    return *inputs[field];
+    return *m_controls.parameterEdits()[static_cast<std::size_t>(field)];
 }
 
 double ParameterInputs::get(Field field) const

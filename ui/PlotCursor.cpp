@@ -199,11 +199,10 @@ void PlotCursor::paintOver(QPainter& p) const
     // Hidden while the surface's picture is taken.
     if (m_lines.isEmpty() || isHidden())
         return;
-    // One-pixel lines through the cursor's pixel; the vertical one in short
-    // pieces, for the same reason the surface is repainted in bands.
+    // One-pixel lines through the cursor's pixel; the vertical one in bands.
     p.fillRect(QRect(0, m_position.y(), width(), 1), CrosshairColour);
-    for (int top = 0; top < height(); top += 48)
-        p.fillRect(QRect(m_position.x(), top, 1, std::min(48, height() - top)), CrosshairColour);
+    CanvasWidget::inBands(QRect(m_position.x(), 0, 1, height()),
+                          [&](const QRect& band) { p.fillRect(band, CrosshairColour); });
 
     const QRect box = m_box;
     p.setPen(BoxBorder);

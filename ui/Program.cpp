@@ -8,6 +8,18 @@
 
 #include <QDir>
 
+namespace {
+
+/// The program's own folder (the build tree) and the folder `relative` to it
+/// (an installation's).
+QStringList besideAndUnder(const QString& relative)
+{
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return {programDir.absolutePath(), QDir::cleanPath(programDir.absoluteFilePath(relative))};
+}
+
+} // namespace
+
 void Program::describe()
 {
     QCoreApplication::setApplicationName(QStringLiteral("oildrop"));
@@ -22,10 +34,7 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
     QLocale::setDefault(Languages::numbersLocale(language, QLocale::system()));
     // The sound module lies beside the program in the build tree and in the
     // program's library folder of an installation.
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    m_tones = std::make_unique<QtToneGenerator>(
-        QStringList{programDir.absolutePath(),
-                    QDir::cleanPath(programDir.absoluteFilePath(QStringLiteral(OILDROP_RELATIVE_LIBDIR)))});
+    m_tones = std::make_unique<QtToneGenerator>(besideAndUnder(QStringLiteral(OILDROP_RELATIVE_LIBDIR)));
 
     Services services;
     services.messageBox = &m_messageBox;
@@ -39,10 +48,8 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
 
     // The help documents lie beside the program in the build tree and in the
     // data folder of an installation.
-    const QStringList dataFolders = {programDir.absolutePath(), QDir::cleanPath(programDir.absoluteFilePath(
-                                                                    QStringLiteral(OILDROP_RELATIVE_DATADIR)))};
-
-    m_window = std::make_unique<MainWindow>(services, dataFolders, QLocale(), language);
+    m_window = std::make_unique<MainWindow>(services, besideAndUnder(QStringLiteral(OILDROP_RELATIVE_DATADIR)),
+                                            QLocale(), language);
     m_messageBox.setParent(m_window.get());
     m_saveDialog.setParent(m_window.get());
 }

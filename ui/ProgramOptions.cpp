@@ -67,14 +67,10 @@ ProgramOptions ProgramOptions::parse(const QStringList& arguments)
     options.m_arguments = arguments;
     if (!p.parser.parse(arguments)) {
         options.m_action = Action::Refuse;
-        // Refused in the language asked for, if one is.
-        for (qsizetype i = 1; i < arguments.size(); ++i) {
-            const QString& word = arguments[i];
-            if ((word == QLatin1String("--lang") || word == QLatin1String("-lang")) && i + 1 < arguments.size())
-                options.m_language = Languages::fromCode(arguments[i + 1]);
-            else if (word.startsWith(QLatin1String("--lang=")))
-                options.m_language = Languages::fromCode(word.mid(7));
-        }
+        // The parser reads the known options past an unknown one, so the
+        // refusal comes in the language asked for, if one is.
+        if (p.parser.isSet(p.lang))
+            options.m_language = Languages::fromCode(p.parser.value(p.lang));
         return options;
     }
     if (p.parser.isSet(p.help)) {

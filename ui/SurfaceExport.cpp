@@ -12,6 +12,7 @@
 #include "RunTable.h"
 #include "SaveFileDialog.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -91,8 +92,15 @@ void SurfaceExport::saveImage(Surface surface)
                                      tr("Изображение PNG (*.png)"), QStringLiteral("png"));
     if (path.isEmpty())
         return;
-    const QImage image = picture(surface);
-    write(path, {}, &image);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(picture(surface))) {
+        reportFailure(path, writer.errorString());
+        return;
+    }
+    write(path, png);
 }
 
 void SurfaceExport::saveData(Surface surface)
@@ -107,34 +115,23 @@ void SurfaceExport::saveData(Surface surface)
     write(path, RunTable::csv(m_record, m_locale));
 }
 
-bool SurfaceExport::write(const QString& path, const QByteArray& bytes, const QImage* image)
+void SurfaceExport::write(const QString& path, const QByteArray& bytes)
 {
     // Written to a temporary file beside the target and renamed over it only
     // when everything is on the disk.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         reportFailure(path, file.errorString());
-        return false;
+        return;
     }
-    if (image) {
-        QImageWriter writer(&file, "png");
-        if (!writer.write(*image)) {
-            const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-            file.cancelWriting();
-            reportFailure(path, reason);
-            return false;
-        }
-    } else if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         reportFailure(path, reason);
-        return false;
+        return;
     }
-    if (!file.commit()) {
+    if (!file.commit())
         reportFailure(path, file.errorString());
-        return false;
-    }
-    return true;
 }
 
 void SurfaceExport::reportFailure(const QString& path, const QString& reason)

@@ -50,9 +50,8 @@ public:
     static QString suggestedName(Surface surface, const QString& suffix);
 
 private:
-    /// Writes `bytes` (or the picture, when `image` is set) to `path`,
-    /// atomically; reports a failure.
-    bool write(const QString& path, const QByteArray& bytes, const QImage* image = nullptr);
+    /// Writes `bytes` to `path`, atomically; reports a failure.
+    void write(const QString& path, const QByteArray& bytes);
     void reportFailure(const QString& path, const QString& reason);
 
     MessageBox& m_messageBox;
