@@ -4,6 +4,8 @@
 
 #include "DropletRun.h"
 
+#include "DropletNoise.h"
+#include "ExperimentObserver.h"
 #include "ExperimentState.h"
 #include "Pause.h"
 #include "RunRecord.h"
@@ -44,15 +46,26 @@ void DropletRun::runDroplet()
             DropletPhysics::step(s.Vy, s.Y, s.timeStep, s.activeChargeNumber, s.forceRatio);
         s.Vy = next.Vy;
         s.Y = next.Y;
+        // The velocity shown: the droplet's own, or with a random
+        // displacement its mean over the step (the velocity itself, which
+        // the next step continues from, stays the deterministic one).
+        float shownVy = s.Vy;
+        if (m_noise) {
+            const double kick = m_noise->displacement(s);
+            s.Y += kick;
+            shownVy = static_cast<float>(static_cast<double>(s.Vy) + kick / s.timeStep);
+        }
         s.t = s.t + s.timeStep;
-        m_record.add(s.t, s.Y, s.Vy);
+        m_record.add(s.t, s.Y, shownVy);
 
         coordinatePlot.lineTo(static_cast<float>(s.t), static_cast<float>(s.Y), Colors::Red);
-        velocityPlot.lineTo(static_cast<float>(s.t), s.Vy, Colors::Red);
+        velocityPlot.lineTo(static_cast<float>(s.t), shownVy, Colors::Red);
 
         marker.setLeft(s.X - marker.userWidth() / 2);
         marker.setTop(s.Y - marker.userHeight() / 2);
 
+        if (m_observer)
+            m_observer->stepped();
         m_pause.waitOnBeat(s.slowDown * 0.01);
         if (m_lifetime.isEnding())
             return;

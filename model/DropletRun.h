@@ -7,6 +7,8 @@
 #include "DrawingSurfaces.h"
 
 struct ExperimentState;
+class DropletNoise;
+class ExperimentObserver;
 class ExperimentView;
 class Lifetime;
 class Pause;
@@ -29,6 +31,13 @@ public:
     /// The slow-down setting changed: the next pause uses the new value.
     void onSlowDownChanged();
 
+    /// Adds `noise` to the droplet's coordinate after every step (none: the
+    /// deterministic motion). The velocity drawn and recorded is then the
+    /// droplet's mean velocity over the step, noise included.
+    void setNoise(DropletNoise* noise) { m_noise = noise; }
+    /// Told of every step.
+    void setObserver(ExperimentObserver* observer) { m_observer = observer; }
+
 private:
     ExperimentState& m_state;
     DrawingSurfaces m_surfaces;
@@ -36,4 +45,6 @@ private:
     Pause& m_pause;
     const Lifetime& m_lifetime;
     RunRecord& m_record;
+    DropletNoise* m_noise = nullptr;
+    ExperimentObserver* m_observer = nullptr;
 };

@@ -5,11 +5,13 @@
 #include "ExperimentProcedure.h"
 
 #include "DropletRun.h"
+#include "ExperimentObserver.h"
 #include "ExperimentState.h"
 #include "Pause.h"
 #include "RunPreparation.h"
 #include "Sound.h"
 
+#include "Announcer.h"
 #include "Canvas.h"
 #include "ExperimentView.h"
 #include "Lifetime.h"
@@ -23,7 +25,17 @@ QString ExperimentProcedure::remarkTitle()
 
 QString ExperimentProcedure::remarkText()
 {
-    return tr("Опвт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию.");
+    return tr("Опыт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию.");
+}
+
+QString ExperimentProcedure::runEndedText()
+{
+    return tr("Движение капли окончено.");
+}
+
+QString ExperimentProcedure::correctText()
+{
+    return tr("Опыт выполнен верно.");
 }
 
 namespace {
@@ -44,18 +56,27 @@ ExperimentProcedure::ExperimentProcedure(ExperimentState& state, ExperimentView&
 
 void ExperimentProcedure::onStartClicked()
 {
+    if (m_observer)
+        m_observer->experimentStarting();
     m_preparation.resetWindow();
     m_view.setFieldButtonsEnabled(true);
     m_state.wasIrradiated = 0;
     // The run starts from the clock that the plots' backgrounds set back to its start.
     m_preparation.preparePlots();
 
+    if (m_observer)
+        m_observer->runStarting();
     m_run.runDroplet();
+    if (m_observer)
+        m_observer->runEnded();
     if (m_lifetime.isEnding())
         return;
 
     m_view.setFieldButtonsEnabled(false);
-    if (m_state.wasIrradiated != 0) {
+    const bool correct = m_state.wasIrradiated != 0;
+    if (m_announcer)
+        m_announcer->announce(runEndedText() + u' ' + (correct ? correctText() : remarkText()));
+    if (correct) {
         m_sound.playSignalTone(Sound::LongSignal);
     } else {
         m_sound.playFailureMelody(Sound::MelodyTempo);
@@ -76,6 +97,8 @@ void ExperimentProcedure::onVoltageClicked()
     view.drawLine(0, 0, static_cast<float>(s.viewWidth), 0, upperNegative ? Colors::Red : Colors::Blue);
     view.drawLine(0, static_cast<float>(s.reducedGap), static_cast<float>(s.viewWidth),
                   static_cast<float>(s.reducedGap), upperNegative ? Colors::Blue : Colors::Red);
+    if (m_observer)
+        m_observer->fieldSwitched(ExperimentObserver::Field::Voltage);
 }
 
 void ExperimentProcedure::onLightClicked()
@@ -84,6 +107,10 @@ void ExperimentProcedure::onLightClicked()
     Sprite& beam = m_surfaces.beam;
     m_view.showLimitingVelocity(3);
     s.activeChargeNumber = s.N3;
+    if (m_observer) {
+        m_observer->fieldSwitched(ExperimentObserver::Field::Light);
+        m_observer->held();
+    }
 
     // The beam's lower right corner at the droplet.
     beam.setLeft(s.X - beam.userWidth());
@@ -98,6 +125,8 @@ void ExperimentProcedure::onLightClicked()
 
 void ExperimentProcedure::onCharacteristicsClicked()
 {
+    if (m_observer)
+        m_observer->held();
     m_view.showCharges(m_state.N2, m_state.N3);
     m_sound.playSignalTone(Sound::ShortSignal);
     m_pause.wait(ReadOutSeconds);
@@ -112,6 +141,8 @@ void ExperimentProcedure::onVelocitiesClicked()
     // V − 1 = N·a, so these are N3/N2 and N3 − N2 up to rounding.
     const double ratio = (s.V3max - 1) / (s.V2max - 1);
     const double difference = (s.V3max - s.V2max) / s.forceRatio;
+    if (m_observer)
+        m_observer->held();
     m_view.showChargeRatio(ratio, difference);
     m_sound.playSignalTone(Sound::ShortSignal);
     m_pause.wait(ReadOutSeconds);

@@ -10,7 +10,9 @@
 #include <QString>
 
 struct ExperimentState;
+class Announcer;
 class DropletRun;
+class ExperimentObserver;
 class ExperimentView;
 class Lifetime;
 class MessageBox;
@@ -27,6 +29,9 @@ public:
     /// Title and text of the remark after an experiment without irradiation.
     static QString remarkTitle();
     static QString remarkText();
+    /// What a screen reader is told at the end of a run, and of a correct experiment.
+    static QString runEndedText();
+    static QString correctText();
 
     ExperimentProcedure(ExperimentState& state, ExperimentView& view, const DrawingSurfaces& surfaces,
                         RunPreparation& preparation, DropletRun& run, Pause& pause, Sound& sound,
@@ -43,6 +48,11 @@ public:
     /// Heading "Скорости": ratio and difference of the charges from the limiting velocities, for 3 s.
     void onVelocitiesClicked();
 
+    /// Told of the experiment's course (the laboratory); none by default.
+    void setObserver(ExperimentObserver* observer) { m_observer = observer; }
+    /// Tells screen readers of the end of a run and of the verdict; none by default.
+    void setAnnouncer(Announcer* announcer) { m_announcer = announcer; }
+
 private:
     ExperimentState& m_state;
     ExperimentView& m_view;
@@ -53,4 +63,6 @@ private:
     Sound& m_sound;
     MessageBox& m_messageBox;
     const Lifetime& m_lifetime;
+    ExperimentObserver* m_observer = nullptr;
+    Announcer* m_announcer = nullptr;
 };

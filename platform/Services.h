@@ -4,12 +4,14 @@
 
 #pragma once
 
+#include "Announcer.h"
 #include "DesktopShell.h"
 #include "Lifetime.h"
 #include "MessageBox.h"
 #include "PauseTimer.h"
 #include "RandomSource.h"
 #include "SaveFileDialog.h"
+#include "SteadyClock.h"
 #include "TimeOfDay.h"
 #include "ToneGenerator.h"
 
@@ -24,4 +26,6 @@ struct Services {
     DesktopShell* shell = nullptr;
     Lifetime* lifetime = nullptr;
     SaveFileDialog* saveDialog = nullptr;
+    SteadyClock* steadyClock = nullptr; ///< wall time between the steps of a run
+    Announcer* announcer = nullptr;     ///< for screen readers
 };

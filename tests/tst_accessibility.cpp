@@ -55,8 +55,9 @@ void tst_accessibility::names_data()
     row(ControlId::coordinateOption, "Координата", QAccessible::RadioButton);
     row(ControlId::velocityOption, "Проекция Vx", QAccessible::RadioButton);
     row(ControlId::slowDownScrollBar, "Замедление времени", QAccessible::ScrollBar);
-    row(ControlId::characteristicsHeading, "Характеристики", QAccessible::StaticText);
-    row(ControlId::velocitiesHeading, "Скорости", QAccessible::StaticText);
+    // The headings work as buttons, and say so.
+    row(ControlId::characteristicsHeading, "Характеристики", QAccessible::Button);
+    row(ControlId::velocitiesHeading, "Скорости", QAccessible::Button);
     row(ControlId::dropletDensityCaption, "ρ=", QAccessible::StaticText);
     row(ControlId::animationView, "Расстояние между пластинами, разбитое на 10 частей", QAccessible::Client);
     row(ControlId::velocityPlot, "Скорость в относительных единицах", QAccessible::Client);

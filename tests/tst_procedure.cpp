@@ -91,7 +91,7 @@ void tst_procedure::voltageOnlyGivesMelodyAndRemark()
     QCOMPARE(form.messageBox.shown.size(), std::size_t(1));
     QCOMPARE(form.messageBox.shown[0].title, QStringLiteral("ЗАМЕЧАНИЕ"));
     QCOMPARE(form.messageBox.shown[0].text,
-             QStringLiteral("Опвт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию."));
+             QStringLiteral("Опыт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию."));
     QVERIFY(!form.messageBox.shown[0].question);
     QVERIFY(form.control(ControlId::limitingVelocity2Readout).isVisible()); // stays after the run
 }

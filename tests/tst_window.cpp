@@ -105,8 +105,9 @@ void tst_window::captionsAndToolTips_data()
     row(ControlId::viscosityEdit, " 1.820e-05", "Коэффициент динамической вязкости среды"); // none
     row(ControlId::viscosityUnit, " Па с", "");
     row(ControlId::parametersHeading, "Параметры", "");
-    row(ControlId::characteristicsHeading, "Характеристики", "");
-    row(ControlId::velocitiesHeading, "Скорости", "");
+    // The headings work as buttons: their tooltips say what they show, and their key.
+    row(ControlId::characteristicsHeading, "Характеристики", "Заряды капли q2 и q3 на 3 с (F3)");
+    row(ControlId::velocitiesHeading, "Скорости", "Отношение и разность зарядов по скоростям на 3 с (F4)");
     row(ControlId::massReadout, "m = 8,102E-14 кг", "Масса капли");
     row(ControlId::fieldStrengthReadout, "Ex = -3,178E+05 В/м", "Напряжённость электрического поля");
     row(ControlId::relaxationTimeReadout, "tau = 8,557E-05 c", "Характерное время");
@@ -121,9 +122,10 @@ void tst_window::captionsAndToolTips_data()
     row(ControlId::chargeDifferenceReadout, QString::fromLatin1(controlName(ControlId::chargeDifferenceReadout)),
         "разность зарядов N3-N2");
     row(ControlId::slowDownReadout, "5", "Замедление времени");
-    row(ControlId::startButton, "ПУСК", "Запуск установки");
-    row(ControlId::voltageButton, "НАПРЯЖЕНИЕ", "Подача напряжения на пластины конденсатора");
-    row(ControlId::lightButton, "СВЕТ", "Освещение рентгеновскими лучами");
+    // Each button's tooltip names the key that presses it wherever the focus is.
+    row(ControlId::startButton, "ПУСК", "Запуск установки (F5)");
+    row(ControlId::voltageButton, "НАПРЯЖЕНИЕ", "Подача напряжения на пластины конденсатора (F6)");
+    row(ControlId::lightButton, "СВЕТ", "Освещение рентгеновскими лучами (F7)");
     row(ControlId::randomChargesCheckBox, "Выбор", "Случайный выбор зарядов");
     row(ControlId::viewGroupBox, "Графики", "Выбор графика");
     row(ControlId::animationOption, "Движение", "Анимация");
@@ -233,10 +235,25 @@ void tst_window::focusOrder()
     w.form->activateWindow();
     QTRY_COMPARE(QApplication::focusWidget(), w.widgets().startButton);
     const MainWindowWidgets& c = w.widgets();
-    QWidget* const order[] = {c.startButton,        c.voltageEdit,          c.plateGapEdit,      c.diameterEdit,
-                              c.dropletDensityEdit, c.mediumDensityEdit,    c.viscosityEdit,     c.animationOption,
-                              c.coordinateOption,   c.velocityOption,       c.slowDownScrollBar, c.voltageButton,
-                              c.lightButton,        c.randomChargesCheckBox};
+    // The plots after the options that show them, the headings last.
+    QWidget* const order[] = {c.startButton,
+                              c.voltageEdit,
+                              c.plateGapEdit,
+                              c.diameterEdit,
+                              c.dropletDensityEdit,
+                              c.mediumDensityEdit,
+                              c.viscosityEdit,
+                              c.animationOption,
+                              c.coordinateOption,
+                              c.velocityOption,
+                              c.coordinatePlot,
+                              c.velocityPlot,
+                              c.slowDownScrollBar,
+                              c.voltageButton,
+                              c.lightButton,
+                              c.randomChargesCheckBox,
+                              c.characteristicsHeading,
+                              c.velocitiesHeading};
     QWidget* current = order[0];
     for (std::size_t i = 1; i < std::size(order); ++i) {
         // The next widget in the chain that can take the focus by tab.
@@ -246,8 +263,7 @@ void tst_window::focusOrder()
         QCOMPARE(next->objectName(), order[i]->objectName());
         current = next;
     }
-    for (const QLabel* label : {static_cast<QLabel*>(c.massReadout), static_cast<QLabel*>(c.characteristicsHeading),
-                                static_cast<QLabel*>(c.parametersHeading)})
+    for (const QLabel* label : {c.massReadout, c.parametersHeading})
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
@@ -262,34 +278,65 @@ void tst_window::menus()
     QCOMPARE(QKeySequence::mnemonic(menus[0]->text()), QKeySequence(Qt::ALT | Qt::Key(0x424)));
     QCOMPARE(QKeySequence::mnemonic(menus[1]->text()), QKeySequence(Qt::ALT | Qt::Key(0x41F)));
 
-    const QStringList file = {"Справка1", "Справка2", "История", "", "Выход"};
-    const QStringList help = {"Инструкция", "Управление", "", "Авторы", "О программе"};
-    // The commands in their places, separators included.
+    // Every item in its place, separators included; the program's first
+    // commands each with its picture and without a shortcut, the laboratory's
+    // and the pictures' commands among them.
     const MainWindow::Menus& m = w.form->menus();
-    const QList<QList<QAction*>> commands = {{m.physicsReference, m.workedExample, m.history, nullptr, m.exit},
-                                             {m.instruction, m.controlsHelp, nullptr, m.authors, m.about}};
-    const QList<QStringList> captions = {file, help};
+    struct Item {
+        QAction* action; // nullptr: a separator
+        const char* caption;
+        bool pictured;
+    };
+    const QList<QList<Item>> items = {
+        {{m.physicsReference, "Справка1", true},
+         {m.workedExample, "Справка2", true},
+         {m.history, "История", true},
+         {nullptr, "", false},
+         {m.laboratoryMode, "Лабораторный режим", false},
+         {m.journal, "Лабораторный журнал", false},
+         {m.unknownDrop, "Неизвестная капля", false},
+         {m.brownian, "Броуновское движение", false},
+         {m.seed, "Зерно случайных чисел…", false},
+         {nullptr, "", false},
+         {m.copyImage, "Копировать изображение", false},
+         {m.saveImage, "Сохранить изображение…", false},
+         {m.saveData, "Сохранить данные…", false},
+         {nullptr, "", false},
+         {m.exit, "Выход", true}},
+        {{m.instruction, "Инструкция", true},
+         {m.controlsHelp, "Управление", true},
+         {m.keys, "Клавиши", false},
+         {nullptr, "", false},
+         {m.authors, "Авторы", true},
+         {m.about, "О программе", true}},
+    };
     for (int menu = 0; menu < 2; ++menu) {
-        const QList<QAction*> items = menus[menu]->menu()->actions();
-        QCOMPARE(items.size(), 5);
-        for (int i = 0; i < 5; ++i) {
-            QAction* item = items[i];
-            QCOMPARE(item->isSeparator(), captions[menu][i].isEmpty());
-            if (commands[menu][i])
-                QCOMPARE(item, commands[menu][i]);
+        const QList<QAction*> actions = menus[menu]->menu()->actions();
+        QCOMPARE(actions.size(), items[menu].size());
+        for (qsizetype i = 0; i < actions.size(); ++i) {
+            const Item& expected = items[menu][i];
+            QAction* item = actions[i];
+            QCOMPARE(item->isSeparator(), expected.action == nullptr);
             if (item->isSeparator()) {
                 QVERIFY(item->icon().isNull());
                 continue;
             }
-            QCOMPARE(item->text(), captions[menu][i]);
+            QCOMPARE(item, expected.action);
+            QCOMPARE(item->text(), QString::fromUtf8(expected.caption));
+            if (!expected.pictured)
+                continue;
             QVERIFY(item->shortcut().isEmpty());
             QVERIFY(!item->isCheckable());
             QVERIFY(item->isEnabled());
-            // A picture beside every item, shown at 32 px.
+            // A picture beside every item of the program's first commands, shown at 32 px.
             QVERIFY(!item->icon().isNull());
             QCOMPARE(item->icon().actualSize(QSize(32, 32)), QSize(32, 32));
         }
     }
+    // Plainly started, the laboratory is off and its options wait for it.
+    QVERIFY(m.laboratoryMode->isCheckable() && !m.laboratoryMode->isChecked());
+    for (QAction* option : {m.unknownDrop, m.brownian, m.seed})
+        QVERIFY(!option->isEnabled());
     QCOMPARE(w.form->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, menus[0]->menu()), 32);
 }
 

@@ -52,14 +52,49 @@
     </message>
 </context>
 <context>
+    <name>DropSummaryModel</name>
+    <message>
+        <source>%1 ± %2</source>
+        <translation>%1 ± %2</translation>
+    </message>
+    <message>
+        <source>Капля</source>
+        <translation>Drop</translation>
+    </message>
+    <message>
+        <source>Фаза</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Измерений</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Скорость, м/с (среднее ± ст. откл.)</source>
+        <translation>Velocity, m/s (mean ± std. dev.)</translation>
+    </message>
+    <message>
+        <source>Заряд, 10⁻¹⁹ Кл (среднее ± ст. откл.)</source>
+        <translation>Charge, 10⁻¹⁹ C (mean ± std. dev.)</translation>
+    </message>
+</context>
+<context>
     <name>ExperimentProcedure</name>
     <message>
         <source>ЗАМЕЧАНИЕ</source>
         <translation>REMARK</translation>
     </message>
     <message>
-        <source>Опвт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию.</source>
+        <source>Опыт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию.</source>
         <translation>The experiment was performed incorrectly. You are not Veltran! Read the description and the instructions.</translation>
+    </message>
+    <message>
+        <source>Движение капли окончено.</source>
+        <translation>The droplet&apos;s run is over.</translation>
+    </message>
+    <message>
+        <source>Опыт выполнен верно.</source>
+        <translation>The experiment was performed correctly.</translation>
     </message>
 </context>
 <context>
@@ -135,6 +170,531 @@
     <message>
         <source>Не удалось запустить текстовый редактор, чтобы открыть файл «%1».</source>
         <translation>Could not start a text editor to open the file “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalFile</name>
+    <message>
+        <source>неверное значение «%1» в %2</source>
+        <translation>invalid value “%1” in %2</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для журнала</source>
+        <translation>the file is too large for a journal</translation>
+    </message>
+    <message>
+        <source>файл повреждён или обрезан (%1, позиция %2)</source>
+        <translation>the file is damaged or cut off (%1, position %2)</translation>
+    </message>
+    <message>
+        <source>это не лабораторный журнал программы</source>
+        <translation>this is not a laboratory journal of the program</translation>
+    </message>
+    <message>
+        <source>не указана версия формата журнала</source>
+        <translation>the journal&apos;s format version is missing</translation>
+    </message>
+    <message>
+        <source>журнал записан более новой версией программы (формат %1, эта версия читает формат %2)</source>
+        <translation>the journal was written by a newer version of the program (format %1, this version reads format %2)</translation>
+    </message>
+    <message>
+        <source>заголовке</source>
+        <translation>the header</translation>
+    </message>
+    <message>
+        <source>в журнале нет списка капель или измерений</source>
+        <translation>the journal has no list of drops or of measurements</translation>
+    </message>
+    <message>
+        <source>капле %1</source>
+        <translation>drop %1</translation>
+    </message>
+    <message>
+        <source>измерении %1</source>
+        <translation>measurement %1</translation>
+    </message>
+</context>
+<context>
+    <name>JournalModel</name>
+    <message>
+        <source>секундомер</source>
+        <translation>stopwatch</translation>
+    </message>
+    <message>
+        <source>график</source>
+        <translation>plot</translation>
+    </message>
+    <message>
+        <source>вручную</source>
+        <translation>by hand</translation>
+    </message>
+    <message>
+        <source>удалено: %1</source>
+        <translation>deleted: %1</translation>
+    </message>
+    <message>
+        <source>Неопределённость времени ±%1 с</source>
+        <translation>Uncertainty of the time ±%1 s</translation>
+    </message>
+    <message>
+        <source>Для заряда нужна скорость этой капли без поля</source>
+        <translation>The charge needs this drop&apos;s velocity without field</translation>
+    </message>
+    <message>
+        <source>Капля</source>
+        <translation>Drop</translation>
+    </message>
+    <message>
+        <source>Фаза</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>Путь, дел.</source>
+        <translation>Distance, div.</translation>
+    </message>
+    <message>
+        <source>Путь, м</source>
+        <translation>Distance, m</translation>
+    </message>
+    <message>
+        <source>Время, с</source>
+        <translation>Time, s</translation>
+    </message>
+    <message>
+        <source>Скорость, м/с</source>
+        <translation>Velocity, m/s</translation>
+    </message>
+    <message>
+        <source>Заряд, 10⁻¹⁹ Кл</source>
+        <translation>Charge, 10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>Источник</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Примечание</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>JournalStore</name>
+    <message>
+        <source>Лабораторный журнал</source>
+        <translation>Laboratory journal</translation>
+    </message>
+    <message>
+        <source>Сохранённый журнал «%1» не удалось прочитать: %2.
+%3Начат новый журнал.</source>
+        <translation>The saved journal “%1” could not be read: %2.
+%3A new journal has been started.</translation>
+    </message>
+    <message>
+        <source>Файл сохранён как «%1». </source>
+        <translation>The file has been kept as “%1”. </translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить журнал «%1»:
+%2.</source>
+        <translation>Could not save the journal “%1”:
+%2.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «%1»:
+%2.</source>
+        <translation>Could not save the file “%1”:
+%2.</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть журнал «%1»:
+%2.</source>
+        <translation>Could not open the journal “%1”:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>JournalTable</name>
+    <message>
+        <source>капля</source>
+        <translation>drop</translation>
+    </message>
+    <message>
+        <source>фаза</source>
+        <translation>phase</translation>
+    </message>
+    <message>
+        <source>облучение</source>
+        <translation>irradiation</translation>
+    </message>
+    <message>
+        <source>путь (дел.)</source>
+        <translation>distance (div.)</translation>
+    </message>
+    <message>
+        <source>путь (м)</source>
+        <translation>distance (m)</translation>
+    </message>
+    <message>
+        <source>время (с)</source>
+        <translation>time (s)</translation>
+    </message>
+    <message>
+        <source>± время (с)</source>
+        <translation>± time (s)</translation>
+    </message>
+    <message>
+        <source>скорость (м/с)</source>
+        <translation>velocity (m/s)</translation>
+    </message>
+    <message>
+        <source>заряд (Кл)</source>
+        <translation>charge (C)</translation>
+    </message>
+    <message>
+        <source>источник</source>
+        <translation>source</translation>
+    </message>
+    <message>
+        <source>удалено</source>
+        <translation>deleted</translation>
+    </message>
+    <message>
+        <source>причина</source>
+        <translation>reason</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+</context>
+<context>
+    <name>JournalWindow</name>
+    <message>
+        <source>Лабораторный журнал</source>
+        <translation>Laboratory journal</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Капли</source>
+        <translation>Drops</translation>
+    </message>
+    <message>
+        <source>Графики недоступны: не найден модуль графиков программы.</source>
+        <translation>No plots: the program&apos;s charts module was not found.</translation>
+    </message>
+    <message>
+        <source>Определение e</source>
+        <translation>Finding e</translation>
+    </message>
+    <message>
+        <source>&amp;Журнал</source>
+        <translation>&amp;Journal</translation>
+    </message>
+    <message>
+        <source>Открыть журнал…</source>
+        <translation>Open journal…</translation>
+    </message>
+    <message>
+        <source>Сохранить журнал…</source>
+        <translation>Save journal…</translation>
+    </message>
+    <message>
+        <source>Экспорт таблицы (CSV)…</source>
+        <translation>Export table (CSV)…</translation>
+    </message>
+    <message>
+        <source>Новый журнал</source>
+        <translation>New journal</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Добавить измерение</source>
+        <translation>Add measurement</translation>
+    </message>
+    <message>
+        <source>Удалить измерение…</source>
+        <translation>Delete measurement…</translation>
+    </message>
+    <message>
+        <source>Восстановить измерение</source>
+        <translation>Restore measurement</translation>
+    </message>
+    <message>
+        <source>%1: оценки нет.</source>
+        <translation>%1: no estimate.</translation>
+    </message>
+    <message>
+        <source>%1: e = (%2 ± %3)·10⁻¹⁹ Кл</source>
+        <translation>%1: e = (%2 ± %3)·10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>    стандартная неопределённость %1·10⁻¹⁹ Кл; расширенная (k = 2, около 95 %) ±%2·10⁻¹⁹ Кл</source>
+        <translation>    standard uncertainty %1·10⁻¹⁹ C; expanded (k = 2, about 95 %) ±%2·10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>    использовано %1 из %2 (капель: %3 из %4)</source>
+        <translation>    used %1 of %2 (drops: %3 of %4)</translation>
+    </message>
+    <message>
+        <source>    отклонение от 1,602 176 634·10⁻¹⁹ Кл: %1 % (%2 u)</source>
+        <translation>    deviation from 1.602 176 634·10⁻¹⁹ C: %1 % (%2 u)</translation>
+    </message>
+    <message>
+        <source>    заряды разбросаны больше своих погрешностей: неопределённость оценена по разбросу</source>
+        <translation>    the charges scatter more than their errors: the uncertainty is estimated from the scatter</translation>
+    </message>
+    <message>
+        <source>Зарядов ещё нет: измерьте скорость капли без поля и в поле.</source>
+        <translation>No charges yet: measure the velocity of a drop without field and with the field.</translation>
+    </message>
+    <message>
+        <source>По зарядам капель</source>
+        <translation>From the drops&apos; charges</translation>
+    </message>
+    <message>
+        <source>По изменениям заряда при облучении</source>
+        <translation>From the charge changes on irradiation</translation>
+    </message>
+    <message>
+        <source>Открыть журнал</source>
+        <translation>Open journal</translation>
+    </message>
+    <message>
+        <source>Лабораторный журнал (*.json)</source>
+        <translation>Laboratory journal (*.json)</translation>
+    </message>
+    <message>
+        <source>Прежний журнал сохранён в «%1».</source>
+        <translation>The previous journal has been kept in “%1”.</translation>
+    </message>
+    <message>
+        <source>Сохранить журнал</source>
+        <translation>Save journal</translation>
+    </message>
+    <message>
+        <source>Экспорт таблицы</source>
+        <translation>Export table</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Начать новый журнал? Нынешний будет сохранён копией в папке данных программы.</source>
+        <translation>Start a new journal? The present one will be kept as a copy in the program&apos;s data folder.</translation>
+    </message>
+    <message>
+        <source>Удалить измерение</source>
+        <translation>Delete measurement</translation>
+    </message>
+    <message>
+        <source>Почему измерение не годится? Оно останется в журнале зачёркнутым.</source>
+        <translation>Why is the measurement no good? It stays in the journal, struck out.</translation>
+    </message>
+    <message>
+        <source>без объяснения</source>
+        <translation>no reason given</translation>
+    </message>
+</context>
+<context>
+    <name>KeyBindings</name>
+    <message>
+        <source>Клавиши</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Опыт (где бы ни был фокус):</source>
+        <translation>Experiment (wherever the focus is):</translation>
+    </message>
+    <message>
+        <source>%1 — ПУСК</source>
+        <translation>%1 — START</translation>
+    </message>
+    <message>
+        <source>%1 — НАПРЯЖЕНИЕ</source>
+        <translation>%1 — VOLTAGE</translation>
+    </message>
+    <message>
+        <source>%1 — СВЕТ</source>
+        <translation>%1 — LIGHT</translation>
+    </message>
+    <message>
+        <source>%1 — «Характеристики»: заряды на 3 с</source>
+        <translation>%1 — “Characteristics”: the charges for 3 s</translation>
+    </message>
+    <message>
+        <source>%1 — «Скорости»: отношение и разность зарядов на 3 с</source>
+        <translation>%1 — “Velocities”: ratio and difference of the charges for 3 s</translation>
+    </message>
+    <message>
+        <source>Окно:</source>
+        <translation>Window:</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab — следующий и предыдущий элемент</source>
+        <translation>Tab, Shift+Tab — next and previous control</translation>
+    </message>
+    <message>
+        <source>Пробел, Enter — нажать кнопку или заголовок в фокусе</source>
+        <translation>Space, Enter — press the button or heading in focus</translation>
+    </message>
+    <message>
+        <source>Стрелки — перекрестие на графике в фокусе (с Shift — на десятую часть графика)</source>
+        <translation>Arrows — the crosshair on the plot in focus (with Shift by a tenth of the plot)</translation>
+    </message>
+    <message>
+        <source>Клавиша меню, Shift+F10 — меню графика</source>
+        <translation>Menu key, Shift+F10 — the plot&apos;s menu</translation>
+    </message>
+    <message>
+        <source>%1 — копировать изображение</source>
+        <translation>%1 — copy image</translation>
+    </message>
+    <message>
+        <source>%1 — сохранить изображение</source>
+        <translation>%1 — save image</translation>
+    </message>
+    <message>
+        <source>%1 — сохранить данные графика</source>
+        <translation>%1 — save the plot&apos;s data</translation>
+    </message>
+    <message>
+        <source>Alt+Ф, Alt+П — меню «Файл» и «Помощь»</source>
+        <translation>Alt+F, Alt+H — the menus “File” and “Help”</translation>
+    </message>
+    <message>
+        <source>Лабораторный режим:</source>
+        <translation>Laboratory mode:</translation>
+    </message>
+    <message>
+        <source>%1 — лабораторный режим</source>
+        <translation>%1 — laboratory mode</translation>
+    </message>
+    <message>
+        <source>%1 — лабораторный журнал</source>
+        <translation>%1 — laboratory journal</translation>
+    </message>
+    <message>
+        <source>%1 — секундомер: пуск и стоп</source>
+        <translation>%1 — stopwatch: start and stop</translation>
+    </message>
+    <message>
+        <source>%1 — отсечка</source>
+        <translation>%1 — lap</translation>
+    </message>
+    <message>
+        <source>%1 — сброс секундомера</source>
+        <translation>%1 — reset the stopwatch</translation>
+    </message>
+    <message>
+        <source>%1 — записать промежутки в журнал</source>
+        <translation>%1 — record the timings in the journal</translation>
+    </message>
+    <message>
+        <source>%1 — этот список</source>
+        <translation>%1 — this list</translation>
+    </message>
+</context>
+<context>
+    <name>Laboratory</name>
+    <message>
+        <source>фаза сменилась во время отсчёта</source>
+        <translation>the phase changed during the timing</translation>
+    </message>
+</context>
+<context>
+    <name>LaboratoryWindows</name>
+    <message>
+        <source>Цена деления: расстояние между соседними линиями, десятая часть промежутка D</source>
+        <translation>Scale division: the distance between neighbouring lines, a tenth of the gap D</translation>
+    </message>
+    <message>
+        <source>Пуск</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Пуск и остановка секундомера</source>
+        <translation>Start and stop the stopwatch</translation>
+    </message>
+    <message>
+        <source>Отсечка</source>
+        <translation>Lap</translation>
+    </message>
+    <message>
+        <source>Отсечка: промежуток до этого мгновения, секундомер идёт дальше</source>
+        <translation>Lap: the interval up to this moment; the stopwatch runs on</translation>
+    </message>
+    <message>
+        <source>Сброс</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Сброс секундомера; промежутки не в журнале пропадают</source>
+        <translation>Reset the stopwatch; timings not in the journal are discarded</translation>
+    </message>
+    <message>
+        <source>В журнал</source>
+        <translation>To journal</translation>
+    </message>
+    <message>
+        <source>Записать промежутки в лабораторный журнал</source>
+        <translation>Record the timings in the laboratory journal</translation>
+    </message>
+    <message>
+        <source>Стоп</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>1 дел. = %1 мм</source>
+        <translation>1 div. = %1 mm</translation>
+    </message>
+    <message>
+        <source>Зерно случайных чисел</source>
+        <translation>Random seed</translation>
+    </message>
+    <message>
+        <source>Одно и то же зерно даёт всем одни и те же капли.
+Целое число от 0 до 18446744073709551615 или пусто — своё зерно в каждом сеансе:</source>
+        <translation>The same seed gives everyone the same drops.
+A whole number from 0 to 18446744073709551615, or empty for a seed of each session&apos;s own:</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>«%1» — не целое число от 0 до 18446744073709551615.</source>
+        <translation>“%1” is not a whole number from 0 to 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>Записать в журнал</source>
+        <translation>Record in journal</translation>
+    </message>
+    <message>
+        <source>Скорость капли на кривой в это мгновение — в лабораторный журнал</source>
+        <translation>The droplet&apos;s velocity on the curve at this moment, into the laboratory journal</translation>
+    </message>
+</context>
+<context>
+    <name>LiveRegion</name>
+    <message>
+        <source>Сообщения программы</source>
+        <translation>Program messages</translation>
     </message>
 </context>
 <context>
@@ -371,6 +931,65 @@
         <source>О программе</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>Заряды капли q2 и q3 на 3 с</source>
+        <translation>The droplet&apos;s charges q2 and q3 for 3 s</translation>
+    </message>
+    <message>
+        <source>Отношение и разность зарядов по скоростям на 3 с</source>
+        <translation>Ratio and difference of the charges from the velocities for 3 s</translation>
+    </message>
+    <message>
+        <source>Лабораторный режим</source>
+        <translation>Laboratory mode</translation>
+    </message>
+    <message>
+        <source>Лабораторный журнал</source>
+        <translation>Laboratory journal</translation>
+    </message>
+    <message>
+        <source>Неизвестная капля</source>
+        <translation>Unknown drop</translation>
+    </message>
+    <message>
+        <source>Броуновское движение</source>
+        <translation>Brownian motion</translation>
+    </message>
+    <message>
+        <source>Зерно случайных чисел…</source>
+        <translation>Random seed…</translation>
+    </message>
+    <message>
+        <source>Копировать изображение</source>
+        <translation>Copy image</translation>
+    </message>
+    <message>
+        <source>Сохранить изображение…</source>
+        <translation>Save image…</translation>
+    </message>
+    <message>
+        <source>Сохранить данные…</source>
+        <translation>Save data…</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementPhases</name>
+    <message>
+        <source>без поля</source>
+        <translation>no field</translation>
+    </message>
+    <message>
+        <source>поле, до облучения</source>
+        <translation>field, before irradiation</translation>
+    </message>
+    <message>
+        <source>поле, после облучения %1</source>
+        <translation>field, after irradiation %1</translation>
+    </message>
+    <message>
+        <source>поле, после облучения</source>
+        <translation>field, after irradiation</translation>
+    </message>
 </context>
 <context>
     <name>ParameterInputs</name>
@@ -446,6 +1065,29 @@
     </message>
 </context>
 <context>
+    <name>QtChargeCharts</name>
+    <message>
+        <source>Распределение зарядов</source>
+        <translation>Distribution of the charges</translation>
+    </message>
+    <message>
+        <source>Заряды капель</source>
+        <translation>Charges of the drops</translation>
+    </message>
+    <message>
+        <source>q, 10⁻¹⁹ Кл</source>
+        <translation>q, 10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>число зарядов</source>
+        <translation>number of charges</translation>
+    </message>
+    <message>
+        <source>номер капли</source>
+        <translation>drop number</translation>
+    </message>
+</context>
+<context>
     <name>QtMessageBox</name>
     <message>
         <source>ОК</source>
@@ -488,6 +1130,77 @@
     <message>
         <source>Вы абсолютно уверены?</source>
         <translation>Are you absolutely sure?</translation>
+    </message>
+</context>
+<context>
+    <name>StopwatchWindow</name>
+    <message>
+        <source>Секундомер</source>
+        <translation>Stopwatch</translation>
+    </message>
+    <message>
+        <source>Время опыта: секунды движения капли, не зависят от замедления</source>
+        <translation>Experiment time: seconds of the droplet&apos;s motion, whatever the slow-down</translation>
+    </message>
+    <message>
+        <source>Расстояние между соседними линиями анимации: десятая часть промежутка D</source>
+        <translation>Distance between neighbouring lines of the animation: a tenth of the gap D</translation>
+    </message>
+    <message>
+        <source> дел.</source>
+        <translation> div.</translation>
+    </message>
+    <message>
+        <source>Сколько делений проходит капля за один промежуток</source>
+        <translation>How many divisions the droplet covers in one timing</translation>
+    </message>
+    <message>
+        <source>Путь за промежуток, делений</source>
+        <translation>Distance per timing, divisions</translation>
+    </message>
+    <message>
+        <source>Промежутки</source>
+        <translation>Timings</translation>
+    </message>
+    <message>
+        <source>Путь:</source>
+        <translation>Distance:</translation>
+    </message>
+    <message>
+        <source>%1 с</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Секундомер: %1</source>
+        <translation>Stopwatch: %1</translation>
+    </message>
+    <message>
+        <source>Нажмите «ПУСК»: капля ещё не запущена в лабораторном режиме.</source>
+        <translation>Press “START”: no droplet has been started in laboratory mode yet.</translation>
+    </message>
+    <message>
+        <source>Капля %1 · %2</source>
+        <translation>Drop %1 · %2</translation>
+    </message>
+    <message>
+        <source>Цена деления: D/10 = %1 мм</source>
+        <translation>Scale division: D/10 = %1 mm</translation>
+    </message>
+    <message>
+        <source>= %1 мм</source>
+        <translation>= %1 mm</translation>
+    </message>
+    <message>
+        <source>%1) %2 · %3 дел. · %4</source>
+        <translation>%1) %2 · %3 div. · %4</translation>
+    </message>
+    <message>
+        <source> · фаза сменилась</source>
+        <translation> · phase changed</translation>
+    </message>
+    <message>
+        <source> · ✓ в журнале</source>
+        <translation> · ✓ in journal</translation>
     </message>
 </context>
 <context>

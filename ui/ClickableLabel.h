@@ -6,12 +6,15 @@
 
 #include <QLabel>
 
-/// A label that reports a click of the left mouse button.
+/// A heading that works as a button: a click of the left mouse button, or
+/// Enter or Space while it has the keyboard focus, reports clicked(). It
+/// looks like any label; with the focus it has the style's focus frame.
+/// Screen readers know it as a button with its caption as name.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
 
 signals:
     void clicked();
@@ -19,6 +22,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -6,11 +6,18 @@
 
 #include "NumberFormat.h"
 
+#include "Announcer.h"
 #include "MainWindowControls.h"
 
-ControlPanel::ControlPanel(const MainWindowControls& controls, const QLocale& locale)
-    : m_controls(controls), m_locale(locale)
+ControlPanel::ControlPanel(const MainWindowControls& controls, const QLocale& locale, Announcer* announcer)
+    : m_controls(controls), m_locale(locale), m_announcer(announcer)
 {
+}
+
+void ControlPanel::announce(const QString& text) const
+{
+    if (m_announcer)
+        m_announcer->announce(text);
 }
 
 QString ControlPanel::inputText(Parameter parameter, double value)
@@ -65,6 +72,15 @@ void ControlPanel::showDerivedQuantities(const DerivedQuantities& q)
     c.forceRatioReadout->setText(QStringLiteral("a = ") + scientific(q.forceRatio) + QStringLiteral(" "));
     c.limitingVelocity2Readout->setText(QStringLiteral("V2max= ") + scientific(q.limitingVelocity2) + tr(" м/c"));
     c.limitingVelocity3Readout->setText(QStringLiteral("V3max= ") + scientific(q.limitingVelocity3) + tr(" м/c"));
+    if (m_concealed) {
+        // Each of these would give the unknown drop's size away.
+        c.massReadout->setText(QStringLiteral("m = ?"));
+        c.relaxationTimeReadout->setText(QStringLiteral("tau = ?"));
+        c.terminalVelocityReadout->setText(QStringLiteral(" Vg = ?"));
+        c.forceRatioReadout->setText(QStringLiteral("a = ?"));
+        c.limitingVelocity2Readout->setText(QStringLiteral("V2max= ?"));
+        c.limitingVelocity3Readout->setText(QStringLiteral("V3max= ?"));
+    }
 }
 
 int ControlPanel::slowDownSetting() const
@@ -85,7 +101,9 @@ void ControlPanel::setFieldButtonsEnabled(bool enabled)
 
 void ControlPanel::showLimitingVelocity(int which)
 {
-    (which == 2 ? m_controls.limitingVelocity2Readout : m_controls.limitingVelocity3Readout)->setVisible(true);
+    Control* readout = which == 2 ? m_controls.limitingVelocity2Readout : m_controls.limitingVelocity3Readout;
+    readout->setVisible(true);
+    announce(readout->text());
 }
 
 void ControlPanel::showCharges(double N2, std::int16_t N3)
@@ -96,6 +114,7 @@ void ControlPanel::showCharges(double N2, std::int16_t N3)
     // In elementary charges, e.
     c.charge2Readout->setText(QStringLiteral("q2= ") + NumberFormat::format(N2, u"0.0", m_locale) + u'e');
     c.charge3Readout->setText(QStringLiteral("q3= ") + NumberFormat::format(N3, u"0.0", m_locale) + u'e');
+    announce(c.charge2Readout->text() + QStringLiteral(", ") + c.charge3Readout->text());
 }
 
 void ControlPanel::hideCharges()
@@ -112,6 +131,7 @@ void ControlPanel::showChargeRatio(double ratio, double difference)
     c.chargeRatioReadout->setText(QStringLiteral("q3/q2= ") + NumberFormat::format(ratio, u"0.000", m_locale) + u' ');
     c.chargeDifferenceReadout->setText(QStringLiteral("q3-q2= ") + NumberFormat::format(difference, u"0.000", m_locale)
                                        + u'e');
+    announce(c.chargeRatioReadout->text().trimmed() + QStringLiteral(", ") + c.chargeDifferenceReadout->text());
 }
 
 void ControlPanel::hideChargeRatio()

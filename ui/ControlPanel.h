@@ -10,6 +10,7 @@
 #include <QLocale>
 #include <QString>
 
+class Announcer;
 struct MainWindowControls;
 
 /// The panel of the main window as the experiment sees it: the parameter
@@ -20,7 +21,14 @@ class ControlPanel : public ExperimentView {
     Q_DECLARE_TR_FUNCTIONS(ControlPanel)
 
 public:
-    ControlPanel(const MainWindowControls& controls, const QLocale& locale = QLocale());
+    /// `announcer` (optional) tells screen readers of every read-out that appears.
+    ControlPanel(const MainWindowControls& controls, const QLocale& locale = QLocale(), Announcer* announcer = nullptr);
+
+    /// An unknown drop: the read-outs that would give its size away (mass,
+    /// relaxation time, terminal velocity, force ratio, limiting velocities)
+    /// show "?" from the next computation on.
+    void setDropConcealed(bool concealed) { m_concealed = concealed; }
+    bool dropConcealed() const { return m_concealed; }
 
     /// The text an input gets for a value: the parameter's own mask, with a
     /// decimal point whatever the locale, so that it reads back as the value.
@@ -41,7 +49,10 @@ public:
 
 private:
     QString scientific(double value) const;
+    void announce(const QString& text) const;
 
     const MainWindowControls& m_controls;
     QLocale m_locale;
+    Announcer* m_announcer;
+    bool m_concealed = false;
 };

@@ -7,6 +7,9 @@
 #include "AuthorsWindow.h"
 #include "ClickableLabel.h"
 #include "Fonts.h"
+#include "KeyBindings.h"
+#include "LaboratoryWindows.h"
+#include "LiveRegion.h"
 #include "MenuPictureHolder.h"
 
 #include "Artwork.h"
@@ -87,6 +90,9 @@ MainWindow::MainWindow(const Services& services, const QStringList& dataFolders,
     m_client->setObjectName(QStringLiteral("clientArea"));
     setColors(m_client, Colors::Grey, DefaultText);
     setCentralWidget(m_client);
+    // Screen readers hear of what happens through the window's own region.
+    m_liveRegion = new LiveRegion(m_client);
+    m_services.announcer = m_liveRegion;
 
     buildParameterInputs();
     buildReadouts();
@@ -103,6 +109,8 @@ MainWindow::MainWindow(const Services& services, const QStringList& dataFolders,
     m_simulation = std::make_unique<Simulation>(m_controls, *m_clientArea, m_services, locale);
     connectEvents();
     addMeasuring(locale);
+    buildKeys();
+    m_laboratory = new LaboratoryWindows(*this, *m_simulation, m_services, locale, this);
 
     resize(InitialClientWidth, InitialClientHeight + menuBar()->sizeHint().height());
     startUp();
@@ -172,6 +180,12 @@ void MainWindow::buildReadouts()
                                                          Colors::Black, Qt::AlignHCenter);
     w.velocitiesHeading =
         makeLabel<ClickableLabel>(m_client, tr("Скорости"), heading, Colors::Grey, Colors::Blue, Qt::AlignHCenter);
+    // The headings work as buttons; their tooltips say what they show, and their key.
+    using Command = KeyBindings::Command;
+    w.characteristicsHeading->setToolTip(
+        KeyBindings::withKey(tr("Заряды капли q2 и q3 на 3 с"), Command::Characteristics));
+    w.velocitiesHeading->setToolTip(
+        KeyBindings::withKey(tr("Отношение и разность зарядов по скоростям на 3 с"), Command::Velocities));
 
     struct Readout {
         QLabel** label;
@@ -220,9 +234,11 @@ void MainWindow::buildCommands()
         b->setAutoDefault(false);
         return b;
     };
-    w.startButton = button(tr("ПУСК"), tr("Запуск установки"));
-    w.voltageButton = button(tr("НАПРЯЖЕНИЕ"), tr("Подача напряжения на пластины конденсатора"));
-    w.lightButton = button(tr("СВЕТ"), tr("Освещение рентгеновскими лучами"));
+    using Command = KeyBindings::Command;
+    w.startButton = button(tr("ПУСК"), KeyBindings::withKey(tr("Запуск установки"), Command::Start));
+    w.voltageButton = button(tr("НАПРЯЖЕНИЕ"),
+                             KeyBindings::withKey(tr("Подача напряжения на пластины конденсатора"), Command::Voltage));
+    w.lightButton = button(tr("СВЕТ"), KeyBindings::withKey(tr("Освещение рентгеновскими лучами"), Command::Light));
 
     w.randomChargesCheckBox = new QCheckBox(tr("Выбор"), m_client);
     w.randomChargesCheckBox->setFont(Fonts::text());
@@ -289,6 +305,9 @@ void MainWindow::buildDrawingSurfaces()
     for (std::size_t i = 0; i < m_canvases.size(); ++i) {
         auto* widget = new CanvasWidget(m_client);
         widget->setToolTip(tr(surfaces[i].tip));
+        // The plots take the keyboard's focus, for their crosshair and menu.
+        if (i > 0)
+            widget->setFocusPolicy(Qt::StrongFocus);
         *surfaces[i].widget = widget;
         m_canvases[i] = std::make_unique<QtCanvas>(widget, Fonts::smallText(), surfaces[i].foregroundColor);
     }
@@ -335,10 +354,25 @@ void MainWindow::setFocusOrder()
     // The voltage comes before the plate gap; the start button holds the
     // focus when the window opens.
     const MainWindowWidgets& w = m_widgets;
-    QWidget* const order[] = {w.startButton,        w.voltageEdit,          w.plateGapEdit,      w.diameterEdit,
-                              w.dropletDensityEdit, w.mediumDensityEdit,    w.viscosityEdit,     w.animationOption,
-                              w.coordinateOption,   w.velocityOption,       w.slowDownScrollBar, w.voltageButton,
-                              w.lightButton,        w.randomChargesCheckBox};
+    // The plots follow the options that show them; the headings come last.
+    QWidget* const order[] = {w.startButton,
+                              w.voltageEdit,
+                              w.plateGapEdit,
+                              w.diameterEdit,
+                              w.dropletDensityEdit,
+                              w.mediumDensityEdit,
+                              w.viscosityEdit,
+                              w.animationOption,
+                              w.coordinateOption,
+                              w.velocityOption,
+                              w.coordinatePlot,
+                              w.velocityPlot,
+                              w.slowDownScrollBar,
+                              w.voltageButton,
+                              w.lightButton,
+                              w.randomChargesCheckBox,
+                              w.characteristicsHeading,
+                              w.velocitiesHeading};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
     w.startButton->setFocus();
@@ -346,6 +380,7 @@ void MainWindow::setFocusOrder()
 
 void MainWindow::buildMenus()
 {
+    using Command = KeyBindings::Command;
     Menus& m = m_menus;
     HelpCommands* help = &m_help;
     m.file = menuBar()->addMenu(tr("&Файл"));
@@ -353,14 +388,77 @@ void MainWindow::buildMenus()
     m.workedExample = m.file->addAction(tr("Справка2"), [help] { help->openWorkedExample(); });
     m.history = m.file->addAction(tr("История"), [help] { help->openHistory(); });
     m.file->addSeparator();
+    // The laboratory's commands; LaboratoryWindows gives them their work.
+    m.laboratoryMode = m.file->addAction(tr("Лабораторный режим"));
+    m.laboratoryMode->setCheckable(true);
+    m.laboratoryMode->setShortcut(KeyBindings::key(Command::LaboratoryMode));
+    m.journal = m.file->addAction(tr("Лабораторный журнал"));
+    m.journal->setShortcut(KeyBindings::key(Command::Journal));
+    m.unknownDrop = m.file->addAction(tr("Неизвестная капля"));
+    m.unknownDrop->setCheckable(true);
+    m.brownian = m.file->addAction(tr("Броуновское движение"));
+    m.brownian->setCheckable(true);
+    m.seed = m.file->addAction(tr("Зерно случайных чисел…"));
+    m.file->addSeparator();
+    // The surface shown: its picture, and the last run's data.
+    m.copyImage =
+        m.file->addAction(tr("Копировать изображение"), this, [this] { m_export->copyImage(shownSurface()); });
+    m.copyImage->setShortcut(KeyBindings::key(Command::CopyImage));
+    m.saveImage =
+        m.file->addAction(tr("Сохранить изображение…"), this, [this] { m_export->saveImage(shownSurface()); });
+    m.saveImage->setShortcut(KeyBindings::key(Command::SaveImage));
+    m.saveData = m.file->addAction(tr("Сохранить данные…"), this, [this] {
+        const SurfaceExport::Surface shown = shownSurface();
+        m_export->saveData(shown == SurfaceExport::Surface::Animation ? SurfaceExport::Surface::Velocity : shown);
+    });
+    m.saveData->setShortcut(KeyBindings::key(Command::SaveData));
+    m.file->addSeparator();
     m.exit = m.file->addAction(tr("Выход"), this, &QWidget::close);
+    // Nothing to save before the first run.
+    connect(m.file, &QMenu::aboutToShow, this,
+            [this] { m_menus.saveData->setEnabled(!m_simulation->record().isEmpty()); });
 
     m.help = menuBar()->addMenu(tr("&Помощь"));
     m.instruction = m.help->addAction(tr("Инструкция"), [help] { help->openInstruction(); });
     m.controlsHelp = m.help->addAction(tr("Управление"), [help] { help->openControlsHelp(); });
+    m.keys = m.help->addAction(KeyBindings::title(), this, [this] {
+        m_services.messageBox->showMessage(KeyBindings::title(), KeyBindings::helpText());
+    });
+    m.keys->setShortcut(KeyBindings::key(Command::Keys));
     m.help->addSeparator();
     m.authors = m.help->addAction(tr("Авторы"), this, &MainWindow::showAuthors);
     m.about = m.help->addAction(tr("О программе"), [help] { help->showAbout(); });
+}
+
+void MainWindow::buildKeys()
+{
+    // Function keys, live wherever the focus is (in this program's windows),
+    // also while a run is on; a disabled button ignores its key as its click.
+    using Command = KeyBindings::Command;
+    const MainWindowWidgets& w = m_widgets;
+    ExperimentProcedure* procedure = &m_simulation->procedure();
+    const auto key = [this](Command command, auto&& run) {
+        auto* action = new QAction(this);
+        action->setShortcut(KeyBindings::key(command));
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+        return action;
+    };
+    m_keys.start = key(Command::Start, [b = w.startButton] { b->click(); });
+    m_keys.voltage = key(Command::Voltage, [b = w.voltageButton] { b->click(); });
+    m_keys.light = key(Command::Light, [b = w.lightButton] { b->click(); });
+    m_keys.characteristics = key(Command::Characteristics, [procedure] { procedure->onCharacteristicsClicked(); });
+    m_keys.velocities = key(Command::Velocities, [procedure] { procedure->onVelocitiesClicked(); });
+}
+
+SurfaceExport::Surface MainWindow::shownSurface() const
+{
+    if (m_widgets.coordinateOption->isChecked())
+        return SurfaceExport::Surface::Coordinate;
+    if (m_widgets.velocityOption->isChecked())
+        return SurfaceExport::Surface::Velocity;
+    return SurfaceExport::Surface::Animation;
 }
 
 void MainWindow::adaptControls()

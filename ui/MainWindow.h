@@ -27,6 +27,8 @@
 
 class QAction;
 class QMenu;
+class LaboratoryWindows;
+class LiveRegion;
 class MenuPictureHolder;
 
 /// The main window: parameter inputs, derived quantities, the three drawing
@@ -47,12 +49,30 @@ public:
         QAction* physicsReference = nullptr; ///< "Справка1": the physics of the method
         QAction* workedExample = nullptr;    ///< "Справка2": a worked example
         QAction* history = nullptr;          ///< "История"
+        QAction* laboratoryMode = nullptr;   ///< "Лабораторный режим" (checked while on)
+        QAction* journal = nullptr;          ///< "Лабораторный журнал"
+        QAction* unknownDrop = nullptr;      ///< "Неизвестная капля" (checked while on)
+        QAction* brownian = nullptr;         ///< "Броуновское движение" (checked while on)
+        QAction* seed = nullptr;             ///< "Зерно случайных чисел…"
+        QAction* copyImage = nullptr;        ///< "Копировать изображение": the surface shown
+        QAction* saveImage = nullptr;        ///< "Сохранить изображение…": the surface shown
+        QAction* saveData = nullptr;         ///< "Сохранить данные…": the last run
         QAction* exit = nullptr;             ///< "Выход"
         QMenu* help = nullptr;
         QAction* instruction = nullptr;  ///< "Инструкция": the laboratory instruction
         QAction* controlsHelp = nullptr; ///< "Управление": the controls of the program
+        QAction* keys = nullptr;         ///< "Клавиши": the keys of the program
         QAction* authors = nullptr;      ///< "Авторы"
         QAction* about = nullptr;        ///< "О программе"
+    };
+
+    /// Commands that work from the keyboard wherever the focus is.
+    struct Keys {
+        QAction* start = nullptr;
+        QAction* voltage = nullptr;
+        QAction* light = nullptr;
+        QAction* characteristics = nullptr;
+        QAction* velocities = nullptr;
     };
 
     /// Creating the window starts the experiment up. `dataFolders` are
@@ -66,6 +86,11 @@ public:
     const MainWindowControls& controls() const { return m_controls; }
     const MainWindowWidgets& widgets() const { return m_widgets; }
     const Menus& menus() const { return m_menus; }
+    const Keys& keys() const { return m_keys; }
+    /// The laboratory's windows and commands.
+    LaboratoryWindows& laboratory() { return *m_laboratory; }
+    /// Where screen readers are told what happened.
+    LiveRegion* liveRegion() const { return m_liveRegion; }
     /// The client area below the menu bar, where every control lives.
     QWidget* clientArea() const { return m_client; }
     /// The Authors window, while it exists.
@@ -95,7 +120,10 @@ private:
     void describeForScreenReaders();
     void setFocusOrder();
     void buildMenus();
+    void buildKeys();
     void adaptControls();
+    /// The surface shown now, for the menu's picture and data commands.
+    SurfaceExport::Surface shownSurface() const;
     void connectEvents();
     void addMeasuring(const QLocale& locale);
     void startUp();
@@ -110,6 +138,9 @@ private:
     std::unique_ptr<Simulation> m_simulation;
     HelpCommands m_help;
     Menus m_menus;
+    Keys m_keys;
+    LiveRegion* m_liveRegion = nullptr;
+    LaboratoryWindows* m_laboratory = nullptr;
     std::vector<MenuPictureHolder*> m_pictureHolders;
     QPointer<AuthorsWindow> m_authors;
     PlotCursor* m_coordinateCursor = nullptr;

@@ -9,8 +9,10 @@
 #include "RunRecord.h"
 
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -102,7 +104,39 @@ bool PlotCursor::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::MouseMove: follow(static_cast<QMouseEvent*>(event)->position().toPoint()); break;
         case QEvent::Leave:
+            if (!m_surface->hasFocus())
+                vanish();
+            break;
         case QEvent::Hide: vanish(); break;
+        case QEvent::FocusIn:
+            // Where it last stood, or in the middle of the plot.
+            if (!m_placed)
+                m_target = m_surface->rect().center();
+            follow(m_target);
+            showNow();
+            m_surface->update();
+            break;
+        case QEvent::FocusOut:
+            if (!m_surface->underMouse())
+                vanish();
+            m_surface->update();
+            break;
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Menu || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+                emit m_surface->customContextMenuRequested(m_target);
+                return true;
+            }
+            if (moveByKey(key))
+                return true;
+            break;
+        }
+        case QEvent::ContextMenu:
+            // The menu key is handled as a key above; a platform's own
+            // keyboard menu event would open the menu a second time.
+            if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
+                return true;
+            break;
         case QEvent::Resize: setGeometry(m_surface->rect()); break;
         default: break;
         }
@@ -110,8 +144,48 @@ bool PlotCursor::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+bool PlotCursor::moveByKey(const QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::NoModifier && modifiers != Qt::ShiftModifier)
+        return false;
+    const bool coarse = modifiers == Qt::ShiftModifier;
+    const QSize size = m_surface->size();
+    // One step of the run across, at least a pixel; a hundredth of the plot up and down.
+    int across = 1;
+    if (m_record.points().size() > 1) {
+        const double step = m_record.points()[1].t - m_record.points()[0].t;
+        across = std::max(
+            1, static_cast<int>(std::lround(std::fabs(m_canvas.userToPixelX(step) - m_canvas.userToPixelX(0)))));
+    }
+    const int dx = coarse ? std::max(1, size.width() / 10) : across;
+    const int dy = std::max(1, coarse ? size.height() / 10 : size.height() / 100);
+    QPoint to = m_target;
+    switch (event->key()) {
+    case Qt::Key_Left: to.rx() -= dx; break;
+    case Qt::Key_Right: to.rx() += dx; break;
+    case Qt::Key_Up: to.ry() -= dy; break;
+    case Qt::Key_Down: to.ry() += dy; break;
+    default: return false;
+    }
+    to.setX(std::clamp(to.x(), 0, std::max(0, size.width() - 1)));
+    to.setY(std::clamp(to.y(), 0, std::max(0, size.height() - 1)));
+    follow(to);
+    showNow();
+    return true;
+}
+
+std::optional<double> PlotCursor::time() const
+{
+    if (!m_placed)
+        return std::nullopt;
+    return m_canvas.pixelToUserX(m_target.x() + 0.5);
+}
+
 void PlotCursor::follow(QPoint position)
 {
+    m_target = position;
+    m_placed = true;
     m_pending = position;
     if (!m_frameTimer.isActive())
         frame();
@@ -167,6 +241,11 @@ void PlotCursor::clear()
 void PlotCursor::announce()
 {
     setAccessibleName(m_lines.join(QStringLiteral("; ")));
+    // With the keyboard the plot itself has the focus: its description is
+    // what a screen reader speaks as the crosshair moves.
+    if (m_surface->hasFocus())
+        m_surface->setAccessibleDescription(m_lines.isEmpty() ? m_surface->toolTip()
+                                                              : m_lines.join(QStringLiteral("; ")));
     if (QAccessible::isActive()) {
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
@@ -197,7 +276,17 @@ QRegion PlotCursor::footprint() const
 void PlotCursor::paintOver(QPainter& p) const
 {
     // Hidden while the surface's picture is taken.
-    if (m_lines.isEmpty() || isHidden())
+    if (isHidden())
+        return;
+    if (m_surface->hasFocus()) {
+        // The keyboard's focus: a dotted frame just inside the plot.
+        QPen pen(QColor(60, 60, 60));
+        pen.setStyle(Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(1, 1, width() - 3, height() - 3));
+    }
+    if (m_lines.isEmpty())
         return;
     // One-pixel lines through the cursor's pixel; the vertical one in bands.
     p.fillRect(QRect(0, m_position.y(), width(), 1), CrosshairColour);

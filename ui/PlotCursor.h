@@ -20,6 +20,7 @@
 
 class Canvas;
 class CanvasWidget;
+class QKeyEvent;
 class RunRecord;
 
 /// The crosshair and the read-out that follow the mouse over a plot, so that
@@ -29,6 +30,13 @@ class RunRecord;
 /// when the mouse leaves. Nothing is shown before the first run. The overlay
 /// is a transparent widget over the surface, so that screen readers get the
 /// read-out as its accessible name.
+///
+/// From the keyboard: the plot takes the focus, the crosshair appears in it
+/// and the arrow keys move it, left and right by one step of the run, up and
+/// down by a hundredth of the plot (with Shift by a tenth of the plot either
+/// way); the read-out becomes the plot's accessible description, so that a
+/// screen reader speaks it. The Menu key and Shift+F10 open the plot's
+/// context menu at the crosshair.
 class PlotCursor : public QWidget {
     Q_OBJECT
 
@@ -43,6 +51,8 @@ public:
     /// Shows at once where the mouse went since the last frame, instead of
     /// at the next frame.
     void showNow();
+    /// The time (tau) under the crosshair, when it is on the plot.
+    std::optional<double> time() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +72,8 @@ private:
     /// The part of the surface that shows the crosshair and the box.
     QRegion footprint() const;
     void announce();
+    /// Moves the crosshair by the arrow key of `event`; false for another key.
+    bool moveByKey(const QKeyEvent* event);
     void paintOver(QPainter& p) const;
     /// One frame: what the mouse asked for since the last one is computed and
     /// repainted; the next frame follows no sooner than a frame's time later.
@@ -77,7 +89,9 @@ private:
     const RunRecord& m_record;
     QLocale m_locale;
     QStringList m_lines;
-    QPoint m_position;
+    QPoint m_position;               ///< where the crosshair is shown
+    QPoint m_target;                 ///< where the mouse or the keys put it last
+    bool m_placed = false;           ///< the crosshair has had a place
     QRect m_box;                     ///< the read-out's box, pixels of the surface
     QRegion m_dirty;                 ///< what to repaint at the next frame
     std::optional<QPoint> m_pending; ///< where the mouse went since the last frame

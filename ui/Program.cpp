@@ -5,6 +5,8 @@
 #include "Program.h"
 
 #include "ApplicationSetup.h"
+#include "ChargeChartsModule.h"
+#include "LaboratoryWindows.h"
 
 #include <QDir>
 
@@ -45,6 +47,7 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
     services.shell = &m_shell;
     services.lifetime = &m_lifetime;
     services.saveDialog = &m_saveDialog;
+    services.steadyClock = &m_steadyClock;
 
     // The help documents lie beside the program in the build tree and in the
     // data folder of an installation.
@@ -52,6 +55,9 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
                                             QLocale(), language);
     m_messageBox.setParent(m_window.get());
     m_saveDialog.setParent(m_window.get());
+    // The journal's plots come from a module of their own, beside the sound's.
+    m_window->laboratory().setChartsFactory(
+        ChargeChartsModule::factory(besideAndUnder(QStringLiteral(OILDROP_RELATIVE_LIBDIR))));
 }
 
 Program::~Program() = default;

@@ -15,6 +15,7 @@
 #include "QtSaveFileDialog.h"
 #include "QtToneGenerator.h"
 #include "SplitMixRandom.h"
+#include "SystemSteadyClock.h"
 #include "SystemTimeOfDay.h"
 
 #include <QApplication>
@@ -47,5 +48,6 @@ private:
     QtDesktopShell m_shell;
     QtLifetime m_lifetime;
     QtSaveFileDialog m_saveDialog;
+    SystemSteadyClock m_steadyClock;
     std::unique_ptr<MainWindow> m_window;
 };

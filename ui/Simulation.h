@@ -10,6 +10,9 @@
 #include "DropletRun.h"
 #include "ExperimentProcedure.h"
 #include "ExperimentState.h"
+#include "JournalModel.h"
+#include "Laboratory.h"
+#include "LaboratoryRandom.h"
 #include "Parameters.h"
 #include "Pause.h"
 #include "PlotBackgrounds.h"
@@ -70,6 +73,9 @@ public:
     ControlPanel& panel() { return m_panel; }
     /// The course of the last run.
     const RunRecord& record() const { return m_record; }
+    /// The laboratory mode and its journal.
+    Laboratory& laboratory() { return m_laboratory; }
+    JournalModel& journal() { return m_journal; }
 
 private:
     ExperimentState m_state;
@@ -78,6 +84,7 @@ private:
     ControlPanel m_panel;
     Pause m_pause;
     Sound m_sound;
+    LaboratoryRandom m_random;
     Parameters m_parameters;
     DropletRun m_run;
     PlotScales m_scales;
@@ -87,4 +94,6 @@ private:
     WindowReset m_reset;
     ExperimentProcedure m_procedure;
     ParameterInputs m_inputs;
+    JournalModel m_journal;
+    Laboratory m_laboratory;
 };

@@ -6,6 +6,7 @@
 
 #include "PlotCursor.h"
 
+#include "AtomicFile.h"
 #include "CanvasWidget.h"
 #include "MessageBox.h"
 #include "RunRecord.h"
@@ -18,7 +19,6 @@
 #include <QGuiApplication>
 #include <QImageWriter>
 #include <QMenu>
-#include <QSaveFile>
 
 namespace {
 
@@ -41,7 +41,7 @@ void SurfaceExport::attach(Surface surface, CanvasWidget* widget, PlotCursor* cu
     m_cursors[index(surface)] = cursor;
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget, &QWidget::customContextMenuRequested, this, [this, surface, widget](const QPoint& at) {
-        QMenu* shown = menu(surface);
+        QMenu* shown = menu(surface, at);
         shown->exec(widget->mapToGlobal(at));
         delete shown;
     });
@@ -53,7 +53,7 @@ QString SurfaceExport::suggestedName(Surface surface, const QString& suffix)
     return QStringLiteral("oildrop-%1.%2").arg(QLatin1String(names[index(surface)]), suffix);
 }
 
-QMenu* SurfaceExport::menu(Surface surface)
+QMenu* SurfaceExport::menu(Surface surface, QPoint at)
 {
     auto* menu = new QMenu(m_widgets[index(surface)]);
     menu->addAction(tr("Копировать изображение"), this, [this, surface] { copyImage(surface); });
@@ -62,6 +62,8 @@ QMenu* SurfaceExport::menu(Surface surface)
         QAction* data = menu->addAction(tr("Сохранить данные…"), this, [this, surface] { saveData(surface); });
         // Nothing to save before the first run.
         data->setEnabled(!m_record.isEmpty());
+        if (m_extension)
+            m_extension(menu, surface, at);
     }
     return menu;
 }
@@ -117,21 +119,9 @@ void SurfaceExport::saveData(Surface surface)
 
 void SurfaceExport::write(const QString& path, const QByteArray& bytes)
 {
-    // Written to a temporary file beside the target and renamed over it only
-    // when everything is on the disk.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportFailure(path, file.errorString());
-        return;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        reportFailure(path, reason);
-        return;
-    }
-    if (!file.commit())
-        reportFailure(path, file.errorString());
+    const QString failure = AtomicFile::write(path, bytes);
+    if (!failure.isEmpty())
+        reportFailure(path, failure);
 }
 
 void SurfaceExport::reportFailure(const QString& path, const QString& reason)

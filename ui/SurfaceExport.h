@@ -7,9 +7,11 @@
 #include <QImage>
 #include <QLocale>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 
 #include <array>
+#include <functional>
 
 class CanvasWidget;
 class MessageBox;
@@ -37,8 +39,12 @@ public:
     /// out of the pictures.
     void attach(Surface surface, CanvasWidget* widget, PlotCursor* cursor = nullptr);
 
-    /// The context menu of a surface as it would open now (the caller owns it).
-    QMenu* menu(Surface surface);
+    /// The context menu of a surface as it would open now at `at` (pixels of
+    /// the surface; the caller owns it).
+    QMenu* menu(Surface surface, QPoint at = {});
+    /// Adds further commands to every context menu of a plot (the laboratory's).
+    using MenuExtension = std::function<void(QMenu* menu, Surface surface, QPoint at)>;
+    void setMenuExtension(MenuExtension extension) { m_extension = std::move(extension); }
     /// The picture of a surface as it is shown, at the screen's pixel density.
     QImage picture(Surface surface) const;
 
@@ -60,4 +66,5 @@ private:
     QLocale m_locale;
     std::array<CanvasWidget*, 3> m_widgets{};
     std::array<PlotCursor*, 3> m_cursors{};
+    MenuExtension m_extension;
 };

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "FakeSteadyClock.h"
 #include "PauseTimer.h"
 
 #include <functional>
@@ -43,8 +44,11 @@ public:
         }
         if (everyPause)
             everyPause(current);
-        if (m_enabled && m_interval > 0 && onTick)
+        if (m_enabled && m_interval > 0 && onTick) {
+            if (clock)
+                clock->now += m_interval;
             onTick();
+        }
     }
 
     /// Actions to run during moment N.
@@ -56,6 +60,8 @@ public:
     int pauses = 0;
     /// How many of the intervals were steps on the beat.
     int onBeat = 0;
+    /// Moved on by each pause's length when it ends (none: no wall time).
+    FakeSteadyClock* clock = nullptr;
 
 private:
     bool m_enabled = false;

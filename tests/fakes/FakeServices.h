@@ -4,12 +4,14 @@
 
 #pragma once
 
+#include "FakeAnnouncer.h"
 #include "FakeDesktopShell.h"
 #include "FakeLifetime.h"
 #include "FakeMessageBox.h"
 #include "FakePauseTimer.h"
 #include "FakeRandom.h"
 #include "FakeSaveFileDialog.h"
+#include "FakeSteadyClock.h"
 #include "FakeTimeOfDay.h"
 #include "FakeToneGenerator.h"
 
@@ -25,6 +27,12 @@ struct FakeServices {
     FakeDesktopShell shell;
     FakeLifetime lifetime;
     FakeSaveFileDialog saveDialog;
+    FakeSteadyClock steadyClock;
+    FakeAnnouncer announcer;
+
+    FakeServices() { timer.clock = &steadyClock; }
+    FakeServices(const FakeServices&) = delete;
+    FakeServices& operator=(const FakeServices&) = delete;
 
     /// The fakes as the procedures take them; `timer` may be replaced by a real one.
     Services services(PauseTimer* pauseTimer = nullptr)
@@ -38,6 +46,8 @@ struct FakeServices {
         s.shell = &shell;
         s.lifetime = &lifetime;
         s.saveDialog = &saveDialog;
+        s.steadyClock = &steadyClock;
+        s.announcer = &announcer;
         return s;
     }
 };

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QTest>
 
 WindowFixture::WindowFixture(PauseTimer* timer, const QStringList& dataFolders, const QLocale& locale,
@@ -24,6 +25,8 @@ void WindowFixture::setUpApplication(Language language)
     if (done)
         return;
     done = true;
+    // The journal saves itself into the tests' own data folder, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     static Translations texts(language);
     ApplicationSetup::apply();
 }

@@ -16,7 +16,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$ts" "$work/check.ts"
 "$lupdate" -silent -source-language ru_RU -target-language en_US -locations none -no-obsolete \
-    "$src/model" "$src/plots" "$src/platform" "$src/ui" -ts "$work/check.ts"
+    "$src/model" "$src/laboratory" "$src/plots" "$src/platform" "$src/ui" "$src/charts" -ts "$work/check.ts"
 messages=$(grep -c '<message>' "$work/check.ts" || true)
 unfinished=$(grep -c 'type="unfinished"' "$work/check.ts" || true)
 echo "$messages texts, $unfinished without a finished translation"

@@ -1,0 +1,183 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "QtChargeCharts.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor ChargeColour(0, 0, 192);
+const QColor MultipleColour(200, 0, 0);
+
+QChartView* makeView(QWidget* parent, const QString& title)
+{
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->legend()->hide();
+    chart->setAnimationOptions(QChart::NoAnimation);
+    auto* view = new QChartView(chart, parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(300, 240);
+    view->setAccessibleName(title);
+    return view;
+}
+
+/// A range from 0 with room above the largest value.
+double top(double largest)
+{
+    return largest > 0 ? largest * 1.1 : 1;
+}
+
+QValueAxis* axis(const QString& title, double from, double to)
+{
+    auto* a = new QValueAxis;
+    a->setTitleText(title);
+    a->setRange(from, to);
+    a->setLabelFormat(QStringLiteral("%.3g"));
+    return a;
+}
+
+} // namespace
+
+QtChargeCharts::QtChargeCharts(QWidget* parent, const QLocale& locale)
+{
+    m_widget = new QWidget(parent);
+    m_histogram = makeView(m_widget, tr("Распределение зарядов"));
+    m_byDrop = makeView(m_widget, tr("Заряды капель"));
+    auto* layout = new QHBoxLayout(m_widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_histogram);
+    layout->addWidget(m_byDrop);
+    // The axes' numbers in the locale's form (a decimal comma in Russian).
+    for (QChartView* view : {m_histogram, m_byDrop}) {
+        view->chart()->setLocalizeNumbers(true);
+        view->chart()->setLocale(locale);
+    }
+}
+
+void QtChargeCharts::show(const Data& data)
+{
+    showHistogram(data);
+    showByDrop(data);
+}
+
+void QtChargeCharts::showHistogram(const Data& data)
+{
+    QChart* chart = m_histogram->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* a : chart->axes())
+        chart->removeAxis(a);
+
+    double largest = 0;
+    for (const Data::Charge& c : data.charges)
+        largest = std::max(largest, c.q);
+    const double right = top(largest);
+    // Bins of a fifth of e, so that each multiple stands apart; without an
+    // estimate about √N bins over the range.
+    const double width = data.e && *data.e > 0
+                             ? *data.e / 5
+                             : right / std::max(5.0, std::ceil(std::sqrt(static_cast<double>(data.charges.size()))));
+    const int bins = std::max(1, static_cast<int>(std::ceil(right / width)));
+    std::vector<int> counts(static_cast<std::size_t>(bins), 0);
+    for (const Data::Charge& c : data.charges)
+        if (c.q >= 0)
+            ++counts[static_cast<std::size_t>(std::min(bins - 1, static_cast<int>(c.q / width)))];
+
+    // The histogram as a filled outline of steps.
+    auto* upper = new QLineSeries;
+    auto* lower = new QLineSeries;
+    int highest = 1;
+    for (int i = 0; i < bins; ++i) {
+        const double left = i * width, rightEdge = (i + 1) * width;
+        upper->append(left, counts[static_cast<std::size_t>(i)]);
+        upper->append(rightEdge, counts[static_cast<std::size_t>(i)]);
+        lower->append(left, 0);
+        lower->append(rightEdge, 0);
+        highest = std::max(highest, counts[static_cast<std::size_t>(i)]);
+    }
+    auto* bars = new QAreaSeries(upper, lower);
+    bars->setColor(QColor(120, 150, 230));
+    bars->setBorderColor(ChargeColour);
+    chart->addSeries(bars);
+
+    QValueAxis* x = axis(tr("q, 10⁻¹⁹ Кл"), 0, right);
+    QValueAxis* y = axis(tr("число зарядов"), 0, highest + 1);
+    y->setLabelFormat(QStringLiteral("%d"));
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(std::max(1, (highest + 1) / 5));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    bars->attachAxis(x);
+    bars->attachAxis(y);
+
+    // The multiples of e.
+    if (data.e && *data.e > 0) {
+        for (int n = 1; n * *data.e <= right && n <= 60; ++n) {
+            auto* line = new QLineSeries;
+            line->append(n * *data.e, 0);
+            line->append(n * *data.e, highest + 1);
+            QPen pen(MultipleColour);
+            pen.setStyle(Qt::DashLine);
+            line->setPen(pen);
+            chart->addSeries(line);
+            line->attachAxis(x);
+            line->attachAxis(y);
+        }
+    }
+}
+
+void QtChargeCharts::showByDrop(const Data& data)
+{
+    QChart* chart = m_byDrop->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* a : chart->axes())
+        chart->removeAxis(a);
+
+    double largest = 0;
+    int lastDrop = 1;
+    auto* points = new QScatterSeries;
+    points->setMarkerSize(8);
+    points->setColor(ChargeColour);
+    points->setBorderColor(ChargeColour);
+    for (const Data::Charge& c : data.charges) {
+        points->append(c.drop, c.q);
+        largest = std::max(largest, c.q);
+        lastDrop = std::max(lastDrop, c.drop);
+    }
+    const double ceiling = top(largest);
+    QValueAxis* x = axis(tr("номер капли"), 0, lastDrop + 1);
+    x->setLabelFormat(QStringLiteral("%d"));
+    QValueAxis* y = axis(tr("q, 10⁻¹⁹ Кл"), 0, ceiling);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+
+    // Lines at n·e, under the points.
+    if (data.e && *data.e > 0) {
+        for (int n = 1; n * *data.e <= ceiling && n <= 60; ++n) {
+            auto* line = new QLineSeries;
+            line->append(0, n * *data.e);
+            line->append(lastDrop + 1, n * *data.e);
+            QPen pen(MultipleColour);
+            pen.setStyle(Qt::DashLine);
+            line->setPen(pen);
+            chart->addSeries(line);
+            line->attachAxis(x);
+            line->attachAxis(y);
+        }
+    }
+    chart->addSeries(points);
+    points->attachAxis(x);
+    points->attachAxis(y);
+}

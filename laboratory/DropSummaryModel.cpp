@@ -1,0 +1,77 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "DropSummaryModel.h"
+
+#include "JournalModel.h"
+#include "NumberFormat.h"
+
+DropSummaryModel::DropSummaryModel(const JournalModel& journal, QObject* parent)
+    : QAbstractTableModel(parent), m_journal(journal)
+{
+    // The groups change with any change of the journal: shown anew.
+    connect(&journal, &JournalModel::changed, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+    connect(&journal, &QAbstractItemModel::modelReset, this, [this] {
+        beginResetModel();
+        endResetModel();
+    });
+}
+
+int DropSummaryModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_journal.analysis().groups.size());
+}
+
+int DropSummaryModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant DropSummaryModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == Phase ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    const JournalAnalysis::Group& g = m_journal.analysis().groups[static_cast<std::size_t>(index.row())];
+    const QLocale& locale = m_journal.locale();
+    const auto plusMinus = [](const QString& mean, const QString& sd) {
+        return sd.isEmpty() ? mean : tr("%1 ± %2").arg(mean, sd);
+    };
+    switch (index.column()) {
+    case Drop: return QString::number(g.drop);
+    case Phase: return MeasurementPhases::name(g.phase);
+    case Count: return QString::number(g.count);
+    case Velocity:
+        return plusMinus(NumberFormat::format(g.velocityMean, NumberFormat::ReadoutMask, locale),
+                         g.velocitySd ? NumberFormat::format(*g.velocitySd, NumberFormat::ReadoutMask, locale)
+                                      : QString());
+    case Charge:
+        if (!g.chargeMean)
+            return QString();
+        return plusMinus(locale.toString(*g.chargeMean / 1e-19, 'f', 3),
+                         g.chargeSd ? locale.toString(*g.chargeSd / 1e-19, 'f', 3) : QString());
+    default: return {};
+    }
+}
+
+QVariant DropSummaryModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+        return {};
+    switch (section) {
+    case Drop: return tr("Капля");
+    case Phase: return tr("Фаза");
+    case Count: return tr("Измерений");
+    case Velocity: return tr("Скорость, м/с (среднее ± ст. откл.)");
+    case Charge: return tr("Заряд, 10⁻¹⁹ Кл (среднее ± ст. откл.)");
+    default: return {};
+    }
+}

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QAbstractTableModel>
+
+class JournalModel;
+
+/// The journal drop by drop and phase by phase: how many measurements, the
+/// mean velocity and the mean charge, each ± its standard deviation.
+class DropSummaryModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { Drop, Phase, Count, Velocity, Charge, ColumnCount };
+
+    explicit DropSummaryModel(const JournalModel& journal, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    const JournalModel& m_journal;
+};

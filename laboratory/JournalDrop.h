@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "SetupParameters.h"
+
+#include <QDateTime>
+
+#include <cstdint>
+
+/// A drop of the laboratory journal: one «ПУСК» in laboratory mode, with the
+/// setup it ran in.
+struct JournalDrop {
+    int number = 0; ///< 1, 2, … in the order of the starts
+    QDateTime started;
+    SetupParameters setup;       ///< the diameter is 0 when it is hidden
+    bool diameterHidden = false; ///< an unknown drop: its size follows from its fall
+    bool brownian = false;       ///< thermal motion was on
+    std::uint64_t seed = 0;      ///< the seed of the drop's random numbers
+};

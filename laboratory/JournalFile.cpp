@@ -1,0 +1,247 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "JournalFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+const QString FormatName = QStringLiteral("oildrop-journal");
+
+QJsonValue optional(const std::optional<double>& value)
+{
+    return value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null);
+}
+
+QString sourceKey(JournalEntry::Source source)
+{
+    switch (source) {
+    case JournalEntry::Source::Stopwatch: return QStringLiteral("stopwatch");
+    case JournalEntry::Source::Plot: return QStringLiteral("plot");
+    case JournalEntry::Source::Hand: return QStringLiteral("hand");
+    }
+    return {};
+}
+
+/// Reads the fields of one object; the first fault is kept.
+class Reader {
+public:
+    Reader(const QJsonObject& object, QString& fault, QString where)
+        : m_object(object), m_fault(fault), m_where(std::move(where))
+    {
+    }
+
+    double number(const char* key)
+    {
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+            fail(key);
+        return v.toDouble();
+    }
+    std::optional<double> optionalNumber(const char* key)
+    {
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (v.isNull() || v.isUndefined())
+            return std::nullopt;
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+            fail(key);
+        return v.toDouble();
+    }
+    int integer(const char* key, int minimum)
+    {
+        const double v = number(key);
+        if (v != std::floor(v) || v < minimum || v > 1e9)
+            fail(key);
+        return static_cast<int>(v);
+    }
+    bool boolean(const char* key)
+    {
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (!v.isBool())
+            fail(key);
+        return v.toBool();
+    }
+    QString string(const char* key)
+    {
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (!v.isString())
+            fail(key);
+        return v.toString();
+    }
+    std::uint64_t seed(const char* key)
+    {
+        bool ok = false;
+        const std::uint64_t value = string(key).toULongLong(&ok);
+        if (!ok)
+            fail(key);
+        return value;
+    }
+    void fail(const char* key)
+    {
+        if (m_fault.isEmpty())
+            m_fault = JournalFile::tr("неверное значение «%1» в %2").arg(QLatin1String(key), m_where);
+    }
+
+private:
+    const QJsonObject& m_object;
+    QString& m_fault;
+    QString m_where;
+};
+
+} // namespace
+
+QByteArray JournalFile::write(const Journal& journal)
+{
+    QJsonArray drops;
+    for (const JournalDrop& d : journal.drops) {
+        QJsonObject o;
+        o.insert(QStringLiteral("number"), d.number);
+        o.insert(QStringLiteral("started"), d.started.toUTC().toString(Qt::ISODateWithMs));
+        o.insert(QStringLiteral("plateGap"), d.setup.DD);
+        o.insert(QStringLiteral("voltage"), d.setup.Ux);
+        o.insert(QStringLiteral("diameter"), d.diameterHidden ? QJsonValue(QJsonValue::Null) : QJsonValue(d.setup.d));
+        o.insert(QStringLiteral("dropletDensity"), d.setup.r);
+        o.insert(QStringLiteral("mediumDensity"), d.setup.r0);
+        o.insert(QStringLiteral("viscosity"), static_cast<double>(d.setup.eta));
+        o.insert(QStringLiteral("diameterHidden"), d.diameterHidden);
+        o.insert(QStringLiteral("brownian"), d.brownian);
+        o.insert(QStringLiteral("seed"), QString::number(d.seed));
+        drops.append(o);
+    }
+    QJsonArray entries;
+    for (const JournalEntry& e : journal.entries) {
+        QJsonObject o;
+        o.insert(QStringLiteral("drop"), e.drop);
+        o.insert(QStringLiteral("phase"), MeasurementPhases::key(e.phase));
+        o.insert(QStringLiteral("irradiation"), e.irradiation);
+        o.insert(QStringLiteral("bands"), optional(e.bands));
+        o.insert(QStringLiteral("distance"), optional(e.distance));
+        o.insert(QStringLiteral("time"), optional(e.time));
+        o.insert(QStringLiteral("velocity"), optional(e.velocity));
+        o.insert(QStringLiteral("uncertainty"), e.timeUncertainty);
+        o.insert(QStringLiteral("source"), sourceKey(e.source));
+        o.insert(QStringLiteral("deleted"), e.deleted);
+        o.insert(QStringLiteral("reason"), e.reason);
+        entries.append(o);
+    }
+    QJsonObject root;
+    root.insert(QStringLiteral("format"), FormatName);
+    root.insert(QStringLiteral("version"), Version);
+    root.insert(QStringLiteral("seed"), QString::number(journal.seed));
+    root.insert(QStringLiteral("seedFixed"), journal.seedFixed);
+    root.insert(QStringLiteral("drops"), drops);
+    root.insert(QStringLiteral("entries"), entries);
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+std::variant<Journal, QString> JournalFile::read(const QByteArray& bytes)
+{
+    if (bytes.size() > MaxSize)
+        return tr("файл слишком велик для журнала");
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return tr("файл повреждён или обрезан (%1, позиция %2)").arg(error.errorString()).arg(error.offset);
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value(QStringLiteral("format")).toString() != FormatName)
+        return tr("это не лабораторный журнал программы");
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
+        return tr("не указана версия формата журнала");
+    if (version.toDouble() > Version)
+        return tr("журнал записан более новой версией программы (формат %1, эта версия читает формат %2)")
+            .arg(version.toDouble())
+            .arg(Version);
+
+    Journal journal;
+    QString fault;
+    Reader top(root, fault, tr("заголовке"));
+    journal.seed = top.seed("seed");
+    journal.seedFixed = top.boolean("seedFixed");
+    const QJsonValue drops = root.value(QStringLiteral("drops"));
+    const QJsonValue entries = root.value(QStringLiteral("entries"));
+    if (!drops.isArray() || !entries.isArray())
+        return tr("в журнале нет списка капель или измерений");
+
+    std::set<int> numbers;
+    int index = 0;
+    for (const QJsonValue& value : drops.toArray()) {
+        ++index;
+        const QJsonObject o = value.toObject();
+        Reader r(o, fault, tr("капле %1").arg(index));
+        if (!value.isObject())
+            r.fail("drops");
+        JournalDrop d;
+        d.number = r.integer("number", 1);
+        d.started = QDateTime::fromString(r.string("started"), Qt::ISODateWithMs);
+        if (!d.started.isValid())
+            r.fail("started");
+        d.setup.DD = r.number("plateGap");
+        d.setup.Ux = r.number("voltage");
+        d.diameterHidden = r.boolean("diameterHidden");
+        d.setup.d = r.optionalNumber("diameter").value_or(0);
+        d.setup.r = r.number("dropletDensity");
+        d.setup.r0 = r.number("mediumDensity");
+        d.setup.eta = static_cast<float>(r.number("viscosity"));
+        d.brownian = r.boolean("brownian");
+        d.seed = r.seed("seed");
+        if (!(d.setup.DD > 0 && d.setup.Ux != 0 && d.setup.r > d.setup.r0 && d.setup.r0 > 0 && d.setup.eta > 0
+              && (d.diameterHidden || d.setup.d > 0)))
+            r.fail("drops");
+        if (!numbers.empty() && d.number <= *numbers.rbegin())
+            r.fail("number");
+        numbers.insert(d.number);
+        if (!fault.isEmpty())
+            return fault;
+        journal.drops.push_back(d);
+    }
+
+    index = 0;
+    for (const QJsonValue& value : entries.toArray()) {
+        ++index;
+        const QJsonObject o = value.toObject();
+        Reader r(o, fault, tr("измерении %1").arg(index));
+        if (!value.isObject())
+            r.fail("entries");
+        JournalEntry e;
+        e.drop = r.integer("drop", 1);
+        if (!numbers.count(e.drop))
+            r.fail("drop");
+        const std::optional<MeasurementPhase> phase = MeasurementPhases::fromKey(r.string("phase"));
+        if (!phase)
+            r.fail("phase");
+        e.phase = phase.value_or(MeasurementPhase::NoField);
+        e.irradiation = r.integer("irradiation", 0);
+        e.bands = r.optionalNumber("bands");
+        e.distance = r.optionalNumber("distance");
+        e.time = r.optionalNumber("time");
+        e.velocity = r.optionalNumber("velocity");
+        e.timeUncertainty = r.number("uncertainty");
+        if (e.time && !(*e.time > 0))
+            r.fail("time");
+        if (e.timeUncertainty < 0)
+            r.fail("uncertainty");
+        const QString source = r.string("source");
+        if (source == sourceKey(JournalEntry::Source::Stopwatch))
+            e.source = JournalEntry::Source::Stopwatch;
+        else if (source == sourceKey(JournalEntry::Source::Plot))
+            e.source = JournalEntry::Source::Plot;
+        else if (source == sourceKey(JournalEntry::Source::Hand))
+            e.source = JournalEntry::Source::Hand;
+        else
+            r.fail("source");
+        e.deleted = r.boolean("deleted");
+        e.reason = r.string("reason");
+        if (!fault.isEmpty())
+            return fault;
+        journal.entries.push_back(std::move(e));
+    }
+    return journal;
+}

@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Journal.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QString>
+
+#include <variant>
+
+/// The journal's file: UTF-8 JSON, an object with "format": "oildrop-journal",
+/// "version" (this program writes and reads version 1), the seed, the drops
+/// with their setups and the entries (docs/journal-format.md). JSON because
+/// a journal is nested (drops with their setups, entries of a drop) and typed,
+/// and because a cut-off or damaged file cannot pass for a whole one.
+class JournalFile {
+    Q_DECLARE_TR_FUNCTIONS(JournalFile)
+
+public:
+    static constexpr int Version = 1;
+    /// Larger files are not read, bytes.
+    static constexpr qint64 MaxSize = 64 * 1024 * 1024;
+
+    static QByteArray write(const Journal& journal);
+    /// The journal in `bytes`, or why it is refused (one sentence, translated):
+    /// not JSON (damaged or cut off), not a journal, a later version, or a
+    /// value that makes no sense.
+    static std::variant<Journal, QString> read(const QByteArray& bytes);
+};

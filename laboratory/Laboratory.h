@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "DropletNoise.h"
+#include "ExperimentClock.h"
+#include "ExperimentObserver.h"
+#include "MeasurementPhase.h"
+#include "SeededRandom.h"
+#include "Stopwatch.h"
+
+#include <QCoreApplication>
+#include <QObject>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+struct ExperimentState;
+class DropletRun;
+class JournalModel;
+class LaboratoryRandom;
+class RunRecord;
+class SteadyClock;
+
+/// The laboratory mode: the student times the droplet in the experiment's
+/// time, every «ПУСК» is a drop of the journal, and each timing or plot
+/// reading goes into the journal with the drop and the phase it belongs to.
+/// Two options make the drops realistic: an unknown drop (a new diameter
+/// from DropSizeDistribution at every start, hidden from the student) and
+/// Brownian motion (BrownianMotion added to every step). Each drop's random
+/// numbers — its diameter, its charges, its thermal kicks — come from its own
+/// stream of the session's seed, which a teacher may fix.
+///
+/// Off, it does nothing at all: the runs are exactly those of the
+/// demonstration.
+class Laboratory : public QObject, public ExperimentObserver, public DropletNoise {
+    Q_OBJECT
+
+public:
+    Laboratory(ExperimentState& state, JournalModel& journal, LaboratoryRandom& random, DropletRun& run,
+               const RunRecord& record, const SteadyClock& wall, QObject* parent = nullptr);
+
+    void setActive(bool active);
+    bool isActive() const { return m_active; }
+    /// New diameters, hidden, from the next start on.
+    void setUnknownSize(bool on);
+    bool unknownSize() const { return m_unknownSize; }
+    /// Thermal motion from the next start on.
+    void setBrownian(bool on);
+    bool brownian() const { return m_brownian; }
+    /// A teacher's seed, or none: a seed of the session's own.
+    void setSeed(std::optional<std::uint64_t> seed);
+    std::uint64_t seed() const { return m_seed; }
+    bool seedFixed() const { return m_seedFixed; }
+    /// The seed a journal opened from a file fixes (a teacher's file), if it does.
+    void adoptSeedOf(const JournalModel& journal);
+
+    Stopwatch& stopwatch() { return m_stopwatch; }
+    const Stopwatch& stopwatch() const { return m_stopwatch; }
+    const ExperimentClock& clock() const { return m_clock; }
+    /// The drop being run or last run in laboratory mode (0: none yet).
+    int currentDrop() const { return m_drop; }
+    MeasurementPhase phase() const { return m_phase; }
+    int irradiation() const { return m_irradiation; }
+    /// The drop whose run the plots show, 0 when that run was not one of the laboratory.
+    int plottedDrop() const { return m_plottedDrop; }
+
+    /// The distance of a timing, bands of the reticle (1..10).
+    void setBands(int bands);
+    int bands() const { return m_bands; }
+    /// The length of one band: a tenth of the plate gap, m.
+    double bandLength() const;
+
+    /// The drop a measurement typed in by hand belongs to: the last one, or,
+    /// before any, a new drop in the setup as it stands.
+    int dropForHandEntry();
+
+    /// Puts the stopwatch's timings not yet in the journal into it; how many.
+    /// A timing across a change of phase is kept struck out, with the reason.
+    int recordTimings();
+    /// Puts the velocity curve at time `t` (tau) of the plotted drop into the
+    /// journal, as the read-out shows it (four significant digits).
+    bool recordPlotVelocity(double t);
+
+    // ExperimentObserver
+    void experimentStarting() override;
+    void runStarting() override;
+    void fieldSwitched(Field field) override;
+    void stepped() override;
+    void held() override;
+    void runEnded() override;
+    // DropletNoise
+    double displacement(const ExperimentState& state) override;
+
+signals:
+    void activeChanged(bool active);
+    /// The options, the seed, the drop or the phase changed.
+    void changed();
+
+private:
+    Stopwatch::Moment moment() const;
+    struct PhaseChange {
+        double t; ///< tau: the steps after it run in the new phase
+        MeasurementPhase phase;
+        int irradiation;
+    };
+
+    ExperimentState& m_state;
+    JournalModel& m_journal;
+    LaboratoryRandom& m_random;
+    DropletRun& m_run;
+    const RunRecord& m_record;
+    ExperimentClock m_clock;
+    Stopwatch m_stopwatch;
+    SeededRandom m_kicks;
+
+    bool m_active = false;
+    bool m_unknownSize = false;
+    bool m_brownian = false;
+    std::uint64_t m_seed = 0;
+    bool m_seedFixed = false;
+    int m_bands = 1;
+
+    int m_drop = 0;
+    int m_startingDrop = 0; ///< the drop a start has prepared, until its run begins
+    std::uint64_t m_dropSeed = 0;
+    int m_plottedDrop = 0;
+    MeasurementPhase m_phase = MeasurementPhase::NoField;
+    int m_irradiation = 0;
+    std::vector<PhaseChange> m_phases; ///< of the plotted drop
+};

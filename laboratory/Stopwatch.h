@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "MeasurementPhase.h"
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+/// A stopwatch in the experiment's time, to a hundredth of a second: start,
+/// stop, lap (split) and reset. Every lap and the stop end one timing, the
+/// interval since the previous one, which waits to be put into the journal.
+///
+/// A timing's uncertainty is what the hand makes of it: each press comes
+/// with a reaction-time scatter of ReactionSd seconds of wall time, which the
+/// slow-down turns into experiment time (times the clock's rate), and each
+/// reading is cut to a hundredth.
+class Stopwatch : public QObject {
+    Q_OBJECT
+
+public:
+    /// Scatter of one press of a key or button, s of wall time.
+    static constexpr double ReactionSd = 0.05;
+
+    /// What is going on at the moment of a press.
+    struct Moment {
+        double seconds = 0; ///< experiment time, s
+        double rate = 0;    ///< experiment seconds per wall second
+        double Y = 0;       ///< the droplet's coordinate, Vg·tau
+        int drop = 0;       ///< the drop being run (0: none)
+        int bands = 1;      ///< the distance set for a timing, bands of the reticle
+        MeasurementPhase phase = MeasurementPhase::NoField;
+        int irradiation = 0;
+    };
+
+    /// One interval between two presses.
+    struct Timing {
+        int hundredths = 0;     ///< the time, 0.01 s
+        double uncertainty = 0; ///< its standard uncertainty, s
+        Moment start;
+        Moment end;
+        bool recorded = false;
+        double seconds() const { return hundredths / 100.0; }
+    };
+
+    explicit Stopwatch(std::function<Moment()> moment, QObject* parent = nullptr);
+
+    /// Start, or stop (ending a timing).
+    void startStop();
+    /// While running: ends a timing, the stopwatch runs on.
+    void lap();
+    /// Back to 0, stopped, and the timings not yet in the journal discarded.
+    void reset();
+    /// A new drop: a running stopwatch stops without a timing and shows 0;
+    /// the timings not yet in the journal stay.
+    void newDrop();
+
+    bool isRunning() const { return m_running; }
+    /// The time shown now, 0.01 s.
+    int reading() const;
+    const std::vector<Timing>& timings() const { return m_timings; }
+    /// The timings not yet in the journal; they count as recorded from now on.
+    std::vector<Timing> takeUnrecorded();
+
+signals:
+    void changed();
+
+private:
+    /// The experiment time of a moment cut to hundredths, as a display shows it.
+    static int hundredths(double seconds);
+    void endTiming(const Moment& now);
+
+    std::function<Moment()> m_moment;
+    bool m_running = false;
+    int m_started = 0; ///< reading at the start, 0.01 s
+    int m_shown = 0;   ///< reading shown while stopped, 0.01 s
+    Moment m_lapStart; ///< where the current interval began
+    std::vector<Timing> m_timings;
+};

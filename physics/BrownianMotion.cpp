@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "BrownianMotion.h"
+
+#include "SeededRandom.h"
+
+#include <cmath>
+#include <numbers>
+
+double BrownianMotion::diffusionCoefficient(double d, double eta)
+{
+    return Boltzmann * Temperature / (6 * std::numbers::pi * eta * (d / 2));
+}
+
+double BrownianMotion::displacementVariance(double d, double eta, double seconds)
+{
+    return 2 * diffusionCoefficient(d, eta) * seconds;
+}
+
+double BrownianMotion::displacement(double d, double eta, double seconds, SeededRandom& random)
+{
+    return std::sqrt(displacementVariance(d, eta, seconds)) * random.normal();
+}

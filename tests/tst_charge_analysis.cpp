@@ -1,0 +1,231 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "BrownianMotion.h"
+#include "ChargeFormula.h"
+#include "DropSizeDistribution.h"
+#include "DropletPhysics.h"
+#include "ElementaryChargeEstimate.h"
+#include "ModelRange.h"
+#include "SeededRandom.h"
+#include "SetupParameters.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <numbers>
+
+/// The laboratory's physics by numbers: charges from velocities against the
+/// force balance on a Stokes sphere, the estimate of e on generated data, the
+/// thermal motion and the drawn droplet sizes.
+class tst_charge_analysis : public QObject {
+    Q_OBJECT
+
+private slots:
+    void chargesFromExactVelocities_data();
+    void chargesFromExactVelocities();
+    void estimateOnGeneratedData();
+    void estimateOfExactCharges_data();
+    void estimateOfExactCharges();
+    void estimateWithUnderstatedErrors();
+    void thermalDisplacement();
+    void dropSizes();
+};
+
+namespace {
+
+constexpr double ElementaryCharge = 1.602176634e-19; // C
+constexpr SetupParameters Default{0.016, -5085, 5.52e-6, 920, 1.23, 1.82e-5f};
+
+bool close(double a, double b, double relative)
+{
+    return std::fabs(a - b) <= relative * std::fabs(b);
+}
+
+} // namespace
+
+void tst_charge_analysis::chargesFromExactVelocities_data()
+{
+    QTest::addColumn<double>("Ux");
+    QTest::addColumn<double>("d");
+    QTest::addColumn<double>("DD");
+    QTest::addColumn<bool>("sizeKnown");
+    QTest::newRow("defaults") << -5085.0 << 5.52e-6 << 0.016 << true;
+    QTest::newRow("defaults, size from the fall") << -5085.0 << 5.52e-6 << 0.016 << false;
+    QTest::newRow("positive voltage") << 3000.0 << 4.1e-6 << 0.01 << true;
+    QTest::newRow("small droplet, size from the fall") << -900.0 << 1.3e-6 << 0.02 << false;
+    QTest::newRow("large droplet, size from the fall") << -12000.0 << 9.7e-6 << 0.008 << false;
+}
+
+void tst_charge_analysis::chargesFromExactVelocities()
+{
+    QFETCH(double, Ux);
+    QFETCH(double, d);
+    QFETCH(double, DD);
+    QFETCH(bool, sizeKnown);
+    using P = DropletPhysics;
+    const double r = 920, r0 = 1.23;
+    const float eta = 1.82e-5f;
+    // The velocities as the model computes them: Vg from the rounded tau,
+    // the limiting velocities 1 + N·a in units of Vg.
+    const float tau = P::relaxationTime(r, d, eta);
+    const double Vg = P::terminalVelocity(tau, r, r0);
+    const double a = P::forceRatio(Ux, d, r, r0, DD);
+    ChargeFormula::Setup setup{DD, Ux, r, r0, static_cast<double>(eta), {}};
+    if (sizeKnown)
+        setup.d = d;
+    for (int N = 1; N <= 10; ++N) {
+        const double vE = Vg * P::limitingVelocity(a, N);
+        const std::optional<ChargeFormula::Charge> q = ChargeFormula::charge(setup, vE, Vg);
+        QVERIFY(q);
+        // N elementary charges to six significant digits.
+        QVERIFY2(close(q->q, N * ElementaryCharge, 5e-7),
+                 qPrintable(QString::number(q->q / ElementaryCharge, 'g', 10)));
+        // The force balance on a Stokes sphere of radius R at both terminal
+        // velocities: m_eff·g = 6π·eta·R·v_g, m_eff·g + q·E = 6π·eta·R·v_E.
+        const double R = d / 2, E = Ux / DD;
+        const double balance = 6 * std::numbers::pi * static_cast<double>(eta) * R * (vE - Vg) / E;
+        QVERIFY(close(q->q, balance, 1e-6));
+        // The derivatives, against central differences.
+        const double h = 1e-6 * Vg;
+        const double dE =
+            (ChargeFormula::charge(setup, vE + h, Vg)->q - ChargeFormula::charge(setup, vE - h, Vg)->q) / (2 * h);
+        const double dg =
+            (ChargeFormula::charge(setup, vE, Vg + h)->q - ChargeFormula::charge(setup, vE, Vg - h)->q) / (2 * h);
+        QVERIFY(close(q->dqdvE, dE, 1e-6));
+        QVERIFY(close(q->dqdvg, dg, 1e-5));
+    }
+    // The change between two charges at one free fall.
+    const double v3 = Vg * P::limitingVelocity(a, 7), v2 = Vg * P::limitingVelocity(a, 3);
+    QVERIFY(close(ChargeFormula::chargeChange(setup, v2, v3, Vg)->q, 4 * ElementaryCharge, 5e-7));
+    // Stokes' law backwards gives the diameter.
+    QVERIFY(close(*ChargeFormula::stokesDiameter(Vg, r, r0, static_cast<double>(eta)), d, 1e-7));
+    // No fall, no charge.
+    QVERIFY(!ChargeFormula::charge(setup, Vg, 0));
+    QVERIFY(!ChargeFormula::charge(setup, Vg, -Vg));
+}
+
+void tst_charge_analysis::estimateOnGeneratedData()
+{
+    // 20 droplets, each with two charges of 1 to 10 e, measured with 5 %
+    // noise and that error stated: e within its expanded uncertainty in at
+    // least 90 % of the trials, and never a half or a double of it.
+    SeededRandom random(20261207);
+    int covered = 0, halves = 0, doubles = 0, invalid = 0;
+    const int trials = 1000;
+    for (int trial = 0; trial < trials; ++trial) {
+        std::vector<ElementaryChargeEstimate::Measurement> charges;
+        for (int drop = 0; drop < 20; ++drop)
+            for (int charge = 0; charge < 2; ++charge) {
+                const int n = 1 + static_cast<int>(random.uniform() * 10);
+                const double q = n * ElementaryCharge * (1 + 0.05 * random.normal());
+                charges.push_back({q, 0.05 * q});
+            }
+        const ElementaryChargeEstimate::Result result = ElementaryChargeEstimate::estimate(charges);
+        if (!result.valid) {
+            ++invalid;
+            continue;
+        }
+        covered += std::fabs(result.e - ElementaryCharge) <= result.expanded;
+        halves += std::fabs(result.e / ElementaryCharge - 0.5) < 0.1;
+        doubles += std::fabs(result.e / ElementaryCharge - 2) < 0.2;
+    }
+    qInfo("covered %d of %d, halves %d, doubles %d, no estimate %d", covered, trials, halves, doubles, invalid);
+    QCOMPARE(invalid, 0);
+    QVERIFY(covered >= 900);
+    QCOMPARE(halves, 0);
+    QCOMPARE(doubles, 0);
+}
+
+void tst_charge_analysis::estimateOfExactCharges_data()
+{
+    QTest::addColumn<QList<int>>("multiples");
+    QTest::newRow("one charge") << QList<int>{3};
+    QTest::newRow("all even but one") << QList<int>{2, 4, 6, 8, 10, 3};
+    QTest::newRow("no single charge") << QList<int>{7, 10, 9, 4, 6};
+    QTest::newRow("large multiples") << QList<int>{31, 47, 52, 29};
+}
+
+void tst_charge_analysis::estimateOfExactCharges()
+{
+    QFETCH(QList<int>, multiples);
+    std::vector<ElementaryChargeEstimate::Measurement> charges;
+    for (const int n : multiples)
+        charges.push_back({n * ElementaryCharge, 1e-4 * n * ElementaryCharge});
+    const ElementaryChargeEstimate::Result result = ElementaryChargeEstimate::estimate(charges);
+    QVERIFY(result.valid);
+    // One charge alone can only say e ≤ q; with more, the greatest common divisor.
+    const double expected = multiples.size() == 1 ? multiples[0] * ElementaryCharge : ElementaryCharge;
+    QVERIFY2(close(result.e, expected, 1e-9), qPrintable(QString::number(result.e / ElementaryCharge, 'g', 12)));
+    QVERIFY(result.consistent);
+    QCOMPARE(result.used.size(), charges.size());
+}
+
+void tst_charge_analysis::estimateWithUnderstatedErrors()
+{
+    // Charges scattered by 3 % but stated to 0.3 %: no e fits within the
+    // stated errors; the estimate is still e, flagged, with the uncertainty
+    // grown to the scatter.
+    SeededRandom random(7);
+    std::vector<ElementaryChargeEstimate::Measurement> charges;
+    for (int i = 0; i < 30; ++i) {
+        const int n = 1 + static_cast<int>(random.uniform() * 6);
+        charges.push_back({n * ElementaryCharge * (1 + 0.03 * random.normal()), 0.003 * n * ElementaryCharge});
+    }
+    const ElementaryChargeEstimate::Result result = ElementaryChargeEstimate::estimate(charges);
+    QVERIFY(result.valid);
+    QVERIFY(!result.consistent);
+    QVERIFY(close(result.e, ElementaryCharge, 0.03));
+    QVERIFY(result.u > 0.003 * ElementaryCharge);
+}
+
+void tst_charge_analysis::thermalDisplacement()
+{
+    // D = kT/(6π·eta·R) for the default droplet: 4.27e-12 m²/s.
+    const double d = 5.52e-6, eta = 1.82e-5;
+    const double D = BrownianMotion::diffusionCoefficient(d, eta);
+    QVERIFY(close(D, 1.380649e-23 * 293 / (6 * std::numbers::pi * eta * 2.76e-6), 1e-12));
+    QVERIFY(close(D, 4.2727e-12, 1e-4));
+    // Sampled displacements over a step of 0.19 s: mean 0, variance 2·D·Δt.
+    const double dt = 0.19;
+    SeededRandom random(42);
+    const int n = 200000;
+    double sum = 0, sumSquares = 0;
+    for (int i = 0; i < n; ++i) {
+        const double x = BrownianMotion::displacement(d, eta, dt, random);
+        sum += x;
+        sumSquares += x * x;
+    }
+    const double variance = sumSquares / n - (sum / n) * (sum / n);
+    const double expected = 2 * D * dt;
+    // Four standard errors of a sample variance (sqrt(2/n) relative).
+    QVERIFY2(std::fabs(variance / expected - 1) < 4 * std::sqrt(2.0 / n),
+             qPrintable(QString::number(variance / expected, 'g', 6)));
+    QVERIFY(std::fabs(sum / n) < 4 * std::sqrt(expected / n));
+}
+
+void tst_charge_analysis::dropSizes()
+{
+    // Within the limits, around the median, and each a droplet the model computes.
+    SeededRandom random(1);
+    std::vector<double> sizes;
+    for (int i = 0; i < 5000; ++i) {
+        const double d = DropSizeDistribution::draw(random);
+        QVERIFY(d >= DropSizeDistribution::Smallest && d <= DropSizeDistribution::Largest);
+        sizes.push_back(d);
+    }
+    std::sort(sizes.begin(), sizes.end());
+    QVERIFY(close(sizes[sizes.size() / 2], DropSizeDistribution::Median, 0.02));
+    for (const double d : {sizes.front(), sizes.back()}) {
+        SetupParameters p = Default;
+        p.d = d;
+        QVERIFY(ModelRange::computable(p));
+    }
+    // The same seed, the same droplets.
+    SeededRandom again(1);
+    QCOMPARE(DropSizeDistribution::draw(again), DropSizeDistribution::draw(*new (&random) SeededRandom(1)));
+}
+
+QTEST_APPLESS_MAIN(tst_charge_analysis)
+#include "tst_charge_analysis.moc"

@@ -1,0 +1,304 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "JournalWindow.h"
+
+#include "DropSummaryModel.h"
+#include "JournalModel.h"
+#include "JournalStore.h"
+#include "Laboratory.h"
+
+#include "Artwork.h"
+#include "MessageBox.h"
+#include "SaveFileDialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QStyledItemDelegate>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+/// The exact elementary charge, C (SI since 2019).
+constexpr double ExactCharge = 1.602176634e-19;
+constexpr double ChargeUnit = 1e-19;
+
+/// The phase column is edited by choosing one of the three phases.
+class PhaseDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
+    {
+        auto* box = new QComboBox(parent);
+        box->addItems(JournalModel::phaseNames());
+        return box;
+    }
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        auto* box = static_cast<QComboBox*>(editor);
+        box->setCurrentIndex(std::max(0, box->findText(index.data(Qt::EditRole).toString())));
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        model->setData(index, static_cast<QComboBox*>(editor)->currentText());
+    }
+};
+
+/// A value and its uncertainty in units of 10⁻¹⁹ C, the uncertainty to two
+/// significant digits and the value to the same decimals.
+int decimalsFor(double uncertainty)
+{
+    if (!(uncertainty > 0) || !std::isfinite(uncertainty))
+        return 4;
+    return std::clamp(1 - static_cast<int>(std::floor(std::log10(uncertainty))), 0, 8);
+}
+
+} // namespace
+
+JournalWindow::JournalWindow(JournalModel& model, JournalStore& store, Laboratory& laboratory, MessageBox& messageBox,
+                             SaveFileDialog& saveDialog, const QLocale& locale, const ChargeChartsFactory& charts,
+                             QWidget* owner)
+    : QMainWindow(owner, Qt::Window), m_model(model), m_store(store), m_laboratory(laboratory),
+      m_messageBox(messageBox), m_saveDialog(saveDialog), m_locale(locale)
+{
+    setObjectName(QStringLiteral("journalWindow"));
+    setWindowTitle(tr("Лабораторный журнал"));
+    setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
+
+    m_tabs = new QTabWidget(this);
+    setCentralWidget(m_tabs);
+
+    m_table = new QTableView(m_tabs);
+    m_table->setObjectName(QStringLiteral("journalTable"));
+    m_table->setModel(&model);
+    m_table->setItemDelegateForColumn(JournalModel::Phase, new PhaseDelegate(m_table));
+    m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                             | QAbstractItemView::AnyKeyPressed);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setAccessibleName(tr("Измерения"));
+    m_tabs->addTab(m_table, tr("Измерения"));
+
+    m_summaryModel = new DropSummaryModel(model, this);
+    m_summary = new QTableView(m_tabs);
+    m_summary->setModel(m_summaryModel);
+    m_summary->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_summary->horizontalHeader()->setStretchLastSection(true);
+    m_summary->setAccessibleName(tr("Капли"));
+    m_tabs->addTab(m_summary, tr("Капли"));
+
+    auto* analysis = new QWidget(m_tabs);
+    m_result = new QLabel(analysis);
+    m_result->setObjectName(QStringLiteral("analysisResult"));
+    m_result->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_result->setFocusPolicy(Qt::StrongFocus);
+    m_result->setWordWrap(true);
+    m_result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* layout = new QVBoxLayout(analysis);
+    layout->addWidget(m_result);
+    if (charts)
+        m_charts = charts(analysis, locale);
+    if (m_charts)
+        layout->addWidget(m_charts->widget(), 1);
+    else
+        layout->addWidget(new QLabel(tr("Графики недоступны: не найден модуль графиков программы."), analysis), 1);
+    m_tabs->addTab(analysis, tr("Определение e"));
+
+    buildActions();
+    connect(&model, &JournalModel::changed, this, &JournalWindow::refreshAnalysis);
+    connect(&model, &QAbstractItemModel::modelReset, this, &JournalWindow::refreshAnalysis);
+    refreshAnalysis();
+    resize(900, 560);
+}
+
+JournalWindow::~JournalWindow() = default;
+
+void JournalWindow::buildActions()
+{
+    Actions& a = m_actions;
+    QMenu* journal = menuBar()->addMenu(tr("&Журнал"));
+    a.open = journal->addAction(tr("Открыть журнал…"), this, &JournalWindow::openJournal);
+    a.open->setShortcut(QKeySequence::Open);
+    a.save = journal->addAction(tr("Сохранить журнал…"), this, &JournalWindow::saveJournal);
+    a.save->setShortcut(QKeySequence::Save);
+    a.exportTable = journal->addAction(tr("Экспорт таблицы (CSV)…"), this, &JournalWindow::exportTable);
+    a.exportTable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    journal->addSeparator();
+    a.newJournal = journal->addAction(tr("Новый журнал"), this, &JournalWindow::newJournal);
+    journal->addSeparator();
+    a.close = journal->addAction(tr("Закрыть"), this, &QWidget::close);
+    a.close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+
+    QMenu* edit = menuBar()->addMenu(tr("&Правка"));
+    a.add = edit->addAction(tr("Добавить измерение"), this, &JournalWindow::addEntry);
+    a.add->setShortcut(QKeySequence(Qt::Key_Insert));
+    a.strikeOut = edit->addAction(tr("Удалить измерение…"), this, &JournalWindow::strikeOutEntry);
+    a.strikeOut->setShortcut(QKeySequence::Delete);
+    a.restore = edit->addAction(tr("Восстановить измерение"), this, &JournalWindow::restoreEntry);
+    // Insert and Delete belong to the table; an editor in a cell keeps its own keys.
+    for (QAction* action : {a.add, a.strikeOut, a.restore})
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    m_table->addActions({a.add, a.strikeOut, a.restore});
+}
+
+QString JournalWindow::analysisText(const JournalAnalysis::Result& r, const QLocale& locale)
+{
+    const auto charge = [&locale](double value, int decimals) {
+        return locale.toString(value / ChargeUnit, 'f', decimals);
+    };
+    QStringList lines;
+    const auto describe = [&](const QString& heading, const ElementaryChargeEstimate::Result& e, int count, int drops,
+                              int dropsInFit) {
+        if (!e.valid) {
+            lines << tr("%1: оценки нет.").arg(heading);
+            return;
+        }
+        const int decimals = decimalsFor(e.u / ChargeUnit);
+        lines << tr("%1: e = (%2 ± %3)·10⁻¹⁹ Кл").arg(heading, charge(e.e, decimals), charge(e.u, decimals));
+        lines << tr("    стандартная неопределённость %1·10⁻¹⁹ Кл; расширенная (k = 2, около 95 %) ±%2·10⁻¹⁹ Кл")
+                     .arg(charge(e.u, decimals), charge(e.expanded, decimals));
+        lines << tr("    использовано %1 из %2 (капель: %3 из %4)")
+                     .arg(e.used.size())
+                     .arg(count)
+                     .arg(dropsInFit)
+                     .arg(drops);
+        const double deviation = (e.e - ExactCharge) / ExactCharge * 100;
+        lines << tr("    отклонение от 1,602 176 634·10⁻¹⁹ Кл: %1 % (%2 u)")
+                     .arg(locale.toString(deviation, 'f', 2), locale.toString((e.e - ExactCharge) / e.u, 'f', 1));
+        if (!e.consistent)
+            lines << tr("    заряды разбросаны больше своих погрешностей: неопределённость оценена по разбросу");
+    };
+    std::set<int> drops, changeDrops;
+    for (const JournalAnalysis::DropCharge& c : r.charges)
+        drops.insert(c.drop);
+    for (const JournalAnalysis::DropCharge& c : r.changes)
+        changeDrops.insert(c.drop);
+    if (r.charges.empty()) {
+        lines << tr("Зарядов ещё нет: измерьте скорость капли без поля и в поле.");
+        return lines.join(QLatin1Char('\n'));
+    }
+    describe(tr("По зарядам капель"), r.fromCharges, static_cast<int>(r.charges.size()), static_cast<int>(drops.size()),
+             r.dropsInFit);
+    if (!r.changes.empty())
+        describe(tr("По изменениям заряда при облучении"), r.fromChanges, static_cast<int>(r.changes.size()),
+                 static_cast<int>(changeDrops.size()), r.changeDropsInFit);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void JournalWindow::refreshAnalysis()
+{
+    const JournalAnalysis::Result& r = m_model.analysis();
+    m_result->setText(analysisText(r, m_locale));
+    m_result->setAccessibleName(m_result->text());
+    if (!m_charts)
+        return;
+    ChargeCharts::Data data;
+    for (const JournalAnalysis::DropCharge& c : r.charges)
+        data.charges.push_back({c.drop, c.q / ChargeUnit});
+    if (r.fromCharges.valid)
+        data.e = r.fromCharges.e / ChargeUnit;
+    m_charts->show(data);
+}
+
+int JournalWindow::currentRow() const
+{
+    const QModelIndex index = m_table->currentIndex();
+    return index.isValid() ? index.row() : -1;
+}
+
+void JournalWindow::openJournal()
+{
+    const QString path =
+        askOpenFileName
+            ? askOpenFileName()
+            : QFileDialog::getOpenFileName(this, tr("Открыть журнал"),
+                                           QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                           tr("Лабораторный журнал (*.json)"));
+    if (path.isEmpty())
+        return;
+    QString kept;
+    if (m_store.open(path, &kept)) {
+        m_laboratory.adoptSeedOf(m_model);
+        if (!kept.isEmpty())
+            m_messageBox.showMessage(tr("Лабораторный журнал"),
+                                     tr("Прежний журнал сохранён в «%1».").arg(QDir::toNativeSeparators(kept)));
+    }
+}
+
+void JournalWindow::saveJournal()
+{
+    const QString path = m_saveDialog.askSaveFileName(tr("Сохранить журнал"), QStringLiteral("oildrop-journal.json"),
+                                                      tr("Лабораторный журнал (*.json)"), QStringLiteral("json"));
+    if (!path.isEmpty())
+        m_store.saveAs(path);
+}
+
+void JournalWindow::exportTable()
+{
+    const QString path = m_saveDialog.askSaveFileName(tr("Экспорт таблицы"), QStringLiteral("oildrop-journal.csv"),
+                                                      tr("Таблица CSV (*.csv)"), QStringLiteral("csv"));
+    if (!path.isEmpty())
+        m_store.exportCsv(path, m_locale);
+}
+
+void JournalWindow::newJournal()
+{
+    if (!m_messageBox.askYesNo(tr("Новый журнал"),
+                               tr("Начать новый журнал? Нынешний будет сохранён копией в папке данных программы.")))
+        return;
+    QString kept;
+    if (m_store.startNew(&kept) && !kept.isEmpty())
+        m_messageBox.showMessage(tr("Лабораторный журнал"),
+                                 tr("Прежний журнал сохранён в «%1».").arg(QDir::toNativeSeparators(kept)));
+}
+
+void JournalWindow::addEntry()
+{
+    const int row = m_model.addHandEntry(m_laboratory.dropForHandEntry());
+    m_tabs->setCurrentWidget(m_table);
+    m_table->setFocus();
+    m_table->setCurrentIndex(m_model.index(row, JournalModel::Bands));
+}
+
+void JournalWindow::strikeOutEntry()
+{
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    std::optional<QString> reason;
+    if (askReason) {
+        reason = askReason();
+    } else {
+        bool ok = false;
+        const QString text = QInputDialog::getText(
+            this, tr("Удалить измерение"), tr("Почему измерение не годится? Оно останется в журнале зачёркнутым."),
+            QLineEdit::Normal, QString(), &ok);
+        if (ok)
+            reason = text;
+    }
+    if (reason)
+        m_model.strikeOut(row, reason->trimmed().isEmpty() ? tr("без объяснения") : reason->trimmed());
+}
+
+void JournalWindow::restoreEntry()
+{
+    const int row = currentRow();
+    if (row >= 0)
+        m_model.restore(row);
+}

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ChargeCharts.h"
+#include "JournalAnalysis.h"
+
+#include <QLocale>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class JournalModel;
+class JournalStore;
+class Laboratory;
+class DropSummaryModel;
+class MessageBox;
+class QAction;
+class QLabel;
+class QTabWidget;
+class QTableView;
+class SaveFileDialog;
+
+/// The laboratory journal, a window of its own beside the main one: the
+/// measurements (they can be typed in by hand, edited, struck out with a
+/// reason and restored), the drops' means and spreads, and the analysis with
+/// the elementary charge found from the charges and from their changes,
+/// with the histogram and the charges against the drop's number.
+class JournalWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    struct Actions {
+        QAction* open = nullptr;
+        QAction* save = nullptr;
+        QAction* exportTable = nullptr;
+        QAction* newJournal = nullptr;
+        QAction* close = nullptr;
+        QAction* add = nullptr;
+        QAction* strikeOut = nullptr;
+        QAction* restore = nullptr;
+    };
+
+    JournalWindow(JournalModel& model, JournalStore& store, Laboratory& laboratory, MessageBox& messageBox,
+                  SaveFileDialog& saveDialog, const QLocale& locale, const ChargeChartsFactory& charts, QWidget* owner);
+    ~JournalWindow() override;
+
+    const Actions& actions() const { return m_actions; }
+    QTabWidget* tabs() const { return m_tabs; }
+    QTableView* table() const { return m_table; }
+    QTableView* summary() const { return m_summary; }
+    QLabel* result() const { return m_result; }
+    /// The plots (none when the charts module could not be loaded).
+    ChargeCharts* charts() const { return m_charts.get(); }
+
+    /// Asks why a row is struck out (none: cancelled); a text box by default.
+    std::function<std::optional<QString>()> askReason;
+    /// Asks for a journal file to open (empty: cancelled); a file dialog by default.
+    std::function<QString()> askOpenFileName;
+
+    /// The analysis in words: e with its standard and expanded uncertainty,
+    /// what it was found from, and its deviation from the exact value.
+    static QString analysisText(const JournalAnalysis::Result& result, const QLocale& locale);
+
+private:
+    void buildActions();
+    void refreshAnalysis();
+    void openJournal();
+    void saveJournal();
+    void exportTable();
+    void newJournal();
+    void addEntry();
+    void strikeOutEntry();
+    void restoreEntry();
+    int currentRow() const;
+
+    JournalModel& m_model;
+    JournalStore& m_store;
+    Laboratory& m_laboratory;
+    MessageBox& m_messageBox;
+    SaveFileDialog& m_saveDialog;
+    QLocale m_locale;
+    Actions m_actions;
+    QTabWidget* m_tabs;
+    QTableView* m_table;
+    QTableView* m_summary;
+    DropSummaryModel* m_summaryModel;
+    QLabel* m_result;
+    std::unique_ptr<ChargeCharts> m_charts;
+};

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "KeyBindings.h"
+
+#include <QStringList>
+
+QKeySequence KeyBindings::key(Command command)
+{
+    switch (command) {
+    case Command::Start: return QKeySequence(Qt::Key_F5);
+    case Command::Voltage: return QKeySequence(Qt::Key_F6);
+    case Command::Light: return QKeySequence(Qt::Key_F7);
+    case Command::Characteristics: return QKeySequence(Qt::Key_F3);
+    case Command::Velocities: return QKeySequence(Qt::Key_F4);
+    case Command::StopwatchStartStop: return QKeySequence(Qt::Key_F8);
+    case Command::StopwatchLap: return QKeySequence(Qt::Key_F9);
+    case Command::StopwatchReset: return QKeySequence(Qt::Key_F11);
+    case Command::StopwatchRecord: return QKeySequence(Qt::Key_F12);
+    case Command::LaboratoryMode: return QKeySequence(Qt::CTRL | Qt::Key_L);
+    case Command::Journal: return QKeySequence(Qt::CTRL | Qt::Key_J);
+    case Command::CopyImage: return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    case Command::SaveImage: return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    case Command::SaveData: return QKeySequence(Qt::CTRL | Qt::Key_S);
+    case Command::Keys: return QKeySequence(Qt::Key_F1);
+    }
+    return {};
+}
+
+QString KeyBindings::withKey(const QString& toolTip, Command command)
+{
+    return QStringLiteral("%1 (%2)").arg(toolTip, key(command).toString(QKeySequence::NativeText));
+}
+
+QString KeyBindings::title()
+{
+    return tr("Клавиши");
+}
+
+QString KeyBindings::helpText()
+{
+    const auto k = [](Command c) { return key(c).toString(QKeySequence::NativeText); };
+    const QStringList lines = {
+        tr("Опыт (где бы ни был фокус):"),
+        tr("%1 — ПУСК").arg(k(Command::Start)),
+        tr("%1 — НАПРЯЖЕНИЕ").arg(k(Command::Voltage)),
+        tr("%1 — СВЕТ").arg(k(Command::Light)),
+        tr("%1 — «Характеристики»: заряды на 3 с").arg(k(Command::Characteristics)),
+        tr("%1 — «Скорости»: отношение и разность зарядов на 3 с").arg(k(Command::Velocities)),
+        QString(),
+        tr("Окно:"),
+        tr("Tab, Shift+Tab — следующий и предыдущий элемент"),
+        tr("Пробел, Enter — нажать кнопку или заголовок в фокусе"),
+        tr("Стрелки — перекрестие на графике в фокусе (с Shift — на десятую часть графика)"),
+        tr("Клавиша меню, Shift+F10 — меню графика"),
+        tr("%1 — копировать изображение").arg(k(Command::CopyImage)),
+        tr("%1 — сохранить изображение").arg(k(Command::SaveImage)),
+        tr("%1 — сохранить данные графика").arg(k(Command::SaveData)),
+        tr("Alt+Ф, Alt+П — меню «Файл» и «Помощь»"),
+        QString(),
+        tr("Лабораторный режим:"),
+        tr("%1 — лабораторный режим").arg(k(Command::LaboratoryMode)),
+        tr("%1 — лабораторный журнал").arg(k(Command::Journal)),
+        tr("%1 — секундомер: пуск и стоп").arg(k(Command::StopwatchStartStop)),
+        tr("%1 — отсечка").arg(k(Command::StopwatchLap)),
+        tr("%1 — сброс секундомера").arg(k(Command::StopwatchReset)),
+        tr("%1 — записать промежутки в журнал").arg(k(Command::StopwatchRecord)),
+        QString(),
+        tr("%1 — этот список").arg(k(Command::Keys)),
+    };
+    return lines.join(QLatin1Char('\n'));
+}

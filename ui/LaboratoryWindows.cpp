@@ -1,0 +1,238 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "LaboratoryWindows.h"
+
+#include "JournalWindow.h"
+#include "KeyBindings.h"
+#include "MainWindow.h"
+#include "Simulation.h"
+
+#include "JournalStore.h"
+#include "Laboratory.h"
+
+#include <QAction>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+
+LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation, const Services& services,
+                                     const QLocale& locale, QObject* parent)
+    : QObject(parent), m_window(window), m_simulation(simulation), m_services(services), m_locale(locale)
+{
+    m_store = new JournalStore(simulation.journal(), *services.messageBox, JournalStore::defaultFolder(), this);
+
+    // The band's length in a corner of the animation view, over the drawing.
+    CanvasWidget* view = window.widgets().animationView;
+    m_reticle = new QLabel(view);
+    m_reticle->setObjectName(QStringLiteral("reticleLabel"));
+    m_reticle->setAutoFillBackground(true);
+    QPalette palette = m_reticle->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 192));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    m_reticle->setPalette(palette);
+    m_reticle->setContentsMargins(3, 1, 3, 1);
+    m_reticle->setToolTip(tr("Цена деления: расстояние между соседними линиями, десятая часть промежутка D"));
+    m_reticle->hide();
+
+    buildCommands();
+    const MainWindow::Menus& m = window.menus();
+    Laboratory& lab = simulation.laboratory();
+    connect(m.laboratoryMode, &QAction::toggled, this, &LaboratoryWindows::setActive);
+    connect(m.journal, &QAction::triggered, this, &LaboratoryWindows::showJournal);
+    connect(m.unknownDrop, &QAction::toggled, this, [&lab](bool on) { lab.setUnknownSize(on); });
+    connect(m.brownian, &QAction::toggled, this, [&lab](bool on) { lab.setBrownian(on); });
+    connect(m.seed, &QAction::triggered, this, &LaboratoryWindows::askForSeed);
+    connect(&lab, &Laboratory::changed, this, [this] {
+        updateCommands();
+        updateReticle();
+        updateConcealment();
+    });
+    // The gap may change with every edit of its input.
+    connect(window.widgets().plateGapEdit, &QLineEdit::textChanged, this, &LaboratoryWindows::updateReticle,
+            Qt::QueuedConnection);
+    window.surfaceExport().setMenuExtension([this](QMenu* menu, SurfaceExport::Surface surface, QPoint at) {
+        extendPlotMenu(menu, static_cast<int>(surface), at);
+    });
+    updateCommands();
+}
+
+void LaboratoryWindows::buildCommands()
+{
+    using Command = KeyBindings::Command;
+    Laboratory& lab = m_simulation.laboratory();
+    Stopwatch& stopwatch = lab.stopwatch();
+    const auto command = [this](const QString& text, const QString& tip, Command key) {
+        auto* action = new QAction(text, &m_window);
+        action->setToolTip(KeyBindings::withKey(tip, key));
+        action->setShortcut(KeyBindings::key(key));
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        m_window.addAction(action);
+        return action;
+    };
+    m_commands.startStop = command(tr("Пуск"), tr("Пуск и остановка секундомера"), Command::StopwatchStartStop);
+    m_commands.lap = command(tr("Отсечка"), tr("Отсечка: промежуток до этого мгновения, секундомер идёт дальше"),
+                             Command::StopwatchLap);
+    m_commands.reset =
+        command(tr("Сброс"), tr("Сброс секундомера; промежутки не в журнале пропадают"), Command::StopwatchReset);
+    m_commands.record =
+        command(tr("В журнал"), tr("Записать промежутки в лабораторный журнал"), Command::StopwatchRecord);
+    connect(m_commands.startStop, &QAction::triggered, &stopwatch, &Stopwatch::startStop);
+    connect(m_commands.lap, &QAction::triggered, &stopwatch, &Stopwatch::lap);
+    connect(m_commands.reset, &QAction::triggered, &stopwatch, &Stopwatch::reset);
+    connect(m_commands.record, &QAction::triggered, this, [&lab] { lab.recordTimings(); });
+    connect(&stopwatch, &Stopwatch::changed, this, &LaboratoryWindows::updateCommands);
+}
+
+void LaboratoryWindows::updateCommands()
+{
+    const Laboratory& lab = m_simulation.laboratory();
+    const bool on = lab.isActive();
+    m_commands.startStop->setText(lab.stopwatch().isRunning() ? tr("Стоп") : tr("Пуск"));
+    for (QAction* action : {m_commands.startStop, m_commands.lap, m_commands.reset, m_commands.record})
+        action->setEnabled(on);
+    const MainWindow::Menus& m = m_window.menus();
+    for (QAction* action : {m.unknownDrop, m.brownian, m.seed})
+        action->setEnabled(on);
+    if (m.laboratoryMode->isChecked() != on)
+        m.laboratoryMode->setChecked(on);
+}
+
+bool LaboratoryWindows::isActive() const
+{
+    return m_simulation.laboratory().isActive();
+}
+
+void LaboratoryWindows::setActive(bool active)
+{
+    Laboratory& lab = m_simulation.laboratory();
+    if (active == lab.isActive())
+        return;
+    if (active) {
+        m_store->load();
+        lab.adoptSeedOf(m_simulation.journal());
+    }
+    lab.setActive(active);
+    if (active) {
+        if (!m_stopwatch) {
+            m_stopwatch = new StopwatchWindow(lab, m_commands, m_locale, &m_window);
+            connect(m_stopwatch, &StopwatchWindow::closed, this, [this] { setActive(false); });
+            m_stopwatch->adjustSize();
+            // Beside the main window, on its right.
+            const QRect main = m_window.frameGeometry();
+            m_stopwatch->move(main.right() + 8, main.top());
+        }
+        m_stopwatch->show();
+    } else if (m_stopwatch) {
+        m_stopwatch->hide();
+    }
+    m_reticle->setVisible(active);
+    updateReticle();
+    updateCommands();
+    updateConcealment();
+}
+
+void LaboratoryWindows::updateReticle()
+{
+    m_reticle->setText(
+        tr("1 дел. = %1 мм").arg(m_locale.toString(m_simulation.laboratory().bandLength() * 1000, 'f', 3)));
+    m_reticle->adjustSize();
+    const QWidget* view = m_reticle->parentWidget();
+    // Bottom left, above the lower plate's mark.
+    m_reticle->move(4, std::max(0, view->height() - m_reticle->height() - 10));
+    m_reticle->raise();
+}
+
+void LaboratoryWindows::updateConcealment()
+{
+    const Laboratory& lab = m_simulation.laboratory();
+    const bool conceal = lab.isActive() && lab.unknownSize();
+    if (conceal == m_concealed)
+        return;
+    m_concealed = conceal;
+    QLineEdit* diameter = m_window.widgets().diameterEdit;
+    m_simulation.panel().setDropConcealed(conceal);
+    if (conceal) {
+        // The input shows "?" and takes no edits; its text is not read.
+        m_diameterText = diameter->text();
+        const QSignalBlocker quiet(diameter);
+        diameter->setText(QStringLiteral("?"));
+        diameter->setReadOnly(true);
+        m_simulation.reset().resetWindow();
+    } else {
+        // The student's own diameter again, read as any edit is.
+        diameter->setReadOnly(false);
+        diameter->setText(m_diameterText);
+    }
+}
+
+void LaboratoryWindows::askForSeed()
+{
+    Laboratory& lab = m_simulation.laboratory();
+    std::optional<QString> text;
+    if (askSeed) {
+        text = askSeed();
+    } else {
+        bool ok = false;
+        const QString answer = QInputDialog::getText(
+            &m_window, tr("Зерно случайных чисел"),
+            tr("Одно и то же зерно даёт всем одни и те же капли.\nЦелое число от 0 до 18446744073709551615 "
+               "или пусто — своё зерно в каждом сеансе:"),
+            QLineEdit::Normal, lab.seedFixed() ? QString::number(lab.seed()) : QString(), &ok);
+        if (ok)
+            text = answer;
+    }
+    if (!text)
+        return;
+    if (text->trimmed().isEmpty()) {
+        lab.setSeed(std::nullopt);
+        return;
+    }
+    bool ok = false;
+    const quint64 seed = text->trimmed().toULongLong(&ok);
+    if (!ok) {
+        m_services.messageBox->showMessage(
+            tr("Ошибка"), tr("«%1» — не целое число от 0 до 18446744073709551615.").arg(text->trimmed()));
+        return;
+    }
+    lab.setSeed(seed);
+}
+
+JournalWindow* LaboratoryWindows::journalWindow()
+{
+    if (!m_journal) {
+        m_store->load();
+        m_simulation.laboratory().adoptSeedOf(m_simulation.journal());
+        m_journal =
+            new JournalWindow(m_simulation.journal(), *m_store, m_simulation.laboratory(), *m_services.messageBox,
+                              *m_services.saveDialog, m_locale, m_chartsFactory, &m_window);
+    }
+    return m_journal;
+}
+
+void LaboratoryWindows::showJournal()
+{
+    JournalWindow* journal = journalWindow();
+    journal->show();
+    journal->raise();
+    journal->activateWindow();
+}
+
+void LaboratoryWindows::extendPlotMenu(QMenu* menu, int surface, QPoint at)
+{
+    Laboratory& lab = m_simulation.laboratory();
+    if (!lab.isActive())
+        return;
+    const Canvas& canvas = surface == static_cast<int>(SurfaceExport::Surface::Coordinate)
+                               ? *m_window.controls().coordinatePlot
+                               : *m_window.controls().velocityPlot;
+    const double t = canvas.pixelToUserX(at.x() + 0.5);
+    menu->addSeparator();
+    QAction* record = menu->addAction(tr("Записать в журнал"), this, [&lab, t] { lab.recordPlotVelocity(t); });
+    record->setToolTip(tr("Скорость капли на кривой в это мгновение — в лабораторный журнал"));
+    double Y = 0, Vy = 0;
+    record->setEnabled(lab.plottedDrop() > 0 && m_simulation.record().valuesAt(t, Y, Vy));
+}

@@ -1,0 +1,80 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "ChargeCharts.h"
+#include "StopwatchWindow.h"
+
+#include "Services.h"
+
+#include <QLocale>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class JournalStore;
+class JournalWindow;
+class MainWindow;
+class QLabel;
+class Simulation;
+
+/// The laboratory mode in the main window: its menu commands, the stopwatch
+/// window and its keys, the reticle's band on the animation view, the
+/// command «Записать в журнал» of the plots' menus, the journal's window and
+/// its autosave, and an unknown drop's hidden size ("?" in the diameter's
+/// input and in the read-outs that would give it away).
+class LaboratoryWindows : public QObject {
+    Q_OBJECT
+
+public:
+    LaboratoryWindows(MainWindow& window, Simulation& simulation, const Services& services, const QLocale& locale,
+                      QObject* parent = nullptr);
+
+    /// The plots of the analysis: without a factory the journal shows none.
+    void setChartsFactory(ChargeChartsFactory factory) { m_chartsFactory = std::move(factory); }
+    /// Asks for a seed (none: cancelled; an empty text: no fixed seed); a text box by default.
+    std::function<std::optional<QString>()> askSeed;
+
+    /// Switches the laboratory mode on or off, as its menu command does.
+    void setActive(bool active);
+    bool isActive() const;
+
+    const StopwatchWindow::Commands& stopwatchCommands() const { return m_commands; }
+    /// The stopwatch's window, once the laboratory mode has been on.
+    StopwatchWindow* stopwatchWindow() const { return m_stopwatch; }
+    /// The journal's window (made on first use) and its store.
+    JournalWindow* journalWindow();
+    JournalStore& store() { return *m_store; }
+    /// The band's length shown on the animation view.
+    QLabel* reticleLabel() const { return m_reticle; }
+
+    /// Shows the journal's window.
+    void showJournal();
+
+private:
+    void buildCommands();
+    void updateCommands();
+    void updateReticle();
+    /// Hides or shows the diameter of an unknown drop.
+    void updateConcealment();
+    void askForSeed();
+    void extendPlotMenu(QMenu* menu, int surface, QPoint at);
+
+    MainWindow& m_window;
+    Simulation& m_simulation;
+    Services m_services;
+    QLocale m_locale;
+    JournalStore* m_store;
+    StopwatchWindow::Commands m_commands{};
+    QPointer<StopwatchWindow> m_stopwatch;
+    QPointer<JournalWindow> m_journal;
+    QLabel* m_reticle;
+    ChargeChartsFactory m_chartsFactory;
+    bool m_concealed = false;
+    QString m_diameterText; ///< the diameter's input while hidden
+};

@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "StopwatchWindow.h"
+
+#include "Fonts.h"
+#include "Laboratory.h"
+
+#include "Artwork.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+/// The display's refresh while running: 25 frames a second shows every
+/// hundredth's digit move without costing the run's pace anything.
+constexpr int TickMs = 40;
+
+/// A button that runs `action` and shows its key in its tooltip.
+QPushButton* commandButton(QAction* action, QWidget* parent)
+{
+    auto* button = new QPushButton(action->text(), parent);
+    button->setToolTip(action->toolTip());
+    button->setAutoDefault(false);
+    button->setFocusPolicy(Qt::TabFocus);
+    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    QObject::connect(action, &QAction::changed, button, [button, action] {
+        button->setText(action->text());
+        button->setToolTip(action->toolTip());
+        button->setEnabled(action->isEnabled());
+    });
+    return button;
+}
+
+} // namespace
+
+StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& commands, const QLocale& locale,
+                                 QWidget* owner)
+    : QWidget(owner, Qt::Tool), m_laboratory(laboratory), m_locale(locale)
+{
+    setObjectName(QStringLiteral("stopwatchWindow"));
+    setWindowTitle(tr("Секундомер"));
+    setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
+
+    m_status = new QLabel(this);
+    m_status->setWordWrap(true);
+    m_display = new QLabel(this);
+    QFont big = Fonts::heading();
+    big.setPixelSize(32);
+    big.setStyleHint(QFont::Monospace);
+    big.setFamily(QStringLiteral("Liberation Mono"));
+    m_display->setFont(big);
+    m_display->setAlignment(Qt::AlignCenter);
+    m_display->setAutoFillBackground(true);
+    QPalette palette = m_display->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 192));
+    m_display->setPalette(palette);
+    m_display->setFrameShape(QFrame::Panel);
+    m_display->setFrameShadow(QFrame::Sunken);
+    m_display->setMinimumWidth(190);
+    m_display->setToolTip(tr("Время опыта: секунды движения капли, не зависят от замедления"));
+
+    m_startStop = commandButton(commands.startStop, this);
+    m_lap = commandButton(commands.lap, this);
+    m_reset = commandButton(commands.reset, this);
+    m_record = commandButton(commands.record, this);
+
+    m_band = new QLabel(this);
+    m_band->setToolTip(tr("Расстояние между соседними линиями анимации: десятая часть промежутка D"));
+    m_bands = new QSpinBox(this);
+    m_bands->setRange(1, 10);
+    m_bands->setValue(laboratory.bands());
+    m_bands->setSuffix(tr(" дел."));
+    m_bands->setToolTip(tr("Сколько делений проходит капля за один промежуток"));
+    m_bands->setAccessibleName(tr("Путь за промежуток, делений"));
+    m_bandsMetres = new QLabel(this);
+    connect(m_bands, &QSpinBox::valueChanged, this, [this](int value) {
+        m_laboratory.setBands(value);
+        refresh();
+    });
+
+    m_timings = new QListWidget(this);
+    m_timings->setAccessibleName(tr("Промежутки"));
+    m_timings->setMinimumHeight(110);
+
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_startStop, 0, 0);
+    buttons->addWidget(m_lap, 0, 1);
+    buttons->addWidget(m_reset, 1, 0);
+    buttons->addWidget(m_record, 1, 1);
+    auto* distance = new QHBoxLayout;
+    auto* distanceLabel = new QLabel(tr("Путь:"), this);
+    distanceLabel->setBuddy(m_bands);
+    distance->addWidget(distanceLabel);
+    distance->addWidget(m_bands);
+    distance->addWidget(m_bandsMetres, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_status);
+    layout->addWidget(m_display);
+    layout->addLayout(buttons);
+    layout->addWidget(m_band);
+    layout->addLayout(distance);
+    layout->addWidget(m_timings, 1);
+
+    m_tick.setInterval(TickMs);
+    connect(&m_tick, &QTimer::timeout, this,
+            [this] { m_display->setText(seconds(m_laboratory.stopwatch().reading())); });
+    connect(&laboratory.stopwatch(), &Stopwatch::changed, this, &StopwatchWindow::refresh);
+    connect(&laboratory, &Laboratory::changed, this, &StopwatchWindow::refresh);
+    refresh();
+}
+
+QString StopwatchWindow::seconds(int hundredths) const
+{
+    return tr("%1 с").arg(m_locale.toString(hundredths / 100.0, 'f', 2));
+}
+
+void StopwatchWindow::refresh()
+{
+    const Stopwatch& stopwatch = m_laboratory.stopwatch();
+    m_display->setText(seconds(stopwatch.reading()));
+    m_display->setAccessibleName(tr("Секундомер: %1").arg(m_display->text()));
+    if (stopwatch.isRunning())
+        m_tick.start();
+    else
+        m_tick.stop();
+
+    const int drop = m_laboratory.currentDrop();
+    m_status->setText(drop == 0 ? tr("Нажмите «ПУСК»: капля ещё не запущена в лабораторном режиме.")
+                                : tr("Капля %1 · %2")
+                                      .arg(drop)
+                                      .arg(MeasurementPhases::name(m_laboratory.phase(), m_laboratory.irradiation())));
+    const double band = m_laboratory.bandLength();
+    m_band->setText(tr("Цена деления: D/10 = %1 мм").arg(m_locale.toString(band * 1000, 'f', 3)));
+    m_bandsMetres->setText(tr("= %1 мм").arg(m_locale.toString(band * 1000 * m_bands->value(), 'f', 3)));
+
+    m_timings->clear();
+    int number = 0;
+    for (const Stopwatch::Timing& t : stopwatch.timings()) {
+        ++number;
+        QString line = tr("%1) %2 · %3 дел. · %4")
+                           .arg(number)
+                           .arg(seconds(t.hundredths))
+                           .arg(t.end.bands)
+                           .arg(MeasurementPhases::name(t.end.phase, t.end.irradiation));
+        if (t.start.phase != t.end.phase || t.start.irradiation != t.end.irradiation)
+            line += tr(" · фаза сменилась");
+        if (t.recorded)
+            line += tr(" · ✓ в журнале");
+        m_timings->addItem(line);
+    }
+    m_timings->scrollToBottom();
+}
+
+void StopwatchWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    emit closed();
+}

@@ -1,0 +1,73 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QLocale>
+#include <QTimer>
+#include <QWidget>
+
+class Laboratory;
+class QAction;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+/// The laboratory's stopwatch: a small tool window beside the main one. It
+/// shows the experiment's time to a hundredth of a second, the drop and the
+/// phase being timed, the reticle's band in SI units, the distance of a
+/// timing in bands, and the timings made (✓ once in the journal). Its
+/// buttons are the commands whose keys work wherever the focus is.
+class StopwatchWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    /// The four commands, with their keys, owned by the main window.
+    struct Commands {
+        QAction* startStop;
+        QAction* lap;
+        QAction* reset;
+        QAction* record;
+    };
+
+    StopwatchWindow(Laboratory& laboratory, const Commands& commands, const QLocale& locale, QWidget* owner);
+
+    QLabel* display() const { return m_display; }
+    QPushButton* startStopButton() const { return m_startStop; }
+    QPushButton* lapButton() const { return m_lap; }
+    QPushButton* resetButton() const { return m_reset; }
+    QPushButton* recordButton() const { return m_record; }
+    QSpinBox* bandsBox() const { return m_bands; }
+    QListWidget* timingsList() const { return m_timings; }
+    QLabel* statusLabel() const { return m_status; }
+    QLabel* bandLabel() const { return m_band; }
+
+    /// Shows the stopwatch and the laboratory as they are now.
+    void refresh();
+
+signals:
+    /// The window was closed by its close box.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QString seconds(int hundredths) const;
+
+    Laboratory& m_laboratory;
+    QLocale m_locale;
+    QLabel* m_display;
+    QLabel* m_status;
+    QLabel* m_band;
+    QPushButton* m_startStop;
+    QPushButton* m_lap;
+    QPushButton* m_reset;
+    QPushButton* m_record;
+    QSpinBox* m_bands;
+    QLabel* m_bandsMetres;
+    QListWidget* m_timings;
+    QTimer m_tick; ///< refreshes the display while the stopwatch runs
+};
