@@ -192,8 +192,7 @@ void Laboratory::runEnded()
 {
     m_clock.runEnded();
     // The droplet is out: a running stopwatch has nothing more to time.
-    if (m_stopwatch.isRunning())
-        m_stopwatch.startStop();
+    m_stopwatch.halt();
 }
 
 double Laboratory::displacement(const ExperimentState& s)

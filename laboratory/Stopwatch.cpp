@@ -76,6 +76,15 @@ void Stopwatch::newDrop()
     emit changed();
 }
 
+void Stopwatch::halt()
+{
+    if (!m_running)
+        return;
+    m_shown += hundredths(m_moment().seconds) - m_started;
+    m_running = false;
+    emit changed();
+}
+
 std::vector<Stopwatch::Timing> Stopwatch::takeUnrecorded()
 {
     std::vector<Timing> out;

@@ -58,6 +58,9 @@ public:
     /// A new drop: a running stopwatch stops without a timing and shows 0;
     /// the timings not yet in the journal stay.
     void newDrop();
+    /// The run is over: a running stopwatch stops where it stands, without a
+    /// timing (nobody pressed it: the droplet just left the gap).
+    void halt();
 
     bool isRunning() const { return m_running; }
     /// The time shown now, 0.01 s.

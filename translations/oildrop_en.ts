@@ -961,15 +961,15 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
     <message>
         <source>Копировать изображение</source>
-        <translation>Copy image</translation>
+        <translation>Copy Image</translation>
     </message>
     <message>
         <source>Сохранить изображение…</source>
-        <translation>Save image…</translation>
+        <translation>Save Image…</translation>
     </message>
     <message>
         <source>Сохранить данные…</source>
-        <translation>Save data…</translation>
+        <translation>Save Data…</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,8 @@ JournalWindow::JournalWindow(JournalModel& model, JournalStore& store, Laborator
     connect(&model, &QAbstractItemModel::modelReset, this, &JournalWindow::refreshAnalysis);
     refreshAnalysis();
     resize(900, 560);
+    // The measurements have the keyboard when the window opens.
+    m_table->setFocus();
 }
 
 JournalWindow::~JournalWindow() = default;

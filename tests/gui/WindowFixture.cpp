@@ -5,6 +5,8 @@
 #include "WindowFixture.h"
 
 #include "ApplicationSetup.h"
+#include "LaboratoryWindows.h"
+#include "QtChargeCharts.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -17,6 +19,8 @@ WindowFixture::WindowFixture(PauseTimer* timer, const QStringList& dataFolders, 
 {
     setUpApplication(language);
     form = std::make_unique<MainWindow>(fakes.services(timer), dataFolders, locale, language);
+    form->laboratory().setChartsFactory(
+        [](QWidget* parent, const QLocale& numbers) { return std::make_unique<QtChargeCharts>(parent, numbers); });
 }
 
 void WindowFixture::setUpApplication(Language language)

@@ -1,0 +1,319 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FakeMessageBox.h"
+
+#include "DropletPhysics.h"
+#include "JournalFile.h"
+#include "JournalModel.h"
+#include "JournalStore.h"
+#include "JournalTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+/// The laboratory journal without a window: its file, kept whole or refused
+/// whole, its autosave, its CSV table, and the charges it computes from
+/// timings.
+class tst_journal : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fileKeepsEverything();
+    void refusedFiles_data();
+    void refusedFiles();
+    void autosaveSurvivesADamagedFile();
+    void table_data();
+    void table();
+    void chargesFromTimings();
+};
+
+namespace {
+
+constexpr double ElementaryCharge = 1.602176634e-19;
+
+/// A drop of the default setup, and a journal of one timing in each phase
+/// whose velocities are the model's own: Vg, and 1 + N·a for N = 3 and 7.
+struct Sample {
+    Journal journal;
+    double Vg, v2, v3;
+};
+
+Sample sample()
+{
+    using P = DropletPhysics;
+    Sample s;
+    JournalDrop drop;
+    drop.number = 1;
+    drop.started = QDateTime(QDate(2026, 12, 7), QTime(10, 30), Qt::UTC);
+    drop.setup = {0.016, -5085, 5.52e-6, 920, 1.23, 1.82e-5f};
+    drop.seed = 18446744073709551615ULL;
+    s.journal.drops.push_back(drop);
+    JournalDrop hidden = drop;
+    hidden.number = 2;
+    hidden.diameterHidden = true;
+    hidden.setup.d = 0;
+    hidden.brownian = true;
+    s.journal.drops.push_back(hidden);
+    s.journal.seed = 42;
+    s.journal.seedFixed = true;
+
+    const float tau = P::relaxationTime(920, 5.52e-6, 1.82e-5f);
+    s.Vg = P::terminalVelocity(tau, 920, 1.23);
+    const double a = P::forceRatio(-5085, 5.52e-6, 920, 1.23, 0.016);
+    s.v2 = s.Vg * P::limitingVelocity(a, 3);
+    s.v3 = s.Vg * P::limitingVelocity(a, 7);
+    // Four bands over the time that velocity takes for them.
+    const auto timing = [](MeasurementPhase phase, double v, int irradiation = 0) {
+        JournalEntry e;
+        e.drop = 1;
+        e.phase = phase;
+        e.irradiation = irradiation;
+        e.bands = 4;
+        e.distance = 4 * 0.016 / 10;
+        e.time = *e.distance / v;
+        e.timeUncertainty = 0.05;
+        e.source = JournalEntry::Source::Stopwatch;
+        return e;
+    };
+    s.journal.entries = {timing(MeasurementPhase::NoField, s.Vg), timing(MeasurementPhase::FirstCharge, s.v2),
+                         timing(MeasurementPhase::Irradiated, s.v3, 1)};
+    JournalEntry read;
+    read.drop = 2;
+    read.velocity = 6.5e-4;
+    read.timeUncertainty = 1e-8;
+    read.source = JournalEntry::Source::Plot;
+    read.deleted = true;
+    read.reason = QStringLiteral("рука дрогнула; «кнопка», \"не та\"\nвторая строка");
+    s.journal.entries.push_back(read);
+    return s;
+}
+
+QByteArray bytesOf(const JournalModel& model)
+{
+    return JournalFile::write(model.journal());
+}
+
+} // namespace
+
+void tst_journal::fileKeepsEverything()
+{
+    const Journal journal = sample().journal;
+    const QByteArray bytes = JournalFile::write(journal);
+    const auto read = JournalFile::read(bytes);
+    QVERIFY(std::holds_alternative<Journal>(read));
+    const Journal& back = std::get<Journal>(read);
+    // Every value as it was: the file written again is the same file.
+    QCOMPARE(JournalFile::write(back), bytes);
+    QCOMPARE(back.seed, 42u);
+    QVERIFY(back.seedFixed);
+    QCOMPARE(back.drops[0].seed, 18446744073709551615ULL);
+    QCOMPARE(back.drops[1].diameterHidden, true);
+    QCOMPARE(*back.entries[0].time, *journal.entries[0].time);
+    QCOMPARE(back.entries[3].reason, journal.entries[3].reason);
+    QVERIFY(!back.entries[3].time && *back.entries[3].velocity == 6.5e-4);
+}
+
+void tst_journal::refusedFiles_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QByteArray good = JournalFile::write(sample().journal);
+    QTest::newRow("cut off") << good.left(good.size() / 2) << "повреждён или обрезан";
+    QByteArray damaged = good;
+    damaged.replace("\"entries\": [", "\"entries\": [ }");
+    QTest::newRow("damaged") << damaged << "повреждён или обрезан";
+    QTest::newRow("a picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "повреждён или обрезан";
+    QTest::newRow("another program's") << QByteArray(R"({"format": "notes", "version": 1})")
+                                       << "не лабораторный журнал";
+    QByteArray future = good;
+    future.replace("\"version\": 1", "\"version\": 2");
+    QTest::newRow("a later version") << future << "более новой версией программы (формат 2";
+    QByteArray orphan = good;
+    orphan.replace("\"drop\": 2", "\"drop\": 9");
+    QTest::newRow("an entry of no drop") << orphan << "«drop» в измерении 4";
+    QByteArray negative = good;
+    negative.replace("\"uncertainty\": 0.05", "\"uncertainty\": -1");
+    QTest::newRow("a negative uncertainty") << negative << "«uncertainty» в измерении 1";
+}
+
+void tst_journal::refusedFiles()
+{
+    // The file is refused with its name and the reason; the journal open
+    // before is left exactly as it was, and nothing is kept aside.
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("chosen.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    FakeMessageBox box;
+    JournalModel model;
+    JournalStore store(model, box, dir.filePath(QStringLiteral("data")));
+    store.load();
+    model.setJournal(sample().journal);
+    const QByteArray before = bytesOf(model);
+    QVERIFY(!store.open(path));
+    QCOMPARE(bytesOf(model), before);
+    QCOMPARE(box.shown.size(), std::size_t(1));
+    QVERIFY2(box.shown[0].text.contains(QDir::toNativeSeparators(path)), qPrintable(box.shown[0].text));
+    QVERIFY2(box.shown[0].text.contains(reason), qPrintable(box.shown[0].text));
+    QCOMPARE(QDir(dir.filePath(QStringLiteral("data"))).entryList({QStringLiteral("journal-2*")}).size(), 0);
+}
+
+void tst_journal::autosaveSurvivesADamagedFile()
+{
+    QTemporaryDir dir;
+    FakeMessageBox box;
+    {
+        // Every change is on the disk at once.
+        JournalModel model;
+        JournalStore store(model, box, dir.path());
+        store.load();
+        model.setJournal(sample().journal);
+        model.strikeOut(0, QStringLiteral("проба"));
+        QFile saved(store.autosavePath());
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), bytesOf(model));
+    }
+    {
+        // Brought back as it was left.
+        JournalModel model;
+        JournalStore store(model, box, dir.path());
+        store.load();
+        QCOMPARE(model.journal().entries.size(), std::size_t(4));
+        QCOMPARE(model.journal().entries[0].reason, QStringLiteral("проба"));
+    }
+    // Cut off (a crash while some other program wrote it): kept aside, reported, a new journal begins.
+    QFile cut(QDir(dir.path()).filePath(QStringLiteral("journal.json")));
+    QVERIFY(cut.open(QIODevice::ReadWrite));
+    cut.resize(cut.size() / 3);
+    cut.close();
+    JournalModel model;
+    JournalStore store(model, box, dir.path());
+    store.load();
+    QVERIFY(model.journal().entries.empty());
+    QCOMPARE(QDir(dir.path()).entryList({QStringLiteral("journal-damaged-*.json")}).size(), 1);
+    QVERIFY(box.shown.back().text.contains(QStringLiteral("повреждён или обрезан")));
+    QVERIFY(!box.shown.back().text.contains(QStringLiteral("\n\n")));
+}
+
+void tst_journal::table_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<char>("separator");
+    QTest::addColumn<char>("point");
+    QTest::newRow("decimal point") << QLocale::c() << ',' << '.';
+    QTest::newRow("decimal comma") << QLocale(QLocale::Russian, QLocale::Russia) << ';' << ',';
+}
+
+void tst_journal::table()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(char, separator);
+    QFETCH(char, point);
+    JournalModel model(locale);
+    model.setJournal(sample().journal);
+    const QByteArray csv = JournalTable::csv(model, locale);
+
+    // Read back as a spreadsheet does: fields by the separator, quoted ones
+    // with doubled quotes and line breaks inside.
+    QList<QList<QByteArray>> rows{{}};
+    QByteArray field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const char c = csv[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < csv.size() && csv[i + 1] == '"')
+                field += csv[++i];
+            else if (c == '"')
+                quoted = false;
+            else
+                field += c;
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == separator || c == '\n') {
+            rows.back() << field;
+            field.clear();
+            if (c == '\n')
+                rows << QList<QByteArray>{};
+        } else {
+            field += c;
+        }
+    }
+    rows.removeLast();
+    QCOMPARE(rows.size(), 5);
+    QCOMPARE(rows[0].size(), 12);
+    QCOMPARE(rows[0][0], QByteArray("капля"));
+    const auto number = [point](const QByteArray& text) {
+        // Every number in its exact value, with the locale's decimal separator only.
+        if (text.contains(point == ',' ? '.' : ','))
+            return std::nan("");
+        return QByteArray(text).replace(point, '.').toDouble();
+    };
+    const Journal& journal = model.journal();
+    for (int i = 0; i < 4; ++i) {
+        const QList<QByteArray>& r = rows[i + 1];
+        const JournalEntry& e = journal.entries[static_cast<std::size_t>(i)];
+        QCOMPARE(r.size(), 12);
+        QCOMPARE(r[0].toInt(), e.drop);
+        QCOMPARE(QString::fromUtf8(r[1]), MeasurementPhases::name(e.phase));
+        if (e.time) {
+            QCOMPARE(number(r[3]), *e.bands);
+            QCOMPARE(number(r[4]), *e.distance);
+            QCOMPARE(number(r[5]), *e.time);
+            QCOMPARE(number(r[6]), e.timeUncertainty);
+        }
+        QCOMPARE(number(r[7]), *e.measuredVelocity());
+        if (model.analysis().entryCharges[static_cast<std::size_t>(i)])
+            QCOMPARE(number(r[8]), *model.analysis().entryCharges[static_cast<std::size_t>(i)]);
+        QCOMPARE(r[10].isEmpty(), !e.deleted);
+        QCOMPARE(QString::fromUtf8(r[11]), e.deleted ? e.reason : QString());
+    }
+    QCOMPARE(rows[3][2], QByteArray("1")); // the irradiation
+    QVERIFY(rows[2][8].size() > 10);       // a charge in full
+}
+
+void tst_journal::chargesFromTimings()
+{
+    JournalModel model(QLocale(QLocale::Russian, QLocale::Russia));
+    Sample s = sample();
+    // A second free-fall timing and a second one with the first charge, 1 % apart.
+    JournalEntry slow = s.journal.entries[1];
+    slow.time = *slow.time * 1.01;
+    s.journal.entries.push_back(slow);
+    model.setJournal(s.journal);
+    const JournalAnalysis::Result& r = model.analysis();
+    // From exact velocities: 3 e and 7 e to six significant digits, and the change 4 e.
+    QVERIFY(std::fabs(*r.entryCharges[1] / (3 * ElementaryCharge) - 1) < 5e-7);
+    QVERIFY(std::fabs(*r.entryCharges[2] / (7 * ElementaryCharge) - 1) < 5e-7);
+    QVERIFY(!r.entryCharges[0]); // no field, no charge
+    QVERIFY(!r.entryCharges[3]); // struck out
+    // The drop's groups: the mean and the spread of two timings.
+    const JournalAnalysis::Group& first = r.groups[1];
+    QCOMPARE(first.phase, MeasurementPhase::FirstCharge);
+    QCOMPARE(first.count, 2);
+    const double v1 = s.v2, v2 = 0.0064 / *slow.time;
+    QVERIFY(std::fabs(first.velocityMean - (v1 + v2) / 2) < 1e-15);
+    QVERIFY(std::fabs(*first.velocitySd - std::fabs(v1 - v2) / std::sqrt(2.0)) < 1e-15);
+    QCOMPARE(model.text(1, JournalModel::Charge), QStringLiteral("4,807"));
+    // Typed in: three bands of the drop's gap, and a time with a decimal comma.
+    QVERIFY(model.setData(model.index(0, JournalModel::Bands), QStringLiteral("3")));
+    QCOMPARE(*model.journal().entries[0].distance, 3 * 0.016 / 10);
+    QVERIFY(model.setData(model.index(0, JournalModel::Time), QStringLiteral("5,72")));
+    QCOMPARE(*model.journal().entries[0].time, 5.72);
+    QVERIFY(!model.setData(model.index(0, JournalModel::Time), QStringLiteral("скоро")));
+    QVERIFY(!model.setData(model.index(0, JournalModel::Time), QStringLiteral("-1")));
+    QCOMPARE(*model.journal().entries[0].time, 5.72);
+    // The free fall now slower: every charge of the drop follows.
+    QVERIFY(std::fabs(*model.analysis().entryCharges[1] / (3 * ElementaryCharge) - 1) > 1e-3);
+}
+
+QTEST_GUILESS_MAIN(tst_journal)
+#include "tst_journal.moc"

@@ -1,0 +1,208 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "WindowFixture.h"
+
+#include "JournalModel.h"
+#include "JournalStore.h"
+#include "JournalWindow.h"
+#include "LaboratoryWindows.h"
+#include "StopwatchWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QProcess>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+
+/// The laboratory in the real window, driven by its keys: the stopwatch in
+/// the experiment's time, the journal typed into, and the journal that is
+/// there again after the program was killed.
+class tst_lab_window : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { WindowFixture::setUpApplication(); }
+    /// Every test with a journal of its own: none saved before.
+    void init() { QDir(JournalStore::defaultFolder()).removeRecursively(); }
+    void timeDoesNotDependOnTheSlowDown_data();
+    void timeDoesNotDependOnTheSlowDown();
+    void timingTypedIntoTheJournal();
+    void journalSurvivesAKill();
+};
+
+namespace {
+
+void press(WindowFixture& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(w.form.get(), key, modifiers);
+}
+
+/// Types `text` key by key into whatever has the focus, as a keyboard does,
+/// and ends with Enter.
+void type(const QString& text)
+{
+    for (const QChar c : text)
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    // The view takes the edit when it next handles its events.
+    QCoreApplication::processEvents();
+}
+
+/// Calls `atStep` once in the pause after each step, with the step's number.
+void duringRun(WindowFixture& w, std::function<void(int)> atStep)
+{
+    const RunRecord& record = w.simulation().record();
+    w.fakes.timer.everyPause = [&record, atStep = std::move(atStep), last = -1](int) mutable {
+        const int step = static_cast<int>(record.points().size()) - 1;
+        if (step > 0 && step != last) {
+            last = step;
+            atStep(step);
+        }
+    };
+}
+
+/// A timing from step 10 and 3/10 of its pause to step 60 and 7/10 of its pause, by the keys.
+void timeTheDefaultDrop(WindowFixture& w)
+{
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    duringRun(w, [&w](int step) {
+        const double pause = w.state().slowDown * 10.0;
+        if (step == 10 || step == 60) {
+            w.fakes.steadyClock.now += (step == 10 ? 0.3 : 0.7) * pause;
+            press(w, Qt::Key_F8);
+        }
+    });
+    press(w, Qt::Key_F5);
+    press(w, Qt::Key_F12);
+}
+
+} // namespace
+
+void tst_lab_window::timeDoesNotDependOnTheSlowDown_data()
+{
+    QTest::addColumn<int>("slowDown");
+    QTest::newRow("fastest") << 1;
+    QTest::newRow("slowest") << 9;
+}
+
+void tst_lab_window::timeDoesNotDependOnTheSlowDown()
+{
+    // The same drop timed between the same two moments of its motion, at the
+    // fastest and at the slowest pace: the same seconds of the experiment.
+    QFETCH(int, slowDown);
+    WindowFixture w;
+    w.show();
+    w.widgets().slowDownScrollBar->setValue(slowDown);
+    timeTheDefaultDrop(w);
+    const Journal& journal = w.simulation().journal().journal();
+    QCOMPARE(journal.entries.size(), std::size_t(1));
+    // A step of the run is the time the droplet takes at Vg for a hundredth
+    // of the gap; Vg from Stokes' law, 2R²(ρ − ρ0)g/(9η).
+    const double R = 2.76e-6, Vg = 2 * R * R * (920 - 1.23) * 9.814 / (9 * 1.82e-5);
+    const double step = 0.016 / 100 / Vg;
+    const int hundredths =
+        static_cast<int>(std::floor(100 * 60.7 * step)) - static_cast<int>(std::floor(100 * 10.3 * step));
+    QCOMPARE(*journal.entries[0].time, hundredths / 100.0);
+    QCOMPARE(journal.entries[0].phase, MeasurementPhase::NoField);
+    // The display showed it too.
+    QCOMPARE(w.form->laboratory().stopwatchWindow()->display()->text(),
+             QStringLiteral("%1 с").arg(QLocale(QLocale::Russian).toString(hundredths / 100.0, 'f', 2)));
+}
+
+void tst_lab_window::timingTypedIntoTheJournal()
+{
+    WindowFixture w;
+    w.show();
+    press(w, Qt::Key_J, Qt::ControlModifier);
+    JournalWindow* journal = w.form->laboratory().journalWindow();
+    QVERIFY(QTest::qWaitForWindowActive(journal));
+    QTableView* table = journal->table();
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    // Insert: a new row, the cursor in its distance; 3 bands, then the time.
+    QTest::keyClick(table, Qt::Key_Insert);
+    QCOMPARE(table->model()->rowCount(), 1);
+    type(QStringLiteral("3"));
+    QTest::keyClick(table, Qt::Key_Right);
+    QTest::keyClick(table, Qt::Key_Right);
+    type(QStringLiteral("5,72"));
+    const JournalEntry& e = w.simulation().journal().journal().entries[0];
+    QCOMPARE(*e.bands, 3.0);
+    QCOMPARE(*e.distance, 3 * 0.016 / 10);
+    QCOMPARE(*e.time, 5.72);
+    QCOMPARE(e.source, JournalEntry::Source::Hand);
+    QCOMPARE(table->model()->index(0, JournalModel::Velocity).data().toString(), QStringLiteral("8,392E-04"));
+}
+
+namespace {
+
+/// The child processes of journalSurvivesAKill: one records a timing and
+/// waits to be killed, the next lists what its journal holds.
+int child(const QString& role)
+{
+    WindowFixture w;
+    w.show();
+    if (role == QLatin1String("--record")) {
+        timeTheDefaultDrop(w);
+        const JournalEntry& e = w.simulation().journal().journal().entries.at(0);
+        std::printf("recorded %.2f\n", *e.time);
+        std::fflush(stdout);
+        QTest::qWait(60000);
+        return 1;
+    }
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    const Journal& journal = w.simulation().journal().journal();
+    std::printf("entries %zu", journal.entries.size());
+    for (const JournalEntry& e : journal.entries)
+        std::printf(" %.2f", *e.time);
+    std::printf("\n");
+    return 0;
+}
+
+} // namespace
+
+void tst_lab_window::journalSurvivesAKill()
+{
+    // A timing recorded, the program killed at once: the next start has it.
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    const auto start = [&](const QString& role, QProcess& process) {
+        process.setProcessEnvironment(env);
+        process.start(QCoreApplication::applicationFilePath(), {role});
+        QVERIFY(process.waitForStarted());
+    };
+    QProcess recorder;
+    start(QStringLiteral("--record"), recorder);
+    QVERIFY(recorder.waitForReadyRead(30000));
+    const QByteArray recorded = recorder.readLine().trimmed();
+    QVERIFY2(recorded.startsWith("recorded "), recorded.constData());
+    ::kill(static_cast<pid_t>(recorder.processId()), SIGKILL);
+    QVERIFY(recorder.waitForFinished());
+    QCOMPARE(recorder.exitStatus(), QProcess::CrashExit);
+
+    QProcess lister;
+    start(QStringLiteral("--list"), lister);
+    QVERIFY(lister.waitForFinished(30000));
+    QCOMPARE(lister.readAllStandardOutput().trimmed(), "entries 1 " + recorded.mid(9));
+}
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (argc == 2 && (qstrcmp(argv[1], "--record") == 0 || qstrcmp(argv[1], "--list") == 0)) {
+        WindowFixture::setUpApplication();
+        return child(QString::fromLatin1(argv[1]));
+    }
+    tst_lab_window test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_lab_window.moc"
