@@ -15,7 +15,7 @@ PACKAGES="
   fonts-liberation fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev valgrind
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick dbus-daemon at-spi2-core
   poppler-utils appstream desktop-file-utils dpkg-dev file
   xdg-utils pulseaudio pulseaudio-utils
   lintian reuse qt6-l10n-tools qt6-tools-dev

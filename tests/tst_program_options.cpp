@@ -34,7 +34,13 @@ void tst_program_options::languageFromTheSystem_data()
     QTest::newRow("C/POSIX") << QStringList{"C"} << Language::Russian;
     QTest::newRow("nothing") << QStringList{} << Language::Russian;
     QTest::newRow("German, then English") << QStringList{"de-DE", "en-GB"} << Language::English;
-    QTest::newRow("German, Russian, English") << QStringList{"de", "ru", "en"} << Language::Russian;
+    QTest::newRow("German, Russian, English") << QStringList{"de", "ru", "en"} << Language::English;
+    // As the system names them for LANG=de_DE.UTF-8, fr_FR.UTF-8, uk_UA.UTF-8 and C.
+    QTest::newRow("de_DE") << QStringList{"de-DE", "de-Latn-DE", "de"} << Language::English;
+    QTest::newRow("fr_FR") << QStringList{"fr-FR", "fr-Latn-FR", "fr"} << Language::English;
+    QTest::newRow("uk_UA") << QStringList{"uk-UA", "uk-Cyrl-UA", "uk"} << Language::Russian;
+    QTest::newRow("be_BY, kk_KZ") << QStringList{"be-BY", "kk-KZ"} << Language::Russian;
+    QTest::newRow("C") << QStringList{"C"} << Language::Russian;
     QTest::newRow("LANGUAGE=en_GB") << QStringList{"en_GB"} << Language::English;
 }
 
@@ -103,6 +109,8 @@ void tst_program_options::programAnswers_data()
     QTest::newRow("--help, --lang en") << QStringList{"--lang", "en", "--help"} << QString() << 0 << englishHelp
                                        << QString();
     QTest::newRow("--help, LANGUAGE=en") << QStringList{"--help"} << "en" << 0 << englishHelp << QString();
+    QTest::newRow("--help, LANGUAGE=de") << QStringList{"--help"} << "de" << 0 << englishHelp << QString();
+    QTest::newRow("--help, LANGUAGE=uk") << QStringList{"--help"} << "uk" << 0 << russianHelp << QString();
     QTest::newRow("--lang ru over LANGUAGE=en")
         << QStringList{"--lang", "ru", "--help"} << "en" << 0 << russianHelp << QString();
     QTest::newRow("unknown option") << QStringList{"--bogus"} << QString() << 2 << QString() << "oildrop: ";

@@ -1056,12 +1056,12 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.</translation>
     </message>
     <message>
-        <source>Язык интерфейса и справки: ru (русский) или en (английский). Без него — первый из языков системы, который есть у программы; иначе русский.</source>
-        <translation>Language of the interface and the help: ru (Russian) or en (English). Without it, the first of the system’s languages that the program has; else Russian.</translation>
-    </message>
-    <message>
         <source>неизвестный язык «%1»: можно ru или en</source>
         <translation>unknown language “%1”: use ru or en</translation>
+    </message>
+    <message>
+        <source>Язык интерфейса и справки: ru (русский) или en (английский). Без него — по первому языку системы: русский для русского, украинского, белорусского, казахского и для C/POSIX, английский для любого другого.</source>
+        <translation>Language of the interface and help: ru (Russian) or en (English). Without it, by the system&apos;s first language: Russian for Russian, Ukrainian, Belarusian, Kazakh and for C/POSIX, English for any other.</translation>
     </message>
 </context>
 <context>

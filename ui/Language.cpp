@@ -8,14 +8,18 @@
 
 Language Languages::choose(const QStringList& uiLanguages)
 {
-    for (const QString& tag : uiLanguages) {
-        const QString language = tag.section(QRegularExpression(QStringLiteral("[-_.@]")), 0, 0).toLower();
-        if (language == QLatin1String("en"))
-            return Language::English;
-        if (language == QLatin1String("ru"))
+    // The first language the system names decides. Russian for Russian, and
+    // for the languages whose speakers are likelier to read Russian than
+    // English; Russian too for the plain C/POSIX locale (or none at all);
+    // English for every other language.
+    if (uiLanguages.isEmpty())
+        return Language::Russian;
+    const QString language =
+        uiLanguages.constFirst().section(QRegularExpression(QStringLiteral("[-_.@]")), 0, 0).toLower();
+    for (const char* russianReaders : {"ru", "uk", "be", "kk", "c", "posix", ""})
+        if (language == QLatin1String(russianReaders))
             return Language::Russian;
-    }
-    return Language::Russian;
+    return Language::English;
 }
 
 QString Languages::code(Language language)

@@ -16,8 +16,9 @@ enum class Language { Russian, English };
 namespace Languages {
 
 /// The language for a system's UI languages (most wanted first, as
-/// QLocale::uiLanguages() gives them): English when the first of them that
-/// the program has is English, Russian otherwise, also for C/POSIX.
+/// QLocale::uiLanguages() gives them), by the first of them: Russian for
+/// Russian, Ukrainian, Belarusian and Kazakh and for C/POSIX (or none),
+/// English for any other language.
 Language choose(const QStringList& uiLanguages);
 
 /// "ru" or "en".

@@ -96,7 +96,8 @@ QString ProgramOptions::message() const
     case Action::ShowHelp: {
         Parser p{tr("Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд."),
                  tr("Язык интерфейса и справки: ru (русский) или en (английский). "
-                    "Без него — первый из языков системы, который есть у программы; иначе русский.")};
+                    "Без него — по первому языку системы: русский для русского, украинского, "
+                    "белорусского, казахского и для C/POSIX, английский для любого другого.")};
         return p.parser.helpText();
     }
     case Action::ShowVersion: return program + u' ' + QCoreApplication::applicationVersion() + u'\n';
