@@ -11,12 +11,21 @@
 // With --mouse the velocity plot is shown during the runs and the mouse moves
 // over it all the time (a move every 10 ms), so the read-out under the mouse
 // follows it while the droplet runs.
+// With --laboratory the runs are drops of the laboratory mode with Brownian
+// motion on, the journal's window open (its plots too) and the stopwatch
+// running, a lap every second; each drop's timings go into the journal after
+// its run. The thermal kicks may end a run a step early or late, so the
+// ideal is the run's own number of steps × 50 ms.
 
 #include "WindowFixture.h"
 
+#include "JournalStore.h"
+#include "JournalWindow.h"
+#include "LaboratoryWindows.h"
 #include "QtPauseTimer.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTimer>
@@ -116,11 +125,27 @@ int main(int argc, char** argv)
     Simulation& p = w.form->simulation();
     int runs = 3;
     bool mouse = false;
+    bool laboratory = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--mouse") == 0)
             mouse = true;
+        else if (std::strcmp(argv[i], "--laboratory") == 0)
+            laboratory = true;
         else
             runs = std::max(1, std::atoi(argv[i]));
+    }
+    Laboratory& lab = p.laboratory();
+    QTimer laps;
+    laps.setInterval(1000);
+    QObject::connect(&laps, &QTimer::timeout, [&lab] { lab.stopwatch().lap(); });
+    if (laboratory) {
+        // A journal of its own, not one left by an earlier bench.
+        QDir(JournalStore::defaultFolder()).removeRecursively();
+        lab.setSeed(2026);
+        lab.setBrownian(true);
+        w.form->laboratory().setActive(true);
+        w.form->laboratory().showJournal();
+        std::printf("laboratory mode, Brownian motion, journal window open, stopwatch running\n");
     }
     // The mouse going to and fro over the velocity plot.
     CanvasWidget* plot = w.widgets().velocityPlot;
@@ -134,9 +159,22 @@ int main(int argc, char** argv)
         ++moves;
     });
     for (int run = 1; run <= runs; ++run) {
+        // Runs apart as starts are (a verdict's tone lies between them), so
+        // that a run's first step does not take the beat of the last one's.
+        QElapsedTimer apart;
+        apart.start();
+        while (apart.elapsed() < 300)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
         // As a start prepares it, then the run alone is timed.
+        if (laboratory)
+            lab.experimentStarting();
         p.reset().resetWindow();
         p.reset().preparePlots();
+        if (laboratory) {
+            lab.runStarting();
+            lab.stopwatch().startStop();
+            laps.start();
+        }
         if (mouse) {
             w.widgets().velocityOption->setChecked(true);
             hand.start();
@@ -150,14 +188,24 @@ int main(int argc, char** argv)
         const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
         const double cpu = cpuSeconds() - cpu0;
         hand.stop();
-        std::printf("run %d: %zu steps, wall %.3f s (ideal 5.000 s, %+.2f %%), cpu %.3f s = %.1f %% of one core, "
+        laps.stop();
+        if (laboratory) {
+            lab.runEnded();
+            lab.recordTimings();
+        }
+        const std::size_t steps = timer.stepCosts.size() + 1;
+        const double ideal = static_cast<double>(steps) * w.state().slowDown * 0.01;
+        std::printf("run %d: %zu steps, wall %.3f s (ideal %.3f s, %+.2f %%), cpu %.3f s = %.1f %% of one core, "
                     "step median %.3f ms (max %.3f ms)\n",
-                    run, timer.stepCosts.size() + 1, seconds, (seconds / 5.0 - 1) * 100, cpu, cpu / seconds * 100,
+                    run, steps, seconds, ideal, (seconds / ideal - 1) * 100, cpu, cpu / seconds * 100,
                     median(timer.stepCosts),
                     timer.stepCosts.empty() ? 0 : *std::max_element(timer.stepCosts.begin(), timer.stepCosts.end()));
     }
     if (mouse)
         std::printf("%d mouse moves over the velocity plot, read-out shown: %s\n", moves,
                     w.form->velocityCursor()->lines().isEmpty() ? "no" : "yes");
+    if (laboratory)
+        std::printf("journal: %zu drops, %zu timings\n", p.journal().journal().drops.size(),
+                    p.journal().journal().entries.size());
     return 0;
 }

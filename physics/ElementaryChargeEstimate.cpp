@@ -152,17 +152,17 @@ ElementaryChargeEstimate::Result ElementaryChargeEstimate::estimate(std::span<co
     // deviations from its neighbours. A charge whose multiple is in doubt
     // would pass its doubt on to e as if it were certain.
     Charges certain;
-    for (const double share : {6.0, 3.0, 0.0}) {
-        certain = Charges{};
-        for (std::size_t i = 0; i < c.q.size(); ++i)
-            if (share == 0 || 1 / std::sqrt(c.w[i]) < fit->e / share) {
-                certain.q.push_back(c.q[i]);
-                certain.w.push_back(c.w[i]);
-                certain.index.push_back(c.index[i]);
-            }
-        if (certain.q.size() >= std::min<std::size_t>(2, c.q.size()))
-            break;
-    }
+    for (std::size_t i = 0; i < c.q.size(); ++i)
+        if (1 / std::sqrt(c.w[i]) < fit->e / 6) {
+            certain.q.push_back(c.q[i]);
+            certain.w.push_back(c.w[i]);
+            certain.index.push_back(c.index[i]);
+        }
+    // Without two such charges (one, when there is only one) e is not found:
+    // charges that cannot say which multiple they are "fit" any e of about
+    // their size, and the largest of those would be given with confidence.
+    if (certain.q.size() < std::min<std::size_t>(2, c.q.size()))
+        return result;
     const Fit final = fitFrom(certain, fit->e);
     const int finalDof = static_cast<int>(certain.q.size()) - 1;
 

@@ -27,9 +27,10 @@
 ///    is taken.
 /// 4. The final fit takes only the charges whose multiple is certain: those
 ///    with an uncertainty under e/6, whose nearest multiple is then three
-///    standard deviations from the next (if fewer than two are that precise,
-///    those under e/3, else all). A charge whose multiple is in doubt would
-///    pass its doubt on to e as if it were certain.
+///    standard deviations from the next. A charge whose multiple is in doubt
+///    would pass its doubt on to e as if it were certain. With fewer than two
+///    such charges (one, when there is only one) there is no estimate:
+///    charges that cannot tell their multiple "fit" any e of their size.
 /// 5. The standard uncertainty is that of the fit, 1/sqrt(Σ w·n²), scaled by
 ///    the Birge ratio sqrt(χ²/(N − 1)) when the charges scatter more than
 ///    their errors say. The expanded uncertainty is twice that (coverage

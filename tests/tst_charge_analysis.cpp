@@ -29,6 +29,7 @@ private slots:
     void estimateOfExactCharges_data();
     void estimateOfExactCharges();
     void estimateWithUnderstatedErrors();
+    void tooUncertainChargesGiveNoEstimate();
     void thermalDisplacement();
     void dropSizes();
 };
@@ -178,6 +179,19 @@ void tst_charge_analysis::estimateWithUnderstatedErrors()
     QVERIFY(!result.consistent);
     QVERIFY(close(result.e, ElementaryCharge, 0.03));
     QVERIFY(result.u > 0.003 * ElementaryCharge);
+}
+
+void tst_charge_analysis::tooUncertainChargesGiveNoEstimate()
+{
+    // Each charge uncertain by a whole e: any e of their size would fit, so
+    // none is given (rather than a confident wrong one).
+    SeededRandom random(3);
+    std::vector<ElementaryChargeEstimate::Measurement> charges;
+    for (int i = 0; i < 200; ++i) {
+        const int n = 3 + static_cast<int>(random.uniform() * 8);
+        charges.push_back({(n + random.normal()) * ElementaryCharge, ElementaryCharge});
+    }
+    QVERIFY(!ElementaryChargeEstimate::estimate(charges).valid);
 }
 
 void tst_charge_analysis::thermalDisplacement()
