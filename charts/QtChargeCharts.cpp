@@ -112,8 +112,10 @@ void QtChargeCharts::showHistogram(const Data& data)
     chart->addSeries(bars);
 
     QValueAxis* x = axis(tr("q, 10⁻¹⁹ Кл"), 0, right);
+    x->applyNiceNumbers();
     QValueAxis* y = axis(tr("число зарядов"), 0, highest + 1);
-    y->setLabelFormat(QStringLiteral("%d"));
+    // Whole numbers of charges (the labels are printf formats of a double).
+    y->setLabelFormat(QStringLiteral("%.0f"));
     y->setTickType(QValueAxis::TicksDynamic);
     y->setTickAnchor(0);
     y->setTickInterval(std::max(1, (highest + 1) / 5));
@@ -158,8 +160,12 @@ void QtChargeCharts::showByDrop(const Data& data)
     }
     const double ceiling = top(largest);
     QValueAxis* x = axis(tr("номер капли"), 0, lastDrop + 1);
-    x->setLabelFormat(QStringLiteral("%d"));
+    x->setLabelFormat(QStringLiteral("%.0f"));
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(std::max(1, (lastDrop + 1) / 10));
     QValueAxis* y = axis(tr("q, 10⁻¹⁹ Кл"), 0, ceiling);
+    y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -30,8 +31,10 @@ struct Fit {
 
 int nearestMultiple(double q, double e)
 {
-    const double n = std::round(q / e);
-    return n < 1 ? 1 : static_cast<int>(std::min(n, 1e9));
+    // q/e is positive: adding a half and cutting is rounding (and much
+    // cheaper than the library's round, in the search's innermost loop).
+    const double n = q / e + 0.5;
+    return n < 2 ? 1 : static_cast<int>(std::min(n, 1e9));
 }
 
 /// Assigns the nearest multiples for `e`, fits, and repeats until the
@@ -69,6 +72,95 @@ Fit fitFrom(const Charges& c, double e)
     return fit;
 }
 
+/// How much more likely a divisor of the largest fitting e must make the
+/// charges to be taken instead (a likelihood ratio of e² ≈ 7).
+constexpr double ClearlyBetter = 2;
+
+/// ln of the chance of the charges if e is the elementary charge: each charge
+/// a multiple n·e, n from 1 to K = ⌈q_max/e⌉ equally likely, measured with its
+/// normal error: Σ_i ln((1/K)·Σ_n exp(−(q_i − n·e)²/(2u_i²))/(u_i√2π)). A smaller
+/// e has more multiples to spread its chance over, so it is taken only when
+/// the charges need it; a charge as uncertain as e is as likely under any e.
+double marginalLogLikelihood(const Charges& c, double e)
+{
+    double qTop = 0;
+    for (std::size_t i = 0; i < c.q.size(); ++i)
+        qTop = std::max(qTop, c.q[i] + 3 / std::sqrt(c.w[i]));
+    const double K = std::max(1.0, std::ceil(qTop / e));
+    double sum = 0;
+    for (std::size_t i = 0; i < c.q.size(); ++i) {
+        const double u = 1 / std::sqrt(c.w[i]);
+        // Only the multiples within eight standard deviations count.
+        const int from = std::max(1, static_cast<int>(std::floor((c.q[i] - 8 * u) / e)));
+        const int to = std::min(static_cast<int>(K), static_cast<int>(std::ceil((c.q[i] + 8 * u) / e)));
+        double chance = 0;
+        for (int n = from; n <= to; ++n) {
+            const double z = (c.q[i] - n * e) / u;
+            chance += std::exp(-0.5 * z * z);
+        }
+        sum += std::log(std::max(chance, 1e-300) / (u * std::sqrt(2 * M_PI)) / K);
+    }
+    return sum;
+}
+
+/// The most likely e within 8 % of `start` (where the least-squares fit may sit
+/// a little off, pulled by a charge or two): a grid of 0.8 % steps with the
+/// start among them, then golden sections around the best. Returns e and ln
+/// of its likelihood.
+std::pair<double, double> mostLikelyNear(const Charges& c, double start)
+{
+    double bestE = start, bestL = marginalLogLikelihood(c, start);
+    constexpr double Step = 0.008;
+    for (int j = -10; j <= 10; ++j) {
+        const double e = start * (1 + Step * j);
+        const double l = marginalLogLikelihood(c, e);
+        if (l > bestL) {
+            bestL = l;
+            bestE = e;
+        }
+    }
+    // Golden sections, each keeping one of the two inner points.
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double a = bestE * (1 - Step), b = bestE * (1 + Step);
+    double x1 = b - ratio * (b - a), x2 = a + ratio * (b - a);
+    double l1 = marginalLogLikelihood(c, x1), l2 = marginalLogLikelihood(c, x2);
+    for (int i = 0; i < 14; ++i) {
+        if (l1 > l2) {
+            b = x2;
+            x2 = x1;
+            l2 = l1;
+            x1 = b - ratio * (b - a);
+            l1 = marginalLogLikelihood(c, x1);
+        } else {
+            a = x1;
+            x1 = x2;
+            l1 = l2;
+            x2 = a + ratio * (b - a);
+            l2 = marginalLogLikelihood(c, x2);
+        }
+    }
+    const double e = l1 > l2 ? x1 : x2, l = std::max(l1, l2);
+    return l > bestL ? std::pair{e, l} : std::pair{bestE, bestL};
+}
+
+/// At most 500 of the charges, evenly picked: the likelihoods of the
+/// candidates differ by hundreds already for them, and many more would only
+/// cost time.
+Charges sampleOf(const Charges& c)
+{
+    constexpr std::size_t Most = 500;
+    if (c.q.size() <= Most)
+        return c;
+    Charges sample;
+    for (std::size_t j = 0; j < Most; ++j) {
+        const std::size_t i = j * c.q.size() / Most;
+        sample.q.push_back(c.q[i]);
+        sample.w.push_back(c.w[i]);
+        sample.index.push_back(c.index[i]);
+    }
+    return sample;
+}
+
 /// Walks the candidates down from `top`; the first fit that `accept`s wins.
 template <class Accept>
 std::optional<Fit> search(const Charges& c, double top, double qMax, Accept accept)
@@ -83,6 +175,20 @@ std::optional<Fit> search(const Charges& c, double top, double qMax, Accept acce
         candidate *= 1 - 1 / (4 * std::max(1.0, nMax));
     }
     return std::nullopt;
+}
+
+/// The charges whose multiple is certain at `e`: an uncertainty under e/6
+/// puts the nearest multiple three standard deviations from its neighbours.
+Charges certainAt(const Charges& c, double e)
+{
+    Charges certain;
+    for (std::size_t i = 0; i < c.q.size(); ++i)
+        if (1 / std::sqrt(c.w[i]) < e / 6) {
+            certain.q.push_back(c.q[i]);
+            certain.w.push_back(c.w[i]);
+            certain.index.push_back(c.index[i]);
+        }
+    return certain;
 }
 
 } // namespace
@@ -145,22 +251,41 @@ ElementaryChargeEstimate::Result ElementaryChargeEstimate::estimate(std::span<co
             if (!fit)
                 return result;
         }
+        // The few precise charges may all happen to be even (or threefold)
+        // multiples: the largest e that fits is then 2e (3e). The charges as a
+        // whole decide, each counted as the chance of its value with the
+        // charge numbers equally likely up to the largest charge; each
+        // candidate fitted to its own certain charges where it has them, and
+        // then taken at its most likely value nearby. (Not when the errors are
+        // stated too small: the chances would then say nothing.)
+        if (consistent) {
+            const Charges sample = sampleOf(c);
+            double chosen = fit->e;
+            double best = -std::numeric_limits<double>::infinity();
+            for (int k = 1; k <= 3; ++k) {
+                double start = fit->e / k;
+                const Charges certain = certainAt(c, start);
+                if (certain.q.size() >= std::min<std::size_t>(2, c.q.size())) {
+                    const Fit own = fitFrom(certain, start);
+                    if (std::isfinite(own.e) && own.e > 0)
+                        start = own.e;
+                }
+                const auto [e, likelihood] = mostLikelyNear(sample, start);
+                if (k == 1 || likelihood > best + ClearlyBetter) {
+                    best = likelihood;
+                    chosen = e;
+                }
+            }
+            fit->e = chosen;
+        }
     }
 
-    // The final fit takes the charges whose whole number is certain: an
-    // uncertainty under e/6 puts the nearest multiple three standard
-    // deviations from its neighbours. A charge whose multiple is in doubt
-    // would pass its doubt on to e as if it were certain.
-    Charges certain;
-    for (std::size_t i = 0; i < c.q.size(); ++i)
-        if (1 / std::sqrt(c.w[i]) < fit->e / 6) {
-            certain.q.push_back(c.q[i]);
-            certain.w.push_back(c.w[i]);
-            certain.index.push_back(c.index[i]);
-        }
-    // Without two such charges (one, when there is only one) e is not found:
-    // charges that cannot say which multiple they are "fit" any e of about
-    // their size, and the largest of those would be given with confidence.
+    // The final fit takes the charges whose whole number is certain. A charge
+    // whose multiple is in doubt would pass its doubt on to e as if it were
+    // certain. Without two such charges (one, when there is only one) e is not
+    // found: charges that cannot say which multiple they are "fit" any e of
+    // about their size, and the largest of those would be given with confidence.
+    const Charges certain = certainAt(c, fit->e);
     if (certain.q.size() < std::min<std::size_t>(2, c.q.size()))
         return result;
     const Fit final = fitFrom(certain, fit->e);

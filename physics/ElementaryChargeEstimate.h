@@ -25,13 +25,21 @@
 ///    is the estimate: the largest e of which all charges are multiples
 ///    within their errors. Every e/k fits as well, which is why the largest
 ///    is taken.
-/// 4. The final fit takes only the charges whose multiple is certain: those
+/// 4. A few precise charges may all happen to be even multiples, and then the
+///    largest e that fits is 2e. So the charges as a whole decide between it
+///    and its divisors e/2 and e/3: the one under which the charges are most
+///    likely (each a multiple n·e with n from 1 to ⌈q_max/e⌉ equally likely,
+///    measured with its normal error; each candidate at its most likely value
+///    nearby) wins, a divisor only when it makes them clearly (e² times) more
+///    likely. A smaller e spreads its chance over more multiples, so it wins
+///    only when the charges need it.
+/// 5. The final fit takes only the charges whose multiple is certain: those
 ///    with an uncertainty under e/6, whose nearest multiple is then three
 ///    standard deviations from the next. A charge whose multiple is in doubt
 ///    would pass its doubt on to e as if it were certain. With fewer than two
 ///    such charges (one, when there is only one) there is no estimate:
 ///    charges that cannot tell their multiple "fit" any e of their size.
-/// 5. The standard uncertainty is that of the fit, 1/sqrt(Σ w·n²), scaled by
+/// 6. The standard uncertainty is that of the fit, 1/sqrt(Σ w·n²), scaled by
 ///    the Birge ratio sqrt(χ²/(N − 1)) when the charges scatter more than
 ///    their errors say. The expanded uncertainty is twice that (coverage
 ///    factor k = 2, about 95 %).

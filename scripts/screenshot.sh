@@ -12,7 +12,13 @@
 #   docs/screenshots/english-480x512.png, english-800x600.png
 #                         the English interface at both sizes;
 #   docs/screenshots/authors.png
-#                         the Authors window.
+#                         the Authors window;
+#   docs/screenshots/laboratory-stopwatch.png
+#                         the stopwatch beside the main window during a run;
+#   docs/screenshots/laboratory-journal.png, laboratory-measurements.png
+#                         the journal after a student's ten drops: the finding
+#                         of e with its plots, and the timings (made offscreen
+#                         by the build's tests/gui/lab_session).
 # Usage: scripts/screenshot.sh [build-dir]
 set -eu
 cd "$(dirname "$0")/.."
@@ -87,7 +93,7 @@ done
 start ru_RU.UTF-8 480 512
 xdotool mousemove $((X + 75)) $((Y + 10)) click 1 # Помощь
 sleep 0.5
-xdotool key Down Down Down Return                   # Авторы
+xdotool key Down Down Down Down Return              # Авторы
 sleep 1
 authors=""
 for id in $(xdotool search --name .); do # xdotool's patterns do not take Cyrillic
@@ -97,3 +103,21 @@ done
 import -window "$authors" docs/screenshots/authors.png
 echo "saved docs/screenshots/authors.png"
 stop
+
+# The laboratory: the stopwatch timing a drop, by the keys.
+start ru_RU.UTF-8 800 600
+click 200 200
+xdotool key ctrl+l
+sleep 1
+xdotool key F5
+sleep 1
+xdotool key F8
+sleep 0.5  # a band at the default pace: 1.9 s of the experiment
+xdotool key F9 F6
+sleep 1.5
+import -window root -crop "$((WIDTH + 300))x$HEIGHT+$X+$Y" +repage docs/screenshots/laboratory-stopwatch.png
+echo "saved docs/screenshots/laboratory-stopwatch.png"
+stop
+
+QT_QPA_PLATFORM=offscreen "$build/tests/gui/lab_session" docs/screenshots
+echo "saved docs/screenshots/laboratory-journal.png, laboratory-measurements.png"

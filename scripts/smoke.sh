@@ -9,6 +9,8 @@
 #   - starts the program from an empty folder; its window must appear and not be blank;
 #   - "Справка1" must hand the installed spravka.pdf to the desktop's opener;
 #   - a click on "Характеристики" plays a tone: the installed sound module loads;
+#   - Ctrl+L and Ctrl+J open the stopwatch and the journal, whose plots come
+#     from the installed charts module;
 #   - "Выход" answered Yes must end the program with status 0.
 # Usage: scripts/smoke.sh [build-dir]
 set -eu
@@ -34,7 +36,9 @@ xvfb=$!
 export DISPLAY="$display"
 for _ in 1 2 3 4 5 6 7 8 9 10; do xdpyinfo >/dev/null 2>&1 && break; sleep 0.5; done
 
-(cd "$work/empty" && PATH="$work/shim:$PATH" QT_QPA_PLATFORM=xcb exec "$work/prefix/bin/oildrop") \
+# A home of its own: the journal saves itself there.
+mkdir -p "$work/home"
+(cd "$work/empty" && HOME="$work/home" PATH="$work/shim:$PATH" QT_QPA_PLATFORM=xcb exec "$work/prefix/bin/oildrop") \
     >"$work/program.log" 2>&1 &
 app=$!
 
@@ -64,6 +68,22 @@ if grep -q "sound module" "$work/program.log"; then
     echo "FAIL: the installed sound module did not load"; cat "$work/program.log"; exit 1
 fi
 echo "sound module: $(grep -c 'no sound' "$work/program.log" || true) warning(s) (no audio device here)"
+
+# The laboratory: the stopwatch, then the journal with its plots.
+xdotool mousemove $((X + 100)) $((Y + client_top + 100)) click 1
+xdotool key ctrl+l
+timeout 10 xdotool search --sync --name "Секундомер" >/dev/null || { echo "FAIL: no stopwatch"; exit 1; }
+xdotool key ctrl+j
+journal=$(timeout 10 xdotool search --sync --name "Лабораторный журнал" | head -n 1) || { echo "FAIL: no journal"; exit 1; }
+sleep 1
+if grep -q "charts module" "$work/program.log"; then
+    echo "FAIL: the installed charts module did not load"; cat "$work/program.log"; exit 1
+fi
+echo "laboratory: stopwatch and journal open, charts module loaded"
+# Closed again (there is no window manager to move the focus).
+xdotool windowfocus "$journal" key ctrl+w
+sleep 0.5
+xdotool windowfocus "$window"
 
 # Файл → Выход (the last item), then Yes, the default button.
 menu

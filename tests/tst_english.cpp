@@ -5,11 +5,16 @@
 #include "WindowFixture.h"
 
 #include "AuthorsWindow.h"
+#include "JournalModel.h"
+#include "JournalStore.h"
+#include "JournalWindow.h"
+#include "LaboratoryWindows.h"
 #include "ProgramOptions.h"
 #include "SurfaceExport.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -24,7 +29,11 @@ class tst_english : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { WindowFixture::setUpApplication(Language::English); }
+    void initTestCase()
+    {
+        WindowFixture::setUpApplication(Language::English);
+        QDir(JournalStore::defaultFolder()).removeRecursively(); // no journal of an earlier run
+    }
     void noRussianLeft();
     void boxesInEnglish();
     void readOutsWithAPoint();
@@ -64,9 +73,21 @@ void tst_english::noRussianLeft()
     EnglishWindow w;
     w.fakes.random.values = {0.25f, 0.65f};
     w.show();
+    // The laboratory too: its stopwatch, a drop timed and recorded, the journal.
+    w.form->menus().laboratoryMode->trigger();
+    w.fakes.timer.during[5] = [&] { w.form->laboratory().stopwatchCommands().startStop->trigger(); };
+    w.fakes.timer.during[30] = [&] { w.form->laboratory().stopwatchCommands().startStop->trigger(); };
     w.widgets().startButton->click(); // the read-outs and the plots filled
+    w.form->laboratory().stopwatchCommands().record->trigger();
+    w.form->laboratory().showJournal();
     w.form->showAuthors();
     QStringList texts;
+    const JournalModel& journal = w.simulation().journal();
+    QCOMPARE(journal.rowCount(), 1);
+    for (int column = 0; column < journal.columnCount(); ++column)
+        texts << journal.headerData(column, Qt::Horizontal).toString()
+              << journal.text(0, static_cast<JournalModel::Column>(column));
+    texts << JournalWindow::analysisText(journal.analysis(), QLocale(QLocale::English));
     for (QWidget* widget : w.form->findChildren<QWidget*>())
         texts << textsOf(widget);
     texts << w.form->windowTitle();
@@ -103,7 +124,8 @@ void tst_english::boxesInEnglish()
     w.form->close(); // the exit question, answered No
     w.fakes.saveDialog.answer = QStringLiteral("/nonexistent/folder/data.csv");
     w.form->surfaceExport().saveData(SurfaceExport::Surface::Velocity);
-    QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(5));
+    w.form->menus().keys->trigger();
+    QCOMPARE(w.fakes.messageBox.shown.size(), std::size_t(6));
     for (const auto& box : w.fakes.messageBox.shown) {
         QVERIFY2(!box.title.contains(Cyrillic), qPrintable(box.title));
         QVERIFY2(!box.text.contains(Cyrillic), qPrintable(box.text));

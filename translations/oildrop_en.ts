@@ -510,6 +510,14 @@
         <source>без объяснения</source>
         <translation>no reason given</translation>
     </message>
+    <message>
+        <source>    надёжных зарядов мало (%1): если все они случайно кратны 2e или 3e, оценка окажется кратной e; измерьте больше капель</source>
+        <translation>    few reliable charges (%1): if all of them happen to be multiples of 2e or 3e, the estimate will be a multiple of e; measure more drops</translation>
+    </message>
+    <message>
+        <source>Оценки различаются в %1 раза: одна из них нашла кратное e (в ней все значения оказались кратны %1e).</source>
+        <translation>The estimates differ by a factor of %1: one of them has found a multiple of e (all its values turned out to be multiples of %1e).</translation>
+    </message>
 </context>
 <context>
     <name>KeyBindings</name>

@@ -36,6 +36,9 @@ namespace {
 /// The exact elementary charge, C (SI since 2019).
 constexpr double ExactCharge = 1.602176634e-19;
 constexpr double ChargeUnit = 1e-19;
+/// Fewer charges than this in a fit may all be multiples of 2e by chance
+/// (one in sixteen for four of them).
+constexpr std::size_t FewCharges = 5;
 
 /// The phase column is edited by choosing one of the three phases.
 class PhaseDelegate : public QStyledItemDelegate {
@@ -185,6 +188,10 @@ QString JournalWindow::analysisText(const JournalAnalysis::Result& r, const QLoc
                      .arg(locale.toString(deviation, 'f', 2), locale.toString((e.e - ExactCharge) / e.u, 'f', 1));
         if (!e.consistent)
             lines << tr("    заряды разбросаны больше своих погрешностей: неопределённость оценена по разбросу");
+        if (e.used.size() < FewCharges)
+            lines << tr("    надёжных зарядов мало (%1): если все они случайно кратны 2e или 3e, оценка окажется "
+                        "кратной e; измерьте больше капель")
+                         .arg(e.used.size());
     };
     std::set<int> drops, changeDrops;
     for (const JournalAnalysis::DropCharge& c : r.charges)
@@ -200,6 +207,15 @@ QString JournalWindow::analysisText(const JournalAnalysis::Result& r, const QLoc
     if (!r.changes.empty())
         describe(tr("По изменениям заряда при облучении"), r.fromChanges, static_cast<int>(r.changes.size()),
                  static_cast<int>(changeDrops.size()), r.changeDropsInFit);
+    // Two estimates a whole number apart: the one from fewer values has found a multiple of e.
+    if (r.fromCharges.valid && r.fromChanges.valid) {
+        const double ratio = std::max(r.fromCharges.e, r.fromChanges.e) / std::min(r.fromCharges.e, r.fromChanges.e);
+        const double whole = std::round(ratio);
+        if (whole >= 2 && std::fabs(ratio - whole) < 0.1)
+            lines << tr("Оценки различаются в %1 раза: одна из них нашла кратное e (в ней все значения оказались "
+                        "кратны %1e).")
+                         .arg(static_cast<int>(whole));
+    }
     return lines.join(QLatin1Char('\n'));
 }
 
