@@ -48,6 +48,29 @@ QValueAxis* axis(const QString& title, double from, double to)
     return a;
 }
 
+/// Dashed lines at the multiples n·e up to `to`, across (vertical lines at
+/// n·e on the x axis) or along (horizontal ones on the y axis) the chart,
+/// from 0 to `span` the other way.
+void addMultiples(QChart* chart, QValueAxis* x, QValueAxis* y, double e, double to, double span, bool vertical)
+{
+    for (int n = 1; n * e <= to && n <= 60; ++n) {
+        auto* line = new QLineSeries;
+        if (vertical) {
+            line->append(n * e, 0);
+            line->append(n * e, span);
+        } else {
+            line->append(0, n * e);
+            line->append(span, n * e);
+        }
+        QPen pen(MultipleColour);
+        pen.setStyle(Qt::DashLine);
+        line->setPen(pen);
+        chart->addSeries(line);
+        line->attachAxis(x);
+        line->attachAxis(y);
+    }
+}
+
 } // namespace
 
 QtChargeCharts::QtChargeCharts(QWidget* parent, const QLocale& locale)
@@ -107,6 +130,9 @@ void QtChargeCharts::showHistogram(const Data& data)
         highest = std::max(highest, counts[static_cast<std::size_t>(i)]);
     }
     auto* bars = new QAreaSeries(upper, lower);
+    // The area does not own its outlines: they go with it.
+    upper->setParent(bars);
+    lower->setParent(bars);
     bars->setColor(QColor(120, 150, 230));
     bars->setBorderColor(ChargeColour);
     chart->addSeries(bars);
@@ -125,19 +151,8 @@ void QtChargeCharts::showHistogram(const Data& data)
     bars->attachAxis(y);
 
     // The multiples of e.
-    if (data.e && *data.e > 0) {
-        for (int n = 1; n * *data.e <= right && n <= 60; ++n) {
-            auto* line = new QLineSeries;
-            line->append(n * *data.e, 0);
-            line->append(n * *data.e, highest + 1);
-            QPen pen(MultipleColour);
-            pen.setStyle(Qt::DashLine);
-            line->setPen(pen);
-            chart->addSeries(line);
-            line->attachAxis(x);
-            line->attachAxis(y);
-        }
-    }
+    if (data.e && *data.e > 0)
+        addMultiples(chart, x, y, *data.e, right, highest + 1, true);
 }
 
 void QtChargeCharts::showByDrop(const Data& data)
@@ -170,19 +185,8 @@ void QtChargeCharts::showByDrop(const Data& data)
     chart->addAxis(y, Qt::AlignLeft);
 
     // Lines at n·e, under the points.
-    if (data.e && *data.e > 0) {
-        for (int n = 1; n * *data.e <= ceiling && n <= 60; ++n) {
-            auto* line = new QLineSeries;
-            line->append(0, n * *data.e);
-            line->append(lastDrop + 1, n * *data.e);
-            QPen pen(MultipleColour);
-            pen.setStyle(Qt::DashLine);
-            line->setPen(pen);
-            chart->addSeries(line);
-            line->attachAxis(x);
-            line->attachAxis(y);
-        }
-    }
+    if (data.e && *data.e > 0)
+        addMultiples(chart, x, y, *data.e, ceiling, lastDrop + 1, false);
     chart->addSeries(points);
     points->attachAxis(x);
     points->attachAxis(y);

@@ -24,12 +24,6 @@ namespace {
 /// The streams of a drop's seed.
 enum Stream : std::uint64_t { SizeAndCharges = 1, Kicks = 2 };
 
-/// A uniform number in single precision, as the charges are drawn from.
-float singleUniform(SeededRandom& random)
-{
-    return static_cast<float>(random.nextBits() >> 40) * 0x1.0p-24f;
-}
-
 } // namespace
 
 Laboratory::Laboratory(ExperimentState& state, JournalModel& journal, LaboratoryRandom& random, DropletRun& run,
@@ -125,8 +119,8 @@ void Laboratory::experimentStarting()
         }
     }
     // The charges the start draws, when they are drawn at random.
-    const float first = singleUniform(draws);
-    const float second = singleUniform(draws);
+    const float first = draws.uniformSingle();
+    const float second = draws.uniformSingle();
     m_random.queue({first, second});
 }
 

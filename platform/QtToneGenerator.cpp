@@ -4,6 +4,8 @@
 
 #include "QtToneGenerator.h"
 
+#include "ProgramModule.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -61,19 +63,11 @@ bool QtToneGenerator::ensureOutput()
         m_output = m_factory();
         return true;
     }
-    // The module stays loaded for the rest of the program once it is found.
-    QString failure = QStringLiteral("the sound module %1 was not found").arg(moduleFileName());
-    for (const QString& folder : m_moduleFolders) {
-        const QString path = QDir(folder).filePath(moduleFileName());
-        if (!QFile::exists(path))
-            continue;
-        QLibrary module(path);
-        const auto create = reinterpret_cast<CreateToneOutput>(module.resolve(OILDROP_TONE_OUTPUT_FACTORY));
-        if (create) {
-            m_output.reset(create());
-            return true;
-        }
-        failure = module.errorString();
+    QString failure;
+    if (const auto create = reinterpret_cast<CreateToneOutput>(
+            ProgramModule::resolve(m_moduleFolders, moduleFileName(), OILDROP_TONE_OUTPUT_FACTORY, failure))) {
+        m_output.reset(create());
+        return true;
     }
     m_unavailable = true;
     warnOnce(failure);

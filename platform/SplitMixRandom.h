@@ -5,8 +5,7 @@
 #pragma once
 
 #include "RandomSource.h"
-
-#include <cstdint>
+#include "SeededRandom.h"
 
 /// A small, fast uniform generator (SplitMix64). Reseeding mixes the seed into
 /// the current state rather than restarting, so two reseeds with the same
@@ -17,7 +16,5 @@ public:
     float next() override;
 
 private:
-    std::uint64_t step();
-
-    std::uint64_t m_state = 0x9E3779B97F4A7C15ULL;
+    SeededRandom m_generator{0x9E3779B97F4A7C15ULL};
 };

@@ -64,7 +64,7 @@ grep -q "$work/prefix/share/oildrop/spravka.pdf" "$work/opened.txt" \
 client_top=$((HEIGHT - 512))
 xdotool mousemove $((X + 480 - 82)) $((Y + client_top + 16)) click 1
 sleep 4
-if grep -q "sound module" "$work/program.log"; then
+if grep -q "liboildrop-sound.so" "$work/program.log"; then
     echo "FAIL: the installed sound module did not load"; cat "$work/program.log"; exit 1
 fi
 echo "sound module: $(grep -c 'no sound' "$work/program.log" || true) warning(s) (no audio device here)"
@@ -76,7 +76,7 @@ timeout 10 xdotool search --sync --name "Секундомер" >/dev/null || { e
 xdotool key ctrl+j
 journal=$(timeout 10 xdotool search --sync --name "Лабораторный журнал" | head -n 1) || { echo "FAIL: no journal"; exit 1; }
 sleep 1
-if grep -q "charts module" "$work/program.log"; then
+if grep -q "liboildrop-charts.so" "$work/program.log"; then
     echo "FAIL: the installed charts module did not load"; cat "$work/program.log"; exit 1
 fi
 echo "laboratory: stopwatch and journal open, charts module loaded"

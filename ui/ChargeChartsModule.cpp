@@ -4,9 +4,7 @@
 
 #include "ChargeChartsModule.h"
 
-#include <QDir>
-#include <QFile>
-#include <QLibrary>
+#include "ProgramModule.h"
 
 #include <cstdio>
 
@@ -19,18 +17,10 @@ ChargeChartsFactory ChargeChartsModule::factory(QStringList moduleFolders)
 {
     return
         [folders = std::move(moduleFolders)](QWidget* parent, const QLocale& locale) -> std::unique_ptr<ChargeCharts> {
-            // The module stays loaded for the rest of the program once it is found.
-            QString failure = QStringLiteral("the charts module %1 was not found").arg(fileName());
-            for (const QString& folder : folders) {
-                const QString path = QDir(folder).filePath(fileName());
-                if (!QFile::exists(path))
-                    continue;
-                QLibrary module(path);
-                const auto create = reinterpret_cast<CreateChargeCharts>(module.resolve(OILDROP_CHARGE_CHARTS_FACTORY));
-                if (create)
-                    return std::unique_ptr<ChargeCharts>(create(parent, &locale));
-                failure = module.errorString();
-            }
+            QString failure;
+            if (const auto create = reinterpret_cast<CreateChargeCharts>(
+                    ProgramModule::resolve(folders, fileName(), OILDROP_CHARGE_CHARTS_FACTORY, failure)))
+                return std::unique_ptr<ChargeCharts>(create(parent, &locale));
             std::fprintf(stderr, "oildrop: no charts in the journal (%s)\n", qPrintable(failure));
             return nullptr;
         };
