@@ -99,8 +99,11 @@ void QtChargeCharts::showHistogram(const Data& data)
 {
     QChart* chart = m_histogram->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* a : chart->axes())
+    // Taken off the chart, an axis is the caller's again.
+    for (QAbstractAxis* a : chart->axes()) {
         chart->removeAxis(a);
+        delete a;
+    }
 
     double largest = 0;
     for (const Data::Charge& c : data.charges)
@@ -159,8 +162,11 @@ void QtChargeCharts::showByDrop(const Data& data)
 {
     QChart* chart = m_byDrop->chart();
     chart->removeAllSeries();
-    for (QAbstractAxis* a : chart->axes())
+    // Taken off the chart, an axis is the caller's again.
+    for (QAbstractAxis* a : chart->axes()) {
         chart->removeAxis(a);
+        delete a;
+    }
 
     double largest = 0;
     int lastDrop = 1;

@@ -18,14 +18,17 @@ jobs=$(nproc)
 echo "== formatting"
 ./scripts/check-format.sh
 
+# Line tables are all the debug information the tests' reports need (and the
+# package is stripped): -g1 compiles and links a third faster than full -g.
 echo "== build and test suite"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOILDROP_WERROR=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOILDROP_WERROR=ON \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 cmake --build build
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 
 echo "== sanitizer build (ASan + UBSan) and test suite"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOILDROP_WERROR=ON -DOILDROP_SANITIZE=ON \
-    -DOILDROP_BENCHMARKS=OFF
+    -DOILDROP_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS_DEBUG="-g1"
 cmake --build build-asan
 lsan_suppressions=$PWD/tests/sanitizers/lsan.supp
 (cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
