@@ -39,6 +39,13 @@ double top(double largest)
     return largest > 0 ? largest * 1.1 : 1;
 }
 
+/// From 0, or with room below a negative value: a charge timed the wrong way
+/// comes out negative, and it is shown rather than lost off the chart.
+double bottom(double smallest)
+{
+    return smallest < 0 ? smallest * 1.1 : 0;
+}
+
 QValueAxis* axis(const QString& title, double from, double to)
 {
     auto* a = new QValueAxis;
@@ -105,27 +112,30 @@ void QtChargeCharts::showHistogram(const Data& data)
         delete a;
     }
 
-    double largest = 0;
-    for (const Data::Charge& c : data.charges)
+    double largest = 0, smallest = 0;
+    for (const Data::Charge& c : data.charges) {
         largest = std::max(largest, c.q);
+        smallest = std::min(smallest, c.q);
+    }
     const double right = top(largest);
     // Bins of a fifth of e, so that each multiple stands apart; without an
-    // estimate about √N bins over the range.
+    // estimate about √N bins over the range. Bin edges at whole widths from 0.
     const double width = data.e && *data.e > 0
                              ? *data.e / 5
-                             : right / std::max(5.0, std::ceil(std::sqrt(static_cast<double>(data.charges.size()))));
-    const int bins = std::max(1, static_cast<int>(std::ceil(right / width)));
+                             : (right - bottom(smallest))
+                                   / std::max(5.0, std::ceil(std::sqrt(static_cast<double>(data.charges.size()))));
+    const double start = std::floor(bottom(smallest) / width) * width;
+    const int bins = std::max(1, static_cast<int>(std::ceil((right - start) / width)));
     std::vector<int> counts(static_cast<std::size_t>(bins), 0);
     for (const Data::Charge& c : data.charges)
-        if (c.q >= 0)
-            ++counts[static_cast<std::size_t>(std::min(bins - 1, static_cast<int>(c.q / width)))];
+        ++counts[static_cast<std::size_t>(std::clamp(static_cast<int>((c.q - start) / width), 0, bins - 1))];
 
     // The histogram as a filled outline of steps.
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
     int highest = 1;
     for (int i = 0; i < bins; ++i) {
-        const double left = i * width, rightEdge = (i + 1) * width;
+        const double left = start + i * width, rightEdge = start + (i + 1) * width;
         upper->append(left, counts[static_cast<std::size_t>(i)]);
         upper->append(rightEdge, counts[static_cast<std::size_t>(i)]);
         lower->append(left, 0);
@@ -140,7 +150,7 @@ void QtChargeCharts::showHistogram(const Data& data)
     bars->setBorderColor(ChargeColour);
     chart->addSeries(bars);
 
-    QValueAxis* x = axis(tr("q, 10⁻¹⁹ Кл"), 0, right);
+    QValueAxis* x = axis(tr("q, 10⁻¹⁹ Кл"), start, right);
     x->applyNiceNumbers();
     QValueAxis* y = axis(tr("число зарядов"), 0, highest + 1);
     // Whole numbers of charges (the labels are printf formats of a double).
@@ -168,7 +178,7 @@ void QtChargeCharts::showByDrop(const Data& data)
         delete a;
     }
 
-    double largest = 0;
+    double largest = 0, smallest = 0;
     int lastDrop = 1;
     auto* points = new QScatterSeries;
     points->setMarkerSize(8);
@@ -177,6 +187,7 @@ void QtChargeCharts::showByDrop(const Data& data)
     for (const Data::Charge& c : data.charges) {
         points->append(c.drop, c.q);
         largest = std::max(largest, c.q);
+        smallest = std::min(smallest, c.q);
         lastDrop = std::max(lastDrop, c.drop);
     }
     const double ceiling = top(largest);
@@ -185,7 +196,7 @@ void QtChargeCharts::showByDrop(const Data& data)
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
     x->setTickInterval(std::max(1, (lastDrop + 1) / 10));
-    QValueAxis* y = axis(tr("q, 10⁻¹⁹ Кл"), 0, ceiling);
+    QValueAxis* y = axis(tr("q, 10⁻¹⁹ Кл"), bottom(smallest), ceiling);
     y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);

@@ -36,6 +36,8 @@ private slots:
     void timeDoesNotDependOnTheSlowDown();
     void timingTypedIntoTheJournal();
     void journalSurvivesAKill();
+    void analysisWarnsOfDoubtfulResults_data();
+    void analysisWarnsOfDoubtfulResults();
 };
 
 namespace {
@@ -192,6 +194,64 @@ void tst_lab_window::journalSurvivesAKill()
     start(QStringLiteral("--list"), lister);
     QVERIFY(lister.waitForFinished(30000));
     QCOMPARE(lister.readAllStandardOutput().trimmed(), "entries 1 " + recorded.mid(9));
+}
+
+void tst_lab_window::analysisWarnsOfDoubtfulResults_data()
+{
+    // Charges in 10⁻¹⁹ C: the estimates from the charges and from the changes
+    // (e, u), one charge's sign, and the warnings the student must read.
+    QTest::addColumn<double>("fromCharges");
+    QTest::addColumn<double>("uCharges");
+    QTest::addColumn<double>("fromChanges");
+    QTest::addColumn<double>("uChanges");
+    QTest::addColumn<double>("secondCharge");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("absent");
+    const QString negative = QStringLiteral("отрицательных зарядов: 1 — в оценку они не входят");
+    const QString factor = QStringLiteral("Оценки различаются в 3 раза");
+    const QString disagree = QStringLiteral("Оценки не согласуются (расходятся на 10,4 своих неопределённостей)");
+    const QString apart = QStringLiteral("не согласуются");
+    QTest::newRow("agreeing") << 1.60 << 0.02 << 1.62 << 0.05 << 4.8 << QStringList{}
+                              << QStringList{negative, factor, apart};
+    QTest::newRow("a whole factor apart")
+        << 1.60 << 0.02 << 4.80 << 0.09 << 4.8 << QStringList{factor} << QStringList{apart};
+    QTest::newRow("not a whole factor") << 1.601 << 0.016 << 2.457 << 0.081 << 4.8 << QStringList{disagree}
+                                        << QStringList{factor};
+    QTest::newRow("a negative charge") << 1.60 << 0.02 << 1.60 << 0.02 << -19.8 << QStringList{negative}
+                                       << QStringList{apart};
+}
+
+void tst_lab_window::analysisWarnsOfDoubtfulResults()
+{
+    QFETCH(double, fromCharges);
+    QFETCH(double, uCharges);
+    QFETCH(double, fromChanges);
+    QFETCH(double, uChanges);
+    QFETCH(double, secondCharge);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, absent);
+    const double unit = 1e-19;
+    JournalAnalysis::Result r;
+    r.charges = {{1, MeasurementPhase::FirstCharge, 6.4 * unit, 0.2 * unit},
+                 {2, MeasurementPhase::FirstCharge, secondCharge * unit, 0.2 * unit}};
+    r.changes = {{1, MeasurementPhase::Irradiated, 3.2 * unit, 0.2 * unit}};
+    const auto estimate = [unit](double e, double u) {
+        ElementaryChargeEstimate::Result result;
+        result.valid = true;
+        result.consistent = true;
+        result.e = e * unit;
+        result.u = u * unit;
+        result.expanded = 2 * u * unit;
+        result.used = {0, 1, 2, 3, 4, 5};
+        return result;
+    };
+    r.fromCharges = estimate(fromCharges, uCharges);
+    r.fromChanges = estimate(fromChanges, uChanges);
+    const QString text = JournalWindow::analysisText(r, QLocale(QLocale::Russian));
+    for (const QString& line : expected)
+        QVERIFY2(text.contains(line), qPrintable(text));
+    for (const QString& line : absent)
+        QVERIFY2(!text.contains(line), qPrintable(text));
 }
 
 int main(int argc, char** argv)

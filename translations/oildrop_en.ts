@@ -518,6 +518,14 @@
         <source>Оценки различаются в %1 раза: одна из них нашла кратное e (в ней все значения оказались кратны %1e).</source>
         <translation>The estimates differ by a factor of %1: one of them has found a multiple of e (all its values turned out to be multiples of %1e).</translation>
     </message>
+    <message>
+        <source>    отрицательных зарядов: %1 — в оценку они не входят; проверьте знак пути в этих отсчётах</source>
+        <translation>    negative charges: %1 — not used for the estimate; check the sign of the distance in these timings</translation>
+    </message>
+    <message>
+        <source>Оценки не согласуются (расходятся на %1 своих неопределённостей): вернее та, что получена по большему числу значений; измерьте больше капель.</source>
+        <translation>The estimates disagree (they are %1 of their uncertainties apart): trust the one from more values; measure more drops.</translation>
+    </message>
 </context>
 <context>
     <name>KeyBindings</name>

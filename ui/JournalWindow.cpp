@@ -28,6 +28,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -204,6 +205,13 @@ QString JournalWindow::analysisText(const JournalAnalysis::Result& r, const QLoc
     }
     describe(tr("По зарядам капель"), r.fromCharges, static_cast<int>(r.charges.size()), static_cast<int>(drops.size()),
              r.dropsInFit);
+    // The model's drops carry positive charges: a negative one was timed the
+    // wrong way round (a distance of the wrong sign, or a line counted twice).
+    const auto negative =
+        std::count_if(r.charges.begin(), r.charges.end(), [](const JournalAnalysis::DropCharge& c) { return c.q < 0; });
+    if (negative > 0)
+        lines << tr("    отрицательных зарядов: %1 — в оценку они не входят; проверьте знак пути в этих отсчётах")
+                     .arg(negative);
     if (!r.changes.empty())
         describe(tr("По изменениям заряда при облучении"), r.fromChanges, static_cast<int>(r.changes.size()),
                  static_cast<int>(changeDrops.size()), r.changeDropsInFit);
@@ -211,10 +219,17 @@ QString JournalWindow::analysisText(const JournalAnalysis::Result& r, const QLoc
     if (r.fromCharges.valid && r.fromChanges.valid) {
         const double ratio = std::max(r.fromCharges.e, r.fromChanges.e) / std::min(r.fromCharges.e, r.fromChanges.e);
         const double whole = std::round(ratio);
+        const double apart =
+            std::fabs(r.fromCharges.e - r.fromChanges.e) / std::hypot(r.fromCharges.u, r.fromChanges.u);
         if (whole >= 2 && std::fabs(ratio - whole) < 0.1)
             lines << tr("Оценки различаются в %1 раза: одна из них нашла кратное e (в ней все значения оказались "
                         "кратны %1e).")
                          .arg(static_cast<int>(whole));
+        else if (apart > 3)
+            // A few values can all lie near the multiples of a wrong e by chance.
+            lines << tr("Оценки не согласуются (расходятся на %1 своих неопределённостей): вернее та, что получена "
+                        "по большему числу значений; измерьте больше капель.")
+                         .arg(locale.toString(apart, 'f', 1));
     }
     return lines.join(QLatin1Char('\n'));
 }

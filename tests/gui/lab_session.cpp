@@ -32,6 +32,7 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -54,10 +55,16 @@ public:
             const double line = (now > before ? now : before) * band;
             const double f = (line - m_lastY) / (s.Y - m_lastY);
             const double crossed = (step - 1 + f) * stepSeconds;
-            if (m_pressesLeft > 0 && m_lines++ == m_plan->wait) {
-                schedule(crossed, m_plan->first);
-            } else if (m_lines == m_plan->wait + 1 + m_plan->bands && m_pressesLeft == 1) {
-                schedule(crossed, m_plan->second);
+            // Lines are counted once: a drop that Brownian motion carries
+            // back and forth across a line has not gone on to the next.
+            const int index = static_cast<int>(std::lround(line / band));
+            if (m_pressesLeft > 0 && m_seen.insert(index).second) {
+                if (static_cast<int>(m_seen.size()) == m_plan->wait + 1) {
+                    m_startLine = index;
+                    schedule(crossed, m_plan->first);
+                } else if (m_pressesLeft == 1 && std::abs(index - m_startLine) == m_plan->bands) {
+                    schedule(crossed, m_plan->second);
+                }
             }
         }
         m_lastY = s.Y;
@@ -84,7 +91,7 @@ public:
     {
         m_w.form->laboratory().stopwatchWindow()->bandsBox()->setValue(bands);
         m_plan = Plan{wait, bands, Qt::Key_F8, Qt::Key_F8};
-        m_lines = 0;
+        m_seen.clear();
         m_pressesLeft = 2;
     }
     bool timing() const { return m_plan.has_value() || m_pending.has_value(); }
@@ -114,7 +121,8 @@ private:
     SeededRandom m_hand;
     double m_lastY = 0;
     std::optional<Plan> m_plan;
-    int m_lines = 0;
+    std::set<int> m_seen;
+    int m_startLine = 0;
     int m_pressesLeft = 0;
     std::optional<double> m_pending;
     Qt::Key m_key = Qt::Key_F8;
@@ -146,11 +154,12 @@ int main(int argc, char** argv)
     Student student(w);
     const RunRecord& record = w.simulation().record();
     for (int drop = 0; drop < 10; ++drop) {
-        // Free fall over five bands from the first line; the voltage, and three
-        // bands with the first charge; the light, and two bands.
+        // Free fall over four bands from the first line; the voltage, and two
+        // bands with the first charge from the next line; the light, and two
+        // bands (short enough for the droplet to stay between the plates).
         int stage = 0;
         student.reset();
-        student.timeBands(1, 5);
+        student.timeBands(0, 4);
         w.fakes.timer.everyPause = [&, last = -1](int) mutable {
             const int step = static_cast<int>(record.points().size()) - 1;
             if (step == last || step < 1)
@@ -160,12 +169,12 @@ int main(int argc, char** argv)
             if (stage == 0 && !student.timing()) {
                 QTest::keyClick(w.form.get(), Qt::Key_F12);
                 QTest::keyClick(w.form.get(), Qt::Key_F6);
-                student.timeBands(1, 3);
+                student.timeBands(0, 2);
                 stage = 1;
             } else if (stage == 1 && !student.timing()) {
                 QTest::keyClick(w.form.get(), Qt::Key_F12);
                 student.pressAt(step + 2, Qt::Key_F7);
-                student.timeBands(1, 2);
+                student.timeBands(0, 2);
                 stage = 2;
             } else if (stage == 2 && !student.timing()) {
                 QTest::keyClick(w.form.get(), Qt::Key_F12);
