@@ -47,7 +47,7 @@ Journal journalOfDrops()
             e.bands = 5;
             e.distance = 0.008;
             e.time = *e.distance / velocities[i] * (1 + 0.004 * random.normal());
-            e.timeUncertainty = 0.004 * *e.time;
+            e.uncertainty = 0.004 * *e.time;
             e.source = JournalEntry::Source::Stopwatch;
             journal.entries.push_back(e);
         }

@@ -19,6 +19,8 @@
 
 #include "WindowFixture.h"
 
+#include "ExperimentListener.h"
+
 #include "JournalStore.h"
 #include "JournalWindow.h"
 #include "LaboratoryWindows.h"
@@ -108,6 +110,95 @@ double median(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+/// What the benchmark does besides the run: the mouse over the velocity
+/// plot, the stopwatch's laps.
+struct Options {
+    int runs = 3;
+    bool mouse = false;
+    bool laboratory = false;
+};
+
+/// Times each run of a start from the droplet at rest to its leaving the
+/// gap, and prints it.
+class RunTimer : public ExperimentListener {
+public:
+    RunTimer(WindowFixture& w, MeasuringTimer& timer, const Options& options)
+        : m_w(w), m_timer(timer), m_options(options), m_lab(w.simulation().laboratory())
+    {
+        m_laps.setInterval(1000);
+        QObject::connect(&m_laps, &QTimer::timeout, [this] { m_lab.stopwatch().lap(); });
+        // The mouse going to and fro over the velocity plot.
+        m_hand.setInterval(10);
+        QObject::connect(&m_hand, &QTimer::timeout, [this] {
+            CanvasWidget* plot = m_w.widgets().velocityPlot;
+            const QPointF at(20 + (moves % 200) * 2, 100 + (moves % 11));
+            QMouseEvent move(QEvent::MouseMove, at, plot->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(plot, &move);
+            ++moves;
+        });
+    }
+
+    void runStarting() override
+    {
+        if (m_options.laboratory) {
+            m_lab.stopwatch().startStop();
+            m_laps.start();
+        }
+        if (m_options.mouse) {
+            m_w.widgets().velocityOption->setChecked(true);
+            m_hand.start();
+        }
+        QApplication::processEvents();
+        m_timer.reset();
+        m_cpu = cpuSeconds();
+        m_wall.start();
+    }
+
+    void runEnded() override
+    {
+        const double seconds = static_cast<double>(m_wall.nsecsElapsed()) * 1e-9;
+        const double cpu = cpuSeconds() - m_cpu;
+        m_hand.stop();
+        m_laps.stop();
+        if (m_options.laboratory)
+            m_lab.recordTimings();
+        const std::vector<double>& costs = m_timer.stepCosts;
+        const std::size_t steps = costs.size() + 1;
+        const double ideal = static_cast<double>(steps) * m_w.state().slowDown * 0.01;
+        std::printf("run %d: %zu steps, wall %.3f s (ideal %.3f s, %+.2f %%), cpu %.3f s = %.1f %% of one core, "
+                    "step median %.3f ms (max %.3f ms)\n",
+                    ++m_run, steps, seconds, ideal, (seconds / ideal - 1) * 100, cpu, cpu / seconds * 100,
+                    median(costs), costs.empty() ? 0 : *std::max_element(costs.begin(), costs.end()));
+    }
+
+    int moves = 0;
+
+private:
+    WindowFixture& m_w;
+    MeasuringTimer& m_timer;
+    const Options& m_options;
+    Laboratory& m_lab;
+    QTimer m_laps;
+    QTimer m_hand;
+    QElapsedTimer m_wall;
+    double m_cpu = 0;
+    int m_run = 0;
+};
+
+Options readOptions(int argc, char** argv)
+{
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--mouse") == 0)
+            options.mouse = true;
+        else if (std::strcmp(argv[i], "--laboratory") == 0)
+            options.laboratory = true;
+        else
+            options.runs = std::max(1, std::atoi(argv[i]));
+    }
+    return options;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -122,89 +213,32 @@ int main(int argc, char** argv)
     std::printf("client area %dx%d, slow-down %d (pauses of %d ms)\n", w.form->clientArea()->width(),
                 w.form->clientArea()->height(), int(w.state().slowDown), w.state().slowDown * 10);
 
+    const Options options = readOptions(argc, argv);
     Simulation& p = w.form->simulation();
-    int runs = 3;
-    bool mouse = false;
-    bool laboratory = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--mouse") == 0)
-            mouse = true;
-        else if (std::strcmp(argv[i], "--laboratory") == 0)
-            laboratory = true;
-        else
-            runs = std::max(1, std::atoi(argv[i]));
-    }
-    Laboratory& lab = p.laboratory();
-    QTimer laps;
-    laps.setInterval(1000);
-    QObject::connect(&laps, &QTimer::timeout, [&lab] { lab.stopwatch().lap(); });
-    if (laboratory) {
+    if (options.laboratory) {
         // A journal of its own, not one left by an earlier bench.
         QDir(JournalStore::defaultFolder()).removeRecursively();
-        lab.setSeed(2026);
-        lab.setBrownian(true);
+        p.laboratory().setSeed(2026);
+        p.laboratory().setBrownian(true);
         w.form->laboratory().setActive(true);
         w.form->laboratory().showJournal();
         std::printf("laboratory mode, Brownian motion, journal window open, stopwatch running\n");
     }
-    // The mouse going to and fro over the velocity plot.
-    CanvasWidget* plot = w.widgets().velocityPlot;
-    int moves = 0;
-    QTimer hand;
-    hand.setInterval(10);
-    QObject::connect(&hand, &QTimer::timeout, [&] {
-        const QPointF at(20 + (moves % 200) * 2, 100 + (moves % 11));
-        QMouseEvent move(QEvent::MouseMove, at, plot->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(plot, &move);
-        ++moves;
-    });
-    for (int run = 1; run <= runs; ++run) {
+    RunTimer runTimer(w, timer, options);
+    p.experiment().addListener(&runTimer);
+    for (int run = 1; run <= options.runs; ++run) {
         // Runs apart as starts are (a verdict's tone lies between them), so
         // that a run's first step does not take the beat of the last one's.
         QElapsedTimer apart;
         apart.start();
         while (apart.elapsed() < 300)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
-        // As a start prepares it, then the run alone is timed.
-        if (laboratory)
-            lab.experimentStarting();
-        p.reset().resetWindow();
-        p.reset().preparePlots();
-        if (laboratory) {
-            lab.runStarting();
-            lab.stopwatch().startStop();
-            laps.start();
-        }
-        if (mouse) {
-            w.widgets().velocityOption->setChecked(true);
-            hand.start();
-        }
-        QApplication::processEvents();
-        timer.reset();
-        QElapsedTimer wall;
-        const double cpu0 = cpuSeconds();
-        wall.start();
-        p.run().runDroplet();
-        const double seconds = static_cast<double>(wall.nsecsElapsed()) * 1e-9;
-        const double cpu = cpuSeconds() - cpu0;
-        hand.stop();
-        laps.stop();
-        if (laboratory) {
-            lab.runEnded();
-            lab.recordTimings();
-        }
-        const std::size_t steps = timer.stepCosts.size() + 1;
-        const double ideal = static_cast<double>(steps) * w.state().slowDown * 0.01;
-        std::printf("run %d: %zu steps, wall %.3f s (ideal %.3f s, %+.2f %%), cpu %.3f s = %.1f %% of one core, "
-                    "step median %.3f ms (max %.3f ms)\n",
-                    run, steps, seconds, ideal, (seconds / ideal - 1) * 100, cpu, cpu / seconds * 100,
-                    median(timer.stepCosts),
-                    timer.stepCosts.empty() ? 0 : *std::max_element(timer.stepCosts.begin(), timer.stepCosts.end()));
+        p.experiment().start();
     }
-    if (mouse)
-        std::printf("%d mouse moves over the velocity plot, read-out shown: %s\n", moves,
+    if (options.mouse)
+        std::printf("%d mouse moves over the velocity plot, read-out shown: %s\n", runTimer.moves,
                     w.form->velocityCursor()->lines().isEmpty() ? "no" : "yes");
-    if (laboratory)
+    if (options.laboratory)
         std::printf("journal: %zu drops, %zu timings\n", p.journal().journal().drops.size(),
                     p.journal().journal().entries.size());
     return 0;

@@ -7,6 +7,8 @@
 #include "JournalModel.h"
 #include "NumberFormat.h"
 
+#include "ChargeUnits.h"
+
 DropSummaryModel::DropSummaryModel(const JournalModel& journal, QObject* parent)
     : QAbstractTableModel(parent), m_journal(journal)
 {
@@ -56,8 +58,8 @@ QVariant DropSummaryModel::data(const QModelIndex& index, int role) const
     case Charge:
         if (!g.chargeMean)
             return QString();
-        return plusMinus(locale.toString(*g.chargeMean / 1e-19, 'f', 3),
-                         g.chargeSd ? locale.toString(*g.chargeSd / 1e-19, 'f', 3) : QString());
+        return plusMinus(locale.toString(*g.chargeMean / ChargeUnits::ChargeUnit, 'f', 3),
+                         g.chargeSd ? locale.toString(*g.chargeSd / ChargeUnits::ChargeUnit, 'f', 3) : QString());
     default: return {};
     }
 }

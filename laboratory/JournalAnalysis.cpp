@@ -70,16 +70,32 @@ ChargeFormula::Setup JournalAnalysis::setupOf(const JournalDrop& drop)
     return s;
 }
 
-JournalAnalysis::Result JournalAnalysis::analyse(const Journal& journal)
-{
-    Result result;
-    const std::size_t n = journal.entries.size();
-    result.entryCharges.assign(n, std::nullopt);
+namespace {
 
-    // The velocities of each drop in each phase.
-    std::map<int, std::array<Accumulator, 3>> velocities;
-    std::vector<std::optional<double>> entryVelocity(n);
-    for (std::size_t i = 0; i < n; ++i) {
+using Velocities = std::map<int, std::array<Accumulator, 3>>;
+using Drops = std::unordered_map<int, const JournalDrop*>;
+
+/// A drop's free-fall velocity and its uncertainty, m/s.
+struct FreeFall {
+    double v;
+    double u;
+};
+using FreeFalls = std::unordered_map<int, FreeFall>;
+
+void add(Accumulator& a, double value, double u = 0)
+{
+    ++a.count;
+    a.sum += value;
+    a.sumSquares += value * value;
+    a.sumU2 += u * u;
+}
+
+/// The velocity of every entry that has one (`entryVelocity`), summed by drop and phase.
+Velocities velocitiesOf(const Journal& journal, std::vector<std::optional<double>>& entryVelocity)
+{
+    Velocities velocities;
+    entryVelocity.assign(journal.entries.size(), std::nullopt);
+    for (std::size_t i = 0; i < journal.entries.size(); ++i) {
         const JournalEntry& e = journal.entries[i];
         if (e.deleted)
             continue;
@@ -87,23 +103,16 @@ JournalAnalysis::Result JournalAnalysis::analyse(const Journal& journal)
         if (!v || !std::isfinite(*v))
             continue;
         entryVelocity[i] = v;
-        Accumulator& a = velocities[e.drop][phaseIndex(e.phase)];
-        ++a.count;
-        a.sum += *v;
-        a.sumSquares += *v * *v;
-        const double u = e.velocityUncertainty();
-        a.sumU2 += u * u;
+        add(velocities[e.drop][phaseIndex(e.phase)], *v, e.velocityUncertainty());
     }
+    return velocities;
+}
 
-    // Each drop's free fall, and its setup.
-    std::unordered_map<int, const JournalDrop*> drops;
-    for (const JournalDrop& d : journal.drops)
-        drops[d.number] = &d;
-    struct FreeFall {
-        double v;
-        double u;
-    };
-    std::unordered_map<int, FreeFall> freeFall;
+/// Each drop's free fall: the mean of its timings without field, or for a
+/// drop of known size without them the model's own terminal velocity.
+FreeFalls freeFallsOf(const Velocities& velocities, const Drops& drops)
+{
+    FreeFalls freeFall;
     for (const auto& [drop, phases] : velocities) {
         const Accumulator& a = phases[phaseIndex(Phase::NoField)];
         if (a.count > 0) {
@@ -112,16 +121,20 @@ JournalAnalysis::Result JournalAnalysis::analyse(const Journal& journal)
         }
         const auto it = drops.find(drop);
         if (it != drops.end() && !it->second->diameterHidden) {
-            // The model's own terminal velocity.
             const SetupParameters& p = it->second->setup;
             const float tau = DropletPhysics::relaxationTime(p.r, p.d, p.eta);
             freeFall[drop] = {DropletPhysics::terminalVelocity(tau, p.r, p.r0), 0};
         }
     }
+    return freeFall;
+}
 
-    // The charge of every timing with the field.
-    std::map<int, std::array<Accumulator, 3>> charges;
-    for (std::size_t i = 0; i < n; ++i) {
+/// The charge of every timing with the field (`entryCharges`), summed by drop and phase.
+Velocities chargesOf(const Journal& journal, const std::vector<std::optional<double>>& entryVelocity,
+                     const Drops& drops, const FreeFalls& freeFall, std::vector<std::optional<double>>& entryCharges)
+{
+    Velocities charges;
+    for (std::size_t i = 0; i < journal.entries.size(); ++i) {
         const JournalEntry& e = journal.entries[i];
         if (!entryVelocity[i] || e.phase == Phase::NoField)
             continue;
@@ -130,78 +143,108 @@ JournalAnalysis::Result JournalAnalysis::analyse(const Journal& journal)
         if (drop == drops.end() || fall == freeFall.end())
             continue;
         const std::optional<ChargeFormula::Charge> q =
-            ChargeFormula::charge(setupOf(*drop->second), *entryVelocity[i], fall->second.v);
+            ChargeFormula::charge(JournalAnalysis::setupOf(*drop->second), *entryVelocity[i], fall->second.v);
         if (!q)
             continue;
-        result.entryCharges[i] = q->q;
-        Accumulator& a = charges[e.drop][phaseIndex(e.phase)];
-        ++a.count;
-        a.sum += q->q;
-        a.sumSquares += q->q * q->q;
+        entryCharges[i] = q->q;
+        add(charges[e.drop][phaseIndex(e.phase)], q->q);
     }
+    return charges;
+}
 
-    // Groups, and the charge of each drop in each field phase from its mean velocities.
-    std::vector<ElementaryChargeEstimate::Measurement> chargeMeasurements, changeMeasurements;
-    for (const auto& [drop, phases] : velocities) {
-        for (const Phase phase : {Phase::NoField, Phase::FirstCharge, Phase::Irradiated}) {
-            const Accumulator& a = phases[phaseIndex(phase)];
-            if (a.count == 0)
-                continue;
-            Group g;
-            g.drop = drop;
-            g.phase = phase;
-            g.count = a.count;
-            g.velocityMean = mean(a);
-            g.velocitySd = sd(a);
-            g.velocityUncertainty = meanUncertainty(a);
-            if (const auto c = charges.find(drop); c != charges.end() && c->second[phaseIndex(phase)].count > 0) {
-                g.chargeMean = mean(c->second[phaseIndex(phase)]);
-                g.chargeSd = sd(c->second[phaseIndex(phase)]);
-            }
-            result.groups.push_back(g);
+/// The groups of one drop, one per phase it was measured in.
+void addGroups(int drop, const std::array<Accumulator, 3>& phases, const Velocities& charges,
+               std::vector<JournalAnalysis::Group>& groups)
+{
+    for (const Phase phase : {Phase::NoField, Phase::FirstCharge, Phase::Irradiated}) {
+        const Accumulator& a = phases[phaseIndex(phase)];
+        if (a.count == 0)
+            continue;
+        JournalAnalysis::Group g;
+        g.drop = drop;
+        g.phase = phase;
+        g.count = a.count;
+        g.velocityMean = mean(a);
+        g.velocitySd = sd(a);
+        g.velocityUncertainty = meanUncertainty(a);
+        if (const auto c = charges.find(drop); c != charges.end() && c->second[phaseIndex(phase)].count > 0) {
+            g.chargeMean = mean(c->second[phaseIndex(phase)]);
+            g.chargeSd = sd(c->second[phaseIndex(phase)]);
         }
+        groups.push_back(g);
+    }
+}
+
+/// The charge of a drop in each field phase from its mean velocities, and
+/// their change on irradiation.
+void addDropCharges(int drop, const std::array<Accumulator, 3>& phases, const ChargeFormula::Setup& setup,
+                    const FreeFall& fall, JournalAnalysis::Result& result)
+{
+    const Accumulator& first = phases[phaseIndex(Phase::FirstCharge)];
+    const Accumulator& after = phases[phaseIndex(Phase::Irradiated)];
+    for (const Phase phase : {Phase::FirstCharge, Phase::Irradiated}) {
+        const Accumulator& a = phase == Phase::FirstCharge ? first : after;
+        if (a.count == 0)
+            continue;
+        const std::optional<ChargeFormula::Charge> q = ChargeFormula::charge(setup, mean(a), fall.v);
+        if (!q)
+            continue;
+        const double u =
+            std::max(std::hypot(q->dqdvE * meanUncertainty(a), q->dqdvg * fall.u), UncertaintyFloor * std::fabs(q->q));
+        result.charges.push_back({drop, phase, q->q, u});
+    }
+    if (first.count == 0 || after.count == 0)
+        return;
+    const std::optional<ChargeFormula::Charge> dq =
+        ChargeFormula::chargeChange(setup, mean(first), mean(after), fall.v);
+    if (!dq)
+        return;
+    const double u =
+        std::max(std::hypot(dq->dqdvE * meanUncertainty(first), dq->dqdvE * meanUncertainty(after), dq->dqdvg * fall.u),
+                 UncertaintyFloor * std::fabs(dq->q));
+    result.changes.push_back({drop, Phase::Irradiated, dq->q, u});
+}
+
+/// How many drops the charges of a fit came from.
+int dropsIn(const std::vector<JournalAnalysis::DropCharge>& charges, const std::vector<std::size_t>& used)
+{
+    std::set<int> drops;
+    for (const std::size_t i : used)
+        drops.insert(charges[i].drop);
+    return static_cast<int>(drops.size());
+}
+
+} // namespace
+
+JournalAnalysis::Result JournalAnalysis::analyse(const Journal& journal)
+{
+    Result result;
+    result.entryCharges.assign(journal.entries.size(), std::nullopt);
+    std::vector<std::optional<double>> entryVelocity;
+    const Velocities velocities = velocitiesOf(journal, entryVelocity);
+    Drops drops;
+    for (const JournalDrop& d : journal.drops)
+        drops[d.number] = &d;
+    const FreeFalls freeFall = freeFallsOf(velocities, drops);
+    const Velocities charges = chargesOf(journal, entryVelocity, drops, freeFall, result.entryCharges);
+
+    for (const auto& [drop, phases] : velocities) {
+        addGroups(drop, phases, charges, result.groups);
         const auto dropIt = drops.find(drop);
         const auto fall = freeFall.find(drop);
-        if (dropIt == drops.end() || fall == freeFall.end())
-            continue;
-        const ChargeFormula::Setup setup = setupOf(*dropIt->second);
-        const Accumulator& first = phases[phaseIndex(Phase::FirstCharge)];
-        const Accumulator& after = phases[phaseIndex(Phase::Irradiated)];
-        for (const Phase phase : {Phase::FirstCharge, Phase::Irradiated}) {
-            const Accumulator& a = phase == Phase::FirstCharge ? first : after;
-            if (a.count == 0)
-                continue;
-            const std::optional<ChargeFormula::Charge> q = ChargeFormula::charge(setup, mean(a), fall->second.v);
-            if (!q)
-                continue;
-            const double u = std::max(std::hypot(q->dqdvE * meanUncertainty(a), q->dqdvg * fall->second.u),
-                                      UncertaintyFloor * std::fabs(q->q));
-            result.charges.push_back({drop, phase, q->q, u});
-            chargeMeasurements.push_back({q->q, u});
-        }
-        if (first.count > 0 && after.count > 0) {
-            const std::optional<ChargeFormula::Charge> dq =
-                ChargeFormula::chargeChange(setup, mean(first), mean(after), fall->second.v);
-            if (dq) {
-                const double u = std::max(std::hypot(dq->dqdvE * meanUncertainty(first),
-                                                     dq->dqdvE * meanUncertainty(after), dq->dqdvg * fall->second.u),
-                                          UncertaintyFloor * std::fabs(dq->q));
-                result.changes.push_back({drop, Phase::Irradiated, dq->q, u});
-                // The size of the change counts; its sign only says which way.
-                changeMeasurements.push_back({std::fabs(dq->q), u});
-            }
-        }
+        if (dropIt != drops.end() && fall != freeFall.end())
+            addDropCharges(drop, phases, setupOf(*dropIt->second), fall->second, result);
     }
 
+    std::vector<ElementaryChargeEstimate::Measurement> chargeMeasurements, changeMeasurements;
+    for (const DropCharge& c : result.charges)
+        chargeMeasurements.push_back({c.q, c.u});
+    // The size of a change counts; its sign only says which way.
+    for (const DropCharge& c : result.changes)
+        changeMeasurements.push_back({std::fabs(c.q), c.u});
     result.fromCharges = ElementaryChargeEstimate::estimate(chargeMeasurements);
     result.fromChanges = ElementaryChargeEstimate::estimate(changeMeasurements);
-    std::set<int> inFit;
-    for (const std::size_t i : result.fromCharges.used)
-        inFit.insert(result.charges[i].drop);
-    result.dropsInFit = static_cast<int>(inFit.size());
-    inFit.clear();
-    for (const std::size_t i : result.fromChanges.used)
-        inFit.insert(result.changes[i].drop);
-    result.changeDropsInFit = static_cast<int>(inFit.size());
+    result.dropsInFit = dropsIn(result.charges, result.fromCharges.used);
+    result.changeDropsInFit = dropsIn(result.changes, result.fromChanges.used);
     return result;
 }

@@ -19,4 +19,18 @@ struct JournalDrop {
     bool diameterHidden = false; ///< an unknown drop: its size follows from its fall
     bool brownian = false;       ///< thermal motion was on
     std::uint64_t seed = 0;      ///< the seed of the drop's random numbers
+
+    /// Drop `number`, started now in `setup`; an unknown drop's diameter is
+    /// hidden: the journal does not know it.
+    static JournalDrop startedNow(int number, const SetupParameters& setup, bool diameterHidden)
+    {
+        JournalDrop drop;
+        drop.number = number;
+        drop.started = QDateTime::currentDateTime();
+        drop.setup = setup;
+        drop.diameterHidden = diameterHidden;
+        if (diameterHidden)
+            drop.setup.d = 0;
+        return drop;
+    }
 };

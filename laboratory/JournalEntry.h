@@ -29,7 +29,8 @@ struct JournalEntry {
     std::optional<double> distance; ///< distance, m
     std::optional<double> time;     ///< time over the distance, s of the experiment
     std::optional<double> velocity; ///< velocity read directly (no distance and time), m/s
-    double timeUncertainty = 0;     ///< standard uncertainty of the time, s; of a read velocity, m/s
+    double uncertainty =
+        0; ///< standard uncertainty of the reading: of the time (s) for a timing, of the velocity (m/s) for one read
     Source source = Source::Hand;
     bool deleted = false; ///< struck out: kept, but not used
     QString reason;       ///< why it was struck out
@@ -47,7 +48,7 @@ struct JournalEntry {
     double velocityUncertainty() const
     {
         if (distance && time && *time > 0)
-            return std::abs(*distance / *time) * timeUncertainty / *time;
-        return timeUncertainty;
+            return std::abs(*distance / *time) * uncertainty / *time;
+        return uncertainty;
     }
 };

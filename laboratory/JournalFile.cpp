@@ -9,6 +9,7 @@
 #include <QJsonObject>
 
 #include <cmath>
+#include <optional>
 #include <set>
 
 namespace {
@@ -125,7 +126,7 @@ QByteArray JournalFile::write(const Journal& journal)
         o.insert(QStringLiteral("distance"), optional(e.distance));
         o.insert(QStringLiteral("time"), optional(e.time));
         o.insert(QStringLiteral("velocity"), optional(e.velocity));
-        o.insert(QStringLiteral("uncertainty"), e.timeUncertainty);
+        o.insert(QStringLiteral("uncertainty"), e.uncertainty);
         o.insert(QStringLiteral("source"), sourceKey(e.source));
         o.insert(QStringLiteral("deleted"), e.deleted);
         o.insert(QStringLiteral("reason"), e.reason);
@@ -141,6 +142,97 @@ QByteArray JournalFile::write(const Journal& journal)
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
+namespace {
+
+/// Why the header refuses the file, empty when it is a journal this version reads.
+QString headerFault(const QJsonDocument& document)
+{
+    const QJsonObject root = document.object();
+    if (!document.isObject() || root.value(QStringLiteral("format")).toString() != FormatName)
+        return JournalFile::tr("это не лабораторный журнал программы");
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
+        return JournalFile::tr("не указана версия формата журнала");
+    if (version.toDouble() > JournalFile::Version)
+        return JournalFile::tr("журнал записан более новой версией программы (формат %1, эта версия читает формат %2)")
+            .arg(version.toDouble())
+            .arg(JournalFile::Version);
+    return {};
+}
+
+/// Drop `index` (from 1); the first fault goes to `fault`.
+JournalDrop readDrop(const QJsonValue& value, int index, QString& fault)
+{
+    const QJsonObject o = value.toObject();
+    Reader r(o, fault, JournalFile::tr("капле %1").arg(index));
+    if (!value.isObject())
+        r.fail("drops");
+    JournalDrop d;
+    d.number = r.integer("number", 1);
+    d.started = QDateTime::fromString(r.string("started"), Qt::ISODateWithMs);
+    if (!d.started.isValid())
+        r.fail("started");
+    d.setup.DD = r.number("plateGap");
+    d.setup.Ux = r.number("voltage");
+    d.diameterHidden = r.boolean("diameterHidden");
+    d.setup.d = r.optionalNumber("diameter").value_or(0);
+    d.setup.r = r.number("dropletDensity");
+    d.setup.r0 = r.number("mediumDensity");
+    d.setup.eta = static_cast<float>(r.number("viscosity"));
+    d.brownian = r.boolean("brownian");
+    d.seed = r.seed("seed");
+    if (!(d.setup.DD > 0 && d.setup.Ux != 0 && d.setup.r > d.setup.r0 && d.setup.r0 > 0 && d.setup.eta > 0
+          && (d.diameterHidden || d.setup.d > 0)))
+        r.fail("drops");
+    return d;
+}
+
+std::optional<JournalEntry::Source> sourceOf(const QString& key)
+{
+    using S = JournalEntry::Source;
+    for (const S source : {S::Stopwatch, S::Plot, S::Hand})
+        if (sourceKey(source) == key)
+            return source;
+    return std::nullopt;
+}
+
+/// Measurement `index` (from 1) of a journal with the drops `numbers`; the
+/// first fault goes to `fault`.
+JournalEntry readEntry(const QJsonValue& value, int index, const std::set<int>& numbers, QString& fault)
+{
+    const QJsonObject o = value.toObject();
+    Reader r(o, fault, JournalFile::tr("измерении %1").arg(index));
+    if (!value.isObject())
+        r.fail("entries");
+    JournalEntry e;
+    e.drop = r.integer("drop", 1);
+    if (!numbers.count(e.drop))
+        r.fail("drop");
+    const std::optional<MeasurementPhase> phase = MeasurementPhases::fromKey(r.string("phase"));
+    if (!phase)
+        r.fail("phase");
+    e.phase = phase.value_or(MeasurementPhase::NoField);
+    e.irradiation = r.integer("irradiation", 0);
+    e.bands = r.optionalNumber("bands");
+    e.distance = r.optionalNumber("distance");
+    e.time = r.optionalNumber("time");
+    e.velocity = r.optionalNumber("velocity");
+    e.uncertainty = r.number("uncertainty");
+    if (e.time && !(*e.time > 0))
+        r.fail("time");
+    if (e.uncertainty < 0)
+        r.fail("uncertainty");
+    const std::optional<JournalEntry::Source> source = sourceOf(r.string("source"));
+    if (!source)
+        r.fail("source");
+    e.source = source.value_or(JournalEntry::Source::Hand);
+    e.deleted = r.boolean("deleted");
+    e.reason = r.string("reason");
+    return e;
+}
+
+} // namespace
+
 std::variant<Journal, QString> JournalFile::read(const QByteArray& bytes)
 {
     if (bytes.size() > MaxSize)
@@ -149,17 +241,10 @@ std::variant<Journal, QString> JournalFile::read(const QByteArray& bytes)
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
         return tr("файл повреждён или обрезан (%1, позиция %2)").arg(error.errorString()).arg(error.offset);
-    const QJsonObject root = document.object();
-    if (!document.isObject() || root.value(QStringLiteral("format")).toString() != FormatName)
-        return tr("это не лабораторный журнал программы");
-    const QJsonValue version = root.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)
-        return tr("не указана версия формата журнала");
-    if (version.toDouble() > Version)
-        return tr("журнал записан более новой версией программы (формат %1, эта версия читает формат %2)")
-            .arg(version.toDouble())
-            .arg(Version);
+    if (const QString fault = headerFault(document); !fault.isEmpty())
+        return fault;
 
+    const QJsonObject root = document.object();
     Journal journal;
     QString fault;
     Reader top(root, fault, tr("заголовке"));
@@ -173,72 +258,18 @@ std::variant<Journal, QString> JournalFile::read(const QByteArray& bytes)
     std::set<int> numbers;
     int index = 0;
     for (const QJsonValue& value : drops.toArray()) {
-        ++index;
-        const QJsonObject o = value.toObject();
-        Reader r(o, fault, tr("капле %1").arg(index));
-        if (!value.isObject())
-            r.fail("drops");
-        JournalDrop d;
-        d.number = r.integer("number", 1);
-        d.started = QDateTime::fromString(r.string("started"), Qt::ISODateWithMs);
-        if (!d.started.isValid())
-            r.fail("started");
-        d.setup.DD = r.number("plateGap");
-        d.setup.Ux = r.number("voltage");
-        d.diameterHidden = r.boolean("diameterHidden");
-        d.setup.d = r.optionalNumber("diameter").value_or(0);
-        d.setup.r = r.number("dropletDensity");
-        d.setup.r0 = r.number("mediumDensity");
-        d.setup.eta = static_cast<float>(r.number("viscosity"));
-        d.brownian = r.boolean("brownian");
-        d.seed = r.seed("seed");
-        if (!(d.setup.DD > 0 && d.setup.Ux != 0 && d.setup.r > d.setup.r0 && d.setup.r0 > 0 && d.setup.eta > 0
-              && (d.diameterHidden || d.setup.d > 0)))
-            r.fail("drops");
-        if (!numbers.empty() && d.number <= *numbers.rbegin())
-            r.fail("number");
+        const JournalDrop d = readDrop(value, ++index, fault);
+        // Numbered in the order of their starts.
+        if (fault.isEmpty() && !numbers.empty() && d.number <= *numbers.rbegin())
+            fault = tr("неверное значение «%1» в %2").arg(QStringLiteral("number"), tr("капле %1").arg(index));
         numbers.insert(d.number);
         if (!fault.isEmpty())
             return fault;
         journal.drops.push_back(d);
     }
-
     index = 0;
     for (const QJsonValue& value : entries.toArray()) {
-        ++index;
-        const QJsonObject o = value.toObject();
-        Reader r(o, fault, tr("измерении %1").arg(index));
-        if (!value.isObject())
-            r.fail("entries");
-        JournalEntry e;
-        e.drop = r.integer("drop", 1);
-        if (!numbers.count(e.drop))
-            r.fail("drop");
-        const std::optional<MeasurementPhase> phase = MeasurementPhases::fromKey(r.string("phase"));
-        if (!phase)
-            r.fail("phase");
-        e.phase = phase.value_or(MeasurementPhase::NoField);
-        e.irradiation = r.integer("irradiation", 0);
-        e.bands = r.optionalNumber("bands");
-        e.distance = r.optionalNumber("distance");
-        e.time = r.optionalNumber("time");
-        e.velocity = r.optionalNumber("velocity");
-        e.timeUncertainty = r.number("uncertainty");
-        if (e.time && !(*e.time > 0))
-            r.fail("time");
-        if (e.timeUncertainty < 0)
-            r.fail("uncertainty");
-        const QString source = r.string("source");
-        if (source == sourceKey(JournalEntry::Source::Stopwatch))
-            e.source = JournalEntry::Source::Stopwatch;
-        else if (source == sourceKey(JournalEntry::Source::Plot))
-            e.source = JournalEntry::Source::Plot;
-        else if (source == sourceKey(JournalEntry::Source::Hand))
-            e.source = JournalEntry::Source::Hand;
-        else
-            r.fail("source");
-        e.deleted = r.boolean("deleted");
-        e.reason = r.string("reason");
+        JournalEntry e = readEntry(value, ++index, numbers, fault);
         if (!fault.isEmpty())
             return fault;
         journal.entries.push_back(std::move(e));

@@ -4,7 +4,9 @@
 
 #include "JournalModel.h"
 
+#include "ChargeUnits.h"
 #include "NumberFormat.h"
+#include "Reticle.h"
 
 #include <QBrush>
 #include <QColor>
@@ -13,9 +15,6 @@
 #include <cmath>
 
 namespace {
-
-/// Charges in the table are in units of 10⁻¹⁹ C.
-constexpr double ChargeUnit = 1e-19;
 
 const MeasurementPhase Phases[] = {MeasurementPhase::NoField, MeasurementPhase::FirstCharge,
                                    MeasurementPhase::Irradiated};
@@ -67,7 +66,7 @@ int JournalModel::addHandEntry(int drop)
     e.drop = drop;
     e.phase = MeasurementPhase::NoField;
     e.source = JournalEntry::Source::Hand;
-    e.timeUncertainty = HandTimeUncertainty;
+    e.uncertainty = HandTimeUncertainty;
     addEntries({e});
     return rowCount() - 1;
 }
@@ -145,7 +144,7 @@ QString JournalModel::text(int row, Column column) const
     case Velocity: return scientific(e.measuredVelocity());
     case Charge: {
         const std::optional<double>& q = m_analysis.entryCharges[static_cast<std::size_t>(row)];
-        return q ? m_locale.toString(*q / ChargeUnit, 'f', 3) : QString();
+        return q ? m_locale.toString(*q / ChargeUnits::ChargeUnit, 'f', 3) : QString();
     }
     case Source: return sourceName(e.source);
     case Note: return e.deleted ? tr("удалено: %1").arg(e.reason) : QString();
@@ -185,7 +184,7 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const
         return {};
     case Qt::ToolTipRole:
         if (column == Time && e.time)
-            return tr("Неопределённость времени ±%1 с").arg(m_locale.toString(e.timeUncertainty, 'f', 2));
+            return tr("Неопределённость времени ±%1 с").arg(m_locale.toString(e.uncertainty, 'f', 2));
         if (column == Charge && !m_analysis.entryCharges[static_cast<std::size_t>(index.row())]
             && e.phase != MeasurementPhase::NoField && !e.deleted)
             return tr("Для заряда нужна скорость этой капли без поля");
@@ -246,9 +245,18 @@ bool JournalModel::setData(const QModelIndex& index, const QVariant& value, int 
     if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
     JournalEntry e = m_journal.entries[static_cast<std::size_t>(index.row())];
-    const QString text = value.toString();
+    if (!edit(e, static_cast<Column>(index.column()), value.toString()))
+        return false;
+    m_journal.entries[static_cast<std::size_t>(index.row())] = std::move(e);
+    m_analysis = JournalAnalysis::analyse(m_journal);
+    update(0, rowCount() - 1);
+    return true;
+}
+
+bool JournalModel::edit(JournalEntry& e, Column column, const QString& text) const
+{
     bool ok = true;
-    switch (index.column()) {
+    switch (column) {
     case Drop: {
         const int drop = text.trimmed().toInt(&ok);
         const JournalDrop* d = m_journal.drop(drop);
@@ -256,30 +264,18 @@ bool JournalModel::setData(const QModelIndex& index, const QVariant& value, int 
             return false;
         e.drop = drop;
         if (e.bands)
-            e.distance = *e.bands * d->setup.DD / 10;
-        break;
+            e.distance = *e.bands * Reticle::bandLength(d->setup.DD);
+        return true;
     }
     case Phase: {
-        const QStringList names = phaseNames();
-        const qsizetype i = names.indexOf(text.trimmed());
+        const qsizetype i = phaseNames().indexOf(text.trimmed());
         if (i < 0)
             return false;
         e.phase = Phases[i];
         e.irradiation = e.phase == MeasurementPhase::Irradiated ? std::max(1, e.irradiation) : 0;
-        break;
+        return true;
     }
-    case Bands: {
-        const std::optional<double> bands = parse(text, ok);
-        if (!ok)
-            return false;
-        e.bands = bands;
-        // A tenth of the drop's plate gap per band.
-        const JournalDrop* drop = m_journal.drop(e.drop);
-        e.distance = bands && drop ? std::optional<double>(*bands * drop->setup.DD / 10) : std::nullopt;
-        if (bands)
-            e.velocity.reset();
-        break;
-    }
+    case Bands: return editBands(e, text);
     case Distance: {
         const std::optional<double> distance = parse(text, ok);
         if (!ok)
@@ -288,38 +284,57 @@ bool JournalModel::setData(const QModelIndex& index, const QVariant& value, int 
         e.bands.reset();
         if (distance)
             e.velocity.reset();
-        break;
+        return true;
     }
-    case Time: {
-        const std::optional<double> time = parse(text, ok);
-        if (!ok || (time && !(*time > 0)))
-            return false;
-        e.time = time;
-        if (time) {
-            e.velocity.reset();
-            if (e.source != JournalEntry::Source::Stopwatch)
-                e.timeUncertainty = HandTimeUncertainty;
-        }
-        break;
-    }
-    case Velocity: {
-        // A velocity typed in replaces the timing it came from.
-        const std::optional<double> velocity = parse(text, ok);
-        if (!ok)
-            return false;
-        e.velocity = velocity;
-        e.distance.reset();
-        e.bands.reset();
-        e.time.reset();
-        e.source = JournalEntry::Source::Hand;
-        e.timeUncertainty = velocity ? std::fabs(*velocity) * 0.01 : 0;
-        break;
-    }
-    case Note: e.reason = text; break;
+    case Time: return editTime(e, text);
+    case Velocity: return editVelocity(e, text);
+    case Note: e.reason = text; return true;
     default: return false;
     }
-    m_journal.entries[static_cast<std::size_t>(index.row())] = std::move(e);
-    m_analysis = JournalAnalysis::analyse(m_journal);
-    update(0, rowCount() - 1);
+}
+
+bool JournalModel::editBands(JournalEntry& e, const QString& text) const
+{
+    bool ok = true;
+    const std::optional<double> bands = parse(text, ok);
+    if (!ok)
+        return false;
+    e.bands = bands;
+    // The drop's reticle gives the distance.
+    const JournalDrop* drop = m_journal.drop(e.drop);
+    e.distance = bands && drop ? std::optional<double>(*bands * Reticle::bandLength(drop->setup.DD)) : std::nullopt;
+    if (bands)
+        e.velocity.reset();
+    return true;
+}
+
+bool JournalModel::editTime(JournalEntry& e, const QString& text) const
+{
+    bool ok = true;
+    const std::optional<double> time = parse(text, ok);
+    if (!ok || (time && !(*time > 0)))
+        return false;
+    e.time = time;
+    if (time) {
+        e.velocity.reset();
+        if (e.source != JournalEntry::Source::Stopwatch)
+            e.uncertainty = HandTimeUncertainty;
+    }
+    return true;
+}
+
+bool JournalModel::editVelocity(JournalEntry& e, const QString& text) const
+{
+    // A velocity typed in replaces the timing it came from.
+    bool ok = true;
+    const std::optional<double> velocity = parse(text, ok);
+    if (!ok)
+        return false;
+    e.velocity = velocity;
+    e.distance.reset();
+    e.bands.reset();
+    e.time.reset();
+    e.source = JournalEntry::Source::Hand;
+    e.uncertainty = velocity ? std::fabs(*velocity) * 0.01 : 0;
     return true;
 }

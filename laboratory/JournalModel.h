@@ -63,6 +63,12 @@ signals:
 
 private:
     std::optional<double> parse(const QString& text, bool& ok) const;
+    /// `e` with the cell of `column` edited to `text`; false for a text that
+    /// is not a value of the column.
+    bool edit(JournalEntry& e, Column column, const QString& text) const;
+    bool editBands(JournalEntry& e, const QString& text) const;
+    bool editTime(JournalEntry& e, const QString& text) const;
+    bool editVelocity(JournalEntry& e, const QString& text) const;
     void update(int firstRow, int lastRow);
 
     QLocale m_locale;

@@ -48,7 +48,7 @@ QByteArray JournalTable::csv(const JournalModel& model, const QLocale& locale)
             number(e.bands),
             number(e.distance),
             number(e.time),
-            e.time ? RunTable::number(e.timeUncertainty, point) : QByteArray(),
+            e.time ? RunTable::number(e.uncertainty, point) : QByteArray(),
             number(e.measuredVelocity()),
             number(model.analysis().entryCharges[row]),
             field(JournalModel::sourceName(e.source), separator),

@@ -5,13 +5,12 @@
 #include "Laboratory.h"
 
 #include "JournalModel.h"
-#include "LaboratoryRandom.h"
 
 #include "BrownianMotion.h"
 #include "DropSizeDistribution.h"
-#include "DropletRun.h"
 #include "ExperimentState.h"
 #include "ModelRange.h"
+#include "Reticle.h"
 #include "RunRecord.h"
 
 #include <QDateTime>
@@ -26,11 +25,10 @@ enum Stream : std::uint64_t { SizeAndCharges = 1, Kicks = 2 };
 
 } // namespace
 
-Laboratory::Laboratory(ExperimentState& state, JournalModel& journal, LaboratoryRandom& random, DropletRun& run,
-                       const RunRecord& record, const SteadyClock& wall, QObject* parent)
-    : QObject(parent), m_state(state), m_journal(journal), m_random(random), m_run(run), m_record(record),
-      m_clock(state, wall), m_stopwatch([this] { return moment(); }, this),
-      m_seed(QRandomGenerator::system()->generate64())
+Laboratory::Laboratory(const ExperimentState& state, JournalModel& journal, const RunRecord& record,
+                       const SteadyClock& wall, QObject* parent)
+    : QObject(parent), m_state(state), m_journal(journal), m_record(record), m_clock(state, wall),
+      m_stopwatch([this] { return moment(); }, this), m_seed(QRandomGenerator::system()->generate64())
 {
 }
 
@@ -39,11 +37,8 @@ void Laboratory::setActive(bool active)
     if (active == m_active)
         return;
     m_active = active;
-    if (!active) {
-        m_random.clear();
+    if (!active)
         m_stopwatch.newDrop();
-    }
-    emit activeChanged(active);
     emit changed();
 }
 
@@ -83,7 +78,7 @@ void Laboratory::setBands(int bands)
 
 double Laboratory::bandLength() const
 {
-    return m_state.DD / 10;
+    return Reticle::bandLength(m_state.DD);
 }
 
 Stopwatch::Moment Laboratory::moment() const
@@ -99,36 +94,37 @@ Stopwatch::Moment Laboratory::moment() const
     return m;
 }
 
-void Laboratory::experimentStarting()
+std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setup)
 {
     m_startingDrop = 0;
     if (!m_active)
-        return;
+        return std::nullopt;
     m_startingDrop = m_journal.journal().nextDropNumber();
     m_dropSeed = SeededRandom::derive(m_seed, static_cast<std::uint64_t>(m_startingDrop));
     SeededRandom draws(SeededRandom::derive(m_dropSeed, SizeAndCharges));
+    Drop drop{};
     if (m_unknownSize) {
         // A diameter the model computes with the rest of the setup.
         for (int attempt = 0; attempt < 20; ++attempt) {
-            SetupParameters p = m_state.setup();
+            SetupParameters p = setup;
             p.d = DropSizeDistribution::draw(draws);
             if (ModelRange::computable(p)) {
-                m_state.d = p.d;
+                drop.diameter = p.d;
                 break;
             }
         }
     }
     // The charges the start draws, when they are drawn at random.
-    const float first = draws.uniformSingle();
-    const float second = draws.uniformSingle();
-    m_random.queue({first, second});
+    drop.chargeDraws[0] = draws.uniformSingle();
+    drop.chargeDraws[1] = draws.uniformSingle();
+    m_kicks = SeededRandom(SeededRandom::derive(m_dropSeed, Kicks));
+    drop.noise = m_brownian ? this : nullptr;
+    return drop;
 }
 
 void Laboratory::runStarting()
 {
-    m_random.clear();
     const bool laboratoryDrop = m_active && m_startingDrop > 0;
-    m_run.setNoise(laboratoryDrop && m_brownian ? this : nullptr);
     m_plottedDrop = laboratoryDrop ? m_startingDrop : 0;
     m_phases.clear();
     if (!laboratoryDrop)
@@ -137,15 +133,8 @@ void Laboratory::runStarting()
     m_startingDrop = 0;
     m_phase = MeasurementPhase::NoField;
     m_irradiation = 0;
-    m_kicks = SeededRandom(SeededRandom::derive(m_dropSeed, Kicks));
 
-    JournalDrop drop;
-    drop.number = m_drop;
-    drop.started = QDateTime::currentDateTime();
-    drop.setup = m_state.setup();
-    drop.diameterHidden = m_unknownSize;
-    if (drop.diameterHidden)
-        drop.setup.d = 0;
+    JournalDrop drop = JournalDrop::startedNow(m_drop, m_state.setup(), m_unknownSize);
     drop.brownian = m_brownian;
     drop.seed = m_dropSeed;
     m_journal.setSeed(m_seed, m_seedFixed);
@@ -202,13 +191,7 @@ int Laboratory::dropForHandEntry()
     const Journal& journal = m_journal.journal();
     if (!journal.drops.empty())
         return journal.drops.back().number;
-    JournalDrop drop;
-    drop.number = journal.nextDropNumber();
-    drop.started = QDateTime::currentDateTime();
-    drop.setup = m_state.setup();
-    drop.diameterHidden = m_active && m_unknownSize;
-    if (drop.diameterHidden)
-        drop.setup.d = 0;
+    const JournalDrop drop = JournalDrop::startedNow(journal.nextDropNumber(), m_state.setup(), hidesDropSize());
     m_journal.addDrop(drop);
     return drop.number;
 }
@@ -227,9 +210,9 @@ int Laboratory::recordTimings()
         // Downward positive: a rising droplet covers a negative distance.
         const double sign = t.end.Y < t.start.Y ? -1 : 1;
         e.bands = sign * t.end.bands;
-        e.distance = *e.bands * drop->setup.DD / 10;
+        e.distance = *e.bands * Reticle::bandLength(drop->setup.DD);
         e.time = t.seconds();
-        e.timeUncertainty = t.uncertainty;
+        e.uncertainty = t.uncertainty;
         e.source = JournalEntry::Source::Stopwatch;
         if (t.start.drop != t.end.drop || t.start.phase != t.end.phase || t.start.irradiation != t.end.irradiation) {
             e.deleted = true;
@@ -262,7 +245,7 @@ bool Laboratory::recordPlotVelocity(double t)
             e.irradiation = change.irradiation;
         }
     e.velocity = std::round(v / unit) * unit;
-    e.timeUncertainty = unit / 2 / std::sqrt(3.0);
+    e.uncertainty = unit / 2 / std::sqrt(3.0);
     e.source = JournalEntry::Source::Plot;
     m_journal.addEntries({e});
     return true;

@@ -4,9 +4,10 @@
 
 #pragma once
 
+#include "DropSource.h"
 #include "DropletNoise.h"
 #include "ExperimentClock.h"
-#include "ExperimentObserver.h"
+#include "ExperimentListener.h"
 #include "MeasurementPhase.h"
 #include "SeededRandom.h"
 #include "Stopwatch.h"
@@ -19,9 +20,7 @@
 #include <vector>
 
 struct ExperimentState;
-class DropletRun;
 class JournalModel;
-class LaboratoryRandom;
 class RunRecord;
 class SteadyClock;
 
@@ -34,20 +33,23 @@ class SteadyClock;
 /// numbers — its diameter, its charges, its thermal kicks — come from its own
 /// stream of the session's seed, which a teacher may fix.
 ///
-/// Off, it does nothing at all: the runs are exactly those of the
-/// demonstration.
-class Laboratory : public QObject, public ExperimentObserver, public DropletNoise {
+/// It gives the experiment its drops (DropSource) and their thermal kicks
+/// (DropletNoise), and follows the runs (ExperimentListener). Off, it gives
+/// no drop: the runs are exactly those of the demonstration.
+class Laboratory : public QObject, public ExperimentListener, public DropSource, public DropletNoise {
     Q_OBJECT
 
 public:
-    Laboratory(ExperimentState& state, JournalModel& journal, LaboratoryRandom& random, DropletRun& run,
-               const RunRecord& record, const SteadyClock& wall, QObject* parent = nullptr);
+    Laboratory(const ExperimentState& state, JournalModel& journal, const RunRecord& record, const SteadyClock& wall,
+               QObject* parent = nullptr);
 
     void setActive(bool active);
     bool isActive() const { return m_active; }
     /// New diameters, hidden, from the next start on.
     void setUnknownSize(bool on);
     bool unknownSize() const { return m_unknownSize; }
+    /// An unknown drop's size is hidden from the student: the mode is on with unknown drops.
+    bool hidesDropSize() const { return m_active && m_unknownSize; }
     /// Thermal motion from the next start on.
     void setBrownian(bool on);
     bool brownian() const { return m_brownian; }
@@ -85,8 +87,9 @@ public:
     /// journal, as the read-out shows it (four significant digits).
     bool recordPlotVelocity(double t);
 
-    // ExperimentObserver
-    void experimentStarting() override;
+    // DropSource
+    std::optional<Drop> nextDrop(const SetupParameters& setup) override;
+    // ExperimentListener
     void runStarting() override;
     void fieldSwitched(Field field) override;
     void stepped() override;
@@ -96,8 +99,7 @@ public:
     double displacement(const ExperimentState& state) override;
 
 signals:
-    void activeChanged(bool active);
-    /// The options, the seed, the drop or the phase changed.
+    /// The mode, the options, the seed, the drop or the phase changed.
     void changed();
 
 private:
@@ -108,10 +110,8 @@ private:
         int irradiation;
     };
 
-    ExperimentState& m_state;
+    const ExperimentState& m_state;
     JournalModel& m_journal;
-    LaboratoryRandom& m_random;
-    DropletRun& m_run;
     const RunRecord& m_record;
     ExperimentClock m_clock;
     Stopwatch m_stopwatch;
@@ -125,7 +125,7 @@ private:
     int m_bands = 1;
 
     int m_drop = 0;
-    int m_startingDrop = 0; ///< the drop a start has prepared, until its run begins
+    int m_startingDrop = 0; ///< the drop a start has given, until its run begins
     std::uint64_t m_dropSeed = 0;
     int m_plottedDrop = 0;
     MeasurementPhase m_phase = MeasurementPhase::NoField;

@@ -24,132 +24,160 @@ ControlGeometry handOver(const Box& box)
             static_cast<float>(box.height)};
 }
 
+using L = WindowLayout;
+
+/// A box of a size; sizes are clamped at 0 as they are made, so that later
+/// references see the clamped value.
+Box size(double w, double h)
+{
+    return Box{0, 0, std::max(0.0, w), std::max(0.0, h)};
+}
+
+Box at(Box box, double left, double top)
+{
+    box.left = left;
+    box.top = top;
+    return box;
+}
+
+/// A row of the grid below `above`, in the column of `column`.
+Box below(const Box& above, const Box& column)
+{
+    return at(size(column.width, L::RowHeight), column.left, above.top + above.height + L::GapY);
+}
+
+/// The parameter column: heading, six input rows (caption, input, unit), the slow-down.
+struct ParameterColumn {
+    Box heading;
+    Box rows[6][3]; ///< caption, input and unit of each parameter, in the order of SetupParameter
+    Box slowDownScrollBar;
+    Box slowDownReadout;
+};
+
+ParameterColumn parameterColumn(double clientWidth)
+{
+    ParameterColumn c;
+    c.heading = at(size(2 * L::ColumnWidth, L::RowHeight), clientWidth - 5.2 * L::ColumnWidth, L::GapY);
+    Box* first = c.rows[0];
+    first[0] = at(size(L::ColumnWidth / 2, L::RowHeight), c.heading.left, c.heading.top + L::RowHeight + L::GapY);
+    first[1] = at(size(1.3 * L::ColumnWidth, L::RowHeight), first[0].left + first[0].width, first[0].top);
+    first[2] = at(size(2.0 / 3 * L::ColumnWidth, L::RowHeight), first[1].left + first[1].width, first[0].top);
+    // Row k of the inputs lies k·(RowHeight + GapY) below the heading.
+    for (int k = 2; k <= 6; ++k)
+        for (int j = 0; j < 3; ++j)
+            c.rows[k - 1][j] =
+                at(size(first[j].width, L::RowHeight), first[j].left, c.heading.top + k * L::RowHeight + k * L::GapY);
+    // Ten gaps, not seven: the scroll bar sits a little apart from the inputs.
+    c.slowDownScrollBar = at(size(first[0].width + first[1].width + first[2].width, L::RowHeight / 2), first[0].left,
+                             c.heading.top + 7 * L::RowHeight + 10 * L::GapY);
+    const Box& bar = c.slowDownScrollBar;
+    c.slowDownReadout = size(L::ColumnWidth / 4, L::RowHeight);
+    c.slowDownReadout =
+        at(c.slowDownReadout, bar.left + bar.width / 2 - c.slowDownReadout.width / 2, bar.top + bar.height);
+    return c;
+}
+
+/// The derived quantities, one row below another, right of the parameters.
+struct ReadoutColumn {
+    Box characteristicsHeading, mass, fieldStrength, relaxationTime, forceRatio;
+    Box velocitiesHeading, terminalVelocity, limitingVelocity2, limitingVelocity3;
+};
+
+ReadoutColumn readoutColumn(const ParameterColumn& parameters)
+{
+    const Box& bar = parameters.slowDownScrollBar;
+    ReadoutColumn c;
+    c.characteristicsHeading = at(size(2.6 * L::ColumnWidth, L::RowHeight), bar.left + bar.width + L::GapX, L::GapY);
+    c.mass = below(c.characteristicsHeading, c.characteristicsHeading);
+    c.fieldStrength = below(c.mass, c.characteristicsHeading);
+    c.relaxationTime = below(c.fieldStrength, c.characteristicsHeading);
+    c.forceRatio = below(c.relaxationTime, c.characteristicsHeading);
+    c.velocitiesHeading = below(c.forceRatio, c.characteristicsHeading);
+    c.terminalVelocity = below(c.velocitiesHeading, c.velocitiesHeading);
+    c.limitingVelocity2 = below(c.terminalVelocity, c.velocitiesHeading);
+    c.limitingVelocity3 = below(c.limitingVelocity2, c.velocitiesHeading);
+    return c;
+}
+
+/// The lower block, from just below the vertical middle: buttons, the view
+/// selector, the random charges' box and the charge read-outs.
+struct LowerBlock {
+    Box startButton, voltageButton, lightButton, viewGroupBox, randomChargesCheckBox;
+    Box charge2, charge3, chargeRatio, chargeDifference;
+};
+
+LowerBlock lowerBlock(const ParameterColumn& parameters, const ReadoutColumn& readouts, double clientHeight)
+{
+    LowerBlock b;
+    b.startButton = at(size(2 * L::ColumnWidth, L::RowHeight), parameters.heading.left, clientHeight / 2 + L::GapY);
+    b.voltageButton = below(b.startButton, b.startButton);
+    b.lightButton = below(b.voltageButton, b.startButton);
+    b.viewGroupBox = at(size(b.startButton.width - 3 * L::GapX, 3.3 * L::RowHeight),
+                        readouts.characteristicsHeading.left + 12 * L::GapX, b.startButton.top);
+    b.randomChargesCheckBox = at(size(1.1 * L::ColumnWidth, L::RowHeight),
+                                 b.startButton.left + b.startButton.width + L::GapX, b.voltageButton.top);
+    b.charge2 = at(size(2 * L::ColumnWidth, L::RowHeight), parameters.heading.left,
+                   b.lightButton.top + b.lightButton.height + L::GapY);
+    b.charge3 = below(b.charge2, b.charge2);
+    b.chargeRatio = at(size(b.charge2.width, L::RowHeight), readouts.characteristicsHeading.left, b.charge2.top);
+    b.chargeDifference = at(size(b.charge2.width, L::RowHeight), b.chargeRatio.left, b.charge3.top);
+    return b;
+}
+
 } // namespace
 
 std::vector<WindowLayout::Entry> WindowLayout::compute(double clientWidth, double clientHeight)
 {
-    const double SW = clientWidth;
-    const double SH = clientHeight;
-    // Sizes are clamped at 0 as they are made, so that later references see the clamped value.
-    auto size = [](double w, double h) { return Box{0, 0, std::max(0.0, w), std::max(0.0, h)}; };
-    auto at = [](Box box, double left, double top) {
-        box.left = left;
-        box.top = top;
-        return box;
-    };
-
-    // Parameter column: heading, six input rows (caption, input, unit), scroll bar.
-    const Box parametersHeading = at(size(2 * ColumnWidth, RowHeight), SW - 5.2 * ColumnWidth, GapY);
-    const Box plateGapCaption =
-        at(size(ColumnWidth / 2, RowHeight), parametersHeading.left, parametersHeading.top + RowHeight + GapY);
-    const Box plateGapEdit =
-        at(size(1.3 * ColumnWidth, RowHeight), plateGapCaption.left + plateGapCaption.width, plateGapCaption.top);
-    const Box plateGapUnit =
-        at(size(2.0 / 3 * ColumnWidth, RowHeight), plateGapEdit.left + plateGapEdit.width, plateGapCaption.top);
-    // Row k of the inputs lies k·(RowHeight + GapY) below the heading.
-    auto row = [&](int k, const Box& like) {
-        return at(size(like.width, RowHeight), like.left, parametersHeading.top + k * RowHeight + k * GapY);
-    };
-    const Box voltageCaption = row(2, plateGapCaption), voltageEdit = row(2, plateGapEdit),
-              voltageUnit = row(2, plateGapUnit);
-    const Box diameterCaption = row(3, plateGapCaption), diameterEdit = row(3, plateGapEdit),
-              diameterUnit = row(3, plateGapUnit);
-    const Box dropletDensityCaption = row(4, plateGapCaption), dropletDensityEdit = row(4, plateGapEdit),
-              dropletDensityUnit = row(4, plateGapUnit);
-    const Box mediumDensityCaption = row(5, plateGapCaption), mediumDensityEdit = row(5, plateGapEdit),
-              mediumDensityUnit = row(5, plateGapUnit);
-    const Box viscosityCaption = row(6, plateGapCaption), viscosityEdit = row(6, plateGapEdit),
-              viscosityUnit = row(6, plateGapUnit);
-    // Ten gaps, not seven: the scroll bar sits a little apart from the inputs.
-    const Box slowDownScrollBar =
-        at(size(plateGapCaption.width + plateGapEdit.width + plateGapUnit.width, RowHeight / 2), plateGapCaption.left,
-           parametersHeading.top + 7 * RowHeight + 10 * GapY);
-    Box slowDownReadout = size(ColumnWidth / 4, RowHeight);
-    slowDownReadout =
-        at(slowDownReadout, slowDownScrollBar.left + slowDownScrollBar.width / 2 - slowDownReadout.width / 2,
-           slowDownScrollBar.top + slowDownScrollBar.height);
-
-    // Derived quantities, one row below another, right of the parameters.
-    const Box characteristicsHeading =
-        at(size(2.6 * ColumnWidth, RowHeight), slowDownScrollBar.left + slowDownScrollBar.width + GapX, GapY);
-    auto below = [&](const Box& above, const Box& column) {
-        return at(size(column.width, RowHeight), column.left, above.top + above.height + GapY);
-    };
-    const Box massReadout = below(characteristicsHeading, characteristicsHeading);
-    const Box fieldStrengthReadout = below(massReadout, characteristicsHeading);
-    const Box relaxationTimeReadout = below(fieldStrengthReadout, characteristicsHeading);
-    const Box forceRatioReadout = below(relaxationTimeReadout, characteristicsHeading);
-    const Box velocitiesHeading = below(forceRatioReadout, characteristicsHeading);
-    const Box terminalVelocityReadout = below(velocitiesHeading, velocitiesHeading);
-    const Box limitingVelocity2Readout = below(terminalVelocityReadout, velocitiesHeading);
-    const Box limitingVelocity3Readout = below(limitingVelocity2Readout, velocitiesHeading);
-
-    // Lower block, from just below the vertical middle.
-    const Box startButton = at(size(2 * ColumnWidth, RowHeight), parametersHeading.left, SH / 2 + GapY);
-    const Box voltageButton = below(startButton, startButton);
-    const Box lightButton = below(voltageButton, startButton);
-    const Box viewGroupBox = at(size(startButton.width - 3 * GapX, 3.3 * RowHeight),
-                                characteristicsHeading.left + 12 * GapX, startButton.top);
-    const Box randomChargesCheckBox =
-        at(size(1.1 * ColumnWidth, RowHeight), startButton.left + startButton.width + GapX, voltageButton.top);
-    const Box charge2Readout =
-        at(size(2 * ColumnWidth, RowHeight), parametersHeading.left, lightButton.top + lightButton.height + GapY);
-    const Box charge3Readout = below(charge2Readout, charge2Readout);
-    const Box chargeRatioReadout =
-        at(size(charge2Readout.width, RowHeight), characteristicsHeading.left, charge2Readout.top);
-    const Box chargeDifferenceReadout =
-        at(size(charge2Readout.width, RowHeight), chargeRatioReadout.left, charge3Readout.top);
-
+    const ParameterColumn p = parameterColumn(clientWidth);
+    const ReadoutColumn r = readoutColumn(p);
+    const LowerBlock b = lowerBlock(p, r, clientHeight);
     // Drawing area: the animation view over the full height, the plots over the upper half.
-    const Box animationView = at(size(parametersHeading.left - 2 * GapX, SH - 2 * GapY), GapX, GapY);
-    const Box coordinatePlot = at(size(parametersHeading.left - 2 * GapX, SH / 2 - GapY), GapX, GapY);
+    const Box animationView = at(size(p.heading.left - 2 * GapX, clientHeight - 2 * GapY), GapX, GapY);
+    const Box coordinatePlot = at(size(p.heading.left - 2 * GapX, clientHeight / 2 - GapY), GapX, GapY);
     const Box velocityPlot =
         at(size(coordinatePlot.width, coordinatePlot.height), animationView.left, coordinatePlot.top);
 
-    return {
-        {ControlId::parametersHeading, handOver(parametersHeading)},
-        {ControlId::plateGapCaption, handOver(plateGapCaption)},
-        {ControlId::plateGapEdit, handOver(plateGapEdit)},
-        {ControlId::plateGapUnit, handOver(plateGapUnit)},
-        {ControlId::voltageCaption, handOver(voltageCaption)},
-        {ControlId::voltageEdit, handOver(voltageEdit)},
-        {ControlId::voltageUnit, handOver(voltageUnit)},
-        {ControlId::diameterCaption, handOver(diameterCaption)},
-        {ControlId::diameterEdit, handOver(diameterEdit)},
-        {ControlId::diameterUnit, handOver(diameterUnit)},
-        {ControlId::dropletDensityCaption, handOver(dropletDensityCaption)},
-        {ControlId::dropletDensityEdit, handOver(dropletDensityEdit)},
-        {ControlId::dropletDensityUnit, handOver(dropletDensityUnit)},
-        {ControlId::mediumDensityCaption, handOver(mediumDensityCaption)},
-        {ControlId::mediumDensityEdit, handOver(mediumDensityEdit)},
-        {ControlId::mediumDensityUnit, handOver(mediumDensityUnit)},
-        {ControlId::viscosityCaption, handOver(viscosityCaption)},
-        {ControlId::viscosityEdit, handOver(viscosityEdit)},
-        {ControlId::viscosityUnit, handOver(viscosityUnit)},
-        {ControlId::slowDownScrollBar, handOver(slowDownScrollBar)},
-        {ControlId::slowDownReadout, handOver(slowDownReadout)},
-        {ControlId::characteristicsHeading, handOver(characteristicsHeading)},
-        {ControlId::massReadout, handOver(massReadout)},
-        {ControlId::fieldStrengthReadout, handOver(fieldStrengthReadout)},
-        {ControlId::relaxationTimeReadout, handOver(relaxationTimeReadout)},
-        {ControlId::forceRatioReadout, handOver(forceRatioReadout)},
-        {ControlId::velocitiesHeading, handOver(velocitiesHeading)},
-        {ControlId::terminalVelocityReadout, handOver(terminalVelocityReadout)},
-        {ControlId::limitingVelocity2Readout, handOver(limitingVelocity2Readout)},
-        {ControlId::limitingVelocity3Readout, handOver(limitingVelocity3Readout)},
-        {ControlId::startButton, handOver(startButton)},
-        {ControlId::voltageButton, handOver(voltageButton)},
-        {ControlId::lightButton, handOver(lightButton)},
-        {ControlId::viewGroupBox, handOver(viewGroupBox)},
-        {ControlId::randomChargesCheckBox, handOver(randomChargesCheckBox)},
-        {ControlId::charge2Readout, handOver(charge2Readout)},
-        {ControlId::charge3Readout, handOver(charge3Readout)},
-        {ControlId::chargeRatioReadout, handOver(chargeRatioReadout)},
-        {ControlId::chargeDifferenceReadout, handOver(chargeDifferenceReadout)},
-        {ControlId::animationView, handOver(animationView)},
-        {ControlId::coordinatePlot, handOver(coordinatePlot)},
-        {ControlId::velocityPlot, handOver(velocityPlot)},
+    using C = ControlId;
+    std::vector<Entry> entries{{C::parametersHeading, handOver(p.heading)}};
+    const ControlId inputs[6][3] = {
+        {C::plateGapCaption, C::plateGapEdit, C::plateGapUnit},
+        {C::voltageCaption, C::voltageEdit, C::voltageUnit},
+        {C::diameterCaption, C::diameterEdit, C::diameterUnit},
+        {C::dropletDensityCaption, C::dropletDensityEdit, C::dropletDensityUnit},
+        {C::mediumDensityCaption, C::mediumDensityEdit, C::mediumDensityUnit},
+        {C::viscosityCaption, C::viscosityEdit, C::viscosityUnit},
     };
+    for (int k = 0; k < 6; ++k)
+        for (int j = 0; j < 3; ++j)
+            entries.push_back({inputs[k][j], handOver(p.rows[k][j])});
+    const std::pair<ControlId, const Box&> rest[] = {
+        {C::slowDownScrollBar, p.slowDownScrollBar},
+        {C::slowDownReadout, p.slowDownReadout},
+        {C::characteristicsHeading, r.characteristicsHeading},
+        {C::massReadout, r.mass},
+        {C::fieldStrengthReadout, r.fieldStrength},
+        {C::relaxationTimeReadout, r.relaxationTime},
+        {C::forceRatioReadout, r.forceRatio},
+        {C::velocitiesHeading, r.velocitiesHeading},
+        {C::terminalVelocityReadout, r.terminalVelocity},
+        {C::limitingVelocity2Readout, r.limitingVelocity2},
+        {C::limitingVelocity3Readout, r.limitingVelocity3},
+        {C::startButton, b.startButton},
+        {C::voltageButton, b.voltageButton},
+        {C::lightButton, b.lightButton},
+        {C::viewGroupBox, b.viewGroupBox},
+        {C::randomChargesCheckBox, b.randomChargesCheckBox},
+        {C::charge2Readout, b.charge2},
+        {C::charge3Readout, b.charge3},
+        {C::chargeRatioReadout, b.chargeRatio},
+        {C::chargeDifferenceReadout, b.chargeDifference},
+        {C::animationView, animationView},
+        {C::coordinatePlot, coordinatePlot},
+        {C::velocityPlot, velocityPlot},
+    };
+    for (const auto& [control, box] : rest)
+        entries.push_back({control, handOver(box)});
+    return entries;
 }
 
 WindowLayout::WindowLayout(const MainWindowControls& controls, const ClientArea& clientArea)

@@ -5,24 +5,24 @@
 #include "DropletRun.h"
 
 #include "DropletNoise.h"
-#include "ExperimentObserver.h"
+#include "ExperimentListener.h"
 #include "ExperimentState.h"
 #include "Pause.h"
 #include "RunRecord.h"
 
 #include "Canvas.h"
 #include "DropletPhysics.h"
-#include "ExperimentView.h"
 #include "Lifetime.h"
 #include "Sprite.h"
 
-DropletRun::DropletRun(ExperimentState& state, const DrawingSurfaces& surfaces, ExperimentView& view, Pause& pause,
-                       const Lifetime& lifetime, RunRecord& record)
-    : m_state(state), m_surfaces(surfaces), m_view(view), m_pause(pause), m_lifetime(lifetime), m_record(record)
+DropletRun::DropletRun(ExperimentState& state, RunRecord& record, const DrawingSurfaces& surfaces, Pause& pause,
+                       const Lifetime& lifetime, const std::vector<ExperimentListener*>& listeners)
+    : m_state(state), m_record(record), m_surfaces(surfaces), m_pause(pause), m_lifetime(lifetime),
+      m_listeners(listeners)
 {
 }
 
-void DropletRun::runDroplet()
+void DropletRun::run(DropletNoise* noise)
 {
     ExperimentState& s = m_state;
     Canvas& coordinatePlot = m_surfaces.coordinatePlot;
@@ -34,12 +34,15 @@ void DropletRun::runDroplet()
     coordinatePlot.drawPoint(0, 0, Colors::Red);
     velocityPlot.drawPoint(0, 0, Colors::Red);
 
-    // At rest at the upper plate, no electric force yet. The clock was set
-    // back to its start by the plots' backgrounds.
+    // At rest at the upper plate, no electric force yet, the clock at the
+    // plots' time origin.
     s.activeChargeNumber = 0;
     s.Vy = 0;
     s.Y = 0;
+    s.t = s.runStartTime;
     m_record.begin(s.tau, s.Vg, s.t);
+    for (ExperimentListener* listener : m_listeners)
+        listener->runStarting();
 
     while (s.Y >= 0 && s.Y < 0.99 * s.reducedGap) {
         const DropletPhysics::Motion next =
@@ -50,8 +53,8 @@ void DropletRun::runDroplet()
         // displacement its mean over the step (the velocity itself, which
         // the next step continues from, stays the deterministic one).
         float shownVy = s.Vy;
-        if (m_noise) {
-            const double kick = m_noise->displacement(s);
+        if (noise) {
+            const double kick = noise->displacement(s);
             s.Y += kick;
             shownVy = static_cast<float>(static_cast<double>(s.Vy) + kick / s.timeStep);
         }
@@ -64,16 +67,10 @@ void DropletRun::runDroplet()
         marker.setLeft(s.X - marker.userWidth() / 2);
         marker.setTop(s.Y - marker.userHeight() / 2);
 
-        if (m_observer)
-            m_observer->stepped();
+        for (ExperimentListener* listener : m_listeners)
+            listener->stepped();
         m_pause.waitOnBeat(s.slowDown * 0.01);
         if (m_lifetime.isEnding())
             return;
     }
-}
-
-void DropletRun::onSlowDownChanged()
-{
-    m_state.slowDown = static_cast<std::int16_t>(m_view.slowDownSetting());
-    m_view.showSlowDown(m_state.slowDown);
 }

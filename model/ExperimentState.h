@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-/// Every variable of the experiment, in one record that lives as long as the
-/// main window; the procedures read and write it in place.
+/// Every variable of the experiment, in one record. The experiment engine
+/// (Experiment) owns it and alone writes it; everyone else reads it.
 ///
 /// Notation. The physics keeps the textbook symbols:
 ///   DD    distance between the plates, m
@@ -58,18 +58,8 @@ struct ExperimentState {
     double plotTimeSpan = 0; ///< time span of the plots, tau
     double timeStep = 0;     ///< time step of a run, tau
 
-    // Coordinate systems of the drawing surfaces.
-    double viewWidth = 0;     ///< width of the animation view, in its own units
-    double viewLeft = 0;      ///< left edge of the animation view
-    double viewRight = 0;     ///< right edge of the animation view
-    double coordinateMax = 0; ///< the lower plate (reducedGap) on the animation view and the coordinate plot, Vg·tau
-    float coordinateMin = 0;  ///< the upper plate (0) on the same surfaces, Vg·tau
-    double timeLeft = 0;      ///< left edge of both plots, tau
-    double timeRight = 0;     ///< right edge of both plots, tau
-    float velocityMax = 0;    ///< largest velocity the velocity plot must show, Vg
-    double velocityMin = 0;   ///< smallest velocity the velocity plot must show, Vg
-    double velocityTop = 0;   ///< top edge of the velocity plot, Vg
-    float velocityBottom = 0; ///< bottom edge of the velocity plot, Vg
+    // The animation view's own horizontal units.
+    double viewWidth = 0; ///< width of the animation view, in its own units
 
     // The run.
     double activeChargeNumber = 0; ///< charge number the field acts on (0: no field)

@@ -47,116 +47,122 @@ private:
     qsizetype m_pos = 0;
 };
 
-} // namespace
-
-NumberReader::Result NumberReader::read(QStringView text)
+/// A leading sign, if any: true for a minus.
+bool readSign(Cursor& cursor)
 {
-    Cursor cursor(text);
-    bool negative = false;
-    if (cursor.peek() == u'+' || cursor.peek() == u'-') {
-        negative = cursor.peek() == u'-';
-        cursor.advance();
-    }
+    if (cursor.peek() != u'+' && cursor.peek() != u'-')
+        return false;
+    const bool negative = cursor.peek() == u'-';
+    cursor.advance();
+    return negative;
+}
 
-    // Mantissa digits without the point, and the position of the point among them.
-    std::string mantissa;
+/// The digits of a number with at most one point.
+struct Mantissa {
+    std::string digits;       ///< the significant digits, without the point
+    long long pointShift = 0; ///< digits after the point
+    bool anyDigit = false;    ///< a digit was read (zeros included)
+};
+
+Mantissa readMantissa(Cursor& cursor)
+{
+    Mantissa m;
     bool seenPoint = false;
-    long long pointShift = 0; // digits after the point
-    int leadingZeros = 0;     // zeros before the first significant digit
-    bool significantSeen = false;
     for (;;) {
         const char16_t c = cursor.peek();
         if (isDigit(c)) {
-            if (c == u'0' && !significantSeen) {
-                ++leadingZeros;
-            } else {
-                significantSeen = true;
-            }
-            if (significantSeen)
-                mantissa.push_back(static_cast<char>(c));
+            m.anyDigit = true;
+            // Zeros before the first significant digit are not kept.
+            if (c != u'0' || !m.digits.empty())
+                m.digits.push_back(static_cast<char>(c));
             if (seenPoint)
-                ++pointShift;
+                ++m.pointShift;
             cursor.advance();
         } else if (c == u'.' && !seenPoint) {
             seenPoint = true;
             cursor.advance();
         } else {
-            break;
+            return m;
         }
     }
-    const bool anyDigit = significantSeen || leadingZeros > 0;
-    if (!anyDigit)
-        return {};
+}
 
-    // Exponent: taken only when at least one digit follows the letter and sign.
+/// An exponent: taken only when at least one digit follows the letter (e, E,
+/// d or D) and its sign; otherwise 0 and the cursor where it was.
+long long readExponent(Cursor& cursor)
+{
+    const char16_t c = cursor.peek();
+    if (c != u'e' && c != u'E' && c != u'd' && c != u'D')
+        return 0;
+    const qsizetype mark = cursor.position();
+    cursor.advance();
+    const bool negative = readSign(cursor);
     long long exponent = 0;
-    {
-        const char16_t c = cursor.peek();
-        if (c == u'e' || c == u'E' || c == u'd' || c == u'D') {
-            const qsizetype mark = cursor.position();
-            cursor.advance();
-            bool expNegative = false;
-            if (cursor.peek() == u'+' || cursor.peek() == u'-') {
-                expNegative = cursor.peek() == u'-';
-                cursor.advance();
-            }
-            bool expDigits = false;
-            while (isDigit(cursor.peek())) {
-                expDigits = true;
-                // Saturate: anything beyond a few thousand is out of range anyway.
-                if (exponent < 100000)
-                    exponent = exponent * 10 + (cursor.peek() - u'0');
-                cursor.advance();
-            }
-            if (!expDigits) {
-                cursor.rewind(mark);
-                exponent = 0;
-            } else if (expNegative) {
-                exponent = -exponent;
-            }
-        }
+    bool digits = false;
+    while (isDigit(cursor.peek())) {
+        digits = true;
+        // Saturate: anything beyond a few thousand is out of range anyway.
+        if (exponent < 100000)
+            exponent = exponent * 10 + (cursor.peek() - u'0');
+        cursor.advance();
     }
-
-    Result result;
-    if (mantissa.empty()) { // only zeros
-        result.value = negative ? -0.0 : 0.0;
-        return result;
+    if (!digits) {
+        cursor.rewind(mark);
+        return 0;
     }
+    return negative ? -exponent : exponent;
+}
 
-    // Value = 0.mantissa × 10^decimalExponent, decided before converting so
-    // that huge exponents neither blow up the text nor the conversion.
-    const long long decimalExponent = static_cast<long long>(mantissa.size()) - pointShift + exponent;
-    if (decimalExponent > 400) {
-        result.value = negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+/// ±0.digits × 10^decimalExponent as a double: ±infinity, out of range,
+/// when it is too large, ±0 when too small.
+NumberReader::Result convert(std::string digits, long long decimalExponent, bool negative)
+{
+    NumberReader::Result result;
+    const double infinity = std::numeric_limits<double>::infinity();
+    const auto tooLarge = [&] {
+        result.value = negative ? -infinity : infinity;
         result.inRange = false;
         return result;
-    }
-    if (decimalExponent < -400) {
+    };
+    const auto tooSmall = [&] {
         result.value = negative ? -0.0 : 0.0;
         return result;
-    }
-
-    // Keep at most 800 significant digits: more cannot change the rounded double.
-    if (mantissa.size() > 800)
-        mantissa.resize(800);
-    const std::string normalised = "0." + mantissa + "e" + std::to_string(decimalExponent);
+    };
+    // Decided before converting, so that huge exponents neither blow up the
+    // text nor the conversion.
+    if (decimalExponent > 400)
+        return tooLarge();
+    if (decimalExponent < -400)
+        return tooSmall();
+    // At most 800 significant digits: more cannot change the rounded double.
+    if (digits.size() > 800)
+        digits.resize(800);
+    const std::string normalised = "0." + digits + "e" + std::to_string(decimalExponent);
     double value = 0;
     const auto conversion = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
-    if (conversion.ec == std::errc::result_out_of_range) {
-        if (decimalExponent > 0) {
-            result.value =
-                negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-            result.inRange = false;
-        } else {
-            result.value = negative ? -0.0 : 0.0;
-        }
-        return result;
-    }
-    if (!std::isfinite(value)) {
-        result.value = negative ? -value : value;
-        result.inRange = false;
-        return result;
-    }
+    if (conversion.ec == std::errc::result_out_of_range)
+        return decimalExponent > 0 ? tooLarge() : tooSmall();
     result.value = negative ? -value : value;
+    result.inRange = std::isfinite(value);
     return result;
+}
+
+} // namespace
+
+NumberReader::Result NumberReader::read(QStringView text)
+{
+    Cursor cursor(text);
+    const bool negative = readSign(cursor);
+    const Mantissa mantissa = readMantissa(cursor);
+    if (!mantissa.anyDigit)
+        return {};
+    const long long exponent = readExponent(cursor);
+    if (mantissa.digits.empty()) { // only zeros
+        Result zero;
+        zero.value = negative ? -0.0 : 0.0;
+        return zero;
+    }
+    // Value = 0.digits × 10^decimalExponent.
+    const long long decimalExponent = static_cast<long long>(mantissa.digits.size()) - mantissa.pointShift + exponent;
+    return convert(mantissa.digits, decimalExponent, negative);
 }

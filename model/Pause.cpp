@@ -34,7 +34,7 @@ void Pause::wait(double seconds, bool onBeat)
     m_timer.setEnabled(false);
 }
 
-void Pause::onTimerTick()
+void Pause::endPause()
 {
     m_timer.setInterval(0);
 }

@@ -25,8 +25,8 @@ public:
     /// PauseTimer::setIntervalOnBeat).
     void waitOnBeat(double seconds);
 
-    /// The timer's tick: stops the timer, which ends the pause.
-    void onTimerTick();
+    /// The timer ticked: the pause is over (and every pause it is nested in).
+    void endPause();
 
 private:
     void wait(double seconds, bool onBeat);

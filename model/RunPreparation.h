@@ -10,10 +10,11 @@ class RunPreparation {
 public:
     virtual ~RunPreparation() = default;
 
-    /// Lays the window out and returns it to its state before an experiment.
+    /// The reset pass: lays the window out, has the experiment recompute its
+    /// quantities (Experiment::recompute) and shows the droplet at the upper
+    /// plate, returning the window to its state before an experiment.
     virtual void resetWindow() = 0;
     /// Clears both plots, sets the coordinate systems of all three drawing
-    /// surfaces and draws the plots' backgrounds. Drawing the backgrounds also
-    /// sets the run's clock t back to its start.
+    /// surfaces and draws the plots' backgrounds.
     virtual void preparePlots() = 0;
 };

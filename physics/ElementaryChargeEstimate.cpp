@@ -206,78 +206,101 @@ double ElementaryChargeEstimate::chiSquareQuantile(double p, int dof)
     return k * std::pow(1 - h + z * std::sqrt(h), 3);
 }
 
-ElementaryChargeEstimate::Result ElementaryChargeEstimate::estimate(std::span<const Measurement> measurements)
+namespace {
+
+/// The charges that take part: positive, with a positive finite uncertainty,
+/// more than twice that uncertainty.
+Charges chargesTakingPart(std::span<const Estimate::Measurement> measurements)
 {
-    Result result;
     Charges c;
-    double qMax = 0;
     for (std::size_t i = 0; i < measurements.size(); ++i) {
-        const Measurement& m = measurements[i];
+        const Estimate::Measurement& m = measurements[i];
         if (!(std::isfinite(m.q) && std::isfinite(m.u) && m.u > 0 && m.q > 2 * m.u))
             continue;
         c.q.push_back(m.q);
         c.w.push_back(1 / (m.u * m.u));
         c.index.push_back(i);
-        qMax = std::max(qMax, m.q);
     }
+    return c;
+}
+
+/// The largest e that fits all the charges within their errors (χ² under
+/// its 0.999 quantile); failing that, the largest whose residuals are well
+/// inside the spacing of its multiples, with `consistent` false.
+std::optional<Fit> largestFit(const Charges& c, double qMax, bool& consistent)
+{
+    consistent = true;
+    const int dof = static_cast<int>(c.q.size()) - 1;
+    // The search starts above every charge's upper bound on e, with room
+    // for the largest deviation expected among N charges.
+    const double z = 3 + std::sqrt(2 * std::log(static_cast<double>(c.q.size())));
+    double top = std::numeric_limits<double>::infinity();
+    for (std::size_t i = 0; i < c.q.size(); ++i)
+        top = std::min(top, c.q[i] + z / std::sqrt(c.w[i]));
+    const double limit = Estimate::chiSquareQuantile(0.999, dof);
+    if (std::optional<Fit> fit = search(c, top, qMax, [limit](const Fit& f) { return f.chi2 <= limit; }))
+        return fit;
+    // The charges scatter more than their errors say. Then the largest e
+    // whose residuals are well inside the spacing of its multiples: the
+    // residual variance under a third of that of charges placed at random
+    // between the multiples (e²/12 each).
+    consistent = false;
+    double sumW = 0;
+    for (const double w : c.w)
+        sumW += w;
+    return search(c, top, qMax, [sumW](const Fit& f) { return f.chi2 <= sumW * f.e * f.e / 12 / 3; });
+}
+
+/// The few precise charges may all happen to be even (or threefold)
+/// multiples: the largest e that fits is then 2e (3e). The charges as a whole
+/// decide, each counted as the chance of its value with the charge numbers
+/// equally likely up to the largest charge; each candidate fitted to its own
+/// certain charges where it has them, and then taken at its most likely
+/// value nearby.
+double mostLikelyDivisor(const Charges& c, double largest)
+{
+    const Charges sample = sampleOf(c);
+    double chosen = largest;
+    double best = -std::numeric_limits<double>::infinity();
+    for (int k = 1; k <= 3; ++k) {
+        double start = largest / k;
+        const Charges certain = certainAt(c, start);
+        if (certain.q.size() >= std::min<std::size_t>(2, c.q.size())) {
+            const Fit own = fitFrom(certain, start);
+            if (std::isfinite(own.e) && own.e > 0)
+                start = own.e;
+        }
+        const auto [e, likelihood] = mostLikelyNear(sample, start);
+        if (k == 1 || likelihood > best + ClearlyBetter) {
+            best = likelihood;
+            chosen = e;
+        }
+    }
+    return chosen;
+}
+
+} // namespace
+
+ElementaryChargeEstimate::Result ElementaryChargeEstimate::estimate(std::span<const Measurement> measurements)
+{
+    Result result;
+    const Charges c = chargesTakingPart(measurements);
     if (c.q.empty())
         return result;
+    const double qMax = *std::max_element(c.q.begin(), c.q.end());
 
-    const int dof = static_cast<int>(c.q.size()) - 1;
     std::optional<Fit> fit;
     bool consistent = true;
-    if (dof == 0) {
+    if (c.q.size() == 1) {
         // One charge alone: it is e itself (n = 1), the largest e it allows.
         fit = fitFrom(c, c.q[0]);
     } else {
-        // The search starts above every charge's upper bound on e, with room
-        // for the largest deviation expected among N charges.
-        const double z = 3 + std::sqrt(2 * std::log(static_cast<double>(c.q.size())));
-        double top = std::numeric_limits<double>::infinity();
-        for (std::size_t i = 0; i < c.q.size(); ++i)
-            top = std::min(top, c.q[i] + z / std::sqrt(c.w[i]));
-        const double limit = chiSquareQuantile(0.999, dof);
-        fit = search(c, top, qMax, [limit](const Fit& f) { return f.chi2 <= limit; });
-        if (!fit) {
-            // The charges scatter more than their errors say. Then the largest e
-            // whose residuals are well inside the spacing of its multiples: the
-            // residual variance under a third of that of charges placed at random
-            // between the multiples (e²/12 each).
-            consistent = false;
-            double sumW = 0;
-            for (const double w : c.w)
-                sumW += w;
-            fit = search(c, top, qMax, [sumW](const Fit& f) { return f.chi2 <= sumW * f.e * f.e / 12 / 3; });
-            if (!fit)
-                return result;
-        }
-        // The few precise charges may all happen to be even (or threefold)
-        // multiples: the largest e that fits is then 2e (3e). The charges as a
-        // whole decide, each counted as the chance of its value with the
-        // charge numbers equally likely up to the largest charge; each
-        // candidate fitted to its own certain charges where it has them, and
-        // then taken at its most likely value nearby. (Not when the errors are
-        // stated too small: the chances would then say nothing.)
-        if (consistent) {
-            const Charges sample = sampleOf(c);
-            double chosen = fit->e;
-            double best = -std::numeric_limits<double>::infinity();
-            for (int k = 1; k <= 3; ++k) {
-                double start = fit->e / k;
-                const Charges certain = certainAt(c, start);
-                if (certain.q.size() >= std::min<std::size_t>(2, c.q.size())) {
-                    const Fit own = fitFrom(certain, start);
-                    if (std::isfinite(own.e) && own.e > 0)
-                        start = own.e;
-                }
-                const auto [e, likelihood] = mostLikelyNear(sample, start);
-                if (k == 1 || likelihood > best + ClearlyBetter) {
-                    best = likelihood;
-                    chosen = e;
-                }
-            }
-            fit->e = chosen;
-        }
+        fit = largestFit(c, qMax, consistent);
+        if (!fit)
+            return result;
+        // Not when the errors are stated too small: the chances would then say nothing.
+        if (consistent)
+            fit->e = mostLikelyDivisor(c, fit->e);
     }
 
     // The final fit takes the charges whose whole number is certain. A charge

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "SetupParameters.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -13,7 +15,7 @@
 class ExperimentView {
 public:
     /// The six parameters of the setup, each with its input.
-    enum class Parameter { PlateGap, Voltage, Diameter, DropletDensity, MediumDensity, Viscosity };
+    using Parameter = SetupParameter;
 
     /// The derived quantities as the panel shows them.
     struct DerivedQuantities {
@@ -36,8 +38,6 @@ public:
     virtual void setRandomCharges(bool random) = 0;
     virtual void showDerivedQuantities(const DerivedQuantities& quantities) = 0;
 
-    /// The slow-down setting the student chose, 1..9.
-    virtual int slowDownSetting() const = 0;
     /// Shows the slow-down in use.
     virtual void showSlowDown(int slowDown) = 0;
 

@@ -6,6 +6,8 @@
 
 #include "ExperimentState.h"
 #include "NumberFormat.h"
+#include "PlotRanges.h"
+#include "Reticle.h"
 
 #include "Canvas.h"
 #include "Sprite.h"
@@ -19,7 +21,7 @@ float single(double value)
 
 /// The time axis and the quantity's axis through the origin of a plot whose
 /// quantity runs from bottom to top (plot units).
-void drawAxes(Canvas& plot, const ExperimentState& s, double top, float bottom)
+void drawAxes(Canvas& plot, const PlotRanges& s, double top, float bottom)
 {
     plot.drawLine(0, single(top), 0, bottom, Colors::Black);
     plot.drawLine(single(s.timeLeft), 0, single(s.timeRight), 0, Colors::Black);
@@ -27,7 +29,7 @@ void drawAxes(Canvas& plot, const ExperimentState& s, double top, float bottom)
 
 /// The quantity's name at the top left of a plot, "t/tau" at the right just
 /// above the time axis; timeStep is one grid step of time (units of tau).
-void drawCaptions(Canvas& plot, const ExperimentState& s, double top, double timeStep, const QString& quantity)
+void drawCaptions(Canvas& plot, const PlotRanges& s, double top, double timeStep, const QString& quantity)
 {
     plot.setCurrentX(single(0.03 * (s.timeRight - s.timeLeft)));
     plot.setCurrentY(single(top));
@@ -39,18 +41,20 @@ void drawCaptions(Canvas& plot, const ExperimentState& s, double top, double tim
 
 } // namespace
 
-PlotBackgrounds::PlotBackgrounds(ExperimentState& state, const DrawingSurfaces& surfaces, const QLocale& locale)
-    : m_state(state), m_surfaces(surfaces), m_locale(locale)
+PlotBackgrounds::PlotBackgrounds(const ExperimentState& state, const PlotRanges& ranges,
+                                 const DrawingSurfaces& surfaces, const QLocale& locale)
+    : m_state(state), m_ranges(ranges), m_surfaces(surfaces), m_locale(locale)
 {
 }
 
 void PlotBackgrounds::drawAnimationBackground()
 {
-    const ExperimentState& s = m_state;
+    const PlotRanges& s = m_ranges;
     Canvas& view = m_surfaces.animationView;
-    const double band = (s.coordinateMax - static_cast<double>(s.coordinateMin)) / 10;
+    // The reticle: the gap in its bands.
+    const double band = (s.coordinateMax - static_cast<double>(s.coordinateMin)) / Reticle::Bands;
     view.setDrawWidth(1);
-    for (int k = 0; k <= 10; ++k) {
+    for (int k = 0; k <= Reticle::Bands; ++k) {
         const double y = k * band;
         view.drawLine(single(s.viewLeft), single(y), single(s.viewRight), single(y), Colors::LightGreen);
         view.drawPoint(0, single(y));
@@ -59,17 +63,16 @@ void PlotBackgrounds::drawAnimationBackground()
     }
 
     Sprite& marker = m_surfaces.dropletMarker;
-    marker.setLeft(s.X - marker.userWidth() / 2);
+    marker.setLeft(m_state.X - marker.userWidth() / 2);
     marker.setTop(-(marker.userHeight() / 2));
 }
 
 void PlotBackgrounds::drawCoordinateBackground()
 {
-    ExperimentState& s = m_state;
+    const PlotRanges& s = m_ranges;
     Canvas& plot = m_surfaces.coordinatePlot;
     plot.setDrawWidth(3);
     drawAxes(plot, s, s.coordinateMax, s.coordinateMin);
-    s.t = s.runStartTime;
 
     const double timeStep = (s.timeRight - s.timeLeft) / 20;
     const double coordinateStep = (s.coordinateMax - static_cast<double>(s.coordinateMin)) / 20;
@@ -88,11 +91,10 @@ void PlotBackgrounds::drawCoordinateBackground()
 
 void PlotBackgrounds::drawVelocityBackground()
 {
-    ExperimentState& s = m_state;
+    const PlotRanges& s = m_ranges;
     Canvas& plot = m_surfaces.velocityPlot;
     plot.setDrawWidth(3);
     drawAxes(plot, s, s.velocityTop, s.velocityBottom);
-    s.t = s.runStartTime;
 
     double timeStep = (s.timeRight - s.timeLeft) / 20;
     double velocityStep = (s.velocityTop - static_cast<double>(s.velocityBottom)) / 20;

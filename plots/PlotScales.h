@@ -4,14 +4,17 @@
 
 #pragma once
 
+#include "PlotRanges.h"
+
 #include "DrawingSurfaces.h"
 
 struct ExperimentState;
 
-/// The user coordinate systems of the three drawing surfaces.
+/// The user coordinate systems of the three drawing surfaces, from the
+/// experiment's quantities; it keeps their ranges.
 class PlotScales {
 public:
-    PlotScales(ExperimentState& state, const DrawingSurfaces& surfaces);
+    PlotScales(const ExperimentState& state, const DrawingSurfaces& surfaces);
 
     /// Animation view: 0..viewWidth across, 0 (upper plate) at the top down to
     /// reducedGap (lower plate) at the bottom.
@@ -21,7 +24,12 @@ public:
     /// the largest of 0, 1 and the two limiting velocities, upward.
     void setPlotScales();
 
+    /// The ranges set last.
+    const PlotRanges& ranges() const { return m_ranges; }
+    PlotRanges& ranges() { return m_ranges; }
+
 private:
-    ExperimentState& m_state;
+    const ExperimentState& m_state;
     DrawingSurfaces m_surfaces;
+    PlotRanges m_ranges;
 };

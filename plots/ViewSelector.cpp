@@ -8,22 +8,23 @@
 
 ViewSelector::ViewSelector(const MainWindowControls& controls) : m_controls(controls) {}
 
-void ViewSelector::onAnimationSelected()
+void ViewSelector::showIfSelected(View view)
 {
-    if (m_controls.animationOption->value() != 0)
-        show(true, false, false);
-}
-
-void ViewSelector::onCoordinateSelected()
-{
-    if (m_controls.coordinateOption->value() != 0)
-        show(false, true, false);
-}
-
-void ViewSelector::onVelocitySelected()
-{
-    if (m_controls.velocityOption->value() != 0)
-        show(false, false, true);
+    const MainWindowControls& c = m_controls;
+    switch (view) {
+    case View::Animation:
+        if (c.animationOption->value() != 0)
+            show(true, false, false);
+        break;
+    case View::Coordinate:
+        if (c.coordinateOption->value() != 0)
+            show(false, true, false);
+        break;
+    case View::Velocity:
+        if (c.velocityOption->value() != 0)
+            show(false, false, true);
+        break;
+    }
 }
 
 void ViewSelector::show(bool animation, bool coordinate, bool velocity)

@@ -6,19 +6,22 @@
 
 struct MainWindowControls;
 
-/// The three views of the drawing area, one shown at a time. Each handler acts
-/// only when its own option button is selected; it switches visibility only,
-/// so hidden surfaces keep their drawings.
+/// The three views of the drawing area, one shown at a time. It switches
+/// visibility only, so hidden surfaces keep their drawings.
 class ViewSelector {
 public:
+    /// The views, each with its option button.
+    enum class View {
+        Animation,  ///< "Движение": the animation view with its slow-down control
+        Coordinate, ///< "Координата": the coordinate plot
+        Velocity,   ///< "Проекция Vx": the velocity plot
+    };
+
     explicit ViewSelector(const MainWindowControls& controls);
 
-    /// "Движение": the animation view with its slow-down control.
-    void onAnimationSelected();
-    /// "Координата": the coordinate plot.
-    void onCoordinateSelected();
-    /// "Проекция Vx": the velocity plot.
-    void onVelocitySelected();
+    /// Shows `view` when its option button is the one selected; otherwise
+    /// (its button was just deselected) changes nothing.
+    void showIfSelected(View view);
 
 private:
     void show(bool animation, bool coordinate, bool velocity);

@@ -92,7 +92,7 @@ void tst_accessibility::readOutsSpeakTheirCurrentValue()
     QCOMPARE(accessibleName(w.widgets().relaxationTimeReadout), QStringLiteral("tau = 4,279E-05 c"));
     // The charges while they are shown.
     w.fakes.timer.during[1] = [&] { QCOMPARE(accessibleName(w.widgets().charge2Readout), QStringLiteral("q2= 3,0e")); };
-    w.form->simulation().procedure().onCharacteristicsClicked();
+    w.form->simulation().experiment().showCharges();
 }
 
 void tst_accessibility::everyVisibleControlHasAName()

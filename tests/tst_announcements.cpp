@@ -74,22 +74,22 @@ void tst_announcements::whatHappensIsAnnounced()
     const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(recordAlerts);
     w.fakes.random.values = {0.25f, 0.65f};
     const RunRecord& record = w.simulation().record();
-    ExperimentProcedure& procedure = w.simulation().procedure();
+    Experiment& experiment = w.simulation().experiment();
     w.fakes.timer.everyPause = [&, last = -1](int) mutable {
         const int step = static_cast<int>(record.points().size()) - 1;
         if (step == last)
             return;
         last = step;
         if (step == 10)
-            procedure.onVoltageClicked();
+            experiment.applyVoltage();
         if (step == 20)
-            procedure.onCharacteristicsClicked();
+            experiment.showCharges();
         if (step == 30 && irradiated)
-            procedure.onLightClicked();
+            experiment.irradiate();
         if (step == 40)
-            procedure.onVelocitiesClicked();
+            experiment.showVelocities();
     };
-    procedure.onStartClicked();
+    experiment.start();
     QAccessible::installUpdateHandler(previous);
     QCOMPARE(alerts, expected);
 }

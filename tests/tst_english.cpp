@@ -148,7 +148,7 @@ void tst_english::readOutsWithAPoint()
     QCOMPARE(c.relaxationTimeReadout->text(), QStringLiteral("tau = 8.557E-05 s"));
     QCOMPARE(c.terminalVelocityReadout->text(), QStringLiteral(" Vg = 8.387E-04 m/s"));
     QCOMPARE(c.limitingVelocity2Readout->text(), QStringLiteral("V2max= 6.773E-04 m/s"));
-    w.form->simulation().procedure().onVelocitiesClicked();
+    w.form->simulation().experiment().showVelocities();
     QCOMPARE(c.chargeRatioReadout->text(), QStringLiteral("q3/q2= 2.333 "));
 }
 
@@ -166,8 +166,8 @@ void tst_english::textsFitTheirControls()
     w.fakes.random.values = {0.25f, 0.65f};
     w.show();
     QVERIFY(w.resizeClientArea(client));
-    w.form->simulation().procedure().onCharacteristicsClicked(); // every read-out holds a value
-    w.form->simulation().procedure().onVelocitiesClicked();
+    w.form->simulation().experiment().showCharges(); // every read-out holds a value
+    w.form->simulation().experiment().showVelocities();
     for (const ControlId id : AllControls) {
         QWidget* widget = w.widget(id);
         const char* name = controlName(id);

@@ -77,7 +77,7 @@ Sample sample()
         e.bands = 4;
         e.distance = 4 * 0.016 / 10;
         e.time = *e.distance / v;
-        e.timeUncertainty = 0.05;
+        e.uncertainty = 0.05;
         e.source = JournalEntry::Source::Stopwatch;
         return e;
     };
@@ -86,7 +86,7 @@ Sample sample()
     JournalEntry read;
     read.drop = 2;
     read.velocity = 6.5e-4;
-    read.timeUncertainty = 1e-8;
+    read.uncertainty = 1e-8;
     read.source = JournalEntry::Source::Plot;
     read.deleted = true;
     read.reason = QStringLiteral("рука дрогнула; «кнопка», \"не та\"\nвторая строка");
@@ -268,7 +268,7 @@ void tst_journal::table()
             QCOMPARE(number(r[3]), *e.bands);
             QCOMPARE(number(r[4]), *e.distance);
             QCOMPARE(number(r[5]), *e.time);
-            QCOMPARE(number(r[6]), e.timeUncertainty);
+            QCOMPARE(number(r[6]), e.uncertainty);
         }
         QCOMPARE(number(r[7]), *e.measuredVelocity());
         if (model.analysis().entryCharges[static_cast<std::size_t>(i)])

@@ -4,6 +4,8 @@
 
 #include "WindowFixture.h"
 
+#include "JournalWindow.h"
+#include "LaboratoryWindows.h"
 #include "PlotCursor.h"
 
 #include <QAccessible>
@@ -22,6 +24,7 @@ class tst_keyboard : public QObject {
 private slots:
     void initTestCase() { WindowFixture::setUpApplication(); }
     void wholeExperimentWithoutTheMouse();
+    void keysBoxListsEveryShortcut();
 };
 
 namespace {
@@ -132,6 +135,33 @@ void tst_keyboard::wholeExperimentWithoutTheMouse()
     QVERIFY(csv.open(QIODevice::ReadOnly));
     QVERIFY(csv.readLine().startsWith("шаг;t/tau;"));
     QCOMPARE(csv.readAll().count('\n'), static_cast<qsizetype>(record.points().size()));
+}
+
+void tst_keyboard::keysBoxListsEveryShortcut()
+{
+    // F1 opens «Клавиши»: every shortcut of the main window and of the
+    // journal's is in it.
+    WindowFixture w;
+    w.show();
+    w.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+    w.form->laboratory().setActive(true);
+    key(Qt::Key_F1);
+    QVERIFY(!w.fakes.messageBox.shown.empty());
+    QCOMPARE(w.fakes.messageBox.shown.back().title, QStringLiteral("Клавиши"));
+    const QString box = w.fakes.messageBox.shown.back().text;
+    QStringList missing;
+    int shortcuts = 0;
+    QWidget* const windows[] = {w.form.get(), w.form->laboratory().journalWindow()};
+    for (QWidget* window : windows)
+        for (const QAction* action : window->findChildren<QAction*>())
+            for (const QKeySequence& shortcut : action->shortcuts()) {
+                ++shortcuts;
+                if (!box.contains(shortcut.toString(QKeySequence::NativeText) + QStringLiteral(" — ")))
+                    missing << shortcut.toString(QKeySequence::NativeText);
+            }
+    QVERIFY(shortcuts >= 20);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(tst_keyboard)

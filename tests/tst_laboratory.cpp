@@ -45,7 +45,7 @@ void run(FakeMainWindow& form, const std::function<void(int)>& atStep = {})
             atStep(step);
         }
     };
-    form.simulation().procedure().onStartClicked();
+    form.simulation().experiment().start();
     form.timer.everyPause = {};
 }
 
@@ -82,7 +82,7 @@ void tst_laboratory::offChangesNothing()
         form.simulation().laboratory().setActive(lab);
         run(form, [&form](int step) {
             if (step == 30)
-                form.simulation().procedure().onVoltageClicked();
+                form.simulation().experiment().applyVoltage();
         });
         return form.simulation().record().points();
     };
@@ -101,15 +101,15 @@ void tst_laboratory::timingsKnowTheirPhase()
     Stopwatch& stopwatch = lab.stopwatch();
     lab.setActive(true);
     lab.setBands(2);
-    ExperimentProcedure& procedure = form.simulation().procedure();
+    Experiment& experiment = form.simulation().experiment();
     run(form, [&](int step) {
         switch (step) {
         case 5: stopwatch.startStop(); break;
         case 15: stopwatch.lap(); break; // free fall
-        case 20: procedure.onVoltageClicked(); break;
+        case 20: experiment.applyVoltage(); break;
         case 25: stopwatch.lap(); break; // across the change
         case 35: stopwatch.lap(); break; // the first charge
-        case 40: procedure.onLightClicked(); break;
+        case 40: experiment.irradiate(); break;
         case 42: stopwatch.lap(); break;       // across
         case 55: stopwatch.startStop(); break; // after the irradiation
         default: break;
@@ -134,7 +134,7 @@ void tst_laboratory::timingsKnowTheirPhase()
         QCOMPARE(*e.bands, 2.0);
         QCOMPARE(*e.distance, 2 * 0.016 / 10);
         QCOMPARE(e.irradiation, i >= 3 ? 1 : 0);
-        QVERIFY(e.timeUncertainty > 0);
+        QVERIFY(e.uncertainty > 0);
     }
     QVERIFY(std::fabs(*journal.entries[0].time - 10 * step) <= 0.01);
     QVERIFY(std::fabs(*journal.entries[4].time - 13 * step) <= 0.01);
@@ -160,12 +160,12 @@ void tst_laboratory::plotReadingsGiveTheCharges()
     lab.setActive(true);
     lab.setUnknownSize(unknown);
     form.simulation().panel().setDropConcealed(unknown);
-    ExperimentProcedure& procedure = form.simulation().procedure();
+    Experiment& experiment = form.simulation().experiment();
     run(form, [&](int step) {
         if (step == 30)
-            procedure.onVoltageClicked();
+            experiment.applyVoltage();
         if (step == 60)
-            procedure.onLightClicked();
+            experiment.irradiate();
     });
     const std::vector<RunRecord::Point>& points = form.simulation().record().points();
     for (const int step : {10, 45, 75})

@@ -226,7 +226,7 @@ void tst_layout::resetPassGate()
 {
     FakeMainWindow form;
     form.state().startUpDone = 0;
-    form.simulation().parameters().setDefaultParameters(); // writes the inputs; their handlers call the pass
+    form.simulation().experiment().setDefaultParameters(); // writes the inputs; their handlers call the pass
     QCOMPARE(form.control(ControlId::plateGapEdit).geometry(), ControlGeometry{});
     QCOMPARE(form.animationView.clearCount, 0);
     QVERIFY(form.random.seeds.empty()); // no derived quantities yet

@@ -51,8 +51,8 @@ void runIrradiated(FakeMainWindow& form)
 {
     form.random.values = {0.25f, 0.65f};
     form.start();
-    form.timer.during[20] = [&form] { form.simulation().procedure().onLightClicked(); };
-    form.simulation().procedure().onStartClicked();
+    form.timer.during[20] = [&form] { form.simulation().experiment().irradiate(); };
+    form.simulation().experiment().start();
 }
 
 /// The same steps evaluated independently: charge 0 up to step 20, N3 after.
@@ -111,9 +111,10 @@ void tst_measuring::readoutNumbers()
     const double width = plot.geometry().width, height = plot.geometry().height;
     QCOMPARE(width, 160.0);
     const double t = x / width * static_cast<double>(static_cast<float>(s.plotTimeSpan));
+    const PlotRanges& r = form.simulation().scales().ranges();
     const double top =
-        velocity ? static_cast<double>(static_cast<float>(s.velocityTop)) : static_cast<float>(s.reducedGap);
-    const double bottom = velocity ? static_cast<double>(s.velocityBottom) : 0.0;
+        velocity ? static_cast<double>(static_cast<float>(r.velocityTop)) : static_cast<float>(s.reducedGap);
+    const double bottom = velocity ? static_cast<double>(r.velocityBottom) : 0.0;
     QVERIFY(std::fabs(values->t - t) <= 1e-9 * t);
     QVERIFY(std::fabs(values->ordinate - (top + y / height * (bottom - top))) <= 1e-9 * std::fabs(top - bottom));
     QCOMPARE(values->onCurve, onCurve);

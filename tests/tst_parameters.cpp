@@ -4,8 +4,9 @@
 
 #include "FakeMainWindow.h"
 
+#include "Experiment.h"
 #include "NumberReader.h"
-#include "Parameters.h"
+#include "PlotRanges.h"
 
 #include <QtTest>
 
@@ -42,56 +43,73 @@ void startWithCharges(FakeMainWindow& form, float u = 0.25f, float v = 0.65f)
     form.start();
 }
 
+/// A `T` made in memory full of other bytes; the indexes of the values of
+/// `fields` that are not 0 (the padding between fields is nobody's and not
+/// looked at).
+template <class T, class Fields>
+QStringList nonZeroAtCreation(Fields fields)
+{
+    alignas(T) unsigned char memory[sizeof(T)];
+    std::memset(memory, 0xA5, sizeof memory);
+    const T& made = *new (memory) T;
+    QStringList nonZero;
+    const std::vector<double> values = fields(made);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (values[i] != 0)
+            nonZero << QString::number(i);
+    made.~T();
+    return nonZero;
+}
+
 } // namespace
 
 void tst_parameters::stateIsZeroAtCreation()
 {
-    // Made in memory full of other bytes: every field set to 0 by the record
-    // itself (the padding between fields is nobody's and not looked at).
-    alignas(ExperimentState) unsigned char memory[sizeof(ExperimentState)];
-    std::memset(memory, 0xA5, sizeof memory);
-    const ExperimentState& s = *new (memory) ExperimentState;
-    const double fields[] = {s.DD,
-                             s.Ux,
-                             s.d,
-                             s.r,
-                             s.r0,
-                             static_cast<double>(s.eta),
-                             s.mass,
-                             s.Ex,
-                             static_cast<double>(s.tau),
-                             s.Vg,
-                             s.forceRatio,
-                             s.N2,
-                             static_cast<double>(s.N3),
-                             s.V2max,
-                             s.V3max,
-                             s.reducedGap,
-                             s.runStartTime,
-                             s.plotTimeSpan,
-                             s.timeStep,
-                             s.viewWidth,
-                             s.viewLeft,
-                             s.viewRight,
-                             s.coordinateMax,
-                             static_cast<double>(s.coordinateMin),
-                             s.timeLeft,
-                             s.timeRight,
-                             static_cast<double>(s.velocityMax),
-                             s.velocityMin,
-                             s.velocityTop,
-                             static_cast<double>(s.velocityBottom),
-                             s.activeChargeNumber,
-                             s.t,
-                             s.X,
-                             s.Y,
-                             static_cast<double>(s.Vy),
-                             static_cast<double>(s.slowDown),
-                             s.startUpDone,
-                             static_cast<double>(s.wasIrradiated)};
-    for (std::size_t i = 0; i < std::size(fields); ++i)
-        QVERIFY2(fields[i] == 0, qPrintable(QString::number(i)));
-    s.~ExperimentState();
+    // Every field set to 0 by the record itself, and by the plots' ranges.
+    const QStringList state = nonZeroAtCreation<ExperimentState>([](const ExperimentState& s) {
+        return std::vector<double>{s.DD,
+                                   s.Ux,
+                                   s.d,
+                                   s.r,
+                                   s.r0,
+                                   static_cast<double>(s.eta),
+                                   s.mass,
+                                   s.Ex,
+                                   static_cast<double>(s.tau),
+                                   s.Vg,
+                                   s.forceRatio,
+                                   s.N2,
+                                   static_cast<double>(s.N3),
+                                   s.V2max,
+                                   s.V3max,
+                                   s.reducedGap,
+                                   s.runStartTime,
+                                   s.plotTimeSpan,
+                                   s.timeStep,
+                                   s.viewWidth,
+                                   s.activeChargeNumber,
+                                   s.t,
+                                   s.X,
+                                   s.Y,
+                                   static_cast<double>(s.Vy),
+                                   static_cast<double>(s.slowDown),
+                                   s.startUpDone,
+                                   static_cast<double>(s.wasIrradiated)};
+    });
+    QVERIFY2(state.isEmpty(), qPrintable(state.join(u' ')));
+    const QStringList ranges = nonZeroAtCreation<PlotRanges>([](const PlotRanges& r) {
+        return std::vector<double>{r.viewLeft,
+                                   r.viewRight,
+                                   r.coordinateMax,
+                                   static_cast<double>(r.coordinateMin),
+                                   r.timeLeft,
+                                   r.timeRight,
+                                   static_cast<double>(r.velocityMax),
+                                   r.velocityMin,
+                                   r.velocityTop,
+                                   static_cast<double>(r.velocityBottom)};
+    });
+    QVERIFY2(ranges.isEmpty(), qPrintable(ranges.join(u' ')));
 }
 
 void tst_parameters::defaultsWrittenToInputs()
@@ -262,7 +280,7 @@ void tst_parameters::viscosityNotPositiveKeepsOldValues()
     const float tau = form.state().tau;
     const double Vg = form.state().Vg;
     form.state().eta = 0;
-    form.simulation().parameters().updateDerivedQuantities();
+    form.simulation().experiment().recompute();
     QCOMPARE(form.control(ControlId::relaxationTimeReadout).text(), QStringLiteral("tau ->00"));
     QCOMPARE(form.control(ControlId::terminalVelocityReadout).text(), QStringLiteral("Vg= ->00"));
     QCOMPARE(form.state().tau, tau);

@@ -80,22 +80,23 @@ void tst_plots::velocityRange()
     FakeMainWindow form;
     prepare(form, v2, v3);
     const ExperimentState& s = form.state();
-    QCOMPARE(s.velocityMax, vyMax);
-    QCOMPARE(s.velocityMin, vyMin);
-    QCOMPARE(s.velocityTop, vyTop);
-    QCOMPARE(s.velocityBottom, vyBottom);
-    QCOMPARE(s.timeLeft, 0.0);
-    QCOMPARE(s.timeRight, s.plotTimeSpan);
-    QCOMPARE(s.coordinateMax, s.reducedGap);
-    QCOMPARE(s.coordinateMin, 0.0f);
+    const PlotRanges& r = form.simulation().scales().ranges();
+    QCOMPARE(r.velocityMax, vyMax);
+    QCOMPARE(r.velocityMin, vyMin);
+    QCOMPARE(r.velocityTop, vyTop);
+    QCOMPARE(r.velocityBottom, vyBottom);
+    QCOMPARE(r.timeLeft, 0.0);
+    QCOMPARE(r.timeRight, s.plotTimeSpan);
+    QCOMPARE(r.coordinateMax, s.reducedGap);
+    QCOMPARE(r.coordinateMin, 0.0f);
     // Coordinate plot upward from 0 to reducedGap, velocity plot upward from velocityBottom to velocityTop.
     const auto& coordinate = form.coordinatePlot.scales.back();
     QCOMPARE(coordinate.y1, static_cast<float>(s.reducedGap));
     QCOMPARE(coordinate.y2, 0.0f);
     QCOMPARE(coordinate.x2, static_cast<float>(s.plotTimeSpan));
     const auto& velocity = form.velocityPlot.scales.back();
-    QCOMPARE(velocity.y1, static_cast<float>(s.velocityTop));
-    QCOMPARE(velocity.y2, s.velocityBottom);
+    QCOMPARE(velocity.y1, static_cast<float>(r.velocityTop));
+    QCOMPARE(velocity.y2, r.velocityBottom);
 }
 
 void tst_plots::velocityTickLabels()
@@ -103,7 +104,7 @@ void tst_plots::velocityTickLabels()
     FakeMainWindow form(QLocale(QLocale::Russian, QLocale::Russia));
     prepare(form, 0.5, -0.3);
     form.simulation().backgrounds().drawVelocityBackground();
-    const ExperimentState& s = form.state();
+    const PlotRanges& s = form.simulation().scales().ranges();
     const double step = (s.velocityTop - static_cast<double>(s.velocityBottom)) / 20;
     QVERIFY(std::fabs(step - 0.0715) < 1e-8);
 
@@ -186,7 +187,7 @@ void tst_plots::velocityPlotBackground()
     FakeMainWindow form;
     prepare(form, 0.8, -0.5);
     form.simulation().backgrounds().drawVelocityBackground();
-    const ExperimentState& s = form.state();
+    const PlotRanges& s = form.simulation().scales().ranges();
     const RecordingCanvas& plot = form.velocityPlot;
     QCOMPARE(countLines(plot, Colors::LightGreen, true), 41);
     QCOMPARE(countLines(plot, Colors::LightGreen, false), 41);
@@ -205,7 +206,7 @@ void tst_plots::zeroStepGuards()
 {
     FakeMainWindow form;
     prepare(form, 0.8, 0.5);
-    ExperimentState& s = form.state();
+    PlotRanges& s = form.simulation().scales().ranges();
     s.timeRight = s.timeLeft = 0;
     s.velocityTop = 0;
     s.velocityBottom = 0;
@@ -223,14 +224,14 @@ void tst_plots::zeroStepGuards()
 
 void tst_plots::clockResetToStart()
 {
+    // Whatever the clock read before, a run's curves begin at the plots' time origin.
     FakeMainWindow form;
     prepare(form, 0.8, 0.5);
     form.state().t = 12345;
-    form.simulation().backgrounds().drawCoordinateBackground();
-    QCOMPARE(form.state().t, form.state().runStartTime);
-    form.state().t = 777;
-    form.simulation().backgrounds().drawVelocityBackground();
-    QCOMPARE(form.state().t, 0.0);
+    form.simulation().experiment().runDroplet();
+    const std::vector<RunRecord::Point>& points = form.simulation().record().points();
+    QCOMPARE(points.front().t, form.state().runStartTime);
+    QCOMPARE(points[1].t, form.state().runStartTime + form.state().timeStep);
 }
 
 void tst_plots::viewSwitching_data()
@@ -275,10 +276,10 @@ void tst_plots::optionActsOnlyWhenSelected()
     form.start();
     QCOMPARE(form.control(ControlId::animationOption).value(), 1);
     // A handler called while its button is not selected changes nothing.
-    form.simulation().views().onVelocitySelected();
+    form.simulation().views().showIfSelected(ViewSelector::View::Velocity);
     QVERIFY(form.animationView.isVisible());
     QVERIFY(!form.velocityPlot.isVisible());
-    form.simulation().views().onCoordinateSelected();
+    form.simulation().views().showIfSelected(ViewSelector::View::Coordinate);
     QVERIFY(!form.coordinatePlot.isVisible());
 }
 

@@ -4,7 +4,7 @@
 
 #include "FakeMainWindow.h"
 
-#include "ExperimentProcedure.h"
+#include "Experiment.h"
 #include "Sound.h"
 
 #include <QtTest>
@@ -67,9 +67,9 @@ void tst_procedure::irradiationWithoutVoltageIsCorrect()
     form.timer.everyPause = [&](int pause) {
         positions.push_back(s.Y);
         if (pause == 20)
-            form.simulation().procedure().onLightClicked();
+            form.simulation().experiment().irradiate();
     };
-    form.simulation().procedure().onStartClicked();
+    form.simulation().experiment().start();
     QCOMPARE(s.wasIrradiated, std::int16_t(1));
     QCOMPARE(form.tones.tones, (Tones{{880, 600}}));
     QVERIFY(form.messageBox.shown.empty());
@@ -84,8 +84,8 @@ void tst_procedure::voltageOnlyGivesMelodyAndRemark()
 {
     FakeMainWindow form;
     start(form);
-    form.timer.during[10] = [&] { form.simulation().procedure().onVoltageClicked(); };
-    form.simulation().procedure().onStartClicked();
+    form.timer.during[10] = [&] { form.simulation().experiment().applyVoltage(); };
+    form.simulation().experiment().start();
     QCOMPARE(form.state().wasIrradiated, std::int16_t(0));
     QCOMPARE(form.tones.tones, melody());
     QCOMPARE(form.messageBox.shown.size(), std::size_t(1));
@@ -102,7 +102,7 @@ void tst_procedure::nothingPressedGivesMelodyAndRemark()
     start(form);
     int boxesDuringMelody = 0;
     form.messageBox.whileOpen = [&] { boxesDuringMelody = static_cast<int>(form.tones.tones.size()); };
-    form.simulation().procedure().onStartClicked();
+    form.simulation().experiment().start();
     QCOMPARE(form.timer.pauses, 100);
     QCOMPARE(form.tones.tones, melody());
     // The box opens after the whole melody.
@@ -118,11 +118,11 @@ void tst_procedure::voltageTwiceDrawsPlatesTwice()
     ExperimentState* s = &form.state();
     double nqAfterFirst = -1;
     form.timer.during[10] = [&] {
-        form.simulation().procedure().onVoltageClicked();
+        form.simulation().experiment().applyVoltage();
         nqAfterFirst = s->activeChargeNumber;
     };
-    form.timer.during[20] = [&] { form.simulation().procedure().onVoltageClicked(); };
-    form.simulation().procedure().onStartClicked();
+    form.timer.during[20] = [&] { form.simulation().experiment().applyVoltage(); };
+    form.simulation().experiment().start();
     int plates = 0;
     for (const auto& p : form.animationView.ofKind(RecordingCanvas::Op::Line))
         if (p.width == 7)
@@ -150,7 +150,7 @@ void tst_procedure::platesColouredByPolarity()
     FakeMainWindow form;
     form.start();
     form.control(ControlId::voltageEdit).setText(voltage);
-    form.simulation().procedure().onVoltageClicked();
+    form.simulation().experiment().applyVoltage();
     const ExperimentState& s = form.state();
     const auto lines = form.animationView.ofKind(RecordingCanvas::Op::Line);
     const auto& first = lines[lines.size() - 2];
@@ -169,7 +169,7 @@ void tst_procedure::beamFlashAtDroplet()
     start(form);
     ExperimentState& s = form.state();
     bool checked = false;
-    form.timer.during[30] = [&] { form.simulation().procedure().onLightClicked(); };
+    form.timer.during[30] = [&] { form.simulation().experiment().irradiate(); };
     form.timer.during[31] = [&] {
         // During the 1.5 s flash: lower right corner of the beam at the droplet.
         QVERIFY(form.beamSprite.isVisible());
@@ -178,7 +178,7 @@ void tst_procedure::beamFlashAtDroplet()
         QCOMPARE(s.wasIrradiated, std::int16_t(0)); // counts only once the flash is over
         checked = true;
     };
-    form.simulation().procedure().onStartClicked();
+    form.simulation().experiment().start();
     QVERIFY(checked);
     QVERIFY(!form.beamSprite.isVisible());
     QCOMPARE(std::count(form.timer.intervals.begin(), form.timer.intervals.end(), 1500), 1L);
@@ -210,7 +210,7 @@ void tst_procedure::charges()
         QVERIFY(form.control(ControlId::charge3Readout).isVisible());
         shown = true;
     };
-    form.simulation().procedure().onCharacteristicsClicked();
+    form.simulation().experiment().showCharges();
     QVERIFY(shown);
     QCOMPARE(form.control(ControlId::charge2Readout).text(), q2);
     QCOMPARE(form.control(ControlId::charge3Readout).text(), q3);
@@ -242,7 +242,7 @@ void tst_procedure::ratioAndDifference()
     QFETCH(QString, difference);
     FakeMainWindow form;
     start(form, u, v);
-    form.simulation().procedure().onVelocitiesClicked();
+    form.simulation().experiment().showVelocities();
     QCOMPARE(form.control(ControlId::chargeRatioReadout).text(), ratio);
     QCOMPARE(form.control(ControlId::chargeDifferenceReadout).text(), difference);
     QVERIFY(!form.control(ControlId::chargeRatioReadout).isVisible());
@@ -283,7 +283,7 @@ void tst_procedure::startOrderAndButtons()
         QCOMPARE(form.state().t, form.state().timeStep);
         QVERIFY(!form.coordinatePlot.scales.empty());
     };
-    form.simulation().procedure().onStartClicked();
+    form.simulation().experiment().start();
     QVERIFY(!form.control(ControlId::voltageButton).isEnabled());
     QVERIFY(!form.control(ControlId::lightButton).isEnabled());
     QVERIFY(form.control(ControlId::startButton).isEnabled());
@@ -300,12 +300,12 @@ void tst_procedure::nestedStart()
         outerSteps = static_cast<int>(form.coordinatePlot.ofKind(RecordingCanvas::Op::Line).size());
         innerRunning = true;
         form.random.values = {0.25f, 0.65f};
-        form.timer.during[40] = [&] { form.simulation().procedure().onLightClicked(); }; // irradiated inside
-        form.simulation().procedure().onStartClicked(); // a whole experiment inside the pause
+        form.timer.during[40] = [&] { form.simulation().experiment().irradiate(); }; // irradiated inside
+        form.simulation().experiment().start(); // a whole experiment inside the pause
         pausesAfterInner = form.timer.pauses;
         innerRunning = false;
     };
-    form.simulation().procedure().onStartClicked();
+    form.simulation().experiment().start();
     QVERIFY(outerSteps > 0);
     // The inner run went to the end; the outer run then took no further step.
     QVERIFY(form.state().Y >= 0.99 * form.state().reducedGap);
@@ -327,7 +327,7 @@ void tst_procedure::layoutPassDuringRunDisablesButtons()
         QVERIFY(form.animationView.isVisible());
         QVERIFY(!form.coordinatePlot.isVisible());
     };
-    form.simulation().procedure().onStartClicked();
+    form.simulation().experiment().start();
     QCOMPARE(form.tones.tones, melody());
 }
 
@@ -335,11 +335,11 @@ void tst_procedure::headingDuringFlashSharesTimer()
 {
     FakeMainWindow form;
     start(form);
-    form.timer.during[10] = [&] { form.simulation().procedure().onLightClicked(); };
+    form.timer.during[10] = [&] { form.simulation().experiment().irradiate(); };
     // During the flash the heading starts its own 3 s pause; when it ends the
     // flash is over too.
-    form.timer.during[11] = [&] { form.simulation().procedure().onCharacteristicsClicked(); };
-    form.simulation().procedure().onStartClicked();
+    form.timer.during[11] = [&] { form.simulation().experiment().showCharges(); };
+    form.simulation().experiment().start();
     const auto& intervals = form.timer.intervals;
     QCOMPARE(intervals[10], 1500);
     QCOMPARE(intervals[11], 3000);

@@ -103,8 +103,8 @@ void Monkey::act(bool duringPause)
     }
     case 1: w.widgets().voltageButton->click(); break;
     case 2: w.widgets().lightButton->click(); break;
-    case 3: w.form->simulation().procedure().onCharacteristicsClicked(); break;
-    case 4: w.form->simulation().procedure().onVelocitiesClicked(); break;
+    case 3: w.form->simulation().experiment().showCharges(); break;
+    case 4: w.form->simulation().experiment().showVelocities(); break;
     case 5:
         (pick(3) == 0 ? widgets.animationOption
          : pick(2)    ? widgets.coordinateOption

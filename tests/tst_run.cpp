@@ -71,7 +71,7 @@ void tst_run::defaultRunTakes100Steps()
 {
     FakeMainWindow form;
     prepareRun(form);
-    form.simulation().run().runDroplet();
+    form.simulation().experiment().runDroplet();
     const ExperimentState& s = form.state();
     QCOMPARE(form.timer.pauses, 100);
     QCOMPARE(curve(form.coordinatePlot).size(), std::size_t(100));
@@ -97,12 +97,12 @@ void tst_run::stepArithmeticMatchesExactSolution()
     Reference ref;
     form.timer.everyPause = [&](int pause) {
         if (pause == 20)
-            form.simulation().procedure().onVoltageClicked();
+            form.simulation().experiment().applyVoltage();
         if (pause == 45)
-            form.simulation().procedure().onLightClicked();
+            form.simulation().experiment().irradiate();
     };
     // Replay the same sequence of charges independently.
-    form.simulation().run().runDroplet();
+    form.simulation().experiment().runDroplet();
     const auto coordinates = curve(form.coordinatePlot);
     const auto velocities = curve(form.velocityPlot);
     double chargeNumber = 0;
@@ -125,7 +125,7 @@ void tst_run::velocityCurveStartsAtRest()
 {
     FakeMainWindow form;
     prepareRun(form);
-    form.simulation().run().runDroplet();
+    form.simulation().experiment().runDroplet();
     // A starting dot at (0, 0) on each plot, width 3, then the first segment from it.
     const auto dots = form.velocityPlot.ofKind(Op::Point);
     QCOMPARE(dots.back().x1, 0.0f);
@@ -155,8 +155,8 @@ void tst_run::risingDropletEndsAtFirstNegativeY()
     form.simulation().reset().resetWindow();
     QVERIFY(form.state().V2max < 0);
     form.simulation().scales().setPlotScales();
-    form.timer.during[10] = [&] { form.simulation().procedure().onVoltageClicked(); };
-    form.simulation().run().runDroplet();
+    form.timer.during[10] = [&] { form.simulation().experiment().applyVoltage(); };
+    form.simulation().experiment().runDroplet();
     const auto segments = curve(form.coordinatePlot);
     QVERIFY(form.state().Y < 0);
     // Every point before the last lies inside the range.
@@ -176,14 +176,14 @@ void tst_run::zeroLimitingVelocityHoldsPosition()
         if (pause == 5) {
             s.forceRatio = -0.5;
             s.N2 = 2; // 1 + 2 × (−0.5) = 0 exactly
-            form.simulation().procedure().onVoltageClicked();
+            form.simulation().experiment().applyVoltage();
         }
         if (pause == 300) {
             s.N3 = 1; // limiting velocity 0.5: moving again
-            form.simulation().procedure().onLightClicked();
+            form.simulation().experiment().irradiate();
         }
     };
-    form.simulation().run().runDroplet();
+    form.simulation().experiment().runDroplet();
     // From the step after the voltage until the light, Y stays where it was.
     for (int pause = 7; pause < 300; ++pause)
         QCOMPARE(positions[static_cast<std::size_t>(pause - 1)], positions[5]);
@@ -200,9 +200,9 @@ void tst_run::chargeChangedDuringPauseActsAtNextStep()
     form.timer.everyPause = [&](int pause) {
         positions.push_back(s.Y);
         if (pause == 30)
-            form.simulation().procedure().onVoltageClicked();
+            form.simulation().experiment().applyVoltage();
     };
-    form.simulation().run().runDroplet();
+    form.simulation().experiment().runDroplet();
     const double before = positions[29] - positions[28];
     const double after = positions[30] - positions[29];
     QCOMPARE(before, s.timeStep * 1.0);
@@ -221,7 +221,7 @@ void tst_run::layoutPassDuringPauseChangesGrid()
         if (pause == 10)
             form.control(ControlId::plateGapEdit).setText(QStringLiteral("0.032")); // double gap: double step
     };
-    form.simulation().run().runDroplet();
+    form.simulation().experiment().runDroplet();
     QCOMPARE(s.timeStep, 2 * oldStep);
     QCOMPARE(positions[9] - positions[8], oldStep);
     QVERIFY(std::fabs((positions[10] - positions[9]) - 2 * oldStep) < 1e-9 * oldStep);
@@ -238,7 +238,7 @@ void tst_run::slowDownChangesFollowingPauses()
     prepareRun(form);
     form.timer.during[3] = [&] { form.control(ControlId::slowDownScrollBar).setValue(9); };
     form.timer.during[6] = [&] { form.control(ControlId::slowDownScrollBar).setValue(1); };
-    form.simulation().run().runDroplet();
+    form.simulation().experiment().runDroplet();
     const std::vector<int>& intervals = form.timer.intervals;
     QCOMPARE(intervals[2], 50);
     QCOMPARE(intervals[3], 90);
@@ -262,7 +262,7 @@ void tst_run::markerFollowsDroplet()
         QCOMPARE(form.dropletMarker.left() + form.dropletMarker.userWidth() / 2, s.X);
         QVERIFY(std::fabs(form.dropletMarker.top() + form.dropletMarker.userHeight() / 2 - s.Y) < 1e-9 * s.reducedGap);
     };
-    form.simulation().run().runDroplet();
+    form.simulation().experiment().runDroplet();
 }
 
 void tst_run::exitConfirmedDuringPauseStopsEverything()
@@ -271,7 +271,7 @@ void tst_run::exitConfirmedDuringPauseStopsEverything()
     form.start();
     form.messageBox.answers = {true};
     form.timer.during[7] = [&] { QVERIFY(form.simulation().confirmExit()); };
-    form.simulation().procedure().onStartClicked();
+    form.simulation().experiment().start();
     QVERIFY(form.lifetime.ending);
     QCOMPARE(form.lifetime.status, 0);
     // No further step, tone or verdict.
@@ -294,7 +294,7 @@ void tst_run::exitDeclinedDuringPauseChangesNothing()
         QCOMPARE(form.state().Y, y);
         QVERIFY(form.control(ControlId::voltageButton).isEnabled());
     };
-    form.simulation().procedure().onStartClicked();
+    form.simulation().experiment().start();
     QVERIFY(!form.lifetime.ending);
     QCOMPARE(curve(form.coordinatePlot).size(), std::size_t(100));
     QCOMPARE(form.tones.tones.size(), std::size_t(20)); // the run went on to its verdict

@@ -33,7 +33,7 @@ struct Rig {
     Pause pause{timer, lifetime};
     Rig()
     {
-        timer.onTick = [this] { pause.onTimerTick(); };
+        timer.onTick = [this] { pause.endPause(); };
     }
 };
 

@@ -79,7 +79,7 @@
     </message>
 </context>
 <context>
-    <name>ExperimentProcedure</name>
+    <name>Experiment</name>
     <message>
         <source>ЗАМЕЧАНИЕ</source>
         <translation>REMARK</translation>
@@ -624,6 +624,34 @@
     <message>
         <source>%1 — этот список</source>
         <translation>%1 — this list</translation>
+    </message>
+    <message>
+        <source>Окно лабораторного журнала:</source>
+        <translation>The laboratory journal&apos;s window:</translation>
+    </message>
+    <message>
+        <source>%1 — открыть журнал</source>
+        <translation>%1 — open a journal</translation>
+    </message>
+    <message>
+        <source>%1 — сохранить журнал</source>
+        <translation>%1 — save the journal</translation>
+    </message>
+    <message>
+        <source>%1 — экспорт таблицы</source>
+        <translation>%1 — export the table</translation>
+    </message>
+    <message>
+        <source>%1 — закрыть окно журнала</source>
+        <translation>%1 — close the journal&apos;s window</translation>
+    </message>
+    <message>
+        <source>%1 — добавить измерение (в таблице)</source>
+        <translation>%1 — add a measurement (in the table)</translation>
+    </message>
+    <message>
+        <source>%1 — удалить (зачеркнуть) измерение</source>
+        <translation>%1 — delete (strike out) a measurement</translation>
     </message>
 </context>
 <context>

@@ -83,11 +83,6 @@ void ControlPanel::showDerivedQuantities(const DerivedQuantities& q)
     }
 }
 
-int ControlPanel::slowDownSetting() const
-{
-    return m_controls.slowDownScrollBar->value();
-}
-
 void ControlPanel::showSlowDown(int slowDown)
 {
     m_controls.slowDownReadout->setText(QString::number(slowDown));

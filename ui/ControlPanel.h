@@ -28,7 +28,6 @@ public:
     /// relaxation time, terminal velocity, force ratio, limiting velocities)
     /// show "?" from the next computation on.
     void setDropConcealed(bool concealed) { m_concealed = concealed; }
-    bool dropConcealed() const { return m_concealed; }
 
     /// The text an input gets for a value: the parameter's own mask, with a
     /// decimal point whatever the locale, so that it reads back as the value.
@@ -38,7 +37,6 @@ public:
     bool randomCharges() const override;
     void setRandomCharges(bool random) override;
     void showDerivedQuantities(const DerivedQuantities& quantities) override;
-    int slowDownSetting() const override;
     void showSlowDown(int slowDown) override;
     void setFieldButtonsEnabled(bool enabled) override;
     void showLimitingVelocity(int which) override;

@@ -7,9 +7,11 @@
 #include "DropSummaryModel.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
+#include "KeyBindings.h"
 #include "Laboratory.h"
 
 #include "Artwork.h"
+#include "ChargeUnits.h"
 #include "MessageBox.h"
 #include "SaveFileDialog.h"
 
@@ -34,9 +36,8 @@
 
 namespace {
 
-/// The exact elementary charge, C (SI since 2019).
-constexpr double ExactCharge = 1.602176634e-19;
-constexpr double ChargeUnit = 1e-19;
+constexpr double ExactCharge = ChargeUnits::ElementaryCharge;
+constexpr double ChargeUnit = ChargeUnits::ChargeUnit;
 /// Fewer charges than this in a fit may all be multiples of 2e by chance
 /// (one in sixteen for four of them).
 constexpr std::size_t FewCharges = 5;
@@ -137,25 +138,26 @@ JournalWindow::~JournalWindow() = default;
 
 void JournalWindow::buildActions()
 {
+    using Command = KeyBindings::Command;
     Actions& a = m_actions;
     QMenu* journal = menuBar()->addMenu(tr("&Журнал"));
     a.open = journal->addAction(tr("Открыть журнал…"), this, &JournalWindow::openJournal);
-    a.open->setShortcut(QKeySequence::Open);
+    a.open->setShortcut(KeyBindings::key(Command::JournalOpen));
     a.save = journal->addAction(tr("Сохранить журнал…"), this, &JournalWindow::saveJournal);
-    a.save->setShortcut(QKeySequence::Save);
+    a.save->setShortcut(KeyBindings::key(Command::JournalSave));
     a.exportTable = journal->addAction(tr("Экспорт таблицы (CSV)…"), this, &JournalWindow::exportTable);
-    a.exportTable->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    a.exportTable->setShortcut(KeyBindings::key(Command::JournalExport));
     journal->addSeparator();
     a.newJournal = journal->addAction(tr("Новый журнал"), this, &JournalWindow::newJournal);
     journal->addSeparator();
     a.close = journal->addAction(tr("Закрыть"), this, &QWidget::close);
-    a.close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    a.close->setShortcut(KeyBindings::key(Command::JournalClose));
 
     QMenu* edit = menuBar()->addMenu(tr("&Правка"));
     a.add = edit->addAction(tr("Добавить измерение"), this, &JournalWindow::addEntry);
-    a.add->setShortcut(QKeySequence(Qt::Key_Insert));
+    a.add->setShortcut(KeyBindings::key(Command::JournalAdd));
     a.strikeOut = edit->addAction(tr("Удалить измерение…"), this, &JournalWindow::strikeOutEntry);
-    a.strikeOut->setShortcut(QKeySequence::Delete);
+    a.strikeOut->setShortcut(KeyBindings::key(Command::JournalStrikeOut));
     a.restore = edit->addAction(tr("Восстановить измерение"), this, &JournalWindow::restoreEntry);
     // Insert and Delete belong to the table; an editor in a cell keeps its own keys.
     for (QAction* action : {a.add, a.strikeOut, a.restore})

@@ -24,6 +24,12 @@ QKeySequence KeyBindings::key(Command command)
     case Command::SaveImage: return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     case Command::SaveData: return QKeySequence(Qt::CTRL | Qt::Key_S);
     case Command::Keys: return QKeySequence(Qt::Key_F1);
+    case Command::JournalOpen: return QKeySequence(QKeySequence::Open);
+    case Command::JournalSave: return QKeySequence(QKeySequence::Save);
+    case Command::JournalExport: return QKeySequence(Qt::CTRL | Qt::Key_E);
+    case Command::JournalClose: return QKeySequence(Qt::CTRL | Qt::Key_W);
+    case Command::JournalAdd: return QKeySequence(Qt::Key_Insert);
+    case Command::JournalStrikeOut: return QKeySequence(QKeySequence::Delete);
     }
     return {};
 }
@@ -66,6 +72,14 @@ QString KeyBindings::helpText()
         tr("%1 — отсечка").arg(k(Command::StopwatchLap)),
         tr("%1 — сброс секундомера").arg(k(Command::StopwatchReset)),
         tr("%1 — записать промежутки в журнал").arg(k(Command::StopwatchRecord)),
+        QString(),
+        tr("Окно лабораторного журнала:"),
+        tr("%1 — открыть журнал").arg(k(Command::JournalOpen)),
+        tr("%1 — сохранить журнал").arg(k(Command::JournalSave)),
+        tr("%1 — экспорт таблицы").arg(k(Command::JournalExport)),
+        tr("%1 — закрыть окно журнала").arg(k(Command::JournalClose)),
+        tr("%1 — добавить измерение (в таблице)").arg(k(Command::JournalAdd)),
+        tr("%1 — удалить (зачеркнуть) измерение").arg(k(Command::JournalStrikeOut)),
         QString(),
         tr("%1 — этот список").arg(k(Command::Keys)),
     };

@@ -9,9 +9,10 @@
 #include <QString>
 
 /// The program's keys, in one table: the commands that work wherever the
-/// focus is, the menu commands' shortcuts, and the help box that lists them
-/// all. The experiment's and the stopwatch's keys are function keys, so that
-/// they never take a key from an input being typed into.
+/// focus is, the menu commands' shortcuts of the main window and of the
+/// journal's, and the help box that lists them all. The experiment's and the
+/// stopwatch's keys are function keys, so that they never take a key from an
+/// input being typed into.
 class KeyBindings {
     Q_DECLARE_TR_FUNCTIONS(KeyBindings)
 
@@ -32,6 +33,12 @@ public:
         SaveImage,
         SaveData,
         Keys,
+        JournalOpen,
+        JournalSave,
+        JournalExport,
+        JournalClose,
+        JournalAdd,
+        JournalStrikeOut,
     };
 
     static QKeySequence key(Command command);

@@ -148,8 +148,7 @@ void LaboratoryWindows::updateReticle()
 
 void LaboratoryWindows::updateConcealment()
 {
-    const Laboratory& lab = m_simulation.laboratory();
-    const bool conceal = lab.isActive() && lab.unknownSize();
+    const bool conceal = m_simulation.laboratory().hidesDropSize();
     if (conceal == m_concealed)
         return;
     m_concealed = conceal;

@@ -50,8 +50,6 @@ public:
     /// The journal's window (made on first use) and its store.
     JournalWindow* journalWindow();
     JournalStore& store() { return *m_store; }
-    /// The band's length shown on the animation view.
-    QLabel* reticleLabel() const { return m_reticle; }
 
     /// Shows the journal's window.
     void showJournal();

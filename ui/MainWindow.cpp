@@ -436,7 +436,7 @@ void MainWindow::buildKeys()
     // also while a run is on; a disabled button ignores its key as its click.
     using Command = KeyBindings::Command;
     const MainWindowWidgets& w = m_widgets;
-    ExperimentProcedure* procedure = &m_simulation->procedure();
+    Experiment* experiment = &m_simulation->experiment();
     const auto key = [this](Command command, auto&& run) {
         auto* action = new QAction(this);
         action->setShortcut(KeyBindings::key(command));
@@ -448,8 +448,8 @@ void MainWindow::buildKeys()
     m_keys.start = key(Command::Start, [b = w.startButton] { b->click(); });
     m_keys.voltage = key(Command::Voltage, [b = w.voltageButton] { b->click(); });
     m_keys.light = key(Command::Light, [b = w.lightButton] { b->click(); });
-    m_keys.characteristics = key(Command::Characteristics, [procedure] { procedure->onCharacteristicsClicked(); });
-    m_keys.velocities = key(Command::Velocities, [procedure] { procedure->onVelocitiesClicked(); });
+    m_keys.characteristics = key(Command::Characteristics, [experiment] { experiment->showCharges(); });
+    m_keys.velocities = key(Command::Velocities, [experiment] { experiment->showVelocities(); });
 }
 
 SurfaceExport::Surface MainWindow::shownSurface() const
@@ -491,41 +491,39 @@ void MainWindow::connectEvents()
 {
     const MainWindowWidgets& w = m_widgets;
     Simulation& s = *m_simulation;
-    ExperimentProcedure* procedure = &s.procedure();
-    connect(w.startButton, &QPushButton::clicked, this, [procedure] { procedure->onStartClicked(); });
-    connect(w.voltageButton, &QPushButton::clicked, this, [procedure] { procedure->onVoltageClicked(); });
-    connect(w.lightButton, &QPushButton::clicked, this, [procedure] { procedure->onLightClicked(); });
-    connect(w.characteristicsHeading, &ClickableLabel::clicked, this,
-            [procedure] { procedure->onCharacteristicsClicked(); });
-    connect(w.velocitiesHeading, &ClickableLabel::clicked, this, [procedure] { procedure->onVelocitiesClicked(); });
-    DropletRun* run = &s.run();
-    connect(w.slowDownScrollBar, &QScrollBar::valueChanged, this, [run] { run->onSlowDownChanged(); });
+    Experiment* experiment = &s.experiment();
+    connect(w.startButton, &QPushButton::clicked, this, [experiment] { experiment->start(); });
+    connect(w.voltageButton, &QPushButton::clicked, this, [experiment] { experiment->applyVoltage(); });
+    connect(w.lightButton, &QPushButton::clicked, this, [experiment] { experiment->irradiate(); });
+    connect(w.characteristicsHeading, &ClickableLabel::clicked, this, [experiment] { experiment->showCharges(); });
+    connect(w.velocitiesHeading, &ClickableLabel::clicked, this, [experiment] { experiment->showVelocities(); });
+    connect(w.slowDownScrollBar, &QScrollBar::valueChanged, this,
+            [experiment](int value) { experiment->setSlowDown(value); });
 
-    // Selecting an option, by the user or by the program, runs its handler.
+    // Selecting an option, by the user or by the program, shows its view.
     ViewSelector* views = &s.views();
-    const std::pair<QRadioButton*, void (ViewSelector::*)()> options[] = {
-        {w.animationOption, &ViewSelector::onAnimationSelected},
-        {w.coordinateOption, &ViewSelector::onCoordinateSelected},
-        {w.velocityOption, &ViewSelector::onVelocitySelected},
+    using View = ViewSelector::View;
+    const std::pair<QRadioButton*, View> options[] = {
+        {w.animationOption, View::Animation},
+        {w.coordinateOption, View::Coordinate},
+        {w.velocityOption, View::Velocity},
     };
-    for (const auto& [option, handler] : options)
-        connect(option, &QRadioButton::toggled, this, [views, handler = handler](bool on) {
+    for (const auto& [option, view] : options)
+        connect(option, &QRadioButton::toggled, this, [views, view = view](bool on) {
             if (on)
-                (views->*handler)();
+                views->showIfSelected(view);
         });
 
     // Every change of a text, typed, pasted or set by the program.
     ParameterInputs* inputs = &s.inputs();
-    const std::pair<QLineEdit*, void (ParameterInputs::*)()> edits[] = {
-        {w.plateGapEdit, &ParameterInputs::onPlateGapEdited},
-        {w.voltageEdit, &ParameterInputs::onVoltageEdited},
-        {w.diameterEdit, &ParameterInputs::onDiameterEdited},
-        {w.dropletDensityEdit, &ParameterInputs::onDropletDensityEdited},
-        {w.mediumDensityEdit, &ParameterInputs::onMediumDensityEdited},
-        {w.viscosityEdit, &ParameterInputs::onViscosityEdited},
+    using P = SetupParameter;
+    const std::pair<QLineEdit*, P> edits[] = {
+        {w.plateGapEdit, P::PlateGap},           {w.voltageEdit, P::Voltage},
+        {w.diameterEdit, P::Diameter},           {w.dropletDensityEdit, P::DropletDensity},
+        {w.mediumDensityEdit, P::MediumDensity}, {w.viscosityEdit, P::Viscosity},
     };
-    for (const auto& [edit, handler] : edits)
-        connect(edit, &QLineEdit::textChanged, this, [inputs, handler = handler] { (inputs->*handler)(); });
+    for (const auto& [edit, parameter] : edits)
+        connect(edit, &QLineEdit::textChanged, this, [inputs, parameter = parameter] { inputs->readInput(parameter); });
 
     // The client area's size changes, including the first display.
     m_client->installEventFilter(this);

@@ -89,8 +89,6 @@ public:
     const Keys& keys() const { return m_keys; }
     /// The laboratory's windows and commands.
     LaboratoryWindows& laboratory() { return *m_laboratory; }
-    /// Where screen readers are told what happened.
-    LiveRegion* liveRegion() const { return m_liveRegion; }
     /// The client area below the menu bar, where every control lives.
     QWidget* clientArea() const { return m_client; }
     /// The Authors window, while it exists.

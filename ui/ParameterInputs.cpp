@@ -4,11 +4,12 @@
 
 #include "ParameterInputs.h"
 
-#include "ExperimentState.h"
+#include "WindowReset.h"
+
+#include "Experiment.h"
 #include "ModelRange.h"
 #include "NumberFormat.h"
 #include "NumberReader.h"
-#include "RunPreparation.h"
 #include "Sound.h"
 
 #include "MainWindowControls.h"
@@ -18,15 +19,20 @@
 
 /// A plausibility rule of a parameter: when it rejects, its message and its reset value.
 struct ParameterInputs::Rule {
-    bool (*rejects)(const ExperimentState&);
+    bool (*rejects)(const SetupParameters&);
     const char* message; ///< untranslated
-    double (*reset)(const ExperimentState&);
+    double (*reset)(const SetupParameters&);
 };
 
 namespace {
 
 /// Viscosity reset value, Pa·s, as stored (single precision).
 constexpr float ViscosityReset = 1.8e-5f;
+
+std::size_t indexOf(SetupParameter parameter)
+{
+    return static_cast<std::size_t>(parameter);
+}
 
 } // namespace
 
@@ -40,171 +46,130 @@ QString ParameterInputs::outOfRangeMessage()
     return tr("Значение вне диапазона, который может рассчитать модель!");
 }
 
-ParameterInputs::ParameterInputs(ExperimentState& state, const MainWindowControls& controls, Sound& sound,
-                                 MessageBox& messageBox, RunPreparation& reset)
-    : m_state(state), m_controls(controls), m_sound(sound), m_messageBox(messageBox), m_reset(reset),
-      // The start-up values, which are always accepted.
-      m_lastAccepted{0.016, -5085, 5.52e-6, 920, 1.23, static_cast<double>(1.82e-5f)}
+ParameterInputs::ParameterInputs(Experiment& experiment, const MainWindowControls& controls, Sound& sound,
+                                 MessageBox& messageBox, WindowReset& reset)
+    : m_experiment(experiment), m_controls(controls), m_sound(sound), m_messageBox(messageBox), m_reset(reset)
 {
+    // The start-up values, which are always accepted.
+    const SetupParameters defaults = Experiment::defaultSetup();
+    for (std::size_t i = 0; i < ParameterCount; ++i)
+        m_lastAccepted[i] = defaults.get(static_cast<SetupParameter>(i));
 }
 
-void ParameterInputs::onPlateGapEdited()
+std::span<const ParameterInputs::Rule> ParameterInputs::rulesOf(SetupParameter parameter)
 {
-    change(DD);
-}
-void ParameterInputs::onVoltageEdited()
-{
-    change(Ux);
-}
-void ParameterInputs::onDiameterEdited()
-{
-    change(Diameter);
-}
-void ParameterInputs::onDropletDensityEdited()
-{
-    change(Density);
-}
-void ParameterInputs::onMediumDensityEdited()
-{
-    change(MediumDensity);
-}
-void ParameterInputs::onViscosityEdited()
-{
-    change(Viscosity);
-}
-
-std::span<const ParameterInputs::Rule> ParameterInputs::rulesOf(Field field)
-{
-    // The rules of each field in the order they are tested; the density rules
-    // compare with the current value of the other density.
+    using S = SetupParameters;
+    // The rules of each parameter in the order they are tested; the density
+    // rules compare with the current value of the other density.
     static const Rule dd[] = {
-        {[](const ExperimentState& s) { return s.DD <= 0; }, QT_TR_NOOP("Должно быть больше нуля!"),
-         [](const ExperimentState&) { return 0.016; }},
+        {[](const S& s) { return s.DD <= 0; }, QT_TR_NOOP("Должно быть больше нуля!"), [](const S&) { return 0.016; }},
     };
     static const Rule ux[] = {
-        {[](const ExperimentState& s) { return s.Ux == 0; }, QT_TR_NOOP("Нулевое напряжение бессмысленно!"),
-         [](const ExperimentState&) { return 5000.0; }},
+        {[](const S& s) { return s.Ux == 0; }, QT_TR_NOOP("Нулевое напряжение бессмысленно!"),
+         [](const S&) { return 5000.0; }},
     };
     static const Rule diameter[] = {
-        {[](const ExperimentState& s) { return s.d <= 0; }, QT_TR_NOOP("Это не материальная точка!"),
-         [](const ExperimentState&) { return 0.000001; }},
+        {[](const S& s) { return s.d <= 0; }, QT_TR_NOOP("Это не материальная точка!"),
+         [](const S&) { return 0.000001; }},
     };
     static const Rule density[] = {
-        {[](const ExperimentState& s) { return s.r <= 0; }, QT_TR_NOOP("Шарик из чего-то сделан!"),
-         [](const ExperimentState&) { return 920.0; }},
-        {[](const ExperimentState& s) { return s.r <= s.r0; }, QT_TR_NOOP("Всплывание не моделируется!"),
-         [](const ExperimentState& s) { return 2 * s.r0; }},
+        {[](const S& s) { return s.r <= 0; }, QT_TR_NOOP("Шарик из чего-то сделан!"), [](const S&) { return 920.0; }},
+        {[](const S& s) { return s.r <= s.r0; }, QT_TR_NOOP("Всплывание не моделируется!"),
+         [](const S& s) { return 2 * s.r0; }},
     };
     static const Rule mediumDensity[] = {
-        {[](const ExperimentState& s) { return s.r0 <= 0; }, QT_TR_NOOP("Для вакуума всё и так известно!"),
-         [](const ExperimentState&) { return 1.23; }},
-        {[](const ExperimentState& s) { return s.r0 >= s.r; }, QT_TR_NOOP("Всплывание не моделируется"),
-         [](const ExperimentState& s) { return s.r / 2; }},
+        {[](const S& s) { return s.r0 <= 0; }, QT_TR_NOOP("Для вакуума всё и так известно!"),
+         [](const S&) { return 1.23; }},
+        {[](const S& s) { return s.r0 >= s.r; }, QT_TR_NOOP("Всплывание не моделируется"),
+         [](const S& s) { return s.r / 2; }},
     };
     static const Rule viscosity[] = {
-        {[](const ExperimentState& s) { return !(s.eta > 0); }, QT_TR_NOOP("Для вакуума всё и так известно!"),
-         [](const ExperimentState&) { return static_cast<double>(ViscosityReset); }},
+        {[](const S& s) { return !(s.eta > 0); }, QT_TR_NOOP("Для вакуума всё и так известно!"),
+         [](const S&) { return static_cast<double>(ViscosityReset); }},
     };
 
-    switch (field) {
-    case DD: return dd;
-    case Ux: return ux;
-    case Diameter: return diameter;
-    case Density: return density;
-    case MediumDensity: return mediumDensity;
-    case Viscosity: return viscosity;
-    case FieldCount: break;
+    switch (parameter) {
+    case SetupParameter::PlateGap: return dd;
+    case SetupParameter::Voltage: return ux;
+    case SetupParameter::Diameter: return diameter;
+    case SetupParameter::DropletDensity: return density;
+    case SetupParameter::MediumDensity: return mediumDensity;
+    case SetupParameter::Viscosity: return viscosity;
     }
     return {};
 }
 
-const ParameterInputs::Rule* ParameterInputs::failingRule(Field field) const
+const ParameterInputs::Rule* ParameterInputs::failingRule(SetupParameter parameter, const SetupParameters& setup)
 {
-    for (const Rule& rule : rulesOf(field))
-        if (rule.rejects(m_state))
+    for (const Rule& rule : rulesOf(parameter))
+        if (rule.rejects(setup))
             return &rule;
     return nullptr;
 }
 
-Control& ParameterInputs::input(Field field) const
+Control& ParameterInputs::input(SetupParameter parameter) const
 {
-    return *m_controls.parameterEdits()[static_cast<std::size_t>(field)];
+    return *m_controls.parameterEdits()[indexOf(parameter)];
 }
 
-double ParameterInputs::get(Field field) const
+double ParameterInputs::get(SetupParameter parameter) const
 {
-    const ExperimentState& s = m_state;
-    const double values[FieldCount] = {s.DD, s.Ux, s.d, s.r, s.r0, static_cast<double>(s.eta)};
-    return values[field];
+    return m_experiment.state().setup().get(parameter);
 }
 
-void ParameterInputs::set(Field field, double value)
+QString ParameterInputs::resetText(SetupParameter parameter) const
 {
-    ExperimentState& s = m_state;
-    switch (field) {
-    case DD: s.DD = value; break;
-    case Ux: s.Ux = value; break;
-    case Diameter: s.d = value; break;
-    case Density: s.r = value; break;
-    case MediumDensity: s.r0 = value; break;
-    case Viscosity: s.eta = static_cast<float>(value); break;
-    case FieldCount: break;
-    }
+    return parameter == SetupParameter::Viscosity ? NumberFormat::plain(m_experiment.state().eta)
+                                                  : NumberFormat::plain(get(parameter));
 }
 
-QString ParameterInputs::resetText(Field field) const
+bool ParameterInputs::acceptable(SetupParameter parameter, const SetupParameters& setup)
 {
-    return field == Viscosity ? NumberFormat::plain(m_state.eta) : NumberFormat::plain(get(field));
+    return failingRule(parameter, setup) == nullptr && ModelRange::computable(setup);
 }
 
-bool ParameterInputs::acceptable(Field field) const
+double ParameterInputs::outOfRangeReset(SetupParameter parameter) const
 {
-    return failingRule(field) == nullptr && ModelRange::computable(m_state.setup());
+    SetupParameters candidate = m_experiment.state().setup();
+    const double reset = rulesOf(parameter).front().reset(candidate);
+    candidate.set(parameter, reset);
+    return acceptable(parameter, candidate) ? reset : m_lastAccepted[indexOf(parameter)];
 }
 
-double ParameterInputs::outOfRangeReset(Field field)
-{
-    const double rejected = get(field);
-    const double candidate = rulesOf(field).front().reset(m_state);
-    set(field, candidate);
-    const bool usable = acceptable(field);
-    set(field, rejected);
-    return usable ? candidate : m_lastAccepted[field];
-}
-
-void ParameterInputs::change(Field field)
+void ParameterInputs::readInput(SetupParameter parameter)
 {
     ++m_nesting;
     m_deepest = std::max(m_deepest, m_nesting);
 
-    // The value is stored at once, before any check.
-    const NumberReader::Result reading = NumberReader::read(input(field).text());
-    set(field, reading.value);
+    // The value is taken at once, before any check.
+    const NumberReader::Result reading = NumberReader::read(input(parameter).text());
+    m_experiment.setParameter(parameter, reading.value);
+    const SetupParameters setup = m_experiment.state().setup();
 
     bool rejected = true;
     QString message;
     double reset = 0;
     if (!reading.inRange) {
         message = outOfRangeMessage();
-        reset = outOfRangeReset(field);
-    } else if (const Rule* rule = failingRule(field)) {
+        reset = outOfRangeReset(parameter);
+    } else if (const Rule* rule = failingRule(parameter, setup)) {
         message = tr(rule->message);
-        reset = rule->reset(m_state);
-    } else if (!ModelRange::computable(m_state.setup())) {
+        reset = rule->reset(setup);
+    } else if (!ModelRange::computable(setup)) {
         message = outOfRangeMessage();
-        reset = outOfRangeReset(field);
+        reset = outOfRangeReset(parameter);
     } else {
         rejected = false;
-        m_lastAccepted[field] = get(field);
+        m_lastAccepted[indexOf(parameter)] = get(parameter);
     }
 
     if (rejected) {
         m_sound.playSignalTone(Sound::ShortSignal);
         m_messageBox.showMessage(errorTitle(), message);
-        set(field, reset);
+        m_experiment.setParameter(parameter, reset);
         // Writing the text runs this handler again, nested: it reads the reset
         // value back, checks it and lays the window out before we go on.
-        input(field).setText(resetText(field));
+        input(parameter).setText(resetText(parameter));
     }
     m_reset.resetWindow();
     --m_nesting;

@@ -16,29 +16,22 @@ QString Simulation::exitQuestion()
 
 Simulation::Simulation(const MainWindowControls& controls, const ClientArea& clientArea, const Services& services,
                        const QLocale& locale)
-    : m_services(services), m_panel(controls, locale, services.announcer), m_pause(*services.timer, *services.lifetime),
-      m_sound(*services.tones), m_random(*services.random), m_parameters(m_state, m_panel, m_random, *services.clock),
-      m_run(m_state, controls.surfaces(), m_panel, m_pause, *services.lifetime, m_record),
-      m_scales(m_state, controls.surfaces()), m_backgrounds(m_state, controls.surfaces(), locale), m_views(controls),
-      m_layout(controls, clientArea),
-      m_reset(m_state, controls, clientArea, m_layout, m_parameters, m_scales, m_backgrounds),
-      m_procedure(m_state, m_panel, controls.surfaces(), m_reset, m_run, m_pause, m_sound, *services.messageBox,
-                  *services.lifetime),
-      m_inputs(m_state, controls, m_sound, *services.messageBox, m_reset), m_journal(locale),
-      m_laboratory(m_state, m_journal, m_random, m_run, m_record, *services.steadyClock)
+    : m_services(services), m_panel(controls, locale, services.announcer), m_sound(*services.tones),
+      m_layout(controls, clientArea), m_experiment(m_panel, controls.surfaces(), *this, services),
+      m_scales(m_experiment.state(), controls.surfaces()),
+      m_backgrounds(m_experiment.state(), m_scales.ranges(), controls.surfaces(), locale),
+      m_drawingArea(controls, m_scales, m_backgrounds), m_views(controls),
+      m_reset(clientArea, m_layout, m_experiment, m_drawingArea),
+      m_inputs(m_experiment, controls, m_sound, *services.messageBox, m_reset), m_journal(locale),
+      m_laboratory(m_experiment.state(), m_journal, m_experiment.record(), *services.steadyClock)
 {
-    m_procedure.setObserver(&m_laboratory);
-    m_procedure.setAnnouncer(services.announcer);
-    m_run.setObserver(&m_laboratory);
-    services.timer->setEnabled(false);
-    services.timer->onTick = [this] { m_pause.onTimerTick(); };
+    m_experiment.setDropSource(&m_laboratory);
+    m_experiment.addListener(&m_laboratory);
 }
 
 void Simulation::startUp()
 {
-    m_state.startUpDone = 0;
-    m_parameters.setDefaultParameters();
-    m_state.startUpDone = 1;
+    m_experiment.startUp();
 }
 
 bool Simulation::confirmExit()

@@ -6,22 +6,20 @@
 
 #include "ControlPanel.h"
 #include "ParameterInputs.h"
+#include "WindowReset.h"
 
-#include "DropletRun.h"
-#include "ExperimentProcedure.h"
+#include "DrawingArea.h"
+#include "Experiment.h"
 #include "ExperimentState.h"
 #include "JournalModel.h"
 #include "Laboratory.h"
-#include "LaboratoryRandom.h"
-#include "Parameters.h"
-#include "Pause.h"
 #include "PlotBackgrounds.h"
 #include "PlotScales.h"
+#include "RunPreparation.h"
 #include "RunRecord.h"
 #include "Sound.h"
 #include "ViewSelector.h"
 #include "WindowLayout.h"
-#include "WindowReset.h"
 
 #include "MainWindowControls.h"
 #include "Services.h"
@@ -31,12 +29,13 @@
 
 class ClientArea;
 
-/// The simulation behind the main window: the experiment's state and every
-/// procedure that acts on it, wired to the window's controls and to the
-/// platform's services. It needs no widget: the real window and the tests'
-/// fake both build the controls, hand them over and route the controls'
-/// events to the procedures.
-class Simulation {
+/// The simulation behind the main window: the experiment engine and all
+/// that surrounds it — the panel that shows it, the inputs that set it up,
+/// the layout, the drawing area and the laboratory — wired to the window's
+/// controls and to the platform's services. It needs no widget: the real
+/// window and the tests' fake both build the controls, hand them over and
+/// route the controls' events to the commands.
+class Simulation : private RunPreparation {
     Q_DECLARE_TR_FUNCTIONS(Simulation)
 
 public:
@@ -45,8 +44,7 @@ public:
     Simulation(const Simulation&) = delete;
     Simulation& operator=(const Simulation&) = delete;
 
-    ExperimentState& state() { return m_state; }
-    const ExperimentState& state() const { return m_state; }
+    const ExperimentState& state() const { return m_experiment.state(); }
 
     /// The start-up of the window: the defaults are written into the inputs
     /// (each is checked as it is written) with the layout gate closed; the
@@ -60,39 +58,35 @@ public:
     static QString exitTitle();
     static QString exitQuestion();
 
-    // The procedures, for the events of the controls.
-    Parameters& parameters() { return m_parameters; }
+    /// The experiment, for the commands of the controls.
+    Experiment& experiment() { return m_experiment; }
     ParameterInputs& inputs() { return m_inputs; }
-    ExperimentProcedure& procedure() { return m_procedure; }
-    DropletRun& run() { return m_run; }
-    Pause& pause() { return m_pause; }
     ViewSelector& views() { return m_views; }
     WindowReset& reset() { return m_reset; }
     PlotScales& scales() { return m_scales; }
     PlotBackgrounds& backgrounds() { return m_backgrounds; }
     ControlPanel& panel() { return m_panel; }
     /// The course of the last run.
-    const RunRecord& record() const { return m_record; }
+    const RunRecord& record() const { return m_experiment.record(); }
     /// The laboratory mode and its journal.
     Laboratory& laboratory() { return m_laboratory; }
     JournalModel& journal() { return m_journal; }
 
 private:
-    ExperimentState m_state;
-    RunRecord m_record;
+    // What a start asks of the window: the reset pass and the plots.
+    void resetWindow() override { m_reset.resetWindow(); }
+    void preparePlots() override { m_reset.preparePlots(); }
+
     Services m_services;
     ControlPanel m_panel;
-    Pause m_pause;
     Sound m_sound;
-    LaboratoryRandom m_random;
-    Parameters m_parameters;
-    DropletRun m_run;
+    WindowLayout m_layout;
+    Experiment m_experiment;
     PlotScales m_scales;
     PlotBackgrounds m_backgrounds;
+    DrawingArea m_drawingArea;
     ViewSelector m_views;
-    WindowLayout m_layout;
     WindowReset m_reset;
-    ExperimentProcedure m_procedure;
     ParameterInputs m_inputs;
     JournalModel m_journal;
     Laboratory m_laboratory;

@@ -205,72 +205,60 @@ void drawFooter(QPainter& painter, const QRectF& area, const QFont& font, const 
     painter.restore();
 }
 
-int render(const QString& inputPath, const QString& outputPath, const QString& title)
-{
-    QString html;
-    if (!readUtf8File(inputPath, html))
-        return 1;
+/// The fonts of the body and of the footer.
+struct Fonts {
+    QFont body;
+    QFont footer;
+};
 
+Fonts documentFonts()
+{
     if (!QFontDatabase::families().contains(QString::fromLatin1(kFontFamily)))
         report(QStringLiteral("warning: font \"%1\" is not installed (package fonts-liberation); "
                               "a substitute is used")
                    .arg(QString::fromLatin1(kFontFamily)));
+    Fonts fonts{QFont(QString::fromLatin1(kFontFamily)), {}};
+    fonts.body.setPointSizeF(kBodyPointSize);
+    fonts.body.setStyleHint(QFont::Serif);
+    fonts.footer = fonts.body;
+    fonts.footer.setPointSizeF(kFooterPointSize);
+    return fonts;
+}
 
-    QSaveFile output(outputPath);
-    if (!output.open(QIODevice::WriteOnly)) {
-        report(QStringLiteral("cannot write \"%1\": %2").arg(outputPath, output.errorString()));
-        return 1;
-    }
-
-    QPdfWriter writer(&output);
-    writer.setResolution(kResolutionDpi);
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMarginsMm, QPageLayout::Millimeter));
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("oildrop-mkpdf"));
-
-    QFont bodyFont(QString::fromLatin1(kFontFamily));
-    bodyFont.setPointSizeF(kBodyPointSize);
-    bodyFont.setStyleHint(QFont::Serif);
-    QFont footerFont(bodyFont);
-    footerFont.setPointSizeF(kFooterPointSize);
-
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        output.cancelWriting();
-        report(QStringLiteral("cannot start a PDF on \"%1\"").arg(outputPath));
-        return 1;
-    }
-
-    // The document is laid out for the PDF device, so point sizes and the
-    // pixel lengths of the HTML (scaled as at 96 dpi) come out right.
-    QTextDocument document;
+/// The document laid out for the PDF device in pages of `bodyHeight`, so
+/// that point sizes and the pixel lengths of the HTML (scaled as at 96 dpi)
+/// come out right.
+void layOut(QTextDocument& document, QPdfWriter& writer, const Fonts& fonts, const QString& html, const QString& title,
+            qreal bodyHeight)
+{
     document.documentLayout()->setPaintDevice(&writer);
-    document.setDefaultFont(bodyFont);
+    document.setDefaultFont(fonts.body);
     document.setDocumentMargin(0);
     document.setHtml(html);
     document.setMetaInformation(QTextDocument::DocumentTitle, title);
+    document.setPageSize(QSizeF(writer.width(), bodyHeight));
+    keepBlocksTogether(document, QFontMetricsF(fonts.body, &writer).lineSpacing() * 4.0);
+}
 
-    const QFontMetricsF footerMetrics(footerFont, &writer);
-    const qreal pageWidth = writer.width();
-    const qreal pageHeight = writer.height();
-    const qreal footerHeight = footerMetrics.height() * 2.4;
-    const qreal bodyHeight = pageHeight - footerHeight;
-    document.setPageSize(QSizeF(pageWidth, bodyHeight));
-    keepBlocksTogether(document, QFontMetricsF(bodyFont, &writer).lineSpacing() * 4.0);
-
-    // The footer speaks the language of the document: <html lang="en"> or not.
+/// The footer speaks the language of the document: <html lang="en"> or not.
+QString pageFormatOf(const QString& html)
+{
     static const QRegularExpression englishRoot(QStringLiteral("<html[^>]*\\blang\\s*=\\s*[\"']?en\\b"),
                                                 QRegularExpression::CaseInsensitiveOption);
-    const QString pageFormat =
-        englishRoot.match(html).hasMatch() ? QStringLiteral("Page %1 of %2") : QStringLiteral("стр. %1 из %2");
+    return englishRoot.match(html).hasMatch() ? QStringLiteral("Page %1 of %2") : QStringLiteral("стр. %1 из %2");
+}
+
+/// Every page: its part of the document, then the footer. False when the
+/// writer could not add a page.
+bool paintPages(QPainter& painter, QPdfWriter& writer, QTextDocument& document, const Fonts& fonts,
+                const QString& title, const QString& pageFormat, qreal bodyHeight, qreal footerHeight)
+{
+    const qreal pageWidth = writer.width();
     const int pageCount = document.pageCount();
     for (int page = 0; page < pageCount; ++page) {
         if (page > 0 && !writer.newPage()) {
-            painter.end();
-            output.cancelWriting();
-            report(QStringLiteral("cannot add page %1 to \"%2\"").arg(page + 1).arg(outputPath));
-            return 1;
+            report(QStringLiteral("cannot add page %1").arg(page + 1));
+            return false;
         }
         painter.save();
         const QRectF pageRect(0.0, page * bodyHeight, pageWidth, bodyHeight);
@@ -281,10 +269,47 @@ int render(const QString& inputPath, const QString& outputPath, const QString& t
         context.palette.setColor(QPalette::Text, Qt::black);
         document.documentLayout()->draw(&painter, context);
         painter.restore();
-        drawFooter(painter, QRectF(0.0, bodyHeight, pageWidth, footerHeight), footerFont, title, pageFormat, page + 1,
+        drawFooter(painter, QRectF(0.0, bodyHeight, pageWidth, footerHeight), fonts.footer, title, pageFormat, page + 1,
                    pageCount);
     }
+    return true;
+}
 
+int render(const QString& inputPath, const QString& outputPath, const QString& title)
+{
+    QString html;
+    if (!readUtf8File(inputPath, html))
+        return 1;
+    const Fonts fonts = documentFonts();
+
+    QSaveFile output(outputPath);
+    if (!output.open(QIODevice::WriteOnly)) {
+        report(QStringLiteral("cannot write \"%1\": %2").arg(outputPath, output.errorString()));
+        return 1;
+    }
+    QPdfWriter writer(&output);
+    writer.setResolution(kResolutionDpi);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kMarginsMm, QPageLayout::Millimeter));
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("oildrop-mkpdf"));
+
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        output.cancelWriting();
+        report(QStringLiteral("cannot start a PDF on \"%1\"").arg(outputPath));
+        return 1;
+    }
+    const qreal footerHeight = QFontMetricsF(fonts.footer, &writer).height() * 2.4;
+    const qreal bodyHeight = writer.height() - footerHeight;
+    QTextDocument document;
+    layOut(document, writer, fonts, html, title, bodyHeight);
+    if (!paintPages(painter, writer, document, fonts, title, pageFormatOf(html), bodyHeight, footerHeight)) {
+        painter.end();
+        output.cancelWriting();
+        report(QStringLiteral("cannot finish \"%1\"").arg(outputPath));
+        return 1;
+    }
     if (!painter.end()) {
         output.cancelWriting();
         report(QStringLiteral("cannot finish the PDF \"%1\"").arg(outputPath));

@@ -57,16 +57,18 @@ FakeMainWindow::FakeMainWindow(const QLocale& locale)
     m_simulation = std::make_unique<Simulation>(controls, clientArea, fakes.services(), locale);
 
     Simulation& s = *m_simulation;
-    control(ControlId::plateGapEdit).onChange = [&s] { s.inputs().onPlateGapEdited(); };
-    control(ControlId::voltageEdit).onChange = [&s] { s.inputs().onVoltageEdited(); };
-    control(ControlId::diameterEdit).onChange = [&s] { s.inputs().onDiameterEdited(); };
-    control(ControlId::dropletDensityEdit).onChange = [&s] { s.inputs().onDropletDensityEdited(); };
-    control(ControlId::mediumDensityEdit).onChange = [&s] { s.inputs().onMediumDensityEdited(); };
-    control(ControlId::viscosityEdit).onChange = [&s] { s.inputs().onViscosityEdited(); };
-    animation.onChange = [&s] { s.views().onAnimationSelected(); };
-    coordinate.onChange = [&s] { s.views().onCoordinateSelected(); };
-    velocity.onChange = [&s] { s.views().onVelocitySelected(); };
-    scroll.onChange = [&s] { s.run().onSlowDownChanged(); };
+    using P = SetupParameter;
+    control(ControlId::plateGapEdit).onChange = [&s] { s.inputs().readInput(P::PlateGap); };
+    control(ControlId::voltageEdit).onChange = [&s] { s.inputs().readInput(P::Voltage); };
+    control(ControlId::diameterEdit).onChange = [&s] { s.inputs().readInput(P::Diameter); };
+    control(ControlId::dropletDensityEdit).onChange = [&s] { s.inputs().readInput(P::DropletDensity); };
+    control(ControlId::mediumDensityEdit).onChange = [&s] { s.inputs().readInput(P::MediumDensity); };
+    control(ControlId::viscosityEdit).onChange = [&s] { s.inputs().readInput(P::Viscosity); };
+    using View = ViewSelector::View;
+    animation.onChange = [&s] { s.views().showIfSelected(View::Animation); };
+    coordinate.onChange = [&s] { s.views().showIfSelected(View::Coordinate); };
+    velocity.onChange = [&s] { s.views().showIfSelected(View::Velocity); };
+    scroll.onChange = [&s, &scroll] { s.experiment().setSlowDown(scroll.value()); };
 }
 
 void FakeMainWindow::start()

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "ExperimentTestAccess.h"
 #include "FakeClientArea.h"
 #include "FakeControl.h"
 #include "FakeServices.h"
@@ -33,7 +34,8 @@ public:
     FakeControl& control(ControlId id);
 
     Simulation& simulation() { return *m_simulation; }
-    ExperimentState& state() { return m_simulation->state(); }
+    /// The experiment's state, for a test to read, or to set up by hand.
+    ExperimentState& state() { return ExperimentTestAccess::state(m_simulation->experiment()); }
 
     FakeServices fakes;
     FakeMessageBox& messageBox = fakes.messageBox;

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "ExperimentTestAccess.h"
 #include "FakeServices.h"
 
 #include "Language.h"
@@ -41,7 +42,8 @@ public:
         return qobject_cast<T*>(form->widgets().widget(id));
     }
     Simulation& simulation() { return form->simulation(); }
-    ExperimentState& state() { return form->simulation().state(); }
+    /// The experiment's state, for a test to read, or to set up by hand.
+    ExperimentState& state() { return ExperimentTestAccess::state(form->simulation().experiment()); }
 
     FakeServices fakes;
     std::unique_ptr<MainWindow> form;

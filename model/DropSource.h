@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "SetupParameters.h"
+
+#include <array>
+#include <optional>
+
+class DropletNoise;
+
+/// Where the droplet of a start comes from: the laboratory gives drops of
+/// their own (an unknown size, charges and thermal kicks from the drop's own
+/// seed); without a source, or when it gives none, every start runs the
+/// droplet of the inputs with charges drawn from the program's generator.
+class DropSource {
+public:
+    /// The droplet a start runs.
+    struct Drop {
+        std::optional<double> diameter;   ///< m; none: the diameter of the input
+        std::array<float, 2> chargeDraws; ///< uniforms in [0, 1) that choose N2 and N3 when charges are random
+        DropletNoise* noise = nullptr;    ///< displaces it after every step; none: the deterministic motion
+    };
+
+    virtual ~DropSource() = default;
+
+    /// «ПУСК»: the droplet about to run in `setup` (none: the inputs' own).
+    virtual std::optional<Drop> nextDrop(const SetupParameters& setup) = 0;
+};

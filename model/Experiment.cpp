@@ -1,0 +1,275 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Experiment.h"
+
+#include "ExperimentListener.h"
+#include "RunPreparation.h"
+
+#include "Canvas.h"
+#include "DropletPhysics.h"
+#include "ExperimentView.h"
+#include "Sprite.h"
+
+#include <cmath>
+
+QString Experiment::remarkTitle()
+{
+    return tr("ЗАМЕЧАНИЕ");
+}
+
+QString Experiment::remarkText()
+{
+    return tr("Опыт выполнен неверно. Вы не Вельтран! Прочтите описание и инструкцию.");
+}
+
+QString Experiment::runEndedText()
+{
+    return tr("Движение капли окончено.");
+}
+
+QString Experiment::correctText()
+{
+    return tr("Опыт выполнен верно.");
+}
+
+namespace {
+
+/// How long the beam flashes, and how long the charges are shown, s.
+constexpr double FlashSeconds = 1.5;
+constexpr double ReadOutSeconds = 3;
+
+} // namespace
+
+SetupParameters Experiment::defaultSetup()
+{
+    SetupParameters p;
+    p.DD = 0.016;
+    p.Ux = -5085;
+    p.d = 5.52e-6;
+    p.r = 920;
+    p.r0 = 1.23;
+    p.eta = 1.82e-5f;
+    return p;
+}
+
+Experiment::Experiment(ExperimentView& view, const DrawingSurfaces& surfaces, RunPreparation& window,
+                       const Services& services)
+    : m_view(view), m_surfaces(surfaces), m_window(window), m_pause(*services.timer, *services.lifetime),
+      m_sound(*services.tones), m_messageBox(*services.messageBox), m_lifetime(*services.lifetime),
+      m_random(*services.random), m_clock(*services.clock), m_announcer(services.announcer),
+      m_run(m_state, m_record, surfaces, m_pause, *services.lifetime, m_listeners)
+{
+    services.timer->setEnabled(false);
+    services.timer->onTick = [this] { m_pause.endPause(); };
+}
+
+void Experiment::startUp()
+{
+    m_state.startUpDone = 0;
+    setDefaultParameters();
+    m_state.startUpDone = 1;
+}
+
+void Experiment::setDefaultParameters()
+{
+    using P = SetupParameter;
+    const SetupParameters defaults = defaultSetup();
+    for (const P p : {P::PlateGap, P::Voltage, P::Diameter, P::DropletDensity, P::MediumDensity, P::Viscosity})
+        setParameter(p, defaults.get(p));
+    m_state.viewWidth = 0.2;
+    m_state.X = m_state.viewWidth / 2;
+    m_state.slowDown = 5;
+
+    // Each input reads its value back as it is written.
+    for (const P p : {P::PlateGap, P::Voltage, P::Diameter, P::DropletDensity, P::MediumDensity, P::Viscosity})
+        m_view.showParameter(p, defaults.get(p));
+    m_view.setRandomCharges(true);
+}
+
+void Experiment::setParameter(SetupParameter parameter, double value)
+{
+    SetupParameters p = m_state.setup();
+    p.set(parameter, value);
+    m_state.DD = p.DD;
+    m_state.Ux = p.Ux;
+    m_state.d = p.d;
+    m_state.r = p.r;
+    m_state.r0 = p.r0;
+    m_state.eta = p.eta;
+}
+
+void Experiment::setSlowDown(int slowDown)
+{
+    m_state.slowDown = static_cast<std::int16_t>(slowDown);
+    m_view.showSlowDown(m_state.slowDown);
+}
+
+float Experiment::chargeDraw()
+{
+    if (m_chargeDraws.empty())
+        return m_random.next();
+    const float u = m_chargeDraws.front();
+    m_chargeDraws.pop_front();
+    return u;
+}
+
+void Experiment::recompute()
+{
+    using Physics = DropletPhysics;
+    ExperimentState& s = m_state;
+    // A drop of its own brings its charges; the program's generator is
+    // seeded anew from the time of day for every other computation.
+    if (m_chargeDraws.empty())
+        m_random.reseed(m_clock.secondsSinceMidnight());
+
+    s.mass = Physics::mass(s.r, s.d);
+    s.Ex = s.Ux / s.DD;
+    // Without a positive viscosity tau and Vg keep their values and are not shown.
+    const bool viscous = s.eta > 0;
+    if (viscous) {
+        // The terminal velocity is computed from the rounded relaxation time.
+        s.tau = Physics::relaxationTime(s.r, s.d, s.eta);
+        s.Vg = Physics::terminalVelocity(s.tau, s.r, s.r0);
+    }
+    s.forceRatio = Physics::forceRatio(s.Ux, s.d, s.r, s.r0, s.DD);
+
+    if (m_view.randomCharges()) {
+        // Charges 1..10, drawn independently from single-precision uniforms.
+        const float u = chargeDraw();
+        s.N2 = std::floor(10.0 * static_cast<double>(u) + 1.0);
+        const float v = chargeDraw();
+        s.N3 = static_cast<std::int16_t>(std::floor(10.0 * static_cast<double>(v) + 1.0));
+    }
+    s.V2max = Physics::limitingVelocity(s.forceRatio, s.N2);
+    s.V3max = Physics::limitingVelocity(s.forceRatio, s.N3);
+
+    s.runStartTime = 0;
+    const Physics::TimeGrid grid = Physics::timeGrid(s.DD, s.Vg, s.tau);
+    s.reducedGap = grid.reducedGap;
+    s.plotTimeSpan = grid.plotTimeSpan;
+    s.timeStep = grid.timeStep;
+
+    ExperimentView::DerivedQuantities shown{};
+    shown.mass = s.mass;
+    shown.fieldStrength = s.Ex;
+    if (viscous) {
+        shown.tau = s.tau;
+        shown.Vg = s.Vg;
+    }
+    shown.forceRatio = s.forceRatio;
+    shown.limitingVelocity2 = s.Vg * s.V2max;
+    shown.limitingVelocity3 = s.Vg * s.V3max;
+    m_view.showDerivedQuantities(shown);
+    m_view.showSlowDown(s.slowDown);
+}
+
+void Experiment::start()
+{
+    // The droplet of this start: the laboratory's own, or the inputs'.
+    m_drop = m_dropSource ? m_dropSource->nextDrop(m_state.setup()) : std::nullopt;
+    if (m_drop) {
+        if (m_drop->diameter)
+            m_state.d = *m_drop->diameter;
+        m_chargeDraws.assign(m_drop->chargeDraws.begin(), m_drop->chargeDraws.end());
+    }
+    m_window.resetWindow();
+    m_chargeDraws.clear();
+    m_view.setFieldButtonsEnabled(true);
+    m_state.wasIrradiated = 0;
+    m_window.preparePlots();
+
+    runDroplet();
+    for (ExperimentListener* listener : m_listeners)
+        listener->runEnded();
+    if (m_lifetime.isEnding())
+        return;
+    m_view.setFieldButtonsEnabled(false);
+    judge();
+}
+
+void Experiment::runDroplet()
+{
+    m_run.run(m_drop ? m_drop->noise : nullptr);
+}
+
+void Experiment::judge()
+{
+    const bool correct = m_state.wasIrradiated != 0;
+    if (m_announcer)
+        m_announcer->announce(runEndedText() + u' ' + (correct ? correctText() : remarkText()));
+    if (correct) {
+        m_sound.playSignalTone(Sound::LongSignal);
+    } else {
+        m_sound.playFailureMelody(Sound::MelodyTempo);
+        m_messageBox.showMessage(remarkTitle(), remarkText());
+    }
+}
+
+void Experiment::applyVoltage()
+{
+    const ExperimentState& s = m_state;
+    Canvas& view = m_surfaces.animationView;
+    m_view.showLimitingVelocity(2);
+    m_state.activeChargeNumber = s.N2;
+
+    // The plate at the lower potential is drawn red, the other blue.
+    view.setDrawWidth(7);
+    const bool upperNegative = s.Ux < 0;
+    view.drawLine(0, 0, static_cast<float>(s.viewWidth), 0, upperNegative ? Colors::Red : Colors::Blue);
+    view.drawLine(0, static_cast<float>(s.reducedGap), static_cast<float>(s.viewWidth),
+                  static_cast<float>(s.reducedGap), upperNegative ? Colors::Blue : Colors::Red);
+    for (ExperimentListener* listener : m_listeners)
+        listener->fieldSwitched(ExperimentListener::Field::Voltage);
+}
+
+void Experiment::irradiate()
+{
+    ExperimentState& s = m_state;
+    Sprite& beam = m_surfaces.beam;
+    m_view.showLimitingVelocity(3);
+    s.activeChargeNumber = s.N3;
+    for (ExperimentListener* listener : m_listeners) {
+        listener->fieldSwitched(ExperimentListener::Field::Light);
+        listener->held();
+    }
+
+    // The beam's lower right corner at the droplet.
+    beam.setLeft(s.X - beam.userWidth());
+    beam.setTop(s.Y - beam.userHeight());
+    beam.setVisible(true);
+    m_pause.wait(FlashSeconds);
+    if (m_lifetime.isEnding())
+        return;
+    beam.setVisible(false);
+    s.wasIrradiated = 1;
+}
+
+void Experiment::showCharges()
+{
+    for (ExperimentListener* listener : m_listeners)
+        listener->held();
+    m_view.showCharges(m_state.N2, m_state.N3);
+    m_sound.playSignalTone(Sound::ShortSignal);
+    m_pause.wait(ReadOutSeconds);
+    if (m_lifetime.isEnding())
+        return;
+    m_view.hideCharges();
+}
+
+void Experiment::showVelocities()
+{
+    const ExperimentState& s = m_state;
+    // V − 1 = N·a, so these are N3/N2 and N3 − N2 up to rounding.
+    const double ratio = (s.V3max - 1) / (s.V2max - 1);
+    const double difference = (s.V3max - s.V2max) / s.forceRatio;
+    for (ExperimentListener* listener : m_listeners)
+        listener->held();
+    m_view.showChargeRatio(ratio, difference);
+    m_sound.playSignalTone(Sound::ShortSignal);
+    m_pause.wait(ReadOutSeconds);
+    if (m_lifetime.isEnding())
+        return;
+    m_view.hideChargeRatio();
+}

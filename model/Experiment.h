@@ -1,0 +1,128 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "DropSource.h"
+#include "DropletRun.h"
+#include "ExperimentState.h"
+#include "Pause.h"
+#include "RunRecord.h"
+#include "Sound.h"
+
+#include "DrawingSurfaces.h"
+#include "Services.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+class ExperimentListener;
+class ExperimentView;
+class RunPreparation;
+
+/// The experiment: it owns the state (ExperimentState) and the record of the
+/// last run, and it alone changes them, at the commands below. Everyone else
+/// reads the state and is told what happened (ExperimentListener).
+///
+/// A start, the student's side of the experiment: «ПУСК» resets the window
+/// (RunPreparation) and runs the droplet from the upper plate; during the
+/// run, in its pauses, «НАПРЯЖЕНИЕ» lets the field act on the charge N2 and
+/// «СВЕТ» changes it to N3; when the droplet has left the gap the experiment
+/// is judged: correct when the droplet was irradiated. The headings
+/// «Характеристики» and «Скорости» show the charges for 3 s.
+class Experiment {
+    Q_DECLARE_TR_FUNCTIONS(Experiment)
+
+public:
+    /// Title and text of the remark after an experiment without irradiation.
+    static QString remarkTitle();
+    static QString remarkText();
+    /// What a screen reader is told at the end of a run, and of a correct experiment.
+    static QString runEndedText();
+    static QString correctText();
+
+    /// The default experiment's setup: a 16 mm gap at −5085 V, an oil droplet
+    /// 5.52 µm across (920 kg/m³) in air (1.23 kg/m³, 1.82·10⁻⁵ Pa·s).
+    static SetupParameters defaultSetup();
+
+    /// `view` shows what the experiment computes, `surfaces` its drawings;
+    /// `window` is reset at every start; `services` pace, sound, ask and
+    /// announce (its announcer may be none).
+    Experiment(ExperimentView& view, const DrawingSurfaces& surfaces, RunPreparation& window, const Services& services);
+    Experiment(const Experiment&) = delete;
+    Experiment& operator=(const Experiment&) = delete;
+
+    const ExperimentState& state() const { return m_state; }
+    /// The course of the last run.
+    const RunRecord& record() const { return m_record; }
+
+    // The setup.
+
+    /// Start-up: the defaults are written into the inputs (each is read back
+    /// as it is written) while the start-up gate is closed; then it opens.
+    void startUp();
+    /// The default parameters, written into their inputs, and random charges chosen.
+    void setDefaultParameters();
+    /// A parameter as its input reads (checked or not: the input decides).
+    void setParameter(SetupParameter parameter, double value);
+    /// The slow-down 1..9: each step of a run waits slowDown × 10 ms, from the next pause on.
+    void setSlowDown(int slowDown);
+    /// Computes the derived quantities and the time grid, draws new charges
+    /// when random charges are chosen, and shows them.
+    void recompute();
+
+    // The experiment.
+
+    /// «ПУСК»: reset, prepare the plots, run the droplet, judge the experiment.
+    void start();
+    /// «НАПРЯЖЕНИЕ»: the field acts on the charge N2; the plates are marked by polarity.
+    void applyVoltage();
+    /// «СВЕТ»: the charge becomes N3; the beam flashes for 1.5 s; the experiment counts.
+    void irradiate();
+    /// «Характеристики»: the true charges for 3 s.
+    void showCharges();
+    /// «Скорости»: ratio and difference of the charges from the limiting velocities, for 3 s.
+    void showVelocities();
+    /// The run of a start alone: the droplet at rest at the upper plate, its
+    /// clock at the start, then stepped until it leaves the gap.
+    void runDroplet();
+
+    // Hooks.
+
+    /// Where the droplets of the starts come from (none: the inputs' own).
+    void setDropSource(DropSource* source) { m_dropSource = source; }
+    /// Told of the run's course, in the order added.
+    void addListener(ExperimentListener* listener) { m_listeners.push_back(listener); }
+
+private:
+    friend class ExperimentTestAccess;
+
+    /// The next uniform for a random charge: the start's drop's own, else the program's generator.
+    float chargeDraw();
+    /// The verdict at the end of a run: a tone, or the melody and the remark.
+    void judge();
+
+    ExperimentState m_state;
+    RunRecord m_record;
+    ExperimentView& m_view;
+    DrawingSurfaces m_surfaces;
+    RunPreparation& m_window;
+    Pause m_pause;
+    Sound m_sound;
+    MessageBox& m_messageBox;
+    const Lifetime& m_lifetime;
+    RandomSource& m_random;
+    const TimeOfDay& m_clock;
+    Announcer* m_announcer;
+    DropSource* m_dropSource = nullptr;
+    std::vector<ExperimentListener*> m_listeners;
+    /// The droplet of the last start, when a source gave it.
+    std::optional<DropSource::Drop> m_drop;
+    /// Its charge draws, until the start's reset pass has used them.
+    std::deque<float> m_chargeDraws;
+    DropletRun m_run;
+};
