@@ -10,6 +10,7 @@
 // Also the estimate alone on 10 000 charges. Target: under 50 ms. Reports
 // the median over the repetitions.
 
+#include "ChargeUnits.h"
 #include "DropletPhysics.h"
 #include "ElementaryChargeEstimate.h"
 #include "JournalAnalysis.h"
@@ -37,13 +38,12 @@ Journal journalOfDrops()
         journal.drops.push_back(d);
         const int n2 = 1 + static_cast<int>(random.uniform() * 10), n3 = 1 + static_cast<int>(random.uniform() * 10);
         const double velocities[] = {Vg, Vg * P::limitingVelocity(a, n2), Vg * P::limitingVelocity(a, n3)};
-        const MeasurementPhase phases[] = {MeasurementPhase::NoField, MeasurementPhase::FirstCharge,
-                                           MeasurementPhase::Irradiated};
+        const FieldState fields[] = {FieldState::Off, FieldState::On, FieldState::On};
         for (int i = 0; i < 3; ++i) {
             JournalEntry e;
             e.drop = drop;
-            e.phase = phases[i];
-            e.irradiation = i == 2 ? 1 : 0;
+            e.field = fields[i];
+            e.chargeState = i == 2 ? 1 : 0;
             e.bands = 5;
             e.distance = 0.008;
             e.time = *e.distance / velocities[i] * (1 + 0.004 * random.normal());
@@ -66,8 +66,8 @@ void AnalyseJournalOf10000Charges(benchmark::State& state)
     // What was found, as the journal would say it.
     state.counters["charges"] = static_cast<double>(result.charges.size());
     state.counters["used"] = static_cast<double>(result.fromCharges.used.size());
-    state.counters["e/1e-19C"] = result.fromCharges.e / 1e-19;
-    state.counters["u/1e-19C"] = result.fromCharges.u / 1e-19;
+    state.counters["e/1e-19C"] = result.fromCharges.e / ChargeUnits::ChargeUnit;
+    state.counters["u/1e-19C"] = result.fromCharges.u / ChargeUnits::ChargeUnit;
 }
 
 void Estimate10000Charges(benchmark::State& state)
@@ -75,7 +75,8 @@ void Estimate10000Charges(benchmark::State& state)
     SeededRandom random(7);
     std::vector<ElementaryChargeEstimate::Measurement> charges;
     for (int i = 0; i < 2 * Drops; ++i) {
-        const double q = (1 + static_cast<int>(random.uniform() * 10)) * 1.602176634e-19 * (1 + 0.05 * random.normal());
+        const double q = (1 + static_cast<int>(random.uniform() * 10)) * ChargeUnits::ElementaryCharge
+                         * (1 + 0.05 * random.normal());
         charges.push_back({q, 0.05 * q});
     }
     for (auto _ : state)

@@ -154,7 +154,7 @@ public:
         m_wall.start();
     }
 
-    void runEnded() override
+    void runEnded(End) override
     {
         const double seconds = static_cast<double>(m_wall.nsecsElapsed()) * 1e-9;
         const double cpu = cpuSeconds() - m_cpu;

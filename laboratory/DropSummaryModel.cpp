@@ -38,7 +38,7 @@ QVariant DropSummaryModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role == Qt::TextAlignmentRole)
-        return index.column() == Phase ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+        return index.column() == Field ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                        : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
         return {};
@@ -48,10 +48,17 @@ QVariant DropSummaryModel::data(const QModelIndex& index, int role) const
         return sd.isEmpty() ? mean : tr("%1 ± %2").arg(mean, sd);
     };
     switch (index.column()) {
-    case Drop: return QString::number(g.drop);
-    case Phase: return MeasurementPhases::name(g.phase);
-    case Count: return QString::number(g.count);
+    case Drop: {
+        const JournalDrop* drop = m_journal.journal().drop(g.drop);
+        return drop && drop->lost ? tr("%1 (потеряна)").arg(g.drop) : QString::number(g.drop);
+    }
+    case Field: return FieldStates::name(g.field);
+    case ChargeState: return QString::number(g.chargeState);
+    case Count:
+        return g.balances > 0 ? tr("%1 + равновесий: %2").arg(g.count).arg(g.balances) : QString::number(g.count);
     case Velocity:
+        if (g.count == 0)
+            return QString();
         return plusMinus(NumberFormat::format(g.velocityMean, NumberFormat::ReadoutMask, locale),
                          g.velocitySd ? NumberFormat::format(*g.velocitySd, NumberFormat::ReadoutMask, locale)
                                       : QString());
@@ -70,7 +77,8 @@ QVariant DropSummaryModel::headerData(int section, Qt::Orientation orientation, 
         return {};
     switch (section) {
     case Drop: return tr("Капля");
-    case Phase: return tr("Фаза");
+    case Field: return tr("Поле");
+    case ChargeState: return tr("Облучений");
     case Count: return tr("Измерений");
     case Velocity: return tr("Скорость, м/с (среднее ± ст. откл.)");
     case Charge: return tr("Заряд, 10⁻¹⁹ Кл (среднее ± ст. откл.)");

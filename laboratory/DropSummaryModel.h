@@ -8,13 +8,13 @@
 
 class JournalModel;
 
-/// The journal drop by drop and phase by phase: how many measurements, the
+/// The journal by drop, charge state and field: how many measurements, the
 /// mean velocity and the mean charge, each ± its standard deviation.
 class DropSummaryModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Drop, Phase, Count, Velocity, Charge, ColumnCount };
+    enum Column { Drop, Field, ChargeState, Count, Velocity, Charge, ColumnCount };
 
     explicit DropSummaryModel(const JournalModel& journal, QObject* parent = nullptr);
 

@@ -11,7 +11,8 @@
 #include <cstdint>
 
 /// A drop of the laboratory journal: one «ПУСК» in laboratory mode, with the
-/// setup it ran in.
+/// setup it ran in (its voltage the one at the start: each measurement keeps
+/// its own).
 struct JournalDrop {
     int number = 0; ///< 1, 2, … in the order of the starts
     QDateTime started;
@@ -19,6 +20,7 @@ struct JournalDrop {
     bool diameterHidden = false; ///< an unknown drop: its size follows from its fall
     bool brownian = false;       ///< thermal motion was on
     std::uint64_t seed = 0;      ///< the seed of the drop's random numbers
+    bool lost = false;           ///< the droplet touched a plate while it was held
 
     /// Drop `number`, started now in `setup`; an unknown drop's diameter is
     /// hidden: the journal does not know it.

@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -27,6 +28,7 @@ QString sourceKey(JournalEntry::Source source)
     case JournalEntry::Source::Stopwatch: return QStringLiteral("stopwatch");
     case JournalEntry::Source::Plot: return QStringLiteral("plot");
     case JournalEntry::Source::Hand: return QStringLiteral("hand");
+    case JournalEntry::Source::Balance: return QStringLiteral("balance");
     }
     return {};
 }
@@ -114,14 +116,16 @@ QByteArray JournalFile::write(const Journal& journal)
         o.insert(QStringLiteral("diameterHidden"), d.diameterHidden);
         o.insert(QStringLiteral("brownian"), d.brownian);
         o.insert(QStringLiteral("seed"), QString::number(d.seed));
+        o.insert(QStringLiteral("lost"), d.lost);
         drops.append(o);
     }
     QJsonArray entries;
     for (const JournalEntry& e : journal.entries) {
         QJsonObject o;
         o.insert(QStringLiteral("drop"), e.drop);
-        o.insert(QStringLiteral("phase"), MeasurementPhases::key(e.phase));
-        o.insert(QStringLiteral("irradiation"), e.irradiation);
+        o.insert(QStringLiteral("field"), FieldStates::key(e.field));
+        o.insert(QStringLiteral("charge"), e.chargeState);
+        o.insert(QStringLiteral("voltage"), optional(e.voltage));
         o.insert(QStringLiteral("bands"), optional(e.bands));
         o.insert(QStringLiteral("distance"), optional(e.distance));
         o.insert(QStringLiteral("time"), optional(e.time));
@@ -160,8 +164,8 @@ QString headerFault(const QJsonDocument& document)
     return {};
 }
 
-/// Drop `index` (from 1); the first fault goes to `fault`.
-JournalDrop readDrop(const QJsonValue& value, int index, QString& fault)
+/// Drop `index` (from 1) of a file of `version`; the first fault goes to `fault`.
+JournalDrop readDrop(const QJsonValue& value, int version, int index, QString& fault)
 {
     const QJsonObject o = value.toObject();
     Reader r(o, fault, JournalFile::tr("капле %1").arg(index));
@@ -181,6 +185,8 @@ JournalDrop readDrop(const QJsonValue& value, int index, QString& fault)
     d.setup.eta = static_cast<float>(r.number("viscosity"));
     d.brownian = r.boolean("brownian");
     d.seed = r.seed("seed");
+    // Version 1 knew no held drops: none was lost.
+    d.lost = version >= 2 && r.boolean("lost");
     if (!(d.setup.DD > 0 && d.setup.Ux != 0 && d.setup.r > d.setup.r0 && d.setup.r0 > 0 && d.setup.eta > 0
           && (d.diameterHidden || d.setup.d > 0)))
         r.fail("drops");
@@ -190,15 +196,35 @@ JournalDrop readDrop(const QJsonValue& value, int index, QString& fault)
 std::optional<JournalEntry::Source> sourceOf(const QString& key)
 {
     using S = JournalEntry::Source;
-    for (const S source : {S::Stopwatch, S::Plot, S::Hand})
+    for (const S source : {S::Stopwatch, S::Plot, S::Hand, S::Balance})
         if (sourceKey(source) == key)
             return source;
     return std::nullopt;
 }
 
-/// Measurement `index` (from 1) of a journal with the drops `numbers`; the
-/// first fault goes to `fault`.
-JournalEntry readEntry(const QJsonValue& value, int index, const std::set<int>& numbers, QString& fault)
+/// The field and the charge state of a version-1 measurement, from its
+/// phase: without field, the first charge, after the k-th irradiation.
+void readPhase(Reader& r, JournalEntry& e)
+{
+    const QString phase = r.string("phase");
+    const int irradiation = r.integer("irradiation", 0);
+    if (phase == QStringLiteral("noField")) {
+        e.field = FieldState::Off;
+        e.chargeState = 0;
+    } else if (phase == QStringLiteral("firstCharge")) {
+        e.field = FieldState::On;
+        e.chargeState = 0;
+    } else if (phase == QStringLiteral("irradiated")) {
+        e.field = FieldState::On;
+        e.chargeState = std::max(1, irradiation);
+    } else {
+        r.fail("phase");
+    }
+}
+
+/// Measurement `index` (from 1) of a file of `version` with the drops
+/// `numbers`; the first fault goes to `fault`.
+JournalEntry readEntry(const QJsonValue& value, int version, int index, const std::set<int>& numbers, QString& fault)
 {
     const QJsonObject o = value.toObject();
     Reader r(o, fault, JournalFile::tr("измерении %1").arg(index));
@@ -208,11 +234,18 @@ JournalEntry readEntry(const QJsonValue& value, int index, const std::set<int>& 
     e.drop = r.integer("drop", 1);
     if (!numbers.count(e.drop))
         r.fail("drop");
-    const std::optional<MeasurementPhase> phase = MeasurementPhases::fromKey(r.string("phase"));
-    if (!phase)
-        r.fail("phase");
-    e.phase = phase.value_or(MeasurementPhase::NoField);
-    e.irradiation = r.integer("irradiation", 0);
+    if (version < 2) {
+        readPhase(r, e);
+    } else {
+        const std::optional<FieldState> field = FieldStates::fromKey(r.string("field"));
+        if (!field)
+            r.fail("field");
+        e.field = field.value_or(FieldState::Off);
+        e.chargeState = r.integer("charge", 0);
+        e.voltage = r.optionalNumber("voltage");
+        if (e.voltage && *e.voltage == 0)
+            r.fail("voltage");
+    }
     e.bands = r.optionalNumber("bands");
     e.distance = r.optionalNumber("distance");
     e.time = r.optionalNumber("time");
@@ -223,9 +256,11 @@ JournalEntry readEntry(const QJsonValue& value, int index, const std::set<int>& 
     if (e.uncertainty < 0)
         r.fail("uncertainty");
     const std::optional<JournalEntry::Source> source = sourceOf(r.string("source"));
-    if (!source)
+    if (!source || (version < 2 && *source == JournalEntry::Source::Balance))
         r.fail("source");
     e.source = source.value_or(JournalEntry::Source::Hand);
+    if (e.isBalance() && (!e.voltage || e.field == FieldState::Off))
+        r.fail("voltage");
     e.deleted = r.boolean("deleted");
     e.reason = r.string("reason");
     return e;
@@ -245,6 +280,7 @@ std::variant<Journal, QString> JournalFile::read(const QByteArray& bytes)
         return fault;
 
     const QJsonObject root = document.object();
+    const int version = root.value(QStringLiteral("version")).toInt();
     Journal journal;
     QString fault;
     Reader top(root, fault, tr("заголовке"));
@@ -258,7 +294,7 @@ std::variant<Journal, QString> JournalFile::read(const QByteArray& bytes)
     std::set<int> numbers;
     int index = 0;
     for (const QJsonValue& value : drops.toArray()) {
-        const JournalDrop d = readDrop(value, ++index, fault);
+        const JournalDrop d = readDrop(value, version, ++index, fault);
         // Numbered in the order of their starts.
         if (fault.isEmpty() && !numbers.empty() && d.number <= *numbers.rbegin())
             fault = tr("неверное значение «%1» в %2").arg(QStringLiteral("number"), tr("капле %1").arg(index));
@@ -269,7 +305,7 @@ std::variant<Journal, QString> JournalFile::read(const QByteArray& bytes)
     }
     index = 0;
     for (const QJsonValue& value : entries.toArray()) {
-        JournalEntry e = readEntry(value, ++index, numbers, fault);
+        JournalEntry e = readEntry(value, version, ++index, numbers, fault);
         if (!fault.isEmpty())
             return fault;
         journal.entries.push_back(std::move(e));

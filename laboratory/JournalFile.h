@@ -13,7 +13,7 @@
 #include <variant>
 
 /// The journal's file: UTF-8 JSON, an object with "format": "oildrop-journal",
-/// "version" (this program writes and reads version 1), the seed, the drops
+/// "version" (this program writes version 2 and reads 1 and 2), the seed, the drops
 /// with their setups and the entries (docs/journal-format.md). JSON because
 /// a journal is nested (drops with their setups, entries of a drop) and typed,
 /// and because a cut-off or damaged file cannot pass for a whole one.
@@ -21,7 +21,7 @@ class JournalFile {
     Q_DECLARE_TR_FUNCTIONS(JournalFile)
 
 public:
-    static constexpr int Version = 1;
+    static constexpr int Version = 2;
     /// Larger files are not read, bytes.
     static constexpr qint64 MaxSize = 64 * 1024 * 1024;
 

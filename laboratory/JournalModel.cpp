@@ -5,6 +5,7 @@
 #include "JournalModel.h"
 
 #include "ChargeUnits.h"
+#include "FieldState.h"
 #include "NumberFormat.h"
 #include "Reticle.h"
 
@@ -15,9 +16,6 @@
 #include <cmath>
 
 namespace {
-
-const MeasurementPhase Phases[] = {MeasurementPhase::NoField, MeasurementPhase::FirstCharge,
-                                   MeasurementPhase::Irradiated};
 
 } // namespace
 
@@ -64,11 +62,19 @@ int JournalModel::addHandEntry(int drop)
 {
     JournalEntry e;
     e.drop = drop;
-    e.phase = MeasurementPhase::NoField;
     e.source = JournalEntry::Source::Hand;
     e.uncertainty = HandTimeUncertainty;
     addEntries({e});
     return rowCount() - 1;
+}
+
+void JournalModel::markLost(int drop)
+{
+    for (JournalDrop& d : m_journal.drops)
+        if (d.number == drop && !d.lost) {
+            d.lost = true;
+            emit changed();
+        }
 }
 
 void JournalModel::strikeOut(int row, const QString& reason)
@@ -108,20 +114,13 @@ int JournalModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : ColumnCount;
 }
 
-QStringList JournalModel::phaseNames()
-{
-    QStringList names;
-    for (const MeasurementPhase phase : Phases)
-        names << MeasurementPhases::name(phase);
-    return names;
-}
-
 QString JournalModel::sourceName(JournalEntry::Source source)
 {
     switch (source) {
     case JournalEntry::Source::Stopwatch: return tr("секундомер");
     case JournalEntry::Source::Plot: return tr("график");
     case JournalEntry::Source::Hand: return tr("вручную");
+    case JournalEntry::Source::Balance: return tr("равновесие");
     }
     return {};
 }
@@ -137,7 +136,15 @@ QString JournalModel::text(int row, Column column) const
     };
     switch (column) {
     case Drop: return QString::number(e.drop);
-    case Phase: return MeasurementPhases::name(e.phase, e.irradiation);
+    case Field: return FieldStates::name(e.field);
+    case ChargeState: return QString::number(e.chargeState);
+    case Voltage: {
+        const JournalDrop* drop = m_journal.drop(e.drop);
+        const std::optional<double> voltage = e.voltage ? e.voltage
+                                              : drop    ? std::optional(drop->setup.Ux)
+                                                        : std::nullopt;
+        return number(voltage, 1);
+    }
     case Bands: return e.bands ? m_locale.toString(*e.bands, 'g', 6) : QString();
     case Distance: return scientific(e.distance);
     case Time: return number(e.time, 2);
@@ -162,13 +169,11 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: return text(index.row(), column);
     case Qt::EditRole:
-        if (column == Phase)
-            return MeasurementPhases::name(e.phase);
         if (column == Note)
             return e.reason;
         return text(index.row(), column);
     case Qt::TextAlignmentRole:
-        if (column == Phase || column == Source || column == Note)
+        if (column == Field || column == Source || column == Note)
             return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     case Qt::ForegroundRole:
@@ -185,8 +190,12 @@ QVariant JournalModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         if (column == Time && e.time)
             return tr("Неопределённость времени ±%1 с").arg(m_locale.toString(e.uncertainty, 'f', 2));
+        if (column == Voltage && e.isBalance())
+            return tr("Напряжение равновесия ±%1 В").arg(m_locale.toString(e.uncertainty, 'f', 1));
+        if (column == Voltage && !e.voltage)
+            return tr("Напряжение капли при пуске");
         if (column == Charge && !m_analysis.entryCharges[static_cast<std::size_t>(index.row())]
-            && e.phase != MeasurementPhase::NoField && !e.deleted)
+            && e.field != FieldState::Off && !e.deleted)
             return tr("Для заряда нужна скорость этой капли без поля");
         return {};
     default: return {};
@@ -201,7 +210,9 @@ QVariant JournalModel::headerData(int section, Qt::Orientation orientation, int 
         return section + 1;
     switch (section) {
     case Drop: return tr("Капля");
-    case Phase: return tr("Фаза");
+    case Field: return tr("Поле");
+    case ChargeState: return tr("Облучений");
+    case Voltage: return tr("Напряжение, В");
     case Bands: return tr("Путь, дел.");
     case Distance: return tr("Путь, м");
     case Time: return tr("Время, с");
@@ -223,6 +234,10 @@ Qt::ItemFlags JournalModel::flags(const QModelIndex& index) const
     case Charge:
     case Source: return base;
     case Note: return e.deleted ? base | Qt::ItemIsEditable : base;
+    case Bands:
+    case Distance:
+    case Time:
+    case Velocity: return e.isBalance() ? base : base | Qt::ItemIsEditable;
     default: return base | Qt::ItemIsEditable;
     }
 }
@@ -257,24 +272,23 @@ bool JournalModel::edit(JournalEntry& e, Column column, const QString& text) con
 {
     bool ok = true;
     switch (column) {
-    case Drop: {
-        const int drop = text.trimmed().toInt(&ok);
-        const JournalDrop* d = m_journal.drop(drop);
-        if (!ok || !d)
+    case Drop: return editDrop(e, text);
+    case Field: {
+        const qsizetype i = FieldStates::names().indexOf(text.trimmed());
+        // A balance is a field's: it cannot be without one.
+        if (i < 0 || (e.isBalance() && FieldStates::All[i] == FieldState::Off))
             return false;
-        e.drop = drop;
-        if (e.bands)
-            e.distance = *e.bands * Reticle::bandLength(d->setup.DD);
+        e.field = FieldStates::All[i];
         return true;
     }
-    case Phase: {
-        const qsizetype i = phaseNames().indexOf(text.trimmed());
-        if (i < 0)
+    case ChargeState: {
+        const int state = text.trimmed().toInt(&ok);
+        if (!ok || state < 0)
             return false;
-        e.phase = Phases[i];
-        e.irradiation = e.phase == MeasurementPhase::Irradiated ? std::max(1, e.irradiation) : 0;
+        e.chargeState = state;
         return true;
     }
+    case Voltage: return editVoltage(e, text);
     case Bands: return editBands(e, text);
     case Distance: {
         const std::optional<double> distance = parse(text, ok);
@@ -291,6 +305,32 @@ bool JournalModel::edit(JournalEntry& e, Column column, const QString& text) con
     case Note: e.reason = text; return true;
     default: return false;
     }
+}
+
+bool JournalModel::editDrop(JournalEntry& e, const QString& text) const
+{
+    bool ok = true;
+    const int drop = text.trimmed().toInt(&ok);
+    const JournalDrop* d = m_journal.drop(drop);
+    if (!ok || !d)
+        return false;
+    e.drop = drop;
+    if (e.bands)
+        e.distance = *e.bands * Reticle::bandLength(d->setup.DD);
+    return true;
+}
+
+bool JournalModel::editVoltage(JournalEntry& e, const QString& text) const
+{
+    // Empty: the drop's voltage at its start; a balance needs its own.
+    bool ok = true;
+    const std::optional<double> voltage = parse(text, ok);
+    if (!ok || (voltage && *voltage == 0) || (!voltage && e.isBalance()))
+        return false;
+    if (e.isBalance() && e.voltage && *e.voltage != 0)
+        e.uncertainty *= std::fabs(*voltage / *e.voltage);
+    e.voltage = voltage;
+    return true;
 }
 
 bool JournalModel::editBands(JournalEntry& e, const QString& text) const

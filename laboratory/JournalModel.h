@@ -10,16 +10,30 @@
 #include <QAbstractTableModel>
 #include <QLocale>
 
-/// The laboratory journal as a table, one row per measurement: drop, phase,
-/// distance in bands and in metres, time, velocity, the charge computed from
-/// it, where it came from and, for a struck-out row, why. Every change of the
+/// The laboratory journal as a table, one row per measurement: drop, field,
+/// charge state (the irradiations before it), voltage, distance in bands and
+/// in metres, time, velocity, the charge computed from it, where it came
+/// from and, for a struck-out row, why. Every change of the
 /// journal goes through here: the analysis is brought up to date and
 /// changed() is emitted (the journal saves itself on it).
 class JournalModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { Drop, Phase, Bands, Distance, Time, Velocity, Charge, Source, Note, ColumnCount };
+    enum Column {
+        Drop,
+        Field,
+        ChargeState,
+        Voltage,
+        Bands,
+        Distance,
+        Time,
+        Velocity,
+        Charge,
+        Source,
+        Note,
+        ColumnCount
+    };
 
     /// Standard uncertainty given to a time typed in by hand, s.
     static constexpr double HandTimeUncertainty = 0.2;
@@ -37,6 +51,8 @@ public:
     void addEntries(const std::vector<JournalEntry>& entries);
     /// A row for a timing typed in by hand, for `drop` without field; returns its row.
     int addHandEntry(int drop);
+    /// The droplet of `drop` touched a plate while it was held.
+    void markLost(int drop);
     /// Strikes a row out (it stays, with the reason, but takes no part), or restores it.
     void strikeOut(int row, const QString& reason);
     void restore(int row);
@@ -53,8 +69,6 @@ public:
 
     /// The text of a cell, as shown.
     QString text(int row, Column column) const;
-    /// A phase's row among the phase names of the column (for its editor).
-    static QStringList phaseNames();
     static QString sourceName(JournalEntry::Source source);
 
 signals:
@@ -67,6 +81,8 @@ private:
     /// is not a value of the column.
     bool edit(JournalEntry& e, Column column, const QString& text) const;
     bool editBands(JournalEntry& e, const QString& text) const;
+    bool editDrop(JournalEntry& e, const QString& text) const;
+    bool editVoltage(JournalEntry& e, const QString& text) const;
     bool editTime(JournalEntry& e, const QString& text) const;
     bool editVelocity(JournalEntry& e, const QString& text) const;
     void update(int firstRow, int lastRow);

@@ -30,9 +30,10 @@ QByteArray JournalTable::csv(const JournalModel& model, const QLocale& locale)
         return v ? RunTable::number(*v, point) : QByteArray();
     };
 
-    const QStringList header = {tr("капля"),      tr("фаза"),      tr("облучение"),   tr("путь (дел.)"),
-                                tr("путь (м)"),   tr("время (с)"), tr("± время (с)"), tr("скорость (м/с)"),
-                                tr("заряд (Кл)"), tr("источник"),  tr("удалено"),     tr("причина")};
+    const QStringList header = {tr("капля"),          tr("поле"),       tr("облучений"), tr("напряжение (В)"),
+                                tr("путь (дел.)"),    tr("путь (м)"),   tr("время (с)"), tr("неопределённость"),
+                                tr("скорость (м/с)"), tr("заряд (Кл)"), tr("источник"),  tr("удалено"),
+                                tr("причина")};
     QByteArray out;
     for (qsizetype i = 0; i < header.size(); ++i)
         out += (i ? QByteArray(1, separator) : QByteArray()) + field(header[i], separator);
@@ -41,14 +42,18 @@ QByteArray JournalTable::csv(const JournalModel& model, const QLocale& locale)
     const Journal& journal = model.journal();
     for (std::size_t row = 0; row < journal.entries.size(); ++row) {
         const JournalEntry& e = journal.entries[row];
+        const JournalDrop* drop = journal.drop(e.drop);
         const QList<QByteArray> fields = {
             QByteArray::number(e.drop),
-            field(MeasurementPhases::name(e.phase), separator),
-            e.phase == MeasurementPhase::Irradiated ? QByteArray::number(e.irradiation) : QByteArray(),
+            field(FieldStates::name(e.field), separator),
+            QByteArray::number(e.chargeState),
+            number(e.voltage ? e.voltage
+                   : drop    ? std::optional(drop->setup.Ux)
+                             : std::nullopt),
             number(e.bands),
             number(e.distance),
             number(e.time),
-            e.time ? RunTable::number(e.uncertainty, point) : QByteArray(),
+            e.time || e.isBalance() ? RunTable::number(e.uncertainty, point) : QByteArray(),
             number(e.measuredVelocity()),
             number(model.analysis().entryCharges[row]),
             field(JournalModel::sourceName(e.source), separator),

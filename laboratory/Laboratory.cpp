@@ -9,6 +9,7 @@
 #include "BrownianMotion.h"
 #include "DropSizeDistribution.h"
 #include "ExperimentState.h"
+#include "IonCapture.h"
 #include "ModelRange.h"
 #include "Reticle.h"
 #include "RunRecord.h"
@@ -21,7 +22,7 @@
 namespace {
 
 /// The streams of a drop's seed.
-enum Stream : std::uint64_t { SizeAndCharges = 1, Kicks = 2 };
+enum Stream : std::uint64_t { SizeAndCharges = 1, Kicks = 2, Ions = 3 };
 
 } // namespace
 
@@ -89,9 +90,32 @@ Stopwatch::Moment Laboratory::moment() const
     m.Y = m_state.Y;
     m.drop = m_drop;
     m.bands = m_bands;
-    m.phase = m_phase;
-    m.irradiation = m_irradiation;
+    m.field = field();
+    m.chargeState = chargeState();
+    m.voltage = m_state.Ux;
     return m;
+}
+
+FieldState Laboratory::field() const
+{
+    if (m_state.fieldOn == 0)
+        return FieldState::Off;
+    return m_state.reversed != 0 ? FieldState::Reversed : FieldState::On;
+}
+
+int Laboratory::chargeState() const
+{
+    return m_state.chargeState;
+}
+
+double Laboratory::voltage() const
+{
+    return m_state.Ux;
+}
+
+bool Laboratory::holding() const
+{
+    return m_plottedDrop > 0 && m_state.holding != 0;
 }
 
 std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setup)
@@ -119,6 +143,10 @@ std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setu
     drop.chargeDraws[1] = draws.uniformSingle();
     m_kicks = SeededRandom(SeededRandom::derive(m_dropSeed, Kicks));
     drop.noise = m_brownian ? this : nullptr;
+    // Held between the plates, each irradiation a new charge from the drop's own ions.
+    m_ions = SeededRandom(SeededRandom::derive(m_dropSeed, Ions));
+    drop.held = true;
+    drop.newCharge = [this](int charge) { return IonCapture::next(charge, m_ions); };
     return drop;
 }
 
@@ -126,13 +154,11 @@ void Laboratory::runStarting()
 {
     const bool laboratoryDrop = m_active && m_startingDrop > 0;
     m_plottedDrop = laboratoryDrop ? m_startingDrop : 0;
-    m_phases.clear();
+    m_changes.clear();
     if (!laboratoryDrop)
         return;
     m_drop = m_startingDrop;
     m_startingDrop = 0;
-    m_phase = MeasurementPhase::NoField;
-    m_irradiation = 0;
 
     JournalDrop drop = JournalDrop::startedNow(m_drop, m_state.setup(), m_unknownSize);
     drop.brownian = m_brownian;
@@ -145,18 +171,12 @@ void Laboratory::runStarting()
     emit changed();
 }
 
-void Laboratory::fieldSwitched(Field field)
+void Laboratory::fieldSwitched(Field)
 {
     if (!m_active || m_plottedDrop == 0)
         return;
-    if (field == Field::Voltage) {
-        m_phase = MeasurementPhase::FirstCharge;
-    } else {
-        m_phase = MeasurementPhase::Irradiated;
-        ++m_irradiation;
-    }
-    // The new charge acts from the next step on: after the last step's time.
-    m_phases.push_back({m_state.t, m_phase, m_irradiation});
+    // The new state acts from the next step on: after the last step's time.
+    m_changes.push_back({m_state.t, field(), chargeState(), m_state.Ux});
     emit changed();
 }
 
@@ -171,11 +191,14 @@ void Laboratory::held()
     m_clock.held();
 }
 
-void Laboratory::runEnded()
+void Laboratory::runEnded(End end)
 {
     m_clock.runEnded();
     // The droplet is out: a running stopwatch has nothing more to time.
     m_stopwatch.halt();
+    if (end == End::TouchedPlate && m_plottedDrop > 0)
+        m_journal.markLost(m_plottedDrop);
+    emit changed();
 }
 
 double Laboratory::displacement(const ExperimentState& s)
@@ -196,6 +219,24 @@ int Laboratory::dropForHandEntry()
     return drop.number;
 }
 
+namespace {
+
+/// Why a timing from `start` to `end` cannot be used, empty when it can.
+QString changeDuring(const Stopwatch::Moment& start, const Stopwatch::Moment& end)
+{
+    if (start.drop != end.drop)
+        return Laboratory::tr("отсчёт начат на другой капле");
+    if (start.chargeState != end.chargeState)
+        return Laboratory::tr("капля облучена во время отсчёта");
+    if (start.field != end.field)
+        return Laboratory::tr("поле переключено во время отсчёта");
+    if (start.voltage != end.voltage)
+        return Laboratory::tr("напряжение изменено во время отсчёта");
+    return {};
+}
+
+} // namespace
+
 int Laboratory::recordTimings()
 {
     std::vector<JournalEntry> entries;
@@ -205,8 +246,9 @@ int Laboratory::recordTimings()
             continue;
         JournalEntry e;
         e.drop = t.end.drop;
-        e.phase = t.end.phase;
-        e.irradiation = t.end.irradiation;
+        e.field = t.end.field;
+        e.chargeState = t.end.chargeState;
+        e.voltage = t.end.voltage;
         // Downward positive: a rising droplet covers a negative distance.
         const double sign = t.end.Y < t.start.Y ? -1 : 1;
         e.bands = sign * t.end.bands;
@@ -214,10 +256,8 @@ int Laboratory::recordTimings()
         e.time = t.seconds();
         e.uncertainty = t.uncertainty;
         e.source = JournalEntry::Source::Stopwatch;
-        if (t.start.drop != t.end.drop || t.start.phase != t.end.phase || t.start.irradiation != t.end.irradiation) {
-            e.deleted = true;
-            e.reason = tr("фаза сменилась во время отсчёта");
-        }
+        e.reason = changeDuring(t.start, t.end);
+        e.deleted = !e.reason.isEmpty();
         entries.push_back(e);
     }
     m_journal.addEntries(entries);
@@ -237,16 +277,31 @@ bool Laboratory::recordPlotVelocity(double t)
     const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(v))) - 3);
     JournalEntry e;
     e.drop = m_plottedDrop;
-    e.phase = MeasurementPhase::NoField;
-    e.irradiation = 0;
-    for (const PhaseChange& change : m_phases)
+    e.voltage = m_journal.journal().drop(m_plottedDrop)->setup.Ux;
+    for (const Change& change : m_changes)
         if (t > change.t) {
-            e.phase = change.phase;
-            e.irradiation = change.irradiation;
+            e.field = change.field;
+            e.chargeState = change.chargeState;
+            e.voltage = change.voltage;
         }
     e.velocity = std::round(v / unit) * unit;
     e.uncertainty = unit / 2 / std::sqrt(3.0);
     e.source = JournalEntry::Source::Plot;
+    m_journal.addEntries({e});
+    return true;
+}
+
+bool Laboratory::recordBalance()
+{
+    if (!m_active || !holding() || m_state.fieldOn == 0)
+        return false;
+    JournalEntry e;
+    e.drop = m_plottedDrop;
+    e.field = field();
+    e.chargeState = chargeState();
+    e.voltage = m_state.Ux;
+    e.uncertainty = BalanceUncertainty * std::fabs(m_state.Ux);
+    e.source = JournalEntry::Source::Balance;
     m_journal.addEntries({e});
     return true;
 }

@@ -8,7 +8,7 @@
 #include "DropletNoise.h"
 #include "ExperimentClock.h"
 #include "ExperimentListener.h"
-#include "MeasurementPhase.h"
+#include "FieldState.h"
 #include "SeededRandom.h"
 #include "Stopwatch.h"
 
@@ -24,9 +24,12 @@ class JournalModel;
 class RunRecord;
 class SteadyClock;
 
-/// The laboratory mode: the student times the droplet in the experiment's
-/// time, every «ПУСК» is a drop of the journal, and each timing or plot
-/// reading goes into the journal with the drop and the phase it belongs to.
+/// The laboratory mode: the apparatus of the real experiment. Every «ПУСК»
+/// is a drop of the journal, held between the plates while the student
+/// times it falling without the field and moving in it, changes its charge
+/// by irradiation and balances it; each timing, plot reading or balance goes
+/// into the journal with the drop, the field and the charge state it belongs
+/// to, and the voltage it was taken at.
 /// Two options make the drops realistic: an unknown drop (a new diameter
 /// from DropSizeDistribution at every start, hidden from the student) and
 /// Brownian motion (BrownianMotion added to every step). Each drop's random
@@ -65,8 +68,13 @@ public:
     const ExperimentClock& clock() const { return m_clock; }
     /// The drop being run or last run in laboratory mode (0: none yet).
     int currentDrop() const { return m_drop; }
-    MeasurementPhase phase() const { return m_phase; }
-    int irradiation() const { return m_irradiation; }
+    /// The field and the charge state of that drop now.
+    FieldState field() const;
+    int chargeState() const;
+    /// Its droplet is held between the plates now.
+    bool holding() const;
+    /// The voltage between the plates now, V.
+    double voltage() const;
     /// The drop whose run the plots show, 0 when that run was not one of the laboratory.
     int plottedDrop() const { return m_plottedDrop; }
 
@@ -86,6 +94,14 @@ public:
     /// Puts the velocity curve at time `t` (tau) of the plotted drop into the
     /// journal, as the read-out shows it (four significant digits).
     bool recordPlotVelocity(double t);
+    /// The droplet hovers: the voltage now goes into the journal as its
+    /// balance, with the uncertainty of an eye's judgement of hovering. False
+    /// unless a droplet is held in the field.
+    bool recordBalance();
+
+    /// An eye tells a droplet hovering from one moving at about a hundredth
+    /// of its free fall: the relative standard uncertainty of a balance voltage.
+    static constexpr double BalanceUncertainty = 0.01;
 
     // DropSource
     std::optional<Drop> nextDrop(const SetupParameters& setup) override;
@@ -94,7 +110,7 @@ public:
     void fieldSwitched(Field field) override;
     void stepped() override;
     void held() override;
-    void runEnded() override;
+    void runEnded(End end) override;
     // DropletNoise
     double displacement(const ExperimentState& state) override;
 
@@ -104,10 +120,12 @@ signals:
 
 private:
     Stopwatch::Moment moment() const;
-    struct PhaseChange {
-        double t; ///< tau: the steps after it run in the new phase
-        MeasurementPhase phase;
-        int irradiation;
+    /// A change of the field, the charge or the voltage during the plotted run.
+    struct Change {
+        double t; ///< tau: the steps after it run in the new state
+        FieldState field;
+        int chargeState;
+        double voltage;
     };
 
     const ExperimentState& m_state;
@@ -116,6 +134,7 @@ private:
     ExperimentClock m_clock;
     Stopwatch m_stopwatch;
     SeededRandom m_kicks;
+    SeededRandom m_ions;
 
     bool m_active = false;
     bool m_unknownSize = false;
@@ -128,7 +147,5 @@ private:
     int m_startingDrop = 0; ///< the drop a start has given, until its run begins
     std::uint64_t m_dropSeed = 0;
     int m_plottedDrop = 0;
-    MeasurementPhase m_phase = MeasurementPhase::NoField;
-    int m_irradiation = 0;
-    std::vector<PhaseChange> m_phases; ///< of the plotted drop
+    std::vector<Change> m_changes; ///< of the plotted drop
 };

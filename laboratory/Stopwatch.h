@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "MeasurementPhase.h"
+#include "FieldState.h"
 
 #include <QObject>
 
@@ -33,8 +33,9 @@ public:
         double Y = 0;       ///< the droplet's coordinate, Vg·tau
         int drop = 0;       ///< the drop being run (0: none)
         int bands = 1;      ///< the distance set for a timing, bands of the reticle
-        MeasurementPhase phase = MeasurementPhase::NoField;
-        int irradiation = 0;
+        FieldState field = FieldState::Off;
+        int chargeState = 0; ///< irradiations of the drop so far
+        double voltage = 0;  ///< voltage between the plates as set, V
     };
 
     /// One interval between two presses.

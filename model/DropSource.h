@@ -7,6 +7,7 @@
 #include "SetupParameters.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class DropletNoise;
@@ -22,6 +23,13 @@ public:
         std::optional<double> diameter;   ///< m; none: the diameter of the input
         std::array<float, 2> chargeDraws; ///< uniforms in [0, 1) that choose N2 and N3 when charges are random
         DropletNoise* noise = nullptr;    ///< displaces it after every step; none: the deterministic motion
+        /// Held between the plates, as in the real apparatus: the run goes on
+        /// until the droplet touches a plate or the student ends it, the
+        /// field is switched on and off at will, and every irradiation
+        /// gives a new charge (newCharge).
+        bool held = false;
+        /// The charge after an irradiation from the charge before, elementary charges.
+        std::function<int(int)> newCharge;
     };
 
     virtual ~DropSource() = default;

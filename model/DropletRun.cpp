@@ -22,8 +22,9 @@ DropletRun::DropletRun(ExperimentState& state, RunRecord& record, const DrawingS
 {
 }
 
-void DropletRun::run(DropletNoise* noise)
+ExperimentListener::End DropletRun::run(DropletNoise* noise)
 {
+    using End = ExperimentListener::End;
     ExperimentState& s = m_state;
     Canvas& coordinatePlot = m_surfaces.coordinatePlot;
     Canvas& velocityPlot = m_surfaces.velocityPlot;
@@ -41,10 +42,15 @@ void DropletRun::run(DropletNoise* noise)
     s.Y = 0;
     s.t = s.runStartTime;
     m_record.begin(s.tau, s.Vg, s.t);
+    ++m_depth;
+    m_endRequested = false;
     for (ExperimentListener* listener : m_listeners)
         listener->runStarting();
 
-    while (s.Y >= 0 && s.Y < 0.99 * s.reducedGap) {
+    // A held droplet stays until it touches a plate; the demonstration's
+    // measuring range ends a hundredth of the gap above the lower plate.
+    const auto inRange = [&s] { return s.Y >= 0 && s.Y < (s.holding != 0 ? s.reducedGap : 0.99 * s.reducedGap); };
+    while (inRange() && !m_endRequested) {
         const DropletPhysics::Motion next =
             DropletPhysics::step(s.Vy, s.Y, s.timeStep, s.activeChargeNumber, s.forceRatio);
         s.Vy = next.Vy;
@@ -70,7 +76,13 @@ void DropletRun::run(DropletNoise* noise)
         for (ExperimentListener* listener : m_listeners)
             listener->stepped();
         m_pause.waitOnBeat(s.slowDown * 0.01);
-        if (m_lifetime.isEnding())
-            return;
+        if (m_lifetime.isEnding()) {
+            --m_depth;
+            return End::ProgramEnding;
+        }
     }
+    --m_depth;
+    if (inRange())
+        return End::Ended;
+    return s.holding != 0 ? End::TouchedPlate : End::LeftGap;
 }

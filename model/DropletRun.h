@@ -5,12 +5,12 @@
 #pragma once
 
 #include "DrawingSurfaces.h"
+#include "ExperimentListener.h"
 
 #include <vector>
 
 struct ExperimentState;
 class DropletNoise;
-class ExperimentListener;
 class Lifetime;
 class Pause;
 class RunRecord;
@@ -24,7 +24,9 @@ public:
 
     /// Puts the droplet at rest at the upper plate with the run's clock at
     /// its start, tells the listeners, and runs it until it leaves the
-    /// measuring range [0, 0.99·reducedGap), drawing the coordinate and
+    /// measuring range [0, 0.99·reducedGap) — a held droplet (the state's
+    /// `holding`) until it touches a plate, outside [0, reducedGap), or the
+    /// run is ended (requestEnd) —, drawing the coordinate and
     /// velocity curves and moving the marker, and pausing slowDown × 10 ms
     /// after every step. Every quantity the step uses is read afresh at each
     /// step, so changes made during a pause take effect at the next step.
@@ -34,7 +36,10 @@ public:
     /// `noise` (none: the deterministic motion) is added to the coordinate
     /// after every step; the velocity drawn and recorded is then the
     /// droplet's mean velocity over the step, noise included.
-    void run(DropletNoise* noise);
+    ExperimentListener::End run(DropletNoise* noise);
+    /// The run under way ends at its next test.
+    void requestEnd() { m_endRequested = true; }
+    bool isRunning() const { return m_depth > 0; }
 
 private:
     ExperimentState& m_state;
@@ -43,4 +48,6 @@ private:
     Pause& m_pause;
     const Lifetime& m_lifetime;
     const std::vector<ExperimentListener*>& m_listeners;
+    int m_depth = 0; ///< runs under way, one inside another's pause in the demonstration
+    bool m_endRequested = false;
 };

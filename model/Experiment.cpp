@@ -7,9 +7,11 @@
 #include "ExperimentListener.h"
 #include "RunPreparation.h"
 
+#include "Announcer.h"
 #include "Canvas.h"
 #include "DropletPhysics.h"
 #include "ExperimentView.h"
+#include "ModelRange.h"
 #include "Sprite.h"
 
 #include <cmath>
@@ -32,6 +34,28 @@ QString Experiment::runEndedText()
 QString Experiment::correctText()
 {
     return tr("Опыт выполнен верно.");
+}
+
+QString Experiment::fieldText(bool on, bool reversed)
+{
+    if (!on)
+        return tr("Поле выключено.");
+    return reversed ? tr("Поле включено, полярность обратная.") : tr("Поле включено.");
+}
+
+QString Experiment::polarityText(bool reversed)
+{
+    return reversed ? tr("Полярность обратная.") : tr("Полярность прямая.");
+}
+
+QString Experiment::chargeChangedText(int irradiations)
+{
+    return tr("Облучение: заряд капли изменился (облучений: %1).").arg(irradiations);
+}
+
+QString Experiment::dropLostText()
+{
+    return tr("Капля коснулась пластины и потеряна.");
 }
 
 namespace {
@@ -119,23 +143,23 @@ void Experiment::recompute()
 {
     using Physics = DropletPhysics;
     ExperimentState& s = m_state;
-    // A drop of its own brings its charges; the program's generator is
-    // seeded anew from the time of day for every other computation.
-    if (m_chargeDraws.empty())
+    // A held droplet keeps its charges; a drop of its own brings them; the
+    // program's generator is seeded anew from the time of day for every
+    // other computation.
+    const bool newCharges = m_view.randomCharges() && s.holding == 0;
+    if (m_chargeDraws.empty() && s.holding == 0)
         m_random.reseed(m_clock.secondsSinceMidnight());
 
     s.mass = Physics::mass(s.r, s.d);
-    s.Ex = s.Ux / s.DD;
     // Without a positive viscosity tau and Vg keep their values and are not shown.
-    const bool viscous = s.eta > 0;
-    if (viscous) {
+    if (s.eta > 0) {
         // The terminal velocity is computed from the rounded relaxation time.
         s.tau = Physics::relaxationTime(s.r, s.d, s.eta);
         s.Vg = Physics::terminalVelocity(s.tau, s.r, s.r0);
     }
+    s.Ex = s.Ux / s.DD;
     s.forceRatio = Physics::forceRatio(s.Ux, s.d, s.r, s.r0, s.DD);
-
-    if (m_view.randomCharges()) {
+    if (newCharges) {
         // Charges 1..10, drawn independently from single-precision uniforms.
         const float u = chargeDraw();
         s.N2 = std::floor(10.0 * static_cast<double>(u) + 1.0);
@@ -150,11 +174,27 @@ void Experiment::recompute()
     s.reducedGap = grid.reducedGap;
     s.plotTimeSpan = grid.plotTimeSpan;
     s.timeStep = grid.timeStep;
+    showDerivedQuantities();
+}
 
+void Experiment::updateField()
+{
+    using Physics = DropletPhysics;
+    ExperimentState& s = m_state;
+    s.Ex = s.Ux / s.DD;
+    s.forceRatio = Physics::forceRatio(s.Ux, s.d, s.r, s.r0, s.DD);
+    s.V2max = Physics::limitingVelocity(s.forceRatio, s.N2);
+    s.V3max = Physics::limitingVelocity(s.forceRatio, s.N3);
+    showDerivedQuantities();
+}
+
+void Experiment::showDerivedQuantities()
+{
+    const ExperimentState& s = m_state;
     ExperimentView::DerivedQuantities shown{};
     shown.mass = s.mass;
     shown.fieldStrength = s.Ex;
-    if (viscous) {
+    if (s.eta > 0) {
         shown.tau = s.tau;
         shown.Vg = s.Vg;
     }
@@ -166,6 +206,20 @@ void Experiment::recompute()
 }
 
 void Experiment::start()
+{
+    // A held droplet is let go; the next drop starts once its run is over.
+    if (m_run.isRunning() && m_state.holding != 0) {
+        m_startAgain = true;
+        m_run.requestEnd();
+        return;
+    }
+    do {
+        m_startAgain = false;
+        runExperiment();
+    } while (m_startAgain && !m_lifetime.isEnding());
+}
+
+void Experiment::runExperiment()
 {
     // The droplet of this start: the laboratory's own, or the inputs'.
     m_drop = m_dropSource ? m_dropSource->nextDrop(m_state.setup()) : std::nullopt;
@@ -180,25 +234,46 @@ void Experiment::start()
     m_state.wasIrradiated = 0;
     m_window.preparePlots();
 
-    runDroplet();
+    const ExperimentListener::End end = runDroplet();
+    m_state.holding = 0;
     for (ExperimentListener* listener : m_listeners)
-        listener->runEnded();
-    if (m_lifetime.isEnding())
+        listener->runEnded(end);
+    if (end == ExperimentListener::End::ProgramEnding || m_lifetime.isEnding())
         return;
     m_view.setFieldButtonsEnabled(false);
-    judge();
+    judge(end);
 }
 
-void Experiment::runDroplet()
+ExperimentListener::End Experiment::runDroplet()
 {
-    m_run.run(m_drop ? m_drop->noise : nullptr);
+    ExperimentState& s = m_state;
+    s.holding = m_drop && m_drop->held ? 1 : 0;
+    s.fieldOn = 0;
+    s.reversed = 0;
+    s.chargeState = 0;
+    if (s.holding != 0)
+        drawPlates(false, false);
+    return m_run.run(m_drop ? m_drop->noise : nullptr);
 }
 
-void Experiment::judge()
+void Experiment::end()
+{
+    m_run.requestEnd();
+}
+
+void Experiment::showHeldDrop()
+{
+    if (m_state.holding == 0)
+        return;
+    m_view.setFieldButtonsEnabled(true);
+    drawPlates(m_state.fieldOn != 0, m_state.Ux * (m_state.reversed != 0 ? -1 : 1) < 0);
+}
+
+void Experiment::judge(ExperimentListener::End end)
 {
     const bool correct = m_state.wasIrradiated != 0;
-    if (m_announcer)
-        m_announcer->announce(runEndedText() + u' ' + (correct ? correctText() : remarkText()));
+    const QString lost = end == ExperimentListener::End::TouchedPlate ? dropLostText() + u' ' : QString();
+    announce(lost + runEndedText() + u' ' + (correct ? correctText() : remarkText()));
     if (correct) {
         m_sound.playSignalTone(Sound::LongSignal);
     } else {
@@ -207,29 +282,102 @@ void Experiment::judge()
     }
 }
 
-void Experiment::applyVoltage()
+void Experiment::announce(const QString& text)
+{
+    if (m_announcer)
+        m_announcer->announce(text);
+}
+
+void Experiment::tell(ExperimentListener::Field field)
+{
+    for (ExperimentListener* listener : m_listeners)
+        listener->fieldSwitched(field);
+}
+
+void Experiment::drawPlates(bool on, bool upperNegative)
 {
     const ExperimentState& s = m_state;
     Canvas& view = m_surfaces.animationView;
-    m_view.showLimitingVelocity(2);
-    m_state.activeChargeNumber = s.N2;
-
-    // The plate at the lower potential is drawn red, the other blue.
+    const Rgb upper = !on ? Colors::DarkGrey : upperNegative ? Colors::Red : Colors::Blue;
+    const Rgb lower = !on ? Colors::DarkGrey : upperNegative ? Colors::Blue : Colors::Red;
     view.setDrawWidth(7);
-    const bool upperNegative = s.Ux < 0;
-    view.drawLine(0, 0, static_cast<float>(s.viewWidth), 0, upperNegative ? Colors::Red : Colors::Blue);
+    view.drawLine(0, 0, static_cast<float>(s.viewWidth), 0, upper);
     view.drawLine(0, static_cast<float>(s.reducedGap), static_cast<float>(s.viewWidth),
-                  static_cast<float>(s.reducedGap), upperNegative ? Colors::Blue : Colors::Red);
-    for (ExperimentListener* listener : m_listeners)
-        listener->fieldSwitched(ExperimentListener::Field::Voltage);
+                  static_cast<float>(s.reducedGap), lower);
+}
+
+void Experiment::updateHeldForce()
+{
+    ExperimentState& s = m_state;
+    const double charge = s.chargeState == 0 ? s.N2 : static_cast<double>(s.N3);
+    s.activeChargeNumber = s.fieldOn == 0 ? 0 : s.reversed != 0 ? -charge : charge;
+}
+
+void Experiment::applyVoltage()
+{
+    ExperimentState& s = m_state;
+    if (s.holding != 0) {
+        s.fieldOn = s.fieldOn != 0 ? 0 : 1;
+        updateHeldForce();
+        if (s.fieldOn != 0)
+            m_view.showLimitingVelocity(s.chargeState == 0 ? 2 : 3);
+        showHeldDrop();
+        announce(fieldText(s.fieldOn != 0, s.reversed != 0));
+        tell(ExperimentListener::Field::Voltage);
+        return;
+    }
+    m_view.showLimitingVelocity(2);
+    s.activeChargeNumber = s.N2;
+    s.fieldOn = 1;
+    // The plate at the lower potential is drawn red, the other blue.
+    drawPlates(true, s.Ux < 0);
+    tell(ExperimentListener::Field::Voltage);
+}
+
+void Experiment::reversePolarity()
+{
+    ExperimentState& s = m_state;
+    if (s.holding == 0)
+        return;
+    s.reversed = s.reversed != 0 ? 0 : 1;
+    updateHeldForce();
+    showHeldDrop();
+    announce(polarityText(s.reversed != 0));
+    tell(ExperimentListener::Field::Voltage);
+}
+
+bool Experiment::setVoltage(double volts)
+{
+    SetupParameters p = m_state.setup();
+    p.Ux = volts;
+    if (volts == 0 || !ModelRange::computable(p))
+        return false;
+    m_state.Ux = volts;
+    updateField();
+    showHeldDrop();
+    tell(ExperimentListener::Field::Voltage);
+    return true;
 }
 
 void Experiment::irradiate()
 {
     ExperimentState& s = m_state;
     Sprite& beam = m_surfaces.beam;
+    if (s.holding != 0 && m_drop && m_drop->newCharge) {
+        // The ions the beam makes give the droplet a new charge of its own.
+        const int before = static_cast<int>(s.chargeState == 0 ? s.N2 : s.N3);
+        s.N3 = static_cast<std::int16_t>(m_drop->newCharge(before));
+        ++s.chargeState;
+        updateField();
+        updateHeldForce();
+        announce(chargeChangedText(s.chargeState));
+    } else {
+        // The field acts on the charge N3 from now on, switched on or not.
+        s.activeChargeNumber = s.N3;
+        s.fieldOn = 1;
+        ++s.chargeState;
+    }
     m_view.showLimitingVelocity(3);
-    s.activeChargeNumber = s.N3;
     for (ExperimentListener* listener : m_listeners) {
         listener->fieldSwitched(ExperimentListener::Field::Light);
         listener->held();

@@ -6,6 +6,7 @@
 
 #include "DropSource.h"
 #include "DropletRun.h"
+#include "ExperimentListener.h"
 #include "ExperimentState.h"
 #include "Pause.h"
 #include "RunRecord.h"
@@ -20,7 +21,6 @@
 #include <deque>
 #include <vector>
 
-class ExperimentListener;
 class ExperimentView;
 class RunPreparation;
 
@@ -44,6 +44,12 @@ public:
     /// What a screen reader is told at the end of a run, and of a correct experiment.
     static QString runEndedText();
     static QString correctText();
+    /// What a screen reader is told of a held droplet: its field, its polarity,
+    /// a new charge after `irradiations` irradiations, its loss at a plate.
+    static QString fieldText(bool on, bool reversed);
+    static QString polarityText(bool reversed);
+    static QString chargeChangedText(int irradiations);
+    static QString dropLostText();
 
     /// The default experiment's setup: a 16 mm gap at −5085 V, an oil droplet
     /// 5.52 µm across (920 kg/m³) in air (1.23 kg/m³, 1.82·10⁻⁵ Pa·s).
@@ -78,18 +84,35 @@ public:
     // The experiment.
 
     /// «ПУСК»: reset, prepare the plots, run the droplet, judge the experiment.
+    /// During a held droplet's run: the droplet is let go (its run ends with
+    /// its verdict) and the next drop starts.
     void start();
-    /// «НАПРЯЖЕНИЕ»: the field acts on the charge N2; the plates are marked by polarity.
+    /// «НАПРЯЖЕНИЕ»: the field acts on the charge N2; the plates are marked by
+    /// polarity. A held droplet's field is switched on or off (plain plates).
     void applyVoltage();
-    /// «СВЕТ»: the charge becomes N3; the beam flashes for 1.5 s; the experiment counts.
+    /// Shift+F6: the polarity of a held droplet's field reversed, from the next step on.
+    void reversePolarity();
+    /// The voltage turned to `volts` (not 0, and one the model computes): the
+    /// field and the limiting velocities follow from the next step on,
+    /// without a reset of the window. False, and nothing changed, otherwise.
+    bool setVoltage(double volts);
+    /// «СВЕТ»: the charge becomes N3 (a held droplet's: a new charge from its
+    /// drop); the beam flashes for 1.5 s; the experiment counts.
     void irradiate();
     /// «Характеристики»: the true charges for 3 s.
     void showCharges();
     /// «Скорости»: ratio and difference of the charges from the limiting velocities, for 3 s.
     void showVelocities();
     /// The run of a start alone: the droplet at rest at the upper plate, its
-    /// clock at the start, then stepped until it leaves the gap.
-    void runDroplet();
+    /// clock at the start, then stepped until it leaves the gap (a held one
+    /// until it touches a plate or is let go). How it ended.
+    ExperimentListener::End runDroplet();
+    /// A held droplet's run ends at its next step.
+    void end();
+    /// After a reset of the window during a held droplet's run: its field's
+    /// buttons stay live and the plates show the field.
+    void showHeldDrop();
+    bool isRunning() const { return m_run.isRunning(); }
 
     // Hooks.
 
@@ -101,10 +124,24 @@ public:
 private:
     friend class ExperimentTestAccess;
 
+    /// One experiment: reset, run, verdict.
+    void runExperiment();
     /// The next uniform for a random charge: the start's drop's own, else the program's generator.
     float chargeDraw();
+    /// The field strength, the force ratio and the limiting velocities from
+    /// the voltage, shown with the other derived quantities.
+    void updateField();
+    void showDerivedQuantities();
+    /// A held droplet: the charge number the field acts on, from the field,
+    /// its polarity and the droplet's charge.
+    void updateHeldForce();
+    /// The plates on the animation view: coloured by polarity (the plate at
+    /// the lower potential red) while the field is on, plain while it is off.
+    void drawPlates(bool on, bool upperNegative);
+    void tell(ExperimentListener::Field field);
+    void announce(const QString& text);
     /// The verdict at the end of a run: a tone, or the melody and the remark.
-    void judge();
+    void judge(ExperimentListener::End end);
 
     ExperimentState m_state;
     RunRecord m_record;
@@ -124,5 +161,7 @@ private:
     std::optional<DropSource::Drop> m_drop;
     /// Its charge draws, until the start's reset pass has used them.
     std::deque<float> m_chargeDraws;
+    /// «ПУСК» during a held run: the next drop starts when that run is over.
+    bool m_startAgain = false;
     DropletRun m_run;
 };

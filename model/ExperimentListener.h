@@ -12,8 +12,16 @@ class ExperimentListener {
 public:
     /// What a field button did.
     enum class Field {
-        Voltage, ///< «НАПРЯЖЕНИЕ»: the field acts on the charge N2
-        Light,   ///< «СВЕТ»: the charge became N3
+        Voltage, ///< «НАПРЯЖЕНИЕ» (or the polarity, or the voltage turned): see the state's field
+        Light,   ///< «СВЕТ»: the charge changed (the state's chargeState counts the irradiations)
+    };
+
+    /// How a run ended.
+    enum class End {
+        LeftGap,      ///< the droplet left the measuring range (the demonstration)
+        TouchedPlate, ///< a held droplet touched a plate: it is lost
+        Ended,        ///< the student ended it (the next drop was started)
+        ProgramEnding ///< the program is closing
     };
 
     virtual ~ExperimentListener() = default;
@@ -21,12 +29,12 @@ public:
     /// The plots are ready and the droplet is at rest at the upper plate;
     /// the run's clock stands at its start.
     virtual void runStarting() {}
-    /// A field button changed the charge the field acts on, from the next step on.
+    /// A field button (or the voltage) changed the force on the droplet, from the next step on.
     virtual void fieldSwitched(Field) {}
     /// A step was taken; its pause follows.
     virtual void stepped() {}
     /// A display (the beam's flash, a heading's read-out) holds the run.
     virtual void held() {}
-    /// The droplet left the measuring range (or the run was cut short).
-    virtual void runEnded() {}
+    /// The run is over.
+    virtual void runEnded(End) {}
 };

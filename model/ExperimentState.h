@@ -21,7 +21,9 @@
 ///   Ex    field strength Ux/DD, V/m
 ///   tau   relaxation time of the droplet r·d²/(18·eta), s
 ///   Vg    terminal velocity without field g·tau·(1 − r0/r), m/s
-///   N2    charge number before irradiation, N3 after (elementary charges, 1..10)
+///   N2    charge number before irradiation, N3 after (elementary charges, 1..10;
+///         a held droplet's N3 is its charge after the last irradiation, of
+///         either sign)
 ///   V2max limiting velocity with charge N2, V3max with N3, in units of Vg
 ///   X, Y  droplet position: X across the animation view (its own units), Y the
 ///         coordinate below the upper plate, in units of Vg·tau
@@ -67,7 +69,11 @@ struct ExperimentState {
     double X = 0;
     double Y = 0;
     float Vy = 0;
-    std::int16_t slowDown = 0; ///< each step of a run waits slowDown × 10 ms
+    std::int16_t slowDown = 0;    ///< each step of a run waits slowDown × 10 ms
+    std::int16_t holding = 0;     ///< 1 while the run holds the droplet between the plates (laboratory)
+    std::int16_t fieldOn = 0;     ///< 1 while the field acts on the droplet
+    std::int16_t reversed = 0;    ///< 1 while the polarity of the plates is reversed (held runs)
+    std::int16_t chargeState = 0; ///< irradiations of the droplet in this run so far
 
     // Flags.
     double startUpDone = 0;         ///< start-up gate: 0 until the defaults are set, then 1

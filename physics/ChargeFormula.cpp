@@ -20,28 +20,40 @@ struct Factor {
 
 std::optional<Factor> factor(const ChargeFormula::Setup& s, double vg)
 {
-    if (!(vg > 0) || !std::isfinite(vg) || !(s.DD > 0) || s.Ux == 0 || !(s.r > s.r0) || !(s.eta > 0))
+    const std::optional<ChargeFormula::Weight> w = ChargeFormula::weightPerFall(s, vg);
+    if (!w || s.Ux == 0)
         return std::nullopt;
+    // K/E: q = K·(v_E − v_g)/E
     const double E = s.Ux / s.DD;
-    Factor f{};
-    if (s.d) {
-        // K = m_eff·g/(E·v_g)
-        const double weight = P::Pi / 6 * std::pow(*s.d, 3) * (s.r - s.r0) * P::G;
-        f.K = weight / (E * vg);
-        f.dKdvg = -f.K / vg;
-    } else {
-        // K = B·v_g^(1/2): m_eff ∝ d³ ∝ v_g^(3/2)
-        const double A = std::pow(18 * s.eta / ((s.r - s.r0) * P::G), 1.5);
-        const double B = P::Pi / 6 * (s.r - s.r0) * P::G * A / E;
-        f.K = B * std::sqrt(vg);
-        f.dKdvg = 0.5 * f.K / vg;
-    }
+    Factor f{w->K / E, w->dKdvg / E};
     if (!std::isfinite(f.K) || !std::isfinite(f.dKdvg))
         return std::nullopt;
     return f;
 }
 
 } // namespace
+
+std::optional<ChargeFormula::Weight> ChargeFormula::weightPerFall(const Setup& s, double vg)
+{
+    if (!(vg > 0) || !std::isfinite(vg) || !(s.DD > 0) || !(s.r > s.r0) || !(s.eta > 0))
+        return std::nullopt;
+    Weight w{};
+    if (s.d) {
+        // K = m_eff·g/v_g
+        const double weight = P::Pi / 6 * std::pow(*s.d, 3) * (s.r - s.r0) * P::G;
+        w.K = weight / vg;
+        w.dKdvg = -w.K / vg;
+    } else {
+        // K = B·v_g^(1/2): m_eff ∝ d³ ∝ v_g^(3/2) by Stokes' law
+        const double A = std::pow(18 * s.eta / ((s.r - s.r0) * P::G), 1.5);
+        const double B = P::Pi / 6 * (s.r - s.r0) * P::G * A;
+        w.K = B * std::sqrt(vg);
+        w.dKdvg = 0.5 * w.K / vg;
+    }
+    if (!std::isfinite(w.K) || !std::isfinite(w.dKdvg) || !(w.K > 0))
+        return std::nullopt;
+    return w;
+}
 
 std::optional<double> ChargeFormula::stokesDiameter(double vg, double r, double r0, double eta)
 {

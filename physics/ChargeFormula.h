@@ -34,6 +34,14 @@ public:
         std::optional<double> d; ///< diameter of the droplet, m; none: found from v_g
     };
 
+    /// The droplet's effective weight over its free fall, K = m_eff·g/v_g
+    /// (N·s/m), and dK/dv_g: then q = K·(v_E − v_g)/E in any field E, and a
+    /// droplet balanced (v_E = 0) by the field E carries q = −K·v_g/E.
+    struct Weight {
+        double K;
+        double dKdvg;
+    };
+
     /// A charge and how it moves with each velocity.
     struct Charge {
         double q;     ///< C
@@ -41,6 +49,10 @@ public:
         double dqdvg; ///< ∂q/∂v_g, C·s/m
     };
 
+    /// K and dK/dv_g for the droplet of `setup` falling at `vg` (the setup's
+    /// voltage is not used); none when v_g is not a fall or the setup gives
+    /// no finite weight.
+    static std::optional<Weight> weightPerFall(const Setup& setup, double vg);
     /// The droplet's diameter from its free-fall velocity (Stokes), m;
     /// none unless v_g and the setup make one.
     static std::optional<double> stokesDiameter(double vg, double r, double r0, double eta);

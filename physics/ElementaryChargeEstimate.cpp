@@ -5,8 +5,10 @@
 #include "ElementaryChargeEstimate.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <optional>
 #include <utility>
 
@@ -19,6 +21,17 @@ struct Charges {
     std::vector<double> q;
     std::vector<double> w; ///< 1/u²
     std::vector<std::size_t> index;
+    std::vector<int> group;
+    std::vector<double> common; ///< the shared part of each uncertainty
+
+    void add(const Charges& from, std::size_t i)
+    {
+        q.push_back(from.q[i]);
+        w.push_back(from.w[i]);
+        index.push_back(from.index[i]);
+        group.push_back(from.group[i]);
+        common.push_back(from.common[i]);
+    }
 };
 
 /// A fit of e to fixed multiples.
@@ -152,12 +165,8 @@ Charges sampleOf(const Charges& c)
     if (c.q.size() <= Most)
         return c;
     Charges sample;
-    for (std::size_t j = 0; j < Most; ++j) {
-        const std::size_t i = j * c.q.size() / Most;
-        sample.q.push_back(c.q[i]);
-        sample.w.push_back(c.w[i]);
-        sample.index.push_back(c.index[i]);
-    }
+    for (std::size_t j = 0; j < Most; ++j)
+        sample.add(c, j * c.q.size() / Most);
     return sample;
 }
 
@@ -183,11 +192,8 @@ Charges certainAt(const Charges& c, double e)
 {
     Charges certain;
     for (std::size_t i = 0; i < c.q.size(); ++i)
-        if (1 / std::sqrt(c.w[i]) < e / 6) {
-            certain.q.push_back(c.q[i]);
-            certain.w.push_back(c.w[i]);
-            certain.index.push_back(c.index[i]);
-        }
+        if (1 / std::sqrt(c.w[i]) < e / 6)
+            certain.add(c, i);
     return certain;
 }
 
@@ -220,6 +226,8 @@ Charges chargesTakingPart(std::span<const Estimate::Measurement> measurements)
         c.q.push_back(m.q);
         c.w.push_back(1 / (m.u * m.u));
         c.index.push_back(i);
+        c.group.push_back(m.group);
+        c.common.push_back(std::isfinite(m.common) ? std::clamp(m.common, -m.u, m.u) : 0.0);
     }
     return c;
 }
@@ -281,6 +289,55 @@ double mostLikelyDivisor(const Charges& c, double largest)
 
 } // namespace
 
+namespace {
+
+/// The final fit of e to fixed multiples with the charges' covariance
+/// C = D + Σ_groups s·sᵀ: D the errors of their own, s the shared parts of
+/// a group. C⁻¹ by Sherman–Morrison, one group at a time.
+struct GeneralFit {
+    double e = 0;
+    double chi2 = 0;
+    double information = 0; ///< nᵀC⁻¹n
+};
+
+GeneralFit generalFit(const Charges& c, const std::vector<int>& n)
+{
+    // The errors of their own: what is left of u² after the shared part
+    // (never less than a hundredth of it, so that D stays invertible).
+    std::vector<double> own(c.q.size());
+    for (std::size_t i = 0; i < c.q.size(); ++i) {
+        const double u2 = 1 / c.w[i];
+        own[i] = std::max(u2 - c.common[i] * c.common[i], 0.01 * u2);
+    }
+    // xᵀC⁻¹y = Σ x·y/d − Σ_groups (Σ s·x/d)(Σ s·y/d) / (1 + Σ s²/d)
+    const auto product = [&](const auto& x, const auto& y) {
+        double sum = 0;
+        std::map<int, std::array<double, 3>> groups; // Σ s·x/d, Σ s·y/d, Σ s²/d
+        for (std::size_t i = 0; i < c.q.size(); ++i) {
+            sum += x(i) * y(i) / own[i];
+            if (c.group[i] < 0 || c.common[i] == 0)
+                continue;
+            std::array<double, 3>& g = groups[c.group[i]];
+            g[0] += c.common[i] * x(i) / own[i];
+            g[1] += c.common[i] * y(i) / own[i];
+            g[2] += c.common[i] * c.common[i] / own[i];
+        }
+        for (const auto& [group, g] : groups)
+            sum -= g[0] * g[1] / (1 + g[2]);
+        return sum;
+    };
+    const auto multiple = [&](std::size_t i) { return static_cast<double>(n[i]); };
+    const auto charge = [&](std::size_t i) { return c.q[i]; };
+    GeneralFit fit;
+    fit.information = product(multiple, multiple);
+    fit.e = product(multiple, charge) / fit.information;
+    const auto residual = [&](std::size_t i) { return c.q[i] - n[i] * fit.e; };
+    fit.chi2 = product(residual, residual);
+    return fit;
+}
+
+} // namespace
+
 ElementaryChargeEstimate::Result ElementaryChargeEstimate::estimate(std::span<const Measurement> measurements)
 {
     Result result;
@@ -296,33 +353,44 @@ ElementaryChargeEstimate::Result ElementaryChargeEstimate::estimate(std::span<co
         fit = fitFrom(c, c.q[0]);
     } else {
         fit = largestFit(c, qMax, consistent);
-        if (!fit)
+        if (!fit) {
+            result.verdict = Verdict::Scattered;
             return result;
+        }
         // Not when the errors are stated too small: the chances would then say nothing.
         if (consistent)
             fit->e = mostLikelyDivisor(c, fit->e);
     }
 
-    // The final fit takes the charges whose whole number is certain. A charge
-    // whose multiple is in doubt would pass its doubt on to e as if it were
-    // certain. Without two such charges (one, when there is only one) e is not
-    // found: charges that cannot say which multiple they are "fit" any e of
-    // about their size, and the largest of those would be given with confidence.
+    // The final fit takes the charges whose whole number is certain: a
+    // charge whose multiple is in doubt would pass its doubt on to e as if
+    // it were certain, and charges that cannot say which multiple they are
+    // "fit" any e of about their size. Too few, and e cannot be told from
+    // its multiples.
     const Charges certain = certainAt(c, fit->e);
-    if (certain.q.size() < std::min<std::size_t>(2, c.q.size()))
+    result.certain = static_cast<int>(certain.q.size());
+    if (certain.q.empty()) {
+        result.verdict = Verdict::TooUncertain;
         return result;
-    const Fit final = fitFrom(certain, fit->e);
-    const int finalDof = static_cast<int>(certain.q.size()) - 1;
+    }
+    if (result.certain < MinimumCharges) {
+        result.verdict = Verdict::TooFew;
+        return result;
+    }
+    const Fit multiples = fitFrom(certain, fit->e);
+    const GeneralFit final = generalFit(certain, multiples.n);
+    const int finalDof = result.certain - 1;
 
+    result.verdict = Verdict::Found;
     result.valid = true;
     result.e = final.e;
     result.chi2 = final.chi2;
     result.degreesOfFreedom = finalDof;
     result.consistent = consistent;
-    const double birge = finalDof > 0 ? std::sqrt(final.chi2 / finalDof) : 1;
-    result.u = std::max(1.0, birge) / std::sqrt(final.sumWn2);
+    const double birge = std::sqrt(final.chi2 / finalDof);
+    result.u = std::max(1.0, birge) / std::sqrt(final.information);
     result.expanded = CoverageFactor * result.u;
-    result.multiples = final.n;
+    result.multiples = multiples.n;
     result.used = certain.index;
     return result;
 }

@@ -36,13 +36,21 @@
 /// 5. The final fit takes only the charges whose multiple is certain: those
 ///    with an uncertainty under e/6, whose nearest multiple is then three
 ///    standard deviations from the next. A charge whose multiple is in doubt
-///    would pass its doubt on to e as if it were certain. With fewer than two
-///    such charges (one, when there is only one) there is no estimate:
-///    charges that cannot tell their multiple "fit" any e of their size.
-/// 6. The standard uncertainty is that of the fit, 1/sqrt(Σ w·n²), scaled by
-///    the Birge ratio sqrt(χ²/(N − 1)) when the charges scatter more than
-///    their errors say. The expanded uncertainty is twice that (coverage
-///    factor k = 2, about 95 %).
+///    would pass its doubt on to e as if it were certain. Charges that
+///    cannot tell their multiple "fit" any e of their size, so without such
+///    charges there is no estimate.
+/// 6. Nor is there one from fewer than MinimumCharges certain charges: if the
+///    elementary charge were half the e found, each charge would be an even
+///    multiple of it by chance, one in two; fewer than seven all being so
+///    is too likely (more than 1 %) to tell e from 2e (and e from 3e).
+/// 7. The final fit is weighted least squares with the charges' covariance:
+///    each charge has an error of its own and may share one with the other
+///    charges of its group (a drop's free fall enters all its charges), so
+///    e = nᵀC⁻¹q / nᵀC⁻¹n, χ² = rᵀC⁻¹r with r = q − n·e. Its standard
+///    uncertainty 1/sqrt(nᵀC⁻¹n) is scaled by the Birge ratio
+///    sqrt(χ²/(N − 1)) when the charges scatter more than their errors say.
+///    The expanded uncertainty is twice that (coverage factor k = 2, about
+///    95 %).
 ///
 /// When no candidate passes (the errors are stated too small), the estimate is
 /// the largest e whose residuals are well inside the spacing of its multiples
@@ -51,14 +59,30 @@
 /// the stated errors.
 class ElementaryChargeEstimate {
 public:
-    /// A measured charge and its standard uncertainty, in any one unit.
+    /// A measured charge and its standard uncertainty, in any one unit. Of
+    /// the uncertainty, `common` (signed) is shared by all the charges of
+    /// its group: one standard deviation of the group's shared error moves
+    /// each of them by its `common`.
     struct Measurement {
         double q;
         double u;
+        int group = -1;    ///< charges that share an error (-1: none)
+        double common = 0; ///< the shared part of u, |common| ≤ u
+    };
+
+    /// Whether there is an estimate, or why not.
+    enum class Verdict {
+        Found,
+        NoCharges,    ///< no charge clearly above 0
+        Scattered,    ///< no e fits the charges, even loosely
+        TooUncertain, ///< no charge is precise enough to tell its multiple
+        TooFew,       ///< fewer than MinimumCharges tell their multiple: e, 2e or 3e cannot be told apart
     };
 
     struct Result {
+        Verdict verdict = Verdict::NoCharges;
         bool valid = false;            ///< an estimate was found
+        int certain = 0;               ///< charges whose multiple is certain at the e found
         double e = 0;                  ///< the estimate, in the unit of the charges
         double u = 0;                  ///< its standard uncertainty
         double expanded = 0;           ///< its expanded uncertainty, k = 2
@@ -73,6 +97,8 @@ public:
     static constexpr int MaxMultiple = 60;
     /// Coverage factor of the expanded uncertainty.
     static constexpr double CoverageFactor = 2;
+    /// Certain charges needed for an estimate: (1/2)^7 < 1 %.
+    static constexpr int MinimumCharges = 7;
 
     /// The estimate from `measurements`. Only positive charges with a positive,
     /// finite uncertainty that are more than twice their uncertainty take part

@@ -23,6 +23,7 @@ inline constexpr Rgb Blue{0, 0, 255};
 inline constexpr Rgb DarkBlue{0, 0, 192};
 inline constexpr Rgb LightGreen{128, 255, 128};
 inline constexpr Rgb Grey{224, 224, 224};
+inline constexpr Rgb DarkGrey{128, 128, 128};
 inline constexpr Rgb LightYellow{255, 255, 192};
 inline constexpr Rgb LightCyan{192, 255, 255};
 } // namespace Colors

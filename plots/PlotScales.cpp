@@ -48,3 +48,15 @@ void PlotScales::setPlotScales()
     m_surfaces.velocityPlot.setScale(static_cast<float>(r.timeLeft), static_cast<float>(r.velocityTop),
                                      static_cast<float>(r.timeRight), r.velocityBottom);
 }
+
+void PlotScales::growPlots(double timeRight, double velocityBottom, double velocityTop)
+{
+    PlotRanges& r = m_ranges;
+    r.timeRight = timeRight;
+    r.velocityBottom = static_cast<float>(velocityBottom);
+    r.velocityTop = velocityTop;
+    m_surfaces.coordinatePlot.setScale(static_cast<float>(r.timeLeft), static_cast<float>(r.coordinateMax),
+                                       static_cast<float>(r.timeRight), r.coordinateMin);
+    m_surfaces.velocityPlot.setScale(static_cast<float>(r.timeLeft), static_cast<float>(r.velocityTop),
+                                     static_cast<float>(r.timeRight), r.velocityBottom);
+}

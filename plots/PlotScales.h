@@ -24,6 +24,10 @@ public:
     /// the largest of 0, 1 and the two limiting velocities, upward.
     void setPlotScales();
 
+    /// Both plots over a wider range: time 0..timeRight, the velocity plot
+    /// from `velocityBottom` to `velocityTop`; the coordinate's as it was.
+    void growPlots(double timeRight, double velocityBottom, double velocityTop);
+
     /// The ranges set last.
     const PlotRanges& ranges() const { return m_ranges; }
     PlotRanges& ranges() { return m_ranges; }

@@ -111,9 +111,11 @@ void tst_charge_analysis::estimateOnGeneratedData()
 {
     // 20 droplets, each with two charges of 1 to 10 e, measured with 5 %
     // noise and that error stated: e within its expanded uncertainty in at
-    // least 90 % of the trials, and never a half or a double of it.
+    // least 90 % of the trials that give one, and never a half or a double of
+    // it. Only charges up to 3 e tell their multiple at 5 %: a trial with
+    // fewer than seven of them gives no estimate, and says why.
     SeededRandom random(20261207);
-    int covered = 0, halves = 0, doubles = 0, invalid = 0;
+    int covered = 0, halves = 0, doubles = 0, invalid = 0, tooFew = 0;
     const int trials = 1000;
     for (int trial = 0; trial < trials; ++trial) {
         std::vector<ElementaryChargeEstimate::Measurement> charges;
@@ -126,6 +128,7 @@ void tst_charge_analysis::estimateOnGeneratedData()
         const ElementaryChargeEstimate::Result result = ElementaryChargeEstimate::estimate(charges);
         if (!result.valid) {
             ++invalid;
+            tooFew += result.verdict == ElementaryChargeEstimate::Verdict::TooFew;
             continue;
         }
         covered += std::fabs(result.e - ElementaryCharge) <= result.expanded;
@@ -133,8 +136,9 @@ void tst_charge_analysis::estimateOnGeneratedData()
         doubles += std::fabs(result.e / ElementaryCharge - 2) < 0.2;
     }
     qInfo("covered %d of %d, halves %d, doubles %d, no estimate %d", covered, trials, halves, doubles, invalid);
-    QCOMPARE(invalid, 0);
-    QVERIFY(covered >= 900);
+    QCOMPARE(tooFew, invalid);
+    QVERIFY(invalid < trials / 10);
+    QVERIFY(covered >= 0.9 * (trials - invalid));
     QCOMPARE(halves, 0);
     QCOMPARE(doubles, 0);
 }
@@ -142,23 +146,31 @@ void tst_charge_analysis::estimateOnGeneratedData()
 void tst_charge_analysis::estimateOfExactCharges_data()
 {
     QTest::addColumn<QList<int>>("multiples");
-    QTest::newRow("one charge") << QList<int>{3};
-    QTest::newRow("all even but one") << QList<int>{2, 4, 6, 8, 10, 3};
-    QTest::newRow("no single charge") << QList<int>{7, 10, 9, 4, 6};
-    QTest::newRow("large multiples") << QList<int>{31, 47, 52, 29};
+    QTest::addColumn<bool>("found");
+    QTest::newRow("one charge") << QList<int>{3} << false;
+    QTest::newRow("six, all even but one") << QList<int>{2, 4, 6, 8, 10, 3} << false;
+    QTest::newRow("all even but one") << QList<int>{2, 4, 6, 8, 10, 12, 3} << true;
+    QTest::newRow("no single charge") << QList<int>{7, 10, 9, 4, 6, 8, 14} << true;
+    QTest::newRow("large multiples") << QList<int>{31, 47, 52, 29, 38, 44, 33} << true;
 }
 
 void tst_charge_analysis::estimateOfExactCharges()
 {
     QFETCH(QList<int>, multiples);
+    QFETCH(bool, found);
     std::vector<ElementaryChargeEstimate::Measurement> charges;
     for (const int n : multiples)
         charges.push_back({n * ElementaryCharge, 1e-4 * n * ElementaryCharge});
     const ElementaryChargeEstimate::Result result = ElementaryChargeEstimate::estimate(charges);
-    QVERIFY(result.valid);
-    // One charge alone can only say e ≤ q; with more, the greatest common divisor.
-    const double expected = multiples.size() == 1 ? multiples[0] * ElementaryCharge : ElementaryCharge;
-    QVERIFY2(close(result.e, expected, 1e-9), qPrintable(QString::number(result.e / ElementaryCharge, 'g', 12)));
+    // Fewer than seven: they might all be even (or threefold) multiples by
+    // chance, so e, 2e and 3e cannot be told apart and none is given.
+    QCOMPARE(result.valid, found);
+    if (!found) {
+        QCOMPARE(result.verdict, ElementaryChargeEstimate::Verdict::TooFew);
+        return;
+    }
+    QVERIFY2(close(result.e, ElementaryCharge, 1e-9),
+             qPrintable(QString::number(result.e / ElementaryCharge, 'g', 12)));
     QVERIFY(result.consistent);
     QCOMPARE(result.used.size(), charges.size());
 }

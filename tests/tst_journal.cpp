@@ -31,14 +31,17 @@ private slots:
     void table_data();
     void table();
     void chargesFromTimings();
+    void versionOneKeepsItsMeaning();
+    void tenChargeStatesOfOneDrop();
 };
 
 namespace {
 
 constexpr double ElementaryCharge = 1.602176634e-19;
 
-/// A drop of the default setup, and a journal of one timing in each phase
-/// whose velocities are the model's own: Vg, and 1 + N·a for N = 3 and 7.
+/// A drop of the default setup, and a journal of one timing in each field and
+/// charge state whose velocities are the model's own: Vg without field, and
+/// 1 + N·a for N = 3 before and 7 after an irradiation; and a balance.
 struct Sample {
     Journal journal;
     double Vg, v2, v3;
@@ -59,6 +62,7 @@ Sample sample()
     hidden.diameterHidden = true;
     hidden.setup.d = 0;
     hidden.brownian = true;
+    hidden.lost = true;
     s.journal.drops.push_back(hidden);
     s.journal.seed = 42;
     s.journal.seedFixed = true;
@@ -69,11 +73,12 @@ Sample sample()
     s.v2 = s.Vg * P::limitingVelocity(a, 3);
     s.v3 = s.Vg * P::limitingVelocity(a, 7);
     // Four bands over the time that velocity takes for them.
-    const auto timing = [](MeasurementPhase phase, double v, int irradiation = 0) {
+    const auto timing = [](FieldState field, double v, int chargeState = 0) {
         JournalEntry e;
         e.drop = 1;
-        e.phase = phase;
-        e.irradiation = irradiation;
+        e.field = field;
+        e.chargeState = chargeState;
+        e.voltage = -5085;
         e.bands = 4;
         e.distance = 4 * 0.016 / 10;
         e.time = *e.distance / v;
@@ -81,8 +86,7 @@ Sample sample()
         e.source = JournalEntry::Source::Stopwatch;
         return e;
     };
-    s.journal.entries = {timing(MeasurementPhase::NoField, s.Vg), timing(MeasurementPhase::FirstCharge, s.v2),
-                         timing(MeasurementPhase::Irradiated, s.v3, 1)};
+    s.journal.entries = {timing(FieldState::Off, s.Vg), timing(FieldState::On, s.v2), timing(FieldState::On, s.v3, 1)};
     JournalEntry read;
     read.drop = 2;
     read.velocity = 6.5e-4;
@@ -91,6 +95,14 @@ Sample sample()
     read.deleted = true;
     read.reason = QStringLiteral("рука дрогнула; «кнопка», \"не та\"\nвторая строка");
     s.journal.entries.push_back(read);
+    JournalEntry balance;
+    balance.drop = 1;
+    balance.field = FieldState::Reversed;
+    balance.chargeState = 2;
+    balance.voltage = 12345.5;
+    balance.uncertainty = 123.5;
+    balance.source = JournalEntry::Source::Balance;
+    s.journal.entries.push_back(balance);
     return s;
 }
 
@@ -117,6 +129,11 @@ void tst_journal::fileKeepsEverything()
     QCOMPARE(*back.entries[0].time, *journal.entries[0].time);
     QCOMPARE(back.entries[3].reason, journal.entries[3].reason);
     QVERIFY(!back.entries[3].time && *back.entries[3].velocity == 6.5e-4);
+    QVERIFY(back.drops[1].lost && !back.drops[0].lost);
+    QCOMPARE(back.entries[2].chargeState, 1);
+    QCOMPARE(back.entries[4].field, FieldState::Reversed);
+    QVERIFY(back.entries[4].isBalance() && *back.entries[4].voltage == 12345.5);
+    QVERIFY(!back.entries[3].voltage);
 }
 
 void tst_journal::refusedFiles_data()
@@ -132,8 +149,11 @@ void tst_journal::refusedFiles_data()
     QTest::newRow("another program's") << QByteArray(R"({"format": "notes", "version": 1})")
                                        << "не лабораторный журнал";
     QByteArray future = good;
-    future.replace("\"version\": 1", "\"version\": 2");
-    QTest::newRow("a later version") << future << "более новой версией программы (формат 2";
+    future.replace("\"version\": 2", "\"version\": 3");
+    QTest::newRow("a later version") << future << "более новой версией программы (формат 3";
+    QByteArray noField = good;
+    noField.replace("\"field\": \"reversed\"", "\"field\": \"sideways\"");
+    QTest::newRow("an unknown field") << noField << "«field» в измерении 5";
     QByteArray orphan = good;
     orphan.replace("\"drop\": 2", "\"drop\": 9");
     QTest::newRow("an entry of no drop") << orphan << "«drop» в измерении 4";
@@ -187,7 +207,7 @@ void tst_journal::autosaveSurvivesADamagedFile()
         JournalModel model;
         JournalStore store(model, box, dir.path());
         store.load();
-        QCOMPARE(model.journal().entries.size(), std::size_t(4));
+        QCOMPARE(model.journal().entries.size(), std::size_t(5));
         QCOMPARE(model.journal().entries[0].reason, QStringLiteral("проба"));
     }
     // Cut off (a crash while some other program wrote it): kept aside, reported, a new journal begins.
@@ -248,8 +268,8 @@ void tst_journal::table()
         }
     }
     rows.removeLast();
-    QCOMPARE(rows.size(), 5);
-    QCOMPARE(rows[0].size(), 12);
+    QCOMPARE(rows.size(), 6);
+    QCOMPARE(rows[0].size(), 13);
     QCOMPARE(rows[0][0], QByteArray("капля"));
     const auto number = [point](const QByteArray& text) {
         // Every number in its exact value, with the locale's decimal separator only.
@@ -261,23 +281,29 @@ void tst_journal::table()
     for (int i = 0; i < 4; ++i) {
         const QList<QByteArray>& r = rows[i + 1];
         const JournalEntry& e = journal.entries[static_cast<std::size_t>(i)];
-        QCOMPARE(r.size(), 12);
+        QCOMPARE(r.size(), 13);
         QCOMPARE(r[0].toInt(), e.drop);
-        QCOMPARE(QString::fromUtf8(r[1]), MeasurementPhases::name(e.phase));
+        QCOMPARE(QString::fromUtf8(r[1]), FieldStates::name(e.field));
+        QCOMPARE(r[2].toInt(), e.chargeState);
         if (e.time) {
-            QCOMPARE(number(r[3]), *e.bands);
-            QCOMPARE(number(r[4]), *e.distance);
-            QCOMPARE(number(r[5]), *e.time);
-            QCOMPARE(number(r[6]), e.uncertainty);
+            QCOMPARE(number(r[3]), *e.voltage);
+            QCOMPARE(number(r[4]), *e.bands);
+            QCOMPARE(number(r[5]), *e.distance);
+            QCOMPARE(number(r[6]), *e.time);
+            QCOMPARE(number(r[7]), e.uncertainty);
         }
-        QCOMPARE(number(r[7]), *e.measuredVelocity());
+        QCOMPARE(number(r[8]), *e.measuredVelocity());
         if (model.analysis().entryCharges[static_cast<std::size_t>(i)])
-            QCOMPARE(number(r[8]), *model.analysis().entryCharges[static_cast<std::size_t>(i)]);
-        QCOMPARE(r[10].isEmpty(), !e.deleted);
-        QCOMPARE(QString::fromUtf8(r[11]), e.deleted ? e.reason : QString());
+            QCOMPARE(number(r[9]), *model.analysis().entryCharges[static_cast<std::size_t>(i)]);
+        QCOMPARE(r[11].isEmpty(), !e.deleted);
+        QCOMPARE(QString::fromUtf8(r[12]), e.deleted ? e.reason : QString());
     }
-    QCOMPARE(rows[3][2], QByteArray("1")); // the irradiation
-    QVERIFY(rows[2][8].size() > 10);       // a charge in full
+    QCOMPARE(rows[3][2], QByteArray("1")); // the charge state after the irradiation
+    QVERIFY(rows[2][9].size() > 10);       // a charge in full
+    // The plot reading: the voltage of its drop; the balance: its own, and its uncertainty.
+    QCOMPARE(number(rows[4][3]), -5085.0);
+    QCOMPARE(number(rows[5][3]), 12345.5);
+    QCOMPARE(number(rows[5][7]), 123.5);
 }
 
 void tst_journal::chargesFromTimings()
@@ -297,7 +323,8 @@ void tst_journal::chargesFromTimings()
     QVERIFY(!r.entryCharges[3]); // struck out
     // The drop's groups: the mean and the spread of two timings.
     const JournalAnalysis::Group& first = r.groups[1];
-    QCOMPARE(first.phase, MeasurementPhase::FirstCharge);
+    QCOMPARE(first.field, FieldState::On);
+    QCOMPARE(first.chargeState, 0);
     QCOMPARE(first.count, 2);
     const double v1 = s.v2, v2 = 0.0064 / *slow.time;
     QVERIFY(std::fabs(first.velocityMean - (v1 + v2) / 2) < 1e-15);
@@ -313,6 +340,94 @@ void tst_journal::chargesFromTimings()
     QCOMPARE(*model.journal().entries[0].time, 5.72);
     // The free fall now slower: every charge of the drop follows.
     QVERIFY(std::fabs(*model.analysis().entryCharges[1] / (3 * ElementaryCharge) - 1) > 1e-3);
+}
+
+void tst_journal::versionOneKeepsItsMeaning()
+{
+    // A journal of the first version: without field, the first charge, and
+    // after the first and the second irradiation. It opens as the fields and
+    // charge states those phases were, with the drop's voltage, and gives
+    // the charges it gave.
+    const Sample s = sample();
+    QByteArray bytes = R"({"format": "oildrop-journal", "version": 1, "seed": "42", "seedFixed": true,
+        "drops": [{"number": 1, "started": "2026-12-07T10:30:00.000Z", "plateGap": 0.016, "voltage": -5085,
+                   "diameter": 5.52e-06, "dropletDensity": 920, "mediumDensity": 1.23, "viscosity": 1.82e-05,
+                   "diameterHidden": false, "brownian": false, "seed": "7"}],
+        "entries": [)";
+    const char* const phases[] = {"noField", "firstCharge", "irradiated"};
+    const double velocities[] = {s.Vg, s.v2, s.v3};
+    for (int i = 0; i < 3; ++i)
+        bytes += QStringLiteral(R"(%1{"drop": 1, "phase": "%2", "irradiation": %3, "bands": 4, "distance": 0.0064,
+                                   "time": %4, "velocity": null, "uncertainty": 0.05, "source": "stopwatch",
+                                   "deleted": false, "reason": ""})")
+                     .arg(i ? QStringLiteral(",") : QString(), QLatin1String(phases[i]))
+                     .arg(i == 2 ? 1 : 0)
+                     .arg(0.0064 / velocities[i], 0, 'g', 17)
+                     .toUtf8();
+    bytes += "]}";
+    const auto read = JournalFile::read(bytes);
+    if (const QString* fault = std::get_if<QString>(&read))
+        QFAIL(qPrintable(*fault));
+    const Journal& journal = std::get<Journal>(read);
+    const FieldState fields[] = {FieldState::Off, FieldState::On, FieldState::On};
+    for (std::size_t i = 0; i < 3; ++i) {
+        QCOMPARE(journal.entries[i].field, fields[i]);
+        QCOMPARE(journal.entries[i].chargeState, i == 2 ? 1 : 0);
+        QVERIFY(!journal.entries[i].voltage);
+    }
+    const JournalAnalysis::Result r = JournalAnalysis::analyse(journal);
+    QCOMPARE(r.charges.size(), std::size_t(2));
+    QVERIFY(std::fabs(r.charges[0].q / (3 * ElementaryCharge) - 1) < 5e-7);
+    QVERIFY(std::fabs(r.charges[1].q / (7 * ElementaryCharge) - 1) < 5e-7);
+    QVERIFY(std::fabs(r.changes[0].q / (4 * ElementaryCharge) - 1) < 5e-6);
+}
+
+void tst_journal::tenChargeStatesOfOneDrop()
+{
+    // One drop held at −30 kV: fourteen falls, and three rises in each of ten
+    // charge states, one after each irradiation, timed by hand over ten bands
+    // (±0.1 s, each time off by up to ±0.6 %). Ten charges and nine changes,
+    // each the whole number of e it is within its uncertainty, and e found.
+    using P = DropletPhysics;
+    Sample s = sample();
+    Journal& journal = s.journal;
+    journal.entries.clear();
+    journal.drops.resize(1);
+    const double a = P::forceRatio(-30000, 5.52e-6, 920, 1.23, 0.016);
+    const int charges[] = {9, 11, 10, 12, 15, 13, 14, 11, 16, 18};
+    const double offs[] = {0.006, -0.004, 0.001, -0.006, 0.003};
+    int k = 0;
+    const auto timing = [&](FieldState field, int state, double v) {
+        JournalEntry e;
+        e.drop = 1;
+        e.field = field;
+        e.chargeState = state;
+        e.voltage = -30000;
+        e.bands = v > 0 ? 10 : -10;
+        e.distance = *e.bands * 0.016 / 10;
+        e.time = *e.distance / v * (1 + offs[k++ % 5]);
+        e.uncertainty = 0.1;
+        e.source = JournalEntry::Source::Hand;
+        journal.entries.push_back(e);
+    };
+    for (int i = 0; i < 14; ++i)
+        timing(FieldState::Off, i * 10 / 14, s.Vg);
+    for (int state = 0; state < 10; ++state)
+        for (int i = 0; i < 3; ++i)
+            timing(FieldState::On, state, s.Vg * P::limitingVelocity(a, charges[state]));
+    const JournalAnalysis::Result r = JournalAnalysis::analyse(journal);
+    QCOMPARE(r.charges.size(), std::size_t(10));
+    QCOMPARE(r.changes.size(), std::size_t(9));
+    for (std::size_t i = 0; i < 10; ++i) {
+        QCOMPARE(r.charges[i].chargeState, static_cast<int>(i));
+        QVERIFY2(std::fabs(r.charges[i].q - charges[i] * ElementaryCharge) < 3 * r.charges[i].u,
+                 qPrintable(QString::number(r.charges[i].q / ElementaryCharge)));
+    }
+    for (std::size_t i = 0; i < 9; ++i)
+        QVERIFY(std::fabs(r.changes[i].q - (charges[i + 1] - charges[i]) * ElementaryCharge) < 3 * r.changes[i].u);
+    QVERIFY(r.fromCharges.valid);
+    QVERIFY2(std::fabs(r.fromCharges.e - ElementaryCharge) < r.fromCharges.expanded,
+             qPrintable(QString::number(r.fromCharges.e / ElementaryCharge)));
 }
 
 QTEST_GUILESS_MAIN(tst_journal)

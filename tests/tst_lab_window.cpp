@@ -113,7 +113,7 @@ void tst_lab_window::timeDoesNotDependOnTheSlowDown()
     const int hundredths =
         static_cast<int>(std::floor(100 * 60.7 * step)) - static_cast<int>(std::floor(100 * 10.3 * step));
     QCOMPARE(*journal.entries[0].time, hundredths / 100.0);
-    QCOMPARE(journal.entries[0].phase, MeasurementPhase::NoField);
+    QCOMPARE(journal.entries[0].field, FieldState::Off);
     // The display showed it too.
     QCOMPARE(w.form->laboratory().stopwatchWindow()->display()->text(),
              QStringLiteral("%1 с").arg(QLocale(QLocale::Russian).toString(hundredths / 100.0, 'f', 2)));
@@ -207,7 +207,7 @@ void tst_lab_window::analysisWarnsOfDoubtfulResults_data()
     QTest::addColumn<double>("secondCharge");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<QStringList>("absent");
-    const QString negative = QStringLiteral("отрицательных зарядов: 1 — в оценку они не входят");
+    const QString negative = QStringLiteral("отрицательные заряды входят в оценку по модулю");
     const QString factor = QStringLiteral("Оценки различаются в 3 раза");
     const QString disagree = QStringLiteral("Оценки не согласуются (расходятся на 10,4 своих неопределённостей)");
     const QString apart = QStringLiteral("не согласуются");
@@ -232,9 +232,8 @@ void tst_lab_window::analysisWarnsOfDoubtfulResults()
     QFETCH(QStringList, absent);
     const double unit = 1e-19;
     JournalAnalysis::Result r;
-    r.charges = {{1, MeasurementPhase::FirstCharge, 6.4 * unit, 0.2 * unit},
-                 {2, MeasurementPhase::FirstCharge, secondCharge * unit, 0.2 * unit}};
-    r.changes = {{1, MeasurementPhase::Irradiated, 3.2 * unit, 0.2 * unit}};
+    r.charges = {{1, 0, 6.4 * unit, 0.2 * unit, 0}, {2, 0, secondCharge * unit, 0.2 * unit, 0}};
+    r.changes = {{1, 1, 3.2 * unit, 0.2 * unit, 0}};
     const auto estimate = [unit](double e, double u) {
         ElementaryChargeEstimate::Result result;
         result.valid = true;

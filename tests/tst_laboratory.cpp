@@ -5,6 +5,7 @@
 #include "FakeMainWindow.h"
 
 #include "BrownianMotion.h"
+#include "ChargeUnits.h"
 #include "JournalModel.h"
 #include "Laboratory.h"
 #include "RunRecord.h"
@@ -13,16 +14,20 @@
 
 #include <cmath>
 
-/// The laboratory mode on the simulation without a display: drops and phases
-/// in the journal, plot readings, unknown drops, thermal motion, the seed,
-/// and runs left exactly as they were while the options are off.
+/// The laboratory mode on the simulation without a display: held drops, the
+/// field switched and reversed, new charges by irradiation, drops and their
+/// states in the journal, plot readings, unknown drops, thermal motion, the
+/// seed, and runs left exactly as they were while the mode is off.
 class tst_laboratory : public QObject {
     Q_OBJECT
 
 private slots:
     void offChangesNothing_data();
     void offChangesNothing();
-    void timingsKnowTheirPhase();
+    void timingsKnowTheirState();
+    void fieldAndPolarityInExperimentTime();
+    void dropHeldForTenMinutes();
+    void irradiationsGiveChargesOfTheSeed();
     void plotReadingsGiveTheCharges_data();
     void plotReadingsGiveTheCharges();
     void thermalStepHasEinsteinsVariance();
@@ -31,7 +36,7 @@ private slots:
 
 namespace {
 
-constexpr double ElementaryCharge = 1.602176634e-19;
+constexpr double ElementaryCharge = ChargeUnits::ElementaryCharge;
 
 /// Runs one experiment; `atStep` is called once in the pause after every step
 /// with the step's number.
@@ -64,8 +69,10 @@ void tst_laboratory::offChangesNothing_data()
     QTest::addColumn<bool>("laboratory");
     QTest::addColumn<bool>("brownian");
     QTest::addColumn<bool>("same");
-    QTest::newRow("laboratory, no options") << true << false << true;
-    QTest::newRow("Brownian chosen, laboratory off") << false << true << true;
+    // Off, whatever its options: the demonstration's run bit for bit. On, the
+    // drop is held to the lower plate (and kicked with Brownian motion).
+    QTest::newRow("Brownian and unknown drops chosen, laboratory off") << false << true << true;
+    QTest::newRow("laboratory, no options") << true << false << false;
     QTest::newRow("Brownian motion") << true << true << false;
 }
 
@@ -79,6 +86,7 @@ void tst_laboratory::offChangesNothing()
         FakeMainWindow form;
         startWithCharges(form);
         form.simulation().laboratory().setBrownian(thermal);
+        form.simulation().laboratory().setUnknownSize(thermal);
         form.simulation().laboratory().setActive(lab);
         run(form, [&form](int step) {
             if (step == 30)
@@ -93,7 +101,7 @@ void tst_laboratory::offChangesNothing()
     QCOMPARE(equal, same);
 }
 
-void tst_laboratory::timingsKnowTheirPhase()
+void tst_laboratory::timingsKnowTheirState()
 {
     FakeMainWindow form;
     startWithCharges(form);
@@ -107,11 +115,12 @@ void tst_laboratory::timingsKnowTheirPhase()
         case 5: stopwatch.startStop(); break;
         case 15: stopwatch.lap(); break; // free fall
         case 20: experiment.applyVoltage(); break;
-        case 25: stopwatch.lap(); break; // across the change
-        case 35: stopwatch.lap(); break; // the first charge
+        case 25: stopwatch.lap(); break; // across the switch
+        case 35: stopwatch.lap(); break; // in the field, the first charge
         case 40: experiment.irradiate(); break;
         case 42: stopwatch.lap(); break;       // across
-        case 55: stopwatch.startStop(); break; // after the irradiation
+        case 55: stopwatch.startStop(); break; // the new charge
+        case 60: experiment.end(); break;
         default: break;
         }
     });
@@ -120,26 +129,151 @@ void tst_laboratory::timingsKnowTheirPhase()
     QCOMPARE(journal.drops.size(), std::size_t(1));
     QCOMPARE(journal.drops[0].number, 1);
     QCOMPARE(journal.drops[0].setup.d, 5.52e-6);
-    using Phase = MeasurementPhase;
-    const Phase phases[] = {Phase::NoField, Phase::FirstCharge, Phase::FirstCharge, Phase::Irradiated,
-                            Phase::Irradiated};
+    QVERIFY(!journal.drops[0].lost);
+    using F = FieldState;
+    const F fields[] = {F::Off, F::On, F::On, F::On, F::On};
+    const int states[] = {0, 0, 0, 1, 1};
     const bool struck[] = {false, true, false, true, false};
     // Ten steps of the run in seconds, to the hundredth the stopwatch shows.
     const double step = form.state().timeStep * static_cast<double>(form.state().tau);
     for (std::size_t i = 0; i < 5; ++i) {
         const JournalEntry& e = journal.entries[i];
         QCOMPARE(e.drop, 1);
-        QCOMPARE(e.phase, phases[i]);
+        QCOMPARE(e.field, fields[i]);
+        QCOMPARE(e.chargeState, states[i]);
         QCOMPARE(e.deleted, struck[i]);
         QCOMPARE(*e.bands, 2.0);
         QCOMPARE(*e.distance, 2 * 0.016 / 10);
-        QCOMPARE(e.irradiation, i >= 3 ? 1 : 0);
+        QCOMPARE(*e.voltage, -5085.0);
         QVERIFY(e.uncertainty > 0);
     }
     QVERIFY(std::fabs(*journal.entries[0].time - 10 * step) <= 0.01);
     QVERIFY(std::fabs(*journal.entries[4].time - 13 * step) <= 0.01);
     // Nothing is recorded twice.
     QCOMPARE(lab.recordTimings(), 0);
+}
+
+void tst_laboratory::fieldAndPolarityInExperimentTime()
+{
+    // At −30 kV the charge 3 lifts the default droplet: in the field it
+    // moves at 1 + 3a (a < 0), reversed at 1 − 3a, without it at 1 (Vg),
+    // from the step after each switch; the stopwatch times each in seconds
+    // of the experiment and the journal keeps the field and the voltage.
+    FakeMainWindow form;
+    startWithCharges(form);
+    Experiment& experiment = form.simulation().experiment();
+    QVERIFY(experiment.setVoltage(-30000));
+    Laboratory& lab = form.simulation().laboratory();
+    lab.setActive(true);
+    Stopwatch& stopwatch = lab.stopwatch();
+    run(form, [&](int step) {
+        if (step == 10)
+            experiment.applyVoltage();
+        if (step == 20)
+            experiment.reversePolarity();
+        if (step == 30)
+            experiment.applyVoltage();
+        if (step == 12 || step == 22 || step == 32)
+            stopwatch.startStop();
+        if (step == 18 || step == 28 || step == 38)
+            stopwatch.startStop();
+        if (step == 40)
+            experiment.end();
+    });
+    const ExperimentState& s = form.state();
+    const std::vector<RunRecord::Point>& points = form.simulation().record().points();
+    const double rising = 1 + 3 * s.forceRatio, falling = 1 - 3 * s.forceRatio;
+    QVERIFY(rising < 0);
+    for (int step = 12; step <= 38; ++step) {
+        const double expected = step <= 10 ? 1 : step <= 20 ? rising : step <= 30 ? falling : 1;
+        QVERIFY2(std::fabs(static_cast<double>(points[static_cast<std::size_t>(step)].Vy) - expected) < 1e-5,
+                 qPrintable(QString::number(step)));
+    }
+    QCOMPARE(lab.recordTimings(), 3);
+    const Journal& journal = form.simulation().journal().journal();
+    const FieldState fields[] = {FieldState::On, FieldState::Reversed, FieldState::Off};
+    const double stepSeconds = s.timeStep * static_cast<double>(s.tau);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const JournalEntry& e = journal.entries[i];
+        QCOMPARE(e.field, fields[i]);
+        QCOMPARE(*e.voltage, -30000.0);
+        QVERIFY(!e.deleted);
+        QVERIFY(std::fabs(*e.time - 6 * stepSeconds) <= 0.01);
+    }
+    // Rising in the field: a negative distance.
+    QVERIFY(*journal.entries[0].bands < 0);
+    QVERIFY(*journal.entries[1].bands > 0);
+}
+
+void tst_laboratory::dropHeldForTenMinutes()
+{
+    // The student keeps the droplet between the second and the eighth line:
+    // the field on when it has fallen past the eighth, off when it has risen
+    // past the second. Ten minutes of the experiment later it is still held.
+    FakeMainWindow form;
+    startWithCharges(form);
+    Experiment& experiment = form.simulation().experiment();
+    QVERIFY(experiment.setVoltage(-40000));
+    form.simulation().laboratory().setActive(true);
+    const ExperimentState& s = form.state();
+    const double seconds = 600;
+    const int steps = static_cast<int>(seconds / (s.timeStep * static_cast<double>(s.tau))) + 1;
+    bool heldAtTheEnd = false;
+    int switches = 0;
+    run(form, [&](int step) {
+        const double band = s.reducedGap / 10;
+        if ((s.fieldOn == 0 && s.Y > 8 * band) || (s.fieldOn != 0 && s.Y < 2 * band)) {
+            experiment.applyVoltage();
+            ++switches;
+        }
+        if (step == steps) {
+            heldAtTheEnd = s.holding != 0;
+            experiment.end();
+        }
+    });
+    QVERIFY(heldAtTheEnd);
+    QVERIFY(form.simulation().record().points().back().t * static_cast<double>(s.tau) >= seconds);
+    QVERIFY2(switches > 20, qPrintable(QString::number(switches)));
+    QVERIFY(!form.simulation().journal().journal().drops[0].lost);
+    // The plots grew to show the whole hold.
+    QVERIFY(form.simulation().scales().ranges().timeRight >= form.simulation().record().points().back().t);
+}
+
+void tst_laboratory::irradiationsGiveChargesOfTheSeed()
+{
+    // Ten irradiations of one drop: each changes its charge by 1 to 3 e, as
+    // the drop's seed says — the same seed, the same charges.
+    const auto charges = [](std::uint64_t seed) {
+        FakeMainWindow form;
+        startWithCharges(form);
+        Laboratory& lab = form.simulation().laboratory();
+        lab.setSeed(seed);
+        lab.setActive(true);
+        Experiment& experiment = form.simulation().experiment();
+        std::vector<int> seen;
+        run(form, [&](int step) {
+            if (step <= 10) {
+                seen.push_back(step == 1 ? static_cast<int>(form.state().N2) : form.state().N3);
+                experiment.irradiate();
+            } else {
+                experiment.end();
+            }
+        });
+        // The charge states counted, as the last number.
+        seen.push_back(form.state().chargeState);
+        return seen;
+    };
+    std::vector<int> first = charges(11);
+    QCOMPARE(first.size(), std::size_t(11));
+    QCOMPARE(first.back(), 10);
+    first.pop_back();
+    for (std::size_t i = 1; i < first.size(); ++i) {
+        const int change = std::abs(first[i] - first[i - 1]);
+        QVERIFY(change >= 1 && change <= 3);
+    }
+    first.push_back(10);
+    QCOMPARE(charges(11), first);
+    QVERIFY(charges(12) != first);
 }
 
 void tst_laboratory::plotReadingsGiveTheCharges_data()
@@ -157,15 +291,21 @@ void tst_laboratory::plotReadingsGiveTheCharges()
     FakeMainWindow form;
     startWithCharges(form);
     Laboratory& lab = form.simulation().laboratory();
+    lab.setSeed(2026);
     lab.setActive(true);
     lab.setUnknownSize(unknown);
     form.simulation().panel().setDropConcealed(unknown);
     Experiment& experiment = form.simulation().experiment();
+    int charge = 0;
     run(form, [&](int step) {
         if (step == 30)
             experiment.applyVoltage();
         if (step == 60)
             experiment.irradiate();
+        if (step == 80) {
+            charge = form.state().N3;
+            experiment.end();
+        }
     });
     const std::vector<RunRecord::Point>& points = form.simulation().record().points();
     for (const int step : {10, 45, 75})
@@ -178,14 +318,22 @@ void tst_laboratory::plotReadingsGiveTheCharges()
         QVERIFY(form.state().d != 5.52e-6);
         QCOMPARE(form.control(ControlId::massReadout).text(), QStringLiteral("m = ?"));
     }
-    QCOMPARE(journal.entries[0].phase, MeasurementPhase::NoField);
-    QCOMPARE(journal.entries[1].phase, MeasurementPhase::FirstCharge);
-    QCOMPARE(journal.entries[2].phase, MeasurementPhase::Irradiated);
+    QCOMPARE(journal.entries[0].field, FieldState::Off);
+    QCOMPARE(journal.entries[1].field, FieldState::On);
+    QCOMPARE(journal.entries[1].chargeState, 0);
+    QCOMPARE(journal.entries[2].field, FieldState::On);
+    QCOMPARE(journal.entries[2].chargeState, 1);
+    // The first charge 3 e, the new one what the irradiation made it, each
+    // within the uncertainty of the readings' last digit.
     const JournalAnalysis::Result& r = model.analysis();
     QCOMPARE(r.charges.size(), std::size_t(2));
-    QVERIFY2(std::fabs(r.charges[0].q / ElementaryCharge - 3) < 0.01, qPrintable(QString::number(r.charges[0].q)));
-    QVERIFY(std::fabs(r.charges[1].q / ElementaryCharge - 7) < 0.01);
-    QVERIFY(std::fabs(r.changes[0].q / ElementaryCharge - 4) < 0.01);
+    const auto near = [](const JournalAnalysis::DropCharge& c, int n) {
+        return std::fabs(c.q - n * ElementaryCharge) <= std::max(3 * c.u, 0.002 * ElementaryCharge);
+    };
+    QVERIFY2(near(r.charges[0], 3), qPrintable(QString::number(r.charges[0].q / ElementaryCharge)));
+    QVERIFY2(near(r.charges[1], charge), qPrintable(QString::number(charge)));
+    QVERIFY(near(r.changes[0], charge - 3));
+    QVERIFY(r.charges[0].u < 0.05 * ElementaryCharge);
 }
 
 void tst_laboratory::thermalStepHasEinsteinsVariance()
@@ -201,6 +349,7 @@ void tst_laboratory::thermalStepHasEinsteinsVariance()
     const ExperimentState& s = form.state();
     double sum = 0, sumSquares = 0;
     int n = 0;
+    // Each drop falls freely to the lower plate.
     for (int drop = 0; drop < 40; ++drop) {
         run(form);
         const std::vector<RunRecord::Point>& points = form.simulation().record().points();

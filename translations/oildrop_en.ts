@@ -62,10 +62,6 @@
         <translation>Drop</translation>
     </message>
     <message>
-        <source>Фаза</source>
-        <translation>Phase</translation>
-    </message>
-    <message>
         <source>Измерений</source>
         <translation>Measurements</translation>
     </message>
@@ -76,6 +72,22 @@
     <message>
         <source>Заряд, 10⁻¹⁹ Кл (среднее ± ст. откл.)</source>
         <translation>Charge, 10⁻¹⁹ C (mean ± std. dev.)</translation>
+    </message>
+    <message>
+        <source>%1 (потеряна)</source>
+        <translation>%1 (lost)</translation>
+    </message>
+    <message>
+        <source>%1 + равновесий: %2</source>
+        <translation>%1 + balances: %2</translation>
+    </message>
+    <message>
+        <source>Поле</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Облучений</source>
+        <translation>Irradiations</translation>
     </message>
 </context>
 <context>
@@ -95,6 +107,49 @@
     <message>
         <source>Опыт выполнен верно.</source>
         <translation>The experiment was performed correctly.</translation>
+    </message>
+    <message>
+        <source>Поле выключено.</source>
+        <translation>The field is off.</translation>
+    </message>
+    <message>
+        <source>Поле включено, полярность обратная.</source>
+        <translation>The field is on, the polarity reversed.</translation>
+    </message>
+    <message>
+        <source>Поле включено.</source>
+        <translation>The field is on.</translation>
+    </message>
+    <message>
+        <source>Полярность обратная.</source>
+        <translation>The polarity is reversed.</translation>
+    </message>
+    <message>
+        <source>Полярность прямая.</source>
+        <translation>The polarity is normal.</translation>
+    </message>
+    <message>
+        <source>Облучение: заряд капли изменился (облучений: %1).</source>
+        <translation>Irradiation: the droplet&apos;s charge has changed (irradiations: %1).</translation>
+    </message>
+    <message>
+        <source>Капля коснулась пластины и потеряна.</source>
+        <translation>The droplet touched a plate and is lost.</translation>
+    </message>
+</context>
+<context>
+    <name>FieldStates</name>
+    <message>
+        <source>без поля</source>
+        <translation>no field</translation>
+    </message>
+    <message>
+        <source>в поле</source>
+        <translation>in the field</translation>
+    </message>
+    <message>
+        <source>в поле, обратная полярность</source>
+        <translation>in the field, polarity reversed</translation>
     </message>
 </context>
 <context>
@@ -246,10 +301,6 @@
         <translation>Drop</translation>
     </message>
     <message>
-        <source>Фаза</source>
-        <translation>Phase</translation>
-    </message>
-    <message>
         <source>Путь, дел.</source>
         <translation>Distance, div.</translation>
     </message>
@@ -276,6 +327,30 @@
     <message>
         <source>Примечание</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>равновесие</source>
+        <translation>balance</translation>
+    </message>
+    <message>
+        <source>Напряжение равновесия ±%1 В</source>
+        <translation>Balance voltage ±%1 V</translation>
+    </message>
+    <message>
+        <source>Напряжение капли при пуске</source>
+        <translation>The drop&apos;s voltage at its start</translation>
+    </message>
+    <message>
+        <source>Поле</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Облучений</source>
+        <translation>Irradiations</translation>
+    </message>
+    <message>
+        <source>Напряжение, В</source>
+        <translation>Voltage, V</translation>
     </message>
 </context>
 <context>
@@ -324,14 +399,6 @@
         <translation>drop</translation>
     </message>
     <message>
-        <source>фаза</source>
-        <translation>phase</translation>
-    </message>
-    <message>
-        <source>облучение</source>
-        <translation>irradiation</translation>
-    </message>
-    <message>
         <source>путь (дел.)</source>
         <translation>distance (div.)</translation>
     </message>
@@ -342,10 +409,6 @@
     <message>
         <source>время (с)</source>
         <translation>time (s)</translation>
-    </message>
-    <message>
-        <source>± время (с)</source>
-        <translation>± time (s)</translation>
     </message>
     <message>
         <source>скорость (м/с)</source>
@@ -370,6 +433,22 @@
     <message>
         <source>да</source>
         <translation>yes</translation>
+    </message>
+    <message>
+        <source>поле</source>
+        <translation>field</translation>
+    </message>
+    <message>
+        <source>облучений</source>
+        <translation>irradiations</translation>
+    </message>
+    <message>
+        <source>напряжение (В)</source>
+        <translation>voltage (V)</translation>
+    </message>
+    <message>
+        <source>неопределённость</source>
+        <translation>uncertainty</translation>
     </message>
 </context>
 <context>
@@ -433,10 +512,6 @@
     <message>
         <source>Восстановить измерение</source>
         <translation>Restore measurement</translation>
-    </message>
-    <message>
-        <source>%1: оценки нет.</source>
-        <translation>%1: no estimate.</translation>
     </message>
     <message>
         <source>%1: e = (%2 ± %3)·10⁻¹⁹ Кл</source>
@@ -511,20 +586,36 @@
         <translation>no reason given</translation>
     </message>
     <message>
-        <source>    надёжных зарядов мало (%1): если все они случайно кратны 2e или 3e, оценка окажется кратной e; измерьте больше капель</source>
-        <translation>    few reliable charges (%1): if all of them happen to be multiples of 2e or 3e, the estimate will be a multiple of e; measure more drops</translation>
-    </message>
-    <message>
         <source>Оценки различаются в %1 раза: одна из них нашла кратное e (в ней все значения оказались кратны %1e).</source>
         <translation>The estimates differ by a factor of %1: one of them has found a multiple of e (all its values turned out to be multiples of %1e).</translation>
     </message>
     <message>
-        <source>    отрицательных зарядов: %1 — в оценку они не входят; проверьте знак пути в этих отсчётах</source>
-        <translation>    negative charges: %1 — not used for the estimate; check the sign of the distance in these timings</translation>
-    </message>
-    <message>
         <source>Оценки не согласуются (расходятся на %1 своих неопределённостей): вернее та, что получена по большему числу значений; измерьте больше капель.</source>
         <translation>The estimates disagree (they are %1 of their uncertainties apart): trust the one from more values; measure more drops.</translation>
+    </message>
+    <message>
+        <source>ни один заряд не отличим от нуля</source>
+        <translation>no charge can be told from zero</translation>
+    </message>
+    <message>
+        <source>заряды не ложатся на кратные одного и того же e</source>
+        <translation>the charges do not fall on the multiples of one and the same e</translation>
+    </message>
+    <message>
+        <source>заряды слишком неточны, чтобы сказать, сколько e в каждом: засеките больше подъёмов и падений, на большем пути</source>
+        <translation>the charges are too imprecise to tell how many e each holds: time more rises and falls, over longer distances</translation>
+    </message>
+    <message>
+        <source>надёжных зарядов %1, а нужно не меньше %2: по меньшему их числу нельзя отличить e от 2e или 3e (все они могли случайно оказаться чётными); облучайте каплю, измеряйте новые состояния её заряда и новые капли</source>
+        <translation>%1 reliable charges, and at least %2 are needed: fewer cannot tell e from 2e or 3e (all of them could be even by chance); irradiate the drop, measure new charge states and new drops</translation>
+    </message>
+    <message>
+        <source>%1: оценки нет — %2.</source>
+        <translation>%1: no estimate — %2.</translation>
+    </message>
+    <message>
+        <source>    отрицательные заряды входят в оценку по модулю</source>
+        <translation>    negative charges take part in the estimate by their size</translation>
     </message>
 </context>
 <context>
@@ -653,12 +744,52 @@
         <source>%1 — удалить (зачеркнуть) измерение</source>
         <translation>%1 — delete (strike out) a measurement</translation>
     </message>
+    <message>
+        <source>%1 — НАПРЯЖЕНИЕ: поле удерживаемой капли включить и выключить</source>
+        <translation>%1 — VOLTAGE: the held drop&apos;s field on and off</translation>
+    </message>
+    <message>
+        <source>%1 — полярность поля: прямая или обратная</source>
+        <translation>%1 — the field&apos;s polarity: normal or reversed</translation>
+    </message>
+    <message>
+        <source>%1 — напряжение больше на 1 % (в главном окне и в секундомере)</source>
+        <translation>%1 — voltage 1 % higher (in the main window and the stopwatch)</translation>
+    </message>
+    <message>
+        <source>%1 — напряжение меньше на 1 %</source>
+        <translation>%1 — voltage 1 % lower</translation>
+    </message>
+    <message>
+        <source>%1 — напряжение больше на 10 %</source>
+        <translation>%1 — voltage 10 % higher</translation>
+    </message>
+    <message>
+        <source>%1 — напряжение меньше на 10 %</source>
+        <translation>%1 — voltage 10 % lower</translation>
+    </message>
+    <message>
+        <source>%1 — капля висит: записать напряжение равновесия в журнал</source>
+        <translation>%1 — the drop hovers: record the balance voltage in the journal</translation>
+    </message>
 </context>
 <context>
     <name>Laboratory</name>
     <message>
-        <source>фаза сменилась во время отсчёта</source>
-        <translation>the phase changed during the timing</translation>
+        <source>отсчёт начат на другой капле</source>
+        <translation>the timing began on another drop</translation>
+    </message>
+    <message>
+        <source>капля облучена во время отсчёта</source>
+        <translation>the drop was irradiated during the timing</translation>
+    </message>
+    <message>
+        <source>поле переключено во время отсчёта</source>
+        <translation>the field was switched during the timing</translation>
+    </message>
+    <message>
+        <source>напряжение изменено во время отсчёта</source>
+        <translation>the voltage was changed during the timing</translation>
     </message>
 </context>
 <context>
@@ -732,6 +863,58 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     <message>
         <source>Скорость капли на кривой в это мгновение — в лабораторный журнал</source>
         <translation>The droplet&apos;s velocity on the curve at this moment, into the laboratory journal</translation>
+    </message>
+    <message>
+        <source>Полярность</source>
+        <translation>Polarity</translation>
+    </message>
+    <message>
+        <source>Полярность поля: прямая или обратная</source>
+        <translation>The field&apos;s polarity: normal or reversed</translation>
+    </message>
+    <message>
+        <source>Равновесие — в журнал</source>
+        <translation>Balance into the journal</translation>
+    </message>
+    <message>
+        <source>Капля висит неподвижно: записать это напряжение в журнал</source>
+        <translation>The drop hovers still: record this voltage in the journal</translation>
+    </message>
+    <message>
+        <source>Напряжение +1 %</source>
+        <translation>Voltage +1 %</translation>
+    </message>
+    <message>
+        <source>Напряжение больше на 1 %</source>
+        <translation>Voltage 1 % higher</translation>
+    </message>
+    <message>
+        <source>Напряжение −1 %</source>
+        <translation>Voltage −1 %</translation>
+    </message>
+    <message>
+        <source>Напряжение меньше на 1 %</source>
+        <translation>Voltage 1 % lower</translation>
+    </message>
+    <message>
+        <source>Напряжение +10 %</source>
+        <translation>Voltage +10 %</translation>
+    </message>
+    <message>
+        <source>Напряжение больше на 10 %</source>
+        <translation>Voltage 10 % higher</translation>
+    </message>
+    <message>
+        <source>Напряжение −10 %</source>
+        <translation>Voltage −10 %</translation>
+    </message>
+    <message>
+        <source>Напряжение меньше на 10 %</source>
+        <translation>Voltage 10 % lower</translation>
+    </message>
+    <message>
+        <source>Напряжение %1 В</source>
+        <translation>Voltage %1 V</translation>
     </message>
 </context>
 <context>
@@ -1017,25 +1200,6 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
 </context>
 <context>
-    <name>MeasurementPhases</name>
-    <message>
-        <source>без поля</source>
-        <translation>no field</translation>
-    </message>
-    <message>
-        <source>поле, до облучения</source>
-        <translation>field, before irradiation</translation>
-    </message>
-    <message>
-        <source>поле, после облучения %1</source>
-        <translation>field, after irradiation %1</translation>
-    </message>
-    <message>
-        <source>поле, после облучения</source>
-        <translation>field, after irradiation</translation>
-    </message>
-</context>
-<context>
     <name>ParameterInputs</name>
     <message>
         <source>Ошибка</source>
@@ -1223,10 +1387,6 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <translation>Press “START”: no droplet has been started in laboratory mode yet.</translation>
     </message>
     <message>
-        <source>Капля %1 · %2</source>
-        <translation>Drop %1 · %2</translation>
-    </message>
-    <message>
         <source>Цена деления: D/10 = %1 мм</source>
         <translation>Scale division: D/10 = %1 mm</translation>
     </message>
@@ -1235,16 +1395,44 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <translation>= %1 mm</translation>
     </message>
     <message>
-        <source>%1) %2 · %3 дел. · %4</source>
-        <translation>%1) %2 · %3 div. · %4</translation>
-    </message>
-    <message>
-        <source> · фаза сменилась</source>
-        <translation> · phase changed</translation>
-    </message>
-    <message>
         <source> · ✓ в журнале</source>
         <translation> · ✓ in journal</translation>
+    </message>
+    <message>
+        <source>Установка</source>
+        <translation>Apparatus</translation>
+    </message>
+    <message>
+        <source> В</source>
+        <translation> V</translation>
+    </message>
+    <message>
+        <source>Напряжение между пластинами, В: стрелки, PgUp и PgDown — на 1 %, с Shift — на 10 %</source>
+        <translation>Voltage between the plates, V: the arrows, PgUp and PgDown by 1 %, with Shift by 10 %</translation>
+    </message>
+    <message>
+        <source>Напряжение между пластинами, вольт</source>
+        <translation>Voltage between the plates, volts</translation>
+    </message>
+    <message>
+        <source>&amp;Напряжение:</source>
+        <translation>&amp;Voltage:</translation>
+    </message>
+    <message>
+        <source>Капля %1 · %2 · облучений: %3</source>
+        <translation>Drop %1 · %2 · irradiations: %3</translation>
+    </message>
+    <message>
+        <source> · не удерживается</source>
+        <translation> · not held</translation>
+    </message>
+    <message>
+        <source>%1) %2 · %3 дел. · %4 · облучений: %5</source>
+        <translation>%1) %2 · %3 div. · %4 · irradiations: %5</translation>
+    </message>
+    <message>
+        <source> · состояние капли сменилось</source>
+        <translation> · the drop&apos;s state changed</translation>
     </message>
 </context>
 <context>

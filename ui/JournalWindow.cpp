@@ -38,18 +38,15 @@ namespace {
 
 constexpr double ExactCharge = ChargeUnits::ElementaryCharge;
 constexpr double ChargeUnit = ChargeUnits::ChargeUnit;
-/// Fewer charges than this in a fit may all be multiples of 2e by chance
-/// (one in sixteen for four of them).
-constexpr std::size_t FewCharges = 5;
 
-/// The phase column is edited by choosing one of the three phases.
-class PhaseDelegate : public QStyledItemDelegate {
+/// The field column is edited by choosing one of the three field states.
+class FieldDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override
     {
         auto* box = new QComboBox(parent);
-        box->addItems(JournalModel::phaseNames());
+        box->addItems(FieldStates::names());
         return box;
     }
     void setEditorData(QWidget* editor, const QModelIndex& index) const override
@@ -90,7 +87,7 @@ JournalWindow::JournalWindow(JournalModel& model, JournalStore& store, Laborator
     m_table = new QTableView(m_tabs);
     m_table->setObjectName(QStringLiteral("journalTable"));
     m_table->setModel(&model);
-    m_table->setItemDelegateForColumn(JournalModel::Phase, new PhaseDelegate(m_table));
+    m_table->setItemDelegateForColumn(JournalModel::Field, new FieldDelegate(m_table));
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
@@ -165,58 +162,67 @@ void JournalWindow::buildActions()
     m_table->addActions({a.add, a.strikeOut, a.restore});
 }
 
-QString JournalWindow::analysisText(const JournalAnalysis::Result& r, const QLocale& locale)
+QString JournalWindow::noEstimateReason(const ElementaryChargeEstimate::Result& e)
 {
+    using Verdict = ElementaryChargeEstimate::Verdict;
+    switch (e.verdict) {
+    case Verdict::Found:
+    case Verdict::NoCharges: return tr("ни один заряд не отличим от нуля");
+    case Verdict::Scattered: return tr("заряды не ложатся на кратные одного и того же e");
+    case Verdict::TooUncertain:
+        return tr("заряды слишком неточны, чтобы сказать, сколько e в каждом: засеките больше подъёмов и падений, "
+                  "на большем пути");
+    case Verdict::TooFew:
+        return tr("надёжных зарядов %1, а нужно не меньше %2: по меньшему их числу нельзя отличить e от 2e или 3e "
+                  "(все они могли случайно оказаться чётными); облучайте каплю, измеряйте новые состояния её заряда "
+                  "и новые капли")
+            .arg(e.certain)
+            .arg(ElementaryChargeEstimate::MinimumCharges);
+    }
+    return {};
+}
+
+QStringList JournalWindow::estimateLines(const QString& heading, const ElementaryChargeEstimate::Result& e, int count,
+                                         int drops, int dropsInFit, const QLocale& locale)
+{
+    if (!e.valid)
+        return {tr("%1: оценки нет — %2.").arg(heading, noEstimateReason(e))};
     const auto charge = [&locale](double value, int decimals) {
         return locale.toString(value / ChargeUnit, 'f', decimals);
     };
+    const int decimals = decimalsFor(e.u / ChargeUnit);
     QStringList lines;
-    const auto describe = [&](const QString& heading, const ElementaryChargeEstimate::Result& e, int count, int drops,
-                              int dropsInFit) {
-        if (!e.valid) {
-            lines << tr("%1: оценки нет.").arg(heading);
-            return;
-        }
-        const int decimals = decimalsFor(e.u / ChargeUnit);
-        lines << tr("%1: e = (%2 ± %3)·10⁻¹⁹ Кл").arg(heading, charge(e.e, decimals), charge(e.u, decimals));
-        lines << tr("    стандартная неопределённость %1·10⁻¹⁹ Кл; расширенная (k = 2, около 95 %) ±%2·10⁻¹⁹ Кл")
-                     .arg(charge(e.u, decimals), charge(e.expanded, decimals));
-        lines << tr("    использовано %1 из %2 (капель: %3 из %4)")
-                     .arg(e.used.size())
-                     .arg(count)
-                     .arg(dropsInFit)
-                     .arg(drops);
-        const double deviation = (e.e - ExactCharge) / ExactCharge * 100;
-        lines << tr("    отклонение от 1,602 176 634·10⁻¹⁹ Кл: %1 % (%2 u)")
-                     .arg(locale.toString(deviation, 'f', 2), locale.toString((e.e - ExactCharge) / e.u, 'f', 1));
-        if (!e.consistent)
-            lines << tr("    заряды разбросаны больше своих погрешностей: неопределённость оценена по разбросу");
-        if (e.used.size() < FewCharges)
-            lines << tr("    надёжных зарядов мало (%1): если все они случайно кратны 2e или 3e, оценка окажется "
-                        "кратной e; измерьте больше капель")
-                         .arg(e.used.size());
-    };
+    lines << tr("%1: e = (%2 ± %3)·10⁻¹⁹ Кл").arg(heading, charge(e.e, decimals), charge(e.u, decimals));
+    lines << tr("    стандартная неопределённость %1·10⁻¹⁹ Кл; расширенная (k = 2, около 95 %) ±%2·10⁻¹⁹ Кл")
+                 .arg(charge(e.u, decimals), charge(e.expanded, decimals));
+    lines
+        << tr("    использовано %1 из %2 (капель: %3 из %4)").arg(e.used.size()).arg(count).arg(dropsInFit).arg(drops);
+    const double deviation = (e.e - ExactCharge) / ExactCharge * 100;
+    lines << tr("    отклонение от 1,602 176 634·10⁻¹⁹ Кл: %1 % (%2 u)")
+                 .arg(locale.toString(deviation, 'f', 2), locale.toString((e.e - ExactCharge) / e.u, 'f', 1));
+    if (!e.consistent)
+        lines << tr("    заряды разбросаны больше своих погрешностей: неопределённость оценена по разбросу");
+    return lines;
+}
+
+QString JournalWindow::analysisText(const JournalAnalysis::Result& r, const QLocale& locale)
+{
+    if (r.charges.empty())
+        return tr("Зарядов ещё нет: измерьте скорость капли без поля и в поле.");
     std::set<int> drops, changeDrops;
     for (const JournalAnalysis::DropCharge& c : r.charges)
         drops.insert(c.drop);
     for (const JournalAnalysis::DropCharge& c : r.changes)
         changeDrops.insert(c.drop);
-    if (r.charges.empty()) {
-        lines << tr("Зарядов ещё нет: измерьте скорость капли без поля и в поле.");
-        return lines.join(QLatin1Char('\n'));
-    }
-    describe(tr("По зарядам капель"), r.fromCharges, static_cast<int>(r.charges.size()), static_cast<int>(drops.size()),
-             r.dropsInFit);
-    // The model's drops carry positive charges: a negative one was timed the
-    // wrong way round (a distance of the wrong sign, or a line counted twice).
-    const auto negative =
-        std::count_if(r.charges.begin(), r.charges.end(), [](const JournalAnalysis::DropCharge& c) { return c.q < 0; });
-    if (negative > 0)
-        lines << tr("    отрицательных зарядов: %1 — в оценку они не входят; проверьте знак пути в этих отсчётах")
-                     .arg(negative);
+    QStringList lines = estimateLines(tr("По зарядам капель"), r.fromCharges, static_cast<int>(r.charges.size()),
+                                      static_cast<int>(drops.size()), r.dropsInFit, locale);
+    // A charge of either sign counts by its size: the sign only says which way the field pushes it.
+    if (std::any_of(r.charges.begin(), r.charges.end(), [](const JournalAnalysis::DropCharge& c) { return c.q < 0; }))
+        lines << tr("    отрицательные заряды входят в оценку по модулю");
     if (!r.changes.empty())
-        describe(tr("По изменениям заряда при облучении"), r.fromChanges, static_cast<int>(r.changes.size()),
-                 static_cast<int>(changeDrops.size()), r.changeDropsInFit);
+        lines << estimateLines(tr("По изменениям заряда при облучении"), r.fromChanges,
+                               static_cast<int>(r.changes.size()), static_cast<int>(changeDrops.size()),
+                               r.changeDropsInFit, locale);
     // Two estimates a whole number apart: the one from fewer values has found a multiple of e.
     if (r.fromCharges.valid && r.fromChanges.valid) {
         const double ratio = std::max(r.fromCharges.e, r.fromChanges.e) / std::min(r.fromCharges.e, r.fromChanges.e);
@@ -244,8 +250,9 @@ void JournalWindow::refreshAnalysis()
     if (!m_charts)
         return;
     ChargeCharts::Data data;
+    // By their size: the histogram's lines are at n·e.
     for (const JournalAnalysis::DropCharge& c : r.charges)
-        data.charges.push_back({c.drop, c.q / ChargeUnit});
+        data.charges.push_back({c.drop, std::fabs(c.q) / ChargeUnit});
     if (r.fromCharges.valid)
         data.e = r.fromCharges.e / ChargeUnit;
     m_charts->show(data);

@@ -65,8 +65,13 @@ public:
     /// The analysis in words: e with its standard and expanded uncertainty,
     /// what it was found from, and its deviation from the exact value.
     static QString analysisText(const JournalAnalysis::Result& result, const QLocale& locale);
+    /// Why an estimate could not be made, as the analysis says it.
+    static QString noEstimateReason(const ElementaryChargeEstimate::Result& estimate);
 
 private:
+    /// The lines of one estimate: e, its uncertainties, what it used and its deviation; or why there is none.
+    static QStringList estimateLines(const QString& heading, const ElementaryChargeEstimate::Result& e, int count,
+                                     int drops, int dropsInFit, const QLocale& locale);
     void buildActions();
     void refreshAnalysis();
     void openJournal();

@@ -18,6 +18,12 @@ QKeySequence KeyBindings::key(Command command)
     case Command::StopwatchLap: return QKeySequence(Qt::Key_F9);
     case Command::StopwatchReset: return QKeySequence(Qt::Key_F11);
     case Command::StopwatchRecord: return QKeySequence(Qt::Key_F12);
+    case Command::Polarity: return QKeySequence(Qt::SHIFT | Qt::Key_F6);
+    case Command::VoltageUp: return QKeySequence(Qt::Key_PageUp);
+    case Command::VoltageDown: return QKeySequence(Qt::Key_PageDown);
+    case Command::VoltageUpMore: return QKeySequence(Qt::SHIFT | Qt::Key_PageUp);
+    case Command::VoltageDownMore: return QKeySequence(Qt::SHIFT | Qt::Key_PageDown);
+    case Command::Balance: return QKeySequence(Qt::SHIFT | Qt::Key_F12);
     case Command::LaboratoryMode: return QKeySequence(Qt::CTRL | Qt::Key_L);
     case Command::Journal: return QKeySequence(Qt::CTRL | Qt::Key_J);
     case Command::CopyImage: return QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
@@ -72,6 +78,13 @@ QString KeyBindings::helpText()
         tr("%1 — отсечка").arg(k(Command::StopwatchLap)),
         tr("%1 — сброс секундомера").arg(k(Command::StopwatchReset)),
         tr("%1 — записать промежутки в журнал").arg(k(Command::StopwatchRecord)),
+        tr("%1 — НАПРЯЖЕНИЕ: поле удерживаемой капли включить и выключить").arg(k(Command::Voltage)),
+        tr("%1 — полярность поля: прямая или обратная").arg(k(Command::Polarity)),
+        tr("%1 — напряжение больше на 1 % (в главном окне и в секундомере)").arg(k(Command::VoltageUp)),
+        tr("%1 — напряжение меньше на 1 %").arg(k(Command::VoltageDown)),
+        tr("%1 — напряжение больше на 10 %").arg(k(Command::VoltageUpMore)),
+        tr("%1 — напряжение меньше на 10 %").arg(k(Command::VoltageDownMore)),
+        tr("%1 — капля висит: записать напряжение равновесия в журнал").arg(k(Command::Balance)),
         QString(),
         tr("Окно лабораторного журнала:"),
         tr("%1 — открыть журнал").arg(k(Command::JournalOpen)),

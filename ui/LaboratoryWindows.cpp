@@ -19,6 +19,9 @@
 #include <QMenu>
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
+
 LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation, const Services& services,
                                      const QLocale& locale, QObject* parent)
     : QObject(parent), m_window(window), m_simulation(simulation), m_services(services), m_locale(locale)
@@ -50,6 +53,7 @@ LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation,
         updateCommands();
         updateReticle();
         updateConcealment();
+        updateInputs();
     });
     // The gap may change with every edit of its input.
     connect(window.widgets().plateGapEdit, &QLineEdit::textChanged, this, &LaboratoryWindows::updateReticle,
@@ -85,6 +89,94 @@ void LaboratoryWindows::buildCommands()
     connect(m_commands.reset, &QAction::triggered, &stopwatch, &Stopwatch::reset);
     connect(m_commands.record, &QAction::triggered, this, [&lab] { lab.recordTimings(); });
     connect(&stopwatch, &Stopwatch::changed, this, &LaboratoryWindows::updateCommands);
+    buildApparatusCommands();
+}
+
+void LaboratoryWindows::buildApparatusCommands()
+{
+    using Command = KeyBindings::Command;
+    Laboratory& lab = m_simulation.laboratory();
+    Experiment& experiment = m_simulation.experiment();
+    const auto command = [this](const QString& text, const QString& tip, Command key, Qt::ShortcutContext context) {
+        auto* action = new QAction(text, &m_window);
+        action->setToolTip(KeyBindings::withKey(tip, key));
+        action->setShortcut(KeyBindings::key(key));
+        action->setShortcutContext(context);
+        m_window.addAction(action);
+        return action;
+    };
+    m_commands.polarity = command(tr("Полярность"), tr("Полярность поля: прямая или обратная"), Command::Polarity,
+                                  Qt::ApplicationShortcut);
+    m_commands.polarity->setCheckable(true);
+    m_commands.balance =
+        command(tr("Равновесие — в журнал"), tr("Капля висит неподвижно: записать это напряжение в журнал"),
+                Command::Balance, Qt::ApplicationShortcut);
+    // Page keys turn the voltage in the main window and in the panel; in the
+    // journal they keep paging its table.
+    m_commands.voltageUp =
+        command(tr("Напряжение +1 %"), tr("Напряжение больше на 1 %"), Command::VoltageUp, Qt::WindowShortcut);
+    m_commands.voltageDown =
+        command(tr("Напряжение −1 %"), tr("Напряжение меньше на 1 %"), Command::VoltageDown, Qt::WindowShortcut);
+    m_commands.voltageUpMore =
+        command(tr("Напряжение +10 %"), tr("Напряжение больше на 10 %"), Command::VoltageUpMore, Qt::WindowShortcut);
+    m_commands.voltageDownMore =
+        command(tr("Напряжение −10 %"), tr("Напряжение меньше на 10 %"), Command::VoltageDownMore, Qt::WindowShortcut);
+    connect(m_commands.polarity, &QAction::triggered, this, [&experiment] { experiment.reversePolarity(); });
+    connect(m_commands.balance, &QAction::triggered, this, [&lab] { lab.recordBalance(); });
+    connect(m_commands.voltageUp, &QAction::triggered, this, [this] { turnVoltage(1.01); });
+    connect(m_commands.voltageDown, &QAction::triggered, this, [this] { turnVoltage(1 / 1.01); });
+    connect(m_commands.voltageUpMore, &QAction::triggered, this, [this] { turnVoltage(1.1); });
+    connect(m_commands.voltageDownMore, &QAction::triggered, this, [this] { turnVoltage(1 / 1.1); });
+}
+
+void LaboratoryWindows::turnVoltage(double factor)
+{
+    const double volts = std::round(m_simulation.state().Ux * factor);
+    if (setVoltage(volts) && m_services.announcer)
+        m_services.announcer->announce(tr("Напряжение %1 В").arg(m_locale.toString(volts, 'f', 0)));
+}
+
+bool LaboratoryWindows::setVoltage(double volts)
+{
+    if (!m_simulation.experiment().setVoltage(volts)) {
+        if (m_stopwatch)
+            m_stopwatch->refresh();
+        return false;
+    }
+    m_simulation.inputs().showVoltage(volts);
+    if (m_stopwatch)
+        m_stopwatch->refresh();
+    return true;
+}
+
+void LaboratoryWindows::updateInputs()
+{
+    const bool held = m_simulation.laboratory().holding();
+    const MainWindowWidgets& w = m_window.widgets();
+    for (QLineEdit* edit :
+         {w.plateGapEdit, w.voltageEdit, w.diameterEdit, w.dropletDensityEdit, w.mediumDensityEdit, w.viscosityEdit})
+        edit->setReadOnly(held || (edit == w.diameterEdit && m_concealed));
+}
+
+void LaboratoryWindows::placeBeside(QWidget* window)
+{
+    // On the right of the main window, as far as the screen allows.
+    const QRect main = m_window.frameGeometry();
+    placeInside(window, QPoint(main.right() + 8, main.top()));
+}
+
+void LaboratoryWindows::placeInside(QWidget* window, QPoint at)
+{
+    // The screen's own bars are not covered, nor anything off the screen.
+    QRect frame(at, window->frameGeometry().size());
+    if (const QScreen* screen = m_window.screen()) {
+        const QRect available = screen->availableGeometry();
+        frame.moveRight(std::min(frame.right(), available.right()));
+        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
+        frame.moveLeft(std::max(frame.left(), available.left()));
+        frame.moveTop(std::max(frame.top(), available.top()));
+    }
+    window->move(frame.topLeft());
 }
 
 void LaboratoryWindows::updateCommands()
@@ -92,8 +184,13 @@ void LaboratoryWindows::updateCommands()
     const Laboratory& lab = m_simulation.laboratory();
     const bool on = lab.isActive();
     m_commands.startStop->setText(lab.stopwatch().isRunning() ? tr("Стоп") : tr("Пуск"));
-    for (QAction* action : {m_commands.startStop, m_commands.lap, m_commands.reset, m_commands.record})
+    for (QAction* action :
+         {m_commands.startStop, m_commands.lap, m_commands.reset, m_commands.record, m_commands.voltageUp,
+          m_commands.voltageDown, m_commands.voltageUpMore, m_commands.voltageDownMore})
         action->setEnabled(on);
+    m_commands.polarity->setEnabled(on && lab.holding());
+    m_commands.polarity->setChecked(lab.holding() && m_simulation.state().reversed != 0);
+    m_commands.balance->setEnabled(on && lab.holding() && lab.field() != FieldState::Off);
     const MainWindow::Menus& m = m_window.menus();
     for (QAction* action : {m.unknownDrop, m.brownian, m.seed})
         action->setEnabled(on);
@@ -120,10 +217,9 @@ void LaboratoryWindows::setActive(bool active)
         if (!m_stopwatch) {
             m_stopwatch = new StopwatchWindow(lab, m_commands, m_locale, &m_window);
             connect(m_stopwatch, &StopwatchWindow::closed, this, [this] { setActive(false); });
+            connect(m_stopwatch, &StopwatchWindow::voltageChosen, this, &LaboratoryWindows::setVoltage);
             m_stopwatch->adjustSize();
-            // Beside the main window, on its right.
-            const QRect main = m_window.frameGeometry();
-            m_stopwatch->move(main.right() + 8, main.top());
+            placeBeside(m_stopwatch);
         }
         m_stopwatch->show();
     } else if (m_stopwatch) {
@@ -208,6 +304,8 @@ JournalWindow* LaboratoryWindows::journalWindow()
         m_journal =
             new JournalWindow(m_simulation.journal(), *m_store, m_simulation.laboratory(), *m_services.messageBox,
                               *m_services.saveDialog, m_locale, m_chartsFactory, &m_window);
+        // Over the main window, a little down and to the right.
+        placeInside(m_journal, m_window.frameGeometry().topLeft() + QPoint(40, 40));
     }
     return m_journal;
 }

@@ -21,13 +21,16 @@ class JournalStore;
 class JournalWindow;
 class MainWindow;
 class QLabel;
+class QWidget;
 class Simulation;
 
-/// The laboratory mode in the main window: its menu commands, the stopwatch
-/// window and its keys, the reticle's band on the animation view, the
+/// The laboratory mode in the main window: its menu commands, the
+/// laboratory's panel (the stopwatch and the apparatus: voltage, polarity,
+/// balance) and its keys, the reticle's band on the animation view, the
 /// command «Записать в журнал» of the plots' menus, the journal's window and
-/// its autosave, and an unknown drop's hidden size ("?" in the diameter's
-/// input and in the read-outs that would give it away).
+/// its autosave, an unknown drop's hidden size ("?" in the diameter's input
+/// and in the read-outs that would give it away), and the parameter inputs
+/// locked while a droplet is held.
 class LaboratoryWindows : public QObject {
     Q_OBJECT
 
@@ -53,10 +56,25 @@ public:
 
     /// Shows the journal's window.
     void showJournal();
+    /// Turns the voltage to `volts` (the input and the panel follow); false
+    /// when the model cannot take it.
+    bool setVoltage(double volts);
 
 private:
     void buildCommands();
+    void buildApparatusCommands();
     void updateCommands();
+    /// The inputs take no edits while a droplet is held (the voltage is
+    /// turned in the panel then), nor the diameter of an unknown drop.
+    void updateInputs();
+    /// Multiplies the voltage by `factor`, to whole volts.
+    void turnVoltage(double factor);
+    /// Puts a new window of the laboratory beside the main one, inside the
+    /// screen's available area.
+    void placeBeside(QWidget* window);
+    /// Puts a window with its top left corner at `at`, or as near as keeps
+    /// it inside the screen's available area.
+    void placeInside(QWidget* window, QPoint at);
     void updateReticle();
     /// Hides or shows the diameter of an unknown drop.
     void updateConcealment();

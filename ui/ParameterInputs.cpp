@@ -4,6 +4,7 @@
 
 #include "ParameterInputs.h"
 
+#include "ControlPanel.h"
 #include "WindowReset.h"
 
 #include "Experiment.h"
@@ -136,8 +137,18 @@ double ParameterInputs::outOfRangeReset(SetupParameter parameter) const
     return acceptable(parameter, candidate) ? reset : m_lastAccepted[indexOf(parameter)];
 }
 
+void ParameterInputs::showVoltage(double volts)
+{
+    m_lastAccepted[indexOf(SetupParameter::Voltage)] = volts;
+    m_quiet = true;
+    input(SetupParameter::Voltage).setText(ControlPanel::inputText(SetupParameter::Voltage, volts));
+    m_quiet = false;
+}
+
 void ParameterInputs::readInput(SetupParameter parameter)
 {
+    if (m_quiet)
+        return;
     ++m_nesting;
     m_deepest = std::max(m_deepest, m_nesting);
 

@@ -38,6 +38,9 @@ public:
     /// The text of `parameter`'s input changed (typed, pasted or set by the
     /// program): reads, checks and takes it, or rejects it.
     void readInput(SetupParameter parameter);
+    /// The voltage turned elsewhere (the laboratory's panel), already the
+    /// experiment's: written into its input without reading it back.
+    void showVoltage(double volts);
 
     /// Greatest depth of nested handler runs seen so far (1 for a run without
     /// nesting); a rejection nests one run, a double rejection two.
@@ -68,4 +71,5 @@ private:
     std::array<double, ParameterCount> m_lastAccepted;
     int m_nesting = 0;
     int m_deepest = 0;
+    bool m_quiet = false; ///< an input is written that the experiment already has
 };

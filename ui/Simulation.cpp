@@ -20,13 +20,15 @@ Simulation::Simulation(const MainWindowControls& controls, const ClientArea& cli
       m_layout(controls, clientArea), m_experiment(m_panel, controls.surfaces(), *this, services),
       m_scales(m_experiment.state(), controls.surfaces()),
       m_backgrounds(m_experiment.state(), m_scales.ranges(), controls.surfaces(), locale),
-      m_drawingArea(controls, m_scales, m_backgrounds), m_views(controls),
-      m_reset(clientArea, m_layout, m_experiment, m_drawingArea),
+      m_drawingArea(controls, m_scales, m_backgrounds),
+      m_follower(m_experiment.state(), m_experiment.record(), m_scales, m_backgrounds, controls.surfaces()),
+      m_views(controls), m_reset(clientArea, m_layout, m_experiment, m_drawingArea),
       m_inputs(m_experiment, controls, m_sound, *services.messageBox, m_reset), m_journal(locale),
       m_laboratory(m_experiment.state(), m_journal, m_experiment.record(), *services.steadyClock)
 {
     m_experiment.setDropSource(&m_laboratory);
     m_experiment.addListener(&m_laboratory);
+    m_experiment.addListener(&m_follower);
 }
 
 void Simulation::startUp()

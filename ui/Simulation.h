@@ -14,6 +14,7 @@
 #include "JournalModel.h"
 #include "Laboratory.h"
 #include "PlotBackgrounds.h"
+#include "PlotFollower.h"
 #include "PlotScales.h"
 #include "RunPreparation.h"
 #include "RunRecord.h"
@@ -65,6 +66,7 @@ public:
     WindowReset& reset() { return m_reset; }
     PlotScales& scales() { return m_scales; }
     PlotBackgrounds& backgrounds() { return m_backgrounds; }
+    const PlotFollower& follower() const { return m_follower; }
     ControlPanel& panel() { return m_panel; }
     /// The course of the last run.
     const RunRecord& record() const { return m_experiment.record(); }
@@ -85,6 +87,7 @@ private:
     PlotScales m_scales;
     PlotBackgrounds m_backgrounds;
     DrawingArea m_drawingArea;
+    PlotFollower m_follower;
     ViewSelector m_views;
     WindowReset m_reset;
     ParameterInputs m_inputs;

@@ -11,13 +11,17 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace {
 
@@ -41,6 +45,14 @@ QPushButton* commandButton(QAction* action, QWidget* parent)
     return button;
 }
 
+/// The voltage, V: whole volts, turned as the keys turn it, by a hundredth
+/// a step.
+class VoltageBox : public QDoubleSpinBox {
+public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+    void stepBy(int steps) override { setValue(std::round(value() * std::pow(1.01, steps))); }
+};
+
 } // namespace
 
 StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& commands, const QLocale& locale,
@@ -50,7 +62,40 @@ StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& command
     setObjectName(QStringLiteral("stopwatchWindow"));
     setWindowTitle(tr("Секундомер"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
+    buildStopwatch(commands);
 
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_startStop, 0, 0);
+    buttons->addWidget(m_lap, 0, 1);
+    buttons->addWidget(m_reset, 1, 0);
+    buttons->addWidget(m_record, 1, 1);
+    auto* distance = new QHBoxLayout;
+    auto* distanceLabel = new QLabel(tr("Путь:"), this);
+    distanceLabel->setBuddy(m_bands);
+    distance->addWidget(distanceLabel);
+    distance->addWidget(m_bands);
+    distance->addWidget(m_bandsMetres, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_status);
+    layout->addWidget(m_display);
+    layout->addLayout(buttons);
+    layout->addWidget(m_band);
+    layout->addLayout(distance);
+    layout->addWidget(buildApparatus(commands));
+    layout->addWidget(m_timings, 1);
+    // The voltage's keys work in this window as in the main one.
+    addActions({commands.voltageUp, commands.voltageDown, commands.voltageUpMore, commands.voltageDownMore});
+
+    m_tick.setInterval(TickMs);
+    connect(&m_tick, &QTimer::timeout, this,
+            [this] { m_display->setText(seconds(m_laboratory.stopwatch().reading())); });
+    connect(&laboratory.stopwatch(), &Stopwatch::changed, this, &StopwatchWindow::refresh);
+    connect(&laboratory, &Laboratory::changed, this, &StopwatchWindow::refresh);
+    refresh();
+}
+
+void StopwatchWindow::buildStopwatch(const Commands& commands)
+{
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
     m_display = new QLabel(this);
@@ -78,7 +123,7 @@ StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& command
     m_band->setToolTip(tr("Расстояние между соседними линиями анимации: десятая часть промежутка D"));
     m_bands = new QSpinBox(this);
     m_bands->setRange(1, 10);
-    m_bands->setValue(laboratory.bands());
+    m_bands->setValue(m_laboratory.bands());
     m_bands->setSuffix(tr(" дел."));
     m_bands->setToolTip(tr("Сколько делений проходит капля за один промежуток"));
     m_bands->setAccessibleName(tr("Путь за промежуток, делений"));
@@ -91,32 +136,32 @@ StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& command
     m_timings = new QListWidget(this);
     m_timings->setAccessibleName(tr("Промежутки"));
     m_timings->setMinimumHeight(110);
+}
 
-    auto* buttons = new QGridLayout;
-    buttons->addWidget(m_startStop, 0, 0);
-    buttons->addWidget(m_lap, 0, 1);
-    buttons->addWidget(m_reset, 1, 0);
-    buttons->addWidget(m_record, 1, 1);
-    auto* distance = new QHBoxLayout;
-    auto* distanceLabel = new QLabel(tr("Путь:"), this);
-    distanceLabel->setBuddy(m_bands);
-    distance->addWidget(distanceLabel);
-    distance->addWidget(m_bands);
-    distance->addWidget(m_bandsMetres, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_status);
-    layout->addWidget(m_display);
-    layout->addLayout(buttons);
-    layout->addWidget(m_band);
-    layout->addLayout(distance);
-    layout->addWidget(m_timings, 1);
-
-    m_tick.setInterval(TickMs);
-    connect(&m_tick, &QTimer::timeout, this,
-            [this] { m_display->setText(seconds(m_laboratory.stopwatch().reading())); });
-    connect(&laboratory.stopwatch(), &Stopwatch::changed, this, &StopwatchWindow::refresh);
-    connect(&laboratory, &Laboratory::changed, this, &StopwatchWindow::refresh);
-    refresh();
+QWidget* StopwatchWindow::buildApparatus(const Commands& commands)
+{
+    auto* group = new QGroupBox(tr("Установка"), this);
+    m_voltage = new VoltageBox(group);
+    m_voltage->setDecimals(0);
+    m_voltage->setRange(-1e6, 1e6);
+    m_voltage->setSuffix(tr(" В"));
+    m_voltage->setKeyboardTracking(false);
+    m_voltage->setToolTip(tr("Напряжение между пластинами, В: стрелки, PgUp и PgDown — на 1 %, с Shift — на 10 %"));
+    m_voltage->setAccessibleName(tr("Напряжение между пластинами, вольт"));
+    connect(m_voltage, &QDoubleSpinBox::valueChanged, this, [this](double volts) {
+        if (volts != m_laboratory.voltage())
+            emit voltageChosen(volts);
+    });
+    auto* voltageLabel = new QLabel(tr("&Напряжение:"), group);
+    voltageLabel->setBuddy(m_voltage);
+    m_polarity = commandButton(commands.polarity, group);
+    m_balance = commandButton(commands.balance, group);
+    auto* layout = new QGridLayout(group);
+    layout->addWidget(voltageLabel, 0, 0);
+    layout->addWidget(m_voltage, 0, 1);
+    layout->addWidget(m_polarity, 0, 2);
+    layout->addWidget(m_balance, 1, 0, 1, 3);
+    return group;
 }
 
 QString StopwatchWindow::seconds(int hundredths) const
@@ -135,25 +180,39 @@ void StopwatchWindow::refresh()
         m_tick.stop();
 
     const int drop = m_laboratory.currentDrop();
-    m_status->setText(drop == 0 ? tr("Нажмите «ПУСК»: капля ещё не запущена в лабораторном режиме.")
-                                : tr("Капля %1 · %2")
-                                      .arg(drop)
-                                      .arg(MeasurementPhases::name(m_laboratory.phase(), m_laboratory.irradiation())));
+    QString status = drop == 0 ? tr("Нажмите «ПУСК»: капля ещё не запущена в лабораторном режиме.")
+                               : tr("Капля %1 · %2 · облучений: %3")
+                                     .arg(drop)
+                                     .arg(FieldStates::name(m_laboratory.field()))
+                                     .arg(m_laboratory.chargeState());
+    if (drop != 0 && !m_laboratory.holding())
+        status += tr(" · не удерживается");
+    m_status->setText(status);
     const double band = m_laboratory.bandLength();
     m_band->setText(tr("Цена деления: D/10 = %1 мм").arg(m_locale.toString(band * 1000, 'f', 3)));
     m_bandsMetres->setText(tr("= %1 мм").arg(m_locale.toString(band * 1000 * m_bands->value(), 'f', 3)));
+    if (m_voltage->value() != m_laboratory.voltage()) {
+        const QSignalBlocker quiet(m_voltage);
+        m_voltage->setValue(m_laboratory.voltage());
+    }
+    refreshTimings();
+}
 
+void StopwatchWindow::refreshTimings()
+{
     m_timings->clear();
     int number = 0;
-    for (const Stopwatch::Timing& t : stopwatch.timings()) {
+    for (const Stopwatch::Timing& t : m_laboratory.stopwatch().timings()) {
         ++number;
-        QString line = tr("%1) %2 · %3 дел. · %4")
+        QString line = tr("%1) %2 · %3 дел. · %4 · облучений: %5")
                            .arg(number)
                            .arg(seconds(t.hundredths))
                            .arg(t.end.bands)
-                           .arg(MeasurementPhases::name(t.end.phase, t.end.irradiation));
-        if (t.start.phase != t.end.phase || t.start.irradiation != t.end.irradiation)
-            line += tr(" · фаза сменилась");
+                           .arg(FieldStates::name(t.end.field))
+                           .arg(t.end.chargeState);
+        if (t.start.field != t.end.field || t.start.chargeState != t.end.chargeState || t.start.voltage != t.end.voltage
+            || t.start.drop != t.end.drop)
+            line += tr(" · состояние капли сменилось");
         if (t.recorded)
             line += tr(" · ✓ в журнале");
         m_timings->addItem(line);

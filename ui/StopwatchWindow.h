@@ -10,26 +10,35 @@
 
 class Laboratory;
 class QAction;
+class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
 
-/// The laboratory's stopwatch: a small tool window beside the main one. It
-/// shows the experiment's time to a hundredth of a second, the drop and the
-/// phase being timed, the reticle's band in SI units, the distance of a
-/// timing in bands, and the timings made (✓ once in the journal). Its
-/// buttons are the commands whose keys work wherever the focus is.
+/// The laboratory's panel, a small tool window beside the main one: the
+/// stopwatch, which shows the experiment's time to a hundredth of a second,
+/// the drop, its field and charge state, the reticle's band in SI units,
+/// the distance of a timing in bands, and the timings made (✓ once in the
+/// journal); and the apparatus's controls: the voltage, turned in steps of
+/// 1 % (10 % with Shift), the polarity and the balance. Its buttons are
+/// commands whose keys work wherever the focus is.
 class StopwatchWindow : public QWidget {
     Q_OBJECT
 
 public:
-    /// The four commands, with their keys, owned by the main window.
+    /// The commands, with their keys, owned by the main window.
     struct Commands {
         QAction* startStop;
         QAction* lap;
         QAction* reset;
         QAction* record;
+        QAction* polarity;
+        QAction* balance;
+        QAction* voltageUp;
+        QAction* voltageDown;
+        QAction* voltageUpMore;
+        QAction* voltageDownMore;
     };
 
     StopwatchWindow(Laboratory& laboratory, const Commands& commands, const QLocale& locale, QWidget* owner);
@@ -39,6 +48,9 @@ public:
     QPushButton* lapButton() const { return m_lap; }
     QPushButton* resetButton() const { return m_reset; }
     QPushButton* recordButton() const { return m_record; }
+    QPushButton* polarityButton() const { return m_polarity; }
+    QPushButton* balanceButton() const { return m_balance; }
+    QDoubleSpinBox* voltageBox() const { return m_voltage; }
     QSpinBox* bandsBox() const { return m_bands; }
     QListWidget* timingsList() const { return m_timings; }
     QLabel* statusLabel() const { return m_status; }
@@ -50,12 +62,17 @@ public:
 signals:
     /// The window was closed by its close box.
     void closed();
+    /// The student set the voltage in its box, V.
+    void voltageChosen(double volts);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QString seconds(int hundredths) const;
+    void buildStopwatch(const Commands& commands);
+    QWidget* buildApparatus(const Commands& commands);
+    void refreshTimings();
 
     Laboratory& m_laboratory;
     QLocale m_locale;
@@ -66,6 +83,9 @@ private:
     QPushButton* m_lap;
     QPushButton* m_reset;
     QPushButton* m_record;
+    QPushButton* m_polarity;
+    QPushButton* m_balance;
+    QDoubleSpinBox* m_voltage;
     QSpinBox* m_bands;
     QLabel* m_bandsMetres;
     QListWidget* m_timings;

@@ -27,6 +27,8 @@ void WindowReset::resetWindow()
     m_layout.apply();
     m_experiment.recompute();
     m_drawingArea.resetAnimationView();
+    // A droplet held between the plates stays under the student's control.
+    m_experiment.showHeldDrop();
 }
 
 void WindowReset::preparePlots()

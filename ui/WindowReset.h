@@ -21,7 +21,7 @@ public:
     /// Does nothing while the experiment's start-up gate is closed or the
     /// window is minimised. Otherwise: layout, derived quantities, the
     /// animation view cleared, selected and redrawn with the droplet at the
-    /// upper plate.
+    /// upper plate; a held droplet's field buttons and plates shown again.
     void resetWindow();
     /// Both plots cleared, the coordinate systems of all three surfaces, the
     /// plots' backgrounds.
