@@ -260,18 +260,22 @@ std::optional<Fit> largestFit(const Charges& c, double qMax, bool& consistent)
 }
 
 /// The few precise charges may all happen to be even (or threefold)
-/// multiples: the largest e that fits is then 2e (3e). The charges as a whole
-/// decide, each counted as the chance of its value with the charge numbers
+/// multiples: the largest e that fits is then 2e (3e). And charges a little
+/// less precise than they say may miss the multiples of e by a little too
+/// much, so that the largest e that fits is e/2. The charges as a whole
+/// decide among the e found, its multiples 2e and 3e, and its divisors e/2
+/// and e/3, each counted as the chance of its value with the charge numbers
 /// equally likely up to the largest charge; each candidate fitted to its own
 /// certain charges where it has them, and then taken at its most likely
-/// value nearby.
-double mostLikelyDivisor(const Charges& c, double largest)
+/// value nearby. From the largest down, a smaller candidate is taken only
+/// when it makes the charges clearly more likely.
+double mostLikelyCandidate(const Charges& c, double found)
 {
     const Charges sample = sampleOf(c);
-    double chosen = largest;
+    double chosen = found;
     double best = -std::numeric_limits<double>::infinity();
-    for (int k = 1; k <= 3; ++k) {
-        double start = largest / k;
+    for (const double factor : {3.0, 2.0, 1.0, 1 / 2.0, 1 / 3.0}) {
+        double start = found * factor;
         const Charges certain = certainAt(c, start);
         if (certain.q.size() >= std::min<std::size_t>(2, c.q.size())) {
             const Fit own = fitFrom(certain, start);
@@ -279,7 +283,7 @@ double mostLikelyDivisor(const Charges& c, double largest)
                 start = own.e;
         }
         const auto [e, likelihood] = mostLikelyNear(sample, start);
-        if (k == 1 || likelihood > best + ClearlyBetter) {
+        if (likelihood > best + ClearlyBetter || best == -std::numeric_limits<double>::infinity()) {
             best = likelihood;
             chosen = e;
         }
@@ -359,7 +363,7 @@ ElementaryChargeEstimate::Result ElementaryChargeEstimate::estimate(std::span<co
         }
         // Not when the errors are stated too small: the chances would then say nothing.
         if (consistent)
-            fit->e = mostLikelyDivisor(c, fit->e);
+            fit->e = mostLikelyCandidate(c, fit->e);
     }
 
     // The final fit takes the charges whose whole number is certain: a

@@ -26,13 +26,16 @@
 ///    within their errors. Every e/k fits as well, which is why the largest
 ///    is taken.
 /// 4. A few precise charges may all happen to be even multiples, and then the
-///    largest e that fits is 2e. So the charges as a whole decide between it
-///    and its divisors e/2 and e/3: the one under which the charges are most
-///    likely (each a multiple n·e with n from 1 to ⌈q_max/e⌉ equally likely,
-///    measured with its normal error; each candidate at its most likely value
-///    nearby) wins, a divisor only when it makes them clearly (e² times) more
-///    likely. A smaller e spreads its chance over more multiples, so it wins
-///    only when the charges need it.
+///    largest e that fits is 2e; charges a little less precise than they
+///    say may miss the multiples of e by a little too much, and then it is
+///    e/2. So the charges as a whole decide among it, its multiples 2e and
+///    3e and its divisors e/2 and e/3: the one under which the charges are
+///    most likely (each a multiple n·e with n from 1 to ⌈q_max/e⌉ equally
+///    likely, measured with its normal error; each candidate at its most
+///    likely value nearby) wins, from the largest down a smaller one only
+///    when it makes them clearly (e² times) more likely. A smaller e spreads
+///    its chance over more multiples, so it wins only when the charges need
+///    it; a larger one loses at once when a charge lies between its multiples.
 /// 5. The final fit takes only the charges whose multiple is certain: those
 ///    with an uncertainty under e/6, whose nearest multiple is then three
 ///    standard deviations from the next. A charge whose multiple is in doubt

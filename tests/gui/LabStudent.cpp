@@ -1,0 +1,223 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "LabStudent.h"
+
+#include "WindowFixture.h"
+
+#include "Laboratory.h"
+#include "LaboratoryWindows.h"
+#include "StopwatchWindow.h"
+
+#include <QSpinBox>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/// The hand: a reaction time of 0.2 s on average, scattered by 0.05 s, of wall time.
+constexpr double Reaction = 0.2;
+constexpr double ReactionSd = 0.05;
+
+/// The speeds the student times a rise at, in units of the free fall: slower
+/// is too slow to wait for, faster too quick to time well.
+constexpr double SlowestRise = 0.5;
+constexpr double FastestRise = 2.5;
+
+} // namespace
+
+LabStudent::LabStudent(WindowFixture& w, std::uint64_t handSeed) : m_w(w), m_hand(handSeed) {}
+
+double LabStudent::stepSeconds() const
+{
+    const ExperimentState& s = m_w.state();
+    return s.timeStep * static_cast<double>(s.tau);
+}
+
+double LabStudent::rate() const
+{
+    return stepSeconds() / (m_w.state().slowDown * 0.01);
+}
+
+bool LabStudent::stateDone() const
+{
+    return m_falls >= m_plan.timings && m_rises >= m_plan.timings;
+}
+
+LabStudent::Session LabStudent::run(const Plan& plan)
+{
+    m_plan = plan;
+    m_session = {};
+    m_drop = 0;
+    // The distance of a timing, in the stopwatch's box.
+    m_w.form->laboratory().stopwatchWindow()->bandsBox()->setValue(plan.bands);
+    const double wallStart = m_w.fakes.steadyClock.now;
+    const std::size_t tonesBefore = m_w.fakes.tones.tones.size();
+    const RunRecord& record = m_w.simulation().record();
+    m_w.fakes.timer.everyPause = [this, &record, last = -1](int) mutable {
+        const int step = static_cast<int>(record.points().size()) - 1;
+        if (step < 1 || step == last)
+            return;
+        last = step;
+        atStep(step);
+    };
+    while (m_session.measured < plan.drops && m_session.started < plan.maxStarts)
+        QTest::keyClick(m_w.form.get(), Qt::Key_F5);
+    m_session.experimentSeconds += (static_cast<double>(record.points().size()) - 1) * stepSeconds();
+    m_w.fakes.timer.everyPause = {};
+
+    for (const JournalDrop& d : m_w.simulation().journal().journal().drops)
+        m_session.lost += d.lost ? 1 : 0;
+    double tones = 0;
+    for (std::size_t i = tonesBefore; i < m_w.fakes.tones.tones.size(); ++i)
+        tones += m_w.fakes.tones.tones[i].second;
+    m_session.wallSeconds = (m_w.fakes.steadyClock.now - wallStart + tones) / 1000;
+    return m_session;
+}
+
+void LabStudent::newDrop()
+{
+    if (m_drop != 0)
+        m_session.experimentSeconds += m_lastStep * stepSeconds();
+    m_drop = m_w.simulation().laboratory().currentDrop();
+    ++m_session.started;
+    m_presses.clear();
+    m_lastY = 0;
+    m_lastStep = 0;
+    m_settled = 0;
+    m_tested = false;
+    m_irradiating = false;
+    m_timing = Timing::None;
+    m_falls = m_rises = 0;
+    m_statesDone = 0;
+    m_chargeState = 0;
+}
+
+void LabStudent::atStep(int step)
+{
+    const ExperimentState& s = m_w.state();
+    if (m_w.simulation().laboratory().currentDrop() != m_drop)
+        newDrop();
+    m_lastStep = step;
+    if (s.chargeState != m_chargeState) {
+        // A new charge: tested anew, and timed anew.
+        m_chargeState = s.chargeState;
+        m_falls = m_rises = 0;
+        m_tested = false;
+        m_irradiating = false;
+        m_timing = Timing::None;
+        m_settled = 0;
+    }
+    const double band = s.reducedGap / 10;
+    const double from = m_lastY, to = s.Y;
+    const int a = static_cast<int>(std::floor(from / band)), b = static_cast<int>(std::floor(to / band));
+    // The lines the droplet passed during this step, in the order it passed them.
+    const auto when = [&](int line) { return (step - 1 + (line * band - from) / (to - from)) * stepSeconds(); };
+    for (int line = a + 1; line <= b; ++line)
+        crossed(line, true, when(line));
+    for (int line = a; line > b; --line)
+        crossed(line, false, when(line));
+    const double v = (to - from) / s.timeStep;
+    m_lastY = to;
+    ++m_settled;
+    if (s.fieldOn != 0 && m_timing == Timing::None && m_presses.empty())
+        tune(v, step * stepSeconds());
+    pressDue(step);
+    if (watch)
+        watch(m_drop, step);
+}
+
+void LabStudent::crossed(int line, bool down, double when)
+{
+    const ExperimentState& s = m_w.state();
+    const int top = m_plan.topLine, bottom = top + m_plan.bands;
+    if (s.fieldOn == 0) {
+        if (down && line == top && m_timing == Timing::None && m_tested && m_falls < m_plan.timings) {
+            act(when, Qt::Key_F8);
+            m_timing = Timing::Fall;
+        } else if (down && line == bottom && m_timing == Timing::Fall) {
+            act(when, Qt::Key_F8);
+            act(when, Qt::Key_F12);
+            m_timing = Timing::None;
+            ++m_falls;
+        }
+        // The field on past the eighth line, or past the third to try the drop.
+        if (down && line == (m_tested ? bottom + 1 : 3))
+            act(when, Qt::Key_F6);
+        return;
+    }
+    if (!down && line == bottom && m_timing == Timing::None && m_tested && m_rises < m_plan.timings) {
+        act(when, Qt::Key_F8);
+        m_timing = Timing::Rise;
+    } else if (!down && line == top && m_timing == Timing::Rise) {
+        act(when, Qt::Key_F8);
+        act(when, Qt::Key_F12);
+        m_timing = Timing::None;
+        ++m_rises;
+    }
+    if (!down && line == top - 1)
+        act(when, Qt::Key_F6);
+    // A state timed: on the next rise, a new charge, or the next drop.
+    if (!down && line == 5 && m_timing == Timing::None && stateDone() && !m_irradiating) {
+        if (m_statesDone + 1 >= m_plan.states) {
+            ++m_session.measured;
+            if (m_session.measured >= m_plan.drops)
+                m_w.simulation().experiment().end();
+            else
+                act(when, Qt::Key_F5);
+        } else {
+            act(when, Qt::Key_F7);
+        }
+        ++m_statesDone;
+        m_irradiating = true;
+    }
+}
+
+void LabStudent::tune(double v, double now)
+{
+    const ExperimentState& s = m_w.state();
+    if (m_settled < 2)
+        return;
+    if (v > 1.05) {
+        // Faster than the free fall: the field pushes down; the other way round.
+        act(now, Qt::Key_F6, Qt::ShiftModifier);
+    } else if (v > -SlowestRise) {
+        // Not lifted (enough): more voltage, or, at the highest, a new charge.
+        if (std::fabs(s.Ux) * 1.1 <= m_plan.maxVoltage)
+            act(now, Qt::Key_PageUp, Qt::ShiftModifier);
+        else
+            act(now, Qt::Key_F7);
+    } else if (v < -FastestRise) {
+        act(now, Qt::Key_PageDown, Qt::ShiftModifier);
+    } else {
+        m_tested = true;
+    }
+}
+
+void LabStudent::act(double seen, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    const double reaction = std::max(0.05, Reaction + ReactionSd * m_hand.normal());
+    const double at = std::max(seen + reaction * rate(), m_presses.empty() ? seen : m_presses.back().at);
+    m_presses.push_back({at, key, modifiers});
+}
+
+void LabStudent::pressDue(int step)
+{
+    const double pause = m_w.state().slowDown * 10.0;
+    while (!m_presses.empty() && m_presses.front().at < (step + 1) * stepSeconds()) {
+        const Press press = m_presses.front();
+        m_presses.erase(m_presses.begin());
+        // Within the pause after this step, at the moment of the press.
+        const double fraction = std::clamp(press.at / stepSeconds() - step, 0.0, 0.999);
+        const double wall = m_w.fakes.steadyClock.now;
+        m_w.fakes.steadyClock.now = wall + fraction * pause;
+        m_settled = 0;
+        QTest::keyClick(m_w.form.get(), press.key, press.modifiers);
+        m_w.fakes.steadyClock.now = wall;
+        if (m_w.simulation().laboratory().currentDrop() != m_drop)
+            return; // the next drop began inside the press
+    }
+}
