@@ -12,7 +12,8 @@
 /// What a screen reader is told, through the accessibility of the real X11
 /// platform with an accessibility bus of its own (the test runs under a
 /// private Xvfb, D-Bus session and AT-SPI bus): the read-outs as they
-/// appear, the end of a run and the verdict, whatever has the focus.
+/// appear, the end of a run and the verdict, a held drop's field, voltage
+/// and charge and its loss, whatever has the focus.
 class tst_announcements : public QObject {
     Q_OBJECT
 
@@ -20,6 +21,7 @@ private slots:
     void initTestCase();
     void whatHappensIsAnnounced_data();
     void whatHappensIsAnnounced();
+    void heldDropIsAnnounced();
 };
 
 void tst_announcements::initTestCase()
@@ -92,6 +94,55 @@ void tst_announcements::whatHappensIsAnnounced()
     experiment.start();
     QAccessible::installUpdateHandler(previous);
     QCOMPARE(alerts, expected);
+}
+
+void tst_announcements::heldDropIsAnnounced()
+{
+    // In the laboratory, by the keys: the field on, reversed, off, the
+    // voltage turned, a new charge, and the drop lost at the lower plate.
+    WindowFixture w;
+    w.show();
+    w.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+    alerts.clear();
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(recordAlerts);
+    // The charge 3 kept for every drop: it rises slowly at −30 kV.
+    w.fakes.random.values = {0.25f, 0.65f};
+    w.widgets().voltageEdit->setText(QStringLiteral("-30000"));
+    w.widgets().randomChargesCheckBox->setChecked(false);
+    QTest::keyClick(w.form.get(), Qt::Key_L, Qt::ControlModifier);
+    const RunRecord& record = w.simulation().record();
+    w.fakes.timer.everyPause = [&, last = -1](int) mutable {
+        const int step = static_cast<int>(record.points().size()) - 1;
+        if (step == last)
+            return;
+        last = step;
+        const std::pair<int, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys[] = {
+            {5, {Qt::Key_F6, Qt::NoModifier}},  {10, {Qt::Key_F6, Qt::ShiftModifier}},
+            {15, {Qt::Key_F6, Qt::NoModifier}}, {20, {Qt::Key_PageUp, Qt::NoModifier}},
+            {25, {Qt::Key_F7, Qt::NoModifier}},
+        };
+        for (const auto& [at, key] : keys)
+            if (step == at)
+                QTest::keyClick(w.form.get(), key.first, key.second);
+    };
+    QTest::keyClick(w.form.get(), Qt::Key_F5);
+    w.fakes.timer.everyPause = {};
+    QAccessible::installUpdateHandler(previous);
+    const QStringList expected = {QStringLiteral("Поле включено."),
+                                  QStringLiteral("Полярность обратная."),
+                                  QStringLiteral("Поле выключено."),
+                                  QStringLiteral("Напряжение -30 300 В"),
+                                  QStringLiteral("Облучение: заряд капли изменился (облучений: 1)."),
+                                  QStringLiteral("Капля коснулась пластины и потеряна. Движение капли окончено. "
+                                                 "Опыт выполнен верно.")};
+    // In this order, among the read-outs that appear with them.
+    qsizetype at = 0;
+    for (const QString& text : expected) {
+        while (at < alerts.size() && QString(alerts[at]).replace(QChar(0xA0), u' ') != text)
+            ++at;
+        QVERIFY2(at < alerts.size(), qPrintable(text + QStringLiteral(" in ") + alerts.join(QStringLiteral(" | "))));
+    }
 }
 
 QTEST_MAIN(tst_announcements)

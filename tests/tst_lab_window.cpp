@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QProcess>
 #include <QTableView>
@@ -36,6 +37,7 @@ private slots:
     void timeDoesNotDependOnTheSlowDown();
     void timingTypedIntoTheJournal();
     void journalSurvivesAKill();
+    void apparatusByTheKeys();
     void analysisWarnsOfDoubtfulResults_data();
     void analysisWarnsOfDoubtfulResults();
 };
@@ -194,6 +196,57 @@ void tst_lab_window::journalSurvivesAKill()
     start(QStringLiteral("--list"), lister);
     QVERIFY(lister.waitForFinished(30000));
     QCOMPARE(lister.readAllStandardOutput().trimmed(), "entries 1 " + recorded.mid(9));
+}
+
+void tst_lab_window::apparatusByTheKeys()
+{
+    // A held drop worked from the keyboard: the voltage turned by the page
+    // keys in the main window and in the panel's own voltage box (1 %, with
+    // Shift 10 %, to whole volts; the voltage's input follows), the field
+    // on, a balance recorded; the parameter inputs take no edits meanwhile.
+    WindowFixture w;
+    w.show();
+    w.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+    w.widgets().voltageEdit->setText(QStringLiteral("-20000"));
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    StopwatchWindow* panel = w.form->laboratory().stopwatchWindow();
+    QDoubleSpinBox* box = panel->voltageBox();
+    std::vector<double> voltages;
+    bool readOnly = false;
+    duringRun(w, [&](int step) {
+        switch (step) {
+        case 2:
+            readOnly = w.widgets().diameterEdit->isReadOnly() && w.widgets().voltageEdit->isReadOnly();
+            press(w, Qt::Key_PageUp);
+            break;
+        case 3: press(w, Qt::Key_PageDown, Qt::ShiftModifier); break;
+        case 4:
+            panel->activateWindow();
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_PageUp);
+            break;
+        case 5: QTest::keyClick(box, Qt::Key_Up); break;
+        case 6: press(w, Qt::Key_F6); break;
+        case 7: press(w, Qt::Key_F12, Qt::ShiftModifier); break;
+        case 8: w.simulation().experiment().end(); break;
+        default: break;
+        }
+        voltages.push_back(w.state().Ux);
+    });
+    press(w, Qt::Key_F5);
+    QVERIFY(readOnly);
+    QVERIFY(!w.widgets().voltageEdit->isReadOnly());
+    const double expected[] = {-20200, -18364, -18548, -18733};
+    for (std::size_t i = 0; i < 4; ++i)
+        QCOMPARE(voltages[i + 1], expected[i]);
+    QCOMPARE(box->value(), -18733.0);
+    QCOMPARE(w.widgets().voltageEdit->text(), QStringLiteral("- 18733.0"));
+    const Journal& journal = w.simulation().journal().journal();
+    QCOMPARE(journal.entries.size(), std::size_t(1));
+    QVERIFY(journal.entries[0].isBalance());
+    QCOMPARE(journal.entries[0].field, FieldState::On);
+    QCOMPARE(*journal.entries[0].voltage, -18733.0);
 }
 
 void tst_lab_window::analysisWarnsOfDoubtfulResults_data()

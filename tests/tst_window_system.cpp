@@ -4,7 +4,10 @@
 
 #include "WindowFixture.h"
 
+#include "JournalWindow.h"
+#include "LaboratoryWindows.h"
 #include "QtMessageBox.h"
+#include "StopwatchWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,8 +22,8 @@
 
 /// What the window system shows of the program's windows and boxes, read back
 /// from the X server (run under Xvfb on the xcb platform): titles exactly as
-/// given, the Authors window with its icon and the type of a window, and the
-/// About box's lines unwrapped.
+/// given, the Authors window with its icon and the type of a window, the
+/// About box's lines unwrapped, and the laboratory's windows on the screen.
 class tst_window_system : public QObject {
     Q_OBJECT
 
@@ -30,6 +33,7 @@ private slots:
     void boxTitles_data();
     void boxTitles();
     void aboutBoxKeepsItsLines();
+    void laboratoryWindowsOnTheScreen();
 };
 
 namespace {
@@ -45,6 +49,20 @@ QString xProperty(QWidget* window, const char* property)
                                           QString::number(window->winId()), QString::fromLatin1(property)});
     xprop.waitForFinished(5000);
     return QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
+}
+
+/// Where the X server has a window: its absolute left and top and its size.
+QRect xGeometry(QWidget* window)
+{
+    QProcess xwininfo;
+    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window->winId())});
+    xwininfo.waitForFinished(5000);
+    const QString info = QString::fromUtf8(xwininfo.readAllStandardOutput());
+    const auto value = [&info](const char* key) {
+        const qsizetype at = info.indexOf(QLatin1String(key));
+        return at < 0 ? -1 : info.mid(at + qstrlen(key)).section(u'\n', 0, 0).trimmed().toInt();
+    };
+    return QRect(value("Absolute upper-left X:"), value("Absolute upper-left Y:"), value("Width:"), value("Height:"));
 }
 
 /// The title the window manager shows: _NET_WM_NAME.
@@ -167,6 +185,37 @@ void tst_window_system::aboutBoxKeepsItsLines()
                 label->height() < metrics.lineSpacing() * 16,
                 qPrintable(QStringLiteral("%1 px for 15 lines of %2").arg(label->height()).arg(metrics.lineSpacing())));
         });
+}
+
+void tst_window_system::laboratoryWindowsOnTheScreen()
+{
+    // A main window 1000 px wide on a 1280 × 1024 screen leaves no room on
+    // its right: the stopwatch and the journal still open wholly on the screen.
+    WindowFixture w;
+    w.form->resize(1000, 700);
+    w.show();
+    w.form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w.form.get()));
+    const QRect screen(0, 0, 1280, 1024);
+    QCOMPARE(xGeometry(w.form.get()).width(), 1000);
+    QTest::keyClick(w.form.get(), Qt::Key_L, Qt::ControlModifier);
+    QWidget* stopwatch = w.form->laboratory().stopwatchWindow();
+    QVERIFY(stopwatch && QTest::qWaitForWindowExposed(stopwatch));
+    QTest::keyClick(w.form.get(), Qt::Key_J, Qt::ControlModifier);
+    QWidget* journal = w.form->laboratory().journalWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(journal));
+    QTest::qWait(100);
+    for (QWidget* window : std::initializer_list<QWidget*>{stopwatch, journal}) {
+        const QRect shown = xGeometry(window);
+        QVERIFY2(screen.contains(shown), qPrintable(QStringLiteral("%1: %2,%3 %4×%5")
+                                                        .arg(window->windowTitle())
+                                                        .arg(shown.x())
+                                                        .arg(shown.y())
+                                                        .arg(shown.width())
+                                                        .arg(shown.height())));
+    }
+    // The stopwatch still beside the main window, as near as the screen allows.
+    QCOMPARE(xGeometry(stopwatch).right(), screen.right());
 }
 
 QTEST_MAIN(tst_window_system)

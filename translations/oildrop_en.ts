@@ -141,7 +141,7 @@
     <name>FieldStates</name>
     <message>
         <source>без поля</source>
-        <translation>no field</translation>
+        <translation>without field</translation>
     </message>
     <message>
         <source>в поле</source>
@@ -771,6 +771,38 @@
     <message>
         <source>%1 — капля висит: записать напряжение равновесия в журнал</source>
         <translation>%1 — the drop hovers: record the balance voltage in the journal</translation>
+    </message>
+    <message>
+        <source>Как удержать каплю и найти e:</source>
+        <translation>How to hold a drop and find e:</translation>
+    </message>
+    <message>
+        <source>замедление 9; напряжение для начала около −25 кВ (поле Ux=);</source>
+        <translation>slow-down 9; to begin with, a voltage of about −25 kV (the input Ux=);</translation>
+    </message>
+    <message>
+        <source>путь секундомера 5 дел.: от 2-й до 7-й линии;</source>
+        <translation>the stopwatch&apos;s distance 5 div.: from the 2nd to the 7th line;</translation>
+    </message>
+    <message>
+        <source>поле включите, когда капля опустится ниже 8-й линии, выключите, когда поднимется выше 1-й;</source>
+        <translation>switch the field on when the drop has fallen below the 8th line, off when it has risen above the 1st;</translation>
+    </message>
+    <message>
+        <source>падает быстрее, чем без поля — смените полярность; не поднимается — прибавьте напряжение;</source>
+        <translation>if it falls faster than without field, reverse the polarity; if it does not rise, raise the voltage;</translation>
+    </message>
+    <message>
+        <source>засеките не меньше трёх падений без поля и трёх подъёмов в поле, затем облучите каплю и повторите;</source>
+        <translation>time at least three falls without field and three rises in the field, then irradiate the drop and repeat;</translation>
+    </message>
+    <message>
+        <source>метод равновесия: поворачивайте напряжение, пока капля не повиснет, и запишите его;</source>
+        <translation>balancing method: turn the voltage until the drop hovers, and record it;</translation>
+    </message>
+    <message>
+        <source>для оценки e нужно не меньше 7 надёжных зарядов — например, 10 капель по 2 заряда.</source>
+        <translation>e needs at least 7 reliable charges — for instance, 10 drops with 2 charges each.</translation>
     </message>
 </context>
 <context>
