@@ -777,10 +777,6 @@
         <translation>How to hold a drop and find e:</translation>
     </message>
     <message>
-        <source>замедление 9; напряжение для начала около −25 кВ (поле Ux=);</source>
-        <translation>slow-down 9; to begin with, a voltage of about −25 kV (the input Ux=);</translation>
-    </message>
-    <message>
         <source>путь секундомера 5 дел.: от 2-й до 7-й линии;</source>
         <translation>the stopwatch&apos;s distance 5 div.: from the 2nd to the 7th line;</translation>
     </message>
@@ -803,6 +799,10 @@
     <message>
         <source>для оценки e нужно не меньше 7 надёжных зарядов — например, 10 капель по 2 заряда.</source>
         <translation>e needs at least 7 reliable charges — for instance, 10 drops with 2 charges each.</translation>
+    </message>
+    <message>
+        <source>замедление 9; напряжение для начала около −25 кВ (в Ux= цифры 25000 вместо 5085, или 17 раз Shift+PgUp);</source>
+        <translation>slow-down 9; to begin with, a voltage of about −25 kV (in Ux= the digits 25000 for 5085, or Shift+PgUp 17 times);</translation>
     </message>
 </context>
 <context>
