@@ -6,8 +6,10 @@
 
 #include "JournalDrop.h"
 #include "JournalEntry.h"
+#include "Reticle.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 /// The laboratory journal: the drops measured and every measurement, in the
@@ -24,6 +26,24 @@ struct Journal {
             if (d.number == number)
                 return &d;
         return nullptr;
+    }
+    /// The voltage during `entry`, V: its own, or else its drop's at the
+    /// start; none for an entry of no drop in the journal.
+    std::optional<double> voltageOf(const JournalEntry& entry) const
+    {
+        if (entry.voltage)
+            return entry.voltage;
+        const JournalDrop* d = drop(entry.drop);
+        return d ? std::optional(d->setup.Ux) : std::nullopt;
+    }
+    /// The distance of `entry`'s bands on its drop's reticle, m; none without
+    /// bands or without its drop in the journal.
+    std::optional<double> distanceOf(const JournalEntry& entry) const
+    {
+        const JournalDrop* d = drop(entry.drop);
+        if (!entry.bands || !d)
+            return std::nullopt;
+        return *entry.bands * Reticle::bandLength(d->setup.DD);
     }
     /// The number the next drop gets.
     int nextDropNumber() const { return drops.empty() ? 1 : drops.back().number + 1; }

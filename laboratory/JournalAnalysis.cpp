@@ -279,15 +279,15 @@ int dropsIn(const std::vector<JournalAnalysis::DropCharge>& charges, const std::
 
 ChargeFormula::Setup JournalAnalysis::setupOf(const JournalDrop& drop)
 {
-    ChargeFormula::Setup s;
-    s.DD = drop.setup.DD;
-    s.Ux = drop.setup.Ux;
-    s.r = drop.setup.r;
-    s.r0 = drop.setup.r0;
-    s.eta = static_cast<double>(drop.setup.eta);
+    ChargeFormula::Setup setup;
+    setup.DD = drop.setup.DD;
+    setup.Ux = drop.setup.Ux;
+    setup.r = drop.setup.r;
+    setup.r0 = drop.setup.r0;
+    setup.eta = static_cast<double>(drop.setup.eta);
     if (!drop.diameterHidden)
-        s.d = drop.setup.d;
-    return s;
+        setup.d = drop.setup.d;
+    return setup;
 }
 
 double JournalAnalysis::fieldOf(const JournalEntry& entry, const JournalDrop& drop)

@@ -7,17 +7,12 @@
 #include "ChargeUnits.h"
 #include "FieldState.h"
 #include "NumberFormat.h"
-#include "Reticle.h"
 
 #include <QBrush>
 #include <QColor>
 #include <QFont>
 
 #include <cmath>
-
-namespace {
-
-} // namespace
 
 JournalModel::JournalModel(const QLocale& locale, QObject* parent) : QAbstractTableModel(parent), m_locale(locale)
 {
@@ -138,13 +133,7 @@ QString JournalModel::text(int row, Column column) const
     case Drop: return QString::number(e.drop);
     case Field: return FieldStates::name(e.field);
     case ChargeState: return QString::number(e.chargeState);
-    case Voltage: {
-        const JournalDrop* drop = m_journal.drop(e.drop);
-        const std::optional<double> voltage = e.voltage ? e.voltage
-                                              : drop    ? std::optional(drop->setup.Ux)
-                                                        : std::nullopt;
-        return number(voltage, 1);
-    }
+    case Voltage: return number(m_journal.voltageOf(e), 1);
     case Bands: return e.bands ? m_locale.toString(*e.bands, 'g', 6) : QString();
     case Distance: return scientific(e.distance);
     case Time: return number(e.time, 2);
@@ -311,12 +300,11 @@ bool JournalModel::editDrop(JournalEntry& e, const QString& text) const
 {
     bool ok = true;
     const int drop = text.trimmed().toInt(&ok);
-    const JournalDrop* d = m_journal.drop(drop);
-    if (!ok || !d)
+    if (!ok || !m_journal.drop(drop))
         return false;
     e.drop = drop;
     if (e.bands)
-        e.distance = *e.bands * Reticle::bandLength(d->setup.DD);
+        e.distance = m_journal.distanceOf(e);
     return true;
 }
 
@@ -341,8 +329,7 @@ bool JournalModel::editBands(JournalEntry& e, const QString& text) const
         return false;
     e.bands = bands;
     // The drop's reticle gives the distance.
-    const JournalDrop* drop = m_journal.drop(e.drop);
-    e.distance = bands && drop ? std::optional<double>(*bands * Reticle::bandLength(drop->setup.DD)) : std::nullopt;
+    e.distance = m_journal.distanceOf(e);
     if (bands)
         e.velocity.reset();
     return true;

@@ -42,14 +42,11 @@ QByteArray JournalTable::csv(const JournalModel& model, const QLocale& locale)
     const Journal& journal = model.journal();
     for (std::size_t row = 0; row < journal.entries.size(); ++row) {
         const JournalEntry& e = journal.entries[row];
-        const JournalDrop* drop = journal.drop(e.drop);
         const QList<QByteArray> fields = {
             QByteArray::number(e.drop),
             field(FieldStates::name(e.field), separator),
             QByteArray::number(e.chargeState),
-            number(e.voltage ? e.voltage
-                   : drop    ? std::optional(drop->setup.Ux)
-                             : std::nullopt),
+            number(journal.voltageOf(e)),
             number(e.bands),
             number(e.distance),
             number(e.time),

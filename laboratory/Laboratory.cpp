@@ -241,8 +241,7 @@ int Laboratory::recordTimings()
 {
     std::vector<JournalEntry> entries;
     for (const Stopwatch::Timing& t : m_stopwatch.takeUnrecorded()) {
-        const JournalDrop* drop = m_journal.journal().drop(t.end.drop);
-        if (!drop || t.hundredths <= 0)
+        if (!m_journal.journal().drop(t.end.drop) || t.hundredths <= 0)
             continue;
         JournalEntry e;
         e.drop = t.end.drop;
@@ -252,7 +251,7 @@ int Laboratory::recordTimings()
         // Downward positive: a rising droplet covers a negative distance.
         const double sign = t.end.Y < t.start.Y ? -1 : 1;
         e.bands = sign * t.end.bands;
-        e.distance = *e.bands * Reticle::bandLength(drop->setup.DD);
+        e.distance = m_journal.journal().distanceOf(e);
         e.time = t.seconds();
         e.uncertainty = t.uncertainty;
         e.source = JournalEntry::Source::Stopwatch;

@@ -98,16 +98,15 @@ void Experiment::startUp()
 
 void Experiment::setDefaultParameters()
 {
-    using P = SetupParameter;
     const SetupParameters defaults = defaultSetup();
-    for (const P p : {P::PlateGap, P::Voltage, P::Diameter, P::DropletDensity, P::MediumDensity, P::Viscosity})
+    for (const SetupParameter p : AllSetupParameters)
         setParameter(p, defaults.get(p));
     m_state.viewWidth = 0.2;
     m_state.X = m_state.viewWidth / 2;
     m_state.slowDown = 5;
 
     // Each input reads its value back as it is written.
-    for (const P p : {P::PlateGap, P::Voltage, P::Diameter, P::DropletDensity, P::MediumDensity, P::Viscosity})
+    for (const SetupParameter p : AllSetupParameters)
         m_view.showParameter(p, defaults.get(p));
     m_view.setRandomCharges(true);
 }
@@ -157,8 +156,6 @@ void Experiment::recompute()
         s.tau = Physics::relaxationTime(s.r, s.d, s.eta);
         s.Vg = Physics::terminalVelocity(s.tau, s.r, s.r0);
     }
-    s.Ex = s.Ux / s.DD;
-    s.forceRatio = Physics::forceRatio(s.Ux, s.d, s.r, s.r0, s.DD);
     if (newCharges) {
         // Charges 1..10, drawn independently from single-precision uniforms.
         const float u = chargeDraw();
@@ -166,8 +163,7 @@ void Experiment::recompute()
         const float v = chargeDraw();
         s.N3 = static_cast<std::int16_t>(std::floor(10.0 * static_cast<double>(v) + 1.0));
     }
-    s.V2max = Physics::limitingVelocity(s.forceRatio, s.N2);
-    s.V3max = Physics::limitingVelocity(s.forceRatio, s.N3);
+    computeField();
 
     s.runStartTime = 0;
     const Physics::TimeGrid grid = Physics::timeGrid(s.DD, s.Vg, s.tau);
@@ -177,7 +173,7 @@ void Experiment::recompute()
     showDerivedQuantities();
 }
 
-void Experiment::updateField()
+void Experiment::computeField()
 {
     using Physics = DropletPhysics;
     ExperimentState& s = m_state;
@@ -185,6 +181,11 @@ void Experiment::updateField()
     s.forceRatio = Physics::forceRatio(s.Ux, s.d, s.r, s.r0, s.DD);
     s.V2max = Physics::limitingVelocity(s.forceRatio, s.N2);
     s.V3max = Physics::limitingVelocity(s.forceRatio, s.N3);
+}
+
+void Experiment::updateField()
+{
+    computeField();
     showDerivedQuantities();
 }
 
@@ -266,7 +267,13 @@ void Experiment::showHeldDrop()
     if (m_state.holding == 0)
         return;
     m_view.setFieldButtonsEnabled(true);
-    drawPlates(m_state.fieldOn != 0, m_state.Ux * (m_state.reversed != 0 ? -1 : 1) < 0);
+    drawHeldPlates();
+}
+
+void Experiment::drawHeldPlates()
+{
+    if (m_state.holding != 0)
+        drawPlates(m_state.fieldOn != 0, m_state.Ux * (m_state.reversed != 0 ? -1 : 1) < 0);
 }
 
 void Experiment::judge(ExperimentListener::End end)
@@ -321,7 +328,7 @@ void Experiment::applyVoltage()
         updateHeldForce();
         if (s.fieldOn != 0)
             m_view.showLimitingVelocity(s.chargeState == 0 ? 2 : 3);
-        showHeldDrop();
+        drawHeldPlates();
         announce(fieldText(s.fieldOn != 0, s.reversed != 0));
         tell(ExperimentListener::Field::Voltage);
         return;
@@ -341,7 +348,7 @@ void Experiment::reversePolarity()
         return;
     s.reversed = s.reversed != 0 ? 0 : 1;
     updateHeldForce();
-    showHeldDrop();
+    drawHeldPlates();
     announce(polarityText(s.reversed != 0));
     tell(ExperimentListener::Field::Voltage);
 }
@@ -354,7 +361,7 @@ bool Experiment::setVoltage(double volts)
         return false;
     m_state.Ux = volts;
     updateField();
-    showHeldDrop();
+    drawHeldPlates();
     tell(ExperimentListener::Field::Voltage);
     return true;
 }

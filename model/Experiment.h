@@ -129,7 +129,9 @@ private:
     /// The next uniform for a random charge: the start's drop's own, else the program's generator.
     float chargeDraw();
     /// The field strength, the force ratio and the limiting velocities from
-    /// the voltage, shown with the other derived quantities.
+    /// the voltage and the charges.
+    void computeField();
+    /// computeField(), shown with the other derived quantities.
     void updateField();
     void showDerivedQuantities();
     /// A held droplet: the charge number the field acts on, from the field,
@@ -138,6 +140,8 @@ private:
     /// The plates on the animation view: coloured by polarity (the plate at
     /// the lower potential red) while the field is on, plain while it is off.
     void drawPlates(bool on, bool upperNegative);
+    /// A held droplet's plates as its field and polarity stand.
+    void drawHeldPlates();
     void tell(ExperimentListener::Field field);
     void announce(const QString& text);
     /// The verdict at the end of a run: a tone, or the melody and the remark.

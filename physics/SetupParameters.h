@@ -7,6 +7,12 @@
 /// One of the six free parameters of the setup, in the order of their inputs.
 enum class SetupParameter { PlateGap, Voltage, Diameter, DropletDensity, MediumDensity, Viscosity };
 
+/// Every setup parameter, in that order.
+inline constexpr SetupParameter AllSetupParameters[] = {
+    SetupParameter::PlateGap,       SetupParameter::Voltage,       SetupParameter::Diameter,
+    SetupParameter::DropletDensity, SetupParameter::MediumDensity, SetupParameter::Viscosity,
+};
+
 /// The six free parameters of the setup, in SI units.
 struct SetupParameters {
     double DD = 0; ///< distance between the plates, m

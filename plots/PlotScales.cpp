@@ -33,8 +33,6 @@ void PlotScales::setPlotScales()
     r.timeRight = s.plotTimeSpan;
     r.coordinateMax = s.reducedGap;
     r.coordinateMin = 0;
-    m_surfaces.coordinatePlot.setScale(static_cast<float>(r.timeLeft), static_cast<float>(r.coordinateMax),
-                                       static_cast<float>(r.timeRight), r.coordinateMin);
 
     // The velocity range always holds 0, 1 and both limiting velocities.
     r.velocityMax = s.V2max > 1 ? static_cast<float>(s.V2max) : 1.0f;
@@ -45,8 +43,7 @@ void PlotScales::setPlotScales()
         r.velocityMin = s.V3max;
     r.velocityBottom = static_cast<float>(r.velocityMin * 1.1);
     r.velocityTop = static_cast<double>(r.velocityMax) * 1.1;
-    m_surfaces.velocityPlot.setScale(static_cast<float>(r.timeLeft), static_cast<float>(r.velocityTop),
-                                     static_cast<float>(r.timeRight), r.velocityBottom);
+    applyPlotScales();
 }
 
 void PlotScales::growPlots(double timeRight, double velocityBottom, double velocityTop)
@@ -55,6 +52,12 @@ void PlotScales::growPlots(double timeRight, double velocityBottom, double veloc
     r.timeRight = timeRight;
     r.velocityBottom = static_cast<float>(velocityBottom);
     r.velocityTop = velocityTop;
+    applyPlotScales();
+}
+
+void PlotScales::applyPlotScales()
+{
+    const PlotRanges& r = m_ranges;
     m_surfaces.coordinatePlot.setScale(static_cast<float>(r.timeLeft), static_cast<float>(r.coordinateMax),
                                        static_cast<float>(r.timeRight), r.coordinateMin);
     m_surfaces.velocityPlot.setScale(static_cast<float>(r.timeLeft), static_cast<float>(r.velocityTop),

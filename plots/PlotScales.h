@@ -33,6 +33,9 @@ public:
     PlotRanges& ranges() { return m_ranges; }
 
 private:
+    /// Both plots' canvases set to the ranges.
+    void applyPlotScales();
+
     const ExperimentState& m_state;
     DrawingSurfaces m_surfaces;
     PlotRanges m_ranges;

@@ -138,15 +138,13 @@ void LaboratoryWindows::turnVoltage(double factor)
 
 bool LaboratoryWindows::setVoltage(double volts)
 {
-    if (!m_simulation.experiment().setVoltage(volts)) {
-        if (m_stopwatch)
-            m_stopwatch->refresh();
-        return false;
-    }
-    m_simulation.inputs().showVoltage(volts);
+    // A voltage refused leaves the stopwatch's box showing the one set.
+    const bool set = m_simulation.experiment().setVoltage(volts);
+    if (set)
+        m_simulation.inputs().showVoltage(volts);
     if (m_stopwatch)
         m_stopwatch->refresh();
-    return true;
+    return set;
 }
 
 void LaboratoryWindows::updateInputs()

@@ -53,8 +53,8 @@ ParameterInputs::ParameterInputs(Experiment& experiment, const MainWindowControl
 {
     // The start-up values, which are always accepted.
     const SetupParameters defaults = Experiment::defaultSetup();
-    for (std::size_t i = 0; i < ParameterCount; ++i)
-        m_lastAccepted[i] = defaults.get(static_cast<SetupParameter>(i));
+    for (const SetupParameter p : AllSetupParameters)
+        m_lastAccepted[indexOf(p)] = defaults.get(p);
 }
 
 std::span<const ParameterInputs::Rule> ParameterInputs::rulesOf(SetupParameter parameter)

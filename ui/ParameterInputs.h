@@ -47,7 +47,7 @@ public:
     int deepestNesting() const { return m_deepest; }
 
 private:
-    static constexpr std::size_t ParameterCount = 6;
+    static constexpr std::size_t ParameterCount = std::size(AllSetupParameters);
     struct Rule;
 
     Control& input(SetupParameter parameter) const;
