@@ -64,7 +64,7 @@ Outcome session(std::uint64_t seed, bool unknown)
     Outcome outcome;
     outcome.session = student.run(LabStudent::Plan{});
     const JournalAnalysis::Result& r = w.simulation().journal().analysis();
-    outcome.estimate = r.fromCharges.valid;
+    outcome.estimate = r.fromCharges.valid();
     outcome.e = r.fromCharges.e / ChargeUnits::ChargeUnit;
     outcome.expanded = r.fromCharges.expanded / ChargeUnits::ChargeUnit;
     return outcome;

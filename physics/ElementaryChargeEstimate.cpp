@@ -291,10 +291,6 @@ double mostLikelyCandidate(const Charges& c, double found)
     return chosen;
 }
 
-} // namespace
-
-namespace {
-
 /// The final fit of e to fixed multiples with the charges' covariance
 /// C = D + Σ_groups s·sᵀ: D the errors of their own, s the shared parts of
 /// a group. C⁻¹ by Sherman–Morrison, one group at a time.
@@ -386,7 +382,6 @@ ElementaryChargeEstimate::Result ElementaryChargeEstimate::estimate(std::span<co
     const int finalDof = result.certain - 1;
 
     result.verdict = Verdict::Found;
-    result.valid = true;
     result.e = final.e;
     result.chi2 = final.chi2;
     result.degreesOfFreedom = finalDof;

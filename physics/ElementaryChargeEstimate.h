@@ -84,7 +84,6 @@ public:
 
     struct Result {
         Verdict verdict = Verdict::NoCharges;
-        bool valid = false;            ///< an estimate was found
         int certain = 0;               ///< charges whose multiple is certain at the e found
         double e = 0;                  ///< the estimate, in the unit of the charges
         double u = 0;                  ///< its standard uncertainty
@@ -94,6 +93,9 @@ public:
         bool consistent = false;       ///< some e fitted all charges within their stated errors
         std::vector<int> multiples;    ///< n_i of each charge of the final fit, in the order of `used`
         std::vector<std::size_t> used; ///< indexes of the measurements in the final fit
+
+        /// An estimate was found.
+        bool valid() const { return verdict == Verdict::Found; }
     };
 
     /// Multiples beyond this are not considered: e at least q_max/MaxMultiple.

@@ -126,7 +126,7 @@ void tst_charge_analysis::estimateOnGeneratedData()
                 charges.push_back({q, 0.05 * q});
             }
         const ElementaryChargeEstimate::Result result = ElementaryChargeEstimate::estimate(charges);
-        if (!result.valid) {
+        if (!result.valid()) {
             ++invalid;
             tooFew += result.verdict == ElementaryChargeEstimate::Verdict::TooFew;
             continue;
@@ -164,7 +164,7 @@ void tst_charge_analysis::estimateOfExactCharges()
     const ElementaryChargeEstimate::Result result = ElementaryChargeEstimate::estimate(charges);
     // Fewer than seven: they might all be even (or threefold) multiples by
     // chance, so e, 2e and 3e cannot be told apart and none is given.
-    QCOMPARE(result.valid, found);
+    QCOMPARE(result.valid(), found);
     if (!found) {
         QCOMPARE(result.verdict, ElementaryChargeEstimate::Verdict::TooFew);
         return;
@@ -187,7 +187,7 @@ void tst_charge_analysis::estimateWithUnderstatedErrors()
         charges.push_back({n * ElementaryCharge * (1 + 0.03 * random.normal()), 0.003 * n * ElementaryCharge});
     }
     const ElementaryChargeEstimate::Result result = ElementaryChargeEstimate::estimate(charges);
-    QVERIFY(result.valid);
+    QVERIFY(result.valid());
     QVERIFY(!result.consistent);
     QVERIFY(close(result.e, ElementaryCharge, 0.03));
     QVERIFY(result.u > 0.003 * ElementaryCharge);
@@ -203,7 +203,7 @@ void tst_charge_analysis::tooUncertainChargesGiveNoEstimate()
         const int n = 3 + static_cast<int>(random.uniform() * 8);
         charges.push_back({(n + random.normal()) * ElementaryCharge, ElementaryCharge});
     }
-    QVERIFY(!ElementaryChargeEstimate::estimate(charges).valid);
+    QVERIFY(!ElementaryChargeEstimate::estimate(charges).valid());
 }
 
 void tst_charge_analysis::thermalDisplacement()

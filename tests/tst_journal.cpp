@@ -425,7 +425,7 @@ void tst_journal::tenChargeStatesOfOneDrop()
     }
     for (std::size_t i = 0; i < 9; ++i)
         QVERIFY(std::fabs(r.changes[i].q - (charges[i + 1] - charges[i]) * ElementaryCharge) < 3 * r.changes[i].u);
-    QVERIFY(r.fromCharges.valid);
+    QVERIFY(r.fromCharges.valid());
     QVERIFY2(std::fabs(r.fromCharges.e - ElementaryCharge) < r.fromCharges.expanded,
              qPrintable(QString::number(r.fromCharges.e / ElementaryCharge)));
 }

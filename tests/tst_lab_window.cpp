@@ -289,7 +289,7 @@ void tst_lab_window::analysisWarnsOfDoubtfulResults()
     r.changes = {{1, 1, 3.2 * unit, 0.2 * unit, 0}};
     const auto estimate = [unit](double e, double u) {
         ElementaryChargeEstimate::Result result;
-        result.valid = true;
+        result.verdict = ElementaryChargeEstimate::Verdict::Found;
         result.consistent = true;
         result.e = e * unit;
         result.u = u * unit;

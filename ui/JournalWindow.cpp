@@ -185,7 +185,7 @@ QString JournalWindow::noEstimateReason(const ElementaryChargeEstimate::Result& 
 QStringList JournalWindow::estimateLines(const QString& heading, const ElementaryChargeEstimate::Result& e, int count,
                                          int drops, int dropsInFit, const QLocale& locale)
 {
-    if (!e.valid)
+    if (!e.valid())
         return {tr("%1: оценки нет — %2.").arg(heading, noEstimateReason(e))};
     const auto charge = [&locale](double value, int decimals) {
         return locale.toString(value / ChargeUnit, 'f', decimals);
@@ -224,7 +224,7 @@ QString JournalWindow::analysisText(const JournalAnalysis::Result& r, const QLoc
                                static_cast<int>(r.changes.size()), static_cast<int>(changeDrops.size()),
                                r.changeDropsInFit, locale);
     // Two estimates a whole number apart: the one from fewer values has found a multiple of e.
-    if (r.fromCharges.valid && r.fromChanges.valid) {
+    if (r.fromCharges.valid() && r.fromChanges.valid()) {
         const double ratio = std::max(r.fromCharges.e, r.fromChanges.e) / std::min(r.fromCharges.e, r.fromChanges.e);
         const double whole = std::round(ratio);
         const double apart =
@@ -253,7 +253,7 @@ void JournalWindow::refreshAnalysis()
     // By their size: the histogram's lines are at n·e.
     for (const JournalAnalysis::DropCharge& c : r.charges)
         data.charges.push_back({c.drop, std::fabs(c.q) / ChargeUnit});
-    if (r.fromCharges.valid)
+    if (r.fromCharges.valid())
         data.e = r.fromCharges.e / ChargeUnit;
     m_charts->show(data);
 }

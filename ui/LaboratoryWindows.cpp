@@ -151,9 +151,8 @@ void LaboratoryWindows::updateInputs()
 {
     const bool held = m_simulation.laboratory().holding();
     const MainWindowWidgets& w = m_window.widgets();
-    for (QLineEdit* edit :
-         {w.plateGapEdit, w.voltageEdit, w.diameterEdit, w.dropletDensityEdit, w.mediumDensityEdit, w.viscosityEdit})
-        edit->setReadOnly(held || (edit == w.diameterEdit && m_concealed));
+    for (const SetupParameter parameter : AllSetupParameters)
+        w.parameterEdit(parameter)->setReadOnly(held || (parameter == SetupParameter::Diameter && m_concealed));
 }
 
 void LaboratoryWindows::placeBeside(QWidget* window)

@@ -516,14 +516,9 @@ void MainWindow::connectEvents()
 
     // Every change of a text, typed, pasted or set by the program.
     ParameterInputs* inputs = &s.inputs();
-    using P = SetupParameter;
-    const std::pair<QLineEdit*, P> edits[] = {
-        {w.plateGapEdit, P::PlateGap},           {w.voltageEdit, P::Voltage},
-        {w.diameterEdit, P::Diameter},           {w.dropletDensityEdit, P::DropletDensity},
-        {w.mediumDensityEdit, P::MediumDensity}, {w.viscosityEdit, P::Viscosity},
-    };
-    for (const auto& [edit, parameter] : edits)
-        connect(edit, &QLineEdit::textChanged, this, [inputs, parameter = parameter] { inputs->readInput(parameter); });
+    for (const SetupParameter parameter : AllSetupParameters)
+        connect(w.parameterEdit(parameter), &QLineEdit::textChanged, this,
+                [inputs, parameter] { inputs->readInput(parameter); });
 
     // The client area's size changes, including the first display.
     m_client->installEventFilter(this);

@@ -10,6 +10,8 @@
 #include "MainWindowControls.h"
 #include "QtSprite.h"
 
+#include "SetupParameters.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -77,6 +79,20 @@ struct MainWindowWidgets {
     case ControlId::name: return name;
             OILDROP_MAIN_WINDOW_CONTROLS(OILDROP_CASE)
 #undef OILDROP_CASE
+        }
+        return nullptr;
+    }
+
+    /// The input of a setup parameter.
+    QLineEdit* parameterEdit(SetupParameter parameter) const
+    {
+        switch (parameter) {
+        case SetupParameter::PlateGap: return plateGapEdit;
+        case SetupParameter::Voltage: return voltageEdit;
+        case SetupParameter::Diameter: return diameterEdit;
+        case SetupParameter::DropletDensity: return dropletDensityEdit;
+        case SetupParameter::MediumDensity: return mediumDensityEdit;
+        case SetupParameter::Viscosity: return viscosityEdit;
         }
         return nullptr;
     }
