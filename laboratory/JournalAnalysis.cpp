@@ -5,6 +5,7 @@
 #include "JournalAnalysis.h"
 
 #include "DropletPhysics.h"
+#include "SlipCorrection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,15 +98,20 @@ int fieldIndex(FieldState field)
 }
 
 /// The free fall of a drop: the mean of its timings without field, or for a
-/// drop of known size without them the model's own terminal velocity.
-std::optional<FreeFall> freeFallOf(const DropData& d)
+/// drop of known size without them the model's own terminal velocity (with
+/// the slip of the air when it had it and `slip`).
+std::optional<FreeFall> freeFallOf(const DropData& d, bool slip)
 {
     if (d.fall.count > 0)
         return FreeFall{d.fall.mean(), d.fall.meanUncertainty()};
     if (!d.drop || d.drop->diameterHidden)
         return std::nullopt;
     const SetupParameters& p = d.drop->setup;
-    const float tau = DropletPhysics::relaxationTime(p.r, p.d, p.eta);
+    const float eta = slip && d.drop->slipCorrection && d.drop->pressure
+                          ? static_cast<float>(SlipCorrection::effectiveViscosity(static_cast<double>(p.eta),
+                                                                                   *d.drop->pressure, p.d / 2))
+                          : p.eta;
+    const float tau = DropletPhysics::relaxationTime(p.r, p.d, eta);
     return FreeFall{DropletPhysics::terminalVelocity(tau, p.r, p.r0), 0};
 }
 
@@ -141,18 +147,18 @@ std::map<int, DropData> sortOut(const Journal& journal, std::vector<std::optiona
 /// The charge of every measurement in the field, given its drop's free fall,
 /// into `charges` and `d`'s sums.
 void chargesOfEntries(const Journal& journal, const std::vector<std::optional<double>>& entryVelocity,
-                      std::map<int, DropData>& drops, std::vector<std::optional<double>>& charges)
+                      std::map<int, DropData>& drops, std::vector<std::optional<double>>& charges, bool slip)
 {
     for (std::size_t i = 0; i < journal.entries.size(); ++i) {
         const JournalEntry& e = journal.entries[i];
         if (e.deleted || e.field == FieldState::Off || !drops.count(e.drop))
             continue;
         DropData& d = drops[e.drop];
-        const std::optional<FreeFall> fall = freeFallOf(d);
+        const std::optional<FreeFall> fall = freeFallOf(d, slip);
         if (!d.drop || !fall)
             continue;
         const std::optional<ChargeFormula::Weight> w =
-            ChargeFormula::weightPerFall(JournalAnalysis::setupOf(*d.drop), fall->v);
+            ChargeFormula::weightPerFall(JournalAnalysis::setupOf(*d.drop, slip), fall->v);
         const double E = JournalAnalysis::fieldOf(e, *d.drop);
         if (!w || E == 0 || !std::isfinite(E))
             continue;
@@ -236,13 +242,14 @@ JournalAnalysis::DropCharge dropCharge(int drop, int state, const Part& p)
 }
 
 /// Each state's charge of the drop, and the changes between consecutive ones.
-void addDropCharges(int drop, const DropData& d, JournalAnalysis::Result& result)
+void addDropCharges(int drop, const DropData& d, JournalAnalysis::Result& result, bool slip)
 {
-    const std::optional<FreeFall> fall = freeFallOf(d);
+    const std::optional<FreeFall> fall = freeFallOf(d, slip);
     if (!d.drop || !fall)
         return;
+    result.falls.push_back({drop, fall->v, fall->u});
     const std::optional<ChargeFormula::Weight> w =
-        ChargeFormula::weightPerFall(JournalAnalysis::setupOf(*d.drop), fall->v);
+        ChargeFormula::weightPerFall(JournalAnalysis::setupOf(*d.drop, slip), fall->v);
     if (!w)
         return;
     const std::map<int, Part> charges = stateCharges(d, *fall, *w);
@@ -277,7 +284,7 @@ int dropsIn(const std::vector<JournalAnalysis::DropCharge>& charges, const std::
 
 } // namespace
 
-ChargeFormula::Setup JournalAnalysis::setupOf(const JournalDrop& drop)
+ChargeFormula::Setup JournalAnalysis::setupOf(const JournalDrop& drop, bool slipCorrection)
 {
     ChargeFormula::Setup setup;
     setup.DD = drop.setup.DD;
@@ -287,6 +294,8 @@ ChargeFormula::Setup JournalAnalysis::setupOf(const JournalDrop& drop)
     setup.eta = static_cast<double>(drop.setup.eta);
     if (!drop.diameterHidden)
         setup.d = drop.setup.d;
+    if (slipCorrection && drop.slipCorrection)
+        setup.p = drop.pressure;
     return setup;
 }
 
@@ -296,16 +305,16 @@ double JournalAnalysis::fieldOf(const JournalEntry& entry, const JournalDrop& dr
     return FieldStates::sign(entry.field) * voltage / drop.setup.DD;
 }
 
-JournalAnalysis::Result JournalAnalysis::analyse(const Journal& journal)
+JournalAnalysis::Result JournalAnalysis::analyse(const Journal& journal, bool slipCorrection)
 {
     Result result;
     result.entryCharges.assign(journal.entries.size(), std::nullopt);
     std::vector<std::optional<double>> entryVelocity;
     std::map<int, DropData> drops = sortOut(journal, entryVelocity);
-    chargesOfEntries(journal, entryVelocity, drops, result.entryCharges);
+    chargesOfEntries(journal, entryVelocity, drops, result.entryCharges, slipCorrection);
     for (const auto& [drop, d] : drops) {
         addGroups(drop, d, result.groups);
-        addDropCharges(drop, d, result);
+        addDropCharges(drop, d, result, slipCorrection);
     }
     result.fromCharges = estimateFrom(result.charges);
     result.fromChanges = estimateFrom(result.changes);

@@ -21,7 +21,8 @@
 /// A drop's free-fall velocity v_g is the mean of all its timings without
 /// field, whatever its charge; a drop of known size without one uses the
 /// model's Vg. A drop of unknown size needs its free fall timed: its diameter
-/// comes from v_g by Stokes' law.
+/// comes from v_g by Stokes' law, or, for a drop whose drag had the slip of
+/// the air, by the slip-corrected law (SlipCorrection) at its pressure.
 ///
 /// A charge state's charge comes from its timings in the field, each with the
 /// field it was taken in (its voltage, and its polarity: reversed, the field
@@ -67,21 +68,32 @@ public:
         double common = 0;   ///< C
     };
 
+    /// A drop's free fall: the mean of its timings without field, m/s.
+    struct Fall {
+        int drop = 0;
+        double v = 0;
+        double u = 0;
+    };
+
     struct Result {
         std::vector<std::optional<double>> entryCharges; ///< per entry, C; none without field or v_g
         std::vector<Group> groups;                       ///< in the order of drops, charge states, fields
         std::vector<DropCharge> charges;                 ///< each drop's charge in each charge state measured
         std::vector<DropCharge> changes;                 ///< per drop, between consecutive measured states
+        std::vector<Fall> falls;                         ///< of the drops with charges, in their order
         ElementaryChargeEstimate::Result fromCharges;
         ElementaryChargeEstimate::Result fromChanges;
         int dropsInFit = 0;       ///< drops whose charges the fit of e used
         int changeDropsInFit = 0; ///< drops whose changes the fit of e used
     };
 
-    static Result analyse(const Journal& journal);
+    /// The analysis; without `slipCorrection`, every drop by Stokes' law, as
+    /// if the slip of the air were forgotten.
+    static Result analyse(const Journal& journal, bool slipCorrection = true);
 
-    /// The charge formula's setup of a drop.
-    static ChargeFormula::Setup setupOf(const JournalDrop& drop);
+    /// The charge formula's setup of a drop (with its slip correction, if it
+    /// has one and `slipCorrection`).
+    static ChargeFormula::Setup setupOf(const JournalDrop& drop, bool slipCorrection = true);
     /// The field of a measurement of `drop`, V/m: its voltage (or the
     /// drop's), its polarity, over the plate gap; 0 without field.
     static double fieldOf(const JournalEntry& entry, const JournalDrop& drop);

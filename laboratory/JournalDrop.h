@@ -9,6 +9,7 @@
 #include <QDateTime>
 
 #include <cstdint>
+#include <optional>
 
 /// A drop of the laboratory journal: one «ПУСК» in laboratory mode, with the
 /// setup it ran in (its voltage the one at the start: each measurement keeps
@@ -21,6 +22,13 @@ struct JournalDrop {
     bool brownian = false;       ///< thermal motion was on
     std::uint64_t seed = 0;      ///< the seed of the drop's random numbers
     bool lost = false;           ///< the droplet touched a plate while it was held
+    /// The air during the drop: pressure, Pa, and temperature, K (none: not recorded).
+    std::optional<double> pressure;
+    std::optional<double> temperature;
+    /// The drop's drag had the slip of the air (at `pressure`): it is analysed with it.
+    bool slipCorrection = false;
+    /// A drop typed in from a real apparatus: the distance its timings cover, m.
+    std::optional<double> fallDistance;
 
     /// Drop `number`, started now in `setup`; an unknown drop's diameter is
     /// hidden: the journal does not know it.

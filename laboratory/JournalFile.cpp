@@ -117,6 +117,15 @@ QByteArray JournalFile::write(const Journal& journal)
         o.insert(QStringLiteral("brownian"), d.brownian);
         o.insert(QStringLiteral("seed"), QString::number(d.seed));
         o.insert(QStringLiteral("lost"), d.lost);
+        // The air and the slip correction, only where the drop has them.
+        if (d.pressure)
+            o.insert(QStringLiteral("pressure"), *d.pressure);
+        if (d.temperature)
+            o.insert(QStringLiteral("temperature"), *d.temperature);
+        if (d.slipCorrection)
+            o.insert(QStringLiteral("slipCorrection"), true);
+        if (d.fallDistance)
+            o.insert(QStringLiteral("fallDistance"), *d.fallDistance);
         drops.append(o);
     }
     QJsonArray entries;
@@ -187,6 +196,19 @@ JournalDrop readDrop(const QJsonValue& value, int version, int index, QString& f
     d.seed = r.seed("seed");
     // Version 1 knew no held drops: none was lost.
     d.lost = version >= 2 && r.boolean("lost");
+    // Optional: the air, the slip correction (absent: none) and a real apparatus's distance.
+    d.pressure = r.optionalNumber("pressure");
+    d.temperature = r.optionalNumber("temperature");
+    d.slipCorrection = o.contains(QLatin1String("slipCorrection")) && r.boolean("slipCorrection");
+    d.fallDistance = r.optionalNumber("fallDistance");
+    if (d.pressure && !(*d.pressure > 0))
+        r.fail("pressure");
+    if (d.slipCorrection && !d.pressure)
+        r.fail("slipCorrection");
+    if (d.temperature && !(*d.temperature > 0))
+        r.fail("temperature");
+    if (d.fallDistance && !(*d.fallDistance > 0))
+        r.fail("fallDistance");
     if (!(d.setup.DD > 0 && d.setup.Ux != 0 && d.setup.r > d.setup.r0 && d.setup.r0 > 0 && d.setup.eta > 0
           && (d.diameterHidden || d.setup.d > 0)))
         r.fail("drops");

@@ -13,6 +13,7 @@
 #include "ModelRange.h"
 #include "Reticle.h"
 #include "RunRecord.h"
+#include "SlipCorrection.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
@@ -53,6 +54,24 @@ void Laboratory::setBrownian(bool on)
 {
     m_brownian = on;
     emit changed();
+}
+
+void Laboratory::setSlipCorrection(bool on)
+{
+    m_slip = on;
+    emit changed();
+}
+
+void Laboratory::setAir(double pressure, double temperature)
+{
+    m_pressure = pressure;
+    m_temperature = temperature;
+    emit changed();
+}
+
+std::optional<double> Laboratory::slipPressure() const
+{
+    return m_active && m_slip ? std::optional(m_pressure) : std::nullopt;
 }
 
 void Laboratory::setSeed(std::optional<std::uint64_t> seed)
@@ -163,6 +182,13 @@ void Laboratory::runStarting()
     JournalDrop drop = JournalDrop::startedNow(m_drop, m_state.setup(), m_unknownSize);
     drop.brownian = m_brownian;
     drop.seed = m_dropSeed;
+    m_dropSlip = slipPressure();
+    m_dropTemperature = m_dropSlip ? m_temperature : BrownianMotion::Temperature;
+    if (m_dropSlip) {
+        drop.pressure = m_pressure;
+        drop.temperature = m_temperature;
+        drop.slipCorrection = true;
+    }
     m_journal.setSeed(m_seed, m_seedFixed);
     m_journal.addDrop(drop);
 
@@ -205,7 +231,10 @@ double Laboratory::displacement(const ExperimentState& s)
 {
     // Over one step, in metres, then in the reduced unit Vg·tau.
     const double tau = static_cast<double>(s.tau);
-    const double metres = BrownianMotion::displacement(s.d, static_cast<double>(s.eta), s.timeStep * tau, m_kicks);
+    // With the slip of the air the droplet diffuses as freely as it falls.
+    const double eta = m_dropSlip ? SlipCorrection::effectiveViscosity(static_cast<double>(s.eta), *m_dropSlip, s.d / 2)
+                                  : static_cast<double>(s.eta);
+    const double metres = BrownianMotion::displacement(s.d, eta, s.timeStep * tau, m_kicks, m_dropTemperature);
     return metres / (s.Vg * tau);
 }
 

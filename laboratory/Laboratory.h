@@ -56,6 +56,19 @@ public:
     /// Thermal motion from the next start on.
     void setBrownian(bool on);
     bool brownian() const { return m_brownian; }
+    /// The slip of the air in the droplet's drag, at the pressure set, with
+    /// the viscosity of air following the temperature; from the next start on.
+    void setSlipCorrection(bool on);
+    bool slipCorrection() const { return m_slip; }
+    /// The air: pressure, Pa; temperature, K (both checked by the caller).
+    void setAir(double pressure, double temperature);
+    double pressure() const { return m_pressure; }
+    double temperature() const { return m_temperature; }
+    /// The pressure the droplet's drag is corrected at: the mode on with the
+    /// correction; none otherwise (Stokes' drag).
+    std::optional<double> slipPressure() const;
+    static constexpr double StandardPressure = 101325; ///< Pa
+    static constexpr double RoomTemperature = 293.15;  ///< K, 20 °C
     /// A teacher's seed, or none: a seed of the session's own.
     void setSeed(std::optional<std::uint64_t> seed);
     std::uint64_t seed() const { return m_seed; }
@@ -139,6 +152,9 @@ private:
     bool m_active = false;
     bool m_unknownSize = false;
     bool m_brownian = false;
+    bool m_slip = false;
+    double m_pressure = StandardPressure;
+    double m_temperature = RoomTemperature;
     std::uint64_t m_seed = 0;
     bool m_seedFixed = false;
     int m_bands = 1;
@@ -146,6 +162,10 @@ private:
     int m_drop = 0;
     int m_startingDrop = 0; ///< the drop a start has given, until its run begins
     std::uint64_t m_dropSeed = 0;
+    /// The air of the drop being run: its slip correction's pressure (none:
+    /// Stokes' drag) and its temperature, K, for its thermal kicks.
+    std::optional<double> m_dropSlip;
+    double m_dropTemperature = RoomTemperature;
     int m_plottedDrop = 0;
     std::vector<Change> m_changes; ///< of the plotted drop
 };

@@ -4,6 +4,8 @@
 
 #include "Experiment.h"
 
+#include "SlipCorrection.h"
+
 #include "ExperimentListener.h"
 #include "RunPreparation.h"
 
@@ -152,8 +154,12 @@ void Experiment::recompute()
     s.mass = Physics::mass(s.r, s.d);
     // Without a positive viscosity tau and Vg keep their values and are not shown.
     if (s.eta > 0) {
-        // The terminal velocity is computed from the rounded relaxation time.
-        s.tau = Physics::relaxationTime(s.r, s.d, s.eta);
+        // The terminal velocity is computed from the rounded relaxation time;
+        // with the slip correction, both with the droplet's effective viscosity.
+        const float eta = m_slipPressure ? static_cast<float>(SlipCorrection::effectiveViscosity(
+                                               static_cast<double>(s.eta), *m_slipPressure, s.d / 2))
+                                         : s.eta;
+        s.tau = Physics::relaxationTime(s.r, s.d, eta);
         s.Vg = Physics::terminalVelocity(s.tau, s.r, s.r0);
     }
     if (newCharges) {

@@ -77,6 +77,11 @@ public:
     void setParameter(SetupParameter parameter, double value);
     /// The slow-down 1..9: each step of a run waits slowDown × 10 ms, from the next pause on.
     void setSlowDown(int slowDown);
+    /// The droplet's drag corrected for the slip of the air at `pressure`
+    /// (Pa), from the next computation on; none: Stokes' drag, as the plain
+    /// experiment has it.
+    void setSlipCorrection(std::optional<double> pressure) { m_slipPressure = pressure; }
+    std::optional<double> slipCorrection() const { return m_slipPressure; }
     /// Computes the derived quantities and the time grid, draws new charges
     /// when random charges are chosen, and shows them.
     void recompute();
@@ -165,6 +170,8 @@ private:
     std::optional<DropSource::Drop> m_drop;
     /// Its charge draws, until the start's reset pass has used them.
     std::deque<float> m_chargeDraws;
+    /// The air pressure of the slip correction, Pa; none: Stokes' drag.
+    std::optional<double> m_slipPressure;
     /// «ПУСК» during a held run: the next drop starts when that run is over.
     bool m_startAgain = false;
     DropletRun m_run;

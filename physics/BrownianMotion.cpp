@@ -9,17 +9,17 @@
 #include <cmath>
 #include <numbers>
 
-double BrownianMotion::diffusionCoefficient(double d, double eta)
+double BrownianMotion::diffusionCoefficient(double d, double eta, double T)
 {
-    return Boltzmann * Temperature / (6 * std::numbers::pi * eta * (d / 2));
+    return Boltzmann * T / (6 * std::numbers::pi * eta * (d / 2));
 }
 
-double BrownianMotion::displacementVariance(double d, double eta, double seconds)
+double BrownianMotion::displacementVariance(double d, double eta, double seconds, double T)
 {
-    return 2 * diffusionCoefficient(d, eta) * seconds;
+    return 2 * diffusionCoefficient(d, eta, T) * seconds;
 }
 
-double BrownianMotion::displacement(double d, double eta, double seconds, SeededRandom& random)
+double BrownianMotion::displacement(double d, double eta, double seconds, SeededRandom& random, double T)
 {
-    return std::sqrt(displacementVariance(d, eta, seconds)) * random.normal();
+    return std::sqrt(displacementVariance(d, eta, seconds, T)) * random.normal();
 }

@@ -5,6 +5,7 @@
 #include "ChargeFormula.h"
 
 #include "DropletPhysics.h"
+#include "SlipCorrection.h"
 
 #include <cmath>
 
@@ -43,6 +44,15 @@ std::optional<ChargeFormula::Weight> ChargeFormula::weightPerFall(const Setup& s
         const double weight = P::Pi / 6 * std::pow(*s.d, 3) * (s.r - s.r0) * P::G;
         w.K = weight / vg;
         w.dKdvg = -w.K / vg;
+    } else if (s.p) {
+        // K = m_eff·g/v_g with the radius a(v_g) of the slip-corrected fall:
+        // dK/dv_g = K·(3·a'/a − 1/v_g).
+        const std::optional<double> a = SlipCorrection::radius(vg, s.r, s.r0, s.eta, *s.p, P::G);
+        if (!a)
+            return std::nullopt;
+        const double d = 2 * *a;
+        w.K = P::Pi / 6 * d * d * d * (s.r - s.r0) * P::G / vg;
+        w.dKdvg = w.K * (3 * SlipCorrection::radiusSlope(*a, s.r, s.r0, s.eta, *s.p, P::G) / *a - 1 / vg);
     } else {
         // K = B·v_g^(1/2): m_eff ∝ d³ ∝ v_g^(3/2) by Stokes' law
         const double A = std::pow(18 * s.eta / ((s.r - s.r0) * P::G), 1.5);

@@ -21,7 +21,9 @@
 ///
 /// For a droplet of unknown size the diameter follows from v_g by Stokes' law,
 /// d = sqrt(18·eta·v_g / (g·(r − r0))); the charge is then B·sqrt(v_g)·(v_E − v_g)
-/// with B = (π/6)·(r − r0)·g·(18·eta/((r − r0)·g))^(3/2) / E.
+/// with B = (π/6)·(r − r0)·g·(18·eta/((r − r0)·g))^(3/2) / E. With the air's
+/// pressure p given, its radius a solves the fall with the slip correction
+/// (SlipCorrection) instead, and m_eff = (4π/3)·a³·(r − r0).
 class ChargeFormula {
 public:
     /// What is known of the setup and the droplet.
@@ -32,6 +34,7 @@ public:
         double r0 = 0;           ///< density of the medium, kg/m³
         double eta = 0;          ///< viscosity of the medium, Pa·s
         std::optional<double> d; ///< diameter of the droplet, m; none: found from v_g
+        std::optional<double> p; ///< air pressure for the slip correction, Pa; none: Stokes' law
     };
 
     /// The droplet's effective weight over its free fall, K = m_eff·g/v_g

@@ -73,7 +73,7 @@ void tst_charge_analysis::chargesFromExactVelocities()
     const float tau = P::relaxationTime(r, d, eta);
     const double Vg = P::terminalVelocity(tau, r, r0);
     const double a = P::forceRatio(Ux, d, r, r0, DD);
-    ChargeFormula::Setup setup{DD, Ux, r, r0, static_cast<double>(eta), {}};
+    ChargeFormula::Setup setup{DD, Ux, r, r0, static_cast<double>(eta), {}, {}};
     if (sizeKnown)
         setup.d = d;
     for (int N = 1; N <= 10; ++N) {
