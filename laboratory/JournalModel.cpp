@@ -59,6 +59,9 @@ int JournalModel::addHandEntry(int drop)
     e.drop = drop;
     e.source = JournalEntry::Source::Hand;
     e.uncertainty = HandTimeUncertainty;
+    // A drop of a real apparatus is timed over its own distance.
+    if (const JournalDrop* d = m_journal.drop(drop))
+        e.distance = d->fallDistance;
     addEntries({e});
     return rowCount() - 1;
 }

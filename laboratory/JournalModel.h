@@ -49,7 +49,8 @@ public:
     void setSeed(std::uint64_t seed, bool fixed);
     void addDrop(const JournalDrop& drop);
     void addEntries(const std::vector<JournalEntry>& entries);
-    /// A row for a timing typed in by hand, for `drop` without field; returns its row.
+    /// A row for a timing typed in by hand, for `drop` without field (over
+    /// the drop's distance, when it has one of its own); returns its row.
     int addHandEntry(int drop);
     /// The droplet of `drop` touched a plate while it was held.
     void markLost(int drop);

@@ -10,6 +10,8 @@
 #include "ModelRange.h"
 #include "SeededRandom.h"
 #include "SetupParameters.h"
+#include "SlipCorrection.h"
+#include "AirViscosity.h"
 
 #include <QtTest>
 
@@ -25,6 +27,8 @@ class tst_charge_analysis : public QObject {
 private slots:
     void chargesFromExactVelocities_data();
     void chargesFromExactVelocities();
+    void slipCorrectedDrops_data();
+    void slipCorrectedDrops();
     void estimateOnGeneratedData();
     void estimateOfExactCharges_data();
     void estimateOfExactCharges();
@@ -105,6 +109,54 @@ void tst_charge_analysis::chargesFromExactVelocities()
     // No fall, no charge.
     QVERIFY(!ChargeFormula::charge(setup, Vg, 0));
     QVERIFY(!ChargeFormula::charge(setup, Vg, -Vg));
+}
+
+void tst_charge_analysis::slipCorrectedDrops_data()
+{
+    QTest::addColumn<double>("a"); // radius, m
+    QTest::addColumn<double>("p"); // Pa
+    for (const double a : {1e-6, 2.2e-6, 4e-6})
+        for (const double p : {1e4, 1e5})
+            QTest::addRow("a = %g µm, p = %g Pa", a * 1e6, p) << a << p;
+    QTest::newRow("a = 3 µm, p = 30 kPa") << 3e-6 << 3e4;
+}
+
+void tst_charge_analysis::slipCorrectedDrops()
+{
+    // A droplet of radius a at pressure p falls and, with 5 e, rises as a
+    // sphere whose drag is 6π·eta_eff·a·v, eta_eff = eta/(1 + b/(p·a)); from
+    // those velocities the radius and the charge come back to six digits.
+    QFETCH(double, a);
+    QFETCH(double, p);
+    const double r = 920, r0 = 1.2, g = DropletPhysics::G, b = 8.2e-3, DD = 0.016, Ux = -5085;
+    const double eta = AirViscosity::at(293.15);
+    // Sutherland's law against the tabulated viscosity of air at 300 K, 1.846·10⁻⁵ Pa·s.
+    QVERIFY(close(AirViscosity::at(300), 1.846e-5, 1e-3));
+    const double drag = 6 * std::numbers::pi * eta / (1 + b / (p * a)) * a; // N·s/m
+    const double weight = 4.0 / 3 * DropletPhysics::Pi * a * a * a * (r - r0) * g;
+    const double q = 5 * ElementaryCharge, E = Ux / DD;
+    const double vg = weight / drag, vE = (weight + q * E) / drag;
+
+    // The radius by the iteration of the lab manuals, from Stokes' radius on.
+    double iterated = std::sqrt(9 * eta * vg / (2 * (r - r0) * g));
+    for (int i = 0; i < 200; ++i)
+        iterated = std::sqrt(9 * eta / (1 + b / (p * iterated)) * vg / (2 * (r - r0) * g));
+    const std::optional<double> radius = SlipCorrection::radius(vg, r, r0, eta, p, g);
+    QVERIFY(radius);
+    QVERIFY2(close(*radius, iterated, 1e-9), qPrintable(QString::number(*radius / iterated - 1)));
+    QVERIFY(close(*radius, a, 1e-6));
+
+    ChargeFormula::Setup setup{DD, Ux, r, r0, eta, {}, p};
+    const std::optional<ChargeFormula::Charge> c = ChargeFormula::charge(setup, vE, vg);
+    QVERIFY(c);
+    QVERIFY2(close(c->q, q, 1e-6), qPrintable(QString::number(c->q / q - 1)));
+    // ∂q/∂v_g through the radius, against a central difference.
+    const double h = 1e-6 * vg;
+    const double dg = (ChargeFormula::charge(setup, vE, vg + h)->q - ChargeFormula::charge(setup, vE, vg - h)->q) / (2 * h);
+    QVERIFY2(close(c->dqdvg, dg, 1e-5), qPrintable(QString::number(c->dqdvg / dg - 1)));
+    // By Stokes' law alone the charge is too large by (1 + b/(p·a))^(3/2).
+    setup.p.reset();
+    QVERIFY(close(ChargeFormula::charge(setup, vE, vg)->q / q, std::pow(1 + b / (p * a), 1.5), 1e-6));
 }
 
 void tst_charge_analysis::estimateOnGeneratedData()

@@ -9,6 +9,8 @@
 #include "JournalModel.h"
 #include "JournalStore.h"
 #include "JournalTable.h"
+#include "SeededRandom.h"
+#include "SlipExtrapolation.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +35,7 @@ private slots:
     void chargesFromTimings();
     void versionOneKeepsItsMeaning();
     void tenChargeStatesOfOneDrop();
+    void extrapolationFindsE();
 };
 
 namespace {
@@ -63,6 +66,10 @@ Sample sample()
     hidden.setup.d = 0;
     hidden.brownian = true;
     hidden.lost = true;
+    hidden.pressure = 20000;
+    hidden.temperature = 293.15;
+    hidden.slipCorrection = true;
+    hidden.fallDistance = 1.02e-3;
     s.journal.drops.push_back(hidden);
     s.journal.seed = 42;
     s.journal.seedFixed = true;
@@ -130,6 +137,8 @@ void tst_journal::fileKeepsEverything()
     QCOMPARE(back.entries[3].reason, journal.entries[3].reason);
     QVERIFY(!back.entries[3].time && *back.entries[3].velocity == 6.5e-4);
     QVERIFY(back.drops[1].lost && !back.drops[0].lost);
+    QVERIFY(back.drops[1].slipCorrection && *back.drops[1].pressure == 20000 && *back.drops[1].fallDistance == 1.02e-3);
+    QVERIFY(!back.drops[0].slipCorrection && !back.drops[0].pressure && !back.drops[0].temperature);
     QCOMPARE(back.entries[2].chargeState, 1);
     QCOMPARE(back.entries[4].field, FieldState::Reversed);
     QVERIFY(back.entries[4].isBalance() && *back.entries[4].voltage == 12345.5);
@@ -160,6 +169,9 @@ void tst_journal::refusedFiles_data()
     QByteArray negative = good;
     negative.replace("\"uncertainty\": 0.05", "\"uncertainty\": -1");
     QTest::newRow("a negative uncertainty") << negative << "«uncertainty» в измерении 1";
+    QByteArray airless = good;
+    airless.replace("\"pressure\": 20000", "\"pressure\": null");
+    QTest::newRow("a slip correction without pressure") << airless << "«slipCorrection» в капле 2";
 }
 
 void tst_journal::refusedFiles()
@@ -431,4 +443,66 @@ void tst_journal::tenChargeStatesOfOneDrop()
 }
 
 QTEST_GUILESS_MAIN(tst_journal)
+
+void tst_journal::extrapolationFindsE()
+{
+    // Drops of 1–2.5 µm at 101 325, 50 000 and 20 000 Pa whose drag had the
+    // slip of the air, each timed three times falling and three times in each
+    // of two charge states with 0.5 % errors: the extrapolation of their
+    // apparent e to 1/(p·a) = 0 covers e with its expanded uncertainty in
+    // nearly every trial, and finds the slip constant.
+    const double r = 920, r0 = 1.2, g = DropletPhysics::G, DD = 0.016, Ux = 5085, b = 8.2e-3, noise = 0.005;
+    const float eta = 1.8133e-5f;
+    SeededRandom random(20261208);
+    int covered = 0, bCovered = 0, found = 0;
+    double meanDeviation = 0;
+    const int trials = 100;
+    for (int trial = 0; trial < trials; ++trial) {
+        Journal journal;
+        for (int i = 0; i < 15; ++i) {
+            JournalDrop drop;
+            drop.number = i + 1;
+            drop.setup = {DD, Ux, 0, r, r0, eta};
+            drop.diameterHidden = true;
+            drop.pressure = i % 3 == 0 ? 101325 : i % 3 == 1 ? 50000 : 20000;
+            drop.temperature = 293.15;
+            drop.slipCorrection = true;
+            journal.drops.push_back(drop);
+            const double a = 1e-6 + 1.5e-6 * random.uniform();
+            const double drag = 6 * DropletPhysics::Pi * static_cast<double>(eta) / (1 + b / (*drop.pressure * a)) * a;
+            const double vg = 4.0 / 3 * DropletPhysics::Pi * a * a * a * (r - r0) * g / drag;
+            const auto measure = [&](FieldState field, int state, double v) {
+                for (int k = 0; k < 3; ++k) {
+                    JournalEntry e;
+                    e.drop = drop.number;
+                    e.field = field;
+                    e.chargeState = state;
+                    e.velocity = v * (1 + noise * random.normal());
+                    e.uncertainty = noise * std::fabs(v);
+                    journal.entries.push_back(e);
+                }
+            };
+            measure(FieldState::Off, 0, vg);
+            for (int state = 0; state < 2; ++state)
+                measure(FieldState::On, state, vg + (1 + static_cast<int>(5 * random.uniform())) * ElementaryCharge * Ux / DD / drag);
+        }
+        const JournalAnalysis::Result corrected = JournalAnalysis::analyse(journal);
+        const SlipExtrapolation::Result x =
+            SlipExtrapolation::fit(journal, corrected, JournalAnalysis::analyse(journal, false));
+        if (!x.valid)
+            continue;
+        ++found;
+        const double e = ElementaryCharge / 1e-19;
+        covered += std::fabs(x.e - e) <= x.expanded;
+        bCovered += std::fabs(x.b - b) <= 2 * x.bU;
+        meanDeviation += (x.e - e) / e / trials;
+    }
+    qInfo("found %d, covered %d, b covered %d of %d; mean deviation %.4f %%", found, covered, bCovered, trials,
+          100 * meanDeviation);
+    QVERIFY(found >= trials * 95 / 100);
+    QVERIFY(covered >= found * 9 / 10);
+    QVERIFY(bCovered >= found * 9 / 10);
+    QVERIFY(std::fabs(meanDeviation) < 0.003);
+}
+
 #include "tst_journal.moc"

@@ -279,8 +279,12 @@ void tst_laboratory::irradiationsGiveChargesOfTheSeed()
 void tst_laboratory::plotReadingsGiveTheCharges_data()
 {
     QTest::addColumn<bool>("unknown");
-    QTest::newRow("known droplet") << false;
-    QTest::newRow("unknown droplet") << true;
+    QTest::addColumn<double>("pressure"); // Pa of the slip correction, 0: none
+    QTest::newRow("known droplet") << false << 0.0;
+    QTest::newRow("unknown droplet") << true << 0.0;
+    QTest::newRow("known droplet, slip at 1 atm") << false << 101325.0;
+    QTest::newRow("unknown droplet, slip at 1 atm") << true << 101325.0;
+    QTest::newRow("unknown droplet, slip at 20 kPa") << true << 20000.0;
 }
 
 void tst_laboratory::plotReadingsGiveTheCharges()
@@ -288,6 +292,7 @@ void tst_laboratory::plotReadingsGiveTheCharges()
     // The velocity curve read off the plot in each phase, four significant
     // digits: the journal's charges are 3 e and 7 e, whatever the size.
     QFETCH(bool, unknown);
+    QFETCH(double, pressure);
     FakeMainWindow form;
     startWithCharges(form);
     Laboratory& lab = form.simulation().laboratory();
@@ -296,6 +301,11 @@ void tst_laboratory::plotReadingsGiveTheCharges()
     lab.setUnknownSize(unknown);
     form.simulation().panel().setDropConcealed(unknown);
     Experiment& experiment = form.simulation().experiment();
+    if (pressure > 0) {
+        lab.setSlipCorrection(true);
+        lab.setAir(pressure, 293.15);
+        experiment.setSlipCorrection(lab.slipPressure());
+    }
     int charge = 0;
     run(form, [&](int step) {
         if (step == 30)
@@ -307,6 +317,12 @@ void tst_laboratory::plotReadingsGiveTheCharges()
             experiment.end();
         }
     });
+    if (pressure > 0) {
+        // The droplet fell as a sphere with the slip of the air: Stokes' velocity times 1 + b/(p·a).
+        const ExperimentState& s = form.state();
+        const double a = s.d / 2, stokes = 2 * a * a * (s.r - s.r0) * 9.814 / (9 * static_cast<double>(s.eta));
+        QVERIFY(std::fabs(s.Vg / (stokes * (1 + 8.2e-3 / (pressure * a))) - 1) < 1e-6);
+    }
     const std::vector<RunRecord::Point>& points = form.simulation().record().points();
     for (const int step : {10, 45, 75})
         QVERIFY(lab.recordPlotVelocity(points[static_cast<std::size_t>(step)].t));
@@ -334,6 +350,15 @@ void tst_laboratory::plotReadingsGiveTheCharges()
     QVERIFY2(near(r.charges[1], charge), qPrintable(QString::number(charge)));
     QVERIFY(near(r.changes[0], charge - 3));
     QVERIFY(r.charges[0].u < 0.05 * ElementaryCharge);
+    if (pressure == 0 || !unknown)
+        return;
+    // Forgetting the slip: Stokes' radius too large, the charges by
+    // (1 + b/(p·a))^(3/2) with the droplet's true radius.
+    QCOMPARE(*journal.drops[0].pressure, pressure);
+    const double bias = std::pow(1 + 8.2e-3 / (pressure * form.state().d / 2), 1.5);
+    const JournalAnalysis::Result plain = JournalAnalysis::analyse(journal, false);
+    QVERIFY2(std::fabs(plain.charges[0].q / (3 * ElementaryCharge) / bias - 1) < 0.003,
+             qPrintable(QString::number(plain.charges[0].q / (3 * ElementaryCharge) / bias)));
 }
 
 void tst_laboratory::thermalStepHasEinsteinsVariance()

@@ -5,9 +5,11 @@
 #include "JournalWindow.h"
 
 #include "DropSummaryModel.h"
+#include "ExtrapolationChart.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
 #include "KeyBindings.h"
+#include "RealDropDialog.h"
 #include "Laboratory.h"
 
 #include "Artwork.h"
@@ -16,6 +18,7 @@
 #include "SaveFileDialog.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -112,14 +115,25 @@ JournalWindow::JournalWindow(JournalModel& model, JournalStore& store, Laborator
     m_result->setFocusPolicy(Qt::StrongFocus);
     m_result->setWordWrap(true);
     m_result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Shown once the journal has drops with the slip correction: what forgetting it does.
+    m_withoutSlip = new QCheckBox(tr("&Без поправки на скольжение"), analysis);
+    m_withoutSlip->setToolTip(tr("Те же капли, рассчитанные по закону Стокса без поправки на скольжение"));
+    m_withoutSlip->hide();
+    connect(m_withoutSlip, &QCheckBox::toggled, this, &JournalWindow::refreshAnalysis);
     auto* layout = new QVBoxLayout(analysis);
+    layout->addWidget(m_withoutSlip);
     layout->addWidget(m_result);
+    auto* plots = new QHBoxLayout;
     if (charts)
         m_charts = charts(analysis, locale);
     if (m_charts)
-        layout->addWidget(m_charts->widget(), 1);
+        plots->addWidget(m_charts->widget(), 2);
     else
-        layout->addWidget(new QLabel(tr("Графики недоступны: не найден модуль графиков программы."), analysis), 1);
+        plots->addWidget(new QLabel(tr("Графики недоступны: не найден модуль графиков программы."), analysis), 2);
+    m_extrapolation = new ExtrapolationChart(locale, analysis);
+    m_extrapolation->hide();
+    plots->addWidget(m_extrapolation, 1);
+    layout->addLayout(plots, 1);
     m_tabs->addTab(analysis, tr("Определение e"));
 
     buildActions();
@@ -156,6 +170,8 @@ void JournalWindow::buildActions()
     a.strikeOut = edit->addAction(tr("Удалить измерение…"), this, &JournalWindow::strikeOutEntry);
     a.strikeOut->setShortcut(KeyBindings::key(Command::JournalStrikeOut));
     a.restore = edit->addAction(tr("Восстановить измерение"), this, &JournalWindow::restoreEntry);
+    edit->addSeparator();
+    a.realDrop = edit->addAction(tr("Капля с реальной установки…"), this, &JournalWindow::addRealDrop);
     // Insert and Delete belong to the table; an editor in a cell keeps its own keys.
     for (QAction* action : {a.add, a.strikeOut, a.restore})
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -242,10 +258,46 @@ QString JournalWindow::analysisText(const JournalAnalysis::Result& r, const QLoc
     return lines.join(QLatin1Char('\n'));
 }
 
+QString JournalWindow::extrapolationText(const SlipExtrapolation::Result& x, const QLocale& locale)
+{
+    const int drops = static_cast<int>(x.points.size());
+    if (!x.valid)
+        return tr("Экстраполяция к 1/(p·a) = 0: нужно не меньше %1 капель неизвестного размера с поправкой на "
+                  "скольжение и с надёжными зарядами, лучше при разных давлениях (сейчас %2).")
+            .arg(SlipExtrapolation::MinimumDrops)
+            .arg(drops);
+    const int decimals = decimalsFor(x.u);
+    const int bDecimals = decimalsFor(x.bU * 1e3);
+    QStringList lines;
+    lines << tr("По экстраполяции к 1/(p·a) = 0 (капель: %1): e = (%2 ± %3)·10⁻¹⁹ Кл, расширенная ±%4·10⁻¹⁹ Кл")
+                 .arg(drops)
+                 .arg(locale.toString(x.e, 'f', decimals), locale.toString(x.u, 'f', decimals),
+                      locale.toString(x.expanded, 'f', decimals));
+    const double deviation = (x.e * ChargeUnit - ExactCharge) / ExactCharge * 100;
+    lines << tr("    b = (%1 ± %2)·10⁻³ Па·м; отклонение e от 1,602 176 634·10⁻¹⁹ Кл: %3 %")
+                 .arg(locale.toString(x.b * 1e3, 'f', bDecimals), locale.toString(x.bU * 1e3, 'f', bDecimals),
+                      locale.toString(deviation, 'f', 2));
+    return lines.join(QLatin1Char('\n'));
+}
+
 void JournalWindow::refreshAnalysis()
 {
-    const JournalAnalysis::Result& r = m_model.analysis();
-    m_result->setText(analysisText(r, m_locale));
+    const Journal& journal = m_model.journal();
+    const bool slip = std::any_of(journal.drops.begin(), journal.drops.end(),
+                                  [](const JournalDrop& d) { return d.slipCorrection; });
+    m_withoutSlip->setVisible(slip);
+    m_extrapolation->setVisible(slip);
+    JournalAnalysis::Result plain;
+    if (slip)
+        plain = JournalAnalysis::analyse(journal, false);
+    const JournalAnalysis::Result& r = slip && m_withoutSlip->isChecked() ? plain : m_model.analysis();
+    QString text = analysisText(r, m_locale);
+    if (slip) {
+        const SlipExtrapolation::Result x = SlipExtrapolation::fit(journal, m_model.analysis(), plain);
+        m_extrapolation->show(x);
+        text += QLatin1Char('\n') + extrapolationText(x, m_locale);
+    }
+    m_result->setText(text);
     m_result->setAccessibleName(m_result->text());
     if (!m_charts)
         return;
@@ -312,10 +364,13 @@ void JournalWindow::newJournal()
 
 void JournalWindow::addEntry()
 {
-    const int row = m_model.addHandEntry(m_laboratory.dropForHandEntry());
+    const int drop = m_laboratory.dropForHandEntry();
+    const int row = m_model.addHandEntry(drop);
     m_tabs->setCurrentWidget(m_table);
     m_table->setFocus();
-    m_table->setCurrentIndex(m_model.index(row, JournalModel::Bands));
+    // A real apparatus's drop has its distance: its time is what is typed.
+    const JournalDrop* d = m_model.journal().drop(drop);
+    m_table->setCurrentIndex(m_model.index(row, d && d->fallDistance ? JournalModel::Time : JournalModel::Bands));
 }
 
 void JournalWindow::strikeOutEntry()
@@ -343,4 +398,22 @@ void JournalWindow::restoreEntry()
     const int row = currentRow();
     if (row >= 0)
         m_model.restore(row);
+}
+
+void JournalWindow::addRealDrop()
+{
+    const int number = m_model.journal().nextDropNumber();
+    std::optional<JournalDrop> drop;
+    if (askRealDrop) {
+        drop = askRealDrop(number);
+    } else {
+        RealDropDialog dialog(m_messageBox, m_locale, this);
+        if (dialog.exec() == QDialog::Accepted)
+            drop = dialog.drop(number);
+    }
+    if (!drop)
+        return;
+    m_model.addDrop(*drop);
+    // Its first timing, ready to be typed in.
+    addEntry();
 }

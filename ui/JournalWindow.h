@@ -6,6 +6,7 @@
 
 #include "ChargeCharts.h"
 #include "JournalAnalysis.h"
+#include "SlipExtrapolation.h"
 
 #include <QLocale>
 #include <QMainWindow>
@@ -18,8 +19,10 @@ class JournalModel;
 class JournalStore;
 class Laboratory;
 class DropSummaryModel;
+class ExtrapolationChart;
 class MessageBox;
 class QAction;
+class QCheckBox;
 class QLabel;
 class QTabWidget;
 class QTableView;
@@ -43,6 +46,7 @@ public:
         QAction* add = nullptr;
         QAction* strikeOut = nullptr;
         QAction* restore = nullptr;
+        QAction* realDrop = nullptr;
     };
 
     JournalWindow(JournalModel& model, JournalStore& store, Laboratory& laboratory, MessageBox& messageBox,
@@ -54,17 +58,25 @@ public:
     QTableView* table() const { return m_table; }
     QTableView* summary() const { return m_summary; }
     QLabel* result() const { return m_result; }
+    /// The analysis shown as if the slip of the air were forgotten.
+    QCheckBox* withoutSlipSwitch() const { return m_withoutSlip; }
+    ExtrapolationChart* extrapolationChart() const { return m_extrapolation; }
     /// The plots (none when the charts module could not be loaded).
     ChargeCharts* charts() const { return m_charts.get(); }
 
     /// Asks why a row is struck out (none: cancelled); a text box by default.
     std::function<std::optional<QString>()> askReason;
+    /// Asks for the setup of a drop of a real apparatus, numbered as given
+    /// (none: cancelled); RealDropDialog by default.
+    std::function<std::optional<JournalDrop>(int number)> askRealDrop;
     /// Asks for a journal file to open (empty: cancelled); a file dialog by default.
     std::function<QString()> askOpenFileName;
 
     /// The analysis in words: e with its standard and expanded uncertainty,
     /// what it was found from, and its deviation from the exact value.
     static QString analysisText(const JournalAnalysis::Result& result, const QLocale& locale);
+    /// The extrapolation to 1/(p·a) = 0 in words: e and b, or what it needs.
+    static QString extrapolationText(const SlipExtrapolation::Result& result, const QLocale& locale);
     /// Why an estimate could not be made, as the analysis says it.
     static QString noEstimateReason(const ElementaryChargeEstimate::Result& estimate);
 
@@ -81,6 +93,7 @@ private:
     void addEntry();
     void strikeOutEntry();
     void restoreEntry();
+    void addRealDrop();
     int currentRow() const;
 
     JournalModel& m_model;
@@ -95,5 +108,7 @@ private:
     QTableView* m_summary;
     DropSummaryModel* m_summaryModel;
     QLabel* m_result;
+    QCheckBox* m_withoutSlip;
+    ExtrapolationChart* m_extrapolation;
     std::unique_ptr<ChargeCharts> m_charts;
 };

@@ -4,11 +4,14 @@
 
 #include "LaboratoryWindows.h"
 
+#include "AirInputs.h"
+
 #include "JournalWindow.h"
 #include "KeyBindings.h"
 #include "MainWindow.h"
 #include "Simulation.h"
 
+#include "AirViscosity.h"
 #include "JournalStore.h"
 #include "Laboratory.h"
 
@@ -48,11 +51,13 @@ LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation,
     connect(m.journal, &QAction::triggered, this, &LaboratoryWindows::showJournal);
     connect(m.unknownDrop, &QAction::toggled, this, [&lab](bool on) { lab.setUnknownSize(on); });
     connect(m.brownian, &QAction::toggled, this, [&lab](bool on) { lab.setBrownian(on); });
+    connect(m.slipCorrection, &QAction::toggled, this, [&lab](bool on) { lab.setSlipCorrection(on); });
     connect(m.seed, &QAction::triggered, this, &LaboratoryWindows::askForSeed);
     connect(&lab, &Laboratory::changed, this, [this] {
         updateCommands();
         updateReticle();
         updateConcealment();
+        updateAir();
         updateInputs();
     });
     // The gap may change with every edit of its input.
@@ -141,7 +146,7 @@ bool LaboratoryWindows::setVoltage(double volts)
     // A voltage refused leaves the stopwatch's box showing the one set.
     const bool set = m_simulation.experiment().setVoltage(volts);
     if (set)
-        m_simulation.inputs().showVoltage(volts);
+        m_simulation.inputs().showValue(SetupParameter::Voltage, volts);
     if (m_stopwatch)
         m_stopwatch->refresh();
     return set;
@@ -153,6 +158,31 @@ void LaboratoryWindows::updateInputs()
     const MainWindowWidgets& w = m_window.widgets();
     for (const SetupParameter parameter : AllSetupParameters)
         w.parameterEdit(parameter)->setReadOnly(held || (parameter == SetupParameter::Diameter && m_concealed));
+    // With the slip correction the viscosity is that of air at its temperature.
+    if (m_simulation.laboratory().slipPressure())
+        w.parameterEdit(SetupParameter::Viscosity)->setReadOnly(true);
+}
+
+void LaboratoryWindows::updateAir()
+{
+    const Laboratory& lab = m_simulation.laboratory();
+    Experiment& experiment = m_simulation.experiment();
+    const std::optional<double> pressure = lab.slipPressure();
+    bool changed = experiment.slipCorrection() != pressure;
+    experiment.setSlipCorrection(pressure);
+    if (m_air)
+        m_air->show();
+    // A held droplet keeps its air until its run is over.
+    if (experiment.isRunning())
+        return;
+    const float eta = static_cast<float>(AirViscosity::at(lab.temperature()));
+    if (pressure && experiment.state().eta != eta) {
+        experiment.setParameter(SetupParameter::Viscosity, static_cast<double>(eta));
+        m_simulation.inputs().showValue(SetupParameter::Viscosity, static_cast<double>(eta));
+        changed = true;
+    }
+    if (changed)
+        m_simulation.reset().resetWindow();
 }
 
 void LaboratoryWindows::placeBeside(QWidget* window)
@@ -191,6 +221,8 @@ void LaboratoryWindows::updateCommands()
     const MainWindow::Menus& m = m_window.menus();
     for (QAction* action : {m.unknownDrop, m.brownian, m.seed})
         action->setEnabled(on);
+    // The air of a held droplet stays as it was at its start.
+    m.slipCorrection->setEnabled(on && !lab.holding());
     if (m.laboratoryMode->isChecked() != on)
         m.laboratoryMode->setChecked(on);
 }
@@ -215,6 +247,8 @@ void LaboratoryWindows::setActive(bool active)
             m_stopwatch = new StopwatchWindow(lab, m_commands, m_locale, &m_window);
             connect(m_stopwatch, &StopwatchWindow::closed, this, [this] { setActive(false); });
             connect(m_stopwatch, &StopwatchWindow::voltageChosen, this, &LaboratoryWindows::setVoltage);
+            m_air = new AirInputs(lab, m_simulation.sound(), *m_services.messageBox, m_stopwatch->pressureEdit(),
+                                  m_stopwatch->temperatureEdit(), this);
             m_stopwatch->adjustSize();
             placeBeside(m_stopwatch);
         }

@@ -17,6 +17,7 @@
 #include <functional>
 #include <optional>
 
+class AirInputs;
 class JournalStore;
 class JournalWindow;
 class MainWindow;
@@ -78,6 +79,10 @@ private:
     void updateReticle();
     /// Hides or shows the diameter of an unknown drop.
     void updateConcealment();
+    /// The experiment's drag with the slip correction at the laboratory's
+    /// air, or without; the viscosity of air at its temperature with it; the
+    /// window computed anew when that changed and no droplet is running.
+    void updateAir();
     void askForSeed();
     void extendPlotMenu(QMenu* menu, int surface, QPoint at);
 
@@ -90,6 +95,7 @@ private:
     QPointer<StopwatchWindow> m_stopwatch;
     QPointer<JournalWindow> m_journal;
     QLabel* m_reticle;
+    AirInputs* m_air = nullptr;
     ChargeChartsFactory m_chartsFactory;
     bool m_concealed = false;
     QString m_diameterText; ///< the diameter's input while hidden

@@ -398,6 +398,10 @@ void MainWindow::buildMenus()
     m.unknownDrop->setCheckable(true);
     m.brownian = m.file->addAction(tr("Броуновское движение"));
     m.brownian->setCheckable(true);
+    m.slipCorrection = m.file->addAction(tr("Поправка на скольжение"));
+    m.slipCorrection->setCheckable(true);
+    m.slipCorrection->setToolTip(tr("Сопротивление воздуха с поправкой на скольжение при его давлении; вязкость "
+                                    "воздуха — по его температуре"));
     m.seed = m.file->addAction(tr("Зерно случайных чисел…"));
     m.file->addSeparator();
     // The surface shown: its picture, and the last run's data.

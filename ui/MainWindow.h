@@ -53,6 +53,7 @@ public:
         QAction* journal = nullptr;          ///< "Лабораторный журнал"
         QAction* unknownDrop = nullptr;      ///< "Неизвестная капля" (checked while on)
         QAction* brownian = nullptr;         ///< "Броуновское движение" (checked while on)
+        QAction* slipCorrection = nullptr;   ///< "Поправка на скольжение" (checked while on)
         QAction* seed = nullptr;             ///< "Зерно случайных чисел…"
         QAction* copyImage = nullptr;        ///< "Копировать изображение": the surface shown
         QAction* saveImage = nullptr;        ///< "Сохранить изображение…": the surface shown

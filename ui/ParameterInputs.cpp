@@ -137,11 +137,11 @@ double ParameterInputs::outOfRangeReset(SetupParameter parameter) const
     return acceptable(parameter, candidate) ? reset : m_lastAccepted[indexOf(parameter)];
 }
 
-void ParameterInputs::showVoltage(double volts)
+void ParameterInputs::showValue(SetupParameter parameter, double value)
 {
-    m_lastAccepted[indexOf(SetupParameter::Voltage)] = volts;
+    m_lastAccepted[indexOf(parameter)] = value;
     m_quiet = true;
-    input(SetupParameter::Voltage).setText(ControlPanel::inputText(SetupParameter::Voltage, volts));
+    input(parameter).setText(ControlPanel::inputText(parameter, value));
     m_quiet = false;
 }
 

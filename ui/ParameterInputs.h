@@ -38,9 +38,10 @@ public:
     /// The text of `parameter`'s input changed (typed, pasted or set by the
     /// program): reads, checks and takes it, or rejects it.
     void readInput(SetupParameter parameter);
-    /// The voltage turned elsewhere (the laboratory's panel), already the
-    /// experiment's: written into its input without reading it back.
-    void showVoltage(double volts);
+    /// A value set elsewhere (the voltage turned in the laboratory's panel,
+    /// the viscosity of air at its temperature), already the experiment's:
+    /// written into its input without reading it back.
+    void showValue(SetupParameter parameter, double value);
 
     /// Greatest depth of nested handler runs seen so far (1 for a run without
     /// nesting); a rejection nests one run, a double rejection two.

@@ -68,6 +68,7 @@ public:
     PlotBackgrounds& backgrounds() { return m_backgrounds; }
     const PlotFollower& follower() const { return m_follower; }
     ControlPanel& panel() { return m_panel; }
+    Sound& sound() { return m_sound; }
     /// The course of the last run.
     const RunRecord& record() const { return m_experiment.record(); }
     /// The laboratory mode and its journal.

@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -161,6 +162,27 @@ QWidget* StopwatchWindow::buildApparatus(const Commands& commands)
     layout->addWidget(m_voltage, 0, 1);
     layout->addWidget(m_polarity, 0, 2);
     layout->addWidget(m_balance, 1, 0, 1, 3);
+
+    // The air, for the slip correction (its option in the menu «Файл»).
+    const auto airInput = [group, layout](int row, const QString& label, const QString& unit, const QString& tip,
+                                          const QString& name) {
+        auto* input = new QLineEdit(group);
+        input->setToolTip(tip);
+        input->setAccessibleName(name);
+        auto* caption = new QLabel(label, group);
+        caption->setBuddy(input);
+        layout->addWidget(caption, row, 0);
+        layout->addWidget(input, row, 1);
+        layout->addWidget(new QLabel(unit, group), row, 2);
+        return input;
+    };
+    m_pressure = airInput(2, tr("&Давление:"), tr("Па"),
+                          tr("Давление воздуха, Па (от 1000 до 200 000): с поправкой на скольжение"),
+                          tr("Давление воздуха, паскалей"));
+    m_temperature = airInput(3, tr("&Температура:"), tr("°C"),
+                             tr("Температура воздуха, °C (от −50 до 100): с поправкой на скольжение от неё зависит "
+                                "вязкость воздуха"),
+                             tr("Температура воздуха, градусов Цельсия"));
     return group;
 }
 
@@ -191,6 +213,10 @@ void StopwatchWindow::refresh()
     const double band = m_laboratory.bandLength();
     m_band->setText(tr("Цена деления: D/10 = %1 мм").arg(m_locale.toString(band * 1000, 'f', 3)));
     m_bandsMetres->setText(tr("= %1 мм").arg(m_locale.toString(band * 1000 * m_bands->value(), 'f', 3)));
+    // The air matters only with the slip correction, and stays while a droplet is held.
+    const bool air = m_laboratory.isActive() && m_laboratory.slipCorrection() && !m_laboratory.holding();
+    m_pressure->setEnabled(air);
+    m_temperature->setEnabled(air);
     if (m_voltage->value() != m_laboratory.voltage()) {
         const QSignalBlocker quiet(m_voltage);
         m_voltage->setValue(m_laboratory.voltage());

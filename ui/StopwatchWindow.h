@@ -12,6 +12,7 @@ class Laboratory;
 class QAction;
 class QDoubleSpinBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
@@ -21,7 +22,8 @@ class QSpinBox;
 /// the drop, its field and charge state, the reticle's band in SI units,
 /// the distance of a timing in bands, and the timings made (✓ once in the
 /// journal); and the apparatus's controls: the voltage, turned in steps of
-/// 1 % (10 % with Shift), the polarity and the balance. Its buttons are
+/// 1 % (10 % with Shift), the polarity and the balance; and the air's
+/// pressure and temperature, with the slip correction. Its buttons are
 /// commands whose keys work wherever the focus is.
 class StopwatchWindow : public QWidget {
     Q_OBJECT
@@ -55,6 +57,8 @@ public:
     QListWidget* timingsList() const { return m_timings; }
     QLabel* statusLabel() const { return m_status; }
     QLabel* bandLabel() const { return m_band; }
+    QLineEdit* pressureEdit() const { return m_pressure; }
+    QLineEdit* temperatureEdit() const { return m_temperature; }
 
     /// Shows the stopwatch and the laboratory as they are now.
     void refresh();
@@ -87,6 +91,8 @@ private:
     QPushButton* m_balance;
     QDoubleSpinBox* m_voltage;
     QSpinBox* m_bands;
+    QLineEdit* m_pressure;
+    QLineEdit* m_temperature;
     QLabel* m_bandsMetres;
     QListWidget* m_timings;
     QTimer m_tick; ///< refreshes the display while the stopwatch runs
