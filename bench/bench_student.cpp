@@ -8,14 +8,17 @@
 // rising and three times falling in each of two charge states, with the
 // settings the help recommends (the slowest pace, −25 kV to begin with, the
 // voltage turned so that the droplet rises at half to two and a half times
-// its fall). Many sessions, each with a seed of its own, with known drops and
-// with unknown drops in Brownian motion. Prints, for each:
+// its fall). Many sessions, each with a seed of its own, with known drops,
+// with unknown drops in Brownian motion, and with unknown drops in Brownian
+// motion whose drag has the slip of the air (at 1 atm, 20 °C). Prints, for each:
 //   - the share of sessions whose estimate of e (from the drops' charges) is
 //     within 1 % of 1.602 176 634·10⁻¹⁹ C;
 //   - the share whose expanded uncertainty (k = 2) covers it;
 //   - the share with no estimate, and any whole-factor error;
-//   - the median experiment time and wall time of a session.
-//   bench_student [SESSIONS]      (default 50 of each kind)
+//   - the median experiment time and wall time of a session;
+//   - with the slip, the mean deviation of e when the same journals are
+//     analysed without the correction (Stokes' law alone).
+//   bench_student [SESSIONS [known|unknown|slip...]]   (default 50 of each kind)
 
 #include "LabStudent.h"
 #include "WindowFixture.h"
@@ -32,19 +35,25 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 namespace {
+
+/// The drops of a session.
+enum class Drops { Known, Unknown, UnknownWithSlip };
 
 struct Outcome {
     bool estimate = false;
     double e = 0;
     double expanded = 0;
+    std::optional<double> withoutSlip; ///< e analysed by Stokes' law alone
     LabStudent::Session session;
 };
 
-Outcome session(std::uint64_t seed, bool unknown)
+Outcome session(std::uint64_t seed, Drops drops)
 {
+    const bool unknown = drops != Drops::Known;
     QDir(JournalStore::defaultFolder()).removeRecursively();
     WindowFixture w;
     w.show();
@@ -60,6 +69,8 @@ Outcome session(std::uint64_t seed, bool unknown)
         w.form->menus().unknownDrop->trigger();
         w.form->menus().brownian->trigger();
     }
+    if (drops == Drops::UnknownWithSlip)
+        w.form->menus().slipCorrection->trigger();
     LabStudent student(w, seed ^ 0x5eed);
     Outcome outcome;
     outcome.session = student.run(LabStudent::Plan{});
@@ -67,6 +78,11 @@ Outcome session(std::uint64_t seed, bool unknown)
     outcome.estimate = r.fromCharges.valid();
     outcome.e = r.fromCharges.e / ChargeUnits::ChargeUnit;
     outcome.expanded = r.fromCharges.expanded / ChargeUnits::ChargeUnit;
+    if (drops == Drops::UnknownWithSlip) {
+        const JournalAnalysis::Result plain = JournalAnalysis::analyse(w.simulation().journal().journal(), false);
+        if (plain.fromCharges.valid())
+            outcome.withoutSlip = plain.fromCharges.e / ChargeUnits::ChargeUnit;
+    }
     return outcome;
 }
 
@@ -103,6 +119,18 @@ void report(const char* title, const std::vector<Outcome>& outcomes)
     std::printf("  a whole factor off:       %d\n", wholeFactor);
     std::printf("  median session: %.1f min of experiment, %.1f min of wall time; %.0f drops started, %.0f lost\n",
                 median(experiment), median(wall), median(started), median(lost));
+    std::vector<double> bias;
+    for (const Outcome& o : outcomes)
+        if (o.withoutSlip)
+            bias.push_back(*o.withoutSlip / e - 1);
+    if (!bias.empty()) {
+        double sum = 0;
+        for (const double b : bias)
+            sum += b;
+        std::printf("  without the slip correction in the analysis: mean deviation of e %+.2f %% (%zu sessions "
+                    "with an estimate)\n",
+                    100 * sum / static_cast<double>(bias.size()), bias.size());
+    }
 }
 
 } // namespace
@@ -114,17 +142,33 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     WindowFixture::setUpApplication();
     const int sessions = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
-    for (const bool unknown : {false, true}) {
+    // Only the given kinds of drops: known, unknown, slip (default: all three).
+    std::vector<Drops> kinds;
+    for (int i = 2; i < argc; ++i) {
+        const QString kind = QString::fromLocal8Bit(argv[i]);
+        if (kind == QLatin1String("known"))
+            kinds.push_back(Drops::Known);
+        else if (kind == QLatin1String("unknown"))
+            kinds.push_back(Drops::Unknown);
+        else if (kind == QLatin1String("slip"))
+            kinds.push_back(Drops::UnknownWithSlip);
+    }
+    if (kinds.empty())
+        kinds = {Drops::Known, Drops::Unknown, Drops::UnknownWithSlip};
+    for (const Drops drops : kinds) {
         std::vector<Outcome> outcomes;
         for (int i = 0; i < sessions; ++i) {
-            outcomes.push_back(session(20261208 + static_cast<std::uint64_t>(i), unknown));
+            outcomes.push_back(session(20261208 + static_cast<std::uint64_t>(i), drops));
             const Outcome& o = outcomes.back();
             std::printf("  session %2d: %s e = %.4f ± %.4f, %d drops started, %.1f min\n", i + 1,
                         o.estimate ? "" : "no estimate;", o.e, o.expanded, o.session.started,
                         o.session.experimentSeconds / 60);
             std::fflush(stdout);
         }
-        report(unknown ? "unknown drops, Brownian motion" : "known drops", outcomes);
+        report(drops == Drops::Known     ? "known drops"
+               : drops == Drops::Unknown ? "unknown drops, Brownian motion"
+                                         : "unknown drops, Brownian motion, slip of the air at 1 atm",
+               outcomes);
     }
     return 0;
 }

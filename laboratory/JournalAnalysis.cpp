@@ -107,10 +107,9 @@ std::optional<FreeFall> freeFallOf(const DropData& d, bool slip)
     if (!d.drop || d.drop->diameterHidden)
         return std::nullopt;
     const SetupParameters& p = d.drop->setup;
-    const float eta = slip && d.drop->slipCorrection && d.drop->pressure
-                          ? static_cast<float>(SlipCorrection::effectiveViscosity(static_cast<double>(p.eta),
-                                                                                   *d.drop->pressure, p.d / 2))
-                          : p.eta;
+    const float eta = slip && d.drop->slipCorrection && d.drop->pressure ? static_cast<float>(
+                          SlipCorrection::effectiveViscosity(static_cast<double>(p.eta), *d.drop->pressure, p.d / 2))
+                                                                         : p.eta;
     const float tau = DropletPhysics::relaxationTime(p.r, p.d, eta);
     return FreeFall{DropletPhysics::terminalVelocity(tau, p.r, p.r0), 0};
 }

@@ -52,9 +52,8 @@ std::optional<Point> apparentCharge(int drop, const JournalAnalysis::Result& cor
     for (const JournalAnalysis::DropCharge& c : corrected.charges) {
         if (c.drop != drop)
             continue;
-        const auto a = std::find_if(plain.charges.begin(), plain.charges.end(), [&c](const auto& p) {
-            return p.drop == c.drop && p.chargeState == c.chargeState;
-        });
+        const auto a = std::find_if(plain.charges.begin(), plain.charges.end(),
+                                    [&c](const auto& p) { return p.drop == c.drop && p.chargeState == c.chargeState; });
         const double q = std::fabs(c.q) / Unit, u = c.u / Unit;
         const double n = std::round(q / e);
         // A multiple is certain when its neighbours are three errors away.

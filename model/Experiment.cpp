@@ -156,8 +156,8 @@ void Experiment::recompute()
     if (s.eta > 0) {
         // The terminal velocity is computed from the rounded relaxation time;
         // with the slip correction, both with the droplet's effective viscosity.
-        const float eta = m_slipPressure ? static_cast<float>(SlipCorrection::effectiveViscosity(
-                                               static_cast<double>(s.eta), *m_slipPressure, s.d / 2))
+        const float eta = m_slipPressure ? static_cast<float>(
+                              SlipCorrection::effectiveViscosity(static_cast<double>(s.eta), *m_slipPressure, s.d / 2))
                                          : s.eta;
         s.tau = Physics::relaxationTime(s.r, s.d, eta);
         s.Vg = Physics::terminalVelocity(s.tau, s.r, s.r0);

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "AirViscosity.h"
 #include "BrownianMotion.h"
 #include "ChargeFormula.h"
 #include "DropSizeDistribution.h"
@@ -11,7 +12,6 @@
 #include "SeededRandom.h"
 #include "SetupParameters.h"
 #include "SlipCorrection.h"
-#include "AirViscosity.h"
 
 #include <QtTest>
 
@@ -152,7 +152,8 @@ void tst_charge_analysis::slipCorrectedDrops()
     QVERIFY2(close(c->q, q, 1e-6), qPrintable(QString::number(c->q / q - 1)));
     // ∂q/∂v_g through the radius, against a central difference.
     const double h = 1e-6 * vg;
-    const double dg = (ChargeFormula::charge(setup, vE, vg + h)->q - ChargeFormula::charge(setup, vE, vg - h)->q) / (2 * h);
+    const double dg =
+        (ChargeFormula::charge(setup, vE, vg + h)->q - ChargeFormula::charge(setup, vE, vg - h)->q) / (2 * h);
     QVERIFY2(close(c->dqdvg, dg, 1e-5), qPrintable(QString::number(c->dqdvg / dg - 1)));
     // By Stokes' law alone the charge is too large by (1 + b/(p·a))^(3/2).
     setup.p.reset();

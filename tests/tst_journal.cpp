@@ -484,7 +484,8 @@ void tst_journal::extrapolationFindsE()
             };
             measure(FieldState::Off, 0, vg);
             for (int state = 0; state < 2; ++state)
-                measure(FieldState::On, state, vg + (1 + static_cast<int>(5 * random.uniform())) * ElementaryCharge * Ux / DD / drag);
+                measure(FieldState::On, state,
+                        vg + (1 + static_cast<int>(5 * random.uniform())) * ElementaryCharge * Ux / DD / drag);
         }
         const JournalAnalysis::Result corrected = JournalAnalysis::analyse(journal);
         const SlipExtrapolation::Result x =

@@ -8,15 +8,19 @@
 #include "JournalStore.h"
 #include "JournalWindow.h"
 #include "LaboratoryWindows.h"
+#include "RealDropDialog.h"
 #include "StopwatchWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <cmath>
@@ -40,6 +44,8 @@ private slots:
     void apparatusByTheKeys();
     void analysisWarnsOfDoubtfulResults_data();
     void analysisWarnsOfDoubtfulResults();
+    void airAndSlipByTheKeys();
+    void realDropTypedIn();
 };
 
 namespace {
@@ -315,6 +321,105 @@ int main(int argc, char** argv)
     }
     tst_lab_window test;
     return QTest::qExec(&test, argc, argv);
+}
+
+void tst_lab_window::airAndSlipByTheKeys()
+{
+    // «Поправка на скольжение»: the viscosity becomes that of air at 20 °C
+    // and takes no edits; the droplet falls faster by 1 + b/(p·a). The air's
+    // inputs read every key: a pressure on its way is not taken, an
+    // impossible one is refused at once, one out of range when the editing
+    // ends; each refusal with its message and the value before.
+    WindowFixture w;
+    w.show();
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    StopwatchWindow* panel = w.form->laboratory().stopwatchWindow();
+    QLineEdit* pressure = panel->pressureEdit();
+    QVERIFY(!pressure->isEnabled());
+    const double stokes = w.state().Vg;
+    w.form->menus().slipCorrection->trigger();
+    QVERIFY(pressure->isEnabled());
+    QVERIFY(w.widgets().viscosityEdit->isReadOnly());
+    QCOMPARE(w.widgets().viscosityEdit->text(), QStringLiteral(" 1.813e-05"));
+    const auto slipFactor = [&w](double p) { return 1 + 8.2e-3 / (p * w.state().d / 2); };
+    const double etaRatio = 1.82e-5 / static_cast<double>(static_cast<float>(1.8133221e-5));
+    QVERIFY(std::fabs(w.state().Vg / stokes / (etaRatio * slipFactor(101325)) - 1) < 1e-5);
+
+    Laboratory& lab = w.simulation().laboratory();
+    std::vector<FakeMessageBox::Shown>& shown = w.fakes.messageBox.shown;
+    panel->activateWindow();
+    pressure->setFocus();
+    const auto retype = [pressure](const char* keys) {
+        pressure->selectAll();
+        QTest::keyClicks(pressure, QString::fromLatin1(keys));
+    };
+    retype("5");
+    QCOMPARE(lab.pressure(), 101325.0);
+    QVERIFY(shown.empty());
+    QTest::keyClicks(pressure, QStringLiteral("0000"));
+    QCOMPARE(lab.pressure(), 50000.0);
+    QVERIFY(std::fabs(w.state().Vg / stokes / (etaRatio * slipFactor(50000)) - 1) < 1e-5);
+    retype("0");
+    QCOMPARE(shown.size(), std::size_t(1));
+    QCOMPARE(shown[0].text, QStringLiteral("Давление должно быть больше нуля!"));
+    QCOMPARE(pressure->text(), QStringLiteral("50000"));
+    retype("5");
+    QTest::keyClick(pressure, Qt::Key_Return);
+    QCOMPARE(shown.size(), std::size_t(2));
+    QCOMPARE(shown[1].text, QStringLiteral("Давление должно быть от 1000 до 200 000 Па!"));
+    QCOMPARE(lab.pressure(), 50000.0);
+
+    // 30 °C: the viscosity of air follows.
+    QLineEdit* temperature = panel->temperatureEdit();
+    temperature->setFocus();
+    temperature->selectAll();
+    QTest::keyClicks(temperature, QStringLiteral("30"));
+    QCOMPARE(lab.temperature(), 303.15);
+    QCOMPARE(w.widgets().viscosityEdit->text(), QStringLiteral(" 1.861e-05"));
+}
+
+void tst_lab_window::realDropTypedIn()
+{
+    // A drop of a real apparatus: its setup typed into the dialog, then its
+    // timings into the table over its own distance.
+    WindowFixture w;
+    w.show();
+    press(w, Qt::Key_J, Qt::ControlModifier);
+    JournalWindow* journal = w.form->laboratory().journalWindow();
+    QVERIFY(QTest::qWaitForWindowActive(journal));
+    bool typed = false;
+    QTimer::singleShot(0, [&typed] {
+        auto* dialog = qobject_cast<RealDropDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        const auto enter = [dialog](RealDropDialog::Field f, const char* text) {
+            dialog->field(f)->selectAll();
+            QTest::keyClicks(dialog->field(f), QString::fromUtf8(text));
+        };
+        enter(RealDropDialog::Distance, "0,0102");
+        enter(RealDropDialog::Pressure, "98000");
+        enter(RealDropDialog::Temperature, "23");
+        QTest::keyClick(dialog->field(RealDropDialog::Temperature), Qt::Key_Return);
+        typed = true;
+    });
+    journal->actions().realDrop->trigger();
+    QVERIFY(typed);
+    const Journal& j = w.simulation().journal().journal();
+    QCOMPARE(j.drops.size(), std::size_t(1));
+    const JournalDrop& drop = j.drops[0];
+    QVERIFY(drop.diameterHidden && drop.slipCorrection);
+    QCOMPARE(*drop.fallDistance, 0.0102);
+    QCOMPARE(*drop.pressure, 98000.0);
+    QCOMPARE(*drop.temperature, 296.15);
+    // The viscosity of air at 23 °C, five digits.
+    QCOMPARE(drop.setup.eta, 1.8276e-5f);
+    // Its first timing's row is there, the cursor in its time.
+    QTableView* table = journal->table();
+    QCOMPARE(table->currentIndex().column(), static_cast<int>(JournalModel::Time));
+    journal->activateWindow();
+    QTRY_COMPARE(QApplication::focusWidget(), table);
+    type(QStringLiteral("11,9"));
+    QCOMPARE(*j.entries[0].distance, 0.0102);
+    QCOMPARE(*j.entries[0].time, 11.9);
 }
 
 #include "tst_lab_window.moc"

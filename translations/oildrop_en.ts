@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>AirInputs</name>
+    <message>
+        <source>Давление должно быть больше нуля!</source>
+        <translation>The pressure must be greater than zero!</translation>
+    </message>
+    <message>
+        <source>Ниже абсолютного нуля (−273,15 °C) температуры не бывает!</source>
+        <translation>There is no temperature below absolute zero (−273.15 °C)!</translation>
+    </message>
+    <message>
+        <source>Давление должно быть от 1000 до 200 000 Па!</source>
+        <translation>The pressure must be from 1000 to 200 000 Pa!</translation>
+    </message>
+    <message>
+        <source>Температура должна быть от −50 до 100 °C!</source>
+        <translation>The temperature must be from −50 to 100 °C!</translation>
+    </message>
+</context>
+<context>
     <name>AuthorsWindow</name>
     <message>
         <source>Авторы</source>
@@ -135,6 +154,25 @@
     <message>
         <source>Капля коснулась пластины и потеряна.</source>
         <translation>The droplet touched a plate and is lost.</translation>
+    </message>
+</context>
+<context>
+    <name>ExtrapolationChart</name>
+    <message>
+        <source>Экстраполяция к 1/(p·a) = 0</source>
+        <translation>Extrapolation to 1/(p·a) = 0</translation>
+    </message>
+    <message>
+        <source>Нет капель с поправкой на скольжение</source>
+        <translation>No drops with the slip correction</translation>
+    </message>
+    <message>
+        <source>1/(p·a), 1/(Па·м)</source>
+        <translation>1/(p·a), 1/(Pa·m)</translation>
+    </message>
+    <message>
+        <source>e^(2/3), (10⁻¹⁹ Кл)^(2/3)</source>
+        <translation>e^(2/3), (10⁻¹⁹ C)^(2/3)</translation>
     </message>
 </context>
 <context>
@@ -616,6 +654,30 @@
     <message>
         <source>    отрицательные заряды входят в оценку по модулю</source>
         <translation>    negative charges take part in the estimate by their size</translation>
+    </message>
+    <message>
+        <source>&amp;Без поправки на скольжение</source>
+        <translation>&amp;Without the slip correction</translation>
+    </message>
+    <message>
+        <source>Те же капли, рассчитанные по закону Стокса без поправки на скольжение</source>
+        <translation>The same drops computed by Stokes&apos; law without the slip correction</translation>
+    </message>
+    <message>
+        <source>Капля с реальной установки…</source>
+        <translation>Drop from a real apparatus…</translation>
+    </message>
+    <message>
+        <source>Экстраполяция к 1/(p·a) = 0: нужно не меньше %1 капель неизвестного размера с поправкой на скольжение и с надёжными зарядами, лучше при разных давлениях (сейчас %2).</source>
+        <translation>Extrapolation to 1/(p·a) = 0: it needs at least %1 drops of unknown size with the slip correction and with reliable charges, best at different pressures (now %2).</translation>
+    </message>
+    <message>
+        <source>По экстраполяции к 1/(p·a) = 0 (капель: %1): e = (%2 ± %3)·10⁻¹⁹ Кл, расширенная ±%4·10⁻¹⁹ Кл</source>
+        <translation>By extrapolation to 1/(p·a) = 0 (drops: %1): e = (%2 ± %3)·10⁻¹⁹ C, expanded ±%4·10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>    b = (%1 ± %2)·10⁻³ Па·м; отклонение e от 1,602 176 634·10⁻¹⁹ Кл: %3 %</source>
+        <translation>    b = (%1 ± %2)·10⁻³ Pa·m; deviation of e from 1.602 176 634·10⁻¹⁹ C: %3 %</translation>
     </message>
 </context>
 <context>
@@ -1230,6 +1292,14 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <source>Сохранить данные…</source>
         <translation>Save Data…</translation>
     </message>
+    <message>
+        <source>Поправка на скольжение</source>
+        <translation>Slip correction</translation>
+    </message>
+    <message>
+        <source>Сопротивление воздуха с поправкой на скольжение при его давлении; вязкость воздуха — по его температуре</source>
+        <translation>The air&apos;s drag with the slip correction at its pressure; the viscosity of air from its temperature</translation>
+    </message>
 </context>
 <context>
     <name>ParameterInputs</name>
@@ -1340,6 +1410,89 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     <message>
         <source>Нет</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>RealDropDialog</name>
+    <message>
+        <source>Капля с реальной установки</source>
+        <translation>Drop from a real apparatus</translation>
+    </message>
+    <message>
+        <source>Расстояние между &amp;пластинами, м:</source>
+        <translation>Distance between the &amp;plates, m:</translation>
+    </message>
+    <message>
+        <source>&amp;Напряжение, В:</source>
+        <translation>&amp;Voltage, V:</translation>
+    </message>
+    <message>
+        <source>Путь &amp;капли, м:</source>
+        <translation>&amp;Distance timed, m:</translation>
+    </message>
+    <message>
+        <source>Плотность &amp;масла, кг/м³:</source>
+        <translation>&amp;Oil density, kg/m³:</translation>
+    </message>
+    <message>
+        <source>Плотность &amp;воздуха, кг/м³:</source>
+        <translation>&amp;Air density, kg/m³:</translation>
+    </message>
+    <message>
+        <source>В&amp;язкость воздуха, Па·с:</source>
+        <translation>Air v&amp;iscosity, Pa·s:</translation>
+    </message>
+    <message>
+        <source>&amp;Давление, Па:</source>
+        <translation>P&amp;ressure, Pa:</translation>
+    </message>
+    <message>
+        <source>&amp;Температура, °C:</source>
+        <translation>&amp;Temperature, °C:</translation>
+    </message>
+    <message>
+        <source>Расстояние, на котором засекают время подъёма и падения капли</source>
+        <translation>The distance over which the drop&apos;s rises and falls are timed</translation>
+    </message>
+    <message>
+        <source>Пока её не изменить, вязкость воздуха следует за температурой (закон Сазерленда)</source>
+        <translation>Until you change it, the viscosity of air follows the temperature (Sutherland&apos;s law)</translation>
+    </message>
+    <message>
+        <source>&amp;Поправка на скольжение</source>
+        <translation>&amp;Slip correction</translation>
+    </message>
+    <message>
+        <source>Установка, на которой измерена капля. Время её подъёмов и падений впишите затем в журнал: «Добавить измерение» (Insert); подъём — с минусом в графе «Путь, м».</source>
+        <translation>The apparatus the drop was measured on. Then type the times of its rises and falls into the journal: “Add measurement” (Insert); a rise with a minus sign in the column “Distance, m”.</translation>
+    </message>
+    <message>
+        <source>«%1» — не число.</source>
+        <translation>“%1” is not a number.</translation>
+    </message>
+    <message>
+        <source>Расстояние между пластинами должно быть больше нуля, путь капли — больше нуля и не больше него.</source>
+        <translation>The distance between the plates must be greater than zero, the distance timed greater than zero and no greater than it.</translation>
+    </message>
+    <message>
+        <source>Нулевое напряжение бессмысленно!</source>
+        <translation>A zero voltage makes no sense!</translation>
+    </message>
+    <message>
+        <source>Плотность воздуха должна быть больше нуля, а плотность масла — больше неё.</source>
+        <translation>The air&apos;s density must be greater than zero, and the oil&apos;s greater than the air&apos;s.</translation>
+    </message>
+    <message>
+        <source>Вязкость воздуха должна быть больше нуля.</source>
+        <translation>The viscosity of air must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Давление должно быть от 1000 до 200 000 Па!</source>
+        <translation>The pressure must be from 1000 to 200 000 Pa!</translation>
+    </message>
+    <message>
+        <source>Температура должна быть от −50 до 100 °C!</source>
+        <translation>The temperature must be from −50 to 100 °C!</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1618,38 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     <message>
         <source> · состояние капли сменилось</source>
         <translation> · the drop&apos;s state changed</translation>
+    </message>
+    <message>
+        <source>&amp;Давление:</source>
+        <translation>P&amp;ressure:</translation>
+    </message>
+    <message>
+        <source>Па</source>
+        <translation>Pa</translation>
+    </message>
+    <message>
+        <source>Давление воздуха, Па (от 1000 до 200 000): с поправкой на скольжение</source>
+        <translation>Air pressure, Pa (from 1000 to 200 000): with the slip correction</translation>
+    </message>
+    <message>
+        <source>Давление воздуха, паскалей</source>
+        <translation>Air pressure, pascals</translation>
+    </message>
+    <message>
+        <source>&amp;Температура:</source>
+        <translation>&amp;Temperature:</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Температура воздуха, °C (от −50 до 100): с поправкой на скольжение от неё зависит вязкость воздуха</source>
+        <translation>Air temperature, °C (from −50 to 100): with the slip correction the viscosity of air depends on it</translation>
+    </message>
+    <message>
+        <source>Температура воздуха, градусов Цельсия</source>
+        <translation>Air temperature, degrees Celsius</translation>
     </message>
 </context>
 <context>

@@ -53,8 +53,8 @@ AirInputs::Reading AirInputs::read(QLineEdit* input, bool finished)
         !number.inRange || !std::isfinite(v) || (isPressure ? v <= 0 : v <= -AirViscosity::CelsiusZero);
     if (impossible)
         return Reading::Impossible;
-    const bool inRange = isPressure ? v >= MinimumPressure && v <= MaximumPressure
-                                    : v >= MinimumCelsius && v <= MaximumCelsius;
+    const bool inRange =
+        isPressure ? v >= MinimumPressure && v <= MaximumPressure : v >= MinimumCelsius && v <= MaximumCelsius;
     if (!inRange)
         return finished ? Reading::Impossible : Reading::OnTheWay;
     if (isPressure)

@@ -27,8 +27,8 @@ public:
     static constexpr double MinimumCelsius = -50;
     static constexpr double MaximumCelsius = 100;
 
-    AirInputs(Laboratory& laboratory, Sound& sound, MessageBox& messageBox, QLineEdit* pressure,
-              QLineEdit* temperature, QObject* parent = nullptr);
+    AirInputs(Laboratory& laboratory, Sound& sound, MessageBox& messageBox, QLineEdit* pressure, QLineEdit* temperature,
+              QObject* parent = nullptr);
 
     /// The inputs show the laboratory's air.
     void show();

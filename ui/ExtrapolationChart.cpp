@@ -57,8 +57,8 @@ void ExtrapolationChart::paint(QPainter& painter, const QRectF& area) const
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRectF(area.left(), area.top() + 2, area.width(), line), Qt::AlignHCenter,
                      tr("Экстраполяция к 1/(p·a) = 0"));
-    const QRectF plot = area.adjusted(metrics.horizontalAdvance(QStringLiteral("0,0000")) + line + 8, 2 * line + 6,
-                                      -12, -2 * line - 10);
+    const QRectF plot = area.adjusted(metrics.horizontalAdvance(QStringLiteral("0,0000")) + line + 8, 2 * line + 6, -12,
+                                      -2 * line - 10);
     if (r.points.empty() || plot.width() < 20 || plot.height() < 20) {
         painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, tr("Нет капель с поправкой на скольжение"));
         painter.restore();

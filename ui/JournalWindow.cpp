@@ -9,8 +9,8 @@
 #include "JournalModel.h"
 #include "JournalStore.h"
 #include "KeyBindings.h"
-#include "RealDropDialog.h"
 #include "Laboratory.h"
+#include "RealDropDialog.h"
 
 #include "Artwork.h"
 #include "ChargeUnits.h"
@@ -283,8 +283,8 @@ QString JournalWindow::extrapolationText(const SlipExtrapolation::Result& x, con
 void JournalWindow::refreshAnalysis()
 {
     const Journal& journal = m_model.journal();
-    const bool slip = std::any_of(journal.drops.begin(), journal.drops.end(),
-                                  [](const JournalDrop& d) { return d.slipCorrection; });
+    const bool slip =
+        std::any_of(journal.drops.begin(), journal.drops.end(), [](const JournalDrop& d) { return d.slipCorrection; });
     m_withoutSlip->setVisible(slip);
     m_extrapolation->setVisible(slip);
     JournalAnalysis::Result plain;
