@@ -673,7 +673,7 @@
     </message>
     <message>
         <source>По экстраполяции к 1/(p·a) = 0 (капель: %1): e = (%2 ± %3)·10⁻¹⁹ Кл, расширенная ±%4·10⁻¹⁹ Кл</source>
-        <translation>By extrapolation to 1/(p·a) = 0 (drops: %1): e = (%2 ± %3)·10⁻¹⁹ C, expanded ±%4·10⁻¹⁹ C</translation>
+        <translation>By the extrapolation to 1/(p·a) = 0 (drops: %1): e = (%2 ± %3)·10⁻¹⁹ C, expanded ±%4·10⁻¹⁹ C</translation>
     </message>
     <message>
         <source>    b = (%1 ± %2)·10⁻³ Па·м; отклонение e от 1,602 176 634·10⁻¹⁹ Кл: %3 %</source>
@@ -1428,19 +1428,19 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
     <message>
         <source>Путь &amp;капли, м:</source>
-        <translation>&amp;Distance timed, m:</translation>
+        <translation>&amp;Distance of the drop, m:</translation>
     </message>
     <message>
         <source>Плотность &amp;масла, кг/м³:</source>
-        <translation>&amp;Oil density, kg/m³:</translation>
+        <translation>Density of the &amp;oil, kg/m³:</translation>
     </message>
     <message>
         <source>Плотность &amp;воздуха, кг/м³:</source>
-        <translation>&amp;Air density, kg/m³:</translation>
+        <translation>Density of the &amp;air, kg/m³:</translation>
     </message>
     <message>
         <source>В&amp;язкость воздуха, Па·с:</source>
-        <translation>Air v&amp;iscosity, Pa·s:</translation>
+        <translation>V&amp;iscosity of the air, Pa·s:</translation>
     </message>
     <message>
         <source>&amp;Давление, Па:</source>
