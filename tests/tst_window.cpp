@@ -296,6 +296,7 @@ void tst_window::menus()
          {m.journal, "Лабораторный журнал", false},
          {m.unknownDrop, "Неизвестная капля", false},
          {m.brownian, "Броуновское движение", false},
+         {m.slipCorrection, "Поправка на скольжение", false},
          {m.seed, "Зерно случайных чисел…", false},
          {nullptr, "", false},
          {m.copyImage, "Копировать изображение", false},
