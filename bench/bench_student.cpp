@@ -58,19 +58,7 @@ Outcome session(std::uint64_t seed, Drops drops)
     WindowFixture w;
     w.show();
     w.form->activateWindow();
-    // The settings the help recommends.
-    w.widgets().voltageEdit->setText(QStringLiteral("-25000"));
-    w.widgets().slowDownScrollBar->setValue(9);
-    w.fakes.random.values = {};
-    Laboratory& lab = w.simulation().laboratory();
-    lab.setSeed(seed);
-    w.form->menus().laboratoryMode->trigger();
-    if (unknown) {
-        w.form->menus().unknownDrop->trigger();
-        w.form->menus().brownian->trigger();
-    }
-    if (drops == Drops::UnknownWithSlip)
-        w.form->menus().slipCorrection->trigger();
+    LabStudent::setUp(w, seed, {unknown, unknown, drops == Drops::UnknownWithSlip});
     LabStudent student(w, seed ^ 0x5eed);
     Outcome outcome;
     outcome.session = student.run(LabStudent::Plan{});

@@ -17,10 +17,12 @@
 #                         the laboratory's panel beside the main window while
 #                         a drop is held;
 #   docs/screenshots/laboratory-hold.png, laboratory-journal.png,
-#   laboratory-measurements.png
+#   laboratory-measurements.png, laboratory-slip.png
 #                         a drop held through several rises and falls, and the
 #                         journal after a student's ten drops: the finding of
-#                         e with its plots, and the timings (made offscreen by
+#                         e with its plots, and the timings; the finding of e
+#                         from drops with the slip of the air at three
+#                         pressures, with the extrapolation (made offscreen by
 #                         the build's tests/gui/lab_session).
 # Usage: scripts/screenshot.sh [build-dir]
 set -eu

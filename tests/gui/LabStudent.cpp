@@ -8,6 +8,7 @@
 
 #include "Laboratory.h"
 #include "LaboratoryWindows.h"
+#include "MainWindow.h"
 #include "StopwatchWindow.h"
 
 #include <QSpinBox>
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -45,6 +47,20 @@ double LabStudent::rate() const
 bool LabStudent::stateDone() const
 {
     return m_falls >= m_plan.timings && m_rises >= m_plan.timings;
+}
+
+void LabStudent::setUp(WindowFixture& w, std::uint64_t seed, const Options& options)
+{
+    w.widgets().voltageEdit->setText(QStringLiteral("-25000"));
+    w.widgets().slowDownScrollBar->setValue(9);
+    w.fakes.random.values = {};
+    w.simulation().laboratory().setSeed(seed);
+    const MainWindow::Menus& m = w.form->menus();
+    m.laboratoryMode->trigger();
+    for (const auto& [on, option] : {std::pair{options.unknown, m.unknownDrop}, std::pair{options.brownian, m.brownian},
+                                     std::pair{options.slip, m.slipCorrection}})
+        if (on)
+            option->trigger();
 }
 
 LabStudent::Session LabStudent::run(const Plan& plan)

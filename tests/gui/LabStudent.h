@@ -51,6 +51,17 @@ public:
         double wallSeconds = 0;
     };
 
+    /// The laboratory's options a session runs with.
+    struct Options {
+        bool unknown = false;  ///< «Неизвестная капля»
+        bool brownian = false; ///< «Броуновское движение»
+        bool slip = false;     ///< «Поправка на скольжение»
+    };
+    /// The window set up as the help recommends to a student (the slowest
+    /// pace, −25 kV to begin with), the laboratory's seed fixed, its mode on
+    /// with `options`.
+    static void setUp(WindowFixture& w, std::uint64_t seed, const Options& options);
+
     LabStudent(WindowFixture& w, std::uint64_t handSeed);
 
     /// Measures drops as planned; the laboratory mode, its options, the
