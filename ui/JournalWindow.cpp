@@ -5,6 +5,7 @@
 #include "JournalWindow.h"
 
 #include "DropSummaryModel.h"
+#include "JournalFile.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
 #include "KeyBindings.h"
@@ -19,9 +20,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QStandardPaths>
@@ -81,8 +84,33 @@ JournalWindow::JournalWindow(JournalModel& model, JournalStore& store, Laborator
     setWindowTitle(tr("Лабораторный журнал"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
 
-    m_tabs = new QTabWidget(this);
-    setCentralWidget(m_tabs);
+    // Who measured, above the journal: it heads every report and export.
+    auto* central = new QWidget(this);
+    auto* head = new QHBoxLayout;
+    m_student = new QLineEdit(central);
+    m_student->setObjectName(QStringLiteral("studentEdit"));
+    m_student->setMaxLength(JournalFile::MaxNameLength);
+    m_student->setAccessibleName(tr("Студент"));
+    m_group = new QLineEdit(central);
+    m_group->setObjectName(QStringLiteral("groupEdit"));
+    m_group->setMaxLength(JournalFile::MaxNameLength);
+    m_group->setAccessibleName(tr("Группа"));
+    auto* studentLabel = new QLabel(tr("&Студент:"), central);
+    studentLabel->setBuddy(m_student);
+    auto* groupLabel = new QLabel(tr("Гр&уппа:"), central);
+    groupLabel->setBuddy(m_group);
+    head->addWidget(studentLabel);
+    head->addWidget(m_student, 3);
+    head->addWidget(groupLabel);
+    head->addWidget(m_group, 1);
+    const auto keepStudent = [this] { m_model.setStudent(m_student->text(), m_group->text()); };
+    connect(m_student, &QLineEdit::editingFinished, this, keepStudent);
+    connect(m_group, &QLineEdit::editingFinished, this, keepStudent);
+    m_tabs = new QTabWidget(central);
+    auto* column = new QVBoxLayout(central);
+    column->addLayout(head);
+    column->addWidget(m_tabs, 1);
+    setCentralWidget(central);
 
     m_table = new QTableView(m_tabs);
     m_table->setObjectName(QStringLiteral("journalTable"));
@@ -244,6 +272,11 @@ QString JournalWindow::analysisText(const JournalAnalysis::Result& r, const QLoc
 
 void JournalWindow::refreshAnalysis()
 {
+    // The fields follow the journal (opened, new, asked for) unless being typed in.
+    if (!m_student->hasFocus() && m_student->text() != m_model.journal().student)
+        m_student->setText(m_model.journal().student);
+    if (!m_group->hasFocus() && m_group->text() != m_model.journal().group)
+        m_group->setText(m_model.journal().group);
     const JournalAnalysis::Result& r = m_model.analysis();
     m_result->setText(analysisText(r, m_locale));
     m_result->setAccessibleName(m_result->text());

@@ -21,6 +21,7 @@ class DropSummaryModel;
 class MessageBox;
 class QAction;
 class QLabel;
+class QLineEdit;
 class QTabWidget;
 class QTableView;
 class SaveFileDialog;
@@ -54,6 +55,8 @@ public:
     QTableView* table() const { return m_table; }
     QTableView* summary() const { return m_summary; }
     QLabel* result() const { return m_result; }
+    QLineEdit* studentEdit() const { return m_student; }
+    QLineEdit* groupEdit() const { return m_group; }
     /// The plots (none when the charts module could not be loaded).
     ChargeCharts* charts() const { return m_charts.get(); }
 
@@ -95,5 +98,7 @@ private:
     QTableView* m_summary;
     DropSummaryModel* m_summaryModel;
     QLabel* m_result;
+    QLineEdit* m_student;
+    QLineEdit* m_group;
     std::unique_ptr<ChargeCharts> m_charts;
 };

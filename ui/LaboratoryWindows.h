@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class JournalStore;
 class JournalWindow;
@@ -42,6 +43,9 @@ public:
     void setChartsFactory(ChargeChartsFactory factory) { m_chartsFactory = std::move(factory); }
     /// Asks for a seed (none: cancelled; an empty text: no fixed seed); a text box by default.
     std::function<std::optional<QString>()> askSeed;
+    /// Who measured: asks for the student's name and group (none: cancelled),
+    /// given those the journal has; a dialog (StudentDialog) by default.
+    std::function<std::optional<std::pair<QString, QString>>(const QString& student, const QString& group)> askStudent;
 
     /// Switches the laboratory mode on or off, as its menu command does.
     void setActive(bool active);
@@ -79,6 +83,9 @@ private:
     /// Hides or shows the diameter of an unknown drop.
     void updateConcealment();
     void askForSeed();
+    /// Asks who measured, once a session, when something is recorded into a
+    /// journal that does not say.
+    void askForStudent();
     void extendPlotMenu(QMenu* menu, int surface, QPoint at);
 
     MainWindow& m_window;
@@ -92,5 +99,6 @@ private:
     QLabel* m_reticle;
     ChargeChartsFactory m_chartsFactory;
     bool m_concealed = false;
+    bool m_studentAsked = false;
     QString m_diameterText; ///< the diameter's input while hidden
 };
