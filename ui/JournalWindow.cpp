@@ -280,15 +280,19 @@ void JournalWindow::refreshAnalysis()
     const JournalAnalysis::Result& r = m_model.analysis();
     m_result->setText(analysisText(r, m_locale));
     m_result->setAccessibleName(m_result->text());
-    if (!m_charts)
-        return;
+    if (m_charts)
+        m_charts->show(chartData(r));
+}
+
+ChargeCharts::Data JournalWindow::chartData(const JournalAnalysis::Result& r)
+{
     ChargeCharts::Data data;
     // By their size: the histogram's lines are at n·e.
     for (const JournalAnalysis::DropCharge& c : r.charges)
         data.charges.push_back({c.drop, std::fabs(c.q) / ChargeUnit});
     if (r.fromCharges.valid())
         data.e = r.fromCharges.e / ChargeUnit;
-    m_charts->show(data);
+    return data;
 }
 
 int JournalWindow::currentRow() const

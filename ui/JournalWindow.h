@@ -68,6 +68,8 @@ public:
     /// The analysis in words: e with its standard and expanded uncertainty,
     /// what it was found from, and its deviation from the exact value.
     static QString analysisText(const JournalAnalysis::Result& result, const QLocale& locale);
+    /// What the plots show of an analysis.
+    static ChargeCharts::Data chartData(const JournalAnalysis::Result& result);
     /// Why an estimate could not be made, as the analysis says it.
     static QString noEstimateReason(const ElementaryChargeEstimate::Result& estimate);
 
