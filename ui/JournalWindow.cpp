@@ -4,12 +4,14 @@
 
 #include "JournalWindow.h"
 
+#include "ClassWindow.h"
 #include "DropSummaryModel.h"
 #include "JournalFile.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
 #include "KeyBindings.h"
 #include "Laboratory.h"
+#include "ReportWriter.h"
 
 #include "Artwork.h"
 #include "ChargeUnits.h"
@@ -26,6 +28,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
@@ -78,7 +82,7 @@ JournalWindow::JournalWindow(JournalModel& model, JournalStore& store, Laborator
                              SaveFileDialog& saveDialog, const QLocale& locale, const ChargeChartsFactory& charts,
                              QWidget* owner)
     : QMainWindow(owner, Qt::Window), m_model(model), m_store(store), m_laboratory(laboratory),
-      m_messageBox(messageBox), m_saveDialog(saveDialog), m_locale(locale)
+      m_messageBox(messageBox), m_saveDialog(saveDialog), m_locale(locale), m_chartsFactory(charts)
 {
     setObjectName(QStringLiteral("journalWindow"));
     setWindowTitle(tr("Лабораторный журнал"));
@@ -172,6 +176,13 @@ void JournalWindow::buildActions()
     a.save->setShortcut(KeyBindings::key(Command::JournalSave));
     a.exportTable = journal->addAction(tr("Экспорт таблицы (CSV)…"), this, &JournalWindow::exportTable);
     a.exportTable->setShortcut(KeyBindings::key(Command::JournalExport));
+    a.report = journal->addAction(tr("Отчёт (PDF)…"), this, &JournalWindow::writeReport);
+    a.report->setShortcut(KeyBindings::key(Command::JournalReport));
+    a.print = journal->addAction(tr("Печать…"), this, &JournalWindow::printReport);
+    a.print->setShortcut(KeyBindings::key(Command::JournalPrint));
+    journal->addSeparator();
+    a.classJournals = journal->addAction(tr("Журналы группы…"), this, &JournalWindow::openClassWindow);
+    a.classJournals->setShortcut(KeyBindings::key(Command::ClassJournals));
     journal->addSeparator();
     a.newJournal = journal->addAction(tr("Новый журнал"), this, &JournalWindow::newJournal);
     journal->addSeparator();
@@ -380,4 +391,42 @@ void JournalWindow::restoreEntry()
     const int row = currentRow();
     if (row >= 0)
         m_model.restore(row);
+}
+
+void JournalWindow::writeReport()
+{
+    const QString path = m_saveDialog.askSaveFileName(tr("Отчёт о работе"), QStringLiteral("oildrop-report.pdf"),
+                                                      tr("Документ PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    ReportWriter writer(m_model, m_chartsFactory);
+    if (const QString failure = writer.writePdf(path); !failure.isEmpty())
+        m_messageBox.showMessage(
+            tr("Ошибка"), tr("Не удалось сохранить файл «%1»:\n%2.").arg(QDir::toNativeSeparators(path), failure));
+}
+
+void JournalWindow::printReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ReportWriter writer(m_model, m_chartsFactory);
+    writer.print(printer);
+}
+
+ClassWindow* JournalWindow::classWindow()
+{
+    if (!m_classWindow)
+        m_classWindow = new ClassWindow(m_messageBox, m_saveDialog, m_locale, m_chartsFactory, this);
+    return m_classWindow;
+}
+
+void JournalWindow::openClassWindow()
+{
+    ClassWindow* window = classWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }

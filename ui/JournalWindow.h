@@ -9,11 +9,13 @@
 
 #include <QLocale>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <optional>
 
+class ClassWindow;
 class JournalModel;
 class JournalStore;
 class Laboratory;
@@ -40,6 +42,9 @@ public:
         QAction* save = nullptr;
         QAction* exportTable = nullptr;
         QAction* newJournal = nullptr;
+        QAction* report = nullptr;
+        QAction* print = nullptr;
+        QAction* classJournals = nullptr;
         QAction* close = nullptr;
         QAction* add = nullptr;
         QAction* strikeOut = nullptr;
@@ -64,6 +69,8 @@ public:
     std::function<std::optional<QString>()> askReason;
     /// Asks for a journal file to open (empty: cancelled); a file dialog by default.
     std::function<QString()> askOpenFileName;
+    /// «Журналы группы» (made on first use).
+    ClassWindow* classWindow();
 
     /// The analysis in words: e with its standard and expanded uncertainty,
     /// what it was found from, and its deviation from the exact value.
@@ -83,6 +90,9 @@ private:
     void saveJournal();
     void exportTable();
     void newJournal();
+    void writeReport();
+    void printReport();
+    void openClassWindow();
     void addEntry();
     void strikeOutEntry();
     void restoreEntry();
@@ -103,4 +113,6 @@ private:
     QLineEdit* m_student;
     QLineEdit* m_group;
     std::unique_ptr<ChargeCharts> m_charts;
+    ChargeChartsFactory m_chartsFactory;
+    QPointer<ClassWindow> m_classWindow;
 };
