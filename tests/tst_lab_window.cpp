@@ -2,7 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "GeneratedJournal.h"
 #include "WindowFixture.h"
+
+#include "ClassWindow.h"
 
 #include "JournalFile.h"
 #include "JournalModel.h"
@@ -18,6 +21,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -39,6 +43,7 @@ private slots:
     void timeDoesNotDependOnTheSlowDown();
     void timingTypedIntoTheJournal();
     void studentAskedOnce();
+    void groupJournalsByTheKeys();
     void journalSurvivesAKill();
     void twoCopiesKeepBothTimings();
     void apparatusByTheKeys();
@@ -147,6 +152,57 @@ void tst_lab_window::timingTypedIntoTheJournal()
     QCOMPARE(*e.time, 5.72);
     QCOMPARE(e.source, JournalEntry::Source::Hand);
     QCOMPARE(table->model()->index(0, JournalModel::Velocity).data().toString(), QStringLiteral("8,392E-04"));
+}
+
+void tst_lab_window::groupJournalsByTheKeys()
+{
+    // From the journal's window, Ctrl+G: the group's window; Ctrl+O opens
+    // three files at once, one of them damaged; Ctrl+E writes the table.
+    QTemporaryDir dir;
+    QStringList paths;
+    for (int i = 0; i < 2; ++i) {
+        paths << dir.filePath(QStringLiteral("s%1.json").arg(i));
+        QFile file(paths.back());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(JournalFile::write(generatedJournal(6, 40 + i, QStringLiteral("Студент %1").arg(i))));
+    }
+    paths.insert(1, dir.filePath(QStringLiteral("damaged.json")));
+    {
+        QFile damaged(paths[1]);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("{\"format\": \"oildrop-journal\", \"version\": 2, \"drops\": [");
+    }
+    WindowFixture w;
+    w.show();
+    press(w, Qt::Key_J, Qt::ControlModifier);
+    JournalWindow* journal = w.form->laboratory().journalWindow();
+    QVERIFY(QTest::qWaitForWindowActive(journal));
+    QTRY_COMPARE(QApplication::focusWidget(), journal->table());
+    QTest::keyClick(journal, Qt::Key_G, Qt::ControlModifier);
+    ClassWindow* group = journal->classWindow();
+    QVERIFY(QTest::qWaitForWindowActive(group));
+    QTRY_COMPARE(QApplication::focusWidget(), group->table());
+    group->askOpenFileNames = [&paths] { return paths; };
+    journal->askOpenFileName = [] { return QString(); };
+    QTest::keyClick(group, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(group->table()->rowCount(), 2);
+    QCOMPARE(group->table()->item(1, 1)->text(), QStringLiteral("Студент 1"));
+    QVERIFY2(group->refusedList()->text().contains(QDir::toNativeSeparators(paths[1])),
+             qPrintable(group->refusedList()->text()));
+    QVERIFY(group->refusedList()->text().contains(QStringLiteral("повреждён или обрезан")));
+    QVERIFY2(group->result()->text().contains(QStringLiteral("журналов: 2): e = (")),
+             qPrintable(group->result()->text()));
+    QCOMPARE(group->table()->accessibleName(), QStringLiteral("Журналы группы"));
+    w.fakes.saveDialog.answer = dir.filePath(QStringLiteral("group.csv"));
+    QTest::keyClick(group, Qt::Key_E, Qt::ControlModifier);
+    QFile csv(w.fakes.saveDialog.answer);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(csv.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    // The header, two journals and the damaged one with its reason; a decimal comma and ";".
+    QCOMPARE(rows.size(), 4);
+    QVERIFY(rows[1].startsWith(QStringLiteral("s0.json;Студент 0;;6;")));
+    QVERIFY(rows[1].contains(QStringLiteral("e-19")) && rows[1].contains(u','));
+    QVERIFY(rows[3].startsWith(QStringLiteral("damaged.json;")) && rows[3].contains(QStringLiteral("повреждён")));
 }
 
 void tst_lab_window::studentAskedOnce()
