@@ -102,8 +102,7 @@ QString LabReport::html() const
     html += QStringLiteral("<p align=\"center\">%1</p>").arg(escaped(tr("Отчёт о лабораторной работе")));
     html += QStringLiteral("<p><b>%1</b> %2<br><b>%3</b> %4<br><b>%5</b> %6</p>")
                 .arg(escaped(tr("Студент:")), escaped(orDash(journal.student)), escaped(tr("Группа:")),
-                     escaped(orDash(journal.group)), escaped(tr("Дата:")),
-                     escaped(m_date.toString(Qt::ISODate)));
+                     escaped(orDash(journal.group)), escaped(tr("Дата:")), escaped(m_date.toString(Qt::ISODate)));
 
     html += QStringLiteral("<h3>%1</h3><p>%2</p>")
                 .arg(escaped(tr("Метод")),
