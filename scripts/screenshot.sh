@@ -22,6 +22,10 @@
 #                         journal after a student's ten drops: the finding of
 #                         e with its plots, and the timings (made offscreen by
 #                         the build's tests/gui/lab_session).
+#   docs/screenshots/report-page1.png, class-journals.png
+#                         the first page of that student's report, and the
+#                         group's window with the journal among six others
+#                         (one of them damaged).
 # Usage: scripts/screenshot.sh [build-dir]
 set -eu
 cd "$(dirname "$0")/.."
@@ -124,4 +128,7 @@ echo "saved docs/screenshots/laboratory-stopwatch.png"
 stop
 
 QT_QPA_PLATFORM=offscreen "$build/tests/gui/lab_session" docs/screenshots
-echo "saved docs/screenshots/laboratory-hold.png, laboratory-journal.png, laboratory-measurements.png"
+pdftoppm -f 1 -l 1 -r 80 -png -singlefile docs/screenshots/lab-report.pdf docs/screenshots/report-page1
+rm docs/screenshots/lab-report.pdf
+echo "saved docs/screenshots/laboratory-hold.png, laboratory-journal.png, laboratory-measurements.png,"
+echo "      report-page1.png, class-journals.png"

@@ -10,11 +10,19 @@
 //   lab_session OUTPUT_DIR   →   OUTPUT_DIR/laboratory-hold.png (the main
 //   window with the coordinate plot of a drop held through several
 //   cycles), laboratory-journal.png (the finding of e with its plots),
-//   laboratory-measurements.png (the timings)
+//   laboratory-measurements.png (the timings), lab-report.pdf (the student's
+//   report; scripts/screenshot.sh renders its first page), class-journals.png
+//   (the group's window with this journal, five more and a damaged one)
 // and the result is printed.
 
+#include "GeneratedJournal.h"
 #include "LabStudent.h"
 #include "WindowFixture.h"
+
+#include "ClassWindow.h"
+#include "JournalFile.h"
+#include "QtChargeCharts.h"
+#include "ReportWriter.h"
 
 #include "JournalModel.h"
 #include "JournalStore.h"
@@ -25,6 +33,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -74,6 +83,38 @@ int main(int argc, char** argv)
     journal->tabs()->setCurrentIndex(0);
     QTest::qWait(100);
     journal->grab().save(QDir(out).filePath(QStringLiteral("laboratory-measurements.png")));
+    // The report, and the group's window with this journal among others.
+    w.simulation().journal().setStudent(QStringLiteral("Иванова Анна"), QStringLiteral("ФТ-21"));
+    const ChargeChartsFactory charts = [](QWidget* parent, const QLocale& locale) {
+        return std::make_unique<QtChargeCharts>(parent, locale);
+    };
+    ReportWriter(w.simulation().journal(), charts).writePdf(QDir(out).filePath(QStringLiteral("lab-report.pdf")));
+    QTemporaryDir files;
+    QStringList paths{files.filePath(QStringLiteral("ivanova.json"))};
+    const auto save = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    save(paths[0], JournalFile::write(w.simulation().journal().journal()));
+    const QStringList names = {QStringLiteral("Петров Илья"), QStringLiteral("Сидорова Мария"),
+                               QStringLiteral("Ким Олег"), QStringLiteral("Орлова Вера"),
+                               QStringLiteral("Лебедев Юрий")};
+    for (int i = 0; i < names.size(); ++i) {
+        paths << files.filePath(QStringLiteral("student%1.json").arg(i + 1));
+        save(paths.back(), JournalFile::write(generatedJournal(8 + 2 * i, 300 + static_cast<std::uint64_t>(i), names[i],
+                                                               QStringLiteral("ФТ-21"))));
+    }
+    paths << files.filePath(QStringLiteral("zaytsev.json"));
+    save(paths.back(), JournalFile::write(generatedJournal(6, 9)).left(700));
+    ClassWindow* group = journal->classWindow();
+    group->openJournals(paths);
+    group->resize(1000, 680);
+    group->show();
+    if (!QTest::qWaitForWindowExposed(group))
+        return 1;
+    QTest::qWait(200);
+    group->grab().save(QDir(out).filePath(QStringLiteral("class-journals.png")));
+
     const Journal& j = w.simulation().journal().journal();
     std::printf("%d drops started (%d lost), %zu entries, %.1f min of experiment, %.1f min of wall time\n%s\n",
                 session.started, session.lost, j.entries.size(), session.experimentSeconds / 60,
