@@ -26,6 +26,13 @@ int main(int argc, char* argv[])
         // Without a window, nor a display: the plots are drawn off screen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error is the program's own answer, one line per file
+        // refused: the toolkit's remarks about the session (no runtime
+        // folder, no fonts configured) would read as refusals.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", qPrintable(message));
+        });
         QApplication app(argc, argv);
         Program::describe();
         const Translations texts(language);
