@@ -7,6 +7,8 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsLayout>
+#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLineSeries>
 #include <QScatterSeries>
@@ -207,4 +209,21 @@ void QtChargeCharts::showByDrop(const Data& data)
     chart->addSeries(points);
     points->attachAxis(x);
     points->attachAxis(y);
+}
+
+bool QtChargeCharts::draw(QPainter& painter, const QRectF& target, int plot)
+{
+    QChartView* view = plot == 0 ? m_histogram : m_byDrop;
+    QChart* chart = view->chart();
+    // Laid out at a screen's size of the page's proportions and scaled into
+    // the page: the scene paints its items as paths and text, so the page
+    // gets vectors, not a picture. The window's chart is given its size back.
+    const QSizeF shown = chart->size();
+    const QSizeF size(720, 720 * target.height() / target.width());
+    chart->resize(size);
+    if (chart->layout())
+        chart->layout()->activate();
+    chart->scene()->render(&painter, target, QRectF(chart->pos(), size));
+    chart->resize(shown);
+    return true;
 }

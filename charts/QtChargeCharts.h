@@ -21,6 +21,7 @@ public:
 
     QWidget* widget() override { return m_widget; }
     void show(const Data& data) override;
+    bool draw(QPainter& painter, const QRectF& target, int plot) override;
 
     QChartView* histogram() const { return m_histogram; }
     QChartView* byDrop() const { return m_byDrop; }

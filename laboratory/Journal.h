@@ -8,6 +8,8 @@
 #include "JournalEntry.h"
 #include "Reticle.h"
 
+#include <QString>
+
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,6 +19,8 @@
 struct Journal {
     std::uint64_t seed = 0; ///< the session's seed
     bool seedFixed = false; ///< chosen by a teacher (every student the same drops)
+    QString student;        ///< who measured (empty: not yet said)
+    QString group;          ///< the student's group or class
     std::vector<JournalDrop> drops;
     std::vector<JournalEntry> entries;
 

@@ -4,11 +4,14 @@
 
 #include "JournalFile.h"
 
+#include "ModelRange.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <optional>
 #include <set>
@@ -16,6 +19,18 @@
 namespace {
 
 const QString FormatName = QStringLiteral("oildrop-journal");
+
+/// The largest magnitude of a number in a journal, and the smallest but 0: far
+/// beyond any measurement or setup (in SI units), and narrow enough that the
+/// analysis' products and quotients of them stay finite in double precision.
+constexpr double LargestMagnitude = 1e30;
+constexpr double SmallestMagnitude = 1e-30;
+
+bool withinMagnitude(double value)
+{
+    const double magnitude = std::fabs(value);
+    return std::isfinite(value) && (value == 0 || (magnitude >= SmallestMagnitude && magnitude <= LargestMagnitude));
+}
 
 QJsonValue optional(const std::optional<double>& value)
 {
@@ -44,8 +59,10 @@ public:
     double number(const char* key)
     {
         const QJsonValue v = m_object.value(QLatin1String(key));
-        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+        if (!v.isDouble())
             fail(key);
+        else if (!withinMagnitude(v.toDouble()))
+            failRange(key);
         return v.toDouble();
     }
     std::optional<double> optionalNumber(const char* key)
@@ -53,9 +70,7 @@ public:
         const QJsonValue v = m_object.value(QLatin1String(key));
         if (v.isNull() || v.isUndefined())
             return std::nullopt;
-        if (!v.isDouble() || !std::isfinite(v.toDouble()))
-            fail(key);
-        return v.toDouble();
+        return number(key);
     }
     int integer(const char* key, int minimum)
     {
@@ -78,6 +93,16 @@ public:
             fail(key);
         return v.toString();
     }
+    /// A name, at most MaxNameLength characters; empty when there is none.
+    QString optionalString(const char* key)
+    {
+        const QJsonValue v = m_object.value(QLatin1String(key));
+        if (v.isUndefined() || v.isNull())
+            return {};
+        if (!v.isString() || v.toString().size() > JournalFile::MaxNameLength)
+            fail(key);
+        return v.toString().trimmed();
+    }
     std::uint64_t seed(const char* key)
     {
         bool ok = false;
@@ -90,6 +115,13 @@ public:
     {
         if (m_fault.isEmpty())
             m_fault = JournalFile::tr("неверное значение «%1» в %2").arg(QLatin1String(key), m_where);
+    }
+    /// A number no setup or measurement can have (one that would overflow the
+    /// single precision of the viscosity, say).
+    void failRange(const char* key)
+    {
+        if (m_fault.isEmpty())
+            m_fault = JournalFile::tr("значение «%1» в %2 вне допустимых пределов").arg(QLatin1String(key), m_where);
     }
 
 private:
@@ -150,6 +182,10 @@ QByteArray JournalFile::write(const Journal& journal)
     root.insert(QStringLiteral("version"), Version);
     root.insert(QStringLiteral("seed"), QString::number(journal.seed));
     root.insert(QStringLiteral("seedFixed"), journal.seedFixed);
+    if (!journal.student.isEmpty())
+        root.insert(QStringLiteral("student"), journal.student);
+    if (!journal.group.isEmpty())
+        root.insert(QStringLiteral("group"), journal.group);
     root.insert(QStringLiteral("drops"), drops);
     root.insert(QStringLiteral("entries"), entries);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
@@ -191,7 +227,11 @@ JournalDrop readDrop(const QJsonValue& value, int version, int index, QString& f
     d.setup.d = r.optionalNumber("diameter").value_or(0);
     d.setup.r = r.number("dropletDensity");
     d.setup.r0 = r.number("mediumDensity");
-    d.setup.eta = static_cast<float>(r.number("viscosity"));
+    const double viscosity = r.number("viscosity");
+    // Kept in single precision: it must neither overflow nor vanish there.
+    if (!(std::fabs(viscosity) >= FLT_MIN && std::fabs(viscosity) <= FLT_MAX))
+        r.failRange("viscosity");
+    d.setup.eta = static_cast<float>(viscosity);
     d.brownian = r.boolean("brownian");
     d.seed = r.seed("seed");
     // Version 1 knew no held drops: none was lost.
@@ -212,6 +252,9 @@ JournalDrop readDrop(const QJsonValue& value, int version, int index, QString& f
     if (!(d.setup.DD > 0 && d.setup.Ux != 0 && d.setup.r > d.setup.r0 && d.setup.r0 > 0 && d.setup.eta > 0
           && (d.diameterHidden || d.setup.d > 0)))
         r.fail("drops");
+    // A drop of known size ran in a setup the model computes; no other was ever recorded.
+    if (!d.diameterHidden && !ModelRange::computable(d.setup))
+        r.failRange("drops");
     return d;
 }
 
@@ -308,6 +351,8 @@ std::variant<Journal, QString> JournalFile::read(const QByteArray& bytes)
     Reader top(root, fault, tr("заголовке"));
     journal.seed = top.seed("seed");
     journal.seedFixed = top.boolean("seedFixed");
+    journal.student = top.optionalString("student");
+    journal.group = top.optionalString("group");
     const QJsonValue drops = root.value(QStringLiteral("drops"));
     const QJsonValue entries = root.value(QStringLiteral("entries"));
     if (!drops.isArray() || !entries.isArray())

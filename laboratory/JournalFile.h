@@ -13,8 +13,9 @@
 #include <variant>
 
 /// The journal's file: UTF-8 JSON, an object with "format": "oildrop-journal",
-/// "version" (this program writes version 2 and reads 1 and 2), the seed, the drops
-/// with their setups and the entries (docs/journal-format.md). JSON because
+/// "version" (this program writes version 2 and reads 1 and 2), the seed, who
+/// measured (optional), the drops with their setups and the entries
+/// (docs/journal-format.md). JSON because
 /// a journal is nested (drops with their setups, entries of a drop) and typed,
 /// and because a cut-off or damaged file cannot pass for a whole one.
 class JournalFile {
@@ -24,6 +25,8 @@ public:
     static constexpr int Version = 2;
     /// Larger files are not read, bytes.
     static constexpr qint64 MaxSize = 64 * 1024 * 1024;
+    /// Longest student's name or group, characters.
+    static constexpr int MaxNameLength = 200;
 
     static QByteArray write(const Journal& journal);
     /// The journal in `bytes`, or why it is refused (one sentence, translated):

@@ -35,6 +35,15 @@ void JournalModel::setSeed(std::uint64_t seed, bool fixed)
     emit changed();
 }
 
+void JournalModel::setStudent(const QString& student, const QString& group)
+{
+    if (student.trimmed() == m_journal.student && group.trimmed() == m_journal.group)
+        return;
+    m_journal.student = student.trimmed();
+    m_journal.group = group.trimmed();
+    emit changed();
+}
+
 void JournalModel::addDrop(const JournalDrop& drop)
 {
     m_journal.drops.push_back(drop);

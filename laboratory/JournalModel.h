@@ -47,6 +47,8 @@ public:
     /// Replaces the whole journal (opened from a file, or a new one).
     void setJournal(Journal journal);
     void setSeed(std::uint64_t seed, bool fixed);
+    /// Who measured: the student's name and group, trimmed.
+    void setStudent(const QString& student, const QString& group);
     void addDrop(const JournalDrop& drop);
     void addEntries(const std::vector<JournalEntry>& entries);
     /// A row for a timing typed in by hand, for `drop` without field (over

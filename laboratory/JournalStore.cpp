@@ -17,7 +17,7 @@
 #include <QStandardPaths>
 
 JournalStore::JournalStore(JournalModel& model, MessageBox& messageBox, QString folder, QObject* parent)
-    : QObject(parent), m_model(model), m_messageBox(messageBox), m_folder(std::move(folder))
+    : QObject(parent), m_model(model), m_messageBox(messageBox), m_folder(std::move(folder)), m_lock(m_folder)
 {
     connect(&model, &JournalModel::changed, this, [this] {
         if (m_loaded && !m_loading)
@@ -32,7 +32,7 @@ QString JournalStore::defaultFolder()
 
 QString JournalStore::autosavePath() const
 {
-    return QDir(m_folder).filePath(QStringLiteral("journal.json"));
+    return m_lock.path();
 }
 
 void JournalStore::load()
@@ -40,6 +40,10 @@ void JournalStore::load()
     if (m_loaded)
         return;
     m_loaded = true;
+    m_lock.acquire();
+    reportLock();
+    if (m_lock.isSecondCopy())
+        return;
     QFile file(autosavePath());
     if (!file.exists())
         return;
@@ -67,6 +71,37 @@ void JournalStore::load()
         tr("Сохранённый журнал «%1» не удалось прочитать: %2.\n%3Начат новый журнал.")
             .arg(QDir::toNativeSeparators(autosavePath()), reason,
                  kept ? tr("Файл сохранён как «%1». ").arg(QDir::toNativeSeparators(aside)) : QString()));
+}
+
+void JournalStore::reportLock()
+{
+    const auto native = [](const QStringList& paths) {
+        QStringList names;
+        for (const QString& path : paths)
+            names << QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
+        return names.join(QStringLiteral(", "));
+    };
+    if (m_lock.isSecondCopy()) {
+        m_messageBox.showMessage(
+            tr("Лабораторный журнал"),
+            tr("Программа уже открыта, и её журнал ведёт та копия. Эта копия записывает измерения в свой журнал: "
+               "«%1». При следующем запуске откроется журнал, записанный последним, и программа скажет, где "
+               "другой.")
+                .arg(QDir::toNativeSeparators(autosavePath())));
+        return;
+    }
+    const JournalLock::Gathered& gathered = m_lock.gathered();
+    if (gathered.keptAside.isEmpty() && !gathered.openedLatest)
+        return;
+    const QString opened = gathered.openedLatest
+                               ? tr("Открыт журнал, записанный последним: его вела вторая копия программы. ")
+                               : QString();
+    const QString kept = gathered.keptAside.isEmpty()
+                             ? QString()
+                             : tr("Другой журнал сохранён как %1; его можно открыть командой «Открыть журнал…».",
+                                  nullptr, int(gathered.keptAside.size()))
+                                   .arg(native(gathered.keptAside));
+    m_messageBox.showMessage(tr("Лабораторный журнал"), (opened + kept).trimmed());
 }
 
 void JournalStore::autosave()

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "JournalLock.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 #include <QObject>
@@ -17,7 +19,8 @@ class MessageBox;
 /// after the program is closed, killed or has crashed; it is saved to and
 /// opened from files the student chooses, and exported as CSV. Every
 /// failure is reported in a box naming the file and the reason; a file that
-/// is refused leaves the journal as it was.
+/// is refused leaves the journal as it was. A second copy of the program
+/// keeps a journal of its own beside it (JournalLock) and says so once.
 class JournalStore : public QObject {
     Q_OBJECT
 
@@ -27,12 +30,15 @@ public:
 
     /// The user's data folder for the program (QStandardPaths).
     static QString defaultFolder();
-    /// The file the journal saves itself to.
+    /// The file the journal saves itself to (this copy's own, once loaded,
+    /// when another copy keeps journal.json).
     QString autosavePath() const;
 
     /// Brings back the journal saved last time, once; later calls do nothing.
     /// A damaged one is kept aside (journal-damaged-….json), reported, and an
-    /// empty journal begins.
+    /// empty journal begins. The journal another copy wrote later is the one
+    /// brought back, and the student is told where the other is; a second
+    /// copy begins a journal of its own.
     void load();
     bool isLoaded() const { return m_loaded; }
 
@@ -50,10 +56,13 @@ private:
     bool keepCopy(QString* kept);
     void autosave();
     void reportSaveFailure(const QString& path, const QString& reason);
+    /// Tells the student which journal this copy keeps, when it is not the usual one.
+    void reportLock();
 
     JournalModel& m_model;
     MessageBox& m_messageBox;
     QString m_folder;
+    JournalLock m_lock;
     bool m_loaded = false;
     bool m_loading = false;
     bool m_autosaveFailing = false; ///< reported once until a save succeeds again

@@ -24,6 +24,10 @@
 #                         from drops with the slip of the air at three
 #                         pressures, with the extrapolation (made offscreen by
 #                         the build's tests/gui/lab_session).
+#   docs/screenshots/report-page1.png, class-journals.png
+#                         the first page of that student's report, and the
+#                         group's window with the journal among six others
+#                         (one of them damaged).
 # Usage: scripts/screenshot.sh [build-dir]
 set -eu
 cd "$(dirname "$0")/.."
@@ -126,4 +130,7 @@ echo "saved docs/screenshots/laboratory-stopwatch.png"
 stop
 
 QT_QPA_PLATFORM=offscreen "$build/tests/gui/lab_session" docs/screenshots
-echo "saved docs/screenshots/laboratory-hold.png, laboratory-journal.png, laboratory-measurements.png"
+pdftoppm -f 1 -l 1 -r 80 -png -singlefile docs/screenshots/lab-report.pdf docs/screenshots/report-page1
+rm docs/screenshots/lab-report.pdf
+echo "saved docs/screenshots/laboratory-hold.png, laboratory-journal.png, laboratory-measurements.png,"
+echo "      report-page1.png, class-journals.png"

@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -172,6 +173,21 @@ void tst_journal::refusedFiles_data()
     QByteArray airless = good;
     airless.replace("\"pressure\": 20000", "\"pressure\": null");
     QTest::newRow("a slip correction without pressure") << airless << "«slipCorrection» в капле 2";
+    // Finite in the file, infinite in the single precision it is kept in:
+    // saved back as null, the next start would refuse its own autosave.
+    const auto replaced = [&good](const char* pattern, const char* by) {
+        return QString::fromUtf8(good)
+            .replace(QRegularExpression(QString::fromLatin1(pattern)), QString::fromLatin1(by))
+            .toUtf8();
+    };
+    const QByteArray viscous = replaced(R"("viscosity": [^,]+)", R"("viscosity": 1.1e308)");
+    QTest::newRow("a viscosity beyond single precision") << viscous << "«viscosity» в капле 1 вне допустимых пределов";
+    const QByteArray instant = replaced(R"("time": [^,]+)", R"("time": 1e-310)");
+    QTest::newRow("a time with an infinite velocity") << instant << "«time» в измерении 1 вне допустимых пределов";
+    // A droplet so small that its relaxation time vanishes in single precision.
+    QByteArray gap = good;
+    gap.replace("\"diameter\": 5.52e-06", "\"diameter\": 1e-29");
+    QTest::newRow("a setup the model cannot compute") << gap << "«drops» в капле 1 вне допустимых пределов";
 }
 
 void tst_journal::refusedFiles()

@@ -2,8 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "GeneratedJournal.h"
 #include "WindowFixture.h"
 
+#include "ClassWindow.h"
+
+#include "JournalFile.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
 #include "JournalWindow.h"
@@ -19,6 +23,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -40,7 +45,10 @@ private slots:
     void timeDoesNotDependOnTheSlowDown_data();
     void timeDoesNotDependOnTheSlowDown();
     void timingTypedIntoTheJournal();
+    void studentAskedOnce();
+    void groupJournalsByTheKeys();
     void journalSurvivesAKill();
+    void twoCopiesKeepBothTimings();
     void apparatusByTheKeys();
     void analysisWarnsOfDoubtfulResults_data();
     void analysisWarnsOfDoubtfulResults();
@@ -79,13 +87,13 @@ void duringRun(WindowFixture& w, std::function<void(int)> atStep)
     };
 }
 
-/// A timing from step 10 and 3/10 of its pause to step 60 and 7/10 of its pause, by the keys.
-void timeTheDefaultDrop(WindowFixture& w)
+/// A timing from step 10 and 3/10 of its pause to step `end` and 7/10 of its pause, by the keys.
+void timeTheDefaultDrop(WindowFixture& w, int end = 60)
 {
     press(w, Qt::Key_L, Qt::ControlModifier);
-    duringRun(w, [&w](int step) {
+    duringRun(w, [&w, end](int step) {
         const double pause = w.state().slowDown * 10.0;
-        if (step == 10 || step == 60) {
+        if (step == 10 || step == end) {
             w.fakes.steadyClock.now += (step == 10 ? 0.3 : 0.7) * pause;
             press(w, Qt::Key_F8);
         }
@@ -151,14 +159,114 @@ void tst_lab_window::timingTypedIntoTheJournal()
     QCOMPARE(table->model()->index(0, JournalModel::Velocity).data().toString(), QStringLiteral("8,392E-04"));
 }
 
+void tst_lab_window::groupJournalsByTheKeys()
+{
+    // From the journal's window, Ctrl+G: the group's window; Ctrl+O opens
+    // three files at once, one of them damaged; Ctrl+E writes the table.
+    QTemporaryDir dir;
+    QStringList paths;
+    for (int i = 0; i < 2; ++i) {
+        paths << dir.filePath(QStringLiteral("s%1.json").arg(i));
+        QFile file(paths.back());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(JournalFile::write(generatedJournal(6, 40 + i, QStringLiteral("Студент %1").arg(i))));
+    }
+    paths.insert(1, dir.filePath(QStringLiteral("damaged.json")));
+    {
+        QFile damaged(paths[1]);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("{\"format\": \"oildrop-journal\", \"version\": 2, \"drops\": [");
+    }
+    WindowFixture w;
+    w.show();
+    press(w, Qt::Key_J, Qt::ControlModifier);
+    JournalWindow* journal = w.form->laboratory().journalWindow();
+    QVERIFY(QTest::qWaitForWindowActive(journal));
+    QTRY_COMPARE(QApplication::focusWidget(), journal->table());
+    QTest::keyClick(journal, Qt::Key_G, Qt::ControlModifier);
+    ClassWindow* group = journal->classWindow();
+    QVERIFY(QTest::qWaitForWindowActive(group));
+    QTRY_COMPARE(QApplication::focusWidget(), group->table());
+    group->askOpenFileNames = [&paths] { return paths; };
+    journal->askOpenFileName = [] { return QString(); };
+    QTest::keyClick(group, Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(group->table()->rowCount(), 2);
+    QCOMPARE(group->table()->item(1, 1)->text(), QStringLiteral("Студент 1"));
+    QVERIFY2(group->refusedList()->text().contains(QDir::toNativeSeparators(paths[1])),
+             qPrintable(group->refusedList()->text()));
+    QVERIFY(group->refusedList()->text().contains(QStringLiteral("повреждён или обрезан")));
+    QVERIFY2(group->result()->text().contains(QStringLiteral("журналов: 2): e = (")),
+             qPrintable(group->result()->text()));
+    QCOMPARE(group->table()->accessibleName(), QStringLiteral("Журналы группы"));
+    w.fakes.saveDialog.answer = dir.filePath(QStringLiteral("group.csv"));
+    QTest::keyClick(group, Qt::Key_E, Qt::ControlModifier);
+    QFile csv(w.fakes.saveDialog.answer);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QStringList rows = QString::fromUtf8(csv.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    // The header, two journals and the damaged one with its reason; a decimal comma and ";".
+    QCOMPARE(rows.size(), 4);
+    QVERIFY(rows[1].startsWith(QStringLiteral("s0.json;Студент 0;;6;")));
+    QVERIFY(rows[1].contains(QStringLiteral("e-19")) && rows[1].contains(u','));
+    QVERIFY(rows[3].startsWith(QStringLiteral("damaged.json;")) && rows[3].contains(QStringLiteral("повреждён")));
+}
+
+void tst_lab_window::studentAskedOnce()
+{
+    // The first thing recorded asks who measured; the answer heads the
+    // journal, shows in its window and is edited there by the keys.
+    WindowFixture w;
+    w.studentAnswer = std::pair(QStringLiteral("Иванова Анна"), QStringLiteral("ФТ-21"));
+    w.show();
+    press(w, Qt::Key_J, Qt::ControlModifier);
+    JournalWindow* window = w.form->laboratory().journalWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTRY_COMPARE(QApplication::focusWidget(), window->table());
+    QCOMPARE(w.studentAsked, 0);
+    QTest::keyClick(window->table(), Qt::Key_Insert);
+    QTRY_COMPARE(w.studentAsked, 1);
+    const Journal& journal = w.simulation().journal().journal();
+    QCOMPARE(journal.student, QStringLiteral("Иванова Анна"));
+    QCOMPARE(window->studentEdit()->text(), QStringLiteral("Иванова Анна"));
+    QCOMPARE(window->groupEdit()->text(), QStringLiteral("ФТ-21"));
+    QTest::keyClick(window->table(), Qt::Key_Insert);
+    QCoreApplication::processEvents();
+    QCOMPARE(w.studentAsked, 1);
+    // The group's field, typed over.
+    window->groupEdit()->setFocus();
+    window->groupEdit()->selectAll();
+    QTest::keyClicks(window->groupEdit(), QStringLiteral("FT-22"));
+    QTest::keyClick(window->groupEdit(), Qt::Key_Return);
+    QCOMPARE(journal.group, QStringLiteral("FT-22"));
+    QCOMPARE(window->studentEdit()->accessibleName(), QStringLiteral("Студент"));
+}
+
 namespace {
 
-/// The child processes of journalSurvivesAKill: one records a timing and
-/// waits to be killed, the next lists what its journal holds.
-int child(const QString& role)
+/// The child processes of journalSurvivesAKill and twoCopiesKeepBothTimings:
+/// one records a timing and waits to be killed, or (a copy) to have its input
+/// closed, and ends; the next lists what its journal holds. Each tells the
+/// boxes it showed.
+int child(const QString& role, int end)
 {
     WindowFixture w;
     w.show();
+    const auto tellBoxes = [&w] {
+        for (const FakeMessageBox::Shown& box : w.fakes.messageBox.shown)
+            if (box.title == JournalStore::tr("Лабораторный журнал"))
+                std::printf("message %s\n", qPrintable(QString(box.text).replace(u'\n', u' ')));
+        std::fflush(stdout);
+    };
+    if (role == QLatin1String("--copy")) {
+        timeTheDefaultDrop(w, end);
+        std::printf("recorded %.2f\n", *w.simulation().journal().journal().entries.at(0).time);
+        std::printf("journal %s\n", qPrintable(w.form->laboratory().store().autosavePath()));
+        tellBoxes();
+        std::printf("told\n");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
+        return 0;
+    }
     if (role == QLatin1String("--record")) {
         timeTheDefaultDrop(w);
         const JournalEntry& e = w.simulation().journal().journal().entries.at(0);
@@ -173,6 +281,7 @@ int child(const QString& role)
     for (const JournalEntry& e : journal.entries)
         std::printf(" %.2f", *e.time);
     std::printf("\n");
+    tellBoxes();
     return 0;
 }
 
@@ -312,12 +421,70 @@ void tst_lab_window::analysisWarnsOfDoubtfulResults()
         QVERIFY2(!text.contains(line), qPrintable(text));
 }
 
+void tst_lab_window::twoCopiesKeepBothTimings()
+{
+    // Two copies at once, each timing its drop by the keys: each keeps its
+    // own journal, both timings are on the disk after both have ended, and
+    // the next start goes on with the journal written last and says where
+    // the other is.
+    QTemporaryDir home;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    const auto start = [&](QProcess& process, const QStringList& arguments) {
+        process.setProcessEnvironment(env);
+        process.start(QCoreApplication::applicationFilePath(), arguments);
+        QVERIFY(process.waitForStarted());
+    };
+    /// What a copy told of its timing, its journal and its boxes.
+    const auto told = [](QProcess& process) {
+        QStringList lines;
+        while (!lines.contains(QStringLiteral("told")) && (process.canReadLine() || process.waitForReadyRead(30000)))
+            while (process.canReadLine())
+                lines << QString::fromUtf8(process.readLine()).trimmed();
+        lines.removeAll(QStringLiteral("told"));
+        return lines;
+    };
+    QProcess first, second;
+    start(first, {QStringLiteral("--copy"), QStringLiteral("60")});
+    const QStringList firstTold = told(first);
+    start(second, {QStringLiteral("--copy"), QStringLiteral("80")});
+    const QStringList secondTold = told(second);
+    QVERIFY2(firstTold.size() == 2, qPrintable(firstTold.join(u'|')));
+    // The second copy says once, plainly, which journal it keeps.
+    QVERIFY2(secondTold.size() == 3, qPrintable(secondTold.join(u'|')));
+    const QString firstJournal = firstTold[1].mid(8), secondJournal = secondTold[1].mid(8);
+    QCOMPARE(QFileInfo(firstJournal).fileName(), QStringLiteral("journal.json"));
+    QVERIFY(secondJournal != firstJournal && QFileInfo(secondJournal).dir() == QFileInfo(firstJournal).dir());
+    QVERIFY2(secondTold[2].contains(QDir::toNativeSeparators(secondJournal)), qPrintable(secondTold[2]));
+    first.closeWriteChannel();
+    second.closeWriteChannel();
+    QVERIFY(first.waitForFinished(30000) && second.waitForFinished(30000));
+    QCOMPARE(first.exitCode() + second.exitCode(), 0);
+
+    QProcess lister;
+    start(lister, {QStringLiteral("--list")});
+    QVERIFY(lister.waitForFinished(30000));
+    const QStringList listed = QString::fromUtf8(lister.readAllStandardOutput()).trimmed().split(u'\n');
+    // The journal written last, the second copy's, is the one opened.
+    QCOMPARE(listed.value(0), QStringLiteral("entries 1 ") + secondTold[0].mid(9));
+    const QStringList kept = QDir(QFileInfo(firstJournal).dir()).entryList({QStringLiteral("journal-2*.json")});
+    QCOMPARE(kept.size(), 1);
+    const QString keptPath = QFileInfo(firstJournal).dir().filePath(kept[0]);
+    QVERIFY2(listed.value(1).contains(QDir::toNativeSeparators(keptPath)), qPrintable(listed.join(u'|')));
+    QFile keptFile(keptPath);
+    QVERIFY(keptFile.open(QIODevice::ReadOnly));
+    const auto read = JournalFile::read(keptFile.readAll());
+    QVERIFY(std::holds_alternative<Journal>(read));
+    QCOMPARE(QStringLiteral("%1").arg(*std::get<Journal>(read).entries.at(0).time, 0, 'f', 2), firstTold[0].mid(9));
+}
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    if (argc == 2 && (qstrcmp(argv[1], "--record") == 0 || qstrcmp(argv[1], "--list") == 0)) {
+    if (argc >= 2
+        && (qstrcmp(argv[1], "--record") == 0 || qstrcmp(argv[1], "--list") == 0 || qstrcmp(argv[1], "--copy") == 0)) {
         WindowFixture::setUpApplication();
-        return child(QString::fromLatin1(argv[1]));
+        return child(QString::fromLatin1(argv[1]), argc > 2 ? QByteArray(argv[2]).toInt() : 60);
     }
     tst_lab_window test;
     return QTest::qExec(&test, argc, argv);

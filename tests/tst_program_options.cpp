@@ -80,6 +80,11 @@ void tst_program_options::parse_data()
     QTest::newRow("unknown option") << QStringList{"--colour", "red"} << A::Refuse << -1;
     QTest::newRow("unknown language") << QStringList{"--lang", "de"} << A::Refuse << -1;
     QTest::newRow("language without a value") << QStringList{"--lang"} << A::Refuse << -1;
+    QTest::newRow("--report") << QStringList{"--report", "j.json", "r.pdf"} << A::Report << -1;
+    QTest::newRow("--report without its report") << QStringList{"--report", "j.json"} << A::Refuse << -1;
+    QTest::newRow("--class") << QStringList{"--class", "c.csv", "a.json", "b.json"} << A::ClassReport << -1;
+    QTest::newRow("--class without a journal") << QStringList{"--class", "c.pdf"} << A::Refuse << -1;
+    QTest::newRow("--report and --class") << QStringList{"--report", "--class", "a", "b"} << A::Refuse << -1;
 }
 
 void tst_program_options::parse()

@@ -52,6 +52,241 @@
     </message>
 </context>
 <context>
+    <name>ClassPool</name>
+    <message>
+        <source>(%1 ± %2)·10⁻¹⁹ Кл</source>
+        <translation>(%1 ± %2)·10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>файл</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>студент</source>
+        <translation>student</translation>
+    </message>
+    <message>
+        <source>группа</source>
+        <translation>group</translation>
+    </message>
+    <message>
+        <source>капель</source>
+        <translation>drops</translation>
+    </message>
+    <message>
+        <source>зарядов в оценке</source>
+        <translation>charges in the estimate</translation>
+    </message>
+    <message>
+        <source>e (Кл)</source>
+        <translation>e (C)</translation>
+    </message>
+    <message>
+        <source>U (k = 2, Кл)</source>
+        <translation>U (k = 2, C)</translation>
+    </message>
+    <message>
+        <source>отклонение (%)</source>
+        <translation>deviation (%)</translation>
+    </message>
+    <message>
+        <source>причина отказа</source>
+        <translation>reason refused</translation>
+    </message>
+    <message>
+        <source>Измерение элементарного заряда: сводка группы</source>
+        <translation>Measuring the elementary charge: the group&apos;s summary</translation>
+    </message>
+    <message>
+        <source>Группа:</source>
+        <translation>Group:</translation>
+    </message>
+    <message>
+        <source>Дата:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>По всем зарядам вместе</source>
+        <translation>From all charges together</translation>
+    </message>
+    <message>
+        <source>e = %1 (расширенная неопределённость, k = 2); использовано зарядов: %2 из %3, журналов: %4; отклонение от 1,602 176 634·10⁻¹⁹ Кл: %5</source>
+        <translation>e = %1 (expanded uncertainty, k = 2); charges used: %2 of %3, journals: %4; deviation from 1.602 176 634·10⁻¹⁹ C: %5</translation>
+    </message>
+    <message>
+        <source>Оценки нет: зарядов %1.</source>
+        <translation>No estimate: %1 charges.</translation>
+    </message>
+    <message>
+        <source>Журналы</source>
+        <translation>Journals</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Студент</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Капель</source>
+        <translation>Drops</translation>
+    </message>
+    <message>
+        <source>Зарядов в оценке</source>
+        <translation>Charges in the estimate</translation>
+    </message>
+    <message>
+        <source>e ± U (k = 2)</source>
+        <translation>e ± U (k = 2)</translation>
+    </message>
+    <message>
+        <source>Отклонение</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Не прочитаны</source>
+        <translation>Not read</translation>
+    </message>
+    <message>
+        <source>Гистограмма всех зарядов — на последней странице.</source>
+        <translation>The histogram of all charges is on the last page.</translation>
+    </message>
+    <message>
+        <source>Сводка группы</source>
+        <translation>The group&apos;s summary</translation>
+    </message>
+    <message>
+        <source>Зарядов нет: гистограммы нет.</source>
+        <translation>No charges: no histogram.</translation>
+    </message>
+    <message>
+        <source>Гистограмма недоступна: не найден модуль графиков программы.</source>
+        <translation>No histogram: the program&apos;s charts module was not found.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassReport</name>
+    <message>
+        <source>ни один журнал не прочитан</source>
+        <translation>no journal could be read</translation>
+    </message>
+</context>
+<context>
+    <name>ClassWindow</name>
+    <message>
+        <source>Журналы группы</source>
+        <translation>Group journals</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Студент</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Капель</source>
+        <translation>Drops</translation>
+    </message>
+    <message>
+        <source>Зарядов в оценке</source>
+        <translation>Charges in the estimate</translation>
+    </message>
+    <message>
+        <source>e ± U (k = 2)</source>
+        <translation>e ± U (k = 2)</translation>
+    </message>
+    <message>
+        <source>Отклонение</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>&amp;Журналы</source>
+        <translation>&amp;Journals</translation>
+    </message>
+    <message>
+        <source>Открыть журналы…</source>
+        <translation>Open journals…</translation>
+    </message>
+    <message>
+        <source>Отчёт группы (PDF)…</source>
+        <translation>Group report (PDF)…</translation>
+    </message>
+    <message>
+        <source>Экспорт таблицы (CSV)…</source>
+        <translation>Export table (CSV)…</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Откройте журналы группы (%1): можно выбрать сразу много файлов.</source>
+        <translation>Open the group&apos;s journals (%1): many files can be chosen at once.</translation>
+    </message>
+    <message>
+        <source>По всем зарядам вместе (%1 из %2, журналов: %3): e = %4; отклонение %5.</source>
+        <translation>From all charges together (%1 of %2, journals: %3): e = %4; deviation %5.</translation>
+    </message>
+    <message>
+        <source>По всем зарядам вместе (%1, журналов: %2): оценки нет — %3.</source>
+        <translation>From all charges together (%1, journals: %2): no estimate — %3.</translation>
+    </message>
+    <message>
+        <source>«%1»: %2</source>
+        <translation>“%1”: %2</translation>
+    </message>
+    <message>
+        <source>Не прочитаны:</source>
+        <translation>Not read:</translation>
+    </message>
+    <message>
+        <source>Лабораторный журнал (*.json)</source>
+        <translation>Laboratory journal (*.json)</translation>
+    </message>
+    <message>
+        <source>Отчёт группы</source>
+        <translation>Group report</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Экспорт таблицы</source>
+        <translation>Export table</translation>
+    </message>
+    <message>
+        <source>Таблица CSV (*.csv)</source>
+        <translation>CSV table (*.csv)</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «%1»:
+%2.</source>
+        <translation>Could not save the file “%1”:
+%2.</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <source> кг</source>
@@ -307,6 +542,10 @@
         <source>измерении %1</source>
         <translation>measurement %1</translation>
     </message>
+    <message>
+        <source>значение «%1» в %2 вне допустимых пределов</source>
+        <translation>the value “%1” in %2 is out of range</translation>
+    </message>
 </context>
 <context>
     <name>JournalModel</name>
@@ -428,6 +667,21 @@
 %2.</source>
         <translation>Could not open the journal “%1”:
 %2.</translation>
+    </message>
+    <message>
+        <source>Программа уже открыта, и её журнал ведёт та копия. Эта копия записывает измерения в свой журнал: «%1». При следующем запуске откроется журнал, записанный последним, и программа скажет, где другой.</source>
+        <translation>The program is already open, and that copy keeps its journal. This copy records into a journal of its own: “%1”. At the next start the journal written last is opened, and the program says where the other is.</translation>
+    </message>
+    <message>
+        <source>Открыт журнал, записанный последним: его вела вторая копия программы. </source>
+        <translation>The journal written last has been opened: a second copy of the program kept it. </translation>
+    </message>
+    <message numerus="yes">
+        <source>Другой журнал сохранён как %1; его можно открыть командой «Открыть журнал…».</source>
+        <translation>
+            <numerusform>The other journal has been kept as %1; it can be opened with “Open journal…”.</numerusform>
+            <numerusform>The other journals have been kept as %1; they can be opened with “Open journal…”.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -679,6 +933,52 @@
         <source>    b = (%1 ± %2)·10⁻³ Па·м; отклонение e от 1,602 176 634·10⁻¹⁹ Кл: %3 %</source>
         <translation>    b = (%1 ± %2)·10⁻³ Pa·m; deviation of e from 1.602 176 634·10⁻¹⁹ C: %3 %</translation>
     </message>
+    <message>
+        <source>Студент</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>&amp;Студент:</source>
+        <translation>&amp;Student:</translation>
+    </message>
+    <message>
+        <source>Гр&amp;уппа:</source>
+        <translation>Gro&amp;up:</translation>
+    </message>
+    <message>
+        <source>Отчёт (PDF)…</source>
+        <translation>Report (PDF)…</translation>
+    </message>
+    <message>
+        <source>Печать…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Журналы группы…</source>
+        <translation>Group journals…</translation>
+    </message>
+    <message>
+        <source>Отчёт о работе</source>
+        <translation>Lab report</translation>
+    </message>
+    <message>
+        <source>Документ PDF (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл «%1»:
+%2.</source>
+        <translation>Could not save the file “%1”:
+%2.</translation>
+    </message>
 </context>
 <context>
     <name>KeyBindings</name>
@@ -865,6 +1165,141 @@
     <message>
         <source>замедление 9; напряжение для начала около −25 кВ (в Ux= цифры 25000 вместо 5085, или 17 раз Shift+PgUp);</source>
         <translation>slow-down 9; to begin with, a voltage of about −25 kV (in Ux= the digits 25000 for 5085, or Shift+PgUp 17 times);</translation>
+    </message>
+    <message>
+        <source>%1 — отчёт о работе (PDF)</source>
+        <translation>%1 — lab report (PDF)</translation>
+    </message>
+    <message>
+        <source>%1 — печать отчёта</source>
+        <translation>%1 — print the report</translation>
+    </message>
+    <message>
+        <source>%1 — журналы группы: открыть сразу много, сводка и отчёт группы</source>
+        <translation>%1 — group journals: open many at once, the summary and the group&apos;s report</translation>
+    </message>
+</context>
+<context>
+    <name>LabReport</name>
+    <message>
+        <source>Капля</source>
+        <translation>Drop</translation>
+    </message>
+    <message>
+        <source>Пуск</source>
+        <translation>Started</translation>
+    </message>
+    <message>
+        <source>D, мм</source>
+        <translation>D, mm</translation>
+    </message>
+    <message>
+        <source>U, В</source>
+        <translation>U, V</translation>
+    </message>
+    <message>
+        <source>d, мкм</source>
+        <translation>d, µm</translation>
+    </message>
+    <message>
+        <source>ρ, кг/м³</source>
+        <translation>ρ, kg/m³</translation>
+    </message>
+    <message>
+        <source>ρ₀, кг/м³</source>
+        <translation>ρ₀, kg/m³</translation>
+    </message>
+    <message>
+        <source>η, мкПа·с</source>
+        <translation>η, µPa·s</translation>
+    </message>
+    <message>
+        <source>Броуновское</source>
+        <translation>Brownian</translation>
+    </message>
+    <message>
+        <source>Потеряна</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>неизвестен</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>да</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>нет</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Измерение элементарного заряда</source>
+        <translation>Measuring the elementary charge</translation>
+    </message>
+    <message>
+        <source>Отчёт о лабораторной работе</source>
+        <translation>Laboratory report</translation>
+    </message>
+    <message>
+        <source>Студент:</source>
+        <translation>Student:</translation>
+    </message>
+    <message>
+        <source>Группа:</source>
+        <translation>Group:</translation>
+    </message>
+    <message>
+        <source>Дата:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Метод</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Заряженная капля масла движется между пластинами конденсатора. Без поля она падает с постоянной скоростью v_g, при которой сила тяжести за вычетом выталкивающей уравновешена вязким трением (закон Стокса); по v_g находят её радиус и массу. В поле E = U/D скорость становится v_E, и заряд капли q = m·g·(v_E − v_g)/(v_g·E). Облучая каплю, меняют её заряд; все заряды и их изменения кратны одному e, которое находится как наибольший общий делитель зарядов с учётом их неопределённостей.</source>
+        <translation>A charged oil drop moves between the plates of a capacitor. Without field it falls at the constant velocity v_g at which gravity less buoyancy is balanced by viscous drag (Stokes&apos; law); v_g gives its radius and mass. In the field E = U/D its velocity becomes v_E, and the drop&apos;s charge is q = m·g·(v_E − v_g)/(v_g·E). Irradiating the drop changes its charge; all charges and their changes are multiples of one e, found as the greatest common divisor of the charges with their uncertainties taken into account.</translation>
+    </message>
+    <message>
+        <source>Установка: капли</source>
+        <translation>Setup: the drops</translation>
+    </message>
+    <message>
+        <source>Капель нет.</source>
+        <translation>No drops.</translation>
+    </message>
+    <message>
+        <source>Измерения</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Измерений нет.</source>
+        <translation>No measurements.</translation>
+    </message>
+    <message>
+        <source>Зачёркнутые измерения не использованы; причина — в последнем столбце.</source>
+        <translation>Struck-out measurements are not used; the reason is in the last column.</translation>
+    </message>
+    <message>
+        <source>Средние по каплям и состояниям заряда</source>
+        <translation>Means per drop and charge state</translation>
+    </message>
+    <message>
+        <source>Результат</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Графики — на последней странице.</source>
+        <translation>The plots are on the last page.</translation>
+    </message>
+    <message>
+        <source>Графики недоступны: не найден модуль графиков программы.</source>
+        <translation>No plots: the program&apos;s charts module was not found.</translation>
+    </message>
+    <message>
+        <source>Зарядов нет: графиков нет.</source>
+        <translation>No charges: no plots.</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1737,13 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
 </context>
 <context>
+    <name>PagedReport</name>
+    <message>
+        <source>Страница %1 из %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>ParameterInputs</name>
     <message>
         <source>Ошибка</source>
@@ -1362,16 +1804,42 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
 <context>
     <name>ProgramOptions</name>
     <message>
-        <source>Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.</source>
-        <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.</translation>
-    </message>
-    <message>
         <source>неизвестный язык «%1»: можно ru или en</source>
         <translation>unknown language “%1”: use ru or en</translation>
     </message>
     <message>
         <source>Язык интерфейса и справки: ru (русский) или en (английский). Без него — по первому языку системы: русский для русского, украинского, белорусского, казахского и для C/POSIX, английский для любого другого.</source>
         <translation>Language of the interface and help: ru (Russian) or en (English). Without it, by the system&apos;s first language: Russian for Russian, Ukrainian, Belarusian, Kazakh and for C/POSIX, English for any other.</translation>
+    </message>
+    <message>
+        <source>Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.
+
+oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf
+oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...</source>
+        <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.
+
+oildrop --report JOURNAL.json REPORT.pdf
+oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
+    </message>
+    <message>
+        <source>Записать отчёт о лабораторной работе по журналу (PDF) и выйти, без окна. Журнал, который нельзя прочитать, назван с причиной в стандартном потоке ошибок; статус 1, файла нет.</source>
+        <translation>Write the lab report of a journal (PDF) and end, without a window. A journal that cannot be read is named with the reason on standard error; status 1, no file.</translation>
+    </message>
+    <message>
+        <source>Свести журналы группы в отчёт (PDF) или таблицу (CSV) и выйти, без окна. Непрочитанные журналы названы с причиной; статус 0, если прочитан хотя бы один.</source>
+        <translation>Pool a group&apos;s journals into a report (PDF) or a table (CSV) and end, without a window. Journals not read are named with the reason; status 0 when at least one was read.</translation>
+    </message>
+    <message>
+        <source>--report и --class нельзя задать вместе</source>
+        <translation>--report and --class cannot be given together</translation>
+    </message>
+    <message>
+        <source>--report требует два файла: журнал и отчёт</source>
+        <translation>--report needs two files: the journal and the report</translation>
+    </message>
+    <message>
+        <source>--class требует файл сводки (.pdf или .csv) и хотя бы один журнал</source>
+        <translation>--class needs the summary&apos;s file (.pdf or .csv) and at least one journal</translation>
     </message>
 </context>
 <context>
@@ -1650,6 +2118,33 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     <message>
         <source>Температура воздуха, градусов Цельсия</source>
         <translation>Air temperature, degrees Celsius</translation>
+    </message>
+</context>
+<context>
+    <name>StudentDialog</name>
+    <message>
+        <source>Кто измерял</source>
+        <translation>Who measured</translation>
+    </message>
+    <message>
+        <source>Имя и группа попадут в журнал, в отчёт и в сводку группы. Их можно изменить потом в окне журнала.</source>
+        <translation>The name and group go into the journal, the report and the group&apos;s summary. They can be changed later in the journal&apos;s window.</translation>
+    </message>
+    <message>
+        <source>Студент</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Группа</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>&amp;Студент:</source>
+        <translation>&amp;Student:</translation>
+    </message>
+    <message>
+        <source>&amp;Группа:</source>
+        <translation>&amp;Group:</translation>
     </message>
 </context>
 <context>

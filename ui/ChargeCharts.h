@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class QPainter;
+class QRectF;
 class QWidget;
 
 /// The two plots of the journal's analysis: a histogram of the drops'
@@ -33,6 +35,9 @@ public:
     /// The widget that shows both plots.
     virtual QWidget* widget() = 0;
     virtual void show(const Data& data) = 0;
+    /// Draws the histogram (0) or the charges by drop (1) of the data shown
+    /// into `target` of a page, as vector graphics; false when it cannot.
+    virtual bool draw(QPainter&, const QRectF&, int) { return false; }
 };
 
 /// Makes the plots inside `parent`, with numbers in `locale`.

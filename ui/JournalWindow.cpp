@@ -4,13 +4,16 @@
 
 #include "JournalWindow.h"
 
+#include "ClassWindow.h"
 #include "DropSummaryModel.h"
 #include "ExtrapolationChart.h"
+#include "JournalFile.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
 #include "KeyBindings.h"
 #include "Laboratory.h"
 #include "RealDropDialog.h"
+#include "ReportWriter.h"
 
 #include "Artwork.h"
 #include "ChargeUnits.h"
@@ -22,10 +25,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
@@ -78,14 +85,39 @@ JournalWindow::JournalWindow(JournalModel& model, JournalStore& store, Laborator
                              SaveFileDialog& saveDialog, const QLocale& locale, const ChargeChartsFactory& charts,
                              QWidget* owner)
     : QMainWindow(owner, Qt::Window), m_model(model), m_store(store), m_laboratory(laboratory),
-      m_messageBox(messageBox), m_saveDialog(saveDialog), m_locale(locale)
+      m_messageBox(messageBox), m_saveDialog(saveDialog), m_locale(locale), m_chartsFactory(charts)
 {
     setObjectName(QStringLiteral("journalWindow"));
     setWindowTitle(tr("Лабораторный журнал"));
     setWindowIcon(QIcon(QPixmap::fromImage(Artwork::appIcon(32))));
 
-    m_tabs = new QTabWidget(this);
-    setCentralWidget(m_tabs);
+    // Who measured, above the journal: it heads every report and export.
+    auto* central = new QWidget(this);
+    auto* head = new QHBoxLayout;
+    m_student = new QLineEdit(central);
+    m_student->setObjectName(QStringLiteral("studentEdit"));
+    m_student->setMaxLength(JournalFile::MaxNameLength);
+    m_student->setAccessibleName(tr("Студент"));
+    m_group = new QLineEdit(central);
+    m_group->setObjectName(QStringLiteral("groupEdit"));
+    m_group->setMaxLength(JournalFile::MaxNameLength);
+    m_group->setAccessibleName(tr("Группа"));
+    auto* studentLabel = new QLabel(tr("&Студент:"), central);
+    studentLabel->setBuddy(m_student);
+    auto* groupLabel = new QLabel(tr("Гр&уппа:"), central);
+    groupLabel->setBuddy(m_group);
+    head->addWidget(studentLabel);
+    head->addWidget(m_student, 3);
+    head->addWidget(groupLabel);
+    head->addWidget(m_group, 1);
+    const auto keepStudent = [this] { m_model.setStudent(m_student->text(), m_group->text()); };
+    connect(m_student, &QLineEdit::editingFinished, this, keepStudent);
+    connect(m_group, &QLineEdit::editingFinished, this, keepStudent);
+    m_tabs = new QTabWidget(central);
+    auto* column = new QVBoxLayout(central);
+    column->addLayout(head);
+    column->addWidget(m_tabs, 1);
+    setCentralWidget(central);
 
     m_table = new QTableView(m_tabs);
     m_table->setObjectName(QStringLiteral("journalTable"));
@@ -158,6 +190,13 @@ void JournalWindow::buildActions()
     a.save->setShortcut(KeyBindings::key(Command::JournalSave));
     a.exportTable = journal->addAction(tr("Экспорт таблицы (CSV)…"), this, &JournalWindow::exportTable);
     a.exportTable->setShortcut(KeyBindings::key(Command::JournalExport));
+    a.report = journal->addAction(tr("Отчёт (PDF)…"), this, &JournalWindow::writeReport);
+    a.report->setShortcut(KeyBindings::key(Command::JournalReport));
+    a.print = journal->addAction(tr("Печать…"), this, &JournalWindow::printReport);
+    a.print->setShortcut(KeyBindings::key(Command::JournalPrint));
+    journal->addSeparator();
+    a.classJournals = journal->addAction(tr("Журналы группы…"), this, &JournalWindow::openClassWindow);
+    a.classJournals->setShortcut(KeyBindings::key(Command::ClassJournals));
     journal->addSeparator();
     a.newJournal = journal->addAction(tr("Новый журнал"), this, &JournalWindow::newJournal);
     journal->addSeparator();
@@ -282,6 +321,11 @@ QString JournalWindow::extrapolationText(const SlipExtrapolation::Result& x, con
 
 void JournalWindow::refreshAnalysis()
 {
+    // The fields follow the journal (opened, new, asked for) unless being typed in.
+    if (!m_student->hasFocus() && m_student->text() != m_model.journal().student)
+        m_student->setText(m_model.journal().student);
+    if (!m_group->hasFocus() && m_group->text() != m_model.journal().group)
+        m_group->setText(m_model.journal().group);
     const Journal& journal = m_model.journal();
     const bool slip =
         std::any_of(journal.drops.begin(), journal.drops.end(), [](const JournalDrop& d) { return d.slipCorrection; });
@@ -299,15 +343,19 @@ void JournalWindow::refreshAnalysis()
     }
     m_result->setText(text);
     m_result->setAccessibleName(m_result->text());
-    if (!m_charts)
-        return;
+    if (m_charts)
+        m_charts->show(chartData(r));
+}
+
+ChargeCharts::Data JournalWindow::chartData(const JournalAnalysis::Result& r)
+{
     ChargeCharts::Data data;
     // By their size: the histogram's lines are at n·e.
     for (const JournalAnalysis::DropCharge& c : r.charges)
         data.charges.push_back({c.drop, std::fabs(c.q) / ChargeUnit});
     if (r.fromCharges.valid())
         data.e = r.fromCharges.e / ChargeUnit;
-    m_charts->show(data);
+    return data;
 }
 
 int JournalWindow::currentRow() const
@@ -416,4 +464,42 @@ void JournalWindow::addRealDrop()
     m_model.addDrop(*drop);
     // Its first timing, ready to be typed in.
     addEntry();
+}
+
+void JournalWindow::writeReport()
+{
+    const QString path = m_saveDialog.askSaveFileName(tr("Отчёт о работе"), QStringLiteral("oildrop-report.pdf"),
+                                                      tr("Документ PDF (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    ReportWriter writer(m_model, m_chartsFactory);
+    if (const QString failure = writer.writePdf(path); !failure.isEmpty())
+        m_messageBox.showMessage(
+            tr("Ошибка"), tr("Не удалось сохранить файл «%1»:\n%2.").arg(QDir::toNativeSeparators(path), failure));
+}
+
+void JournalWindow::printReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ReportWriter writer(m_model, m_chartsFactory);
+    writer.print(printer);
+}
+
+ClassWindow* JournalWindow::classWindow()
+{
+    if (!m_classWindow)
+        m_classWindow = new ClassWindow(m_messageBox, m_saveDialog, m_locale, m_chartsFactory, this);
+    return m_classWindow;
+}
+
+void JournalWindow::openClassWindow()
+{
+    ClassWindow* window = classWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
 }

@@ -10,11 +10,13 @@
 
 #include <QLocale>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
 #include <optional>
 
+class ClassWindow;
 class JournalModel;
 class JournalStore;
 class Laboratory;
@@ -24,6 +26,7 @@ class MessageBox;
 class QAction;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QTabWidget;
 class QTableView;
 class SaveFileDialog;
@@ -42,6 +45,9 @@ public:
         QAction* save = nullptr;
         QAction* exportTable = nullptr;
         QAction* newJournal = nullptr;
+        QAction* report = nullptr;
+        QAction* print = nullptr;
+        QAction* classJournals = nullptr;
         QAction* close = nullptr;
         QAction* add = nullptr;
         QAction* strikeOut = nullptr;
@@ -61,6 +67,8 @@ public:
     /// The analysis shown as if the slip of the air were forgotten.
     QCheckBox* withoutSlipSwitch() const { return m_withoutSlip; }
     ExtrapolationChart* extrapolationChart() const { return m_extrapolation; }
+    QLineEdit* studentEdit() const { return m_student; }
+    QLineEdit* groupEdit() const { return m_group; }
     /// The plots (none when the charts module could not be loaded).
     ChargeCharts* charts() const { return m_charts.get(); }
 
@@ -71,12 +79,16 @@ public:
     std::function<std::optional<JournalDrop>(int number)> askRealDrop;
     /// Asks for a journal file to open (empty: cancelled); a file dialog by default.
     std::function<QString()> askOpenFileName;
+    /// «Журналы группы» (made on first use).
+    ClassWindow* classWindow();
 
     /// The analysis in words: e with its standard and expanded uncertainty,
     /// what it was found from, and its deviation from the exact value.
     static QString analysisText(const JournalAnalysis::Result& result, const QLocale& locale);
     /// The extrapolation to 1/(p·a) = 0 in words: e and b, or what it needs.
     static QString extrapolationText(const SlipExtrapolation::Result& result, const QLocale& locale);
+    /// What the plots show of an analysis.
+    static ChargeCharts::Data chartData(const JournalAnalysis::Result& result);
     /// Why an estimate could not be made, as the analysis says it.
     static QString noEstimateReason(const ElementaryChargeEstimate::Result& estimate);
 
@@ -90,6 +102,9 @@ private:
     void saveJournal();
     void exportTable();
     void newJournal();
+    void writeReport();
+    void printReport();
+    void openClassWindow();
     void addEntry();
     void strikeOutEntry();
     void restoreEntry();
@@ -110,5 +125,9 @@ private:
     QLabel* m_result;
     QCheckBox* m_withoutSlip;
     ExtrapolationChart* m_extrapolation;
+    QLineEdit* m_student;
+    QLineEdit* m_group;
     std::unique_ptr<ChargeCharts> m_charts;
+    ChargeChartsFactory m_chartsFactory;
+    QPointer<ClassWindow> m_classWindow;
 };

@@ -36,6 +36,9 @@ QKeySequence KeyBindings::key(Command command)
     case Command::JournalClose: return QKeySequence(Qt::CTRL | Qt::Key_W);
     case Command::JournalAdd: return QKeySequence(Qt::Key_Insert);
     case Command::JournalStrikeOut: return QKeySequence(QKeySequence::Delete);
+    case Command::JournalReport: return QKeySequence(Qt::CTRL | Qt::Key_R);
+    case Command::JournalPrint: return QKeySequence(QKeySequence::Print);
+    case Command::ClassJournals: return QKeySequence(Qt::CTRL | Qt::Key_G);
     }
     return {};
 }
@@ -102,6 +105,9 @@ QString KeyBindings::helpText()
         tr("%1 — закрыть окно журнала").arg(k(Command::JournalClose)),
         tr("%1 — добавить измерение (в таблице)").arg(k(Command::JournalAdd)),
         tr("%1 — удалить (зачеркнуть) измерение").arg(k(Command::JournalStrikeOut)),
+        tr("%1 — отчёт о работе (PDF)").arg(k(Command::JournalReport)),
+        tr("%1 — печать отчёта").arg(k(Command::JournalPrint)),
+        tr("%1 — журналы группы: открыть сразу много, сводка и отчёт группы").arg(k(Command::ClassJournals)),
         QString(),
         tr("%1 — этот список").arg(k(Command::Keys)),
     };

@@ -45,6 +45,9 @@ public:
         JournalClose,
         JournalAdd,
         JournalStrikeOut,
+        JournalReport,
+        JournalPrint,
+        ClassJournals,
     };
 
     static QKeySequence key(Command command);

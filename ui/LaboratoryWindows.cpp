@@ -12,6 +12,9 @@
 #include "Simulation.h"
 
 #include "AirViscosity.h"
+#include "StudentDialog.h"
+
+#include "JournalModel.h"
 #include "JournalStore.h"
 #include "Laboratory.h"
 
@@ -21,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -63,6 +67,13 @@ LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation,
     // The gap may change with every edit of its input.
     connect(window.widgets().plateGapEdit, &QLineEdit::textChanged, this, &LaboratoryWindows::updateReticle,
             Qt::QueuedConnection);
+    // Asked after the recording is done, not in the middle of it.
+    connect(&simulation.journal(), &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!m_studentAsked && m_simulation.journal().journal().student.isEmpty()) {
+            m_studentAsked = true;
+            QTimer::singleShot(0, this, &LaboratoryWindows::askForStudent);
+        }
+    });
     window.surfaceExport().setMenuExtension([this](QMenu* menu, SurfaceExport::Surface surface, QPoint at) {
         extendPlotMenu(menu, static_cast<int>(surface), at);
     });
@@ -325,6 +336,21 @@ void LaboratoryWindows::askForSeed()
         return;
     }
     lab.setSeed(seed);
+}
+
+void LaboratoryWindows::askForStudent()
+{
+    JournalModel& model = m_simulation.journal();
+    std::optional<std::pair<QString, QString>> answer;
+    if (askStudent) {
+        answer = askStudent(model.journal().student, model.journal().group);
+    } else {
+        StudentDialog dialog(model.journal().student, model.journal().group, &m_window);
+        if (dialog.exec() == QDialog::Accepted)
+            answer = std::pair(dialog.student(), dialog.group());
+    }
+    if (answer)
+        model.setStudent(answer->first, answer->second);
 }
 
 JournalWindow* LaboratoryWindows::journalWindow()

@@ -16,6 +16,7 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
 
 class AirInputs;
 class JournalStore;
@@ -43,6 +44,9 @@ public:
     void setChartsFactory(ChargeChartsFactory factory) { m_chartsFactory = std::move(factory); }
     /// Asks for a seed (none: cancelled; an empty text: no fixed seed); a text box by default.
     std::function<std::optional<QString>()> askSeed;
+    /// Who measured: asks for the student's name and group (none: cancelled),
+    /// given those the journal has; a dialog (StudentDialog) by default.
+    std::function<std::optional<std::pair<QString, QString>>(const QString& student, const QString& group)> askStudent;
 
     /// Switches the laboratory mode on or off, as its menu command does.
     void setActive(bool active);
@@ -84,6 +88,9 @@ private:
     /// window computed anew when that changed and no droplet is running.
     void updateAir();
     void askForSeed();
+    /// Asks who measured, once a session, when something is recorded into a
+    /// journal that does not say.
+    void askForStudent();
     void extendPlotMenu(QMenu* menu, int surface, QPoint at);
 
     MainWindow& m_window;
@@ -98,5 +105,6 @@ private:
     AirInputs* m_air = nullptr;
     ChargeChartsFactory m_chartsFactory;
     bool m_concealed = false;
+    bool m_studentAsked = false;
     QString m_diameterText; ///< the diameter's input while hidden
 };

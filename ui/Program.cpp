@@ -22,6 +22,11 @@ QStringList besideAndUnder(const QString& relative)
 
 } // namespace
 
+QStringList Program::moduleFolders()
+{
+    return besideAndUnder(QStringLiteral(OILDROP_RELATIVE_LIBDIR));
+}
+
 void Program::describe()
 {
     QCoreApplication::setApplicationName(QStringLiteral("oildrop"));
@@ -36,7 +41,7 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
     QLocale::setDefault(Languages::numbersLocale(language, QLocale::system()));
     // The sound module lies beside the program in the build tree and in the
     // program's library folder of an installation.
-    m_tones = std::make_unique<QtToneGenerator>(besideAndUnder(QStringLiteral(OILDROP_RELATIVE_LIBDIR)));
+    m_tones = std::make_unique<QtToneGenerator>(moduleFolders());
 
     Services services;
     services.messageBox = &m_messageBox;
@@ -56,8 +61,7 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
     m_messageBox.setParent(m_window.get());
     m_saveDialog.setParent(m_window.get());
     // The journal's plots come from a module of their own, beside the sound's.
-    m_window->laboratory().setChartsFactory(
-        ChargeChartsModule::factory(besideAndUnder(QStringLiteral(OILDROP_RELATIVE_LIBDIR))));
+    m_window->laboratory().setChartsFactory(ChargeChartsModule::factory(moduleFolders()));
 }
 
 Program::~Program() = default;

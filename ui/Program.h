@@ -32,6 +32,8 @@ public:
 
     /// Names and version of the program, for the application and the command line.
     static void describe();
+    /// Where the program's modules (sound, charts) are: beside it, and in its library folder.
+    static QStringList moduleFolders();
 
     MainWindow& window() { return *m_window; }
     /// Shows the main window and runs until the program ends; the exit status.

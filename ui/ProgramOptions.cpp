@@ -37,14 +37,21 @@ struct Parser {
     QCommandLineOption help = parser.addHelpOption();
     QCommandLineOption version = parser.addVersionOption();
     QCommandLineOption lang{QStringLiteral("lang"), QString(), QStringLiteral("ru|en")};
+    QCommandLineOption report{QStringLiteral("report")};
+    QCommandLineOption group{QStringLiteral("class")};
 
-    Parser(const QString& description, const QString& langDescription)
+    Parser(const QString& description, const QString& langDescription, const QString& reportDescription = {},
+           const QString& classDescription = {})
     {
         // -platform and the like are single-dash words, not bundles of letters.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.setApplicationDescription(description);
         lang.setDescription(langDescription);
         parser.addOption(lang);
+        report.setDescription(reportDescription);
+        parser.addOption(report);
+        group.setDescription(classDescription);
+        parser.addOption(group);
         for (const char* name : ToolkitOptionsWithValue) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -73,15 +80,28 @@ ProgramOptions ProgramOptions::parse(const QStringList& arguments)
             options.m_language = Languages::fromCode(p.parser.value(p.lang));
         return options;
     }
+    const QStringList files = p.parser.positionalArguments();
     if (p.parser.isSet(p.help)) {
         options.m_action = Action::ShowHelp;
     } else if (p.parser.isSet(p.version)) {
         options.m_action = Action::ShowVersion;
+    } else if (p.parser.isSet(p.report) && p.parser.isSet(p.group)) {
+        options.m_action = Action::Refuse;
+        options.m_misuse = QStringLiteral("--report --class");
+    } else if (p.parser.isSet(p.report)) {
+        options.m_action = files.size() == 2 ? Action::Report : Action::Refuse;
+        options.m_misuse = QStringLiteral("--report");
+    } else if (p.parser.isSet(p.group)) {
+        options.m_action = files.size() >= 2 ? Action::ClassReport : Action::Refuse;
+        options.m_misuse = QStringLiteral("--class");
     }
+    if (options.m_action == Action::Report || options.m_action == Action::ClassReport)
+        options.m_files = files;
     if (p.parser.isSet(p.lang)) {
         const QString code = p.parser.value(p.lang);
         options.m_language = Languages::fromCode(code);
-        if (!options.m_language && options.m_action == Action::Run) {
+        if (!options.m_language && options.m_action != Action::ShowHelp && options.m_action != Action::ShowVersion
+            && options.m_action != Action::Refuse) {
             options.m_action = Action::Refuse;
             options.m_unknownLanguage = code;
         }
@@ -94,10 +114,16 @@ QString ProgramOptions::message() const
     const QString program = QCoreApplication::applicationName();
     switch (m_action) {
     case Action::ShowHelp: {
-        Parser p{tr("Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд."),
+        Parser p{tr("Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.\n\n"
+                    "oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf\n"
+                    "oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json..."),
                  tr("Язык интерфейса и справки: ru (русский) или en (английский). "
                     "Без него — по первому языку системы: русский для русского, украинского, "
-                    "белорусского, казахского и для C/POSIX, английский для любого другого.")};
+                    "белорусского, казахского и для C/POSIX, английский для любого другого."),
+                 tr("Записать отчёт о лабораторной работе по журналу (PDF) и выйти, без окна. Журнал, который "
+                    "нельзя прочитать, назван с причиной в стандартном потоке ошибок; статус 1, файла нет."),
+                 tr("Свести журналы группы в отчёт (PDF) или таблицу (CSV) и выйти, без окна. Непрочитанные "
+                    "журналы названы с причиной; статус 0, если прочитан хотя бы один.")};
         return p.parser.helpText();
     }
     case Action::ShowVersion: return program + u' ' + QCoreApplication::applicationVersion() + u'\n';
@@ -105,12 +131,21 @@ QString ProgramOptions::message() const
         if (!m_unknownLanguage.isEmpty())
             return program + QStringLiteral(": ") + tr("неизвестный язык «%1»: можно ru или en").arg(m_unknownLanguage)
                    + u'\n';
+        if (m_misuse == QLatin1String("--report --class"))
+            return program + QStringLiteral(": ") + tr("--report и --class нельзя задать вместе") + u'\n';
+        if (m_misuse == QLatin1String("--report"))
+            return program + QStringLiteral(": ") + tr("--report требует два файла: журнал и отчёт") + u'\n';
+        if (m_misuse == QLatin1String("--class"))
+            return program + QStringLiteral(": ")
+                   + tr("--class требует файл сводки (.pdf или .csv) и хотя бы один журнал") + u'\n';
         // The toolkit's own words for what is wrong, now that its texts are installed.
         Parser p{QString(), QString()};
         p.parser.parse(m_arguments);
         return program + QStringLiteral(": ") + p.parser.errorText() + u'\n';
     }
-    case Action::Run: break;
+    case Action::Run:
+    case Action::Report:
+    case Action::ClassReport: break;
     }
     return {};
 }

@@ -14,14 +14,14 @@
 
 /// The program's command line: `--lang ru|en` chooses the language of the
 /// interface and help over the system's; `-h`/`--help` and `-v`/`--version`
-/// answer and end. The toolkit's own options (-platform, -style, ...) pass
-/// through to it; other words are ignored. An unknown option or language is
-/// refused.
+/// answer and end; `--report JOURNAL REPORT.pdf` writes a journal's lab report
+/// and `--class REPORT.pdf|REPORT.csv JOURNAL...` a group's, without a window. The toolkit's own options (-platform,
+/// -style, ...) pass through to it; other words are ignored. An unknown option or language is refused.
 class ProgramOptions {
     Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
 
 public:
-    enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse, Report, ClassReport };
 
     /// Reads the arguments, the program's name first.
     static ProgramOptions parse(const QStringList& arguments);
@@ -29,11 +29,13 @@ public:
     Action action() const { return m_action; }
     /// The language asked for with --lang.
     std::optional<Language> language() const { return m_language; }
+    /// The files of --report (the journal, the report) and of --class (the report, the journals).
+    const QStringList& files() const { return m_files; }
 
-    /// What to print for an action other than Run, in the language of the
+    /// What to print for help, version or a refusal, in the language of the
     /// installed translations: the help, the version, or the one-line refusal.
     QString message() const;
-    /// The exit status of an action other than Run: 0 for help and version,
+    /// The exit status of help, version or a refusal: 0 for help and version,
     /// 2 for a refusal.
     int exitStatus() const { return m_action == Action::Refuse ? 2 : 0; }
 
@@ -42,4 +44,6 @@ private:
     std::optional<Language> m_language;
     QStringList m_arguments;
     QString m_unknownLanguage; ///< when refused for a language
+    QString m_misuse;          ///< when refused for the files of --report or --class
+    QStringList m_files;
 };

@@ -2,11 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ChargeChartsModule.h"
+#include "ClassReport.h"
 #include "Program.h"
 #include "ProgramOptions.h"
+#include "ReportWriter.h"
 #include "Translations.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <cstdio>
 
@@ -18,7 +21,29 @@ int main(int argc, char* argv[])
     Program::describe();
     const ProgramOptions options = ProgramOptions::parse(arguments);
     const Language language = options.language().value_or(Languages::choose(QLocale::system().uiLanguages()));
-    if (options.action() != ProgramOptions::Action::Run) {
+    using Action = ProgramOptions::Action;
+    if (options.action() == Action::Report || options.action() == Action::ClassReport) {
+        // Without a window, nor a display: the plots are drawn off screen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Standard error is the program's own answer, one line per file
+        // refused: the toolkit's remarks about the session (no runtime
+        // folder, no fonts configured) would read as refusals.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", qPrintable(message));
+        });
+        QApplication app(argc, argv);
+        Program::describe();
+        const Translations texts(language);
+        QLocale::setDefault(Languages::numbersLocale(language, QLocale::system()));
+        const ChargeChartsFactory charts = ChargeChartsModule::factory(Program::moduleFolders());
+        const QStringList& files = options.files();
+        if (options.action() == Action::Report)
+            return ReportWriter::run(files[0], files[1], charts);
+        return ClassReport::run(files[0], files.mid(1), charts);
+    }
+    if (options.action() != Action::Run) {
         // Answered without a window (nor a display): only the texts are needed.
         QCoreApplication core(argc, argv);
         const Translations texts(language);

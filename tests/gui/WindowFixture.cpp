@@ -21,6 +21,10 @@ WindowFixture::WindowFixture(PauseTimer* timer, const QStringList& dataFolders, 
     form = std::make_unique<MainWindow>(fakes.services(timer), dataFolders, locale, language);
     form->laboratory().setChartsFactory(
         [](QWidget* parent, const QLocale& numbers) { return std::make_unique<QtChargeCharts>(parent, numbers); });
+    form->laboratory().askStudent = [this](const QString&, const QString&) {
+        ++studentAsked;
+        return studentAnswer;
+    };
 }
 
 void WindowFixture::setUpApplication(Language language)

@@ -14,6 +14,8 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
 /// The real main window on the offscreen platform, with fake platform services
 /// (recorded tones and boxes, zero-length pauses unless a real timer is given).
@@ -47,4 +49,8 @@ public:
 
     FakeServices fakes;
     std::unique_ptr<MainWindow> form;
+    /// Who measured, as the student answers when asked (none: cancelled), and
+    /// how many times it was asked.
+    std::optional<std::pair<QString, QString>> studentAnswer;
+    int studentAsked = 0;
 };

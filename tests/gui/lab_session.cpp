@@ -10,14 +10,22 @@
 //   lab_session OUTPUT_DIR   →   OUTPUT_DIR/laboratory-hold.png (the main
 //   window with the coordinate plot of a drop held through several
 //   cycles), laboratory-journal.png (the finding of e with its plots),
-//   laboratory-measurements.png (the timings); then a second session with
-//   the slip correction, four drops at each of 101 325, 50 000 and
-//   20 000 Pa: laboratory-slip.png (the finding of e with the extrapolation
-//   to 1/(p·a) = 0)
+//   laboratory-measurements.png (the timings), lab-report.pdf (the student's
+//   report; scripts/screenshot.sh renders its first page), class-journals.png
+//   (the group's window with this journal, five more and a damaged one);
+//   then a second session with the slip correction, four drops at each of
+//   101 325, 50 000 and 20 000 Pa: laboratory-slip.png (the finding of e
+//   with the extrapolation to 1/(p·a) = 0)
 // and the results are printed.
 
+#include "GeneratedJournal.h"
 #include "LabStudent.h"
 #include "WindowFixture.h"
+
+#include "ClassWindow.h"
+#include "JournalFile.h"
+#include "QtChargeCharts.h"
+#include "ReportWriter.h"
 
 #include "JournalModel.h"
 #include "JournalStore.h"
@@ -30,6 +38,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -107,6 +116,38 @@ int main(int argc, char** argv)
     journal->tabs()->setCurrentIndex(0);
     QTest::qWait(100);
     journal->grab().save(QDir(out).filePath(QStringLiteral("laboratory-measurements.png")));
+    // The report, and the group's window with this journal among others.
+    w.simulation().journal().setStudent(QStringLiteral("Иванова Анна"), QStringLiteral("ФТ-21"));
+    const ChargeChartsFactory charts = [](QWidget* parent, const QLocale& locale) {
+        return std::make_unique<QtChargeCharts>(parent, locale);
+    };
+    ReportWriter(w.simulation().journal(), charts).writePdf(QDir(out).filePath(QStringLiteral("lab-report.pdf")));
+    QTemporaryDir files;
+    QStringList paths{files.filePath(QStringLiteral("ivanova.json"))};
+    const auto save = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    save(paths[0], JournalFile::write(w.simulation().journal().journal()));
+    const QStringList names = {QStringLiteral("Петров Илья"), QStringLiteral("Сидорова Мария"),
+                               QStringLiteral("Ким Олег"), QStringLiteral("Орлова Вера"),
+                               QStringLiteral("Лебедев Юрий")};
+    for (int i = 0; i < names.size(); ++i) {
+        paths << files.filePath(QStringLiteral("student%1.json").arg(i + 1));
+        save(paths.back(), JournalFile::write(generatedJournal(8 + 2 * i, 300 + static_cast<std::uint64_t>(i), names[i],
+                                                               QStringLiteral("ФТ-21"))));
+    }
+    paths << files.filePath(QStringLiteral("zaytsev.json"));
+    save(paths.back(), JournalFile::write(generatedJournal(6, 9)).left(700));
+    ClassWindow* group = journal->classWindow();
+    group->openJournals(paths);
+    group->resize(1000, 680);
+    group->show();
+    if (!QTest::qWaitForWindowExposed(group))
+        return 1;
+    QTest::qWait(200);
+    group->grab().save(QDir(out).filePath(QStringLiteral("class-journals.png")));
+
     const Journal& j = w.simulation().journal().journal();
     std::printf("%d drops started (%d lost), %zu entries, %.1f min of experiment, %.1f min of wall time\n%s\n",
                 session.started, session.lost, j.entries.size(), session.experimentSeconds / 60,

@@ -1,0 +1,161 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "LabReport.h"
+
+#include "DropSummaryModel.h"
+#include "JournalModel.h"
+
+#include "PagedReport.h"
+
+#include <QPainter>
+
+namespace {
+
+QString escaped(const QString& text)
+{
+    return text.toHtmlEscaped();
+}
+
+/// A model as an HTML table: its header and its cells, rows marked by `rowStyle`.
+QString tableOf(const QAbstractItemModel& model, const std::function<QString(int row)>& rowStyle = {})
+{
+    QString html = QStringLiteral(
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
+    for (int c = 0; c < model.columnCount(); ++c)
+        html += QStringLiteral("<th>%1</th>").arg(escaped(model.headerData(c, Qt::Horizontal).toString()));
+    html += QStringLiteral("</tr>");
+    for (int r = 0; r < model.rowCount(); ++r) {
+        const QString style = rowStyle ? rowStyle(r) : QString();
+        html += QStringLiteral("<tr>");
+        for (int c = 0; c < model.columnCount(); ++c) {
+            const QString cell = escaped(model.index(r, c).data().toString());
+            html += style.isEmpty() || c == model.columnCount() - 1
+                        ? QStringLiteral("<td>%1</td>").arg(cell)
+                        : QStringLiteral("<td style=\"%1\">%2</td>").arg(style, cell);
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+} // namespace
+
+LabReport::LabReport(const JournalModel& model, QString analysis, QDate date)
+    : m_model(model), m_analysis(std::move(analysis)), m_date(date)
+{
+}
+
+QString LabReport::setupTable() const
+{
+    const QLocale& l = m_model.locale();
+    QString html = QStringLiteral(
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
+    for (const QString& heading : {tr("Капля"), tr("Пуск"), tr("D, мм"), tr("U, В"), tr("d, мкм"), tr("ρ, кг/м³"),
+                                   tr("ρ₀, кг/м³"), tr("η, мкПа·с"), tr("Броуновское"), tr("Потеряна")})
+        html += QStringLiteral("<th>%1</th>").arg(escaped(heading));
+    html += QStringLiteral("</tr>");
+    for (const JournalDrop& d : m_model.journal().drops) {
+        const QStringList cells = {
+            QString::number(d.number),
+            d.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")),
+            l.toString(d.setup.DD * 1e3, 'f', 2),
+            l.toString(d.setup.Ux, 'f', 0),
+            d.diameterHidden ? tr("неизвестен") : l.toString(d.setup.d * 1e6, 'f', 3),
+            l.toString(d.setup.r, 'f', 0),
+            l.toString(d.setup.r0, 'f', 2),
+            l.toString(static_cast<double>(d.setup.eta) * 1e6, 'f', 2),
+            d.brownian ? tr("да") : tr("нет"),
+            d.lost ? tr("да") : tr("нет"),
+        };
+        html += QStringLiteral("<tr>");
+        for (const QString& cell : cells)
+            html += QStringLiteral("<td>%1</td>").arg(escaped(cell));
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString LabReport::measurementTable() const
+{
+    const Journal& journal = m_model.journal();
+    return tableOf(m_model, [&journal](int row) {
+        return journal.entries[static_cast<std::size_t>(row)].deleted
+                   ? QStringLiteral("text-decoration: line-through; color: #808080")
+                   : QString();
+    });
+}
+
+QString LabReport::summaryTable() const
+{
+    const DropSummaryModel summary(m_model);
+    return tableOf(summary);
+}
+
+QString LabReport::html() const
+{
+    const Journal& journal = m_model.journal();
+    const auto orDash = [](const QString& text) { return text.isEmpty() ? QStringLiteral("—") : text; };
+    QString html = QStringLiteral("<html><body style=\"font-size: 9pt\">");
+    html += QStringLiteral("<h2 align=\"center\">%1</h2>").arg(escaped(tr("Измерение элементарного заряда")));
+    html += QStringLiteral("<p align=\"center\">%1</p>").arg(escaped(tr("Отчёт о лабораторной работе")));
+    html += QStringLiteral("<p><b>%1</b> %2<br><b>%3</b> %4<br><b>%5</b> %6</p>")
+                .arg(escaped(tr("Студент:")), escaped(orDash(journal.student)), escaped(tr("Группа:")),
+                     escaped(orDash(journal.group)), escaped(tr("Дата:")), escaped(m_date.toString(Qt::ISODate)));
+
+    html += QStringLiteral("<h3>%1</h3><p>%2</p>")
+                .arg(escaped(tr("Метод")),
+                     escaped(tr("Заряженная капля масла движется между пластинами конденсатора. Без поля она падает "
+                                "с постоянной скоростью v_g, при которой сила тяжести за вычетом выталкивающей "
+                                "уравновешена вязким трением (закон Стокса); по v_g находят её радиус и массу. В поле "
+                                "E = U/D скорость становится v_E, и заряд капли q = m·g·(v_E − v_g)/(v_g·E). "
+                                "Облучая каплю, меняют её заряд; все заряды и их изменения кратны одному e, которое "
+                                "находится как наибольший общий делитель зарядов с учётом их неопределённостей.")));
+
+    html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Установка: капли")));
+    html += journal.drops.empty() ? QStringLiteral("<p>%1</p>").arg(escaped(tr("Капель нет."))) : setupTable();
+
+    html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Измерения")));
+    if (journal.entries.empty())
+        html += QStringLiteral("<p>%1</p>").arg(escaped(tr("Измерений нет.")));
+    else
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(escaped(tr("Зачёркнутые измерения не использованы; причина — в "
+                                    "последнем столбце.")))
+                + measurementTable();
+
+    html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Средние по каплям и состояниям заряда")));
+    html += summaryTable();
+
+    html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Результат")));
+    html += QStringLiteral("<pre style=\"font-size: 9pt\">%1</pre>").arg(escaped(m_analysis));
+    html += QStringLiteral("<p>%1</p>").arg(escaped(tr("Графики — на последней странице.")));
+    return html + QStringLiteral("</body></html>");
+}
+
+int LabReport::print(QPagedPaintDevice& device, const PlotPainter& plots) const
+{
+    const bool charges = !m_model.analysis().charges.empty();
+    return PagedReport::print(device, html(), [&](QPainter& painter, const QRectF& page) {
+        // The two plots one above the other.
+        const double gap = page.height() / 30;
+        const QRectF upper(0, 0, page.width(), (page.height() - gap) / 2);
+        const QRectF lower(0, upper.bottom() + gap, page.width(), upper.height());
+        bool drawn = false;
+        if (plots && charges) {
+            drawn = plots(painter, upper, Plot::Histogram);
+            drawn = plots(painter, lower, Plot::ByDrop) && drawn;
+        }
+        if (!drawn)
+            painter.drawText(upper, Qt::AlignCenter | Qt::TextWordWrap,
+                             charges ? tr("Графики недоступны: не найден модуль графиков программы.")
+                                     : tr("Зарядов нет: графиков нет."));
+    });
+}
+
+QString LabReport::writePdf(const QString& path, const PlotPainter& plots) const
+{
+    return PagedReport::writePdf(path, tr("Измерение элементарного заряда"),
+                                 [&](QPagedPaintDevice& device) { print(device, plots); });
+}
