@@ -4,6 +4,8 @@
 
 #include "LabReport.h"
 
+#include <algorithm>
+
 #include "DropSummaryModel.h"
 #include "JournalModel.h"
 
@@ -52,12 +54,19 @@ QString LabReport::setupTable() const
     const QLocale& l = m_model.locale();
     QString html = QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
-    for (const QString& heading : {tr("Капля"), tr("Пуск"), tr("D, мм"), tr("U, В"), tr("d, мкм"), tr("ρ, кг/м³"),
-                                   tr("ρ₀, кг/м³"), tr("η, мкПа·с"), tr("Броуновское"), tr("Потеряна")})
+    // The air, for a journal with drops that had it.
+    const std::vector<JournalDrop>& drops = m_model.journal().drops;
+    const bool air =
+        std::any_of(drops.begin(), drops.end(), [](const JournalDrop& d) { return d.pressure.has_value(); });
+    QStringList headings = {tr("Капля"),    tr("Пуск"),      tr("D, мм"),     tr("U, В"),        tr("d, мкм"),
+                            tr("ρ, кг/м³"), tr("ρ₀, кг/м³"), tr("η, мкПа·с"), tr("Броуновское"), tr("Потеряна")};
+    if (air)
+        headings << tr("p, кПа") << tr("t, °C") << tr("Поправка на скольжение");
+    for (const QString& heading : headings)
         html += QStringLiteral("<th>%1</th>").arg(escaped(heading));
     html += QStringLiteral("</tr>");
     for (const JournalDrop& d : m_model.journal().drops) {
-        const QStringList cells = {
+        QStringList cells = {
             QString::number(d.number),
             d.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")),
             l.toString(d.setup.DD * 1e3, 'f', 2),
@@ -69,6 +78,13 @@ QString LabReport::setupTable() const
             d.brownian ? tr("да") : tr("нет"),
             d.lost ? tr("да") : tr("нет"),
         };
+        if (air) {
+            const auto value = [&l](const std::optional<double>& v, double offset, double scale, int decimals) {
+                return v ? l.toString((*v - offset) * scale, 'f', decimals) : QStringLiteral("—");
+            };
+            cells << value(d.pressure, 0, 1e-3, 2) << value(d.temperature, 273.15, 1, 1)
+                  << (d.slipCorrection ? tr("да") : tr("нет"));
+        }
         html += QStringLiteral("<tr>");
         for (const QString& cell : cells)
             html += QStringLiteral("<td>%1</td>").arg(escaped(cell));

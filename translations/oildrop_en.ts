@@ -1301,6 +1301,18 @@
         <source>Зарядов нет: графиков нет.</source>
         <translation>No charges: no plots.</translation>
     </message>
+    <message>
+        <source>p, кПа</source>
+        <translation>p, kPa</translation>
+    </message>
+    <message>
+        <source>t, °C</source>
+        <translation>t, °C</translation>
+    </message>
+    <message>
+        <source>Поправка на скольжение</source>
+        <translation>Slip correction</translation>
+    </message>
 </context>
 <context>
     <name>Laboratory</name>

@@ -319,6 +319,17 @@ QString JournalWindow::extrapolationText(const SlipExtrapolation::Result& x, con
     return lines.join(QLatin1Char('\n'));
 }
 
+QString JournalWindow::fullAnalysisText(const Journal& journal, const JournalAnalysis::Result& result,
+                                        const QLocale& locale)
+{
+    QString text = analysisText(result, locale);
+    if (std::any_of(journal.drops.begin(), journal.drops.end(), [](const JournalDrop& d) { return d.slipCorrection; }))
+        text += QLatin1Char('\n')
+                + extrapolationText(SlipExtrapolation::fit(journal, result, JournalAnalysis::analyse(journal, false)),
+                                    locale);
+    return text;
+}
+
 void JournalWindow::refreshAnalysis()
 {
     // The fields follow the journal (opened, new, asked for) unless being typed in.

@@ -87,6 +87,9 @@ public:
     static QString analysisText(const JournalAnalysis::Result& result, const QLocale& locale);
     /// The extrapolation to 1/(p·a) = 0 in words: e and b, or what it needs.
     static QString extrapolationText(const SlipExtrapolation::Result& result, const QLocale& locale);
+    /// The analysis in words, with the extrapolation when the journal has drops with the slip correction.
+    static QString fullAnalysisText(const Journal& journal, const JournalAnalysis::Result& result,
+                                    const QLocale& locale);
     /// What the plots show of an analysis.
     static ChargeCharts::Data chartData(const JournalAnalysis::Result& result);
     /// Why an estimate could not be made, as the analysis says it.

@@ -16,7 +16,8 @@
 #include <cstdio>
 
 ReportWriter::ReportWriter(const JournalModel& model, const ChargeChartsFactory& charts)
-    : m_model(model), m_report(model, JournalWindow::analysisText(model.analysis(), model.locale())),
+    : m_model(model),
+      m_report(model, JournalWindow::fullAnalysisText(model.journal(), model.analysis(), model.locale())),
       m_holder(std::make_unique<QWidget>())
 {
     if (charts && !model.analysis().charges.empty())
