@@ -23,8 +23,8 @@ pactl set-default-sink probe
 parec -d probe.monitor --format=s16le --channels=1 --rate=44100 --latency-msec=10 >"$work/recording.raw" &
 recorder=$!
 sleep 3 # a fresh null sink and its monitor settle in the first seconds
-QT_QPA_PLATFORM=offscreen "$probe" play
+QT_QPA_PLATFORM=offscreen $emulator "$probe" play
 sleep 1
 kill -INT "$recorder"
 wait "$recorder" 2>/dev/null || true
-"$probe" check "$work/recording.raw"
+$emulator "$probe" check "$work/recording.raw"
