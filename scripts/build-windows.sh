@@ -74,10 +74,12 @@ fi
 cmake --build build --target oildrop-mkpdf oildrop-icons
 
 echo "== cross-build"
-# Release without debug information: the quickest to compile and link.
+# Release without debug information, and a unity build (each library's
+# sources compiled together, Qt's headers parsed once per library): the
+# quickest to compile and link, about half the work of one file at a time.
 "$qt_prefix/bin/qt-cmake" -G Ninja -S . -B build-windows \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$root/packaging/windows/mingw-w64-x86_64.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DOILDROP_WERROR=ON -DOILDROP_BENCHMARKS=OFF -DBUILD_TESTING=$testing \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON -DOILDROP_WERROR=ON -DOILDROP_BENCHMARKS=OFF -DBUILD_TESTING=$testing \
     -DOILDROP_HOST_BUILD_DIR="$root/build" -DCMAKE_CROSSCOMPILING_EMULATOR=wine >/dev/null
 cmake --build build-windows
 
@@ -120,8 +122,8 @@ cp LICENSES/GPL-3.0-or-later.txt "$portable/licences/oildrop GPL-3.0-or-later.tx
 cp /usr/share/common-licenses/LGPL-3 "$portable/licences/Qt LGPL-3.0.txt"
 cp /usr/share/common-licenses/GPL-3 "$portable/licences/Qt GPL-3.0.txt"
 sed "s/@VERSION@/$version/g" packaging/windows/licences.txt | sed 's/$/\r/' >"$portable/licences/README.txt"
-x86_64-w64-mingw32-strip --strip-unneeded "$portable"/*.exe "$portable/liboildrop-sound.dll" \
-    "$portable/liboildrop-charts.dll"
+# Without symbols (Debian's MinGW runtime keeps them: libstdc++ is 23 MB with them, 2 without).
+find "$portable" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip --strip-unneeded
 echo "$(find "$portable" -type f | wc -l) files, $(du -sh "$portable" | cut -f1)"
 
 echo "== zip and installer"

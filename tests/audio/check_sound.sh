@@ -7,8 +7,11 @@
 # Real sound: a private PulseAudio server with a null sink; the tone generator
 # plays three tones into it while its monitor is recorded; the recording must
 # hold the tones, in order and without gaps. Skips (77) without PulseAudio.
+# OILDROP_EMULATOR runs the probe: Wine, for the Windows build's, whose tones
+# go through waveOut to PulseAudio.
 set -eu
 probe=$1
+emulator=${OILDROP_EMULATOR:-}
 command -v pulseaudio >/dev/null && command -v parec >/dev/null || { echo "no PulseAudio: skipped"; exit 77; }
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime" PULSE_RUNTIME_PATH="$work/runtime/pulse" HOME="$work"
