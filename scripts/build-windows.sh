@@ -133,4 +133,5 @@ rm -f "$zip_file"
     && rm -rf "oildrop-$version")
 makensis -V2 -DVERSION="$version" -DPORTABLE="$root/$portable" -DOUTFILE="$root/build-windows/oildrop-$version-setup.exe" \
     packaging/windows/oildrop.nsi
+chmod +x "build-windows/oildrop-$version-setup.exe"
 ls -l "$zip_file" "build-windows/oildrop-$version-setup.exe"

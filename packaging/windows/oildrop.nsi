@@ -8,12 +8,13 @@
 ; with /LANG=1033). Made by scripts/build-windows.sh:
 ;   makensis -DVERSION=<version> -DPORTABLE=<folder> -DOUTFILE=<setup.exe> oildrop.nsi
 
-Unicode true
+; A 64-bit installer for the 64-bit program (it cannot start on 32-bit Windows).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 
 !include "MUI2.nsh"
-!include "x64.nsh"
+!include "LogicLib.nsh"
 
 Name "$(ProgramName)"
 OutFile "${OUTFILE}"
@@ -46,10 +47,6 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "2026 The oildrop developers, GPL-3.0-or-later"
 
 Function .onInit
-    ${IfNot} ${RunningX64}
-        MessageBox MB_ICONSTOP "64-bit Windows is needed." /SD IDOK
-        Abort
-    ${EndIf}
     SetRegView 64
 FunctionEnd
 
