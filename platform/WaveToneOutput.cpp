@@ -100,7 +100,7 @@ bool WaveToneOutput::play(int hertz, int milliseconds)
     // A tone after a pause starts behind a lead of silence, so that the
     // device's queue is never empty at the join with the next tone of a melody.
     if (releasePlayed() == 0)
-        block->samples.assign(static_cast<std::size_t>(SampleRate / 1000 * LeadMs), 0);
+        block->samples.assign(static_cast<std::size_t>(SampleRate * LeadMs / 1000), 0);
     const std::vector<std::int16_t> tone = ToneSynthesizer::render(hertz, milliseconds, SampleRate);
     block->samples.insert(block->samples.end(), tone.begin(), tone.end());
     if (!queue(std::move(block))) {
