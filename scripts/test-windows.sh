@@ -44,17 +44,18 @@ xvfb=$!
 export DISPLAY="$display"
 for _ in 1 2 3 4 5 6 7 8 9 10; do xdpyinfo >/dev/null 2>&1 && break; sleep 0.5; done
 
-# A Windows of its own (64-bit), without the .NET and HTML engines' prompts;
-# the Qt and MinGW DLLs found on the path by the tests.
+# A Windows of its own (64-bit), without the .NET and HTML engines' prompts.
 export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ru_RU.UTF-8
-export WINEPATH='Z:\opt\qt6-mingw\bin;Z:\usr\lib\gcc\x86_64-w64-mingw32\12-posix;Z:\usr\x86_64-w64-mingw32\lib'
 wine cmd /c exit 2>/dev/null || true
 # No window manager here: Wine draws the windows' frames and titles itself.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wineserver -w
 
 echo "== tests under Wine"
-(cd "$build" && ctest --output-on-failure -j "$(nproc)")
+# The tests find Qt's and MinGW's DLLs on the path; the program (below) only
+# what lies beside it.
+(cd "$build" && WINEPATH='Z:\opt\qt6-mingw\bin;Z:\usr\lib\gcc\x86_64-w64-mingw32\12-posix;Z:\usr\x86_64-w64-mingw32\lib' \
+    ctest --output-on-failure -j "$(nproc)")
 
 echo "== smoke run of the portable program under Wine"
 program="$root/$build/portable/oildrop.exe"
