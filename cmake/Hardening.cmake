@@ -11,6 +11,10 @@ endif()
 # Stack canaries in functions with local arrays or addresses of locals taken;
 # printf-style calls with a non-literal format and no arguments are errors.
 add_compile_options(-fstack-protector-strong -Wformat -Werror=format-security)
+# MinGW-w64 keeps the canaries' and the checked functions' support in libssp.
+if(MINGW)
+    link_libraries(ssp)
+endif()
 
 # Checked variants of the C library's string and memory functions. They need
 # the optimiser (glibc warns at -O0, which -Werror would turn into an error),
@@ -19,8 +23,13 @@ add_compile_options(
     "$<$<NOT:$<CONFIG:Debug>>:-U_FORTIFY_SOURCE>"
     "$<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>")
 
-# Relocations resolved at start-up and then made read-only (full RELRO).
-add_link_options("LINKER:-z,relro" "LINKER:-z,now")
+if(WIN32)
+    # A Windows executable: ASLR with 64-bit addresses, and no code run from data.
+    add_link_options("LINKER:--dynamicbase" "LINKER:--high-entropy-va" "LINKER:--nxcompat")
+else()
+    # Relocations resolved at start-up and then made read-only (full RELRO): ELF only.
+    add_link_options("LINKER:-z,relro" "LINKER:-z,now")
+endif()
 
 # Position-independent executables, so that ASLR applies to the program too.
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)

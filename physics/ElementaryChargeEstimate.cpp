@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <numbers>
 #include <optional>
 #include <utility>
 
@@ -111,7 +112,7 @@ double marginalLogLikelihood(const Charges& c, double e)
             const double z = (c.q[i] - n * e) / u;
             chance += std::exp(-0.5 * z * z);
         }
-        sum += std::log(std::max(chance, 1e-300) / (u * std::sqrt(2 * M_PI)) / K);
+        sum += std::log(std::max(chance, 1e-300) / (u * std::sqrt(2 * std::numbers::pi)) / K);
     }
     return sum;
 }

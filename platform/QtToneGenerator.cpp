@@ -42,7 +42,11 @@ QtToneGenerator::~QtToneGenerator() = default;
 
 QString QtToneGenerator::moduleFileName()
 {
+#ifdef Q_OS_WIN
+    return QStringLiteral("liboildrop-sound.dll");
+#else
     return QStringLiteral("liboildrop-sound.so");
+#endif
 }
 
 void QtToneGenerator::warnOnce(const QString& reason)

@@ -9,7 +9,9 @@
 #   1. the test suite (window tests on Qt's offscreen platform);
 #   2. the same suite built with AddressSanitizer and UndefinedBehaviorSanitizer;
 #   3. the Debian package, its checks (lintian, reuse lint), and a smoke run of
-#      the installed program under Xvfb.
+#      the installed program under Xvfb;
+#   4. the Windows build (cross-built with the first build's tools) and its
+#      tests, smoke run and installer under Wine.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -39,4 +41,8 @@ echo "== package and smoke run of the installed program"
 (cd build && cpack >/dev/null && ls oildrop_*.deb)
 ./scripts/check-package.sh build
 ./scripts/smoke.sh build
+
+echo "== Windows: cross-build, tests under Wine"
+./scripts/build-windows.sh --tests
+./scripts/test-windows.sh
 echo "== all tests passed"

@@ -1756,6 +1756,29 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
 </context>
 <context>
+    <name>PaintedChargeCharts</name>
+    <message>
+        <source>Распределение зарядов</source>
+        <translation>Distribution of the charges</translation>
+    </message>
+    <message>
+        <source>Заряды капель</source>
+        <translation>Charges of the drops</translation>
+    </message>
+    <message>
+        <source>q, 10⁻¹⁹ Кл</source>
+        <translation>q, 10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>число зарядов</source>
+        <translation>number of charges</translation>
+    </message>
+    <message>
+        <source>номер капли</source>
+        <translation>drop number</translation>
+    </message>
+</context>
+<context>
     <name>ParameterInputs</name>
     <message>
         <source>Ошибка</source>

@@ -10,7 +10,11 @@
 
 QString ChargeChartsModule::fileName()
 {
+#ifdef Q_OS_WIN
+    return QStringLiteral("liboildrop-charts.dll");
+#else
     return QStringLiteral("liboildrop-charts.so");
+#endif
 }
 
 ChargeChartsFactory ChargeChartsModule::factory(QStringList moduleFolders)
