@@ -31,7 +31,7 @@ QByteArray csvField(const QString& text, char separator)
     return bytes;
 }
 
-QString escaped(const QString& text)
+QString escapedHtml(const QString& text)
 {
     return text.toHtmlEscaped();
 }
@@ -155,52 +155,54 @@ QString ClassPool::html(const QLocale& locale) const
 {
     QString html = QStringLiteral("<html><body style=\"font-size: 9pt\">");
     html += QStringLiteral("<h2 align=\"center\">%1</h2>")
-                .arg(escaped(tr("Измерение элементарного заряда: сводка группы")));
+                .arg(escapedHtml(tr("Измерение элементарного заряда: сводка группы")));
     QStringList groups;
     for (const Member& m : m_members)
         if (!m.group.isEmpty() && !groups.contains(m.group))
             groups << m.group;
     html += QStringLiteral("<p><b>%1</b> %2<br><b>%3</b> %4</p>")
-                .arg(escaped(tr("Группа:")),
-                     escaped(groups.isEmpty() ? QStringLiteral("—") : groups.join(QStringLiteral(", "))),
-                     escaped(tr("Дата:")), escaped(QDate::currentDate().toString(Qt::ISODate)));
+                .arg(escapedHtml(tr("Группа:")),
+                     escapedHtml(groups.isEmpty() ? QStringLiteral("—") : groups.join(QStringLiteral(", "))),
+                     escapedHtml(tr("Дата:")), escapedHtml(QDate::currentDate().toString(Qt::ISODate)));
 
     const ElementaryChargeEstimate::Result& e = m_analysis.fromCharges;
-    html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("По всем зарядам вместе")));
+    html += QStringLiteral("<h3>%1</h3>").arg(escapedHtml(tr("По всем зарядам вместе")));
     if (e.valid())
         html += QStringLiteral("<p>%1</p>")
-                    .arg(escaped(tr("e = %1 (расширенная неопределённость, k = 2); использовано зарядов: %2 из %3, "
-                                    "журналов: %4; отклонение от 1,602 176 634·10⁻¹⁹ Кл: %5")
-                                     .arg(estimateText(e, locale))
-                                     .arg(e.used.size())
-                                     .arg(m_analysis.charges.size())
-                                     .arg(m_members.size())
-                                     .arg(deviationText(e, locale))));
+                    .arg(escapedHtml(tr("e = %1 (расширенная неопределённость, k = 2); использовано зарядов: %2 из %3, "
+                                        "журналов: %4; отклонение от 1,602 176 634·10⁻¹⁹ Кл: %5")
+                                         .arg(estimateText(e, locale))
+                                         .arg(e.used.size())
+                                         .arg(m_analysis.charges.size())
+                                         .arg(m_members.size())
+                                         .arg(deviationText(e, locale))));
     else
-        html += QStringLiteral("<p>%1</p>").arg(escaped(tr("Оценки нет: зарядов %1.").arg(m_analysis.charges.size())));
+        html +=
+            QStringLiteral("<p>%1</p>").arg(escapedHtml(tr("Оценки нет: зарядов %1.").arg(m_analysis.charges.size())));
 
-    html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Журналы")));
+    html += QStringLiteral("<h3>%1</h3>").arg(escapedHtml(tr("Журналы")));
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>");
     for (const QString& h : {tr("Файл"), tr("Студент"), tr("Группа"), tr("Капель"), tr("Зарядов в оценке"),
                              tr("e ± U (k = 2)"), tr("Отклонение")})
-        html += QStringLiteral("<th>%1</th>").arg(escaped(h));
+        html += QStringLiteral("<th>%1</th>").arg(escapedHtml(h));
     html += QStringLiteral("</tr>");
     for (const Member& m : m_members) {
         html += QStringLiteral("<tr>");
         for (const QString& cell :
              {QFileInfo(m.path).fileName(), m.student, m.group, QString::number(m.drops),
               QString::number(m.chargesUsed), estimateText(m.estimate, locale), deviationText(m.estimate, locale)})
-            html += QStringLiteral("<td>%1</td>").arg(escaped(cell));
+            html += QStringLiteral("<td>%1</td>").arg(escapedHtml(cell));
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");
     if (!m_refused.empty()) {
-        html += QStringLiteral("<h3>%1</h3><ul>").arg(escaped(tr("Не прочитаны")));
+        html += QStringLiteral("<h3>%1</h3><ul>").arg(escapedHtml(tr("Не прочитаны")));
         for (const Refused& r : m_refused)
-            html += QStringLiteral("<li>%1: %2</li>").arg(escaped(QDir::toNativeSeparators(r.path)), escaped(r.reason));
+            html += QStringLiteral("<li>%1: %2</li>")
+                        .arg(escapedHtml(QDir::toNativeSeparators(r.path)), escapedHtml(r.reason));
         html += QStringLiteral("</ul>");
     }
-    html += QStringLiteral("<p>%1</p>").arg(escaped(tr("Гистограмма всех зарядов — на последней странице.")));
+    html += QStringLiteral("<p>%1</p>").arg(escapedHtml(tr("Гистограмма всех зарядов — на последней странице.")));
     return html + QStringLiteral("</body></html>");
 }
 

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 
 #include <algorithm>
 
@@ -24,6 +25,21 @@ std::unique_ptr<QLockFile> lockFor(const QString& journal)
     auto lock = std::make_unique<QLockFile>(journal + QStringLiteral(".lock"));
     lock->setStaleLockTime(0);
     return lock;
+}
+
+/// Takes `lock` at once. A lock left by a process of our own number is stale
+/// too: that process is gone, and the system gave its number to us (as Wine
+/// does at every start, and any system may after a crash).
+bool take(QLockFile& lock)
+{
+    if (lock.tryLock(0))
+        return true;
+    qint64 pid = 0;
+    QString host;
+    if (lock.error() == QLockFile::LockFailedError && lock.getLockInfo(&pid, &host, nullptr)
+        && pid == QCoreApplication::applicationPid() && host == QSysInfo::machineHostName())
+        return lock.removeStaleLockFile() && lock.tryLock(0);
+    return false;
 }
 
 } // namespace
@@ -47,7 +63,7 @@ void JournalLock::acquire()
         return;
     QDir().mkpath(m_folder);
     m_lock = lockFor(m_path);
-    if (m_lock->tryLock(0)) {
+    if (take(*m_lock)) {
         gather();
         return;
     }
@@ -58,7 +74,7 @@ void JournalLock::acquire()
     m_path = QDir(m_folder).filePath(
         QStringLiteral("journal-copy-%1-%2.json").arg(stamp).arg(QCoreApplication::applicationPid()));
     m_lock = lockFor(m_path);
-    m_lock->tryLock(0);
+    take(*m_lock);
 }
 
 void JournalLock::gather()
@@ -74,7 +90,7 @@ void JournalLock::gather()
         // Still kept by a copy that runs: not ours to move.
         QLockFile probe(path + QStringLiteral(".lock"));
         probe.setStaleLockTime(0);
-        if (!probe.tryLock(0))
+        if (!take(probe))
             continue;
         probe.unlock();
         left.push_back({path, QFileInfo(path).lastModified()});

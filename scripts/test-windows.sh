@@ -188,9 +188,12 @@ if [ -x "$student" ]; then
     journal=$(timeout 20 xdotool search --sync --name "^Лабораторный журнал" | head -n 1) \
         || { echo "FAIL: no journal window"; exit 1; }
     sleep 2
-    # The tab «Определение e»: the estimate and its two charts.
-    eval "$(xdotool getwindowgeometry --shell "$journal")"
-    xdotool mousemove $((X + 210)) $((Y + 52)) click 1
+    # The tab «Определение e», two tabs on from the measurements (which have
+    # the keyboard): the estimate and its two charts.
+    focus "$journal"
+    xdotool key ctrl+Tab
+    sleep 0.5
+    xdotool key ctrl+Tab
     settled "$journal" || true
     shot "$journal" oildrop-windows-journal.png
     bars=$(convert "$work/shot.png" -fill black +opaque 'rgb(120,150,230)' -fill white -opaque 'rgb(120,150,230)' \

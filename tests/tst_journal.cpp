@@ -6,6 +6,7 @@
 
 #include "DropletPhysics.h"
 #include "JournalFile.h"
+#include "JournalLock.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
 #include "JournalTable.h"
@@ -14,7 +15,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -31,6 +34,7 @@ private slots:
     void refusedFiles_data();
     void refusedFiles();
     void autosaveSurvivesADamagedFile();
+    void lockOfOurOwnNumberIsStale();
     void table_data();
     void table();
     void chargesFromTimings();
@@ -520,6 +524,24 @@ void tst_journal::extrapolationFindsE()
     QVERIFY(covered >= found * 9 / 10);
     QVERIFY(bCovered >= found * 9 / 10);
     QVERIFY(std::fabs(meanDeviation) < 0.003);
+}
+
+void tst_journal::lockOfOurOwnNumberIsStale()
+{
+    // A copy killed before this one started, whose process number the system
+    // gave to this one (Wine does at every start): its lock is no copy's.
+    QTemporaryDir dir;
+    QFile lock(dir.filePath(QStringLiteral("journal.json.lock")));
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.write(QStringLiteral("%1\n%2\n%3\n")
+                   .arg(QCoreApplication::applicationPid())
+                   .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName())
+                   .toUtf8());
+    lock.close();
+    JournalLock journal(dir.path());
+    journal.acquire();
+    QVERIFY(!journal.isSecondCopy());
+    QCOMPARE(QFileInfo(journal.path()).fileName(), QStringLiteral("journal.json"));
 }
 
 #include "tst_journal.moc"
