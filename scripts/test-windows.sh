@@ -68,6 +68,11 @@ stop() {
     wineserver -k 2>/dev/null || true
     wait "$app" 2>/dev/null || true
     app=""
+    # Killed with the whole of Wine, the program leaves its journal's lock;
+    # the next Wine gives that process number to one of its own services,
+    # whose name Qt cannot read, so the lock would look held. (A program
+    # closed as a user closes it removes its lock.)
+    rm -f "$appdata"/*.lock
 }
 shot() { # window file
     import -window "$1" "$work/shot.png"
@@ -188,12 +193,10 @@ if [ -x "$student" ]; then
     journal=$(timeout 20 xdotool search --sync --name "^Лабораторный журнал" | head -n 1) \
         || { echo "FAIL: no journal window"; exit 1; }
     sleep 2
-    # The tab «Определение e», two tabs on from the measurements (which have
-    # the keyboard): the estimate and its two charts.
-    focus "$journal"
-    xdotool key ctrl+Tab
-    sleep 0.5
-    xdotool key ctrl+Tab
+    # The tab «Определение e» (below the student's and the group's fields):
+    # the estimate and its two charts.
+    eval "$(xdotool getwindowgeometry --shell "$journal")"
+    xdotool mousemove $((X + 217)) $((Y + 86)) click 1
     settled "$journal" || true
     shot "$journal" oildrop-windows-journal.png
     bars=$(convert "$work/shot.png" -fill black +opaque 'rgb(120,150,230)' -fill white -opaque 'rgb(120,150,230)' \
