@@ -20,19 +20,6 @@ const QColor BarColour(120, 150, 230);
 const QColor MultipleColour(200, 0, 0);
 const QColor GridColour(225, 225, 225);
 
-/// A range from 0 with room above the largest value.
-double top(double largest)
-{
-    return largest > 0 ? largest * 1.1 : 1;
-}
-
-/// From 0, or with room below a negative value: a charge timed the wrong way
-/// comes out negative, and it is shown rather than lost off the chart.
-double bottom(double smallest)
-{
-    return smallest < 0 ? smallest * 1.1 : 0;
-}
-
 /// A step of 1, 2 or 5 × 10ⁿ giving about `count` intervals over `span`.
 double niceStep(double span, int count)
 {
@@ -195,25 +182,10 @@ void PaintedChargeCharts::show(const Data& data)
 void PaintedChargeCharts::paintHistogram(QPainter& painter, const QRectF& frame, const Data& data,
                                          const QLocale& locale)
 {
-    double largest = 0, smallest = 0;
-    for (const Data::Charge& c : data.charges) {
-        largest = std::max(largest, c.q);
-        smallest = std::min(smallest, c.q);
-    }
-    const double right = top(largest);
-    // Bins of a fifth of e, so that each multiple stands apart; without an
-    // estimate about √N bins over the range. Bin edges at whole widths from 0.
-    const bool estimated = data.e && *data.e > 0;
-    const double width = estimated
-                             ? *data.e / 5
-                             : (right - bottom(smallest))
-                                   / std::max(5.0, std::ceil(std::sqrt(static_cast<double>(data.charges.size()))));
-    const double start = std::floor(bottom(smallest) / width) * width;
-    const int bins = std::max(1, static_cast<int>(std::ceil((right - start) / width)));
-    std::vector<int> counts(static_cast<std::size_t>(bins), 0);
-    for (const Data::Charge& c : data.charges)
-        ++counts[static_cast<std::size_t>(std::clamp(static_cast<int>((c.q - start) / width), 0, bins - 1))];
-    const int highest = std::max(1, *std::max_element(counts.begin(), counts.end()));
+    const Histogram h = histogramOf(data);
+    const double start = h.start, width = h.width, right = h.to;
+    const std::vector<int>& counts = h.counts;
+    const int bins = static_cast<int>(counts.size()), highest = h.highest;
 
     const Plot plot = paintFrame(painter, frame, tr("Распределение зарядов"), tr("q, 10⁻¹⁹ Кл"), tr("число зарядов"),
                                  Axis::nice(start, right, 5, false), Axis::nice(0, highest + 1, 5, true), locale);
@@ -226,23 +198,20 @@ void PaintedChargeCharts::paintHistogram(QPainter& painter, const QRectF& frame,
     for (int i = 0; i < bins; ++i)
         if (const int count = counts[static_cast<std::size_t>(i)]; count > 0)
             painter.drawRect(QRectF(plot.at(start + i * width, count), plot.at(start + (i + 1) * width, 0)));
-    if (estimated)
+    if (data.e && *data.e > 0)
         paintMultiples(painter, plot, *data.e, true);
     painter.restore();
 }
 
 void PaintedChargeCharts::paintByDrop(QPainter& painter, const QRectF& frame, const Data& data, const QLocale& locale)
 {
-    double largest = 0, smallest = 0;
     int lastDrop = 1;
-    for (const Data::Charge& c : data.charges) {
-        largest = std::max(largest, c.q);
-        smallest = std::min(smallest, c.q);
+    for (const Data::Charge& c : data.charges)
         lastDrop = std::max(lastDrop, c.drop);
-    }
+    const Range range = chargeRange(data);
     const Plot plot =
         paintFrame(painter, frame, tr("Заряды капель"), tr("номер капли"), tr("q, 10⁻¹⁹ Кл"),
-                   Axis::nice(0, lastDrop + 1, 10, true), Axis::nice(bottom(smallest), top(largest), 5, false), locale);
+                   Axis::nice(0, lastDrop + 1, 10, true), Axis::nice(range.from, range.to, 5, false), locale);
     painter.save();
     painter.setClipRect(plot.area);
     // Lines at n·e, under the points.

@@ -35,19 +35,6 @@ QChartView* makeView(QWidget* parent, const QString& title)
     return view;
 }
 
-/// A range from 0 with room above the largest value.
-double top(double largest)
-{
-    return largest > 0 ? largest * 1.1 : 1;
-}
-
-/// From 0, or with room below a negative value: a charge timed the wrong way
-/// comes out negative, and it is shown rather than lost off the chart.
-double bottom(double smallest)
-{
-    return smallest < 0 ? smallest * 1.1 : 0;
-}
-
 QValueAxis* axis(const QString& title, double from, double to)
 {
     auto* a = new QValueAxis;
@@ -114,35 +101,19 @@ void QtChargeCharts::showHistogram(const Data& data)
         delete a;
     }
 
-    double largest = 0, smallest = 0;
-    for (const Data::Charge& c : data.charges) {
-        largest = std::max(largest, c.q);
-        smallest = std::min(smallest, c.q);
-    }
-    const double right = top(largest);
-    // Bins of a fifth of e, so that each multiple stands apart; without an
-    // estimate about √N bins over the range. Bin edges at whole widths from 0.
-    const double width = data.e && *data.e > 0
-                             ? *data.e / 5
-                             : (right - bottom(smallest))
-                                   / std::max(5.0, std::ceil(std::sqrt(static_cast<double>(data.charges.size()))));
-    const double start = std::floor(bottom(smallest) / width) * width;
-    const int bins = std::max(1, static_cast<int>(std::ceil((right - start) / width)));
-    std::vector<int> counts(static_cast<std::size_t>(bins), 0);
-    for (const Data::Charge& c : data.charges)
-        ++counts[static_cast<std::size_t>(std::clamp(static_cast<int>((c.q - start) / width), 0, bins - 1))];
+    const Histogram h = histogramOf(data);
+    const double start = h.start, width = h.width, right = h.to;
+    const int highest = h.highest;
 
     // The histogram as a filled outline of steps.
     auto* upper = new QLineSeries;
     auto* lower = new QLineSeries;
-    int highest = 1;
-    for (int i = 0; i < bins; ++i) {
-        const double left = start + i * width, rightEdge = start + (i + 1) * width;
-        upper->append(left, counts[static_cast<std::size_t>(i)]);
-        upper->append(rightEdge, counts[static_cast<std::size_t>(i)]);
+    for (std::size_t i = 0; i < h.counts.size(); ++i) {
+        const double left = start + static_cast<double>(i) * width, rightEdge = left + width;
+        upper->append(left, h.counts[i]);
+        upper->append(rightEdge, h.counts[i]);
         lower->append(left, 0);
         lower->append(rightEdge, 0);
-        highest = std::max(highest, counts[static_cast<std::size_t>(i)]);
     }
     auto* bars = new QAreaSeries(upper, lower);
     // The area does not own its outlines: they go with it.
@@ -180,7 +151,6 @@ void QtChargeCharts::showByDrop(const Data& data)
         delete a;
     }
 
-    double largest = 0, smallest = 0;
     int lastDrop = 1;
     auto* points = new QScatterSeries;
     points->setMarkerSize(8);
@@ -188,17 +158,16 @@ void QtChargeCharts::showByDrop(const Data& data)
     points->setBorderColor(ChargeColour);
     for (const Data::Charge& c : data.charges) {
         points->append(c.drop, c.q);
-        largest = std::max(largest, c.q);
-        smallest = std::min(smallest, c.q);
         lastDrop = std::max(lastDrop, c.drop);
     }
-    const double ceiling = top(largest);
+    const Range range = chargeRange(data);
+    const double ceiling = range.to;
     QValueAxis* x = axis(tr("номер капли"), 0, lastDrop + 1);
     x->setLabelFormat(QStringLiteral("%.0f"));
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
     x->setTickInterval(std::max(1, (lastDrop + 1) / 10));
-    QValueAxis* y = axis(tr("q, 10⁻¹⁹ Кл"), bottom(smallest), ceiling);
+    QValueAxis* y = axis(tr("q, 10⁻¹⁹ Кл"), range.from, ceiling);
     y->applyNiceNumbers();
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
