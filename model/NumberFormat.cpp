@@ -8,7 +8,6 @@
 #include <cassert>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -74,20 +73,23 @@ bool incrementDigits(std::string& digits)
 }
 
 /// Decimal expansion of a finite non-negative double with `precision` digits
-/// after the point ('f') or after the first digit ('e'), correctly rounded by glibc.
+/// after the point ('f') or after the first digit ('e'), correctly rounded.
+/// std::to_chars, unlike printf, ignores the C library's locale: under a
+/// comma locale (LC_NUMERIC=ru_RU.UTF-8, which Qt sets from the environment)
+/// the point stays a point, and the masks choose their own separator.
 std::string expansion(double magnitude, char conversion, int precision)
 {
     std::array<char, 1600> buffer{};
-    const char format[] = {'%', '.', '*', conversion, '\0'};
-    const int length = std::snprintf(buffer.data(), buffer.size(), format, precision, magnitude);
-    assert(length > 0 && static_cast<std::size_t>(length) < buffer.size());
-    return std::string(buffer.data(), static_cast<std::size_t>(length));
+    const auto format = conversion == 'e' ? std::chars_format::scientific : std::chars_format::fixed;
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, format, precision);
+    assert(result.ec == std::errc{});
+    return std::string(buffer.data(), result.ptr);
 }
 
 /// Enough digits to decide the rounding at `decimals` digits exactly: 25 more
 /// digits settle it unless they read "5000…", a possible exact tie; then the
 /// exact expansion (every double has at most 1074 fractional digits, which
-/// glibc prints exactly) decides.
+/// std::to_chars gives exactly) decides.
 std::string digitsFor(double magnitude, char conversion, int decimals)
 {
     constexpr int Guard = 25;

@@ -15,10 +15,11 @@ PACKAGES="
   fonts-liberation fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   clang clang-format libclang-rt-14-dev valgrind
-  xvfb xauth x11-utils xdotool imagemagick dbus-daemon at-spi2-core
+  xvfb xauth x11-utils xdotool xclip imagemagick dbus-daemon at-spi2-core
   poppler-utils appstream desktop-file-utils dpkg-dev file
   xdg-utils pulseaudio pulseaudio-utils
   lintian reuse qt6-l10n-tools qt6-tools-dev
+  locales
 "
 
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
@@ -37,3 +38,13 @@ if [ -n "$missing" ]; then
   # shellcheck disable=SC2086
   $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
 fi
+
+# The locales the tests run under: Russian (the users' own, with a decimal
+# comma), English, and German (another comma locale). Debian generates none
+# of them by itself.
+for l in ru_RU en_US de_DE; do
+  if ! locale -a | grep -qx "$l.utf8"; then
+    echo "Generating the locale $l.UTF-8"
+    $SUDO localedef -i "$l" -f UTF-8 "$l.UTF-8"
+  fi
+done

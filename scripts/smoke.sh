@@ -4,9 +4,11 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Smoke run of the installed program under Xvfb:
+# Smoke run of the installed program under Xvfb, on a Russian desktop
+# (ru_RU.UTF-8, whose C library writes a decimal comma):
 #   - installs the build into a temporary prefix;
 #   - starts the program from an empty folder; its window must appear and not be blank;
+#   - the input D= must show the plate gap as " 0.0160" (selected, read off the X selection);
 #   - "Справка1" must hand the installed spravka.pdf to the desktop's opener;
 #   - a click on "Характеристики" plays a tone: the installed sound module loads;
 #   - Ctrl+L and Ctrl+J open the stopwatch and the journal, whose plots come
@@ -38,7 +40,9 @@ for _ in 1 2 3 4 5 6 7 8 9 10; do xdpyinfo >/dev/null 2>&1 && break; sleep 0.5; 
 
 # A home of its own: the journal saves itself there.
 mkdir -p "$work/home"
-(cd "$work/empty" && HOME="$work/home" PATH="$work/shim:$PATH" QT_QPA_PLATFORM=xcb exec "$work/prefix/bin/oildrop") \
+locale -a | grep -qx ru_RU.utf8 || { echo "FAIL: the locale ru_RU.UTF-8 is missing (scripts/install-deps.sh makes it)"; exit 1; }
+(cd "$work/empty" && HOME="$work/home" PATH="$work/shim:$PATH" LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 \
+    QT_QPA_PLATFORM=xcb exec "$work/prefix/bin/oildrop") \
     >"$work/program.log" 2>&1 &
 app=$!
 
@@ -51,6 +55,15 @@ echo "window $window shows $colours colours"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 menu() { xdotool mousemove $((X + 20)) $((Y + 10)) click 1; sleep 0.5; }
+client_top=$((HEIGHT - 512))
+
+# The input D= (the parameter column's first row), its text selected: the X
+# selection holds what the input shows.
+xdotool mousemove $((X + 237)) $((Y + client_top + 43)) click 1 key ctrl+a
+sleep 0.5
+shown=$(xclip -o)
+echo "D= shows \"$shown\""
+[ "$shown" = " 0.0160" ] || { echo "FAIL: D= should show \" 0.0160\""; exit 1; }
 
 # Файл → Справка1 (the first item).
 menu
@@ -61,7 +74,6 @@ grep -q "$work/prefix/share/oildrop/spravka.pdf" "$work/opened.txt" \
     || { echo "FAIL: Справка1 did not open the installed document"; cat "$work/program.log"; exit 1; }
 
 # The heading "Характеристики" (right column, top): its tone loads the sound module.
-client_top=$((HEIGHT - 512))
 xdotool mousemove $((X + 480 - 82)) $((Y + client_top + 16)) click 1
 sleep 4
 if grep -q "liboildrop-sound.so" "$work/program.log"; then

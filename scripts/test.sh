@@ -17,6 +17,13 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 jobs=$(nproc)
 
+# Everything runs where the users are: on a Russian desktop, whose C library
+# writes numbers with a decimal comma. A missing locale would leave the C one
+# silently, so it is checked first.
+locale -a | grep -qx ru_RU.utf8 || { echo "FAIL: the locale ru_RU.UTF-8 is missing"; exit 1; }
+export LANG=ru_RU.UTF-8
+unset LC_ALL LANGUAGE
+
 echo "== formatting"
 ./scripts/check-format.sh
 

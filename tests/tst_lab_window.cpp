@@ -258,7 +258,8 @@ int child(const QString& role, int end)
     };
     if (role == QLatin1String("--copy")) {
         timeTheDefaultDrop(w, end);
-        std::printf("recorded %.2f\n", *w.simulation().journal().journal().entries.at(0).time);
+        std::printf("recorded %s\n",
+                    QByteArray::number(*w.simulation().journal().journal().entries.at(0).time, 'f', 2).constData());
         std::printf("journal %s\n", qPrintable(w.form->laboratory().store().autosavePath()));
         tellBoxes();
         std::printf("told\n");
@@ -270,7 +271,7 @@ int child(const QString& role, int end)
     if (role == QLatin1String("--record")) {
         timeTheDefaultDrop(w);
         const JournalEntry& e = w.simulation().journal().journal().entries.at(0);
-        std::printf("recorded %.2f\n", *e.time);
+        std::printf("recorded %s\n", QByteArray::number(*e.time, 'f', 2).constData());
         std::fflush(stdout);
         QTest::qWait(60000);
         return 1;
@@ -279,7 +280,7 @@ int child(const QString& role, int end)
     const Journal& journal = w.simulation().journal().journal();
     std::printf("entries %zu", journal.entries.size());
     for (const JournalEntry& e : journal.entries)
-        std::printf(" %.2f", *e.time);
+        std::printf(" %s", QByteArray::number(*e.time, 'f', 2).constData());
     std::printf("\n");
     tellBoxes();
     return 0;

@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 
@@ -179,7 +180,10 @@ void tst_measuring::csvMatchesTheSteps()
             if (separator == u';')
                 text.replace(u',', u'.');
             // Full precision: reads back to exactly the double.
-            QCOMPARE(std::strtod(text.toLatin1().constData(), nullptr), expected[i]);
+            const QByteArray latin = text.toLatin1();
+            double value = 0;
+            std::from_chars(latin.constData(), latin.constData() + latin.size(), value);
+            QCOMPARE(value, expected[i]);
         }
     }
 }
