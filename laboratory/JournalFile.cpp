@@ -60,7 +60,7 @@ public:
     {
         const QJsonValue v = m_object.value(QLatin1String(key));
         if (!v.isDouble())
-            fail(key);
+            fail(key, v);
         else if (!withinMagnitude(v.toDouble()))
             failRange(key);
         return v.toDouble();
@@ -83,14 +83,14 @@ public:
     {
         const QJsonValue v = m_object.value(QLatin1String(key));
         if (!v.isBool())
-            fail(key);
+            fail(key, v);
         return v.toBool();
     }
     QString string(const char* key)
     {
         const QJsonValue v = m_object.value(QLatin1String(key));
         if (!v.isString())
-            fail(key);
+            fail(key, v);
         return v.toString();
     }
     /// A name, at most MaxNameLength characters; empty when there is none.
@@ -115,6 +115,14 @@ public:
     {
         if (m_fault.isEmpty())
             m_fault = JournalFile::tr("неверное значение «%1» в %2").arg(QLatin1String(key), m_where);
+    }
+    /// A required key's value `v` was not what it must be; a key that is not
+    /// there at all is named as missing, not as wrong.
+    void fail(const char* key, const QJsonValue& v)
+    {
+        if (m_fault.isEmpty() && v.isUndefined())
+            m_fault = JournalFile::tr("в %1 нет ключа «%2»").arg(m_where, QLatin1String(key));
+        fail(key);
     }
     /// A number no setup or measurement can have (one that would overflow the
     /// single precision of the viscosity, say).
@@ -234,8 +242,9 @@ JournalDrop readDrop(const QJsonValue& value, int version, int index, QString& f
     d.setup.eta = static_cast<float>(viscosity);
     d.brownian = r.boolean("brownian");
     d.seed = r.seed("seed");
-    // Version 1 knew no held drops: none was lost.
-    d.lost = version >= 2 && r.boolean("lost");
+    // Version 1 knew no held drops, and a file written by other hands may
+    // not know them either: without the key, nothing was lost.
+    d.lost = version >= 2 && o.contains(QLatin1String("lost")) && r.boolean("lost");
     // Optional: the air, the slip correction (absent: none) and a real apparatus's distance.
     d.pressure = r.optionalNumber("pressure");
     d.temperature = r.optionalNumber("temperature");

@@ -148,6 +148,14 @@ void tst_journal::fileKeepsEverything()
     QCOMPARE(back.entries[4].field, FieldState::Reversed);
     QVERIFY(back.entries[4].isBalance() && *back.entries[4].voltage == 12345.5);
     QVERIFY(!back.entries[3].voltage);
+
+    // A file from other hands that does not know lost drops: none was lost.
+    const auto unlost = JournalFile::read(QString::fromUtf8(JournalFile::write(journal))
+                                              .remove(QRegularExpression(QStringLiteral(R"("lost": \w+,?)")))
+                                              .toUtf8());
+    QVERIFY2(std::holds_alternative<Journal>(unlost),
+             std::holds_alternative<QString>(unlost) ? qPrintable(std::get<QString>(unlost)) : "");
+    QVERIFY(!std::get<Journal>(unlost).drops[0].lost && !std::get<Journal>(unlost).drops[1].lost);
 }
 
 void tst_journal::refusedFiles_data()
@@ -192,6 +200,8 @@ void tst_journal::refusedFiles_data()
     QByteArray gap = good;
     gap.replace("\"diameter\": 5.52e-06", "\"diameter\": 1e-29");
     QTest::newRow("a setup the model cannot compute") << gap << "«drops» в капле 1 вне допустимых пределов";
+    const QByteArray gapless = replaced(R"("plateGap": [^,]+,)", "");
+    QTest::newRow("a required key missing") << gapless << "в капле 1 нет ключа «plateGap»";
 }
 
 void tst_journal::refusedFiles()

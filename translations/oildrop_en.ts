@@ -546,6 +546,10 @@
         <source>значение «%1» в %2 вне допустимых пределов</source>
         <translation>the value “%1” in %2 is out of range</translation>
     </message>
+    <message>
+        <source>в %1 нет ключа «%2»</source>
+        <translation>the key “%2” is missing in %1</translation>
+    </message>
 </context>
 <context>
     <name>JournalModel</name>
