@@ -86,75 +86,46 @@ Fit fitFrom(const Charges& c, double e)
     return fit;
 }
 
-/// How much more likely a divisor of the largest fitting e must make the
-/// charges to be taken instead (a likelihood ratio of e² ≈ 7).
-constexpr double ClearlyBetter = 2;
-
-/// ln of the chance of the charges if e is the elementary charge: each charge
-/// a multiple n·e, n from 1 to K = ⌈q_max/e⌉ equally likely, measured with its
-/// normal error: Σ_i ln((1/K)·Σ_n exp(−(q_i − n·e)²/(2u_i²))/(u_i√2π)). A smaller
-/// e has more multiples to spread its chance over, so it is taken only when
-/// the charges need it; a charge as uncertain as e is as likely under any e.
-double marginalLogLikelihood(const Charges& c, double e)
+/// ln of the chance of the charges if e is the elementary charge and their
+/// errors are `scale` times those stated: each charge a multiple n·e, n from
+/// 1 to K = qTop/e equally likely, measured with its normal error:
+/// Σ_i ln((1/K)·Σ_n exp(−(q_i − n·e)²/(2σ_i²))/(σ_i√2π)), σ_i = scale·u_i. A
+/// smaller e has more multiples to spread its chance over, so it is taken
+/// only when the charges need it; a charge as uncertain as e is as likely
+/// under any e.
+double marginalLogLikelihood(const Charges& c, double e, double scale, double qTop)
 {
-    double qTop = 0;
-    for (std::size_t i = 0; i < c.q.size(); ++i)
-        qTop = std::max(qTop, c.q[i] + 3 / std::sqrt(c.w[i]));
-    const double K = std::max(1.0, std::ceil(qTop / e));
+    // The number of multiples, continuous: a whole number would make the
+    // chance jump as e passes qTop/k.
+    const double K = std::max(1.0, qTop / e);
     double sum = 0;
+    const double last = std::ceil(K);
     for (std::size_t i = 0; i < c.q.size(); ++i) {
-        const double u = 1 / std::sqrt(c.w[i]);
-        // Only the multiples within eight standard deviations count.
-        const int from = std::max(1, static_cast<int>(std::floor((c.q[i] - 8 * u) / e)));
-        const int to = std::min(static_cast<int>(K), static_cast<int>(std::ceil((c.q[i] + 8 * u) / e)));
-        double chance = 0;
-        for (int n = from; n <= to; ++n) {
-            const double z = (c.q[i] - n * e) / u;
-            chance += std::exp(-0.5 * z * z);
+        const double u = scale / std::sqrt(c.w[i]);
+        const double q = c.q[i];
+        double chance = 0; // Σ_n exp(−(q − n·e)²/(2u²)), n = 1 … ⌈K⌉
+        if (u < e) {
+            // Only the multiples within eight standard deviations count.
+            const int from = std::max(1, static_cast<int>(std::floor((q - 8 * u) / e)));
+            const int to = std::min(static_cast<int>(last), static_cast<int>(std::ceil((q + 8 * u) / e)));
+            for (int n = from; n <= to; ++n) {
+                const double z = (q - n * e) / u;
+                chance += std::exp(-0.5 * z * z);
+            }
+        } else {
+            // As wide as the spacing or wider: by Poisson's summation, the normal
+            // density's share between the multiples 1/2 and ⌈K⌉ + 1/2 over
+            // the spacing, with its first harmonic (the next is below 10⁻¹⁷; the ends are within about 1 %).
+            const double lower = (0.5 * e - q) / u, upper = ((last + 0.5) * e - q) / u;
+            const double inside =
+                0.5 * (std::erfc(lower / std::numbers::sqrt2) - std::erfc(upper / std::numbers::sqrt2));
+            const double ripple = 2 * std::exp(-2 * std::numbers::pi * std::numbers::pi * u * u / (e * e))
+                                  * std::cos(2 * std::numbers::pi * q / e);
+            chance = u * std::sqrt(2 * std::numbers::pi) / e * inside * (1 + ripple);
         }
         sum += std::log(std::max(chance, 1e-300) / (u * std::sqrt(2 * std::numbers::pi)) / K);
     }
     return sum;
-}
-
-/// The most likely e within 8 % of `start` (where the least-squares fit may sit
-/// a little off, pulled by a charge or two): a grid of 0.8 % steps with the
-/// start among them, then golden sections around the best. Returns e and ln
-/// of its likelihood.
-std::pair<double, double> mostLikelyNear(const Charges& c, double start)
-{
-    double bestE = start, bestL = marginalLogLikelihood(c, start);
-    constexpr double Step = 0.008;
-    for (int j = -10; j <= 10; ++j) {
-        const double e = start * (1 + Step * j);
-        const double l = marginalLogLikelihood(c, e);
-        if (l > bestL) {
-            bestL = l;
-            bestE = e;
-        }
-    }
-    // Golden sections, each keeping one of the two inner points.
-    const double ratio = (std::sqrt(5.0) - 1) / 2;
-    double a = bestE * (1 - Step), b = bestE * (1 + Step);
-    double x1 = b - ratio * (b - a), x2 = a + ratio * (b - a);
-    double l1 = marginalLogLikelihood(c, x1), l2 = marginalLogLikelihood(c, x2);
-    for (int i = 0; i < 14; ++i) {
-        if (l1 > l2) {
-            b = x2;
-            x2 = x1;
-            l2 = l1;
-            x1 = b - ratio * (b - a);
-            l1 = marginalLogLikelihood(c, x1);
-        } else {
-            a = x1;
-            x1 = x2;
-            l1 = l2;
-            x2 = a + ratio * (b - a);
-            l2 = marginalLogLikelihood(c, x2);
-        }
-    }
-    const double e = l1 > l2 ? x1 : x2, l = std::max(l1, l2);
-    return l > bestL ? std::pair{e, l} : std::pair{bestE, bestL};
 }
 
 /// At most 500 of the charges, evenly picked: the likelihoods of the
@@ -233,63 +204,202 @@ Charges chargesTakingPart(std::span<const Estimate::Measurement> measurements)
     return c;
 }
 
-/// The largest e that fits all the charges within their errors (χ² under
-/// its 0.999 quantile); failing that, the largest whose residuals are well
-/// inside the spacing of its multiples, with `consistent` false.
-std::optional<Fit> largestFit(const Charges& c, double qMax, bool& consistent)
+/// Where the search for e starts: above every charge's upper bound on e,
+/// with room for the largest deviation expected among N charges.
+double searchTop(const Charges& c)
 {
-    consistent = true;
-    const int dof = static_cast<int>(c.q.size()) - 1;
-    // The search starts above every charge's upper bound on e, with room
-    // for the largest deviation expected among N charges.
     const double z = 3 + std::sqrt(2 * std::log(static_cast<double>(c.q.size())));
     double top = std::numeric_limits<double>::infinity();
     for (std::size_t i = 0; i < c.q.size(); ++i)
         top = std::min(top, c.q[i] + z / std::sqrt(c.w[i]));
-    const double limit = Estimate::chiSquareQuantile(0.999, dof);
-    if (std::optional<Fit> fit = search(c, top, qMax, [limit](const Fit& f) { return f.chi2 <= limit; }))
-        return fit;
-    // The charges scatter more than their errors say. Then the largest e
-    // whose residuals are well inside the spacing of its multiples: the
-    // residual variance under a third of that of charges placed at random
-    // between the multiples (e²/12 each).
-    consistent = false;
-    double sumW = 0;
-    for (const double w : c.w)
-        sumW += w;
-    return search(c, top, qMax, [sumW](const Fit& f) { return f.chi2 <= sumW * f.e * f.e / 12 / 3; });
+    return top;
 }
 
-/// The few precise charges may all happen to be even (or threefold)
-/// multiples: the largest e that fits is then 2e (3e). And charges a little
-/// less precise than they say may miss the multiples of e by a little too
-/// much, so that the largest e that fits is e/2. The charges as a whole
-/// decide among the e found, its multiples 2e and 3e, and its divisors e/2
-/// and e/3, each counted as the chance of its value with the charge numbers
-/// equally likely up to the largest charge; each candidate fitted to its own
-/// certain charges where it has them, and then taken at its most likely
-/// value nearby. From the largest down, a smaller candidate is taken only
-/// when it makes the charges clearly more likely.
-double mostLikelyCandidate(const Charges& c, double found)
+/// The charges with every uncertainty (its shared part too) `factor` times larger.
+Charges scaled(Charges c, double factor)
 {
-    const Charges sample = sampleOf(c);
-    double chosen = found;
-    double best = -std::numeric_limits<double>::infinity();
-    for (const double factor : {3.0, 2.0, 1.0, 1 / 2.0, 1 / 3.0}) {
-        double start = found * factor;
-        const Charges certain = certainAt(c, start);
-        if (certain.q.size() >= std::min<std::size_t>(2, c.q.size())) {
-            const Fit own = fitFrom(certain, start);
-            if (std::isfinite(own.e) && own.e > 0)
-                start = own.e;
+    for (double& w : c.w)
+        w /= factor * factor;
+    for (double& s : c.common)
+        s *= factor;
+    return c;
+}
+
+/// Every distinct fit met on the walk down from the top: the candidates.
+std::vector<Fit> candidates(const Charges& c, double qMax)
+{
+    std::vector<Fit> fits;
+    search(c, searchTop(c), qMax, [&fits](const Fit& f) {
+        const bool known =
+            std::any_of(fits.begin(), fits.end(), [&f](const Fit& g) { return std::fabs(g.e - f.e) <= 1e-9 * f.e; });
+        if (!known)
+            fits.push_back(f);
+        return false; // walk on to the bottom
+    });
+    return fits;
+}
+
+/// The error factors s considered: 1, 1.5, 1.5², … up to ScaleLimit, equally
+/// likely (a logarithmic scale).
+std::vector<double> scaleGrid()
+{
+    std::vector<double> scales;
+    for (double s = 1; s <= Estimate::ScaleLimit; s *= 1.5)
+        scales.push_back(s);
+    return scales;
+}
+
+/// e fitted to the charges whose multiple is certain at `e0` when their
+/// errors are `scale` times those stated (the others would pull it off by
+/// multiples they cannot tell), with its information Σ n²/(scale·u)²; `e0`
+/// and 0 without such charges.
+std::pair<double, double> certainFit(const Charges& c, double e0, double scale)
+{
+    double e = e0, information = 0;
+    for (int round = 0; round < 3; ++round) {
+        double sumWnq = 0, sumWn2 = 0;
+        for (std::size_t i = 0; i < c.q.size(); ++i) {
+            const double w = c.w[i] / (scale * scale);
+            if (36 * w * e0 * e0 <= 1) // u ≥ e0/6
+                continue;
+            const double n = nearestMultiple(c.q[i], e);
+            sumWnq += w * n * c.q[i];
+            sumWn2 += w * n * n;
         }
-        const auto [e, likelihood] = mostLikelyNear(sample, start);
-        if (likelihood > best + ClearlyBetter || best == -std::numeric_limits<double>::infinity()) {
-            best = likelihood;
-            chosen = e;
+        if (sumWn2 == 0)
+            return {e0, 0};
+        e = sumWnq / sumWn2;
+        information = sumWn2;
+    }
+    return {e, information};
+}
+
+/// A candidate's peak: e, the error factor s under which the charges are
+/// most likely there, and ln of that chance.
+struct Peak {
+    double e = 0;
+    double scale = 1;
+    double likelihood = -std::numeric_limits<double>::infinity();
+    std::size_t fit = 0;
+};
+
+/// The charges' chance at `e` under the likeliest error factor. `share`
+/// scales the sample's chance to that of all the charges; `uMin` is the
+/// smallest of their uncertainties.
+Peak atLikeliestScale(const Charges& sample, double share, double uMin, double e, double qTop,
+                      const std::vector<double>& scales)
+{
+    Peak peak;
+    peak.e = e;
+    for (const double s : scales) {
+        const double likelihood = share * marginalLogLikelihood(sample, e, s, qTop);
+        if (likelihood > peak.likelihood) {
+            peak.likelihood = likelihood;
+            peak.scale = s;
+        } else if (likelihood < peak.likelihood - 20) {
+            break; // past the peak in s, and far below it
+        }
+        // Errors of two e and more blur the multiples: the chance is that of
+        // charges spread evenly, whatever the factor.
+        if (s * uMin >= 2 * e)
+            break;
+    }
+    return peak;
+}
+
+/// The likeliest e within `range` (relative) of `start`, at the error factor
+/// `scale`: a grid of nine, then golden sections around the best.
+double likeliestNear(const Charges& sample, double start, double range, double scale, double qTop)
+{
+    const auto chance = [&](double e) { return marginalLogLikelihood(sample, e, scale, qTop); };
+    double bestE = start, best = chance(start);
+    for (int j = -4; j <= 4; ++j) {
+        const double e = start * (1 + range * j / 4);
+        if (const double l = chance(e); l > best) {
+            best = l;
+            bestE = e;
         }
     }
-    return chosen;
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double a = bestE * (1 - range / 4), b = bestE * (1 + range / 4);
+    double x1 = b - ratio * (b - a), x2 = a + ratio * (b - a);
+    double l1 = chance(x1), l2 = chance(x2);
+    for (int i = 0; i < 16; ++i) {
+        if (l1 > l2) {
+            b = x2;
+            x2 = x1;
+            l2 = l1;
+            x1 = b - ratio * (b - a);
+            l1 = chance(x1);
+        } else {
+            a = x1;
+            x1 = x2;
+            l1 = l2;
+            x2 = a + ratio * (b - a);
+            l2 = chance(x2);
+        }
+    }
+    return std::max(l1, l2) > best ? (l1 > l2 ? x1 : x2) : bestE;
+}
+
+/// The candidate most likely to be the elementary charge, the error factor
+/// it has, and how many times likelier it makes the charges than its
+/// strongest rival (another e, not one that differs only in the multiples of
+/// charges too uncertain to tell them).
+struct Choice {
+    Peak peak;
+    double odds = 0;
+};
+
+std::optional<Choice> likeliest(const Charges& c, const std::vector<Fit>& fits, double qMax)
+{
+    if (fits.empty())
+        return std::nullopt;
+    const Charges sample = sampleOf(c);
+    const double share = static_cast<double>(c.q.size()) / static_cast<double>(sample.q.size());
+    double qTop = 0;
+    for (std::size_t i = 0; i < c.q.size(); ++i)
+        qTop = std::max(qTop, c.q[i] + 3 / std::sqrt(c.w[i]));
+    const std::vector<double> scales = scaleGrid();
+    double uMin = std::numeric_limits<double>::infinity();
+    for (const double w : sample.w)
+        uMin = std::min(uMin, 1 / std::sqrt(w));
+    const auto spacing = [qMax](double e) { return 1 / (4 * std::max(1.0, qMax / e)); };
+
+    // Each candidate at e fitted to the charges certain there, then the
+    // likeliest of them at their peaks nearby.
+    std::vector<Peak> peaks;
+    for (std::size_t k = 0; k < fits.size(); ++k) {
+        Peak p = atLikeliestScale(sample, share, uMin, certainFit(sample, fits[k].e, 1).first, qTop, scales);
+        p.fit = k;
+        peaks.push_back(p);
+    }
+    std::sort(peaks.begin(), peaks.end(), [](const Peak& a, const Peak& b) { return a.likelihood > b.likelihood; });
+    for (std::size_t k = 0; k < std::min<std::size_t>(12, peaks.size()); ++k) {
+        if (peaks[k].likelihood < peaks.front().likelihood - 15)
+            break;
+        const double e = likeliestNear(sample, peaks[k].e, spacing(peaks[k].e), peaks[k].scale, qTop);
+        const std::size_t fit = peaks[k].fit;
+        peaks[k] = atLikeliestScale(sample, share, uMin, e, qTop, scales);
+        peaks[k].fit = fit;
+    }
+    const Peak best = *std::max_element(peaks.begin(), peaks.end(),
+                                        [](const Peak& a, const Peak& b) { return a.likelihood < b.likelihood; });
+    if (!std::isfinite(best.likelihood))
+        return std::nullopt;
+    // Another e must move the largest certain charge, n_c·e, to another
+    // multiple: it lies at least e/(n_c + 1) away; within half of that it is
+    // the same e.
+    int largestCertain = 1;
+    for (std::size_t i = 0; i < c.q.size(); ++i)
+        if (best.scale / std::sqrt(c.w[i]) < best.e / 6)
+            largestCertain = std::max(largestCertain, nearestMultiple(c.q[i], best.e));
+    const double near = best.e / (2 * (largestCertain + 1));
+    double rival = -std::numeric_limits<double>::infinity();
+    for (const Peak& p : peaks)
+        if (std::fabs(p.e - best.e) > near)
+            rival = std::max(rival, p.likelihood);
+    return Choice{best, std::exp(std::min(best.likelihood - rival, 700.0))};
 }
 
 /// The final fit of e to fixed multiples with the charges' covariance
@@ -342,53 +452,66 @@ GeneralFit generalFit(const Charges& c, const std::vector<int>& n)
 ElementaryChargeEstimate::Result ElementaryChargeEstimate::estimate(std::span<const Measurement> measurements)
 {
     Result result;
-    const Charges c = chargesTakingPart(measurements);
-    if (c.q.empty())
+    const Charges stated = chargesTakingPart(measurements);
+    if (stated.q.empty())
         return result;
-    const double qMax = *std::max_element(c.q.begin(), c.q.end());
+    const double qMax = *std::max_element(stated.q.begin(), stated.q.end());
 
-    std::optional<Fit> fit;
-    bool consistent = true;
-    if (c.q.size() == 1) {
-        // One charge alone: it is e itself (n = 1), the largest e it allows.
-        fit = fitFrom(c, c.q[0]);
-    } else {
-        fit = largestFit(c, qMax, consistent);
-        if (!fit) {
-            result.verdict = Verdict::Scattered;
-            return result;
-        }
-        // Not when the errors are stated too small: the chances would then say nothing.
-        if (consistent)
-            fit->e = mostLikelyCandidate(c, fit->e);
+    // The likeliest e, with the factor its errors are understated by.
+    // Found on a sample of many charges (the chances are reckoned on it too).
+    const std::vector<Fit> fits = candidates(sampleOf(stated), qMax);
+    const std::optional<Choice> choice = likeliest(stated, fits, qMax);
+    if (!choice) {
+        result.verdict = Verdict::Scattered;
+        return result;
     }
+    const Peak& peak = choice->peak;
+    result.odds = choice->odds;
+    result.scale = peak.scale;
+    // Consistent: the candidate's fit is within the stated errors.
+    const Fit fit = fitFrom(stated, peak.e);
+    const int dof = static_cast<int>(stated.q.size()) - 1;
+    const bool consistent = dof < 1 || fit.chi2 <= chiSquareQuantile(0.999, dof);
+    const Verdict uncertain = consistent ? Verdict::TooUncertain : Verdict::ScatterHidesMultiples;
 
-    // The final fit takes the charges whose whole number is certain: a
-    // charge whose multiple is in doubt would pass its doubt on to e as if
-    // it were certain, and charges that cannot say which multiple they are
-    // "fit" any e of about their size. Too few, and e cannot be told from
-    // its multiples.
-    const Charges certain = certainAt(c, fit->e);
+    // The final fit takes the charges whose whole number is certain at the
+    // scaled errors: a charge whose multiple is in doubt would pass its doubt
+    // on to e as if it were certain, and charges that cannot say which
+    // multiple they are "fit" any e of about their size. Too few, and e
+    // cannot be told from its multiples.
+    const Charges c = scaled(stated, peak.scale);
+    const Charges certain = certainAt(c, peak.e);
     result.certain = static_cast<int>(certain.q.size());
     if (certain.q.empty()) {
-        result.verdict = Verdict::TooUncertain;
+        result.verdict = uncertain;
         return result;
     }
     if (result.certain < MinimumCharges) {
         result.verdict = Verdict::TooFew;
         return result;
     }
-    const Fit multiples = fitFrom(certain, fit->e);
+    if (choice->odds < DecisiveOdds) {
+        result.verdict = consistent ? Verdict::Ambiguous : Verdict::ScatterHidesMultiples;
+        return result;
+    }
+    const Fit multiples = fitFrom(certain, peak.e);
     const GeneralFit final = generalFit(certain, multiples.n);
     const int finalDof = result.certain - 1;
+    const double birge = std::sqrt(final.chi2 / finalDof);
+    const double u = std::max(1.0, birge) / std::sqrt(final.information);
+    // An e that its own uncertainty could move by a tenth says nothing of
+    // which multiples the charges are.
+    if (!(u <= final.e / 10)) {
+        result.verdict = uncertain;
+        return result;
+    }
 
     result.verdict = Verdict::Found;
     result.e = final.e;
     result.chi2 = final.chi2;
     result.degreesOfFreedom = finalDof;
     result.consistent = consistent;
-    const double birge = std::sqrt(final.chi2 / finalDof);
-    result.u = std::max(1.0, birge) / std::sqrt(final.information);
+    result.u = u;
     result.expanded = CoverageFactor * result.u;
     result.multiples = multiples.n;
     result.used = certain.index;

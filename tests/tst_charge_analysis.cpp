@@ -166,9 +166,10 @@ void tst_charge_analysis::estimateOnGeneratedData()
     // noise and that error stated: e within its expanded uncertainty in at
     // least 90 % of the trials that give one, and never a half or a double of
     // it. Only charges up to 3 e tell their multiple at 5 %: a trial with
-    // fewer than seven of them gives no estimate, and says why.
+    // fewer than seven of them, or whose few make 2e or e/2 nearly as
+    // likely, gives no estimate, and says why.
     SeededRandom random(20261207);
-    int covered = 0, halves = 0, doubles = 0, invalid = 0, tooFew = 0;
+    int covered = 0, halves = 0, doubles = 0, invalid = 0, explained = 0;
     const int trials = 1000;
     for (int trial = 0; trial < trials; ++trial) {
         std::vector<ElementaryChargeEstimate::Measurement> charges;
@@ -181,7 +182,8 @@ void tst_charge_analysis::estimateOnGeneratedData()
         const ElementaryChargeEstimate::Result result = ElementaryChargeEstimate::estimate(charges);
         if (!result.valid()) {
             ++invalid;
-            tooFew += result.verdict == ElementaryChargeEstimate::Verdict::TooFew;
+            explained += result.verdict == ElementaryChargeEstimate::Verdict::TooFew
+                         || result.verdict == ElementaryChargeEstimate::Verdict::Ambiguous;
             continue;
         }
         covered += std::fabs(result.e - ElementaryCharge) <= result.expanded;
@@ -189,7 +191,7 @@ void tst_charge_analysis::estimateOnGeneratedData()
         doubles += std::fabs(result.e / ElementaryCharge - 2) < 0.2;
     }
     qInfo("covered %d of %d, halves %d, doubles %d, no estimate %d", covered, trials, halves, doubles, invalid);
-    QCOMPARE(tooFew, invalid);
+    QCOMPARE(explained, invalid);
     QVERIFY(invalid < trials / 10);
     QVERIFY(covered >= 0.9 * (trials - invalid));
     QCOMPARE(halves, 0);

@@ -983,6 +983,14 @@
         <translation>Could not save the file “%1”:
 %2.</translation>
     </message>
+    <message>
+        <source>заряды ложатся на кратные не одного e, и выбрать между ними нельзя: измерьте больше зарядов, лучше малых (в несколько e)</source>
+        <translation>the charges lie near the multiples of more than one e, and there is no telling which: measure more charges, preferably small ones (a few e)</translation>
+    </message>
+    <message>
+        <source>заряды разбросаны больше своих погрешностей, и так сильно, что нельзя сказать, сколько e в каждом: засеките каждое состояние заряда несколько раз и удалите промахи</source>
+        <translation>the charges scatter more than their errors allow, so much that there is no telling how many e each holds: time each charge state several times and strike out the slips</translation>
+    </message>
 </context>
 <context>
     <name>KeyBindings</name>

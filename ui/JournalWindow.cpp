@@ -224,9 +224,15 @@ QString JournalWindow::noEstimateReason(const ElementaryChargeEstimate::Result& 
     case Verdict::Found:
     case Verdict::NoCharges: return tr("ни один заряд не отличим от нуля");
     case Verdict::Scattered: return tr("заряды не ложатся на кратные одного и того же e");
+    case Verdict::Ambiguous:
+        return tr("заряды ложатся на кратные не одного e, и выбрать между ними нельзя: измерьте больше зарядов, "
+                  "лучше малых (в несколько e)");
     case Verdict::TooUncertain:
         return tr("заряды слишком неточны, чтобы сказать, сколько e в каждом: засеките больше подъёмов и падений, "
                   "на большем пути");
+    case Verdict::ScatterHidesMultiples:
+        return tr("заряды разбросаны больше своих погрешностей, и так сильно, что нельзя сказать, сколько e в каждом: "
+                  "засеките каждое состояние заряда несколько раз и удалите промахи");
     case Verdict::TooFew:
         return tr("надёжных зарядов %1, а нужно не меньше %2: по меньшему их числу нельзя отличить e от 2e или 3e "
                   "(все они могли случайно оказаться чётными); облучайте каплю, измеряйте новые состояния её заряда "

@@ -20,9 +20,9 @@
 
 namespace {
 
-/// The hand: a reaction time of 0.2 s on average, scattered by 0.05 s, of wall time.
-constexpr double Reaction = 0.2;
-constexpr double ReactionSd = 0.05;
+/// The hands' reaction times, wall time: mean and scatter, s.
+constexpr double SteadyReaction = 0.2, SteadyReactionSd = 0.05;
+constexpr double MeasuredLag = 0.11, MeasuredLagSd = 0.07;
 
 /// The speeds the student times a rise at, in units of the free fall: slower
 /// is too slow to wait for, faster too quick to time well.
@@ -31,7 +31,10 @@ constexpr double FastestRise = 2.5;
 
 } // namespace
 
-LabStudent::LabStudent(WindowFixture& w, std::uint64_t handSeed) : m_w(w), m_hand(handSeed) {}
+LabStudent::LabStudent(WindowFixture& w, std::uint64_t handSeed, Hand hand)
+    : m_w(w), m_hand(handSeed), m_handModel(hand)
+{
+}
 
 double LabStudent::stepSeconds() const
 {
@@ -215,7 +218,10 @@ void LabStudent::tune(double v, double now)
 
 void LabStudent::act(double seen, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    const double reaction = std::max(0.05, Reaction + ReactionSd * m_hand.normal());
+    // No press before the step that shows what calls for it.
+    const double reaction = m_handModel == Hand::Steady
+                                ? std::max(0.05, SteadyReaction + SteadyReactionSd * m_hand.normal())
+                                : std::max(0.0, MeasuredLag + MeasuredLagSd * m_hand.normal());
     const double at = std::max(seen + reaction * rate(), m_presses.empty() ? seen : m_presses.back().at);
     m_presses.push_back({at, key, modifiers});
 }
