@@ -23,7 +23,11 @@ if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
 work=${OILDROP_QT_BUILD_DIR:-/opt/qt-build}
 
 if ! grep -rqs '^deb-src\|^Types:.*deb-src' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    echo "deb-src http://deb.debian.org/debian bookworm main" | $SUDO tee /etc/apt/sources.list.d/oildrop-deb-src.list >/dev/null
+    # With the key the archive's own entry names: apt refuses one archive
+    # signed by two different keys (or by a key and by none).
+    key=$(grep -hs '^Signed-By:' /etc/apt/sources.list.d/debian.sources | head -n 1 | cut -d' ' -f2)
+    echo "deb-src ${key:+[signed-by=$key] }http://deb.debian.org/debian bookworm main" \
+        | $SUDO tee /etc/apt/sources.list.d/oildrop-deb-src.list >/dev/null
     $SUDO apt-get update -qq
 fi
 $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
