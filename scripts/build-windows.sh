@@ -99,7 +99,8 @@ cp /usr/share/qt6/translations/qtbase_ru.qm "$portable/translations/"
 printf '[Paths]\r\nPrefix = .\r\nPlugins = .\r\nTranslations = translations\r\n' >"$portable/qt.conf"
 # Every DLL that the program, its modules and the plugins import, from Qt's
 # folder or MinGW's runtime (what Windows itself has is not among them).
-dlls_of() { x86_64-w64-mingw32-objdump -p "$@" | sed -n 's/^\tDLL Name: //p' | sort -u; }
+# (objdump's words in English whatever the locale: a Russian one translates them.)
+dlls_of() { LC_ALL=C x86_64-w64-mingw32-objdump -p "$@" | sed -n 's/^\tDLL Name: //p' | sort -u; }
 new=$(find "$portable" -name '*.exe' -o -name '*.dll')
 while [ -n "$new" ]; do
     found=""
