@@ -46,7 +46,7 @@ void tst_wait::waitLastsItsTime()
     clock.start();
     rig.pause.wait(0.12);
     const qint64 elapsed = clock.elapsed();
-    QVERIFY2(elapsed >= 119 && elapsed < 220, qPrintable(QString::number(elapsed)));
+    QVERIFY2(elapsed >= 119 && elapsed < 320, qPrintable(QString::number(elapsed)));
     QVERIFY(!rig.timer.isEnabled());
     QCOMPARE(rig.timer.interval(), 0);
 }
@@ -60,7 +60,7 @@ void tst_wait::waitZeroReturnsAtOnce()
     clock.start();
     rig.pause.wait(0);
     rig.pause.wait(0.0004); // rounds to 0 ms
-    QVERIFY(clock.elapsed() < 20);
+    QVERIFY(clock.elapsed() < 50);
     QVERIFY(!ran); // no event was handled
     QVERIFY(!rig.timer.isEnabled());
     QCoreApplication::processEvents();
@@ -81,8 +81,8 @@ void tst_wait::nestedPauseEndsEnclosingOne()
     rig.pause.wait(1.0);
     const qint64 outerEnded = clock.elapsed();
     QVERIFY(innerEnded >= 149);
-    QVERIFY2(outerEnded - innerEnded < 30, qPrintable(QString::number(outerEnded - innerEnded)));
-    QVERIFY(outerEnded < 400);
+    QVERIFY2(outerEnded - innerEnded < 60, qPrintable(QString::number(outerEnded - innerEnded)));
+    QVERIFY(outerEnded < 600);
     QVERIFY(!rig.timer.isEnabled());
     QCOMPARE(rig.timer.interval(), 0);
 }
@@ -113,7 +113,7 @@ void tst_wait::consecutivePausesKeepTheBeat()
 {
     // Twenty steps of 10 ms work, each followed by a 30 ms step pause: the
     // work is absorbed into the beat (about 600 ms in all), not added to it
-    // (800 ms).
+    // (800 ms): the bound lies between, with room for a busy machine.
     Rig rig;
     auto steps = [&] {
         for (int step = 0; step < 20; ++step) {
@@ -128,7 +128,7 @@ void tst_wait::consecutivePausesKeepTheBeat()
     clock.start();
     steps();
     const qint64 elapsed = clock.elapsed();
-    QVERIFY2(elapsed >= 590 && elapsed < 700, qPrintable(QString::number(elapsed)));
+    QVERIFY2(elapsed >= 590 && elapsed < 760, qPrintable(QString::number(elapsed)));
     // A plain pause right after the steps lasts its whole length.
     QTest::qSleep(10);
     QElapsedTimer single;
