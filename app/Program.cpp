@@ -5,7 +5,6 @@
 #include "Program.h"
 
 #include "ApplicationSetup.h"
-#include "ChargeChartsModule.h"
 #include "LaboratoryWindows.h"
 
 #include <QDir>
@@ -61,7 +60,6 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
     m_messageBox.setParent(m_window.get());
     m_saveDialog.setParent(m_window.get());
     // The journal's plots come from a module of their own, beside the sound's.
-    m_window->laboratory().setChartsFactory(ChargeChartsModule::factory(moduleFolders()));
 }
 
 Program::~Program() = default;

@@ -2,14 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ChargeChartsModule.h"
 #include "ClassReport.h"
 #include "Program.h"
 #include "ProgramOptions.h"
 #include "ReportWriter.h"
 #include "Translations.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -33,15 +33,15 @@ int main(int argc, char* argv[])
             if (type == QtFatalMsg)
                 std::fprintf(stderr, "%s\n", qPrintable(message));
         });
-        QApplication app(argc, argv);
+        // Text laid out and plots painted onto PDF pages: no widget is made.
+        QGuiApplication app(argc, argv);
         Program::describe();
         const Translations texts(language);
         QLocale::setDefault(Languages::numbersLocale(language, QLocale::system()));
-        const ChargeChartsFactory charts = ChargeChartsModule::factory(Program::moduleFolders());
         const QStringList& files = options.files();
         if (options.action() == Action::Report)
-            return ReportWriter::run(files[0], files[1], charts);
-        return ClassReport::run(files[0], files.mid(1), charts);
+            return ReportWriter::run(files[0], files[1]);
+        return ClassReport::run(files[0], files.mid(1));
     }
     if (options.action() != Action::Run) {
         // Answered without a window (nor a display): only the texts are needed.

@@ -17,7 +17,6 @@
 #include "ClassReport.h"
 #include "JournalFile.h"
 #include "JournalModel.h"
-#include "QtChargeCharts.h"
 #include "ReportWriter.h"
 
 #include <QFile>
@@ -27,11 +26,6 @@ namespace {
 
 constexpr int Students = 30;
 constexpr int Drops = 20;
-
-ChargeChartsFactory charts()
-{
-    return [](QWidget* parent, const QLocale& locale) { return std::make_unique<QtChargeCharts>(parent, locale); };
-}
 
 void ClassOf30JournalsPooledToPdf(benchmark::State& state)
 {
@@ -52,7 +46,7 @@ void ClassOf30JournalsPooledToPdf(benchmark::State& state)
         for (const QString& path : paths)
             pool.add(path);
         pool.pool();
-        if (!ClassReport::write(pool, report, locale, charts()).isEmpty())
+        if (!ClassReport::write(pool, report, locale).isEmpty())
             state.SkipWithError("the class report could not be written");
         e = pool.pooledAnalysis().fromCharges.e;
         charges = static_cast<double>(pool.pooledAnalysis().charges.size());
@@ -78,7 +72,7 @@ void OneStudentsReportToPdf(benchmark::State& state)
         file.open(QIODevice::ReadOnly);
         JournalModel model(QLocale(QLocale::Russian));
         model.setJournal(std::get<Journal>(JournalFile::read(file.readAll())));
-        ReportWriter writer(model, charts());
+        const ReportWriter writer(model);
         if (!writer.writePdf(report).isEmpty())
             state.SkipWithError("the report could not be written");
     }

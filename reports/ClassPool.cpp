@@ -4,6 +4,7 @@
 
 #include "ClassPool.h"
 
+#include "ChargePlots.h"
 #include "ChargeUnits.h"
 #include "JournalFile.h"
 #include "PagedReport.h"
@@ -206,17 +207,17 @@ QString ClassPool::html(const QLocale& locale) const
     return html + QStringLiteral("</body></html>");
 }
 
-QString ClassPool::writePdf(const QString& path, const QLocale& locale, const HistogramPainter& histogram) const
+QString ClassPool::writePdf(const QString& path, const QLocale& locale) const
 {
     const QString text = html(locale);
     return PagedReport::writePdf(path, tr("Сводка группы"), [&](QPagedPaintDevice& device) {
         PagedReport::print(device, text, [&](QPainter& painter, const QRectF& page) {
+            // The histogram of every charge, as vector drawing.
             const QRectF upper(0, 0, page.width(), page.height() / 2);
-            if (!(histogram && !m_analysis.charges.empty() && histogram(painter, upper)))
-                painter.drawText(upper, Qt::AlignCenter | Qt::TextWordWrap,
-                                 m_analysis.charges.empty() ? tr("Зарядов нет: гистограммы нет.")
-                                                            : tr("Гистограмма недоступна: не найден модуль графиков "
-                                                                 "программы."));
+            if (m_analysis.charges.empty())
+                painter.drawText(upper, Qt::AlignCenter | Qt::TextWordWrap, tr("Зарядов нет: гистограммы нет."));
+            else
+                ChargePlots::paintHistogram(painter, upper, ChargePlots::dataOf(m_analysis), locale);
         });
     });
 }

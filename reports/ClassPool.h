@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <QString>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -41,9 +40,6 @@ public:
         QString path;
         QString reason;
     };
-    /// Draws the pooled histogram into `target` (device units); false when it cannot.
-    using HistogramPainter = std::function<bool(QPainter& painter, const QRectF& target)>;
-
     /// Reads the journal at `path` (refused with the reason when it cannot be).
     void add(const QString& path);
     /// The journal in `bytes`, read from `path`.
@@ -64,7 +60,7 @@ public:
     QString html(const QLocale& locale) const;
     /// Writes the class report (the table, the pooled e, the refused files,
     /// the histogram) as PDF, whole or not at all: why it failed, else empty.
-    QString writePdf(const QString& path, const QLocale& locale, const HistogramPainter& histogram) const;
+    QString writePdf(const QString& path, const QLocale& locale) const;
     /// Writes the table as CSV, whole or not at all.
     QString writeCsv(const QString& path, const QLocale& locale) const;
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "ChargePlots.h"
 #include "DropSummaryModel.h"
 #include "JournalModel.h"
 
@@ -150,28 +151,25 @@ QString LabReport::html() const
     return html + QStringLiteral("</body></html>");
 }
 
-int LabReport::print(QPagedPaintDevice& device, const PlotPainter& plots) const
+int LabReport::print(QPagedPaintDevice& device) const
 {
-    const bool charges = !m_model.analysis().charges.empty();
+    const ChargePlots::Data data = ChargePlots::dataOf(m_model.analysis());
     return PagedReport::print(device, html(), [&](QPainter& painter, const QRectF& page) {
-        // The two plots one above the other.
+        // The two plots one above the other, as vector drawing.
         const double gap = page.height() / 30;
         const QRectF upper(0, 0, page.width(), (page.height() - gap) / 2);
         const QRectF lower(0, upper.bottom() + gap, page.width(), upper.height());
-        bool drawn = false;
-        if (plots && charges) {
-            drawn = plots(painter, upper, Plot::Histogram);
-            drawn = plots(painter, lower, Plot::ByDrop) && drawn;
+        if (data.charges.empty()) {
+            painter.drawText(upper, Qt::AlignCenter | Qt::TextWordWrap, tr("Зарядов нет: графиков нет."));
+            return;
         }
-        if (!drawn)
-            painter.drawText(upper, Qt::AlignCenter | Qt::TextWordWrap,
-                             charges ? tr("Графики недоступны: не найден модуль графиков программы.")
-                                     : tr("Зарядов нет: графиков нет."));
+        ChargePlots::paintHistogram(painter, upper, data, m_model.locale());
+        ChargePlots::paintByDrop(painter, lower, data, m_model.locale());
     });
 }
 
-QString LabReport::writePdf(const QString& path, const PlotPainter& plots) const
+QString LabReport::writePdf(const QString& path) const
 {
     return PagedReport::writePdf(path, tr("Измерение элементарного заряда"),
-                                 [&](QPagedPaintDevice& device) { print(device, plots); });
+                                 [&](QPagedPaintDevice& device) { print(device); });
 }

@@ -8,12 +8,8 @@
 #include <QDate>
 #include <QString>
 
-#include <functional>
-
 class JournalModel;
 class QPagedPaintDevice;
-class QPainter;
-class QRectF;
 
 /// A student's lab report from the journal, an A4 document in the
 /// interface's language: who measured and when, the method in a few
@@ -26,21 +22,16 @@ class LabReport {
     Q_DECLARE_TR_FUNCTIONS(LabReport)
 
 public:
-    /// The analysis' two plots.
-    enum class Plot { Histogram, ByDrop };
-    /// Draws `plot` into `target` (device units) of a page; false when it cannot.
-    using PlotPainter = std::function<bool(QPainter& painter, const QRectF& target, Plot plot)>;
-
     /// `analysis`: the result in words, as the journal's window gives it.
     LabReport(const JournalModel& model, QString analysis, QDate date = QDate::currentDate());
 
     /// The text of the report (without the plots), as HTML.
     QString html() const;
     /// Prints the report onto `device` (a PDF writer or a printer); the number of pages.
-    int print(QPagedPaintDevice& device, const PlotPainter& plots) const;
+    int print(QPagedPaintDevice& device) const;
     /// Writes the report as a PDF to `path`, whole or not at all: the
     /// reason it failed, else empty.
-    QString writePdf(const QString& path, const PlotPainter& plots) const;
+    QString writePdf(const QString& path) const;
 
 private:
     QString setupTable() const;

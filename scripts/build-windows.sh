@@ -89,7 +89,7 @@ portable=build-windows/portable
 rm -rf "$portable"
 mkdir -p "$portable/platforms" "$portable/styles" "$portable/translations" "$portable/licences"
 bin=build-windows/bin
-cp "$bin/oildrop.exe" "$bin/liboildrop-sound.dll" "$bin/liboildrop-charts.dll" "$bin"/*.pdf "$bin"/*.txt "$portable/"
+cp "$bin/oildrop.exe" "$bin/liboildrop-sound.dll" "$bin"/*.pdf "$bin"/*.txt "$portable/"
 cp "$qt_prefix/plugins/platforms/qwindows.dll" "$portable/platforms/"
 cp "$qt_prefix/plugins/styles/qwindowsvistastyle.dll" "$portable/styles/"
 # The toolkit's own texts (standard buttons, dialogs) in Russian; the

@@ -10,7 +10,7 @@ set -eu
 
 PACKAGES="
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6svg6
   qt6-qpa-plugins qt6-translations-l10n libgl-dev
   fonts-liberation fonts-dejavu-core
   libgtest-dev libbenchmark-dev

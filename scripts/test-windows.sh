@@ -174,7 +174,6 @@ row=$(convert "$work/shot.png" -crop 560x20+30+88 -colorspace Gray -format '%[fx
 awk "BEGIN { exit !($row < 0.97) }" || { echo "FAIL: the journal's first row is empty ($row)"; exit 1; }
 ls "$appdata"/journal-damaged-*.json >/dev/null 2>&1 && { echo "FAIL: the journal was not read back"; exit 1; }
 cmp -s "$appdata/journal.json" "$work/saved.json" || { echo "FAIL: the journal changed on reading"; exit 1; }
-grep -q "no charts" "$work/program.log" && { echo "FAIL: no charts in the journal"; cat "$work/program.log"; exit 1; }
 echo "journal read back"
 stop
 

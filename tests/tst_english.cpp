@@ -4,6 +4,7 @@
 
 #include "WindowFixture.h"
 
+#include "AnalysisWording.h"
 #include "AuthorsWindow.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
@@ -87,7 +88,7 @@ void tst_english::noRussianLeft()
     for (int column = 0; column < journal.columnCount(); ++column)
         texts << journal.headerData(column, Qt::Horizontal).toString()
               << journal.text(0, static_cast<JournalModel::Column>(column));
-    texts << JournalWindow::analysisText(journal.analysis(), QLocale(QLocale::English));
+    texts << AnalysisWording::analysisText(journal.analysis(), QLocale(QLocale::English));
     for (QWidget* widget : w.form->findChildren<QWidget*>())
         texts << textsOf(widget);
     texts << w.form->windowTitle();

@@ -7,6 +7,7 @@
 
 #include "ClassWindow.h"
 
+#include "AnalysisWording.h"
 #include "JournalFile.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
@@ -415,7 +416,7 @@ void tst_lab_window::analysisWarnsOfDoubtfulResults()
     };
     r.fromCharges = estimate(fromCharges, uCharges);
     r.fromChanges = estimate(fromChanges, uChanges);
-    const QString text = JournalWindow::analysisText(r, QLocale(QLocale::Russian));
+    const QString text = AnalysisWording::analysisText(r, QLocale(QLocale::Russian));
     for (const QString& line : expected)
         QVERIFY2(text.contains(line), qPrintable(text));
     for (const QString& line : absent)

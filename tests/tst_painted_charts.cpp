@@ -2,7 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "PaintedChargeCharts.h"
+#include "ChargeChartsWidget.h"
+#include "ChargePlots.h"
+#include "ExtrapolationPlot.h"
 
 #include <QApplication>
 #include <QImage>
@@ -14,7 +16,8 @@
 
 /// The journal's charts painted by the program: bars in proportion to the
 /// counts, a line at every multiple of e, a point for every charge (a
-/// negative one included), read off the rendered pixels.
+/// negative one included), the extrapolation's drops and line, read off the
+/// rendered pixels.
 class tst_painted_charts : public QObject {
     Q_OBJECT
 
@@ -24,25 +27,25 @@ private slots:
     void multiplesOfE();
     void pointForEveryCharge();
     void widgetShowsTheData();
+    void extrapolationDropsAndLine();
 };
 
 namespace {
 
-using Data = ChargeCharts::Data;
+using Data = ChargePlots::Data;
 const QLocale Russian(QLocale::Russian);
 
 enum class Chart { Histogram, ByDrop };
 
-/// The chart as a report's page gets it: shown, then drawn onto the device.
+/// The chart as a report's page gets it, drawn onto the device.
 QImage render(Chart chart, const Data& data)
 {
-    QWidget window;
-    PaintedChargeCharts charts(&window, Russian);
-    charts.show(data);
     QImage image(600, 400, QImage::Format_RGB32);
     QPainter painter(&image);
-    if (!charts.draw(painter, QRectF(image.rect()), chart == Chart::Histogram ? 0 : 1))
-        return {};
+    if (chart == Chart::Histogram)
+        ChargePlots::paintHistogram(painter, QRectF(image.rect()), data, Russian);
+    else
+        ChargePlots::paintByDrop(painter, QRectF(image.rect()), data, Russian);
     return image;
 }
 
@@ -121,9 +124,8 @@ void tst_painted_charts::pointForEveryCharge()
 void tst_painted_charts::widgetShowsTheData()
 {
     // As the journal's window uses it: the widget paints what show() gave it.
-    QWidget window;
-    PaintedChargeCharts charts(&window, Russian);
-    charts.widget()->resize(900, 300);
+    ChargeChartsWidget charts(Russian);
+    charts.resize(900, 300);
     const Data data = charges({{1, 1.6}, {2, 3.2}}, 1.6);
     charts.show(data);
     const QImage shown = charts.histogram()->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -131,10 +133,28 @@ void tst_painted_charts::widgetShowsTheData()
     {
         QPainter painter(&expected);
         painter.setRenderHint(QPainter::Antialiasing);
-        PaintedChargeCharts::paintHistogram(painter, QRectF(expected.rect()), data, Russian);
+        ChargePlots::paintHistogram(painter, QRectF(expected.rect()), data, Russian);
     }
     QCOMPARE(shown, expected);
     QCOMPARE(charts.histogram()->accessibleName(), QStringLiteral("Распределение зарядов"));
+}
+
+void tst_painted_charts::extrapolationDropsAndLine()
+{
+    // Three drops and the line through them, on the helper's axes.
+    SlipExtrapolation::Result result;
+    result.valid = true;
+    result.intercept = 1.37;
+    result.slope = 0.01;
+    for (const double x : {2.0, 5.0, 9.0})
+        result.points.push_back({1, 1e5, x, 1.6, 0.005, 1.37 + 0.01 * x, 0.002});
+    QImage image(600, 400, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        ExtrapolationPlot::paint(painter, QRectF(image.rect()), result, Russian);
+    }
+    QCOMPARE(columnRuns(columnCounts(image, QColor(0, 0, 192))), 3);
+    QVERIFY(columnRuns(columnCounts(image, QColor(200, 0, 0))) >= 1);
 }
 
 QTEST_MAIN(tst_painted_charts)

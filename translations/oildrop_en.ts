@@ -21,6 +21,93 @@
     </message>
 </context>
 <context>
+    <name>AnalysisWording</name>
+    <message>
+        <source>ни один заряд не отличим от нуля</source>
+        <translation>no charge can be told from zero</translation>
+    </message>
+    <message>
+        <source>заряды не ложатся на кратные одного и того же e</source>
+        <translation>the charges do not fall on the multiples of one and the same e</translation>
+    </message>
+    <message>
+        <source>заряды ложатся на кратные не одного e, и выбрать между ними нельзя: измерьте больше зарядов, лучше малых (в несколько e)</source>
+        <translation>the charges lie near the multiples of more than one e, and there is no telling which: measure more charges, preferably small ones (a few e)</translation>
+    </message>
+    <message>
+        <source>заряды слишком неточны, чтобы сказать, сколько e в каждом: засеките больше подъёмов и падений, на большем пути</source>
+        <translation>the charges are too imprecise to tell how many e each holds: time more rises and falls, over longer distances</translation>
+    </message>
+    <message>
+        <source>заряды разбросаны больше своих погрешностей, и так сильно, что нельзя сказать, сколько e в каждом: засеките каждое состояние заряда несколько раз и удалите промахи</source>
+        <translation>the charges scatter more than their errors allow, so much that there is no telling how many e each holds: time each charge state several times and strike out the slips</translation>
+    </message>
+    <message>
+        <source>надёжных зарядов %1, а нужно не меньше %2: по меньшему их числу нельзя отличить e от 2e или 3e (все они могли случайно оказаться чётными); облучайте каплю, измеряйте новые состояния её заряда и новые капли</source>
+        <translation>%1 reliable charges, and at least %2 are needed: fewer cannot tell e from 2e or 3e (all of them could be even by chance); irradiate the drop, measure new charge states and new drops</translation>
+    </message>
+    <message>
+        <source>%1: оценки нет — %2.</source>
+        <translation>%1: no estimate — %2.</translation>
+    </message>
+    <message>
+        <source>%1: e = (%2 ± %3)·10⁻¹⁹ Кл</source>
+        <translation>%1: e = (%2 ± %3)·10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>    стандартная неопределённость %1·10⁻¹⁹ Кл; расширенная (k = 2, около 95 %) ±%2·10⁻¹⁹ Кл</source>
+        <translation>    standard uncertainty %1·10⁻¹⁹ C; expanded (k = 2, about 95 %) ±%2·10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>    использовано %1 из %2 (капель: %3 из %4)</source>
+        <translation>    used %1 of %2 (drops: %3 of %4)</translation>
+    </message>
+    <message>
+        <source>    отклонение от 1,602 176 634·10⁻¹⁹ Кл: %1 % (%2 u)</source>
+        <translation>    deviation from 1.602 176 634·10⁻¹⁹ C: %1 % (%2 u)</translation>
+    </message>
+    <message>
+        <source>    заряды разбросаны больше своих погрешностей: неопределённость оценена по разбросу</source>
+        <translation>    the charges scatter more than their errors: the uncertainty is estimated from the scatter</translation>
+    </message>
+    <message>
+        <source>Зарядов ещё нет: измерьте скорость капли без поля и в поле.</source>
+        <translation>No charges yet: measure the velocity of a drop without field and with the field.</translation>
+    </message>
+    <message>
+        <source>По зарядам капель</source>
+        <translation>From the drops&apos; charges</translation>
+    </message>
+    <message>
+        <source>    отрицательные заряды входят в оценку по модулю</source>
+        <translation>    negative charges take part in the estimate by their size</translation>
+    </message>
+    <message>
+        <source>По изменениям заряда при облучении</source>
+        <translation>From the charge changes on irradiation</translation>
+    </message>
+    <message>
+        <source>Оценки различаются в %1 раза: одна из них нашла кратное e (в ней все значения оказались кратны %1e).</source>
+        <translation>The estimates differ by a factor of %1: one of them has found a multiple of e (all its values turned out to be multiples of %1e).</translation>
+    </message>
+    <message>
+        <source>Оценки не согласуются (расходятся на %1 своих неопределённостей): вернее та, что получена по большему числу значений; измерьте больше капель.</source>
+        <translation>The estimates disagree (they are %1 of their uncertainties apart): trust the one from more values; measure more drops.</translation>
+    </message>
+    <message>
+        <source>Экстраполяция к 1/(p·a) = 0: нужно не меньше %1 капель неизвестного размера с поправкой на скольжение и с надёжными зарядами, лучше при разных давлениях (сейчас %2).</source>
+        <translation>Extrapolation to 1/(p·a) = 0: it needs at least %1 drops of unknown size with the slip correction and with reliable charges, best at different pressures (now %2).</translation>
+    </message>
+    <message>
+        <source>По экстраполяции к 1/(p·a) = 0 (капель: %1): e = (%2 ± %3)·10⁻¹⁹ Кл, расширенная ±%4·10⁻¹⁹ Кл</source>
+        <translation>By the extrapolation to 1/(p·a) = 0 (drops: %1): e = (%2 ± %3)·10⁻¹⁹ C, expanded ±%4·10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>    b = (%1 ± %2)·10⁻³ Па·м; отклонение e от 1,602 176 634·10⁻¹⁹ Кл: %3 %</source>
+        <translation>    b = (%1 ± %2)·10⁻³ Pa·m; deviation of e from 1.602 176 634·10⁻¹⁹ C: %3 %</translation>
+    </message>
+</context>
+<context>
     <name>AuthorsWindow</name>
     <message>
         <source>Авторы</source>
@@ -49,6 +136,29 @@
     <message>
         <source>Справка: меню «Помощь»</source>
         <translation>Help: the “Help” menu</translation>
+    </message>
+</context>
+<context>
+    <name>ChargePlots</name>
+    <message>
+        <source>Распределение зарядов</source>
+        <translation>Distribution of the charges</translation>
+    </message>
+    <message>
+        <source>Заряды капель</source>
+        <translation>Charges of the drops</translation>
+    </message>
+    <message>
+        <source>q, 10⁻¹⁹ Кл</source>
+        <translation>q, 10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source>число зарядов</source>
+        <translation>number of charges</translation>
+    </message>
+    <message>
+        <source>номер капли</source>
+        <translation>drop number</translation>
     </message>
 </context>
 <context>
@@ -168,10 +278,6 @@
     <message>
         <source>Зарядов нет: гистограммы нет.</source>
         <translation>No charges: no histogram.</translation>
-    </message>
-    <message>
-        <source>Гистограмма недоступна: не найден модуль графиков программы.</source>
-        <translation>No histogram: the program&apos;s charts module was not found.</translation>
     </message>
 </context>
 <context>
@@ -392,7 +498,7 @@
     </message>
 </context>
 <context>
-    <name>ExtrapolationChart</name>
+    <name>ExtrapolationPlot</name>
     <message>
         <source>Экстраполяция к 1/(p·a) = 0</source>
         <translation>Extrapolation to 1/(p·a) = 0</translation>
@@ -762,10 +868,6 @@
         <translation>Drops</translation>
     </message>
     <message>
-        <source>Графики недоступны: не найден модуль графиков программы.</source>
-        <translation>No plots: the program&apos;s charts module was not found.</translation>
-    </message>
-    <message>
         <source>Определение e</source>
         <translation>Finding e</translation>
     </message>
@@ -810,38 +912,6 @@
         <translation>Restore measurement</translation>
     </message>
     <message>
-        <source>%1: e = (%2 ± %3)·10⁻¹⁹ Кл</source>
-        <translation>%1: e = (%2 ± %3)·10⁻¹⁹ C</translation>
-    </message>
-    <message>
-        <source>    стандартная неопределённость %1·10⁻¹⁹ Кл; расширенная (k = 2, около 95 %) ±%2·10⁻¹⁹ Кл</source>
-        <translation>    standard uncertainty %1·10⁻¹⁹ C; expanded (k = 2, about 95 %) ±%2·10⁻¹⁹ C</translation>
-    </message>
-    <message>
-        <source>    использовано %1 из %2 (капель: %3 из %4)</source>
-        <translation>    used %1 of %2 (drops: %3 of %4)</translation>
-    </message>
-    <message>
-        <source>    отклонение от 1,602 176 634·10⁻¹⁹ Кл: %1 % (%2 u)</source>
-        <translation>    deviation from 1.602 176 634·10⁻¹⁹ C: %1 % (%2 u)</translation>
-    </message>
-    <message>
-        <source>    заряды разбросаны больше своих погрешностей: неопределённость оценена по разбросу</source>
-        <translation>    the charges scatter more than their errors: the uncertainty is estimated from the scatter</translation>
-    </message>
-    <message>
-        <source>Зарядов ещё нет: измерьте скорость капли без поля и в поле.</source>
-        <translation>No charges yet: measure the velocity of a drop without field and with the field.</translation>
-    </message>
-    <message>
-        <source>По зарядам капель</source>
-        <translation>From the drops&apos; charges</translation>
-    </message>
-    <message>
-        <source>По изменениям заряда при облучении</source>
-        <translation>From the charge changes on irradiation</translation>
-    </message>
-    <message>
         <source>Открыть журнал</source>
         <translation>Open journal</translation>
     </message>
@@ -882,38 +952,6 @@
         <translation>no reason given</translation>
     </message>
     <message>
-        <source>Оценки различаются в %1 раза: одна из них нашла кратное e (в ней все значения оказались кратны %1e).</source>
-        <translation>The estimates differ by a factor of %1: one of them has found a multiple of e (all its values turned out to be multiples of %1e).</translation>
-    </message>
-    <message>
-        <source>Оценки не согласуются (расходятся на %1 своих неопределённостей): вернее та, что получена по большему числу значений; измерьте больше капель.</source>
-        <translation>The estimates disagree (they are %1 of their uncertainties apart): trust the one from more values; measure more drops.</translation>
-    </message>
-    <message>
-        <source>ни один заряд не отличим от нуля</source>
-        <translation>no charge can be told from zero</translation>
-    </message>
-    <message>
-        <source>заряды не ложатся на кратные одного и того же e</source>
-        <translation>the charges do not fall on the multiples of one and the same e</translation>
-    </message>
-    <message>
-        <source>заряды слишком неточны, чтобы сказать, сколько e в каждом: засеките больше подъёмов и падений, на большем пути</source>
-        <translation>the charges are too imprecise to tell how many e each holds: time more rises and falls, over longer distances</translation>
-    </message>
-    <message>
-        <source>надёжных зарядов %1, а нужно не меньше %2: по меньшему их числу нельзя отличить e от 2e или 3e (все они могли случайно оказаться чётными); облучайте каплю, измеряйте новые состояния её заряда и новые капли</source>
-        <translation>%1 reliable charges, and at least %2 are needed: fewer cannot tell e from 2e or 3e (all of them could be even by chance); irradiate the drop, measure new charge states and new drops</translation>
-    </message>
-    <message>
-        <source>%1: оценки нет — %2.</source>
-        <translation>%1: no estimate — %2.</translation>
-    </message>
-    <message>
-        <source>    отрицательные заряды входят в оценку по модулю</source>
-        <translation>    negative charges take part in the estimate by their size</translation>
-    </message>
-    <message>
         <source>&amp;Без поправки на скольжение</source>
         <translation>&amp;Without the slip correction</translation>
     </message>
@@ -924,18 +962,6 @@
     <message>
         <source>Капля с реальной установки…</source>
         <translation>Drop from a real apparatus…</translation>
-    </message>
-    <message>
-        <source>Экстраполяция к 1/(p·a) = 0: нужно не меньше %1 капель неизвестного размера с поправкой на скольжение и с надёжными зарядами, лучше при разных давлениях (сейчас %2).</source>
-        <translation>Extrapolation to 1/(p·a) = 0: it needs at least %1 drops of unknown size with the slip correction and with reliable charges, best at different pressures (now %2).</translation>
-    </message>
-    <message>
-        <source>По экстраполяции к 1/(p·a) = 0 (капель: %1): e = (%2 ± %3)·10⁻¹⁹ Кл, расширенная ±%4·10⁻¹⁹ Кл</source>
-        <translation>By the extrapolation to 1/(p·a) = 0 (drops: %1): e = (%2 ± %3)·10⁻¹⁹ C, expanded ±%4·10⁻¹⁹ C</translation>
-    </message>
-    <message>
-        <source>    b = (%1 ± %2)·10⁻³ Па·м; отклонение e от 1,602 176 634·10⁻¹⁹ Кл: %3 %</source>
-        <translation>    b = (%1 ± %2)·10⁻³ Pa·m; deviation of e from 1.602 176 634·10⁻¹⁹ C: %3 %</translation>
     </message>
     <message>
         <source>Студент</source>
@@ -982,14 +1008,6 @@
 %2.</source>
         <translation>Could not save the file “%1”:
 %2.</translation>
-    </message>
-    <message>
-        <source>заряды ложатся на кратные не одного e, и выбрать между ними нельзя: измерьте больше зарядов, лучше малых (в несколько e)</source>
-        <translation>the charges lie near the multiples of more than one e, and there is no telling which: measure more charges, preferably small ones (a few e)</translation>
-    </message>
-    <message>
-        <source>заряды разбросаны больше своих погрешностей, и так сильно, что нельзя сказать, сколько e в каждом: засеките каждое состояние заряда несколько раз и удалите промахи</source>
-        <translation>the charges scatter more than their errors allow, so much that there is no telling how many e each holds: time each charge state several times and strike out the slips</translation>
     </message>
 </context>
 <context>
@@ -1304,10 +1322,6 @@
     <message>
         <source>Графики — на последней странице.</source>
         <translation>The plots are on the last page.</translation>
-    </message>
-    <message>
-        <source>Графики недоступны: не найден модуль графиков программы.</source>
-        <translation>No plots: the program&apos;s charts module was not found.</translation>
     </message>
     <message>
         <source>Зарядов нет: графиков нет.</source>
@@ -1768,29 +1782,6 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
 </context>
 <context>
-    <name>PaintedChargeCharts</name>
-    <message>
-        <source>Распределение зарядов</source>
-        <translation>Distribution of the charges</translation>
-    </message>
-    <message>
-        <source>Заряды капель</source>
-        <translation>Charges of the drops</translation>
-    </message>
-    <message>
-        <source>q, 10⁻¹⁹ Кл</source>
-        <translation>q, 10⁻¹⁹ C</translation>
-    </message>
-    <message>
-        <source>число зарядов</source>
-        <translation>number of charges</translation>
-    </message>
-    <message>
-        <source>номер капли</source>
-        <translation>drop number</translation>
-    </message>
-</context>
-<context>
     <name>ParameterInputs</name>
     <message>
         <source>Ошибка</source>
@@ -1887,29 +1878,6 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
     <message>
         <source>--class требует файл сводки (.pdf или .csv) и хотя бы один журнал</source>
         <translation>--class needs the summary&apos;s file (.pdf or .csv) and at least one journal</translation>
-    </message>
-</context>
-<context>
-    <name>QtChargeCharts</name>
-    <message>
-        <source>Распределение зарядов</source>
-        <translation>Distribution of the charges</translation>
-    </message>
-    <message>
-        <source>Заряды капель</source>
-        <translation>Charges of the drops</translation>
-    </message>
-    <message>
-        <source>q, 10⁻¹⁹ Кл</source>
-        <translation>q, 10⁻¹⁹ C</translation>
-    </message>
-    <message>
-        <source>число зарядов</source>
-        <translation>number of charges</translation>
-    </message>
-    <message>
-        <source>номер капли</source>
-        <translation>drop number</translation>
     </message>
 </context>
 <context>

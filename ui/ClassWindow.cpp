@@ -4,8 +4,9 @@
 
 #include "ClassWindow.h"
 
+#include "AnalysisWording.h"
+#include "ChargeChartsWidget.h"
 #include "ClassReport.h"
-#include "JournalWindow.h"
 #include "KeyBindings.h"
 
 #include "Artwork.h"
@@ -24,10 +25,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-ClassWindow::ClassWindow(MessageBox& messageBox, SaveFileDialog& saveDialog, const QLocale& locale,
-                         ChargeChartsFactory charts, QWidget* owner)
+ClassWindow::ClassWindow(MessageBox& messageBox, SaveFileDialog& saveDialog, const QLocale& locale, QWidget* owner)
     : QMainWindow(owner, Qt::Window), m_messageBox(messageBox), m_saveDialog(saveDialog), m_locale(locale),
-      m_chartsFactory(std::move(charts)), m_pool(std::make_unique<ClassPool>())
+      m_pool(std::make_unique<ClassPool>())
 {
     setObjectName(QStringLiteral("classWindow"));
     setWindowTitle(tr("Журналы группы"));
@@ -52,10 +52,8 @@ ClassWindow::ClassWindow(MessageBox& messageBox, SaveFileDialog& saveDialog, con
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setAccessibleName(tr("Журналы группы"));
-    if (m_chartsFactory)
-        m_charts = m_chartsFactory(splitter, m_locale);
-    if (m_charts)
-        splitter->addWidget(m_charts->widget());
+    m_charts = new ChargeChartsWidget(m_locale, splitter);
+    splitter->addWidget(m_charts);
     layout->addWidget(splitter, 1);
     m_refused = new QLabel(central);
     m_refused->setObjectName(QStringLiteral("classRefused"));
@@ -81,10 +79,7 @@ ClassWindow::ClassWindow(MessageBox& messageBox, SaveFileDialog& saveDialog, con
     m_table->setFocus();
 }
 
-ClassWindow::~ClassWindow()
-{
-    m_charts.reset();
-}
+ClassWindow::~ClassWindow() = default;
 
 void ClassWindow::openJournals(const QStringList& paths)
 {
@@ -134,7 +129,7 @@ void ClassWindow::refresh()
         m_result->setText(tr("По всем зарядам вместе (%1, журналов: %2): оценки нет — %3.")
                               .arg(r.charges.size())
                               .arg(members.size())
-                              .arg(JournalWindow::noEstimateReason(r.fromCharges)));
+                              .arg(AnalysisWording::noEstimateReason(r.fromCharges)));
     m_result->setAccessibleName(m_result->text());
     QStringList refused;
     for (const ClassPool::Refused& f : m_pool->refused())
@@ -143,8 +138,7 @@ void ClassWindow::refresh()
                                          : tr("Не прочитаны:") + QLatin1Char('\n') + refused.join(QLatin1Char('\n')));
     m_refused->setAccessibleName(m_refused->text());
     m_refused->setVisible(!refused.isEmpty());
-    if (m_charts)
-        m_charts->show(JournalWindow::chartData(r));
+    m_charts->show(ChargePlots::dataOf(r));
     m_actions.report->setEnabled(!members.empty());
     m_actions.exportTable->setEnabled(!members.empty() || !m_pool->refused().empty());
 }
@@ -179,7 +173,7 @@ void ClassWindow::exportTable()
 
 void ClassWindow::write(const QString& path)
 {
-    if (const QString failure = ClassReport::write(*m_pool, path, m_locale, m_chartsFactory); !failure.isEmpty())
+    if (const QString failure = ClassReport::write(*m_pool, path, m_locale); !failure.isEmpty())
         m_messageBox.showMessage(
             tr("Ошибка"), tr("Не удалось сохранить файл «%1»:\n%2.").arg(QDir::toNativeSeparators(path), failure));
 }

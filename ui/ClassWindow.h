@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include "ChargeCharts.h"
 #include "ClassPool.h"
 
 #include <QLocale>
@@ -15,6 +14,7 @@
 
 class MessageBox;
 class QAction;
+class ChargeChartsWidget;
 class QLabel;
 class QTableWidget;
 class SaveFileDialog;
@@ -35,8 +35,7 @@ public:
         QAction* close = nullptr;
     };
 
-    ClassWindow(MessageBox& messageBox, SaveFileDialog& saveDialog, const QLocale& locale, ChargeChartsFactory charts,
-                QWidget* owner);
+    ClassWindow(MessageBox& messageBox, SaveFileDialog& saveDialog, const QLocale& locale, QWidget* owner);
     ~ClassWindow() override;
 
     /// Reads the journals at `paths` (replacing those shown).
@@ -61,11 +60,10 @@ private:
     MessageBox& m_messageBox;
     SaveFileDialog& m_saveDialog;
     QLocale m_locale;
-    ChargeChartsFactory m_chartsFactory;
     std::unique_ptr<ClassPool> m_pool;
     Actions m_actions;
     QTableWidget* m_table;
     QLabel* m_result;
     QLabel* m_refused;
-    std::unique_ptr<ChargeCharts> m_charts;
+    ChargeChartsWidget* m_charts;
 };

@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include "ChargeCharts.h"
 #include "JournalAnalysis.h"
 #include "SlipExtrapolation.h"
 
@@ -21,6 +20,7 @@ class JournalModel;
 class JournalStore;
 class Laboratory;
 class DropSummaryModel;
+class ChargeChartsWidget;
 class ExtrapolationChart;
 class MessageBox;
 class QAction;
@@ -56,7 +56,7 @@ public:
     };
 
     JournalWindow(JournalModel& model, JournalStore& store, Laboratory& laboratory, MessageBox& messageBox,
-                  SaveFileDialog& saveDialog, const QLocale& locale, const ChargeChartsFactory& charts, QWidget* owner);
+                  SaveFileDialog& saveDialog, const QLocale& locale, QWidget* owner);
     ~JournalWindow() override;
 
     const Actions& actions() const { return m_actions; }
@@ -69,8 +69,8 @@ public:
     ExtrapolationChart* extrapolationChart() const { return m_extrapolation; }
     QLineEdit* studentEdit() const { return m_student; }
     QLineEdit* groupEdit() const { return m_group; }
-    /// The plots (none when the charts module could not be loaded).
-    ChargeCharts* charts() const { return m_charts.get(); }
+    /// The plots of the charges.
+    ChargeChartsWidget* charts() const { return m_charts; }
 
     /// Asks why a row is struck out (none: cancelled); a text box by default.
     std::function<std::optional<QString>()> askReason;
@@ -82,23 +82,7 @@ public:
     /// «Журналы группы» (made on first use).
     ClassWindow* classWindow();
 
-    /// The analysis in words: e with its standard and expanded uncertainty,
-    /// what it was found from, and its deviation from the exact value.
-    static QString analysisText(const JournalAnalysis::Result& result, const QLocale& locale);
-    /// The extrapolation to 1/(p·a) = 0 in words: e and b, or what it needs.
-    static QString extrapolationText(const SlipExtrapolation::Result& result, const QLocale& locale);
-    /// The analysis in words, with the extrapolation when the journal has drops with the slip correction.
-    static QString fullAnalysisText(const Journal& journal, const JournalAnalysis::Result& result,
-                                    const QLocale& locale);
-    /// What the plots show of an analysis.
-    static ChargeCharts::Data chartData(const JournalAnalysis::Result& result);
-    /// Why an estimate could not be made, as the analysis says it.
-    static QString noEstimateReason(const ElementaryChargeEstimate::Result& estimate);
-
 private:
-    /// The lines of one estimate: e, its uncertainties, what it used and its deviation; or why there is none.
-    static QStringList estimateLines(const QString& heading, const ElementaryChargeEstimate::Result& e, int count,
-                                     int drops, int dropsInFit, const QLocale& locale);
     void buildActions();
     void refreshAnalysis();
     void openJournal();
@@ -130,7 +114,6 @@ private:
     ExtrapolationChart* m_extrapolation;
     QLineEdit* m_student;
     QLineEdit* m_group;
-    std::unique_ptr<ChargeCharts> m_charts;
-    ChargeChartsFactory m_chartsFactory;
+    ChargeChartsWidget* m_charts;
     QPointer<ClassWindow> m_classWindow;
 };

@@ -358,9 +358,8 @@ JournalWindow* LaboratoryWindows::journalWindow()
     if (!m_journal) {
         m_store->load();
         m_simulation.laboratory().adoptSeedOf(m_simulation.journal());
-        m_journal =
-            new JournalWindow(m_simulation.journal(), *m_store, m_simulation.laboratory(), *m_services.messageBox,
-                              *m_services.saveDialog, m_locale, m_chartsFactory, &m_window);
+        m_journal = new JournalWindow(m_simulation.journal(), *m_store, m_simulation.laboratory(),
+                                      *m_services.messageBox, *m_services.saveDialog, m_locale, &m_window);
         // Over the main window, a little down and to the right.
         placeInside(m_journal, m_window.frameGeometry().topLeft() + QPoint(40, 40));
     }

@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include "ChargeCharts.h"
 #include "StopwatchWindow.h"
 
 #include "Services.h"
@@ -40,8 +39,6 @@ public:
     LaboratoryWindows(MainWindow& window, Simulation& simulation, const Services& services, const QLocale& locale,
                       QObject* parent = nullptr);
 
-    /// The plots of the analysis: without a factory the journal shows none.
-    void setChartsFactory(ChargeChartsFactory factory) { m_chartsFactory = std::move(factory); }
     /// Asks for a seed (none: cancelled; an empty text: no fixed seed); a text box by default.
     std::function<std::optional<QString>()> askSeed;
     /// Who measured: asks for the student's name and group (none: cancelled),
@@ -103,7 +100,6 @@ private:
     QPointer<JournalWindow> m_journal;
     QLabel* m_reticle;
     AirInputs* m_air = nullptr;
-    ChargeChartsFactory m_chartsFactory;
     bool m_concealed = false;
     bool m_studentAsked = false;
     QString m_diameterText; ///< the diameter's input while hidden

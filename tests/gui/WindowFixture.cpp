@@ -6,7 +6,6 @@
 
 #include "ApplicationSetup.h"
 #include "LaboratoryWindows.h"
-#include "QtChargeCharts.h"
 #include "Translations.h"
 
 #include <QApplication>
@@ -19,8 +18,6 @@ WindowFixture::WindowFixture(PauseTimer* timer, const QStringList& dataFolders, 
 {
     setUpApplication(language);
     form = std::make_unique<MainWindow>(fakes.services(timer), dataFolders, locale, language);
-    form->laboratory().setChartsFactory(
-        [](QWidget* parent, const QLocale& numbers) { return std::make_unique<QtChargeCharts>(parent, numbers); });
     form->laboratory().askStudent = [this](const QString&, const QString&) {
         ++studentAsked;
         return studentAnswer;

@@ -24,7 +24,6 @@
 
 #include "ClassWindow.h"
 #include "JournalFile.h"
-#include "QtChargeCharts.h"
 #include "ReportWriter.h"
 
 #include "JournalModel.h"
@@ -118,10 +117,7 @@ int main(int argc, char** argv)
     journal->grab().save(QDir(out).filePath(QStringLiteral("laboratory-measurements.png")));
     // The report, and the group's window with this journal among others.
     w.simulation().journal().setStudent(QStringLiteral("Иванова Анна"), QStringLiteral("ФТ-21"));
-    const ChargeChartsFactory charts = [](QWidget* parent, const QLocale& locale) {
-        return std::make_unique<QtChargeCharts>(parent, locale);
-    };
-    ReportWriter(w.simulation().journal(), charts).writePdf(QDir(out).filePath(QStringLiteral("lab-report.pdf")));
+    ReportWriter(w.simulation().journal()).writePdf(QDir(out).filePath(QStringLiteral("lab-report.pdf")));
     QTemporaryDir files;
     QStringList paths{files.filePath(QStringLiteral("ivanova.json"))};
     const auto save = [](const QString& path, const QByteArray& bytes) {

@@ -4,8 +4,6 @@
 
 #pragma once
 
-#include "ChargeCharts.h"
-
 #include <QCoreApplication>
 #include <QLocale>
 #include <QString>
@@ -21,11 +19,10 @@ class ClassReport {
 
 public:
     /// Writes `pool` to `path` (.csv: the table; else the PDF report): why it failed, else empty.
-    static QString write(const ClassPool& pool, const QString& path, const QLocale& locale,
-                         const ChargeChartsFactory& charts);
+    static QString write(const ClassPool& pool, const QString& path, const QLocale& locale);
 
     /// `oildrop --class REPORT JOURNAL...`: each refused journal named with
     /// its reason on standard error (and in the report); 0 when at least one
     /// journal was read and the report written, else 1.
-    static int run(const QString& reportPath, const QStringList& journals, const ChargeChartsFactory& charts);
+    static int run(const QString& reportPath, const QStringList& journals);
 };
