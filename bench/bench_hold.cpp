@@ -67,7 +67,7 @@ public:
         const ExperimentState& s = m_w.state();
         const double band = s.reducedGap / 10;
         ++m_steps;
-        if ((s.fieldOn == 0 && s.Y > 8 * band) || (s.fieldOn != 0 && s.Y < 2 * band))
+        if ((!s.fieldOn && s.Y > 8 * band) || (s.fieldOn && s.Y < 2 * band))
             m_w.simulation().experiment().applyVoltage();
         const double now = m_steps * s.timeStep * static_cast<double>(s.tau);
         if (now >= m_nextLap) {

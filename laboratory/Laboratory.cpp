@@ -6,6 +6,7 @@
 
 #include "JournalModel.h"
 
+#include "AirViscosity.h"
 #include "BrownianMotion.h"
 #include "DropSizeDistribution.h"
 #include "ExperimentState.h"
@@ -74,6 +75,13 @@ std::optional<double> Laboratory::slipPressure() const
     return m_active && m_slip ? std::optional(m_pressure) : std::nullopt;
 }
 
+std::optional<float> Laboratory::airViscosity() const
+{
+    if (!slipPressure())
+        return std::nullopt;
+    return static_cast<float>(AirViscosity::at(m_temperature));
+}
+
 void Laboratory::setSeed(std::optional<std::uint64_t> seed)
 {
     m_seedFixed = seed.has_value();
@@ -117,9 +125,9 @@ Stopwatch::Moment Laboratory::moment() const
 
 FieldState Laboratory::field() const
 {
-    if (m_state.fieldOn == 0)
+    if (!m_state.fieldOn)
         return FieldState::Off;
-    return m_state.reversed != 0 ? FieldState::Reversed : FieldState::On;
+    return m_state.reversed ? FieldState::Reversed : FieldState::On;
 }
 
 int Laboratory::chargeState() const
@@ -134,7 +142,7 @@ double Laboratory::voltage() const
 
 bool Laboratory::holding() const
 {
-    return m_plottedDrop > 0 && m_state.holding != 0;
+    return m_plottedDrop > 0 && m_state.holding;
 }
 
 std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setup)
@@ -321,7 +329,7 @@ bool Laboratory::recordPlotVelocity(double t)
 
 bool Laboratory::recordBalance()
 {
-    if (!m_active || !holding() || m_state.fieldOn == 0)
+    if (!m_active || !holding() || !m_state.fieldOn)
         return false;
     JournalEntry e;
     e.drop = m_plottedDrop;

@@ -67,6 +67,10 @@ public:
     /// The pressure the droplet's drag is corrected at: the mode on with the
     /// correction; none otherwise (Stokes' drag).
     std::optional<double> slipPressure() const;
+    /// The viscosity of the air the droplet falls in, Pa·s: with the slip
+    /// correction (the mode on), that of air at the temperature set
+    /// (AirViscosity); none otherwise (the viscosity input holds).
+    std::optional<float> airViscosity() const;
     static constexpr double StandardPressure = 101325; ///< Pa
     static constexpr double RoomTemperature = 293.15;  ///< K, 20 °C
     /// A teacher's seed, or none: a seed of the session's own.

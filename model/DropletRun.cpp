@@ -49,7 +49,7 @@ ExperimentListener::End DropletRun::run(DropletNoise* noise)
 
     // A held droplet stays until it touches a plate; the demonstration's
     // measuring range ends a hundredth of the gap above the lower plate.
-    const auto inRange = [&s] { return s.Y >= 0 && s.Y < (s.holding != 0 ? s.reducedGap : 0.99 * s.reducedGap); };
+    const auto inRange = [&s] { return s.Y >= 0 && s.Y < (s.holding ? s.reducedGap : 0.99 * s.reducedGap); };
     while (inRange() && !m_endRequested) {
         const DropletPhysics::Motion next =
             DropletPhysics::step(s.Vy, s.Y, s.timeStep, s.activeChargeNumber, s.forceRatio);
@@ -84,5 +84,5 @@ ExperimentListener::End DropletRun::run(DropletNoise* noise)
     --m_depth;
     if (inRange())
         return End::Ended;
-    return s.holding != 0 ? End::TouchedPlate : End::LeftGap;
+    return s.holding ? End::TouchedPlate : End::LeftGap;
 }

@@ -147,8 +147,8 @@ void Experiment::recompute()
     // A held droplet keeps its charges; a drop of its own brings them; the
     // program's generator is seeded anew from the time of day for every
     // other computation.
-    const bool newCharges = m_view.randomCharges() && s.holding == 0;
-    if (m_chargeDraws.empty() && s.holding == 0)
+    const bool newCharges = m_view.randomCharges() && !s.holding;
+    if (m_chargeDraws.empty() && !s.holding)
         m_random.reseed(m_clock.secondsSinceMidnight());
 
     s.mass = Physics::mass(s.r, s.d);
@@ -215,7 +215,7 @@ void Experiment::showDerivedQuantities()
 void Experiment::start()
 {
     // A held droplet is let go; the next drop starts once its run is over.
-    if (m_run.isRunning() && m_state.holding != 0) {
+    if (m_run.isRunning() && m_state.holding) {
         m_startAgain = true;
         m_run.requestEnd();
         return;
@@ -242,7 +242,7 @@ void Experiment::runExperiment()
     m_window.preparePlots();
 
     const ExperimentListener::End end = runDroplet();
-    m_state.holding = 0;
+    m_state.holding = false;
     for (ExperimentListener* listener : m_listeners)
         listener->runEnded(end);
     if (end == ExperimentListener::End::ProgramEnding || m_lifetime.isEnding())
@@ -254,11 +254,11 @@ void Experiment::runExperiment()
 ExperimentListener::End Experiment::runDroplet()
 {
     ExperimentState& s = m_state;
-    s.holding = m_drop && m_drop->held ? 1 : 0;
-    s.fieldOn = 0;
-    s.reversed = 0;
+    s.holding = m_drop && m_drop->held;
+    s.fieldOn = false;
+    s.reversed = false;
     s.chargeState = 0;
-    if (s.holding != 0)
+    if (s.holding)
         drawPlates(false, false);
     return m_run.run(m_drop ? m_drop->noise : nullptr);
 }
@@ -270,7 +270,7 @@ void Experiment::end()
 
 void Experiment::showHeldDrop()
 {
-    if (m_state.holding == 0)
+    if (!m_state.holding)
         return;
     m_view.setFieldButtonsEnabled(true);
     drawHeldPlates();
@@ -278,8 +278,8 @@ void Experiment::showHeldDrop()
 
 void Experiment::drawHeldPlates()
 {
-    if (m_state.holding != 0)
-        drawPlates(m_state.fieldOn != 0, m_state.Ux * (m_state.reversed != 0 ? -1 : 1) < 0);
+    if (m_state.holding)
+        drawPlates(m_state.fieldOn, m_state.Ux * (m_state.reversed ? -1 : 1) < 0);
 }
 
 void Experiment::judge(ExperimentListener::End end)
@@ -323,25 +323,25 @@ void Experiment::updateHeldForce()
 {
     ExperimentState& s = m_state;
     const double charge = s.chargeState == 0 ? s.N2 : static_cast<double>(s.N3);
-    s.activeChargeNumber = s.fieldOn == 0 ? 0 : s.reversed != 0 ? -charge : charge;
+    s.activeChargeNumber = !s.fieldOn ? 0 : s.reversed ? -charge : charge;
 }
 
 void Experiment::applyVoltage()
 {
     ExperimentState& s = m_state;
-    if (s.holding != 0) {
-        s.fieldOn = s.fieldOn != 0 ? 0 : 1;
+    if (s.holding) {
+        s.fieldOn = !s.fieldOn;
         updateHeldForce();
-        if (s.fieldOn != 0)
+        if (s.fieldOn)
             m_view.showLimitingVelocity(s.chargeState == 0 ? 2 : 3);
         drawHeldPlates();
-        announce(fieldText(s.fieldOn != 0, s.reversed != 0));
+        announce(fieldText(s.fieldOn, s.reversed));
         tell(ExperimentListener::Field::Voltage);
         return;
     }
     m_view.showLimitingVelocity(2);
     s.activeChargeNumber = s.N2;
-    s.fieldOn = 1;
+    s.fieldOn = true;
     // The plate at the lower potential is drawn red, the other blue.
     drawPlates(true, s.Ux < 0);
     tell(ExperimentListener::Field::Voltage);
@@ -350,12 +350,12 @@ void Experiment::applyVoltage()
 void Experiment::reversePolarity()
 {
     ExperimentState& s = m_state;
-    if (s.holding == 0)
+    if (!s.holding)
         return;
-    s.reversed = s.reversed != 0 ? 0 : 1;
+    s.reversed = !s.reversed;
     updateHeldForce();
     drawHeldPlates();
-    announce(polarityText(s.reversed != 0));
+    announce(polarityText(s.reversed));
     tell(ExperimentListener::Field::Voltage);
 }
 
@@ -376,7 +376,7 @@ void Experiment::irradiate()
 {
     ExperimentState& s = m_state;
     Sprite& beam = m_surfaces.beam;
-    if (s.holding != 0 && m_drop && m_drop->newCharge) {
+    if (s.holding && m_drop && m_drop->newCharge) {
         // The ions the beam makes give the droplet a new charge of its own.
         const int before = static_cast<int>(s.chargeState == 0 ? s.N2 : s.N3);
         s.N3 = static_cast<std::int16_t>(m_drop->newCharge(before));
@@ -387,7 +387,7 @@ void Experiment::irradiate()
     } else {
         // The field acts on the charge N3 from now on, switched on or not.
         s.activeChargeNumber = s.N3;
-        s.fieldOn = 1;
+        s.fieldOn = true;
         ++s.chargeState;
     }
     m_view.showLimitingVelocity(3);

@@ -69,11 +69,11 @@ struct ExperimentState {
     double X = 0;
     double Y = 0;
     float Vy = 0;
-    std::int16_t slowDown = 0;    ///< each step of a run waits slowDown × 10 ms
-    std::int16_t holding = 0;     ///< 1 while the run holds the droplet between the plates (laboratory)
-    std::int16_t fieldOn = 0;     ///< 1 while the field acts on the droplet
-    std::int16_t reversed = 0;    ///< 1 while the polarity of the plates is reversed (held runs)
-    std::int16_t chargeState = 0; ///< irradiations of the droplet in this run so far
+    std::int16_t slowDown = 0; ///< each step of a run waits slowDown × 10 ms
+    bool holding = false;      ///< the run holds the droplet between the plates (laboratory)
+    bool fieldOn = false;      ///< the field acts on the droplet
+    bool reversed = false;     ///< the polarity of the plates is reversed (held runs)
+    int chargeState = 0;       ///< irradiations of the droplet in this run so far
 
     // Flags.
     double startUpDone = 0;         ///< start-up gate: 0 until the defaults are set, then 1

@@ -22,7 +22,7 @@ PlotFollower::PlotFollower(const ExperimentState& state, const RunRecord& record
 
 void PlotFollower::stepped()
 {
-    if (m_state.holding == 0 || m_record.isEmpty())
+    if (!m_state.holding || m_record.isEmpty())
         return;
     const PlotRanges& r = m_scales.ranges();
     const RunRecord::Point& last = m_record.points().back();

@@ -222,12 +222,12 @@ void tst_laboratory::dropHeldForTenMinutes()
     int switches = 0;
     run(form, [&](int step) {
         const double band = s.reducedGap / 10;
-        if ((s.fieldOn == 0 && s.Y > 8 * band) || (s.fieldOn != 0 && s.Y < 2 * band)) {
+        if ((!s.fieldOn && s.Y > 8 * band) || (s.fieldOn && s.Y < 2 * band)) {
             experiment.applyVoltage();
             ++switches;
         }
         if (step == steps) {
-            heldAtTheEnd = s.holding != 0;
+            heldAtTheEnd = s.holding;
             experiment.end();
         }
     });

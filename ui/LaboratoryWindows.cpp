@@ -11,7 +11,6 @@
 #include "MainWindow.h"
 #include "Simulation.h"
 
-#include "AirViscosity.h"
 #include "StudentDialog.h"
 
 #include "JournalModel.h"
@@ -186,10 +185,9 @@ void LaboratoryWindows::updateAir()
     // A held droplet keeps its air until its run is over.
     if (experiment.isRunning())
         return;
-    const float eta = static_cast<float>(AirViscosity::at(lab.temperature()));
-    if (pressure && experiment.state().eta != eta) {
-        experiment.setParameter(SetupParameter::Viscosity, static_cast<double>(eta));
-        m_simulation.inputs().showValue(SetupParameter::Viscosity, static_cast<double>(eta));
+    if (const std::optional<float> eta = lab.airViscosity(); eta && experiment.state().eta != *eta) {
+        experiment.setParameter(SetupParameter::Viscosity, static_cast<double>(*eta));
+        m_simulation.inputs().showValue(SetupParameter::Viscosity, static_cast<double>(*eta));
         changed = true;
     }
     if (changed)
@@ -227,7 +225,7 @@ void LaboratoryWindows::updateCommands()
           m_commands.voltageDown, m_commands.voltageUpMore, m_commands.voltageDownMore})
         action->setEnabled(on);
     m_commands.polarity->setEnabled(on && lab.holding());
-    m_commands.polarity->setChecked(lab.holding() && m_simulation.state().reversed != 0);
+    m_commands.polarity->setChecked(lab.holding() && m_simulation.state().reversed);
     m_commands.balance->setEnabled(on && lab.holding() && lab.field() != FieldState::Off);
     const MainWindow::Menus& m = m_window.menus();
     for (QAction* action : {m.unknownDrop, m.brownian, m.seed})

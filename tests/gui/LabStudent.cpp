@@ -142,7 +142,7 @@ void LabStudent::atStep(int step)
     const double v = (to - from) / s.timeStep;
     m_lastY = to;
     ++m_settled;
-    if (s.fieldOn != 0 && m_timing == Timing::None && m_presses.empty())
+    if (s.fieldOn && m_timing == Timing::None && m_presses.empty())
         tune(v, step * stepSeconds());
     pressDue(step);
     if (watch)
@@ -153,7 +153,7 @@ void LabStudent::crossed(int line, bool down, double when)
 {
     const ExperimentState& s = m_w.state();
     const int top = m_plan.topLine, bottom = top + m_plan.bands;
-    if (s.fieldOn == 0) {
+    if (!s.fieldOn) {
         if (down && line == top && m_timing == Timing::None && m_tested && m_falls < m_plan.timings) {
             act(when, Qt::Key_F8);
             m_timing = Timing::Fall;
