@@ -149,6 +149,9 @@ int main(int argc, char** argv)
     Holder holder(w, minutes * 60);
     w.simulation().experiment().addListener(&holder);
     w.widgets().startButton->click();
+    // The held drop is stepped by the timer's beats in the event loop.
+    while (w.simulation().experiment().isHolding())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     holder.report();
     std::printf("plots drawn anew %d times; journal: %zu timings\n", w.simulation().follower().redraws(),
                 w.simulation().journal().journal().entries.size());

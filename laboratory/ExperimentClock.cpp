@@ -43,6 +43,24 @@ void ExperimentClock::runEnded()
         return;
     m_heldAt = atLastStep();
     m_running = false;
+    m_paused = false;
+}
+
+void ExperimentClock::pause()
+{
+    if (!m_running || m_paused)
+        return;
+    m_pausedWall = m_wall.milliseconds();
+    m_paused = true;
+}
+
+void ExperimentClock::resume()
+{
+    if (!m_paused)
+        return;
+    // The step's pause goes on from where it stood.
+    m_stepWall += m_wall.milliseconds() - m_pausedWall;
+    m_paused = false;
 }
 
 double ExperimentClock::stepSeconds() const
@@ -66,7 +84,8 @@ double ExperimentClock::now() const
         return m_heldAt;
     // The motion of the step to come, spread evenly over its pause.
     const double pause = pauseMs();
-    const double fraction = pause > 0 ? std::clamp((m_wall.milliseconds() - m_stepWall) / pause, 0.0, 1.0) : 1.0;
+    const double wall = m_paused ? m_pausedWall : m_wall.milliseconds();
+    const double fraction = pause > 0 ? std::clamp((wall - m_stepWall) / pause, 0.0, 1.0) : 1.0;
     return atLastStep() + fraction * stepSeconds();
 }
 

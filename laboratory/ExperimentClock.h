@@ -25,6 +25,10 @@ public:
     void held();
     /// The run is over: the clock stops at its last step.
     void runEnded();
+    /// The run stands still (a modal dialog, the window minimised): the
+    /// clock stops where it is, and goes on from there when resumed.
+    void pause();
+    void resume();
 
     /// Seconds of the experiment now.
     double now() const;
@@ -32,7 +36,7 @@ public:
     double atLastStep() const;
     /// Seconds of the experiment per second of wall time now (0 when standing still).
     double rate() const;
-    bool isRunning() const { return m_running && !m_held; }
+    bool isRunning() const { return m_running && !m_held && !m_paused; }
 
 private:
     double stepSeconds() const;
@@ -45,4 +49,6 @@ private:
     double m_heldAt = 0;   ///< the time a hold stopped the clock at, s
     bool m_running = false;
     bool m_held = false;
+    bool m_paused = false;
+    double m_pausedWall = 0; ///< wall time it was paused at, ms
 };

@@ -225,6 +225,15 @@ void Laboratory::held()
     m_clock.held();
 }
 
+void Laboratory::paused(bool paused)
+{
+    if (paused)
+        m_clock.pause();
+    else
+        m_clock.resume();
+    emit changed();
+}
+
 void Laboratory::runEnded(End end)
 {
     m_clock.runEnded();

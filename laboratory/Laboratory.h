@@ -122,12 +122,14 @@ public:
 
     // DropSource
     std::optional<Drop> nextDrop(const SetupParameters& setup) override;
+    bool holdsDrops() const override { return m_active; }
     // ExperimentListener
     void runStarting() override;
     void fieldSwitched(Field field) override;
     void stepped() override;
     void held() override;
     void runEnded(End end) override;
+    void paused(bool paused) override;
     // DropletNoise
     double displacement(const ExperimentState& state) override;
 

@@ -36,4 +36,6 @@ public:
 
     /// «ПУСК»: the droplet about to run in `setup` (none: the inputs' own).
     virtual std::optional<Drop> nextDrop(const SetupParameters& setup) = 0;
+    /// The next start would hold its droplet.
+    virtual bool holdsDrops() const = 0;
 };

@@ -24,17 +24,26 @@ DropletRun::DropletRun(ExperimentState& state, RunRecord& record, const DrawingS
 
 ExperimentListener::End DropletRun::run(DropletNoise* noise)
 {
-    using End = ExperimentListener::End;
+    begin(noise);
+    while (canStep()) {
+        step();
+        m_pause.waitOnBeat(m_state.slowDown * 0.01);
+        if (m_lifetime.isEnding()) {
+            --m_depth;
+            return End::ProgramEnding;
+        }
+    }
+    return finish();
+}
+
+void DropletRun::begin(DropletNoise* noise)
+{
     ExperimentState& s = m_state;
-    Canvas& coordinatePlot = m_surfaces.coordinatePlot;
-    Canvas& velocityPlot = m_surfaces.velocityPlot;
-    Sprite& marker = m_surfaces.dropletMarker;
-
-    coordinatePlot.setDrawWidth(3);
-    velocityPlot.setDrawWidth(3);
-    coordinatePlot.drawPoint(0, 0, Colors::Red);
-    velocityPlot.drawPoint(0, 0, Colors::Red);
-
+    m_noise = noise;
+    m_surfaces.coordinatePlot.setDrawWidth(3);
+    m_surfaces.velocityPlot.setDrawWidth(3);
+    m_surfaces.coordinatePlot.drawPoint(0, 0, Colors::Red);
+    m_surfaces.velocityPlot.drawPoint(0, 0, Colors::Red);
     // At rest at the upper plate, no electric force yet, the clock at the
     // plots' time origin.
     s.activeChargeNumber = 0;
@@ -46,43 +55,51 @@ ExperimentListener::End DropletRun::run(DropletNoise* noise)
     m_endRequested = false;
     for (ExperimentListener* listener : m_listeners)
         listener->runStarting();
+}
 
+bool DropletRun::inRange() const
+{
     // A held droplet stays until it touches a plate; the demonstration's
     // measuring range ends a hundredth of the gap above the lower plate.
-    const auto inRange = [&s] { return s.Y >= 0 && s.Y < (s.holding ? s.reducedGap : 0.99 * s.reducedGap); };
-    while (inRange() && !m_endRequested) {
-        const DropletPhysics::Motion next =
-            DropletPhysics::step(s.Vy, s.Y, s.timeStep, s.activeChargeNumber, s.forceRatio);
-        s.Vy = next.Vy;
-        s.Y = next.Y;
-        // The velocity shown: the droplet's own, or with a random
-        // displacement its mean over the step (the velocity itself, which
-        // the next step continues from, stays the deterministic one).
-        float shownVy = s.Vy;
-        if (noise) {
-            const double kick = noise->displacement(s);
-            s.Y += kick;
-            shownVy = static_cast<float>(static_cast<double>(s.Vy) + kick / s.timeStep);
-        }
-        s.t = s.t + s.timeStep;
-        m_record.add(s.t, s.Y, shownVy);
+    const ExperimentState& s = m_state;
+    return s.Y >= 0 && s.Y < (s.holding ? s.reducedGap : 0.99 * s.reducedGap);
+}
 
-        coordinatePlot.lineTo(static_cast<float>(s.t), static_cast<float>(s.Y), Colors::Red);
-        velocityPlot.lineTo(static_cast<float>(s.t), shownVy, Colors::Red);
+bool DropletRun::canStep() const
+{
+    return inRange() && !m_endRequested;
+}
 
-        marker.setLeft(s.X - marker.userWidth() / 2);
-        marker.setTop(s.Y - marker.userHeight() / 2);
-
-        for (ExperimentListener* listener : m_listeners)
-            listener->stepped();
-        m_pause.waitOnBeat(s.slowDown * 0.01);
-        if (m_lifetime.isEnding()) {
-            --m_depth;
-            return End::ProgramEnding;
-        }
+void DropletRun::step()
+{
+    ExperimentState& s = m_state;
+    const DropletPhysics::Motion next = DropletPhysics::step(s.Vy, s.Y, s.timeStep, s.activeChargeNumber, s.forceRatio);
+    s.Vy = next.Vy;
+    s.Y = next.Y;
+    // The velocity shown: the droplet's own, or with a random displacement
+    // its mean over the step (the velocity itself, which the next step
+    // continues from, stays the deterministic one).
+    float shownVy = s.Vy;
+    if (m_noise) {
+        const double kick = m_noise->displacement(s);
+        s.Y += kick;
+        shownVy = static_cast<float>(static_cast<double>(s.Vy) + kick / s.timeStep);
     }
+    s.t = s.t + s.timeStep;
+    m_record.add(s.t, s.Y, shownVy);
+    m_surfaces.coordinatePlot.lineTo(static_cast<float>(s.t), static_cast<float>(s.Y), Colors::Red);
+    m_surfaces.velocityPlot.lineTo(static_cast<float>(s.t), shownVy, Colors::Red);
+    Sprite& marker = m_surfaces.dropletMarker;
+    marker.setLeft(s.X - marker.userWidth() / 2);
+    marker.setTop(s.Y - marker.userHeight() / 2);
+    for (ExperimentListener* listener : m_listeners)
+        listener->stepped();
+}
+
+ExperimentListener::End DropletRun::finish()
+{
     --m_depth;
     if (inRange())
         return End::Ended;
-    return s.holding ? End::TouchedPlate : End::LeftGap;
+    return m_state.holding ? End::TouchedPlate : End::LeftGap;
 }

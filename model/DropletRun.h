@@ -37,6 +37,16 @@ public:
     /// after every step; the velocity drawn and recorded is then the
     /// droplet's mean velocity over the step, noise included.
     ExperimentListener::End run(DropletNoise* noise);
+
+    // The same run a step at a time, for a held droplet stepped by a timer:
+    // begin() puts it at rest and tells the listeners; while canStep() (the
+    // droplet in its range, the run not asked to end), each step() advances
+    // it by one step, drawn and told; finish() ends it and says how.
+    void begin(DropletNoise* noise);
+    bool canStep() const;
+    void step();
+    ExperimentListener::End finish();
+
     /// The run under way ends at its next test.
     void requestEnd() { m_endRequested = true; }
     bool isRunning() const { return m_depth > 0; }
@@ -48,6 +58,10 @@ private:
     Pause& m_pause;
     const Lifetime& m_lifetime;
     const std::vector<ExperimentListener*>& m_listeners;
+    using End = ExperimentListener::End;
+    bool inRange() const;
+
+    DropletNoise* m_noise = nullptr;
     int m_depth = 0; ///< runs under way, one inside another's pause in the demonstration
     bool m_endRequested = false;
 };

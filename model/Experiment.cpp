@@ -16,6 +16,7 @@
 #include "ModelRange.h"
 #include "Sprite.h"
 
+#include <algorithm>
 #include <cmath>
 
 QString Experiment::remarkTitle()
@@ -60,6 +61,11 @@ QString Experiment::dropLostText()
     return tr("Капля коснулась пластины и потеряна.");
 }
 
+QString Experiment::dropLetGoText()
+{
+    return tr("Капля отпущена.");
+}
+
 namespace {
 
 /// How long the beam flashes, and how long the charges are shown, s.
@@ -82,13 +88,21 @@ SetupParameters Experiment::defaultSetup()
 
 Experiment::Experiment(ExperimentView& view, const DrawingSurfaces& surfaces, RunPreparation& window,
                        const Services& services)
-    : m_view(view), m_surfaces(surfaces), m_window(window), m_pause(*services.timer, *services.lifetime),
-      m_sound(*services.tones), m_messageBox(*services.messageBox), m_lifetime(*services.lifetime),
-      m_random(*services.random), m_clock(*services.clock), m_announcer(services.announcer),
+    : m_view(view), m_surfaces(surfaces), m_window(window), m_timer(*services.timer),
+      m_pause(*services.timer, *services.lifetime), m_sound(*services.tones), m_messageBox(*services.messageBox),
+      m_lifetime(*services.lifetime), m_random(*services.random), m_clock(*services.clock),
+      m_wall(services.steadyClock), m_announcer(services.announcer),
       m_run(m_state, m_record, surfaces, m_pause, *services.lifetime, m_listeners)
 {
-    services.timer->setEnabled(false);
-    services.timer->onTick = [this] { m_pause.endPause(); };
+    m_timer.setEnabled(false);
+    // The one timer paces the pauses of the demonstration and the beat of a
+    // held run; a held run never pauses, so its ticks are the beat's.
+    m_timer.onTick = [this] {
+        if (m_pause.isWaiting() || !m_held)
+            m_pause.endPause();
+        else
+            beat();
+    };
 }
 
 void Experiment::startUp()
@@ -214,8 +228,13 @@ void Experiment::showDerivedQuantities()
 
 void Experiment::start()
 {
-    // A held droplet is let go; the next drop starts once its run is over.
-    if (m_run.isRunning() && m_state.holding) {
+    if (m_held) {
+        // A held droplet is let go; the next drop starts at once.
+        m_run.requestEnd();
+        finishHeld();
+    } else if (m_run.isRunning() && m_dropSource && m_dropSource->holdsDrops()) {
+        // Inside a demonstration run's pause: that run ends at its next
+        // test, and the held drop starts from the start that began it.
         m_startAgain = true;
         m_run.requestEnd();
         return;
@@ -241,6 +260,10 @@ void Experiment::runExperiment()
     m_state.wasIrradiated = 0;
     m_window.preparePlots();
 
+    if (m_drop && m_drop->held) {
+        beginHeld();
+        return;
+    }
     const ExperimentListener::End end = runDroplet();
     m_state.holding = false;
     for (ExperimentListener* listener : m_listeners)
@@ -248,7 +271,114 @@ void Experiment::runExperiment()
     if (end == ExperimentListener::End::ProgramEnding || m_lifetime.isEnding())
         return;
     m_view.setFieldButtonsEnabled(false);
-    judge(end);
+    // A run ended before the droplet left the gap (a held drop was started) has no verdict.
+    if (end != ExperimentListener::End::Ended)
+        judge(end);
+}
+
+void Experiment::beginHeld()
+{
+    ExperimentState& s = m_state;
+    s.holding = true;
+    s.fieldOn = false;
+    s.reversed = false;
+    s.chargeState = 0;
+    drawPlates(false, false);
+    m_held = true;
+    m_paused = false;
+    m_run.begin(m_drop->noise);
+    // The first step at once, as a run's loop takes it; then one per beat.
+    stepHeld();
+}
+
+void Experiment::scheduleBeat(int milliseconds, bool onBeat)
+{
+    m_timer.setEnabled(true);
+    if (onBeat)
+        m_timer.setIntervalOnBeat(milliseconds);
+    else
+        m_timer.setInterval(milliseconds);
+}
+
+void Experiment::beat()
+{
+    if (m_held && !m_paused)
+        stepHeld();
+}
+
+void Experiment::stepHeld()
+{
+    if (!m_run.canStep()) {
+        finishHeld();
+        return;
+    }
+    m_run.step();
+    if (!m_held)
+        return; // let go by a listener of the step
+    m_beatWall = wallNow();
+    expireDisplays(false);
+    // The next step a pause after this one, on the run's steady beat.
+    scheduleBeat(m_state.slowDown * 10, true);
+}
+
+void Experiment::finishHeld()
+{
+    const ExperimentListener::End end = m_run.finish();
+    m_held = false;
+    m_paused = false;
+    m_timer.setEnabled(false);
+    expireDisplays(true);
+    m_state.holding = false;
+    for (ExperimentListener* listener : m_listeners)
+        listener->runEnded(end);
+    m_view.setFieldButtonsEnabled(false);
+    // The laboratory's verdict: the drop is lost, or let go for the next.
+    announce(end == ExperimentListener::End::TouchedPlate ? dropLostText() : dropLetGoText());
+}
+
+void Experiment::setPaused(bool paused)
+{
+    if (!m_held || paused == m_paused)
+        return;
+    const double now = wallNow();
+    m_paused = paused;
+    if (paused) {
+        m_pausedAt = now;
+        m_timer.setEnabled(false);
+    } else {
+        // What was left of the pause after the last step, and the displays' deadlines, moved on by the standstill.
+        const double stood = now - m_pausedAt;
+        const double left = std::max(0.0, m_state.slowDown * 10.0 - (m_pausedAt - m_beatWall));
+        m_beatWall += stood;
+        for (std::optional<double>* until : {&m_beamUntil, &m_chargesUntil, &m_ratioUntil})
+            if (*until)
+                **until += stood;
+        scheduleBeat(static_cast<int>(std::lround(left)), false);
+    }
+    for (ExperimentListener* listener : m_listeners)
+        listener->paused(paused);
+}
+
+double Experiment::wallNow() const
+{
+    return m_wall ? m_wall->milliseconds() : 0;
+}
+
+void Experiment::expireDisplays(bool all)
+{
+    const double now = wallNow();
+    const auto due = [&](std::optional<double>& until) {
+        const bool expired = until && (all || now >= *until);
+        if (expired)
+            until.reset();
+        return expired;
+    };
+    if (due(m_beamUntil))
+        m_surfaces.beam.setVisible(false);
+    if (due(m_chargesUntil))
+        m_view.hideCharges();
+    if (due(m_ratioUntil))
+        m_view.hideChargeRatio();
 }
 
 ExperimentListener::End Experiment::runDroplet()
@@ -266,6 +396,8 @@ ExperimentListener::End Experiment::runDroplet()
 void Experiment::end()
 {
     m_run.requestEnd();
+    if (m_held)
+        finishHeld();
 }
 
 void Experiment::showHeldDrop()
@@ -393,13 +525,20 @@ void Experiment::irradiate()
     m_view.showLimitingVelocity(3);
     for (ExperimentListener* listener : m_listeners) {
         listener->fieldSwitched(ExperimentListener::Field::Light);
-        listener->held();
+        if (!m_held)
+            listener->held();
     }
 
     // The beam's lower right corner at the droplet.
     beam.setLeft(s.X - beam.userWidth());
     beam.setTop(s.Y - beam.userHeight());
     beam.setVisible(true);
+    if (m_held) {
+        // A held droplet goes on moving under the beam.
+        m_beamUntil = wallNow() + FlashSeconds * 1000;
+        s.wasIrradiated = 1;
+        return;
+    }
     m_pause.wait(FlashSeconds);
     if (m_lifetime.isEnding())
         return;
@@ -409,10 +548,15 @@ void Experiment::irradiate()
 
 void Experiment::showCharges()
 {
-    for (ExperimentListener* listener : m_listeners)
-        listener->held();
+    if (!m_held)
+        for (ExperimentListener* listener : m_listeners)
+            listener->held();
     m_view.showCharges(m_state.N2, m_state.N3);
     m_sound.playSignalTone(Sound::ShortSignal);
+    if (m_held) {
+        m_chargesUntil = wallNow() + ReadOutSeconds * 1000;
+        return;
+    }
     m_pause.wait(ReadOutSeconds);
     if (m_lifetime.isEnding())
         return;
@@ -425,10 +569,15 @@ void Experiment::showVelocities()
     // V − 1 = N·a, so these are N3/N2 and N3 − N2 up to rounding.
     const double ratio = (s.V3max - 1) / (s.V2max - 1);
     const double difference = (s.V3max - s.V2max) / s.forceRatio;
-    for (ExperimentListener* listener : m_listeners)
-        listener->held();
+    if (!m_held)
+        for (ExperimentListener* listener : m_listeners)
+            listener->held();
     m_view.showChargeRatio(ratio, difference);
     m_sound.playSignalTone(Sound::ShortSignal);
+    if (m_held) {
+        m_ratioUntil = wallNow() + ReadOutSeconds * 1000;
+        return;
+    }
     m_pause.wait(ReadOutSeconds);
     if (m_lifetime.isEnding())
         return;

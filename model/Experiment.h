@@ -50,6 +50,7 @@ public:
     static QString polarityText(bool reversed);
     static QString chargeChangedText(int irradiations);
     static QString dropLostText();
+    static QString dropLetGoText();
 
     /// The default experiment's setup: a 16 mm gap at −5085 V, an oil droplet
     /// 5.52 µm across (920 kg/m³) in air (1.23 kg/m³, 1.82·10⁻⁵ Pa·s).
@@ -89,8 +90,12 @@ public:
     // The experiment.
 
     /// «ПУСК»: reset, prepare the plots, run the droplet, judge the experiment.
-    /// During a held droplet's run: the droplet is let go (its run ends with
-    /// its verdict) and the next drop starts.
+    /// A held droplet is not run in a loop of its own: its start returns at
+    /// once, and the pause timer's beat steps it (one step per slowDown ×
+    /// 10 ms) until it touches a plate or is let go. During a held run:
+    /// the droplet is let go and the next drop starts. During a
+    /// demonstration run, a start that would hold its droplet ends that run
+    /// first (no verdict), so that no held run is ever inside another run.
     void start();
     /// «НАПРЯЖЕНИЕ»: the field acts on the charge N2; the plates are marked by
     /// polarity. A held droplet's field is switched on or off (plain plates).
@@ -112,8 +117,14 @@ public:
     /// clock at the start, then stepped until it leaves the gap (a held one
     /// until it touches a plate or is let go). How it ended.
     ExperimentListener::End runDroplet();
-    /// A held droplet's run ends at its next step.
+    /// A held droplet is let go now (a demonstration run ends at its next step).
     void end();
+    /// A held run stands still while `paused` (a modal dialog, the window
+    /// minimised: the drop, its clock and the stopwatch together), and goes
+    /// on exactly where it stood when resumed.
+    void setPaused(bool paused);
+    /// A held droplet is being stepped by the beat.
+    bool isHolding() const { return m_held; }
     /// After a reset of the window during a held droplet's run: its field's
     /// buttons stay live and the plates show the field.
     void showHeldDrop();
@@ -151,18 +162,31 @@ private:
     void announce(const QString& text);
     /// The verdict at the end of a run: a tone, or the melody and the remark.
     void judge(ExperimentListener::End end);
+    /// A held droplet's run: begun, stepped at each beat, finished (lost at a
+    /// plate, or let go), with the laboratory's own verdict.
+    void beginHeld();
+    void beat();
+    void stepHeld();
+    void scheduleBeat(int milliseconds, bool onBeat);
+    void finishHeld();
+    /// Wall time, ms (0 without a clock).
+    double wallNow() const;
+    /// The beam and the read-outs of a held run: hidden at their deadlines.
+    void expireDisplays(bool all);
 
     ExperimentState m_state;
     RunRecord m_record;
     ExperimentView& m_view;
     DrawingSurfaces m_surfaces;
     RunPreparation& m_window;
+    PauseTimer& m_timer;
     Pause m_pause;
     Sound m_sound;
     MessageBox& m_messageBox;
     const Lifetime& m_lifetime;
     RandomSource& m_random;
     const TimeOfDay& m_clock;
+    const SteadyClock* m_wall;
     Announcer* m_announcer;
     DropSource* m_dropSource = nullptr;
     std::vector<ExperimentListener*> m_listeners;
@@ -172,7 +196,14 @@ private:
     std::deque<float> m_chargeDraws;
     /// The air pressure of the slip correction, Pa; none: Stokes' drag.
     std::optional<double> m_slipPressure;
-    /// «ПУСК» during a held run: the next drop starts when that run is over.
+    /// «ПУСК» for a held drop during a demonstration run: the drop starts when that run is over.
     bool m_startAgain = false;
+    /// A held run under way, stepped by the beat; standing still meanwhile.
+    bool m_held = false;
+    bool m_paused = false;
+    double m_beatWall = 0; ///< wall time of the last beat, ms
+    double m_pausedAt = 0; ///< wall time the run was paused at, ms
+    /// Wall times the beam and the read-outs of a held run are hidden at, ms.
+    std::optional<double> m_beamUntil, m_chargesUntil, m_ratioUntil;
     DropletRun m_run;
 };

@@ -37,4 +37,7 @@ public:
     virtual void held() {}
     /// The run is over.
     virtual void runEnded(End) {}
+    /// A held run stands still (a modal dialog, the window minimised), or
+    /// goes on exactly where it stood.
+    virtual void paused(bool) {}
 };

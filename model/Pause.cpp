@@ -24,6 +24,7 @@ void Pause::waitOnBeat(double seconds)
 void Pause::wait(double seconds, bool onBeat)
 {
     const int milliseconds = static_cast<int>(std::lround(seconds * 1000));
+    ++m_waiting;
     m_timer.setEnabled(true);
     if (onBeat)
         m_timer.setIntervalOnBeat(milliseconds);
@@ -32,6 +33,7 @@ void Pause::wait(double seconds, bool onBeat)
     while (m_timer.interval() > 0 && !m_lifetime.isEnding())
         m_timer.processEvents();
     m_timer.setEnabled(false);
+    --m_waiting;
 }
 
 void Pause::endPause()

@@ -27,10 +27,13 @@ public:
 
     /// The timer ticked: the pause is over (and every pause it is nested in).
     void endPause();
+    /// A pause is under way (the timer's ticks are its own).
+    bool isWaiting() const { return m_waiting > 0; }
 
 private:
     void wait(double seconds, bool onBeat);
 
     PauseTimer& m_timer;
     const Lifetime& m_lifetime;
+    int m_waiting = 0; ///< pauses under way, one inside another
 };

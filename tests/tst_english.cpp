@@ -79,6 +79,7 @@ void tst_english::noRussianLeft()
     w.fakes.timer.during[5] = [&] { w.form->laboratory().stopwatchCommands().startStop->trigger(); };
     w.fakes.timer.during[30] = [&] { w.form->laboratory().stopwatchCommands().startStop->trigger(); };
     w.widgets().startButton->click(); // the read-outs and the plots filled
+    w.holdWhileHeld();
     w.form->laboratory().stopwatchCommands().record->trigger();
     w.form->laboratory().showJournal();
     w.form->showAuthors();

@@ -100,6 +100,7 @@ void timeTheDefaultDrop(WindowFixture& w, int end = 60)
         }
     });
     press(w, Qt::Key_F5);
+    w.holdWhileHeld();
     press(w, Qt::Key_F12);
 }
 
@@ -352,6 +353,7 @@ void tst_lab_window::apparatusByTheKeys()
         voltages.push_back(w.state().Ux);
     });
     press(w, Qt::Key_F5);
+    w.holdWhileHeld();
     QVERIFY(readOnly);
     QVERIFY(!w.widgets().voltageEdit->isReadOnly());
     const double expected[] = {-20200, -18364, -18548, -18733};

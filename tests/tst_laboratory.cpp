@@ -50,7 +50,9 @@ void run(FakeMainWindow& form, const std::function<void(int)>& atStep = {})
             atStep(step);
         }
     };
-    form.simulation().experiment().start();
+    Experiment& experiment = form.simulation().experiment();
+    experiment.start();
+    form.timer.runWhile([&experiment] { return experiment.isHolding(); });
     form.timer.everyPause = {};
 }
 

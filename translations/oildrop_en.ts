@@ -496,6 +496,10 @@
         <source>Капля коснулась пластины и потеряна.</source>
         <translation>The droplet touched a plate and is lost.</translation>
     </message>
+    <message>
+        <source>Капля отпущена.</source>
+        <translation>The drop has been let go.</translation>
+    </message>
 </context>
 <context>
     <name>ExtrapolationPlot</name>

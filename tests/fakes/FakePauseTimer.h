@@ -51,6 +51,13 @@ public:
         }
     }
 
+    /// Moments one after another while `going` (a held run is stepped at
+    /// each of them, as the real timer's beats step it), at most `most`.
+    void runWhile(const std::function<bool()>& going, int most = 10000000)
+    {
+        for (int i = 0; i < most && going(); ++i)
+            processEvents();
+    }
     /// Actions to run during moment N.
     std::map<int, std::function<void()>> during;
     /// Runs during every moment, with its number.

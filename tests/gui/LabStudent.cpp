@@ -83,8 +83,10 @@ LabStudent::Session LabStudent::run(const Plan& plan)
         last = step;
         atStep(step);
     };
-    while (m_session.measured < plan.drops && m_session.started < plan.maxStarts)
+    while (m_session.measured < plan.drops && m_session.started < plan.maxStarts) {
         QTest::keyClick(m_w.form.get(), Qt::Key_F5);
+        m_w.holdWhileHeld();
+    }
     m_session.experimentSeconds += (static_cast<double>(record.points().size()) - 1) * stepSeconds();
     m_w.fakes.timer.everyPause = {};
 

@@ -24,6 +24,12 @@ WindowFixture::WindowFixture(PauseTimer* timer, const QStringList& dataFolders, 
     };
 }
 
+void WindowFixture::holdWhileHeld()
+{
+    Experiment& experiment = simulation().experiment();
+    fakes.timer.runWhile([&experiment] { return experiment.isHolding(); });
+}
+
 void WindowFixture::setUpApplication(Language language)
 {
     static bool done = false;

@@ -36,6 +36,9 @@ public:
     /// `client`, and waits for the layout pass; false if it did not get there.
     bool resizeClientArea(QSize client);
 
+    /// Steps a held drop at the fake timer's beats until it is let go or lost.
+    void holdWhileHeld();
+
     /// The window's widgets, typed, one per control.
     const MainWindowWidgets& widgets() const { return form->widgets(); }
     template <class T = QWidget>
