@@ -14,6 +14,7 @@
 #include <QLibrary>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -85,8 +86,16 @@ void QtToneGenerator::tone(int hertz, int milliseconds)
     m_idle->stop();
     if (ensureOutput() && !m_output->play(hertz, milliseconds))
         warnOnce(m_output->problem());
-    waitDiscardingInput(milliseconds);
-    m_idle->start(IdleReleaseMs);
+    if (m_waiting) {
+        waitDiscardingInput(milliseconds);
+        m_idle->start(IdleReleaseMs);
+        return;
+    }
+    // Queued: the device is let go a while after the last queued tone ends.
+    if (!m_clock.isValid())
+        m_clock.start();
+    m_queuedUntil = std::max(m_queuedUntil, m_clock.elapsed()) + milliseconds;
+    m_idle->start(static_cast<int>(m_queuedUntil - m_clock.elapsed()) + IdleReleaseMs);
 }
 
 void QtToneGenerator::waitDiscardingInput(int milliseconds)

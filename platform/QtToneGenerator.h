@@ -7,6 +7,7 @@
 #include "ToneGenerator.h"
 #include "ToneOutput.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
 
@@ -38,6 +39,7 @@ public:
     ~QtToneGenerator() override;
 
     void tone(int hertz, int milliseconds) override;
+    void setWaiting(bool waiting) override { m_waiting = waiting; }
 
     /// Whether `event` is user input that a playing tone swallows.
     static bool isUserInput(const QEvent* event);
@@ -58,4 +60,7 @@ private:
     QTimer* m_idle = nullptr;
     bool m_unavailable = false;
     bool m_warned = false;
+    bool m_waiting = true;
+    QElapsedTimer m_clock;
+    qint64 m_queuedUntil = 0; ///< when the tones queued without waiting end, ms of m_clock
 };

@@ -10,6 +10,11 @@ class ToneGenerator {
 public:
     virtual ~ToneGenerator() = default;
 
-    /// A sine tone of `hertz` lasting `milliseconds`.
+    /// A sine tone of `hertz` lasting `milliseconds`: returning when it has
+    /// ended, the user interface not responding meanwhile (as the
+    /// demonstration's tones are), or, without waiting, queued behind the
+    /// tones still playing and returning at once (the laboratory's: a key
+    /// pressed during a tone acts).
     virtual void tone(int hertz, int milliseconds) = 0;
+    virtual void setWaiting(bool waiting) = 0;
 };

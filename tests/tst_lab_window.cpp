@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -55,6 +56,8 @@ private slots:
     void analysisWarnsOfDoubtfulResults();
     void airAndSlipByTheKeys();
     void realDropTypedIn();
+    void heldDropStandsStillUnderADialog();
+    void heldRunNeverNested();
 };
 
 namespace {
@@ -591,6 +594,81 @@ void tst_lab_window::realDropTypedIn()
     type(QStringLiteral("11,9"));
     QCOMPARE(*j.entries[0].distance, 0.0102);
     QCOMPARE(*j.entries[0].time, 11.9);
+}
+
+void tst_lab_window::heldDropStandsStillUnderADialog()
+{
+    // A held drop, its clock and the stopwatch stand still while a modal
+    // dialog blocks the window, and while the window is minimised; a timing
+    // across both standstills holds the experiment's time of the steps alone.
+    WindowFixture w;
+    w.show();
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    const RunRecord& record = w.simulation().record();
+    const auto steps = [&record] { return static_cast<int>(record.points().size()) - 1; };
+    QDialog dialog(w.form.get());
+    int during = -1, minimised = -1;
+    duringRun(w, [&](int step) {
+        if (step == 10) {
+            press(w, Qt::Key_F8);
+            dialog.setModal(true);
+            dialog.show();
+            for (int i = 0; i < 20; ++i)
+                w.fakes.timer.processEvents();
+            w.fakes.steadyClock.now += 60000; // a minute at the dialog
+            during = steps();
+            dialog.hide();
+        } else if (step == 20) {
+            w.form->showMinimized();
+            w.fakes.timer.processEvents();
+            w.fakes.steadyClock.now += 60000;
+            minimised = steps();
+            w.form->showNormal();
+        } else if (step == 30) {
+            press(w, Qt::Key_F8);
+            w.simulation().experiment().end();
+        }
+    });
+    press(w, Qt::Key_F5);
+    w.holdWhileHeld();
+    QCOMPARE(during, 10);
+    QCOMPARE(minimised, 20);
+    QCOMPARE(steps(), 30);
+    // Twenty steps, from the start of the 10th step's pause to that of the 30th.
+    const Stopwatch::Timing& t = w.simulation().laboratory().stopwatch().timings().at(0);
+    const double step = w.state().timeStep * static_cast<double>(w.state().tau);
+    QCOMPARE(t.hundredths,
+             static_cast<int>(std::floor(100 * 30 * step)) - static_cast<int>(std::floor(100 * 10 * step)));
+}
+
+void tst_lab_window::heldRunNeverNested()
+{
+    // A demonstration run, the laboratory switched on in the middle of it and
+    // «ПУСК» pressed: that run ends without a verdict, and the held drop
+    // starts after it, not inside it; let go, it gets the laboratory's
+    // verdict, not the demonstration's melody and remark.
+    WindowFixture w;
+    w.show();
+    bool nested = false;
+    w.fakes.timer.during[5] = [&] {
+        press(w, Qt::Key_L, Qt::ControlModifier);
+        press(w, Qt::Key_F5);
+    };
+    w.fakes.timer.during[8] = [&] { nested = w.simulation().experiment().isHolding(); };
+    press(w, Qt::Key_F5);
+    QVERIFY(!nested);
+    QVERIFY(w.simulation().experiment().isHolding());
+    QVERIFY(w.simulation().experiment().isRunning());
+    QCOMPARE(w.simulation().laboratory().currentDrop(), 1);
+    press(w, Qt::Key_F5); // let go, and the next drop held
+    QCOMPARE(w.simulation().laboratory().currentDrop(), 2);
+    w.holdWhileHeld(); // falls to the lower plate
+    QVERIFY(!w.simulation().experiment().isRunning());
+    QVERIFY(w.fakes.messageBox.shown.empty());
+    QCOMPARE(w.fakes.tones.tones.size(), std::size_t(0));
+    const Journal& journal = w.simulation().journal().journal();
+    QCOMPARE(journal.drops.size(), std::size_t(2));
+    QVERIFY(!journal.drops[0].lost && journal.drops[1].lost);
 }
 
 #include "tst_lab_window.moc"

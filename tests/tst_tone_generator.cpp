@@ -14,14 +14,17 @@
 
 /// The real tone generator with the sound module of this build: a tone lasts
 /// its time by the clock, the window repaints meanwhile but user input is
-/// discarded, and without an audio device, or without the module, the tones
-/// pass in silence with a single warning.
+/// discarded (the demonstration's tones); without waiting (the laboratory's)
+/// a tone returns at once and a key pressed during it acts; and without an
+/// audio device, or without the module, the tones pass in silence with a
+/// single warning.
 class tst_tone_generator : public QObject {
     Q_OBJECT
 
 private slots:
     void toneLastsItsTime();
     void inputDiscardedRepaintsKept();
+    void laboratoryTonesLeaveTheKeys();
     void silentFallbackWarnsOnce();
     void withoutTheModule();
     void userInputClassification_data();
@@ -119,6 +122,26 @@ void tst_tone_generator::inputDiscardedRepaintsKept()
     QVERIFY(canvas.paints > paintsBefore); // the window went on repainting
     QTest::mouseClick(&button, Qt::LeftButton);
     QCOMPARE(clicks, 1); // afterwards the button works again
+}
+
+void tst_tone_generator::laboratoryTonesLeaveTheKeys()
+{
+    // F8 pressed 20 ms into a 300 ms tone: it acts then, not after the tone.
+    Tones tones;
+    tones.setWaiting(false);
+    QPushButton button(QStringLiteral("Пуск"));
+    button.setShortcut(Qt::Key_F8);
+    QElapsedTimer clock;
+    qint64 actedAt = -1;
+    QObject::connect(&button, &QPushButton::clicked, [&] { actedAt = clock.elapsed(); });
+    button.show();
+    QVERIFY(QTest::qWaitForWindowActive(&button));
+    clock.start();
+    QTimer::singleShot(20, [&] { QTest::keyClick(&button, Qt::Key_F8); });
+    tones.tone(880, 300);
+    QVERIFY(clock.elapsed() < 50);
+    QTRY_VERIFY(actedAt >= 0);
+    QVERIFY2(actedAt < 150, qPrintable(QString::number(actedAt)));
 }
 
 void tst_tone_generator::silentFallbackWarnsOnce()

@@ -66,12 +66,14 @@ LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation,
     // The gap may change with every edit of its input.
     connect(window.widgets().plateGapEdit, &QLineEdit::textChanged, this, &LaboratoryWindows::updateReticle,
             Qt::QueuedConnection);
-    // Asked after the recording is done, not in the middle of it.
+    // A held drop stands still while a modal dialog blocks the window or the
+    // window is minimised (see eventFilter).
+    window.installEventFilter(this);
+    // Who measured: asked when the laboratory opens, or at the first entry
+    // typed into the journal without it; never while a drop is being timed.
     connect(&simulation.journal(), &QAbstractItemModel::rowsInserted, this, [this] {
-        if (!m_studentAsked && m_simulation.journal().journal().student.isEmpty()) {
-            m_studentAsked = true;
-            QTimer::singleShot(0, this, &LaboratoryWindows::askForStudent);
-        }
+        if (!m_simulation.experiment().isHolding())
+            askForStudentOnce();
     });
     window.surfaceExport().setMenuExtension([this](QMenu* menu, SurfaceExport::Surface surface, QPoint at) {
         extendPlotMenu(menu, static_cast<int>(surface), at);
@@ -241,6 +243,20 @@ bool LaboratoryWindows::isActive() const
     return m_simulation.laboratory().isActive();
 }
 
+bool LaboratoryWindows::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == &m_window) {
+        switch (event->type()) {
+        case QEvent::WindowBlocked: m_blocked = true; break;
+        case QEvent::WindowUnblocked: m_blocked = false; break;
+        case QEvent::WindowStateChange: break;
+        default: return false;
+        }
+        m_simulation.experiment().setPaused(m_blocked || m_window.isMinimized());
+    }
+    return false;
+}
+
 void LaboratoryWindows::setActive(bool active)
 {
     Laboratory& lab = m_simulation.laboratory();
@@ -251,6 +267,10 @@ void LaboratoryWindows::setActive(bool active)
         lab.adoptSeedOf(m_simulation.journal());
     }
     lab.setActive(active);
+    // The laboratory's tones do not hold the keys up: a timing goes on.
+    m_services.tones->setWaiting(!active);
+    if (active)
+        askForStudentOnce();
     if (active) {
         if (!m_stopwatch) {
             m_stopwatch = new StopwatchWindow(lab, m_commands, m_locale, &m_window);
@@ -334,6 +354,14 @@ void LaboratoryWindows::askForSeed()
         return;
     }
     lab.setSeed(seed);
+}
+
+void LaboratoryWindows::askForStudentOnce()
+{
+    if (m_studentAsked || !m_simulation.journal().journal().student.isEmpty())
+        return;
+    m_studentAsked = true;
+    QTimer::singleShot(0, this, &LaboratoryWindows::askForStudent);
 }
 
 void LaboratoryWindows::askForStudent()

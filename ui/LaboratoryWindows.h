@@ -62,6 +62,11 @@ public:
     /// when the model cannot take it.
     bool setVoltage(double volts);
 
+protected:
+    /// The main window blocked by a modal dialog, or minimised: the held drop
+    /// stands still with its clock and the stopwatch, and goes on after.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildCommands();
     void buildApparatusCommands();
@@ -87,6 +92,7 @@ private:
     void askForSeed();
     /// Asks who measured, once a session, when something is recorded into a
     /// journal that does not say.
+    void askForStudentOnce();
     void askForStudent();
     void extendPlotMenu(QMenu* menu, int surface, QPoint at);
 
@@ -102,5 +108,6 @@ private:
     AirInputs* m_air = nullptr;
     bool m_concealed = false;
     bool m_studentAsked = false;
+    bool m_blocked = false; ///< a modal dialog blocks the main window
     QString m_diameterText; ///< the diameter's input while hidden
 };

@@ -22,10 +22,14 @@ public:
     qint64 lastEndNs = -1;
     QElapsedTimer clock;
 
+    /// Whether tones wait for their end (see ToneGenerator::setWaiting).
+    bool waiting = true;
+    void setWaiting(bool wait) override { waiting = wait; }
+
     void tone(int hertz, int milliseconds) override
     {
         tones.emplace_back(hertz, milliseconds);
-        if (!realTime)
+        if (!realTime || !waiting)
             return;
         if (!clock.isValid())
             clock.start();
