@@ -233,16 +233,19 @@ void Experiment::start()
         m_run.requestEnd();
         finishHeld();
     } else if (m_run.isRunning() && m_dropSource && m_dropSource->holdsDrops()) {
-        // Inside a demonstration run's pause: that run ends at its next
-        // test, and the held drop starts from the start that began it.
+        // Inside a demonstration run's pause (perhaps a run inside another's):
+        // every run under way ends at its next test, and the held drop starts
+        // from the outermost start, when no run is left.
         m_startAgain = true;
         m_run.requestEnd();
         return;
     }
+    ++m_startDepth;
     do {
         m_startAgain = false;
         runExperiment();
-    } while (m_startAgain && !m_lifetime.isEnding());
+    } while (m_startDepth == 1 && m_startAgain && !m_lifetime.isEnding());
+    --m_startDepth;
 }
 
 void Experiment::runExperiment()

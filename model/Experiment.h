@@ -198,6 +198,7 @@ private:
     std::optional<double> m_slipPressure;
     /// «ПУСК» for a held drop during a demonstration run: the drop starts when that run is over.
     bool m_startAgain = false;
+    int m_startDepth = 0; ///< starts under way, one inside another's pause in the demonstration
     /// A held run under way, stepped by the beat; standing still meanwhile.
     bool m_held = false;
     bool m_paused = false;

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -18,11 +19,15 @@
 #include <random>
 
 /// Thousands of seeded random actions on the real window (offscreen), at the
-/// top level and during the pauses of runs, nested experiments included.
-/// After every action the state is valid and computable; after every layout
-/// pass the window is in its state before an experiment; no more runs are in
-/// progress than starts pressed and not yet finished; every finished start
-/// gave exactly one verdict.
+/// top level and during the pauses of runs, nested experiments included, and
+/// the laboratory: switched on and off (Ctrl+L), its drops held and stepped
+/// by the timer's beats, its keys (stopwatch, polarity, voltage, balance),
+/// modal dialogs over the window. After every action the state is valid and
+/// computable; after every layout pass the window is in its state before an
+/// experiment; no more runs are in progress than starts pressed and not yet
+/// finished; no held drop is ever inside a demonstration run's pause, nor
+/// moves under a modal dialog; every demonstration run that left the gap
+/// gave exactly one verdict, and no held drop gave one.
 class tst_random_events : public QObject {
     Q_OBJECT
 
@@ -39,7 +44,8 @@ class CountingTimer : public FakePauseTimer {
 public:
     void processEvents() override
     {
-        const bool runPause = interval() > 0 && interval() <= 90;
+        // A held drop's beats are no pause of a run.
+        const bool runPause = !beating && interval() > 0 && interval() <= 90;
         ++openPauses;
         runPausesOpen += runPause;
         FakePauseTimer::processEvents();
@@ -48,11 +54,21 @@ public:
     }
     int openPauses = 0;
     int runPausesOpen = 0;
+    bool beating = false;
+};
+
+/// How the runs ended: a demonstration run that left the gap has a verdict.
+struct Ends : ExperimentListener {
+    void runEnded(End end) override { leftGap += end == End::LeftGap; }
+    int leftGap = 0;
 };
 
 class Monkey {
 public:
-    Monkey(WindowFixture& w, CountingTimer& timer, std::uint32_t seed) : w(w), timer(timer), random(seed) {}
+    Monkey(WindowFixture& w, CountingTimer& timer, std::uint32_t seed) : w(w), timer(timer), random(seed)
+    {
+        w.simulation().experiment().addListener(&ends);
+    }
 
     void act(bool duringPause);
 
@@ -61,8 +77,20 @@ public:
     int activeStarts = 0;
     int finishedStarts = 0;
     int passesChecked = 0;
+    int held = 0;       ///< actions after which a drop was held
+    bool quiet = false; ///< no actions in the pauses now
+    Ends ends;
 
 private:
+    int steps() const { return static_cast<int>(w.simulation().record().points().size()); }
+    /// The timer's beats at the top level, which step a held drop.
+    void beats(int count)
+    {
+        timer.beating = true;
+        for (int i = 0; i < count && w.simulation().experiment().isHolding(); ++i)
+            timer.processEvents();
+        timer.beating = false;
+    }
     std::uint32_t pick(std::uint32_t n) { return random() % n; }
     void afterAction(const char* what);
     void checkStateBeforeExperiment(const char* what);
@@ -88,7 +116,7 @@ void Monkey::act(bool duringPause)
     const MainWindowWidgets& widgets = w.widgets();
     QLineEdit* const inputs[] = {widgets.plateGapEdit,       widgets.voltageEdit,       widgets.diameterEdit,
                                  widgets.dropletDensityEdit, widgets.mediumDensityEdit, widgets.viscosityEdit};
-    const std::uint32_t choice = pick(duringPause ? 13 : 12);
+    const std::uint32_t choice = pick(duringPause ? 18 : 17);
     switch (choice) {
     case 0: { // ПУСК, at most three experiments deep
         if (activeStarts >= 3)
@@ -140,6 +168,39 @@ void Monkey::act(bool duringPause)
         break;
     }
     case 11: w.widgets().randomChargesCheckBox->setChecked(pick(4) != 0); break;
+    case 12: QTest::keyClick(w.form.get(), Qt::Key_L, Qt::ControlModifier); break;
+    case 13: { // the stopwatch's and the apparatus's keys
+        static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+            {Qt::Key_F8, Qt::NoModifier},          {Qt::Key_F9, Qt::NoModifier},    {Qt::Key_F11, Qt::NoModifier},
+            {Qt::Key_F12, Qt::NoModifier},         {Qt::Key_F6, Qt::ShiftModifier}, {Qt::Key_PageUp, Qt::NoModifier},
+            {Qt::Key_PageDown, Qt::ShiftModifier}, {Qt::Key_F12, Qt::ShiftModifier}};
+        const auto& [key, modifiers] = keys[pick(std::size(keys))];
+        QTest::keyClick(w.form.get(), key, modifiers);
+        break;
+    }
+    case 14: { // a modal dialog over the window, or the window minimised: a held drop stands still
+        const int before = steps();
+        QDialog dialog(w.form.get());
+        const bool minimise = pick(2) != 0;
+        if (minimise)
+            w.form->showMinimized();
+        else
+            dialog.setModal(true), dialog.show();
+        if (!duringPause) {
+            quiet = true; // nothing else meanwhile
+            beats(5);
+            quiet = false;
+            QVERIFY2(steps() == before, minimise ? "minimised" : "dialog");
+        }
+        if (minimise)
+            w.form->showNormal();
+        break;
+    }
+    case 15:
+    case 16: // the held drop goes on
+        if (!duringPause)
+            beats(1 + static_cast<int>(pick(60)));
+        break;
     default: break; // let the run go on
     }
     afterAction("action");
@@ -159,17 +220,24 @@ void Monkey::afterAction(const char* what)
     }
     // Runs only come from starts: never more in progress than starts not yet finished.
     QVERIFY(timer.runPausesOpen <= activeStarts);
-    // Every finished start gave exactly one verdict.
+    // A held drop is never inside a demonstration run's pause.
+    const bool holding = w.simulation().experiment().isHolding();
+    QVERIFY2(!(holding && timer.runPausesOpen > 0), what);
+    held += holding;
+    // Every demonstration run that left the gap gave exactly one verdict, and nothing else gave one.
     int verdicts = 0;
     for (const auto& tone : w.fakes.tones.tones)
         verdicts += tone == std::pair<int, int>{880, 600};
     for (const auto& box : w.fakes.messageBox.shown)
         verdicts += box.title == QLatin1String("ЗАМЕЧАНИЕ");
-    QCOMPARE(verdicts, finishedStarts);
+    QCOMPARE(verdicts, ends.leftGap);
 }
 
 void Monkey::checkStateBeforeExperiment(const char* what)
 {
+    // A held drop keeps its field's buttons and plots through a layout pass.
+    if (w.simulation().experiment().isHolding())
+        return;
     ++passesChecked;
     const QWidget* form = w.form.get();
     for (const ControlId hidden :
@@ -199,17 +267,18 @@ void tst_random_events::randomActions()
     std::mt19937 during(99);
     // During a run, now and then an action inside the pause.
     timer.everyPause = [&](int) {
-        if (monkey.actions < wanted && during() % 8 == 0)
+        if (monkey.actions < wanted && !monkey.quiet && during() % 8 == 0)
             monkey.act(true);
     };
     while (monkey.actions < wanted && !QTest::currentTestFailed())
         monkey.act(false);
+    qInfo("%d actions, %d starts, %d layout passes checked, %d pauses, %d actions with a drop held", monkey.actions,
+          monkey.starts, monkey.passesChecked, timer.pauses, monkey.held);
     QVERIFY(!w.fakes.lifetime.ending);
     QCOMPARE(monkey.activeStarts, 0);
     QVERIFY(monkey.starts > 20);
-    QVERIFY(monkey.passesChecked > 500);
-    qInfo("%d actions, %d starts, %d layout passes checked, %d pauses", monkey.actions, monkey.starts,
-          monkey.passesChecked, timer.pauses);
+    QVERIFY(monkey.passesChecked > 300);
+    QVERIFY(monkey.held > 100);
 }
 
 QTEST_MAIN(tst_random_events)
