@@ -101,10 +101,4 @@ void QtPauseTimer::tick()
 void QtPauseTimer::processEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    // A run may hold a drop for an hour inside its pauses: objects given up
-    // at the run's own level (the journal's plots, redrawn with every
-    // timing) are deleted here, not only when the run is over. Qt deletes
-    // only what was given up at this level or deeper, never an object still
-    // in use further up.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
