@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr double ExactCharge = ChargeUnits::ElementaryCharge;
-constexpr double ChargeUnit = ChargeUnits::ChargeUnit;
-
 /// A value and its uncertainty in units of 10⁻¹⁹ C, the uncertainty to two
 /// significant digits and the value to the same decimals.
 int decimalsFor(double uncertainty)
@@ -58,18 +55,19 @@ QStringList AnalysisWording::estimateLines(const QString& heading, const Element
     if (!e.valid())
         return {tr("%1: оценки нет — %2.").arg(heading, noEstimateReason(e))};
     const auto charge = [&locale](double value, int decimals) {
-        return locale.toString(value / ChargeUnit, 'f', decimals);
+        return locale.toString(value / ChargeUnits::ChargeUnit, 'f', decimals);
     };
-    const int decimals = decimalsFor(e.u / ChargeUnit);
+    const int decimals = decimalsFor(e.u / ChargeUnits::ChargeUnit);
     QStringList lines;
     lines << tr("%1: e = (%2 ± %3)·10⁻¹⁹ Кл").arg(heading, charge(e.e, decimals), charge(e.u, decimals));
     lines << tr("    стандартная неопределённость %1·10⁻¹⁹ Кл; расширенная (k = 2, около 95 %) ±%2·10⁻¹⁹ Кл")
                  .arg(charge(e.u, decimals), charge(e.expanded, decimals));
     lines
         << tr("    использовано %1 из %2 (капель: %3 из %4)").arg(e.used.size()).arg(count).arg(dropsInFit).arg(drops);
-    const double deviation = (e.e - ExactCharge) / ExactCharge * 100;
+    const double deviation = (e.e - ChargeUnits::ElementaryCharge) / ChargeUnits::ElementaryCharge * 100;
     lines << tr("    отклонение от 1,602 176 634·10⁻¹⁹ Кл: %1 % (%2 u)")
-                 .arg(locale.toString(deviation, 'f', 2), locale.toString((e.e - ExactCharge) / e.u, 'f', 1));
+                 .arg(locale.toString(deviation, 'f', 2),
+                      locale.toString((e.e - ChargeUnits::ElementaryCharge) / e.u, 'f', 1));
     if (!e.consistent)
         lines << tr("    заряды разбросаны больше своих погрешностей: неопределённость оценена по разбросу");
     return lines;
@@ -127,7 +125,8 @@ QString AnalysisWording::extrapolationText(const SlipExtrapolation::Result& x, c
                  .arg(drops)
                  .arg(locale.toString(x.e, 'f', decimals), locale.toString(x.u, 'f', decimals),
                       locale.toString(x.expanded, 'f', decimals));
-    const double deviation = (x.e * ChargeUnit - ExactCharge) / ExactCharge * 100;
+    const double deviation =
+        (x.e * ChargeUnits::ChargeUnit - ChargeUnits::ElementaryCharge) / ChargeUnits::ElementaryCharge * 100;
     lines << tr("    b = (%1 ± %2)·10⁻³ Па·м; отклонение e от 1,602 176 634·10⁻¹⁹ Кл: %3 %")
                  .arg(locale.toString(x.b * 1e3, 'f', bDecimals), locale.toString(x.bU * 1e3, 'f', bDecimals),
                       locale.toString(deviation, 'f', 2));
