@@ -84,6 +84,11 @@ echo "sound module: $(grep -c 'no sound' "$work/program.log" || true) warning(s)
 xdotool mousemove $((X + 100)) $((Y + client_top + 100)) click 1
 xdotool key ctrl+l
 timeout 10 xdotool search --sync --name "Секундомер" >/dev/null || { echo "FAIL: no stopwatch"; exit 1; }
+# The laboratory asks who measures as it opens: answered with nothing (Escape).
+who=$(timeout 10 xdotool search --sync --name "Кто измерял" | head -n 1) || { echo "FAIL: who measures not asked"; exit 1; }
+xdotool windowfocus "$who" key Escape
+sleep 0.5
+xdotool windowfocus "$window"
 xdotool key ctrl+j
 journal=$(timeout 10 xdotool search --sync --name "Лабораторный журнал" | head -n 1) || { echo "FAIL: no journal"; exit 1; }
 sleep 1

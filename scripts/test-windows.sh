@@ -79,6 +79,14 @@ shot() { # window file
     [ -n "${OILDROP_SCREENSHOTS:-}" ] && cp "$work/shot.png" "$OILDROP_SCREENSHOTS/$2"
     return 0
 }
+# The laboratory asks who measures as it opens (when its journal does not
+# say): answered with nothing (Escape), the main window focused again.
+answerWho() { # main-window
+    who=$(timeout 8 xdotool search --sync --name "^Кто измерял\$" | head -n 1) || return 0
+    xdotool windowfocus "$who" key Escape
+    sleep 0.5
+    xdotool windowfocus "$1" 2>/dev/null || true
+}
 # The window's picture, twice 1.5 s apart the same: nothing moves any more.
 settled() { # window
     for _ in $(seq 1 40); do
@@ -134,6 +142,7 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 300)) $((Y + 450)) click 1
 xdotool key ctrl+l
 timeout 20 xdotool search --sync --name "^Секундомер" >/dev/null || { echo "FAIL: no stopwatch"; exit 1; }
+answerWho "$window"
 sleep 1
 xdotool mousemove $((X + 300)) $((Y + 450)) click 1
 xdotool key F5
@@ -163,6 +172,7 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 300)) $((Y + 450)) click 1
 xdotool key ctrl+l
 sleep 2
+answerWho "$window"
 xdotool mousemove $((X + 300)) $((Y + 450)) click 1
 xdotool key ctrl+j
 journal=$(timeout 20 xdotool search --sync --name "^Лабораторный журнал" | head -n 1) \
@@ -191,6 +201,7 @@ if [ -x "$student" ]; then
     xdotool mousemove $((X + 300)) $((Y + 450)) click 1
     xdotool key ctrl+l
     sleep 2
+    answerWho "$window"
     xdotool mousemove $((X + 300)) $((Y + 450)) click 1
     xdotool key ctrl+j
     journal=$(timeout 20 xdotool search --sync --name "^Лабораторный журнал" | head -n 1) \

@@ -16,7 +16,13 @@ command -v pulseaudio >/dev/null && command -v parec >/dev/null || { echo "no Pu
 work=$(mktemp -d)
 export XDG_RUNTIME_DIR="$work/runtime" PULSE_RUNTIME_PATH="$work/runtime/pulse" HOME="$work"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-cleanup() { pulseaudio --kill 2>/dev/null || true; rm -rf "$work"; }
+# The server leaves after --kill in its own time and may still write to its
+# runtime folder: wait for it, and never let the clean-up decide the result.
+cleanup() {
+    pulseaudio --kill 2>/dev/null || true
+    for _ in 1 2 3 4 5 6 7 8 9 10; do pulseaudio --check 2>/dev/null || break; sleep 0.2; done
+    rm -rf "$work" 2>/dev/null || { sleep 0.5; rm -rf "$work" 2>/dev/null; } || true
+}
 trap cleanup EXIT
 pulseaudio --daemonize=yes --exit-idle-time=-1 --disallow-exit -n \
     --load="module-null-sink sink_name=probe" --load="module-native-protocol-unix" 2>/dev/null \
