@@ -9,6 +9,12 @@
 
 #include <QDir>
 
+#ifdef Q_OS_WASM
+#include "WebToneOutput.h"
+
+#include <QFontDatabase>
+#endif
+
 namespace {
 
 /// The program's own folder (the build tree) and the folder `relative` to it
@@ -35,12 +41,28 @@ void Program::describe()
 Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv), m_texts(language)
 {
     describe();
+#ifdef Q_OS_WASM
+    // The fonts the window is laid out for, which a browser's page lacks.
+    for (const char* font : {"LiberationSerif-Regular", "LiberationSerif-Bold", "LiberationSans-Regular",
+                             "LiberationSans-Bold"})
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(font)));
+#endif
     ApplicationSetup::apply();
     // Numbers in the language's form: a decimal point in English, a comma in Russian.
     QLocale::setDefault(Languages::numbersLocale(language, QLocale::system()));
     // The sound module lies beside the program in the build tree and in the
     // program's library folder of an installation.
+#ifdef Q_OS_WASM
+    // A browser's page has no modules to load: its tones go to the Web Audio API.
+    m_tones = std::make_unique<QtToneGenerator>([] { return std::make_unique<WebToneOutput>(); });
+    // The help documents are the site's.
+    const QStringList documentFolders{WebShell::documentFolder()};
+#else
     m_tones = std::make_unique<QtToneGenerator>(moduleFolders());
+    // The help documents lie beside the program in the build tree and in the
+    // data folder of an installation.
+    const QStringList documentFolders = besideAndUnder(QStringLiteral(OILDROP_RELATIVE_DATADIR));
+#endif
 
     Services services;
     services.messageBox = &m_messageBox;
@@ -53,13 +75,9 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
     services.saveDialog = &m_saveDialog;
     services.steadyClock = &m_steadyClock;
 
-    // The help documents lie beside the program in the build tree and in the
-    // data folder of an installation.
-    m_window = std::make_unique<MainWindow>(services, besideAndUnder(QStringLiteral(OILDROP_RELATIVE_DATADIR)),
-                                            QLocale(), language);
+    m_window = std::make_unique<MainWindow>(services, documentFolders, QLocale(), language);
     m_messageBox.setParent(m_window.get());
     m_saveDialog.setParent(m_window.get());
-    // The journal's plots come from a module of their own, beside the sound's.
 }
 
 Program::~Program() = default;

@@ -8,7 +8,11 @@
 #include "MainWindow.h"
 #include "Translations.h"
 
+#ifdef Q_OS_WASM
+#include "WebShell.h"
+#else
 #include "QtDesktopShell.h"
+#endif
 #include "QtLifetime.h"
 #include "QtMessageBox.h"
 #include "QtPauseTimer.h"
@@ -47,7 +51,11 @@ private:
     QtPauseTimer m_timer;
     SplitMixRandom m_random;
     SystemTimeOfDay m_clock;
+#ifdef Q_OS_WASM
+    WebShell m_shell;
+#else
     QtDesktopShell m_shell;
+#endif
     QtLifetime m_lifetime;
     QtSaveFileDialog m_saveDialog;
     SystemSteadyClock m_steadyClock;

@@ -13,6 +13,10 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_WASM
+#include "WebStorage.h"
+#endif
+
 int main(int argc, char* argv[])
 {
     QStringList arguments;
@@ -51,6 +55,10 @@ int main(int argc, char* argv[])
         std::fputs(message.constData(), options.exitStatus() == 0 ? stdout : stderr);
         return options.exitStatus();
     }
+#ifdef Q_OS_WASM
+    // The journal's folder in the browser's storage, read back before the program starts.
+    WebStorage::mount();
+#endif
     Program program(argc, argv, language);
     return program.exec();
 }

@@ -7,6 +7,11 @@
 if(OILDROP_SANITIZE OR OILDROP_FUZZ)
     return()
 endif()
+# A browser runs WebAssembly in its own sandbox: no stack canaries, checked
+# C functions, RELRO or ASLR there.
+if(EMSCRIPTEN)
+    return()
+endif()
 
 # Stack canaries in functions with local arrays or addresses of locals taken;
 # printf-style calls with a non-literal format and no arguments are errors.

@@ -16,6 +16,10 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#ifdef Q_OS_WASM
+#include "WebStorage.h"
+#endif
+
 JournalStore::JournalStore(JournalModel& model, MessageBox& messageBox, QString folder, QObject* parent)
     : QObject(parent), m_model(model), m_messageBox(messageBox), m_folder(std::move(folder)), m_lock(m_folder)
 {
@@ -41,6 +45,10 @@ void JournalStore::load()
         return;
     m_loaded = true;
     m_lock.acquire();
+#ifdef Q_OS_WASM
+    // The lock, and the journals gathered, kept in the browser at once.
+    WebStorage::persist();
+#endif
     reportLock();
     if (m_lock.isSecondCopy())
         return;
@@ -110,6 +118,9 @@ void JournalStore::autosave()
     const QString failure = AtomicFile::write(autosavePath(), JournalFile::write(m_model.journal()));
     if (failure.isEmpty()) {
         m_autosaveFailing = false;
+#ifdef Q_OS_WASM
+        WebStorage::persist();
+#endif
         return;
     }
     if (m_autosaveFailing)

@@ -98,10 +98,13 @@ Experiment::Experiment(ExperimentView& view, const DrawingSurfaces& surfaces, Ru
     // The one timer paces the pauses of the demonstration and the beat of a
     // held run; a held run never pauses, so its ticks are the beat's.
     m_timer.onTick = [this] {
-        if (m_pause.isWaiting() || !m_held)
+        if (m_pause.isWaiting() || !m_held) {
             m_pause.endPause();
-        else
+            if (!m_held)
+                expireDisplays(false);
+        } else {
             beat();
+        }
     };
 }
 
@@ -232,10 +235,11 @@ void Experiment::start()
         // A held droplet is let go; the next drop starts at once.
         m_run.requestEnd();
         finishHeld();
-    } else if (m_run.isRunning() && m_dropSource && m_dropSource->holdsDrops()) {
+    } else if (m_run.isRunning() && ((m_dropSource && m_dropSource->holdsDrops()) || !m_timer.allowsNestedPauses())) {
         // Inside a demonstration run's pause (perhaps a run inside another's):
         // every run under way ends at its next test, and the held drop starts
-        // from the outermost start, when no run is left.
+        // from the outermost start, when no run is left. Where pauses cannot
+        // nest (a browser's page), every new run starts so.
         m_startAgain = true;
         m_run.requestEnd();
         return;
@@ -268,6 +272,7 @@ void Experiment::runExperiment()
         return;
     }
     const ExperimentListener::End end = runDroplet();
+    expireDisplays(true);
     m_state.holding = false;
     for (ExperimentListener* listener : m_listeners)
         listener->runEnded(end);
@@ -360,6 +365,13 @@ void Experiment::setPaused(bool paused)
     }
     for (ExperimentListener* listener : m_listeners)
         listener->paused(paused);
+}
+
+bool Experiment::displaysByDeadline() const
+{
+    // A held run never waits; where pauses cannot nest (a browser's page),
+    // neither does a display asked for inside a run's pause: the run goes on.
+    return m_held || (!m_timer.allowsNestedPauses() && m_pause.isWaiting());
 }
 
 double Experiment::wallNow() const
@@ -536,7 +548,7 @@ void Experiment::irradiate()
     beam.setLeft(s.X - beam.userWidth());
     beam.setTop(s.Y - beam.userHeight());
     beam.setVisible(true);
-    if (m_held) {
+    if (displaysByDeadline()) {
         // A held droplet goes on moving under the beam.
         m_beamUntil = wallNow() + FlashSeconds * 1000;
         s.wasIrradiated = 1;
@@ -556,7 +568,7 @@ void Experiment::showCharges()
             listener->held();
     m_view.showCharges(m_state.N2, m_state.N3);
     m_sound.playSignalTone(Sound::ShortSignal);
-    if (m_held) {
+    if (displaysByDeadline()) {
         m_chargesUntil = wallNow() + ReadOutSeconds * 1000;
         return;
     }
@@ -577,7 +589,7 @@ void Experiment::showVelocities()
             listener->held();
     m_view.showChargeRatio(ratio, difference);
     m_sound.playSignalTone(Sound::ShortSignal);
-    if (m_held) {
+    if (displaysByDeadline()) {
         m_ratioUntil = wallNow() + ReadOutSeconds * 1000;
         return;
     }

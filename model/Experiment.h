@@ -170,6 +170,8 @@ private:
     void scheduleBeat(int milliseconds, bool onBeat);
     void finishHeld();
     /// Wall time, ms (0 without a clock).
+    /// Whether the beam and the read-outs end at deadlines rather than in a pause of their own.
+    bool displaysByDeadline() const;
     double wallNow() const;
     /// The beam and the read-outs of a held run: hidden at their deadlines.
     void expireDisplays(bool all);

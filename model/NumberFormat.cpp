@@ -4,9 +4,10 @@
 
 #include "NumberFormat.h"
 
+#include "CharConversion.h"
+
 #include <array>
 #include <cassert>
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -74,22 +75,19 @@ bool incrementDigits(std::string& digits)
 
 /// Decimal expansion of a finite non-negative double with `precision` digits
 /// after the point ('f') or after the first digit ('e'), correctly rounded.
-/// std::to_chars, unlike printf, ignores the C library's locale: under a
+/// The conversion, unlike printf, ignores the C library's locale: under a
 /// comma locale (LC_NUMERIC=ru_RU.UTF-8, which Qt sets from the environment)
 /// the point stays a point, and the masks choose their own separator.
 std::string expansion(double magnitude, char conversion, int precision)
 {
-    std::array<char, 1600> buffer{};
-    const auto format = conversion == 'e' ? std::chars_format::scientific : std::chars_format::fixed;
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, format, precision);
-    assert(result.ec == std::errc{});
-    return std::string(buffer.data(), result.ptr);
+    return conversion == 'e' ? CharConversion::scientific(magnitude, precision)
+                             : CharConversion::fixed(magnitude, precision);
 }
 
 /// Enough digits to decide the rounding at `decimals` digits exactly: 25 more
 /// digits settle it unless they read "5000…", a possible exact tie; then the
 /// exact expansion (every double has at most 1074 fractional digits, which
-/// std::to_chars gives exactly) decides.
+/// the conversion gives exactly) decides.
 std::string digitsFor(double magnitude, char conversion, int decimals)
 {
     constexpr int Guard = 25;
@@ -205,14 +203,12 @@ QString NumberFormat::format(double value, QStringView mask, const QLocale& loca
 
 QString NumberFormat::plain(double value)
 {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return plainFromChars(buffer.data(), result.ptr, value < 0);
+    const std::string text = CharConversion::shortest(value);
+    return plainFromChars(text.data(), text.data() + text.size(), value < 0);
 }
 
 QString NumberFormat::plain(float value)
 {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return plainFromChars(buffer.data(), result.ptr, value < 0);
+    const std::string text = CharConversion::shortest(value);
+    return plainFromChars(text.data(), text.data() + text.size(), value < 0);
 }

@@ -4,7 +4,8 @@
 
 #include "NumberReader.h"
 
-#include <charconv>
+#include "CharConversion.h"
+
 #include <cmath>
 #include <limits>
 #include <string>
@@ -139,8 +140,7 @@ NumberReader::Result convert(std::string digits, long long decimalExponent, bool
         digits.resize(800);
     const std::string normalised = "0." + digits + "e" + std::to_string(decimalExponent);
     double value = 0;
-    const auto conversion = std::from_chars(normalised.data(), normalised.data() + normalised.size(), value);
-    if (conversion.ec == std::errc::result_out_of_range)
+    if (CharConversion::parse(normalised, value) == std::errc::result_out_of_range)
         return decimalExponent > 0 ? tooLarge() : tooSmall();
     result.value = negative ? -value : value;
     result.inRange = std::isfinite(value);

@@ -4,18 +4,18 @@
 
 #include "RunTable.h"
 
+#include "CharConversion.h"
+
 #include "RunRecord.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <charconv>
 
 QByteArray RunTable::number(double value, char decimalPoint)
 {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    QByteArray text(buffer, static_cast<qsizetype>(result.ptr - buffer));
+    const std::string shortest = CharConversion::shortest(value);
+    QByteArray text(shortest.data(), static_cast<qsizetype>(shortest.size()));
     if (decimalPoint != '.')
         text.replace('.', decimalPoint);
     return text;

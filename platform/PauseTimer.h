@@ -34,6 +34,9 @@ public:
     /// least one event (a tick, user input, a repaint) has arrived. Any handler
     /// of the window may run inside, including a nested pause.
     virtual void processEvents() = 0;
+    /// Whether a pause may begin inside another's processEvents (a run
+    /// started while another waits). A browser's page waits one level deep.
+    virtual bool allowsNestedPauses() const { return true; }
 
     /// Called on every tick.
     std::function<void()> onTick;

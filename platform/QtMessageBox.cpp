@@ -11,6 +11,10 @@
 
 #include <cmath>
 
+#ifdef Q_OS_WASM
+#include "WebSuspension.h"
+#endif
+
 namespace {
 
 /// Line breaks of the texts are CR LF; the box wants plain line feeds.
@@ -42,6 +46,19 @@ void QtMessageBox::showMessage(const QString& title, const QString& text)
     QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, m_parent);
     prepare(box, shown);
     box.button(QMessageBox::Ok)->setText(tr("ОК"));
+#ifdef Q_OS_WASM
+    if (WebSuspension::isActive()) {
+        // Inside another wait a browser's page cannot wait for the answer: the
+        // box stays open on its own until it is closed.
+        auto* open = new QMessageBox(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, m_parent);
+        prepare(*open, shown);
+        open->button(QMessageBox::Ok)->setText(tr("ОК"));
+        open->setAttribute(Qt::WA_DeleteOnClose);
+        open->open();
+        return;
+    }
+    const WebSuspension::Scope waiting;
+#endif
     box.exec();
 }
 
@@ -54,5 +71,11 @@ bool QtMessageBox::askYesNo(const QString& title, const QString& text)
     box.button(QMessageBox::No)->setText(tr("Нет"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
+#ifdef Q_OS_WASM
+    // Inside another wait a browser's page cannot wait for the answer: no.
+    if (WebSuspension::isActive())
+        return false;
+    const WebSuspension::Scope waiting;
+#endif
     return box.exec() == QMessageBox::Yes;
 }

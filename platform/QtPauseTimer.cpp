@@ -7,6 +7,10 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#ifdef Q_OS_WASM
+#include "WebSuspension.h"
+#endif
+
 #include <algorithm>
 
 namespace {
@@ -100,5 +104,13 @@ void QtPauseTimer::tick()
 
 void QtPauseTimer::processEvents()
 {
+#ifdef Q_OS_WASM
+    if (WebSuspension::isActive()) {
+        // Inside another wait the page cannot suspend: what is pending only.
+        QCoreApplication::processEvents();
+        return;
+    }
+    const WebSuspension::Scope waiting;
+#endif
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }

@@ -19,6 +19,9 @@
 /// takes, and the timer's own lateness, then do not add up over a run: 100
 /// steps at 50 ms take 5 s, not 5 s plus 100 steps' work. Every other pause
 /// (a display, a flash) lasts its whole length from the moment it starts.
+///
+/// In a browser the page suspends the program while a pause waits for
+/// events; it can do so once at a time, so pauses there do not nest.
 class QtPauseTimer : public PauseTimer {
 public:
     QtPauseTimer();
@@ -29,6 +32,9 @@ public:
     void setInterval(int milliseconds) override;
     void setIntervalOnBeat(int milliseconds) override;
     void processEvents() override;
+#ifdef Q_OS_WASM
+    bool allowsNestedPauses() const override { return false; }
+#endif
 
 private:
     void start(int milliseconds, bool onBeat);

@@ -9,9 +9,24 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#ifdef Q_OS_WASM
+#include "WebFiles.h"
+#endif
+
 QString QtSaveFileDialog::askSaveFileName(const QString& title, const QString& suggestedName, const QString& filter,
                                           const QString& suffix)
 {
+#ifdef Q_OS_WASM
+    // The browser asks where a download goes (or puts it in its folder of downloads).
+    Q_UNUSED(title)
+    Q_UNUSED(filter)
+    QString name = suggestedName;
+    if (QFileInfo(name).suffix().isEmpty())
+        name += QLatin1Char('.') + suffix;
+    const QString path = WebFiles::downloadPath(name);
+    WebFiles::offerWhenWritten(path);
+    return path;
+#else
     QString folder = m_folder;
     if (folder.isEmpty()) {
         const auto where =
@@ -29,4 +44,5 @@ QString QtSaveFileDialog::askSaveFileName(const QString& title, const QString& s
     const QString path = dialog.selectedFiles().constFirst();
     m_folder = QFileInfo(path).absolutePath();
     return path;
+#endif
 }

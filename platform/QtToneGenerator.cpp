@@ -17,6 +17,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#ifdef Q_OS_WASM
+#include "WebSuspension.h"
+#endif
+
 namespace {
 
 /// After this long without a tone the device is released again, ms.
@@ -86,7 +90,12 @@ void QtToneGenerator::tone(int hertz, int milliseconds)
     m_idle->stop();
     if (ensureOutput() && !m_output->play(hertz, milliseconds))
         warnOnce(m_output->problem());
-    if (m_waiting) {
+    bool wait = m_waiting;
+#ifdef Q_OS_WASM
+    // A browser's page cannot wait inside another wait: the tone is queued.
+    wait = wait && !WebSuspension::isActive();
+#endif
+    if (wait) {
         waitDiscardingInput(milliseconds);
         m_idle->start(IdleReleaseMs);
         return;
@@ -108,7 +117,14 @@ void QtToneGenerator::waitDiscardingInput(int milliseconds)
     QCoreApplication* app = QCoreApplication::instance();
     app->installEventFilter(this);
     deadline.start(milliseconds);
+#ifdef Q_OS_WASM
+    // A dialog's kind of loop: the page suspends the program until the deadline
+    // (an application's kind would leave the handler for good).
+    const WebSuspension::Scope waiting;
+    loop.exec(QEventLoop::DialogExec);
+#else
     loop.exec();
+#endif
     app->removeEventFilter(this);
 }
 

@@ -4,11 +4,16 @@
 
 #include "SplitMixRandom.h"
 
-#include <bit>
+#include <cstdint>
+#include <cstring>
 
 void SplitMixRandom::reseed(double seconds)
 {
-    m_generator.mix(std::bit_cast<std::uint64_t>(seconds));
+    // The double's bits (std::bit_cast, which the web's C++ library lacks).
+    std::uint64_t bits = 0;
+    static_assert(sizeof bits == sizeof seconds);
+    std::memcpy(&bits, &seconds, sizeof bits);
+    m_generator.mix(bits);
 }
 
 float SplitMixRandom::next()

@@ -16,6 +16,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFileDialog>
+#ifdef Q_OS_WASM
+#include "WebFiles.h"
+#endif
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -145,6 +148,13 @@ void ClassWindow::refresh()
 
 void ClassWindow::chooseJournals()
 {
+#ifdef Q_OS_WASM
+    // The browser's dialog gives one file at a time, and later.
+    if (!askOpenFileNames) {
+        WebFiles::askOpenFile(QStringLiteral("*.json"), [this](const QString& path) { openJournals({path}); });
+        return;
+    }
+#endif
     const QStringList paths =
         askOpenFileNames
             ? askOpenFileNames()

@@ -32,8 +32,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPrintDialog>
 #include <QPrinter>
+#include <QtPrintSupport/qtprintsupportglobal.h>
+#if QT_CONFIG(printdialog)
+#include <QPrintDialog>
+#endif
+#ifdef Q_OS_WASM
+#include "WebFiles.h"
+#endif
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
@@ -178,6 +184,10 @@ void JournalWindow::buildActions()
     a.report->setShortcut(KeyBindings::key(Command::JournalReport));
     a.print = journal->addAction(tr("Печать…"), this, &JournalWindow::printReport);
     a.print->setShortcut(KeyBindings::key(Command::JournalPrint));
+#if !QT_CONFIG(printdialog) || defined(Q_OS_WASM)
+    // No printer to choose (a browser's page): the PDF report is printed by its viewer.
+    a.print->setVisible(false);
+#endif
     journal->addSeparator();
     a.classJournals = journal->addAction(tr("Журналы группы…"), this, &JournalWindow::openClassWindow);
     a.classJournals->setShortcut(KeyBindings::key(Command::ClassJournals));
@@ -236,14 +246,25 @@ int JournalWindow::currentRow() const
 
 void JournalWindow::openJournal()
 {
+#ifdef Q_OS_WASM
+    // The browser's dialog answers later, with the file's content.
+    if (!askOpenFileName) {
+        WebFiles::askOpenFile(QStringLiteral("*.json"), [this](const QString& path) { openJournalFile(path); });
+        return;
+    }
+#endif
     const QString path =
         askOpenFileName
             ? askOpenFileName()
             : QFileDialog::getOpenFileName(this, tr("Открыть журнал"),
                                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
                                            tr("Лабораторный журнал (*.json)"));
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        openJournalFile(path);
+}
+
+void JournalWindow::openJournalFile(const QString& path)
+{
     QString kept;
     if (m_store.open(path, &kept)) {
         m_laboratory.adoptSeedOf(m_model);
@@ -352,9 +373,11 @@ void JournalWindow::printReport()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
+#if QT_CONFIG(printdialog)
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+#endif
     ReportWriter writer(m_model);
     writer.print(printer);
 }

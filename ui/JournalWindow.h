@@ -86,6 +86,7 @@ private:
     void buildActions();
     void refreshAnalysis();
     void openJournal();
+    void openJournalFile(const QString& path);
     void saveJournal();
     void exportTable();
     void newJournal();

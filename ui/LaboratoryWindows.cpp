@@ -371,9 +371,19 @@ void LaboratoryWindows::askForStudent()
     if (askStudent) {
         answer = askStudent(model.journal().student, model.journal().group);
     } else {
+#ifdef Q_OS_WASM
+        // A browser's page waits for no dialog: the answer comes when it is given.
+        auto* asked = new StudentDialog(model.journal().student, model.journal().group, &m_window);
+        asked->setAttribute(Qt::WA_DeleteOnClose);
+        connect(asked, &QDialog::accepted, this,
+                [this, asked] { m_simulation.journal().setStudent(asked->student(), asked->group()); });
+        asked->open();
+        return;
+#else
         StudentDialog dialog(model.journal().student, model.journal().group, &m_window);
         if (dialog.exec() == QDialog::Accepted)
             answer = std::pair(dialog.student(), dialog.group());
+#endif
     }
     if (answer)
         model.setStudent(answer->first, answer->second);
