@@ -43,8 +43,8 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
     describe();
 #ifdef Q_OS_WASM
     // The fonts the window is laid out for, which a browser's page lacks.
-    for (const char* font : {"LiberationSerif-Regular", "LiberationSerif-Bold", "LiberationSans-Regular",
-                             "LiberationSans-Bold"})
+    for (const char* font :
+         {"LiberationSerif-Regular", "LiberationSerif-Bold", "LiberationSans-Regular", "LiberationSans-Bold"})
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(font)));
 #endif
     ApplicationSetup::apply();

@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-
 QByteArray RunTable::number(double value, char decimalPoint)
 {
     const std::string shortest = CharConversion::shortest(value);

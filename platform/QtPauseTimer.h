@@ -33,7 +33,10 @@ public:
     void setIntervalOnBeat(int milliseconds) override;
     void processEvents() override;
 #ifdef Q_OS_WASM
-    bool allowsNestedPauses() const override { return false; }
+    bool allowsNestedPauses() const override
+    {
+        return false;
+    }
 #endif
 
 private:

@@ -12,6 +12,8 @@
 
 namespace {
 
+// clang-format off: the functions below are written in JavaScript.
+
 // The page's audio context (made by the page at the user's first action, as
 // browsers require), its sample rate in Hz; 0 when there is none yet.
 EM_JS(int, oildrop_audio_rate, (), {
@@ -39,6 +41,8 @@ EM_JS(int, oildrop_audio_queue, (const short* samples, int count), {
     globalThis.oildropAudioEnd = start + count / context.sampleRate;
     return 1;
 });
+
+// clang-format on
 
 } // namespace
 
