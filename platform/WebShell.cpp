@@ -11,7 +11,8 @@
 
 namespace {
 
-// clang-format off: the functions below are written in JavaScript.
+// The functions below are written in JavaScript.
+// clang-format off
 
 // Whether the site serves `url` (relative to the page): a request for its head.
 EM_JS(int, oildrop_site_has, (const char* url), {
@@ -26,7 +27,9 @@ EM_JS(int, oildrop_site_has, (const char* url), {
 });
 
 // Opens `url` (relative to the page) in a new tab; 0 when the browser refused.
-EM_JS(int, oildrop_open_tab, (const char* url), { return window.open(UTF8ToString(url), '_blank') ? 1 : 0; });
+EM_JS(int, oildrop_open_tab, (const char* url), {
+    return window.open(UTF8ToString(url), '_blank') ? 1 : 0;
+});
 
 /// The site's address of a document of the document folder, or an empty one.
 QByteArray siteUrl(const QString& path)

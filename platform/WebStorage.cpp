@@ -12,7 +12,8 @@
 
 namespace {
 
-// clang-format off: the functions below are written in JavaScript.
+// The functions below are written in JavaScript.
+// clang-format off
 
 /// Tabs open at once, each with a folder of its own; more share the last.
 constexpr int Folders = 20;
@@ -22,9 +23,8 @@ constexpr int Folders = 20;
 // browser are kept in one place, Module.oildropPersist: a copy asked for while
 // one is under way follows it.
 EM_JS(void, oildrop_storage_begin, (int folders), {
-    Module.oildropStorage = {state : 0, folder : 0};
-    const mountAt = (folder) = >
-    {
+    Module.oildropStorage = { state: 0, folder: 0 };
+    const mountAt = (folder) => {
         const path = '/storage/' + folder;
         try {
             FS.mkdirTree(path);
@@ -34,33 +34,29 @@ EM_JS(void, oildrop_storage_begin, (int folders), {
             return;
         }
         Module.oildropStorage.folder = folder;
-        FS.syncfs(
-            true, (error) = > { Module.oildropStorage.state = error ? 2 : 1; });
+        FS.syncfs(true, (error) => { Module.oildropStorage.state = error ? 2 : 1; });
         let busy = false;
         let again = false;
-        Module.oildropPersist = () = >
-        {
+        Module.oildropPersist = () => {
             if (busy) {
                 again = true;
                 return;
             }
             busy = true;
-            FS.syncfs(
-                false, () = > {
-                    busy = false;
-                    if (again) {
-                        again = false;
-                        Module.oildropPersist();
-                    }
-                });
+            FS.syncfs(false, () => {
+                busy = false;
+                if (again) {
+                    again = false;
+                    Module.oildropPersist();
+                }
+            });
         };
     };
     if (!navigator.locks) {
         mountAt(1);
         return;
     }
-    const take = (folder) = >
-    {
+    const take = (folder) => {
         if (folder >= folders) {
             mountAt(folders);
             return;

@@ -12,7 +12,8 @@
 
 namespace {
 
-// clang-format off: the functions below are written in JavaScript.
+// The functions below are written in JavaScript.
+// clang-format off
 
 // The page's audio context (made by the page at the user's first action, as
 // browsers require), its sample rate in Hz; 0 when there is none yet.
