@@ -10,6 +10,7 @@
 #include <QDir>
 
 #ifdef Q_OS_WASM
+#include "WebProbe.h"
 #include "WebToneOutput.h"
 
 #include <QFontDatabase>
@@ -77,6 +78,10 @@ Program::Program(int& argc, char** argv, Language language) : m_app(argc, argv),
 
     m_window = std::make_unique<MainWindow>(services, documentFolders, QLocale(), language);
     m_messageBox.setParent(m_window.get());
+#ifdef Q_OS_WASM
+    // What the page's tests read: the first frame, the drop's steps.
+    m_window->simulation().experiment().addListener(new WebProbe(m_window.get()));
+#endif
     m_saveDialog.setParent(m_window.get());
 }
 

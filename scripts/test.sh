@@ -11,7 +11,8 @@
 #   3. the Debian package, its checks (lintian, reuse lint), and a smoke run of
 #      the installed program under Xvfb;
 #   4. the Windows build (cross-built with the first build's tools) and its
-#      tests, smoke run and installer under Wine.
+#      tests, smoke run and installer under Wine;
+#   5. the web edition (WebAssembly) and its smoke test in headless Chromium.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
@@ -52,4 +53,8 @@ echo "== package and smoke run of the installed program"
 echo "== Windows: cross-build, tests under Wine"
 ./scripts/build-windows.sh --tests
 ./scripts/test-windows.sh
+
+echo "== the web edition: build, smoke test in headless Chromium"
+./scripts/build-web.sh
+/usr/bin/python3 tests/web/smoke.py build-web/site
 echo "== all tests passed"

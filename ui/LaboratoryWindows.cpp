@@ -375,6 +375,9 @@ void LaboratoryWindows::askForStudent()
         // A browser's page waits for no dialog: the answer comes when it is given.
         auto* asked = new StudentDialog(model.journal().student, model.journal().group, &m_window);
         asked->setAttribute(Qt::WA_DeleteOnClose);
+        // Modal to the whole program, as exec() would make it: a window raised
+        // over a window-modal dialog sends the page's window stack round in circles.
+        asked->setWindowModality(Qt::ApplicationModal);
         connect(asked, &QDialog::accepted, this,
                 [this, asked] { m_simulation.journal().setStudent(asked->student(), asked->group()); });
         asked->open();

@@ -71,7 +71,10 @@ class Browser:
             self.console.append(' '.join(str(a.get('value', a.get('description', '')))
                                          for a in message['params']['args']))
         elif message.get('method') == 'Runtime.exceptionThrown':
-            self.console.append('exception: ' + json.dumps(message['params']['exceptionDetails'])[:400])
+            details = message['params']['exceptionDetails']
+            where = ' < '.join(f['functionName'] for f in details.get('stackTrace', {}).get('callFrames', [])[:8])
+            self.console.append(f"exception: {details.get('exception', {}).get('description', details.get('text'))}"
+                                f' in {where}')
 
     def call(self, method, **params):
         self.next_id += 1
