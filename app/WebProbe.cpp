@@ -6,8 +6,8 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QWindow>
 #include <QTimer>
+#include <QWindow>
 
 #include <emscripten.h>
 
@@ -38,9 +38,8 @@ EM_JS(void, oildrop_probe_active, (const char* title), {
 WebProbe::WebProbe(QObject* window) : QObject(window), m_window(window)
 {
     window->installEventFilter(this);
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [](QWindow* focused) {
-        oildrop_probe_active(focused ? focused->title().toUtf8().constData() : "");
-    });
+    connect(qApp, &QGuiApplication::focusWindowChanged, this,
+            [](QWindow* focused) { oildrop_probe_active(focused ? focused->title().toUtf8().constData() : ""); });
 }
 
 void WebProbe::stepped()

@@ -13,10 +13,6 @@
 
 #include <cstdio>
 
-#ifdef Q_OS_WASM
-#include "WebStorage.h"
-#endif
-
 int main(int argc, char* argv[])
 {
     QStringList arguments;
@@ -55,10 +51,6 @@ int main(int argc, char* argv[])
         std::fputs(message.constData(), options.exitStatus() == 0 ? stdout : stderr);
         return options.exitStatus();
     }
-#ifdef Q_OS_WASM
-    // The journal's folder in the browser's storage, read back before the program starts.
-    WebStorage::mount();
-#endif
     Program program(argc, argv, language);
     return program.exec();
 }

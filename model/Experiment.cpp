@@ -267,7 +267,9 @@ void Experiment::runExperiment()
     m_state.wasIrradiated = 0;
     m_window.preparePlots();
 
-    if (m_drop && m_drop->held) {
+    // A held drop runs on the timer's beat; so does every run where pauses
+    // cannot nest (a browser's page, which waits in no handler).
+    if ((m_drop && m_drop->held) || !m_timer.allowsNestedPauses()) {
         beginHeld();
         return;
     }
@@ -287,14 +289,15 @@ void Experiment::runExperiment()
 void Experiment::beginHeld()
 {
     ExperimentState& s = m_state;
-    s.holding = true;
+    s.holding = m_drop && m_drop->held;
     s.fieldOn = false;
     s.reversed = false;
     s.chargeState = 0;
-    drawPlates(false, false);
+    if (s.holding)
+        drawPlates(false, false);
     m_held = true;
     m_paused = false;
-    m_run.begin(m_drop->noise);
+    m_run.begin(m_drop ? m_drop->noise : nullptr);
     // The first step at once, as a run's loop takes it; then one per beat.
     stepHeld();
 }
@@ -332,6 +335,7 @@ void Experiment::stepHeld()
 void Experiment::finishHeld()
 {
     const ExperimentListener::End end = m_run.finish();
+    const bool holding = m_state.holding;
     m_held = false;
     m_paused = false;
     m_timer.setEnabled(false);
@@ -339,7 +343,15 @@ void Experiment::finishHeld()
     m_state.holding = false;
     for (ExperimentListener* listener : m_listeners)
         listener->runEnded(end);
+    if (end == ExperimentListener::End::ProgramEnding || m_lifetime.isEnding())
+        return;
     m_view.setFieldButtonsEnabled(false);
+    if (!holding) {
+        // A demonstration's run on the beat (a browser's page): its verdict.
+        if (end != ExperimentListener::End::Ended)
+            judge(end);
+        return;
+    }
     // The laboratory's verdict: the drop is lost, or let go for the next.
     announce(end == ExperimentListener::End::TouchedPlate ? dropLostText() : dropLetGoText());
 }
@@ -369,9 +381,10 @@ void Experiment::setPaused(bool paused)
 
 bool Experiment::displaysByDeadline() const
 {
-    // A held run never waits; where pauses cannot nest (a browser's page),
-    // neither does a display asked for inside a run's pause: the run goes on.
-    return m_held || (!m_timer.allowsNestedPauses() && m_pause.isWaiting());
+    // A held run never waits, nor does anything where pauses cannot nest (a
+    // browser's page): the run goes on, and a display after it stays until
+    // the next start.
+    return m_held || !m_timer.allowsNestedPauses();
 }
 
 double Experiment::wallNow() const

@@ -11,10 +11,6 @@
 
 #include <cmath>
 
-#ifdef Q_OS_WASM
-#include "WebSuspension.h"
-#endif
-
 namespace {
 
 /// Line breaks of the texts are CR LF; the box wants plain line feeds.
@@ -43,23 +39,21 @@ void prepare(QMessageBox& box, const QString& text)
 void QtMessageBox::showMessage(const QString& title, const QString& text)
 {
     const QString shown = displayed(text);
+#ifdef Q_OS_WASM
+    // A browser's page waits in no handler: the box stays open on its own
+    // until it is closed.
+    auto* box = new QMessageBox(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, m_parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    prepare(*box, shown);
+    box->button(QMessageBox::Ok)->setText(tr("ОК"));
+    box->open();
+#else
     QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, m_parent);
     prepare(box, shown);
     box.button(QMessageBox::Ok)->setText(tr("ОК"));
-#ifdef Q_OS_WASM
-    if (WebSuspension::isActive()) {
-        // Inside another wait a browser's page cannot wait for the answer: the
-        // box stays open on its own until it is closed.
-        auto* open = new QMessageBox(QMessageBox::NoIcon, title, shown, QMessageBox::Ok, m_parent);
-        prepare(*open, shown);
-        open->button(QMessageBox::Ok)->setText(tr("ОК"));
-        open->setAttribute(Qt::WA_DeleteOnClose);
-        open->open();
-        return;
-    }
-    const WebSuspension::Scope waiting;
-#endif
     box.exec();
+#endif
 }
 
 bool QtMessageBox::askYesNo(const QString& title, const QString& text)
@@ -71,11 +65,5 @@ bool QtMessageBox::askYesNo(const QString& title, const QString& text)
     box.button(QMessageBox::No)->setText(tr("Нет"));
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
-#ifdef Q_OS_WASM
-    // Inside another wait a browser's page cannot wait for the answer: no.
-    if (WebSuspension::isActive())
-        return false;
-    const WebSuspension::Scope waiting;
-#endif
     return box.exec() == QMessageBox::Yes;
 }

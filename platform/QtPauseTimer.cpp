@@ -7,10 +7,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
-#ifdef Q_OS_WASM
-#include "WebSuspension.h"
-#endif
-
 #include <algorithm>
 
 namespace {
@@ -29,6 +25,7 @@ QtPauseTimer::QtPauseTimer()
 
 void QtPauseTimer::setEnabled(bool enabled)
 {
+
     if (enabled == m_enabled)
         return;
     m_enabled = enabled;
@@ -47,6 +44,7 @@ void QtPauseTimer::setIntervalOnBeat(int milliseconds)
 
 void QtPauseTimer::start(int milliseconds, bool onBeat)
 {
+
     // A countdown cut short by a new interval ends here.
     if (m_timer.isActive()) {
         m_timer.stop();
@@ -90,6 +88,7 @@ void QtPauseTimer::restart()
 
 void QtPauseTimer::tick()
 {
+
     ended();
     if (onTick)
         onTick();
@@ -105,12 +104,11 @@ void QtPauseTimer::tick()
 void QtPauseTimer::processEvents()
 {
 #ifdef Q_OS_WASM
-    if (WebSuspension::isActive()) {
-        // Inside another wait the page cannot suspend: what is pending only.
-        QCoreApplication::processEvents();
-        return;
-    }
-    const WebSuspension::Scope waiting;
-#endif
+    // A browser's page waits in no handler (it would never get back to the
+    // browser): its runs go on the beat and its displays end at deadlines, so
+    // no pause waits there; what is pending only.
+    QCoreApplication::processEvents();
+#else
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+#endif
 }

@@ -20,8 +20,8 @@
 /// steps at 50 ms take 5 s, not 5 s plus 100 steps' work. Every other pause
 /// (a display, a flash) lasts its whole length from the moment it starts.
 ///
-/// In a browser the page suspends the program while a pause waits for
-/// events; it can do so once at a time, so pauses there do not nest.
+/// In a browser no handler may wait (the page would never get back to the
+/// browser): there pauses do not nest, and the runs go on its beat.
 class QtPauseTimer : public PauseTimer {
 public:
     QtPauseTimer();

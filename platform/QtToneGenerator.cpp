@@ -17,10 +17,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#ifdef Q_OS_WASM
-#include "WebSuspension.h"
-#endif
-
 namespace {
 
 /// After this long without a tone the device is released again, ms.
@@ -92,8 +88,8 @@ void QtToneGenerator::tone(int hertz, int milliseconds)
         warnOnce(m_output->problem());
     bool wait = m_waiting;
 #ifdef Q_OS_WASM
-    // A browser's page cannot wait inside another wait: the tone is queued.
-    wait = wait && !WebSuspension::isActive();
+    // A browser's page waits in no handler: the tone is queued.
+    wait = false;
 #endif
     if (wait) {
         waitDiscardingInput(milliseconds);
@@ -117,14 +113,7 @@ void QtToneGenerator::waitDiscardingInput(int milliseconds)
     QCoreApplication* app = QCoreApplication::instance();
     app->installEventFilter(this);
     deadline.start(milliseconds);
-#ifdef Q_OS_WASM
-    // A dialog's kind of loop: the page suspends the program until the deadline
-    // (an application's kind would leave the handler for good).
-    const WebSuspension::Scope waiting;
-    loop.exec(QEventLoop::DialogExec);
-#else
     loop.exec();
-#endif
     app->removeEventFilter(this);
 }
 

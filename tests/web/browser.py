@@ -39,8 +39,8 @@ class Browser:
              '--enable-unsafe-swiftshader', '--disable-background-networking', '--disable-component-update',
              '--disable-sync', '--no-first-run', '--disable-quic', '--autoplay-policy=no-user-gesture-required',
              f'--window-size={width},{height}', f'--user-data-dir={self.profile}',
-             f'--remote-debugging-port={port}', 'about:blank'],
-            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+             f'--remote-debugging-port={port}', '--enable-logging=stderr', '--log-level=0', 'about:blank'],
+            stdout=subprocess.DEVNULL, stderr=open(os.environ.get('OILDROP_CHROMIUM_LOG', os.devnull), 'w'))
         targets = None
         for _ in range(100):
             try:
