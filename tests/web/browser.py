@@ -22,7 +22,7 @@ KEYS = {
     'F1': ('F1', 'F1', 112), 'F2': ('F2', 'F2', 113), 'F5': ('F5', 'F5', 116),
     'F8': ('F8', 'F8', 119), 'F9': ('F9', 'F9', 120), 'F12': ('F12', 'F12', 123),
     'Escape': ('Escape', 'Escape', 27), 'Enter': ('Enter', 'Enter', 13),
-    'Tab': ('Tab', 'Tab', 9),
+    'Tab': ('Tab', 'Tab', 9), 'PageDown': ('PageDown', 'PageDown', 34),
 }
 for letter in 'abcdefghijklmnopqrstuvwxyz':
     KEYS[letter] = (letter, 'Key' + letter.upper(), ord(letter.upper()))
