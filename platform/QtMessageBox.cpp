@@ -11,6 +11,10 @@
 
 #include <cmath>
 
+#ifdef Q_OS_WASM
+#include <emscripten.h>
+#endif
+
 namespace {
 
 /// Line breaks of the texts are CR LF; the box wants plain line feeds.
@@ -33,6 +37,15 @@ void prepare(QMessageBox& box, const QString& text)
         label->setMinimumWidth(static_cast<int>(std::ceil(widest)) + 2 * label->margin() + 2);
     }
 }
+
+#ifdef Q_OS_WASM
+// The browser's question (OK, Cancel): whether OK was chosen.
+// clang-format off
+EM_JS(int, oildrop_confirm, (const char* text), {
+    return window.confirm(UTF8ToString(text)) ? 1 : 0;
+});
+// clang-format on
+#endif
 
 } // namespace
 
@@ -59,6 +72,11 @@ void QtMessageBox::showMessage(const QString& title, const QString& text)
 bool QtMessageBox::askYesNo(const QString& title, const QString& text)
 {
     const QString shown = displayed(text);
+#ifdef Q_OS_WASM
+    // A browser's page waits in no handler of its own, but the browser's own
+    // question waits for the answer.
+    return oildrop_confirm((title + QStringLiteral("\n\n") + shown).toUtf8().constData());
+#else
     QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Yes | QMessageBox::No, m_parent);
     prepare(box, shown);
     box.button(QMessageBox::Yes)->setText(tr("Да"));
@@ -66,4 +84,5 @@ bool QtMessageBox::askYesNo(const QString& title, const QString& text)
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+#endif
 }
