@@ -8,14 +8,14 @@
 #include <cassert>
 #include <charconv>
 
-#if !defined(__cpp_lib_to_chars)
+#if !defined(__cpp_lib_to_chars) || defined(OILDROP_CONVERSION_THROUGH_C)
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #endif
 
-#if defined(__cpp_lib_to_chars)
+#if defined(__cpp_lib_to_chars) && !defined(OILDROP_CONVERSION_THROUGH_C)
 
 namespace {
 
