@@ -321,6 +321,19 @@ void JournalWindow::strikeOutEntry()
     if (askReason) {
         reason = askReason();
     } else {
+#ifdef Q_OS_WASM
+        // A browser's page waits in no handler: the answer comes through a slot.
+        auto* dialog = new QInputDialog(this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->setWindowTitle(tr("Удалить измерение"));
+        dialog->setLabelText(tr("Почему измерение не годится? Оно останется в журнале зачёркнутым."));
+        connect(dialog, &QInputDialog::textValueSelected, this, [this, row](const QString& text) {
+            m_model.strikeOut(row, text.trimmed().isEmpty() ? tr("без объяснения") : text.trimmed());
+        });
+        dialog->open();
+        return;
+#endif
         bool ok = false;
         const QString text = QInputDialog::getText(
             this, tr("Удалить измерение"), tr("Почему измерение не годится? Оно останется в журнале зачёркнутым."),
@@ -346,9 +359,24 @@ void JournalWindow::addRealDrop()
     if (askRealDrop) {
         drop = askRealDrop(number);
     } else {
+#ifdef Q_OS_WASM
+        // A browser's page waits in no handler: the drop comes through a slot.
+        auto* dialog = new RealDropDialog(m_messageBox, m_locale, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setWindowModality(Qt::ApplicationModal);
+        connect(dialog, &QDialog::accepted, this, [this, dialog, number] {
+            if (const std::optional<JournalDrop> given = dialog->drop(number)) {
+                m_model.addDrop(*given);
+                addEntry();
+            }
+        });
+        dialog->open();
+        return;
+#else
         RealDropDialog dialog(m_messageBox, m_locale, this);
         if (dialog.exec() == QDialog::Accepted)
             drop = dialog.drop(number);
+#endif
     }
     if (!drop)
         return;
