@@ -17,6 +17,8 @@ set -eu
 cd "$(dirname "$0")/.."
 root=$PWD
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+# shellcheck source=scripts/cross-build-tools.sh
+. "$root/scripts/cross-build-tools.sh"
 
 qt_version=6.4.2
 qt_prefix=/opt/qt6-wasm
@@ -25,35 +27,10 @@ qt_sha256=0f3306906b2e3cca4ab16d4a8f6f08351c9227be27b802690339e4085be794b4
 
 echo "== Debian packages for the web build"
 packages="emscripten chromium python3-websocket zip qt6-base-dev-tools qt6-l10n-tools fonts-liberation2"
-missing=""
-for p in $packages; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    $SUDO apt-get update -qq
-    # shellcheck disable=SC2086
-    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
-fi
+install_packages "$packages"
 
 echo "== Qt $qt_version for WebAssembly"
-stamp=$qt_prefix/.oildrop-qt-source
-if [ -x "$qt_prefix/bin/qt-cmake" ] && [ -f "$stamp" ]; then
-    echo "in $qt_prefix ($(cat "$stamp"))"
-elif [ -f "$qt_archive" ]; then
-    sum=$(sha256sum "$qt_archive" | cut -d' ' -f1)
-    if [ "$sum" != "$qt_sha256" ]; then
-        echo "FAIL: $qt_archive has the checksum $sum, not $qt_sha256" >&2
-        exit 1
-    fi
-    $SUDO tar -C / -xJf "$qt_archive"
-    echo "archive $sum" | $SUDO tee "$stamp" >/dev/null
-    echo "unpacked from $qt_archive"
-else
-    echo "no archive at $qt_archive: building Qt from Debian's source package"
-    (mkdir -p build-qt-wasm && cd build-qt-wasm && "$root/scripts/build-qt-wasm.sh")
-    echo "built from source by scripts/build-qt-wasm.sh" | $SUDO tee "$stamp" >/dev/null
-fi
+install_qt "$qt_prefix" "$qt_archive" "$qt_sha256" build-qt-wasm.sh build-qt-wasm
 
 # Qt's CMake checks Emscripten's version in an emsdk folder, which Debian's
 # package does not have: a stand-in is enough. Emscripten's JavaScript tools

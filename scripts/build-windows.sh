@@ -21,6 +21,8 @@ set -eu
 cd "$(dirname "$0")/.."
 root=$PWD
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+# shellcheck source=scripts/cross-build-tools.sh
+. "$root/scripts/cross-build-tools.sh"
 testing=OFF
 [ "${1:-}" = "--tests" ] && testing=ON
 
@@ -36,35 +38,10 @@ mingw_lib=/usr/x86_64-w64-mingw32/lib
 echo "== Debian packages for the Windows build"
 packages="g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 nsis zip xvfb xauth x11-utils xdotool imagemagick qt6-translations-l10n pulseaudio-utils"
-missing=""
-for p in $packages; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    $SUDO apt-get update -qq
-    # shellcheck disable=SC2086
-    $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
-fi
+install_packages "$packages"
 
 echo "== Qt $qt_version for Windows"
-stamp=$qt_prefix/.oildrop-qt-source
-if [ -x "$qt_prefix/bin/qt-cmake" ] && [ -f "$stamp" ]; then
-    echo "in $qt_prefix ($(cat "$stamp"))"
-elif [ -f "$qt_archive" ]; then
-    sum=$(sha256sum "$qt_archive" | cut -d' ' -f1)
-    if [ "$sum" != "$qt_sha256" ]; then
-        echo "FAIL: $qt_archive has the checksum $sum, not $qt_sha256" >&2
-        exit 1
-    fi
-    $SUDO tar -C / -xJf "$qt_archive"
-    echo "archive $sum" | $SUDO tee "$stamp" >/dev/null
-    echo "unpacked from $qt_archive"
-else
-    echo "no archive at $qt_archive: building Qt from Debian's source package"
-    (mkdir -p build-qt && cd build-qt && "$root/scripts/build-qt-mingw.sh")
-    echo "built from source by scripts/build-qt-mingw.sh" | $SUDO tee "$stamp" >/dev/null
-fi
+install_qt "$qt_prefix" "$qt_archive" "$qt_sha256" build-qt-mingw.sh build-qt
 
 echo "== the native build's tools"
 if [ ! -f build/CMakeCache.txt ]; then
