@@ -42,11 +42,7 @@ echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$shim/.emscripten
 export EMSDK="$shim" NODE_PATH=/usr/share/nodejs
 
 echo "== the native build's tools"
-if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOILDROP_WERROR=ON \
-        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
-fi
-cmake --build build --target oildrop-mkpdf oildrop-icons
+build_native_tools
 
 echo "== the web build"
 "$qt_prefix/bin/qt-cmake" -G Ninja -S . -B build-web \

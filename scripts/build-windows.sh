@@ -44,11 +44,7 @@ echo "== Qt $qt_version for Windows"
 install_qt "$qt_prefix" "$qt_archive" "$qt_sha256" build-qt-mingw.sh build-qt
 
 echo "== the native build's tools"
-if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOILDROP_WERROR=ON \
-        -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
-fi
-cmake --build build --target oildrop-mkpdf oildrop-icons
+build_native_tools
 
 echo "== cross-build"
 # Release without debug information, and a unity build (each library's

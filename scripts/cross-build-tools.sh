@@ -41,3 +41,13 @@ install_qt() {
         echo "built from source by scripts/$4" | $SUDO tee "$stamp" >/dev/null
     fi
 }
+
+# build_native_tools: the build tools a cross-build runs (the PDF converter,
+# the icon exporter), from the native build in build/ (configured if need be).
+build_native_tools() {
+    if [ ! -f build/CMakeCache.txt ]; then
+        cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOILDROP_WERROR=ON \
+            -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
+    fi
+    cmake --build build --target oildrop-mkpdf oildrop-icons
+}
