@@ -273,7 +273,12 @@ void Experiment::runExperiment()
         beginHeld();
         return;
     }
-    const ExperimentListener::End end = runDroplet();
+    endRun(runDroplet());
+}
+
+void Experiment::endRun(ExperimentListener::End end)
+{
+    const bool holding = m_state.holding;
     expireDisplays(true);
     m_state.holding = false;
     for (ExperimentListener* listener : m_listeners)
@@ -281,6 +286,11 @@ void Experiment::runExperiment()
     if (end == ExperimentListener::End::ProgramEnding || m_lifetime.isEnding())
         return;
     m_view.setFieldButtonsEnabled(false);
+    if (holding) {
+        // The laboratory's verdict: the drop is lost, or let go for the next.
+        announce(end == ExperimentListener::End::TouchedPlate ? dropLostText() : dropLetGoText());
+        return;
+    }
     // A run ended before the droplet left the gap (a held drop was started) has no verdict.
     if (end != ExperimentListener::End::Ended)
         judge(end);
@@ -335,25 +345,10 @@ void Experiment::stepHeld()
 void Experiment::finishHeld()
 {
     const ExperimentListener::End end = m_run.finish();
-    const bool holding = m_state.holding;
     m_held = false;
     m_paused = false;
     m_timer.setEnabled(false);
-    expireDisplays(true);
-    m_state.holding = false;
-    for (ExperimentListener* listener : m_listeners)
-        listener->runEnded(end);
-    if (end == ExperimentListener::End::ProgramEnding || m_lifetime.isEnding())
-        return;
-    m_view.setFieldButtonsEnabled(false);
-    if (!holding) {
-        // A demonstration's run on the beat (a browser's page): its verdict.
-        if (end != ExperimentListener::End::Ended)
-            judge(end);
-        return;
-    }
-    // The laboratory's verdict: the drop is lost, or let go for the next.
-    announce(end == ExperimentListener::End::TouchedPlate ? dropLostText() : dropLetGoText());
+    endRun(end);
 }
 
 void Experiment::setPaused(bool paused)

@@ -170,6 +170,9 @@ private:
     void scheduleBeat(int milliseconds, bool onBeat);
     void finishHeld();
     /// Wall time, ms (0 without a clock).
+    /// After a run: the displays cleared, the listeners told, and the verdict
+    /// (the laboratory's for a held drop, the demonstration's otherwise).
+    void endRun(ExperimentListener::End end);
     /// Whether the beam and the read-outs end at deadlines rather than in a pause of their own.
     bool displaysByDeadline() const;
     double wallNow() const;
