@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <locale.h>
 #endif
 
 #if defined(__cpp_lib_to_chars) && !defined(OILDROP_CONVERSION_THROUGH_C)
@@ -58,17 +59,42 @@ std::errc CharConversion::parse(const std::string& text, double& value)
 
 #else
 
-// A C library with only the C locale (a browser's page): printf and strtod
-// are exact and write and read a decimal point.
+// Through the C library, whose printf and strtod are exact, in its C locale
+// for the calling thread whatever the process's LC_NUMERIC: a decimal point.
 
 namespace {
 
+/// The C locale for the calling thread while it lives (POSIX uselocale).
+class CLocaleScope {
+public:
+    CLocaleScope() : m_previous(uselocale(c())) {}
+    ~CLocaleScope() { uselocale(m_previous); }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    static locale_t c()
+    {
+        static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+        return locale;
+    }
+    locale_t m_previous;
+};
+
 std::string print(const char* format, int precision, double value)
 {
+    const CLocaleScope c;
     std::array<char, 1600> buffer{};
     const int length = std::snprintf(buffer.data(), buffer.size(), format, precision, value);
     assert(length > 0 && static_cast<std::size_t>(length) < buffer.size());
     return std::string(buffer.data(), static_cast<std::size_t>(length));
+}
+
+/// strtod in the C locale.
+double read(const char* text, char** end)
+{
+    const CLocaleScope c;
+    return std::strtod(text, end);
 }
 
 /// The shortest of the texts, fixed or scientific, whose digits read back as
@@ -86,7 +112,7 @@ std::string shortestOf(Value value)
     int digits = 1;
     for (; digits <= 17; ++digits) {
         scientific = print("%.*e", digits - 1, wide);
-        const double back = std::strtod(scientific.c_str(), nullptr);
+        const double back = read(scientific.c_str(), nullptr);
         if (static_cast<Value>(back) == value)
             break;
     }
@@ -124,12 +150,12 @@ std::errc CharConversion::parse(const std::string& text, double& value)
 {
     errno = 0;
     char* end = nullptr;
-    const double read = std::strtod(text.c_str(), &end);
+    const double result = read(text.c_str(), &end);
     if (end == text.c_str())
         return std::errc::invalid_argument;
-    if (errno == ERANGE && (read == 0 || std::isinf(read)))
+    if (errno == ERANGE && (result == 0 || std::isinf(result)))
         return std::errc::result_out_of_range;
-    value = read;
+    value = result;
     return std::errc{};
 }
 

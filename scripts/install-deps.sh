@@ -42,9 +42,6 @@ fi
 # The locales the tests run under: Russian (the users' own, with a decimal
 # comma), English, and German (another comma locale). Debian generates none
 # of them by itself.
-for l in ru_RU en_US de_DE; do
-  if ! locale -a | grep -qx "$l.utf8"; then
-    echo "Generating the locale $l.UTF-8"
-    $SUDO localedef -i "$l" -f UTF-8 "$l.UTF-8"
-  fi
-done
+locale -a | grep -qx ru_RU.utf8 || $SUDO localedef -i ru_RU -f UTF-8 ru_RU.UTF-8
+locale -a | grep -qx en_US.utf8 || $SUDO localedef -i en_US -f UTF-8 en_US.UTF-8
+locale -a | grep -qx de_DE.utf8 || $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8

@@ -4,7 +4,8 @@
 
 // The conversions a browser's page uses (through its C library, built here
 // with OILDROP_CONVERSION_THROUGH_C) against std::to_chars and
-// std::from_chars: the same text for every double and float tried.
+// std::from_chars, under a C library set to a decimal comma: the same text
+// for every double and float tried.
 
 #include "CharConversion.h"
 
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -33,9 +35,16 @@ class TestCharConversion : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void sameAsTheCppLibrary_data();
     void sameAsTheCppLibrary();
 };
+
+void TestCharConversion::initTestCase()
+{
+    // A C library writing decimal commas: the conversions must not follow it.
+    QVERIFY2(std::setlocale(LC_ALL, "ru_RU.UTF-8"), "the locale ru_RU.UTF-8 is not installed");
+}
 
 void TestCharConversion::sameAsTheCppLibrary_data()
 {
@@ -94,6 +103,5 @@ void TestCharConversion::sameAsTheCppLibrary()
     QCOMPARE(back, value);
 }
 
-// No application object: the C library keeps the C locale, as a browser's page's does.
 QTEST_APPLESS_MAIN(TestCharConversion)
 #include "tst_char_conversion.moc"
