@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ClassReport.h"
+#include "JournalCheck.h"
 #include "Program.h"
 #include "ProgramOptions.h"
 #include "ReportWriter.h"
@@ -42,6 +43,13 @@ int main(int argc, char* argv[])
         if (options.action() == Action::Report)
             return ReportWriter::run(files[0], files[1]);
         return ClassReport::run(files[0], files.mid(1));
+    }
+    if (options.action() == Action::Check) {
+        QCoreApplication core(argc, argv);
+        Program::describe();
+        const Translations texts(language);
+        QLocale::setDefault(Languages::numbersLocale(language, QLocale::system()));
+        return JournalCheck::run(options.files().constFirst());
     }
     if (options.action() != Action::Run) {
         // Answered without a window (nor a display): only the texts are needed.

@@ -166,6 +166,12 @@ QByteArray JournalFile::write(const Journal& journal)
             o.insert(QStringLiteral("slipCorrection"), true);
         if (d.fallDistance)
             o.insert(QStringLiteral("fallDistance"), *d.fallDistance);
+        if (!d.irradiatedInField.empty()) {
+            QJsonArray states;
+            for (const int state : d.irradiatedInField)
+                states.append(state);
+            o.insert(QStringLiteral("irradiatedInField"), states);
+        }
         drops.append(o);
     }
     QJsonArray entries;
@@ -250,6 +256,21 @@ JournalDrop readDrop(const QJsonValue& value, int version, int index, QString& f
     d.temperature = r.optionalNumber("temperature");
     d.slipCorrection = o.contains(QLatin1String("slipCorrection")) && r.boolean("slipCorrection");
     d.fallDistance = r.optionalNumber("fallDistance");
+    // Optional: the charge states an irradiation with the field on gave (absent: none).
+    const QJsonValue inField = o.value(QLatin1String("irradiatedInField"));
+    if (!inField.isUndefined()) {
+        const QJsonArray states = inField.toArray();
+        if (!inField.isArray() || states.size() > 10000)
+            r.fail("irradiatedInField");
+        for (const QJsonValue& state : states) {
+            if (!state.isDouble() || state.toDouble() != std::floor(state.toDouble()) || state.toDouble() < 1
+                || state.toDouble() > 1e9) {
+                r.fail("irradiatedInField");
+                break;
+            }
+            d.irradiatedInField.push_back(static_cast<int>(state.toDouble()));
+        }
+    }
     if (d.pressure && !(*d.pressure > 0))
         r.fail("pressure");
     if (d.slipCorrection && !d.pressure)

@@ -13,14 +13,32 @@ DropSummaryModel::DropSummaryModel(const JournalModel& journal, QObject* parent)
     : QAbstractTableModel(parent), m_journal(journal)
 {
     // The groups change with any change of the journal: shown anew.
-    connect(&journal, &JournalModel::changed, this, [this] {
-        beginResetModel();
-        endResetModel();
-    });
-    connect(&journal, &QAbstractItemModel::modelReset, this, [this] {
-        beginResetModel();
-        endResetModel();
-    });
+    connect(&journal, &JournalModel::changed, this, &DropSummaryModel::reset);
+    connect(&journal, &QAbstractItemModel::modelReset, this, &DropSummaryModel::reset);
+    m_flags = JournalFlags::check(journal.journal(), journal.analysis());
+}
+
+void DropSummaryModel::reset()
+{
+    beginResetModel();
+    m_flags = JournalFlags::check(m_journal.journal(), m_journal.analysis());
+    endResetModel();
+}
+
+std::vector<JournalFlags::Flag> DropSummaryModel::flagsOf(int row) const
+{
+    const auto& groups = m_journal.analysis().groups;
+    const JournalAnalysis::Group& g = groups[static_cast<std::size_t>(row)];
+    if (row > 0) {
+        const JournalAnalysis::Group& before = groups[static_cast<std::size_t>(row - 1)];
+        if (before.drop == g.drop && before.chargeState == g.chargeState)
+            return {};
+    }
+    std::vector<JournalFlags::Flag> mine;
+    for (const JournalFlags::Flag& f : m_flags)
+        if (f.drop == g.drop && f.chargeState == g.chargeState)
+            mine.push_back(f);
+    return mine;
 }
 
 int DropSummaryModel::rowCount(const QModelIndex& parent) const
@@ -38,8 +56,15 @@ QVariant DropSummaryModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     if (role == Qt::TextAlignmentRole)
-        return index.column() == Field ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return index.column() == Field || index.column() == Flags ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                                                  : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (index.column() == Flags && (role == Qt::DisplayRole || role == Qt::ToolTipRole)) {
+        QStringList texts;
+        for (const JournalFlags::Flag& f : flagsOf(index.row()))
+            texts << (role == Qt::DisplayRole ? JournalFlags::title(f.code)
+                                              : JournalFlags::title(f.code) + QStringLiteral(": ") + f.text);
+        return texts.join(role == Qt::DisplayRole ? QStringLiteral("; ") : QStringLiteral("\n"));
+    }
     if (role != Qt::DisplayRole)
         return {};
     const JournalAnalysis::Group& g = m_journal.analysis().groups[static_cast<std::size_t>(index.row())];
@@ -82,6 +107,7 @@ QVariant DropSummaryModel::headerData(int section, Qt::Orientation orientation, 
     case Count: return tr("Измерений");
     case Velocity: return tr("Скорость, м/с (среднее ± ст. откл.)");
     case Charge: return tr("Заряд, 10⁻¹⁹ Кл (среднее ± ст. откл.)");
+    case Flags: return tr("Замечания");
     default: return {};
     }
 }

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 /// A drop of the laboratory journal: one «ПУСК» in laboratory mode, with the
 /// setup it ran in (its voltage the one at the start: each measurement keeps
@@ -27,6 +28,9 @@ struct JournalDrop {
     std::optional<double> temperature;
     /// The drop's drag had the slip of the air (at `pressure`): it is analysed with it.
     bool slipCorrection = false;
+    /// The charge states reached by an irradiation with the field on (ions
+    /// are swept to the plates then: a real drop rarely takes one up).
+    std::vector<int> irradiatedInField;
     /// A drop typed in from a real apparatus: the distance its timings cover, m.
     std::optional<double> fallDistance;
 

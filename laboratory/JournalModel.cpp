@@ -84,6 +84,15 @@ void JournalModel::markLost(int drop)
         }
 }
 
+void JournalModel::markIrradiatedInField(int drop, int state)
+{
+    for (JournalDrop& d : m_journal.drops)
+        if (d.number == drop) {
+            d.irradiatedInField.push_back(state);
+            emit changed();
+        }
+}
+
 void JournalModel::strikeOut(int row, const QString& reason)
 {
     if (row < 0 || row >= rowCount())

@@ -56,6 +56,8 @@ public:
     int addHandEntry(int drop);
     /// The droplet of `drop` touched a plate while it was held.
     void markLost(int drop);
+    /// Drop `drop` reached charge state `state` by an irradiation with the field on.
+    void markIrradiatedInField(int drop, int state);
     /// Strikes a row out (it stays, with the reason, but takes no part), or restores it.
     void strikeOut(int row, const QString& reason);
     void restore(int row);

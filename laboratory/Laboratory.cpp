@@ -19,7 +19,9 @@
 #include <QDateTime>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -205,10 +207,13 @@ void Laboratory::runStarting()
     emit changed();
 }
 
-void Laboratory::fieldSwitched(Field)
+void Laboratory::fieldSwitched(Field what)
 {
     if (!m_active || m_plottedDrop == 0)
         return;
+    // Irradiated with the field on: a mistake the journal keeps.
+    if (what == Field::Light && m_state.holding && m_state.fieldOn)
+        m_journal.markIrradiatedInField(m_plottedDrop, m_state.chargeState);
     // The new state acts from the next step on: after the last step's time.
     m_changes.push_back({m_state.t, field(), chargeState(), m_state.Ux});
     emit changed();
@@ -267,21 +272,34 @@ int Laboratory::dropForHandEntry()
 
 namespace {
 
+/// Why a timing cannot be used: its start and end differ in the drop, the
+/// charge, the field or the voltage.
+constexpr const char* ChangeReasons[] = {
+    QT_TRANSLATE_NOOP("Laboratory", "отсчёт начат на другой капле"),
+    QT_TRANSLATE_NOOP("Laboratory", "капля облучена во время отсчёта"),
+    QT_TRANSLATE_NOOP("Laboratory", "поле переключено во время отсчёта"),
+    QT_TRANSLATE_NOOP("Laboratory", "напряжение изменено во время отсчёта"),
+};
+
 /// Why a timing from `start` to `end` cannot be used, empty when it can.
 QString changeDuring(const Stopwatch::Moment& start, const Stopwatch::Moment& end)
 {
-    if (start.drop != end.drop)
-        return Laboratory::tr("отсчёт начат на другой капле");
-    if (start.chargeState != end.chargeState)
-        return Laboratory::tr("капля облучена во время отсчёта");
-    if (start.field != end.field)
-        return Laboratory::tr("поле переключено во время отсчёта");
-    if (start.voltage != end.voltage)
-        return Laboratory::tr("напряжение изменено во время отсчёта");
+    const bool changed[] = {start.drop != end.drop, start.chargeState != end.chargeState, start.field != end.field,
+                            start.voltage != end.voltage};
+    for (std::size_t i = 0; i < std::size(changed); ++i)
+        if (changed[i])
+            return Laboratory::tr(ChangeReasons[i]);
     return {};
 }
 
 } // namespace
+
+bool Laboratory::isChangeReason(const QString& reason)
+{
+    // In the language the journal was kept in, or in this one.
+    return std::any_of(std::begin(ChangeReasons), std::end(ChangeReasons),
+                       [&reason](const char* text) { return reason == QString::fromUtf8(text) || reason == tr(text); });
+}
 
 int Laboratory::recordTimings()
 {

@@ -108,6 +108,8 @@ public:
     /// Puts the stopwatch's timings not yet in the journal into it; how many.
     /// A timing across a change of phase is kept struck out, with the reason.
     int recordTimings();
+    /// `reason` is one the program strikes a timing across a change out with.
+    static bool isChangeReason(const QString& reason);
     /// Puts the velocity curve at time `t` (tau) of the plotted drop into the
     /// journal, as the read-out shows it (four significant digits).
     bool recordPlotVelocity(double t);

@@ -39,9 +39,10 @@ struct Parser {
     QCommandLineOption lang{QStringLiteral("lang"), QString(), QStringLiteral("ru|en")};
     QCommandLineOption report{QStringLiteral("report")};
     QCommandLineOption group{QStringLiteral("class")};
+    QCommandLineOption check{QStringLiteral("check")};
 
     Parser(const QString& description, const QString& langDescription, const QString& reportDescription = {},
-           const QString& classDescription = {})
+           const QString& classDescription = {}, const QString& checkDescription = {})
     {
         // -platform and the like are single-dash words, not bundles of letters.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -52,6 +53,8 @@ struct Parser {
         parser.addOption(report);
         group.setDescription(classDescription);
         parser.addOption(group);
+        check.setDescription(checkDescription);
+        parser.addOption(check);
         for (const char* name : ToolkitOptionsWithValue) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -88,6 +91,10 @@ ProgramOptions ProgramOptions::parse(const QStringList& arguments)
     } else if (p.parser.isSet(p.report) && p.parser.isSet(p.group)) {
         options.m_action = Action::Refuse;
         options.m_misuse = QStringLiteral("--report --class");
+    } else if (p.parser.isSet(p.check)) {
+        const bool alone = !p.parser.isSet(p.report) && !p.parser.isSet(p.group) && files.size() == 1;
+        options.m_action = alone ? Action::Check : Action::Refuse;
+        options.m_misuse = QStringLiteral("--check");
     } else if (p.parser.isSet(p.report)) {
         options.m_action = files.size() == 2 ? Action::Report : Action::Refuse;
         options.m_misuse = QStringLiteral("--report");
@@ -95,7 +102,8 @@ ProgramOptions ProgramOptions::parse(const QStringList& arguments)
         options.m_action = files.size() >= 2 ? Action::ClassReport : Action::Refuse;
         options.m_misuse = QStringLiteral("--class");
     }
-    if (options.m_action == Action::Report || options.m_action == Action::ClassReport)
+    if (options.m_action == Action::Report || options.m_action == Action::ClassReport
+        || options.m_action == Action::Check)
         options.m_files = files;
     if (p.parser.isSet(p.lang)) {
         const QString code = p.parser.value(p.lang);
@@ -116,14 +124,18 @@ QString ProgramOptions::message() const
     case Action::ShowHelp: {
         Parser p{tr("Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.\n\n"
                     "oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf\n"
-                    "oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json..."),
+                    "oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...\n"
+                    "oildrop --check ЖУРНАЛ.json"),
                  tr("Язык интерфейса и справки: ru (русский) или en (английский). "
                     "Без него — по первому языку системы: русский для русского, украинского, "
                     "белорусского, казахского и для C/POSIX, английский для любого другого."),
                  tr("Записать отчёт о лабораторной работе по журналу (PDF) и выйти, без окна. Журнал, который "
                     "нельзя прочитать, назван с причиной в стандартном потоке ошибок; статус 1, файла нет."),
                  tr("Свести журналы группы в отчёт (PDF) или таблицу (CSV) и выйти, без окна. Непрочитанные "
-                    "журналы названы с причиной; статус 0, если прочитан хотя бы один.")};
+                    "журналы названы с причиной; статус 0, если прочитан хотя бы один."),
+                 tr("Проверить журнал: по строке на каждую ошибку, «drop N, state K: КОД: пояснение» (коды: "
+                    "few-timings, scatter, fast-drop, many-charges, field-on-irradiation, crossed-change, "
+                    "absurd-charge), и выйти, без окна. Статус 0; 1, если журнал нельзя прочитать.")};
         return p.parser.helpText();
     }
     case Action::ShowVersion: return program + u' ' + QCoreApplication::applicationVersion() + u'\n';
@@ -135,6 +147,9 @@ QString ProgramOptions::message() const
             return program + QStringLiteral(": ") + tr("--report и --class нельзя задать вместе") + u'\n';
         if (m_misuse == QLatin1String("--report"))
             return program + QStringLiteral(": ") + tr("--report требует два файла: журнал и отчёт") + u'\n';
+        if (m_misuse == QLatin1String("--check"))
+            return program + QStringLiteral(": ")
+                   + tr("--check требует один файл журнала и не сочетается с --report и --class") + u'\n';
         if (m_misuse == QLatin1String("--class"))
             return program + QStringLiteral(": ")
                    + tr("--class требует файл сводки (.pdf или .csv) и хотя бы один журнал") + u'\n';
@@ -145,7 +160,8 @@ QString ProgramOptions::message() const
     }
     case Action::Run:
     case Action::Report:
-    case Action::ClassReport: break;
+    case Action::ClassReport:
+    case Action::Check: break;
     }
     return {};
 }

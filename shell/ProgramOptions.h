@@ -15,13 +15,14 @@
 /// The program's command line: `--lang ru|en` chooses the language of the
 /// interface and help over the system's; `-h`/`--help` and `-v`/`--version`
 /// answer and end; `--report JOURNAL REPORT.pdf` writes a journal's lab report
-/// and `--class REPORT.pdf|REPORT.csv JOURNAL...` a group's, without a window. The toolkit's own options (-platform,
+/// and `--class REPORT.pdf|REPORT.csv JOURNAL...` a group's, without a window;
+/// `--check JOURNAL` prints the journal's mistakes. The toolkit's own options (-platform,
 /// -style, ...) pass through to it; other words are ignored. An unknown option or language is refused.
 class ProgramOptions {
     Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
 
 public:
-    enum class Action { Run, ShowHelp, ShowVersion, Refuse, Report, ClassReport };
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse, Report, ClassReport, Check };
 
     /// Reads the arguments, the program's name first.
     static ProgramOptions parse(const QStringList& arguments);
@@ -29,7 +30,8 @@ public:
     Action action() const { return m_action; }
     /// The language asked for with --lang.
     std::optional<Language> language() const { return m_language; }
-    /// The files of --report (the journal, the report) and of --class (the report, the journals).
+    /// The files of --report (the journal, the report), of --class (the report, the journals), of --check (the
+    /// journal).
     const QStringList& files() const { return m_files; }
 
     /// What to print for help, version or a refusal, in the language of the

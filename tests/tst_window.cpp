@@ -8,6 +8,7 @@
 #include "CanvasWidget.h"
 #include "Fonts.h"
 #include "HelpCommands.h"
+#include "LaboratoryWindows.h"
 #include "MenuPictureHolder.h"
 
 #include <QAccessible>
@@ -298,6 +299,8 @@ void tst_window::menus()
          {m.brownian, "Броуновское движение", false},
          {m.slipCorrection, "Поправка на скольжение", false},
          {m.seed, "Зерно случайных чисел…", false},
+         {w.form->laboratory().coachAction(), "Подсказки", false},
+         {w.form->laboratory().multiplesAction(), "Подсказки называют кратность и e", false},
          {nullptr, "", false},
          {m.copyImage, "Копировать изображение", false},
          {m.saveImage, "Сохранить изображение…", false},

@@ -39,6 +39,7 @@ QKeySequence KeyBindings::key(Command command)
     case Command::JournalReport: return QKeySequence(Qt::CTRL | Qt::Key_R);
     case Command::JournalPrint: return QKeySequence(QKeySequence::Print);
     case Command::ClassJournals: return QKeySequence(Qt::CTRL | Qt::Key_G);
+    case Command::Coach: return QKeySequence(Qt::CTRL | Qt::Key_H);
     }
     return {};
 }
@@ -88,6 +89,11 @@ QString KeyBindings::helpText()
         tr("%1 — напряжение больше на 10 %").arg(k(Command::VoltageUpMore)),
         tr("%1 — напряжение меньше на 10 %").arg(k(Command::VoltageDownMore)),
         tr("%1 — капля висит: записать напряжение равновесия в журнал").arg(k(Command::Balance)),
+        tr("%1 — подсказка в окне секундомера: показать и скрыть").arg(k(Command::Coach)),
+        QString(),
+        tr("Подсказка ведёт по шагам: замедление 9; ПУСК; путь 5 дел.; медленная капля; поле и напряжение, "),
+        tr("пока капля не поднимается так же быстро, как падала; три падения и три подъёма, каждый в журнал (F12);"),
+        tr("поле выключить и облучить; второе состояние; новая капля; при 7 надёжных зарядах — читать e."),
         QString(),
         tr("Как удержать каплю и найти e:"),
         tr("замедление 9; напряжение для начала около −25 кВ (в Ux= цифры 25000 вместо 5085, или 17 раз Shift+PgUp);"),

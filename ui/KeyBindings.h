@@ -48,6 +48,7 @@ public:
         JournalReport,
         JournalPrint,
         ClassJournals,
+        Coach,
     };
 
     static QKeySequence key(Command command);

@@ -5,6 +5,7 @@
 #include "LaboratoryWindows.h"
 
 #include "AirInputs.h"
+#include "CoachPanel.h"
 
 #include "JournalWindow.h"
 #include "KeyBindings.h"
@@ -18,11 +19,13 @@
 #include "Laboratory.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
@@ -30,7 +33,8 @@
 
 LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation, const Services& services,
                                      const QLocale& locale, QObject* parent)
-    : QObject(parent), m_window(window), m_simulation(simulation), m_services(services), m_locale(locale)
+    : QObject(parent), m_window(window), m_simulation(simulation), m_services(services), m_locale(locale),
+      m_coach(simulation.laboratory(), simulation.state(), simulation.journal())
 {
     m_store = new JournalStore(simulation.journal(), *services.messageBox, JournalStore::defaultFolder(), this);
 
@@ -48,6 +52,7 @@ LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation,
     m_reticle->hide();
 
     buildCommands();
+    buildCoachCommands();
     const MainWindow::Menus& m = window.menus();
     Laboratory& lab = simulation.laboratory();
     connect(m.laboratoryMode, &QAction::toggled, this, &LaboratoryWindows::setActive);
@@ -107,6 +112,48 @@ void LaboratoryWindows::buildCommands()
     connect(m_commands.record, &QAction::triggered, this, [&lab] { lab.recordTimings(); });
     connect(&stopwatch, &Stopwatch::changed, this, &LaboratoryWindows::updateCommands);
     buildApparatusCommands();
+}
+
+CoachPanel* LaboratoryWindows::coachPanel() const
+{
+    return m_coachPanel;
+}
+
+void LaboratoryWindows::buildCoachCommands()
+{
+    const MainWindow::Menus& m = m_window.menus();
+    QSettings settings;
+    m_coachAction = new QAction(tr("Подсказки"), &m_window);
+    m_coachAction->setCheckable(true);
+    m_coachAction->setChecked(settings.value(QStringLiteral("coach/shown"), true).toBool());
+    m_coachAction->setShortcut(KeyBindings::key(KeyBindings::Command::Coach));
+    m_coachAction->setShortcutContext(Qt::ApplicationShortcut);
+    m_coachAction->setToolTip(tr("Подсказка в окне секундомера: что делать сейчас и заряд капли"));
+    m_multiplesAction = new QAction(tr("Подсказки называют кратность и e"), &m_window);
+    m_multiplesAction->setCheckable(true);
+    m_multiplesAction->setChecked(settings.value(QStringLiteral("coach/multiples"), true).toBool());
+    m_multiplesAction->setToolTip(tr("Снимите, чтобы студент сам нашёл кратность зарядов и e"));
+    m_coach.setShowsMultiples(m_multiplesAction->isChecked());
+    // After the seed's command, before the surface's.
+    const QList<QAction*> actions = m.file->actions();
+    const qsizetype seed = actions.indexOf(m.seed);
+    QAction* before = seed >= 0 && seed + 1 < actions.size() ? actions[seed + 1] : nullptr;
+    m.file->insertActions(before, {m_coachAction, m_multiplesAction});
+    m_window.addAction(m_coachAction);
+    connect(m_coachAction, &QAction::toggled, this, [this](bool on) {
+        QSettings().setValue(QStringLiteral("coach/shown"), on);
+        if (m_coachPanel) {
+            m_coachPanel->setVisible(on);
+            if (m_stopwatch)
+                m_stopwatch->adjustSize();
+        }
+    });
+    connect(m_multiplesAction, &QAction::toggled, this, [this](bool on) {
+        QSettings().setValue(QStringLiteral("coach/multiples"), on);
+        m_coach.setShowsMultiples(on);
+        if (m_coachPanel)
+            m_coachPanel->refresh();
+    });
 }
 
 void LaboratoryWindows::buildApparatusCommands()
@@ -278,6 +325,11 @@ void LaboratoryWindows::setActive(bool active)
             connect(m_stopwatch, &StopwatchWindow::voltageChosen, this, &LaboratoryWindows::setVoltage);
             m_air = new AirInputs(lab, m_simulation.sound(), *m_services.messageBox, m_stopwatch->pressureEdit(),
                                   m_stopwatch->temperatureEdit(), this);
+            // The coach above the stopwatch: the next step where the student looks.
+            m_coachPanel = new CoachPanel(m_coach, m_services.announcer, m_locale, m_stopwatch);
+            if (auto* column = qobject_cast<QBoxLayout*>(m_stopwatch->layout()))
+                column->insertWidget(0, m_coachPanel);
+            m_coachPanel->setVisible(m_coachAction->isChecked());
             m_stopwatch->adjustSize();
             placeBeside(m_stopwatch);
         }

@@ -6,6 +6,7 @@
 
 #include "StopwatchWindow.h"
 
+#include "Coach.h"
 #include "Services.h"
 
 #include <QLocale>
@@ -18,6 +19,8 @@
 #include <utility>
 
 class AirInputs;
+class CoachPanel;
+class QAction;
 class JournalStore;
 class JournalWindow;
 class MainWindow;
@@ -55,6 +58,12 @@ public:
     /// The journal's window (made on first use) and its store.
     JournalWindow* journalWindow();
     JournalStore& store() { return *m_store; }
+    /// The coach, and its panel in the stopwatch's window (once that is made).
+    Coach& coach() { return m_coach; }
+    CoachPanel* coachPanel() const;
+    /// «Подсказки» (shown or hidden) and «Подсказки называют кратность и e».
+    QAction* coachAction() const { return m_coachAction; }
+    QAction* multiplesAction() const { return m_multiplesAction; }
 
     /// Shows the journal's window.
     void showJournal();
@@ -69,6 +78,8 @@ protected:
 
 private:
     void buildCommands();
+    /// The coach's menu commands, after the seed's; their choices are remembered.
+    void buildCoachCommands();
     void buildApparatusCommands();
     void updateCommands();
     /// The inputs take no edits while a droplet is held (the voltage is
@@ -104,6 +115,10 @@ private:
     StopwatchWindow::Commands m_commands{};
     QPointer<StopwatchWindow> m_stopwatch;
     QPointer<JournalWindow> m_journal;
+    Coach m_coach;
+    QPointer<CoachPanel> m_coachPanel;
+    QAction* m_coachAction = nullptr;
+    QAction* m_multiplesAction = nullptr;
     QLabel* m_reticle;
     AirInputs* m_air = nullptr;
     bool m_concealed = false;

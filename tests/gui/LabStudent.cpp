@@ -20,10 +20,6 @@
 
 namespace {
 
-/// The hands' reaction times, wall time: mean and scatter, s.
-constexpr double SteadyReaction = 0.2, SteadyReactionSd = 0.05;
-constexpr double MeasuredLag = 0.11, MeasuredLagSd = 0.07;
-
 /// The speeds the student times a rise at, in units of the free fall: slower
 /// is too slow to wait for, faster too quick to time well.
 constexpr double SlowestRise = 0.5;
@@ -31,21 +27,7 @@ constexpr double FastestRise = 2.5;
 
 } // namespace
 
-LabStudent::LabStudent(WindowFixture& w, std::uint64_t handSeed, Hand hand)
-    : m_w(w), m_hand(handSeed), m_handModel(hand)
-{
-}
-
-double LabStudent::stepSeconds() const
-{
-    const ExperimentState& s = m_w.state();
-    return s.timeStep * static_cast<double>(s.tau);
-}
-
-double LabStudent::rate() const
-{
-    return stepSeconds() / (m_w.state().slowDown * 0.01);
-}
+LabStudent::LabStudent(WindowFixture& w, std::uint64_t handSeed, Hand hand) : m_w(w), m_hand(w, handSeed, hand) {}
 
 bool LabStudent::stateDone() const
 {
@@ -105,7 +87,7 @@ void LabStudent::newDrop()
         m_session.experimentSeconds += m_lastStep * stepSeconds();
     m_drop = m_w.simulation().laboratory().currentDrop();
     ++m_session.started;
-    m_presses.clear();
+    m_hand.clear();
     m_lastY = 0;
     m_lastStep = 0;
     m_settled = 0;
@@ -144,9 +126,10 @@ void LabStudent::atStep(int step)
     const double v = (to - from) / s.timeStep;
     m_lastY = to;
     ++m_settled;
-    if (s.fieldOn && m_timing == Timing::None && m_presses.empty())
+    if (s.fieldOn && m_timing == Timing::None && m_hand.idle())
         tune(v, step * stepSeconds());
-    pressDue(step);
+    if (m_hand.pressDue(step) > 0)
+        m_settled = 0;
     if (watch)
         watch(m_drop, step);
 }
@@ -220,28 +203,5 @@ void LabStudent::tune(double v, double now)
 
 void LabStudent::act(double seen, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    // No press before the step that shows what calls for it.
-    const double reaction = m_handModel == Hand::Steady
-                                ? std::max(0.05, SteadyReaction + SteadyReactionSd * m_hand.normal())
-                                : std::max(0.0, MeasuredLag + MeasuredLagSd * m_hand.normal());
-    const double at = std::max(seen + reaction * rate(), m_presses.empty() ? seen : m_presses.back().at);
-    m_presses.push_back({at, key, modifiers});
-}
-
-void LabStudent::pressDue(int step)
-{
-    const double pause = m_w.state().slowDown * 10.0;
-    while (!m_presses.empty() && m_presses.front().at < (step + 1) * stepSeconds()) {
-        const Press press = m_presses.front();
-        m_presses.erase(m_presses.begin());
-        // Within the pause after this step, at the moment of the press.
-        const double fraction = std::clamp(press.at / stepSeconds() - step, 0.0, 0.999);
-        const double wall = m_w.fakes.steadyClock.now;
-        m_w.fakes.steadyClock.now = wall + fraction * pause;
-        m_settled = 0;
-        QTest::keyClick(m_w.form.get(), press.key, press.modifiers);
-        m_w.fakes.steadyClock.now = wall;
-        if (m_w.simulation().laboratory().currentDrop() != m_drop)
-            return; // the next drop began inside the press
-    }
+    m_hand.act(seen, key, modifiers);
 }

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "SeededRandom.h"
+#include "StudentHand.h"
 
 #include <Qt>
 
@@ -61,15 +61,7 @@ public:
     /// with `options`.
     static void setUp(WindowFixture& w, std::uint64_t seed, const Options& options);
 
-    /// How long after seeing what calls for it the hand presses a key, wall time.
-    enum class Hand {
-        /// 0.2 s on average, scattered by 0.05 s.
-        Steady,
-        /// As measured on 4 304 hand timings (Am. J. Phys. 87, 110 (2019)):
-        /// a lag of 0.11 s on average, scattered by 0.07 s, each press on
-        /// a draw of its own.
-        Measured,
-    };
+    using Hand = StudentHand::Model;
 
     LabStudent(WindowFixture& w, std::uint64_t handSeed, Hand hand = Hand::Steady);
 
@@ -82,28 +74,19 @@ public:
 
 private:
     enum class Timing { None, Fall, Rise };
-    struct Press {
-        double at; ///< experiment time, s
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-    };
 
     void atStep(int step);
     void newDrop();
     void crossed(int line, bool down, double when);
     void tune(double v, double now);
     void act(double seen, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void pressDue(int step);
-    double stepSeconds() const;
-    double rate() const;
+    double stepSeconds() const { return m_hand.stepSeconds(); }
     bool stateDone() const;
 
     WindowFixture& m_w;
-    SeededRandom m_hand;
-    Hand m_handModel;
+    StudentHand m_hand;
     Plan m_plan;
     Session m_session;
-    std::vector<Press> m_presses;
 
     int m_drop = 0;
     double m_lastY = 0;
