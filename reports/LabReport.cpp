@@ -25,10 +25,13 @@ QString escaped(const QString& text)
 /// A model as an HTML table: its header and its cells, rows marked by `rowStyle`.
 QString tableOf(const QAbstractItemModel& model, const std::function<QString(int row)>& rowStyle = {})
 {
+    // The headings a point smaller than the cells: a heading's longest word
+    // sets its column's least width, and a column narrower breaks it.
     QString html = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"1\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
     for (int c = 0; c < model.columnCount(); ++c)
-        html += QStringLiteral("<th>%1</th>").arg(escaped(model.headerData(c, Qt::Horizontal).toString()));
+        html += QStringLiteral("<th style=\"font-size: 6pt\">%1</th>")
+                    .arg(escaped(model.headerData(c, Qt::Horizontal).toString()));
     html += QStringLiteral("</tr>");
     for (int r = 0; r < model.rowCount(); ++r) {
         const QString style = rowStyle ? rowStyle(r) : QString();
@@ -54,8 +57,9 @@ LabReport::LabReport(const JournalModel& model, QString analysis, QDate date)
 QString LabReport::setupTable() const
 {
     const QLocale& l = m_model.locale();
+    // The headings a point smaller than the cells, as in the other tables.
     QString html = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"1\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
     // The air, for a journal with drops that had it.
     const Journal& journal = m_model.journal();
     const std::vector<JournalDrop>& drops = journal.drops;
@@ -67,7 +71,7 @@ QString LabReport::setupTable() const
     if (air)
         headings << tr("p, кПа") << tr("t, °C") << tr("Поправка на скольжение");
     for (const QString& heading : headings)
-        html += QStringLiteral("<th>%1</th>").arg(escaped(heading));
+        html += QStringLiteral("<th style=\"font-size: 6pt\">%1</th>").arg(escaped(heading));
     html += QStringLiteral("</tr>");
     // The drops measured: the others are counted below the table.
     for (const JournalDrop& d : journal.drops) {

@@ -261,10 +261,15 @@ void tst_report::pooledEstimateFindsE()
 namespace {
 
 /// A journal without an estimate (one drop's two charges: too few), with 21
-/// drops started that have no measurement, three of them lost.
+/// drops started that have no measurement, three of them lost; its drops in
+/// air with the slip correction (the widest drops table, and the
+/// extrapolation's words).
 Journal journalWithoutEstimate(const QString& student)
 {
     Journal journal = generatedJournal(1, 21, student, QStringLiteral("ФТ-21"));
+    journal.drops.front().pressure = 98000;
+    journal.drops.front().temperature = 296.15;
+    journal.drops.front().slipCorrection = true;
     for (int n = 2; n <= 22; ++n) {
         JournalDrop d = journal.drops.front();
         d.number = n;
