@@ -4,12 +4,15 @@
 
 #include "ClassPool.h"
 
+#include "AnalysisWording.h"
 #include "ChargePlots.h"
 #include "ChargeUnits.h"
 #include "JournalFile.h"
+#include "MeasuredDrops.h"
 #include "PagedReport.h"
 #include "RunTable.h"
 
+#include <QDataStream>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -37,6 +40,35 @@ QString escapedHtml(const QString& text)
     return text.toHtmlEscaped();
 }
 
+/// A journal's measurements, whoever made them: every timing (kept or struck
+/// out) with the setup of its drop, in the journal's order. Empty for a
+/// journal without one: two of those are no copies of each other.
+QByteArray measurementsOf(const Journal& journal)
+{
+    QByteArray bytes;
+    if (journal.entries.empty())
+        return bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    const auto optional = [&out](const std::optional<double>& v) { out << v.has_value() << v.value_or(0.0); };
+    for (const JournalEntry& e : journal.entries) {
+        out << e.drop << static_cast<int>(e.field) << e.chargeState << static_cast<int>(e.source) << e.deleted
+            << e.uncertainty;
+        optional(e.voltage);
+        optional(e.bands);
+        optional(e.distance);
+        optional(e.time);
+        optional(e.velocity);
+        if (const JournalDrop* d = journal.drop(e.drop)) {
+            out << d->setup.DD << d->setup.Ux << d->setup.d << d->setup.r << d->setup.r0
+                << static_cast<double>(d->setup.eta) << d->diameterHidden << d->slipCorrection;
+            optional(d->pressure);
+            optional(d->temperature);
+            optional(d->fallDistance);
+        }
+    }
+    return bytes;
+}
+
 } // namespace
 
 void ClassPool::add(const QString& path)
@@ -62,11 +94,37 @@ void ClassPool::add(const QString& path, const QByteArray& bytes)
     m.path = path;
     m.student = journal.student;
     m.group = journal.group;
-    m.drops = static_cast<int>(journal.drops.size());
+    m.drops = MeasuredDrops::count(journal);
     m.chargesUsed = static_cast<int>(analysis.fromCharges.used.size());
     m.estimate = analysis.fromCharges;
+    m_measurements.push_back(measurementsOf(journal));
+    // The first journal with the same measurements stays; this one is its copy.
+    if (!m_measurements.back().isEmpty())
+        for (std::size_t i = 0; i + 1 < m_measurements.size(); ++i)
+            if (!m_members[i].copyOf && m_measurements[i] == m_measurements.back()) {
+                m.copyOf = i;
+                break;
+            }
     m_members.push_back(std::move(m));
     m_journals.push_back(std::move(journal));
+}
+
+int ClassPool::pooledMembers() const
+{
+    return static_cast<int>(
+        std::count_if(m_members.begin(), m_members.end(), [](const Member& m) { return !m.copyOf; }));
+}
+
+QString ClassPool::copyText(const Member& copy) const
+{
+    if (!copy.copyOf)
+        return {};
+    const Member& original = m_members[*copy.copyOf];
+    const auto named = [](const Member& m) {
+        const QString file = QFileInfo(m.path).fileName();
+        return m.student.isEmpty() ? tr("«%1»").arg(file) : tr("«%1» (%2)").arg(file, m.student);
+    };
+    return tr("%1 — копия: те же измерения, что в %2; в общую оценку не вошёл").arg(named(copy), named(original));
 }
 
 void ClassPool::pool()
@@ -75,7 +133,11 @@ void ClassPool::pool()
     // last file's, so that a drop keeps its own free fall and charges.
     m_pooled = {};
     int offset = 0;
-    for (const Journal& journal : m_journals) {
+    for (std::size_t i = 0; i < m_journals.size(); ++i) {
+        // A copy's charges are its original's: counted once.
+        if (m_members[i].copyOf)
+            continue;
+        const Journal& journal = m_journals[i];
         int last = offset;
         for (JournalDrop d : journal.drops) {
             d.number += offset;
@@ -89,6 +151,7 @@ void ClassPool::pool()
         offset = last;
     }
     m_journals.clear();
+    m_measurements.clear();
     m_analysis = JournalAnalysis::analyse(m_pooled);
 }
 
@@ -100,6 +163,13 @@ QString ClassPool::estimateText(const ElementaryChargeEstimate::Result& e, const
         e.expanded > 0 ? std::clamp(1 - static_cast<int>(std::floor(std::log10(e.expanded / ChargeUnit))), 0, 6) : 3;
     return tr("(%1 ± %2)·10⁻¹⁹ Кл")
         .arg(locale.toString(e.e / ChargeUnit, 'f', decimals), locale.toString(e.expanded / ChargeUnit, 'f', decimals));
+}
+
+QString ClassPool::noEstimateText(const ElementaryChargeEstimate::Result& e)
+{
+    if (e.valid())
+        return {};
+    return tr("оценки нет — %1").arg(AnalysisWording::noEstimateReason(e));
 }
 
 QString ClassPool::deviationText(const ElementaryChargeEstimate::Result& e, const QLocale& locale)
@@ -117,7 +187,8 @@ QByteArray ClassPool::csv(const QLocale& locale) const
     const char separator = decimalComma ? ';' : ',';
     const QStringList header = {tr("файл"),          tr("студент"),          tr("группа"),
                                 tr("капель"),        tr("зарядов в оценке"), tr("e (Кл)"),
-                                tr("U (k = 2, Кл)"), tr("отклонение (%)"),   tr("причина отказа")};
+                                tr("U (k = 2, Кл)"), tr("отклонение (%)"),   tr("почему оценки нет"),
+                                tr("копия журнала"), tr("причина отказа")};
     QByteArrayList fields;
     for (const QString& h : header)
         fields << csvField(h, separator);
@@ -133,12 +204,17 @@ QByteArray ClassPool::csv(const QLocale& locale) const
                               found ? RunTable::number(m.estimate.e, point) : QByteArray(),
                               found ? RunTable::number(m.estimate.expanded, point) : QByteArray(),
                               found ? RunTable::number((m.estimate.e - exact) / exact * 100, point) : QByteArray(),
+                              found ? QByteArray() : csvField(AnalysisWording::noEstimateReason(m.estimate), separator),
+                              m.copyOf ? csvField(QFileInfo(m_members[*m.copyOf].path).fileName(), separator)
+                                       : QByteArray(),
                               QByteArray()}
                    .join(separator)
                + '\n';
     }
     for (const Refused& r : m_refused)
         out += QByteArrayList{csvField(QFileInfo(r.path).fileName(), separator),
+                              {},
+                              {},
                               {},
                               {},
                               {},
@@ -175,27 +251,62 @@ QString ClassPool::html(const QLocale& locale) const
                                          .arg(estimateText(e, locale))
                                          .arg(e.used.size())
                                          .arg(m_analysis.charges.size())
-                                         .arg(m_members.size())
+                                         .arg(pooledMembers())
                                          .arg(deviationText(e, locale))));
     else
-        html +=
-            QStringLiteral("<p>%1</p>").arg(escapedHtml(tr("Оценки нет: зарядов %1.").arg(m_analysis.charges.size())));
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(escapedHtml(tr("Оценки нет (зарядов %1, журналов: %2): %3.")
+                                         .arg(m_analysis.charges.size())
+                                         .arg(pooledMembers())
+                                         .arg(AnalysisWording::noEstimateReason(e))));
+    const int copies = static_cast<int>(m_members.size()) - pooledMembers();
+    if (copies > 0)
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(escapedHtml(MeasuredDrops::plural(
+                        tr("%n журнал — копия другого: в оценку не вошёл (ниже).|%n журнала — копии других: в оценку "
+                           "не вошли (ниже).|%n журналов — копии других: в оценку не вошли (ниже).",
+                           nullptr, copies),
+                        copies)));
 
     html += QStringLiteral("<h3>%1</h3>").arg(escapedHtml(tr("Журналы")));
-    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\"><tr>");
-    for (const QString& h : {tr("Файл"), tr("Студент"), tr("Группа"), tr("Капель"), tr("Зарядов в оценке"),
-                             tr("e ± U (k = 2)"), tr("Отклонение")})
-        html += QStringLiteral("<th>%1</th>").arg(escapedHtml(h));
+    html += QStringLiteral(
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" style=\"font-size: 8pt\"><tr>");
+    // The columns' shares of the width: the numbers' narrow, e's (or the reason's) wide.
+    const std::pair<QString, int> headings[] = {
+        {tr("Файл"), 17},      {tr("Студент"), 16},          {tr("Группа"), 9},
+        {tr("Капель"), 8},     {tr("Зарядов в оценке"), 10}, {tr("e ± U (k = 2)"), 27},
+        {tr("Отклонение"), 13}};
+    for (const auto& [h, width] : headings)
+        html += QStringLiteral("<th width=\"%1%\">%2</th>").arg(width).arg(escapedHtml(h));
     html += QStringLiteral("</tr>");
     for (const Member& m : m_members) {
         html += QStringLiteral("<tr>");
-        for (const QString& cell :
-             {QFileInfo(m.path).fileName(), m.student, m.group, QString::number(m.drops),
-              QString::number(m.chargesUsed), estimateText(m.estimate, locale), deviationText(m.estimate, locale)})
+        const QString file =
+            m.copyOf
+                ? tr("%1 (копия %2)").arg(QFileInfo(m.path).fileName(), QFileInfo(m_members[*m.copyOf].path).fileName())
+                : QFileInfo(m.path).fileName();
+        for (const QString& cell : {file, m.student, m.group, QString::number(m.drops), QString::number(m.chargesUsed)})
             html += QStringLiteral("<td>%1</td>").arg(escapedHtml(cell));
+        // Without an estimate, why: over the two cells of e and its deviation.
+        if (m.estimate.valid())
+            html +=
+                QStringLiteral("<td>%1</td><td>%2</td>")
+                    .arg(escapedHtml(estimateText(m.estimate, locale)), escapedHtml(deviationText(m.estimate, locale)));
+        else
+            html += QStringLiteral("<td colspan=\"2\">%1</td>").arg(escapedHtml(noEstimateText(m.estimate)));
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table>");
+    QStringList copyLines;
+    for (const Member& m : m_members)
+        if (m.copyOf)
+            copyLines << copyText(m);
+    if (!copyLines.isEmpty()) {
+        html += QStringLiteral("<h3>%1</h3><ul>").arg(escapedHtml(tr("Копии")));
+        for (const QString& copy : copyLines)
+            html += QStringLiteral("<li>%1.</li>").arg(escapedHtml(copy));
+        html += QStringLiteral("</ul>");
+    }
     if (!m_refused.empty()) {
         html += QStringLiteral("<h3>%1</h3><ul>").arg(escapedHtml(tr("Не прочитаны")));
         for (const Refused& r : m_refused)

@@ -10,6 +10,7 @@
 #include "DropSummaryModel.h"
 #include "JournalModel.h"
 
+#include "MeasuredDrops.h"
 #include "PagedReport.h"
 
 #include <QPainter>
@@ -24,10 +25,13 @@ QString escaped(const QString& text)
 /// A model as an HTML table: its header and its cells, rows marked by `rowStyle`.
 QString tableOf(const QAbstractItemModel& model, const std::function<QString(int row)>& rowStyle = {})
 {
+    // The headings a point smaller than the cells: a heading's longest word
+    // sets its column's least width, and a column narrower breaks it.
     QString html = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"1\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
     for (int c = 0; c < model.columnCount(); ++c)
-        html += QStringLiteral("<th>%1</th>").arg(escaped(model.headerData(c, Qt::Horizontal).toString()));
+        html += QStringLiteral("<th style=\"font-size: 6pt\">%1</th>")
+                    .arg(escaped(model.headerData(c, Qt::Horizontal).toString()));
     html += QStringLiteral("</tr>");
     for (int r = 0; r < model.rowCount(); ++r) {
         const QString style = rowStyle ? rowStyle(r) : QString();
@@ -53,20 +57,26 @@ LabReport::LabReport(const JournalModel& model, QString analysis, QDate date)
 QString LabReport::setupTable() const
 {
     const QLocale& l = m_model.locale();
+    // The headings a point smaller than the cells, as in the other tables.
     QString html = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"1\" width=\"100%\" style=\"font-size: 7pt\"><tr>");
     // The air, for a journal with drops that had it.
-    const std::vector<JournalDrop>& drops = m_model.journal().drops;
-    const bool air =
-        std::any_of(drops.begin(), drops.end(), [](const JournalDrop& d) { return d.pressure.has_value(); });
+    const Journal& journal = m_model.journal();
+    const std::vector<JournalDrop>& drops = journal.drops;
+    const bool air = std::any_of(drops.begin(), drops.end(), [&journal](const JournalDrop& d) {
+        return d.pressure.has_value() && MeasuredDrops::measured(journal, d.number);
+    });
     QStringList headings = {tr("Капля"),    tr("Пуск"),      tr("D, мм"),     tr("U, В"),        tr("d, мкм"),
                             tr("ρ, кг/м³"), tr("ρ₀, кг/м³"), tr("η, мкПа·с"), tr("Броуновское"), tr("Потеряна")};
     if (air)
         headings << tr("p, кПа") << tr("t, °C") << tr("Поправка на скольжение");
     for (const QString& heading : headings)
-        html += QStringLiteral("<th>%1</th>").arg(escaped(heading));
+        html += QStringLiteral("<th style=\"font-size: 6pt\">%1</th>").arg(escaped(heading));
     html += QStringLiteral("</tr>");
-    for (const JournalDrop& d : m_model.journal().drops) {
+    // The drops measured: the others are counted below the table.
+    for (const JournalDrop& d : journal.drops) {
+        if (!MeasuredDrops::measured(journal, d.number))
+            continue;
         QStringList cells = {
             QString::number(d.number),
             d.started.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")),
@@ -91,7 +101,16 @@ QString LabReport::setupTable() const
             html += QStringLiteral("<td>%1</td>").arg(escaped(cell));
         html += QStringLiteral("</tr>");
     }
-    return html + QStringLiteral("</table>");
+    html += QStringLiteral("</table>");
+    const int others = static_cast<int>(drops.size()) - MeasuredDrops::count(journal);
+    if (others > 0)
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(escaped(MeasuredDrops::plural(tr("Ещё %n капля не измерена или потеряна.|Ещё %n капли не "
+                                                          "измерены или потеряны.|Ещё %n капель не измерено или "
+                                                          "потеряно.",
+                                                          nullptr, others),
+                                                       others)));
+    return html;
 }
 
 QString LabReport::measurementTable() const
@@ -131,7 +150,16 @@ QString LabReport::html() const
                                 "находится как наибольший общий делитель зарядов с учётом их неопределённостей.")));
 
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Установка: капли")));
-    html += journal.drops.empty() ? QStringLiteral("<p>%1</p>").arg(escaped(tr("Капель нет."))) : setupTable();
+    if (journal.drops.empty())
+        html += QStringLiteral("<p>%1</p>").arg(escaped(tr("Капель нет.")));
+    else if (MeasuredDrops::count(journal) == 0)
+        html += QStringLiteral("<p>%1</p>")
+                    .arg(escaped(MeasuredDrops::plural(tr("%n капля запущена, но не измерена.|%n капли запущены, но не "
+                                                          "измерены.|%n капель запущено, но не измерено.",
+                                                          nullptr, static_cast<int>(journal.drops.size())),
+                                                       static_cast<int>(journal.drops.size()))));
+    else
+        html += setupTable();
 
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Измерения")));
     if (journal.entries.empty())
@@ -146,7 +174,14 @@ QString LabReport::html() const
     html += summaryTable();
 
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Результат")));
-    html += QStringLiteral("<pre style=\"font-size: 9pt\">%1</pre>").arg(escaped(m_analysis));
+    // A paragraph a line, wrapped within the page; the lines indented under
+    // an estimate's heading stay indented.
+    for (const QString& line : m_analysis.split(QLatin1Char('\n'))) {
+        const bool indented = line.startsWith(QLatin1Char(' '));
+        html += QStringLiteral("<p style=\"margin-top: 0; margin-bottom: 0; margin-left: %1px\">%2</p>")
+                    .arg(indented ? 60 : 0)
+                    .arg(escaped(line.trimmed()));
+    }
     html += QStringLiteral("<p>%1</p>").arg(escaped(tr("Графики — на последней странице.")));
     return html + QStringLiteral("</body></html>");
 }

@@ -228,10 +228,6 @@
         <translation>e = %1 (expanded uncertainty, k = 2); charges used: %2 of %3, journals: %4; deviation from 1.602 176 634·10⁻¹⁹ C: %5</translation>
     </message>
     <message>
-        <source>Оценки нет: зарядов %1.</source>
-        <translation>No estimate: %1 charges.</translation>
-    </message>
-    <message>
         <source>Журналы</source>
         <translation>Journals</translation>
     </message>
@@ -278,6 +274,49 @@
     <message>
         <source>Зарядов нет: гистограммы нет.</source>
         <translation>No charges: no histogram.</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>«%1» (%2)</source>
+        <translation>“%1” (%2)</translation>
+    </message>
+    <message>
+        <source>%1 — копия: те же измерения, что в %2; в общую оценку не вошёл</source>
+        <translation>%1 is a copy: the same measurements as in %2; not in the pooled estimate</translation>
+    </message>
+    <message>
+        <source>оценки нет — %1</source>
+        <translation>no estimate — %1</translation>
+    </message>
+    <message>
+        <source>почему оценки нет</source>
+        <translation>why no estimate</translation>
+    </message>
+    <message>
+        <source>копия журнала</source>
+        <translation>copy of journal</translation>
+    </message>
+    <message>
+        <source>Оценки нет (зарядов %1, журналов: %2): %3.</source>
+        <translation>No estimate (%1 charges, %2 journals): %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n журнал — копия другого: в оценку не вошёл (ниже).|%n журнала — копии других: в оценку не вошли (ниже).|%n журналов — копии других: в оценку не вошли (ниже).</source>
+        <translation>
+            <numerusform>%n journal is a copy of another: not in the estimate (see below).</numerusform>
+            <numerusform>%n journals are copies of others: not in the estimate (see below).</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 (копия %2)</source>
+        <translation>%1 (copy of %2)</translation>
+    </message>
+    <message>
+        <source>Копии</source>
+        <translation>Copies</translation>
     </message>
 </context>
 <context>
@@ -390,6 +429,18 @@
 %2.</source>
         <translation>Could not save the file “%1”:
 %2.</translation>
+    </message>
+    <message>
+        <source>%1 (копия %2)</source>
+        <translation>%1 (copy of %2)</translation>
+    </message>
+    <message>
+        <source>оценки нет</source>
+        <translation>no estimate</translation>
+    </message>
+    <message>
+        <source>Копии (в общую оценку не вошли):</source>
+        <translation>Copies (not in the pooled estimate):</translation>
     </message>
 </context>
 <context>
@@ -1342,6 +1393,20 @@
     <message>
         <source>Поправка на скольжение</source>
         <translation>Slip correction</translation>
+    </message>
+    <message numerus="yes">
+        <source>Ещё %n капля не измерена или потеряна.|Ещё %n капли не измерены или потеряны.|Ещё %n капель не измерено или потеряно.</source>
+        <translation>
+            <numerusform>%n more drop was not measured or was lost.</numerusform>
+            <numerusform>%n more drops were not measured or were lost.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n капля запущена, но не измерена.|%n капли запущены, но не измерены.|%n капель запущено, но не измерено.</source>
+        <translation>
+            <numerusform>%n drop was started but not measured.</numerusform>
+            <numerusform>%n drops were started but not measured.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -58,6 +58,12 @@ ClassWindow::ClassWindow(MessageBox& messageBox, SaveFileDialog& saveDialog, con
     m_charts = new ChargeChartsWidget(m_locale, splitter);
     splitter->addWidget(m_charts);
     layout->addWidget(splitter, 1);
+    m_copies = new QLabel(central);
+    m_copies->setObjectName(QStringLiteral("classCopies"));
+    m_copies->setWordWrap(true);
+    m_copies->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_copies->setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(m_copies);
     m_refused = new QLabel(central);
     m_refused->setObjectName(QStringLiteral("classRefused"));
     m_refused->setWordWrap(true);
@@ -98,22 +104,33 @@ void ClassWindow::refresh()
     const auto& members = m_pool->members();
     m_table->setRowCount(static_cast<int>(members.size()));
     int row = 0;
+    QStringList copies;
     for (const ClassPool::Member& m : members) {
-        const QStringList cells = {QFileInfo(m.path).fileName(),
-                                   m.student,
-                                   m.group,
-                                   QString::number(m.drops),
-                                   QString::number(m.chargesUsed),
-                                   ClassPool::estimateText(m.estimate, m_locale),
-                                   ClassPool::deviationText(m.estimate, m_locale)};
+        const QString file = QFileInfo(m.path).fileName();
+        const bool found = m.estimate.valid();
+        const QStringList cells = {
+            m.copyOf ? tr("%1 (копия %2)").arg(file, QFileInfo(members[*m.copyOf].path).fileName()) : file,
+            m.student,
+            m.group,
+            QString::number(m.drops),
+            QString::number(m.chargesUsed),
+            found ? ClassPool::estimateText(m.estimate, m_locale) : tr("оценки нет"),
+            ClassPool::deviationText(m.estimate, m_locale)};
         for (int c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c >= 3)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (c == 0)
-                item->setToolTip(QDir::toNativeSeparators(m.path));
+                item->setToolTip(m.copyOf ? m_pool->copyText(m) : QDir::toNativeSeparators(m.path));
+            if (c >= 5 && !found)
+                item->setToolTip(ClassPool::noEstimateText(m.estimate));
+            // A copy's row is greyed: its charges are not in the pool.
+            if (m.copyOf)
+                item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
             m_table->setItem(row, c, item);
         }
+        if (m.copyOf)
+            copies << m_pool->copyText(m);
         ++row;
     }
     const JournalAnalysis::Result& r = m_pool->pooledAnalysis();
@@ -125,15 +142,20 @@ void ClassWindow::refresh()
         m_result->setText(tr("По всем зарядам вместе (%1 из %2, журналов: %3): e = %4; отклонение %5.")
                               .arg(r.fromCharges.used.size())
                               .arg(r.charges.size())
-                              .arg(members.size())
+                              .arg(m_pool->pooledMembers())
                               .arg(ClassPool::estimateText(r.fromCharges, m_locale),
                                    ClassPool::deviationText(r.fromCharges, m_locale)));
     else
         m_result->setText(tr("По всем зарядам вместе (%1, журналов: %2): оценки нет — %3.")
                               .arg(r.charges.size())
-                              .arg(members.size())
+                              .arg(m_pool->pooledMembers())
                               .arg(AnalysisWording::noEstimateReason(r.fromCharges)));
     m_result->setAccessibleName(m_result->text());
+    m_copies->setText(copies.isEmpty() ? QString()
+                                       : tr("Копии (в общую оценку не вошли):") + QLatin1Char('\n')
+                                             + copies.join(QLatin1Char('\n')));
+    m_copies->setAccessibleName(m_copies->text());
+    m_copies->setVisible(!copies.isEmpty());
     QStringList refused;
     for (const ClassPool::Refused& f : m_pool->refused())
         refused << tr("«%1»: %2").arg(QDir::toNativeSeparators(f.path), f.reason);

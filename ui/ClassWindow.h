@@ -20,10 +20,12 @@ class QTableWidget;
 class SaveFileDialog;
 
 /// «Журналы группы»: any number of journal files opened at once, a row per
-/// file read (student, group, drops, charges used, e ± expanded uncertainty,
-/// deviation), e from all the charges together, the pooled histogram, and
-/// the files refused with their reasons; exported as the class report (PDF)
-/// and the table (CSV).
+/// file read (student, group, drops measured, charges used, e ± expanded
+/// uncertainty and deviation, or why there is no estimate), e from all the
+/// charges together, the pooled histogram, the copies (journals with the
+/// same measurements as an earlier one, kept out of the pool) and the files
+/// refused with their reasons; exported as the class report (PDF) and the
+/// table (CSV).
 class ClassWindow : public QMainWindow {
     Q_OBJECT
 
@@ -45,6 +47,7 @@ public:
     QTableWidget* table() const { return m_table; }
     QLabel* result() const { return m_result; }
     QLabel* refusedList() const { return m_refused; }
+    QLabel* copiesList() const { return m_copies; }
     const ClassPool& pool() const { return *m_pool; }
 
     /// Asks for the journal files to open (empty: cancelled); a file dialog by default.
@@ -65,5 +68,6 @@ private:
     QTableWidget* m_table;
     QLabel* m_result;
     QLabel* m_refused;
+    QLabel* m_copies;
     ChargeChartsWidget* m_charts;
 };
