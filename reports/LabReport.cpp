@@ -4,16 +4,16 @@
 
 #include "LabReport.h"
 
-#include <algorithm>
-
 #include "ChargePlots.h"
 #include "DropSummaryModel.h"
+#include "JournalFlags.h"
 #include "JournalModel.h"
-
 #include "MeasuredDrops.h"
 #include "PagedReport.h"
 
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -172,6 +172,18 @@ QString LabReport::html() const
 
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Средние по каплям и состояниям заряда")));
     html += summaryTable();
+
+    // The mistakes a teacher marks: the journal's flags, each with what to do.
+    const std::vector<JournalFlags::Flag> flags = JournalFlags::check(journal, m_model.analysis());
+    html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Замечания")));
+    if (flags.empty())
+        html += QStringLiteral("<p>%1</p>").arg(escaped(tr("Замечаний нет.")));
+    for (const JournalFlags::Flag& f : flags)
+        html += QStringLiteral("<p style=\"margin-top: 0; margin-bottom: 0\">%1</p>")
+                    .arg(escaped(tr("Капля %1, облучений %2 — %3: %4")
+                                     .arg(f.drop)
+                                     .arg(f.chargeState)
+                                     .arg(JournalFlags::title(f.code), f.text)));
 
     html += QStringLiteral("<h3>%1</h3>").arg(escaped(tr("Результат")));
     // A paragraph a line, wrapped within the page; the lines indented under

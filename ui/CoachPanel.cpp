@@ -62,6 +62,15 @@ void CoachPanel::hideEvent(QHideEvent* event)
     m_follow.stop();
 }
 
+void CoachPanel::fitWindow()
+{
+    // Every line of the wrapped texts shown: their height at the width they
+    // have is their least, and the window grows to it (never shrinking under
+    // the student's hand).
+    for (QLabel* label : {m_step, m_charge})
+        label->setMinimumHeight(label->heightForWidth(label->contentsRect().width() > 0 ? label->width() : 300));
+}
+
 QString CoachPanel::chargeText(const Coach::Reading& r) const
 {
     QStringList lines;
@@ -102,11 +111,12 @@ QString CoachPanel::chargeText(const Coach::Reading& r) const
 void CoachPanel::refresh()
 {
     const Coach::Advice advice = m_coach.advise();
-    if (m_step->text() != advice.text)
-        m_step->setText(advice.text);
     const QString charge = chargeText(m_coach.reading());
-    if (m_charge->text() != charge)
+    if (m_step->text() != advice.text || m_charge->text() != charge) {
+        m_step->setText(advice.text);
         m_charge->setText(charge);
+        fitWindow();
+    }
     // A new step is spoken wherever the focus is.
     if ((!m_announced || advice.step != m_shown) && m_announcer && isVisible())
         m_announcer->announce(tr("Подсказка: %1").arg(advice.text));

@@ -37,6 +37,8 @@ protected:
 
 private:
     QString chargeText(const Coach::Reading& r) const;
+    /// The window made tall enough for the texts' lines.
+    void fitWindow();
 
     Coach& m_coach;
     Announcer* m_announcer;

@@ -53,6 +53,8 @@ NoviceStudent::Session NoviceStudent::run(double maxMinutes, int maxStarts)
         const Coach::Step step = coach().advise().step;
         if (watch)
             watch(step);
+        if (m_done)
+            break;
         if (step == Coach::Step::ReadE) {
             m_session.readE = true;
             break;
@@ -75,6 +77,13 @@ NoviceStudent::Session NoviceStudent::run(double maxMinutes, int maxStarts)
         tones += m_w.fakes.tones.tones[i].second;
     m_session.wallSeconds = (m_w.fakes.steadyClock.now - wallStart + tones) / 1000;
     return m_session;
+}
+
+void NoviceStudent::stop()
+{
+    m_done = true;
+    m_hand.clear();
+    m_w.simulation().experiment().end();
 }
 
 void NoviceStudent::newDrop()
@@ -114,6 +123,8 @@ void NoviceStudent::atStep(int step)
     m_step = coach().advise().step;
     if (watch)
         watch(m_step);
+    if (m_done)
+        return;
     follow(m_step, step * stepSeconds);
     m_hand.pressDue(step);
 }

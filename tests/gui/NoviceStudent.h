@@ -35,6 +35,8 @@ public:
     /// Follows the coach until it says to read e, or `maxMinutes` of
     /// experiment time have passed, or `maxStarts` drops have been started.
     Session run(double maxMinutes = 60, int maxStarts = 60);
+    /// Ends the session at once (from `watch`): the run ends, nothing more is pressed.
+    void stop();
 
     /// Called after each step the student has seen, with the coach's step.
     std::function<void(Coach::Step)> watch;
