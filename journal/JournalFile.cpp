@@ -166,6 +166,23 @@ QByteArray JournalFile::write(const Journal& journal)
             o.insert(QStringLiteral("slipCorrection"), true);
         if (d.fallDistance)
             o.insert(QStringLiteral("fallDistance"), *d.fallDistance);
+        if (!d.events.empty()) {
+            QJsonArray events;
+            for (const DropEvent& event : d.events) {
+                QJsonObject e;
+                e.insert(QStringLiteral("t"), event.t);
+                if (event.kind == DropEvent::Kind::Light) {
+                    e.insert(QStringLiteral("light"), true);
+                } else {
+                    e.insert(QStringLiteral("field"), FieldStates::key(event.field));
+                    e.insert(QStringLiteral("voltage"), event.voltage);
+                }
+                events.append(e);
+            }
+            o.insert(QStringLiteral("events"), events);
+        }
+        if (d.startCharge)
+            o.insert(QStringLiteral("startCharge"), *d.startCharge);
         if (!d.irradiatedInField.empty()) {
             QJsonArray states;
             for (const int state : d.irradiatedInField)
@@ -185,6 +202,10 @@ QByteArray JournalFile::write(const Journal& journal)
         o.insert(QStringLiteral("distance"), optional(e.distance));
         o.insert(QStringLiteral("time"), optional(e.time));
         o.insert(QStringLiteral("velocity"), optional(e.velocity));
+        if (e.started && e.ended) {
+            o.insert(QStringLiteral("started"), *e.started);
+            o.insert(QStringLiteral("ended"), *e.ended);
+        }
         o.insert(QStringLiteral("uncertainty"), e.uncertainty);
         o.insert(QStringLiteral("source"), sourceKey(e.source));
         o.insert(QStringLiteral("deleted"), e.deleted);
@@ -271,6 +292,36 @@ JournalDrop readDrop(const QJsonValue& value, int version, int index, QString& f
             d.irradiatedInField.push_back(static_cast<int>(state.toDouble()));
         }
     }
+    // Optional: the changes of its course (absent: none recorded) and a charge chosen by hand.
+    const QJsonValue events = o.value(QLatin1String("events"));
+    if (!events.isUndefined()) {
+        if (!events.isArray() || events.toArray().size() > JournalFile::MaxEvents)
+            r.fail("events");
+        for (const QJsonValue& value : events.toArray()) {
+            const QJsonObject e = value.toObject();
+            Reader er(e, fault, JournalFile::tr("капле %1").arg(index));
+            DropEvent event;
+            event.t = er.number("t");
+            if (e.contains(QLatin1String("light"))) {
+                event.kind = DropEvent::Kind::Light;
+                if (!er.boolean("light"))
+                    er.fail("light");
+            } else {
+                const std::optional<FieldState> field = FieldStates::fromKey(er.string("field"));
+                if (!field)
+                    er.fail("field");
+                event.field = field.value_or(FieldState::Off);
+                event.voltage = er.number("voltage");
+            }
+            if (!value.isObject() || !(event.t >= 0) || (!d.events.empty() && event.t < d.events.back().t)) {
+                r.fail("events");
+                break;
+            }
+            d.events.push_back(event);
+        }
+    }
+    if (o.contains(QLatin1String("startCharge")))
+        d.startCharge = r.integer("startCharge", -100000);
     if (d.pressure && !(*d.pressure > 0))
         r.fail("pressure");
     if (d.slipCorrection && !d.pressure)
@@ -345,6 +396,10 @@ JournalEntry readEntry(const QJsonValue& value, int version, int index, const st
     e.distance = r.optionalNumber("distance");
     e.time = r.optionalNumber("time");
     e.velocity = r.optionalNumber("velocity");
+    e.started = r.optionalNumber("started");
+    e.ended = r.optionalNumber("ended");
+    if (e.started.has_value() != e.ended.has_value() || (e.started && !(*e.started >= 0 && *e.ended >= *e.started)))
+        r.fail("started");
     e.uncertainty = r.number("uncertainty");
     if (e.time && !(*e.time > 0))
         r.fail("time");

@@ -27,6 +27,8 @@ public:
     static constexpr qint64 MaxSize = 64 * 1024 * 1024;
     /// Longest student's name or group, characters.
     static constexpr int MaxNameLength = 200;
+    /// The most changes of course one drop keeps (a switch every second for a day).
+    static constexpr int MaxEvents = 100000;
 
     static QByteArray write(const Journal& journal);
     /// The journal in `bytes`, or why it is refused (one sentence, translated):

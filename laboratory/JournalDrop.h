@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "FieldState.h"
 #include "SetupParameters.h"
 
 #include <QDateTime>
@@ -11,6 +12,17 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
+
+/// A change of a held drop's course: the field switched, its polarity or its
+/// voltage changed (the field and voltage after it), or an irradiation. It
+/// acts from the step after the time it was made at.
+struct DropEvent {
+    enum class Kind { Field, Light };
+    double t = 0; ///< experiment time since the drop started at rest, s (a whole number of steps)
+    Kind kind = Kind::Field;
+    FieldState field = FieldState::Off; ///< after the change
+    double voltage = 0;                 ///< after the change, V
+};
 
 /// A drop of the laboratory journal: one «ПУСК» in laboratory mode, with the
 /// setup it ran in (its voltage the one at the start: each measurement keeps
@@ -31,6 +43,11 @@ struct JournalDrop {
     /// The charge states reached by an irradiation with the field on (ions
     /// are swept to the plates then: a real drop rarely takes one up).
     std::vector<int> irradiatedInField;
+    /// Every change of its course, in order: with its seed, enough to replay its run.
+    std::vector<DropEvent> events;
+    /// The charge number it started with, elementary charges, when it was not
+    /// the one its seed draws (the charges chosen by hand).
+    std::optional<int> startCharge;
     /// A drop typed in from a real apparatus: the distance its timings cover, m.
     std::optional<double> fallDistance;
 

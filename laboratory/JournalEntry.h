@@ -35,6 +35,10 @@ struct JournalEntry {
     std::optional<double> distance; ///< distance, m
     std::optional<double> time;     ///< time over the distance, s of the experiment
     std::optional<double> velocity; ///< velocity read directly (no distance and time), m/s
+    /// A stopwatch's timing: the moments of its two presses, s of experiment
+    /// since the drop started (its time is their difference as the display
+    /// cut them to hundredths).
+    std::optional<double> started, ended;
     double uncertainty = 0; ///< standard uncertainty of the reading: of the time (s) for a timing, of the velocity
                             ///< (m/s) for one read, of the voltage (V) for a balance
     Source source = Source::Hand;

@@ -93,6 +93,21 @@ void JournalModel::markIrradiatedInField(int drop, int state)
         }
 }
 
+void JournalModel::addEvent(int drop, const DropEvent& event)
+{
+    // Kept quietly: the journal's table and analysis do not change.
+    for (JournalDrop& d : m_journal.drops)
+        if (d.number == drop)
+            d.events.push_back(event);
+}
+
+void JournalModel::setStartCharge(int drop, int charge)
+{
+    for (JournalDrop& d : m_journal.drops)
+        if (d.number == drop)
+            d.startCharge = charge;
+}
+
 void JournalModel::strikeOut(int row, const QString& reason)
 {
     if (row < 0 || row >= rowCount())

@@ -58,6 +58,10 @@ public:
     void markLost(int drop);
     /// Drop `drop` reached charge state `state` by an irradiation with the field on.
     void markIrradiatedInField(int drop, int state);
+    /// A change of drop `drop`'s course (kept with the drop, not shown).
+    void addEvent(int drop, const DropEvent& event);
+    /// Drop `drop` started with `charge`, not the charge its seed draws.
+    void setStartCharge(int drop, int charge);
     /// Strikes a row out (it stays, with the reason, but takes no part), or restores it.
     void strikeOut(int row, const QString& reason);
     void restore(int row);

@@ -147,16 +147,11 @@ bool Laboratory::holding() const
     return m_plottedDrop > 0 && m_state.holding;
 }
 
-std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setup)
+DropSource::Drop Laboratory::drawDrop(const SetupParameters& setup, std::uint64_t dropSeed, bool unknownSize)
 {
-    m_startingDrop = 0;
-    if (!m_active)
-        return std::nullopt;
-    m_startingDrop = m_journal.journal().nextDropNumber();
-    m_dropSeed = SeededRandom::derive(m_seed, static_cast<std::uint64_t>(m_startingDrop));
-    SeededRandom draws(SeededRandom::derive(m_dropSeed, SizeAndCharges));
+    SeededRandom draws(SeededRandom::derive(dropSeed, SizeAndCharges));
     Drop drop{};
-    if (m_unknownSize) {
+    if (unknownSize) {
         // A diameter the model computes with the rest of the setup.
         for (int attempt = 0; attempt < 20; ++attempt) {
             SetupParameters p = setup;
@@ -170,10 +165,38 @@ std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setu
     // The charges the start draws, when they are drawn at random.
     drop.chargeDraws[0] = draws.uniformSingle();
     drop.chargeDraws[1] = draws.uniformSingle();
-    m_kicks = SeededRandom(SeededRandom::derive(m_dropSeed, Kicks));
+    return drop;
+}
+
+double Laboratory::drawnCharge(const SetupParameters& setup, std::uint64_t dropSeed, bool unknownSize)
+{
+    // As the start draws it: 1..10 from a single-precision uniform.
+    const float u = drawDrop(setup, dropSeed, unknownSize).chargeDraws[0];
+    return std::floor(10.0 * static_cast<double>(u) + 1.0);
+}
+
+std::uint64_t Laboratory::kicksSeed(std::uint64_t dropSeed)
+{
+    return SeededRandom::derive(dropSeed, Kicks);
+}
+
+std::uint64_t Laboratory::ionsSeed(std::uint64_t dropSeed)
+{
+    return SeededRandom::derive(dropSeed, Ions);
+}
+
+std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setup)
+{
+    m_startingDrop = 0;
+    if (!m_active)
+        return std::nullopt;
+    m_startingDrop = m_journal.journal().nextDropNumber();
+    m_dropSeed = SeededRandom::derive(m_seed, static_cast<std::uint64_t>(m_startingDrop));
+    Drop drop = drawDrop(setup, m_dropSeed, m_unknownSize);
+    m_kicks = SeededRandom(kicksSeed(m_dropSeed));
     drop.noise = m_brownian ? this : nullptr;
     // Held between the plates, each irradiation a new charge from the drop's own ions.
-    m_ions = SeededRandom(SeededRandom::derive(m_dropSeed, Ions));
+    m_ions = SeededRandom(ionsSeed(m_dropSeed));
     drop.held = true;
     drop.newCharge = [this](int charge) { return IonCapture::next(charge, m_ions); };
     return drop;
@@ -201,6 +224,9 @@ void Laboratory::runStarting()
     }
     m_journal.setSeed(m_seed, m_seedFixed);
     m_journal.addDrop(drop);
+    // Charges chosen by hand, not drawn from the drop's seed: kept for a replay.
+    if (m_state.N2 != drawnCharge(m_state.setup(), m_dropSeed, m_unknownSize))
+        m_journal.setStartCharge(m_drop, static_cast<int>(m_state.N2));
 
     m_clock.runStarting();
     m_stopwatch.newDrop();
@@ -211,6 +237,15 @@ void Laboratory::fieldSwitched(Field what)
 {
     if (!m_active || m_plottedDrop == 0)
         return;
+    // The change, for a replay of the run: the field and voltage after it, or the light.
+    if (m_state.holding) {
+        DropEvent event;
+        event.t = m_clock.atLastStep();
+        event.kind = what == Field::Light ? DropEvent::Kind::Light : DropEvent::Kind::Field;
+        event.field = field();
+        event.voltage = m_state.Ux;
+        m_journal.addEvent(m_plottedDrop, event);
+    }
     // Irradiated with the field on: a mistake the journal keeps.
     if (what == Field::Light && m_state.holding && m_state.fieldOn)
         m_journal.markIrradiatedInField(m_plottedDrop, m_state.chargeState);
@@ -317,6 +352,8 @@ int Laboratory::recordTimings()
         e.bands = sign * t.end.bands;
         e.distance = m_journal.journal().distanceOf(e);
         e.time = t.seconds();
+        e.started = t.start.seconds;
+        e.ended = t.end.seconds;
         e.uncertainty = t.uncertainty;
         e.source = JournalEntry::Source::Stopwatch;
         e.reason = changeDuring(t.start, t.end);

@@ -122,6 +122,15 @@ public:
     /// of its free fall: the relative standard uncertainty of a balance voltage.
     static constexpr double BalanceUncertainty = 0.01;
 
+    /// The drop seed `dropSeed` gives in `setup`: its diameter (an unknown
+    /// drop's) and the draws of its charges; its thermal kicks and its ions
+    /// come from the streams of kicksSeed and ionsSeed.
+    static Drop drawDrop(const SetupParameters& setup, std::uint64_t dropSeed, bool unknownSize);
+    /// The charge number a start draws for it, when charges are drawn at random.
+    static double drawnCharge(const SetupParameters& setup, std::uint64_t dropSeed, bool unknownSize);
+    static std::uint64_t kicksSeed(std::uint64_t dropSeed);
+    static std::uint64_t ionsSeed(std::uint64_t dropSeed);
+
     // DropSource
     std::optional<Drop> nextDrop(const SetupParameters& setup) override;
     bool holdsDrops() const override { return m_active; }

@@ -72,12 +72,13 @@ public:
     /// The timings not yet in the journal; they count as recorded from now on.
     std::vector<Timing> takeUnrecorded();
 
+    /// The experiment time of a moment cut to hundredths, as a display shows it.
+    static int hundredths(double seconds);
+
 signals:
     void changed();
 
 private:
-    /// The experiment time of a moment cut to hundredths, as a display shows it.
-    static int hundredths(double seconds);
     void endTiming(const Moment& now);
 
     std::function<Moment()> m_moment;
