@@ -6,6 +6,8 @@
 #include "WindowFixture.h"
 
 #include "DropReplay.h"
+#include "SeededRandom.h"
+#include "TimingAudit.h"
 #include "JournalFile.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
@@ -25,6 +27,7 @@ private slots:
     void initTestCase();
     void replayFollowsTheRun_data();
     void replayFollowsTheRun();
+    void auditFindsWhatWasCooked();
 };
 
 void tst_grading::initTestCase()
@@ -73,6 +76,56 @@ void tst_grading::replayFollowsTheRun()
                                 .arg(p.step)
                                 .arg(replay->positionAtStep(static_cast<std::size_t>(p.step)))
                                 .arg(p.Y * unit)));
+}
+
+void tst_grading::auditFindsWhatWasCooked()
+{
+    // A session as the help's student keeps it: every timing its droplet's.
+    QDir(JournalStore::defaultFolder()).removeRecursively();
+    WindowFixture w;
+    w.show();
+    LabStudent::setUp(w, 4242, {true, true, false});
+    LabStudent student(w, 6, LabStudent::Hand::Measured);
+    LabStudent::Plan plan;
+    plan.drops = 3;
+    student.run(plan);
+    const Journal honest = w.simulation().journal().journal();
+    const auto codes = [](const TimingAudit::Result& r) {
+        QStringList found;
+        for (const TimingAudit::Flag& f : r.flags)
+            found << QStringLiteral("%1 %2 %3").arg(TimingAudit::key(f.code)).arg(f.drop).arg(f.entry);
+        return found;
+    };
+    const TimingAudit::Result clean = TimingAudit::audit(honest, honest.seed);
+    QVERIFY2(clean.flags.empty(), qPrintable(codes(clean).join(QLatin1String("; "))));
+    QVERIFY(clean.timingsChecked >= 18);
+
+    // One timing made 0.3 s longer.
+    std::size_t row = 0;
+    while (honest.entries[row].source != JournalEntry::Source::Stopwatch || honest.entries[row].deleted)
+        ++row;
+    Journal cooked = honest;
+    *cooked.entries[row].time += 0.3;
+    QCOMPARE(codes(TimingAudit::audit(cooked, honest.seed)),
+             QStringList{QStringLiteral("edited %1 %2").arg(cooked.entries[row].drop).arg(row)});
+
+    // A drop of another student's task, as it was, and with this task's seed written over its own.
+    for (const bool reseeded : {false, true}) {
+        Journal copied = honest;
+        const int from = honest.entries[row].drop, to = copied.nextDropNumber();
+        JournalDrop drop = *honest.drop(from);
+        drop.number = to;
+        drop.seed = reseeded ? SeededRandom::derive(honest.seed, static_cast<std::uint64_t>(to)) : drop.seed;
+        copied.drops.push_back(drop);
+        for (JournalEntry e : honest.entries)
+            if (e.drop == from) {
+                e.drop = to;
+                copied.entries.push_back(e);
+            }
+        QCOMPARE(codes(TimingAudit::audit(copied, honest.seed)), QStringList{QStringLiteral("foreign %1 -1").arg(to)});
+    }
+    // Another task's journal.
+    QCOMPARE(codes(TimingAudit::audit(honest, honest.seed + 1)).constFirst(), QStringLiteral("wrong-task 0 -1"));
 }
 
 QTEST_MAIN(tst_grading)
