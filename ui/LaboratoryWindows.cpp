@@ -12,6 +12,7 @@
 #include "Simulation.h"
 
 #include "StudentDialog.h"
+#include "WindowPlacement.h"
 
 #include "JournalModel.h"
 #include "JournalStore.h"
@@ -205,16 +206,25 @@ void LaboratoryWindows::placeBeside(QWidget* window)
 
 void LaboratoryWindows::placeInside(QWidget* window, QPoint at)
 {
-    // The screen's own bars are not covered, nor anything off the screen.
-    QRect frame(at, window->frameGeometry().size());
-    if (const QScreen* screen = m_window.screen()) {
-        const QRect available = screen->availableGeometry();
-        frame.moveRight(std::min(frame.right(), available.right()));
-        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
-        frame.moveLeft(std::max(frame.left(), available.left()));
-        frame.moveTop(std::max(frame.top(), available.top()));
+    // The screen's own bars are not covered, nor anything off the screen, nor
+    // the drop view when the screen has room beside it: the window shrinks
+    // (down to its minimum) where it is larger than the room. Before the
+    // window manager has framed it, its title bar is allowed for (32 px).
+    const QScreen* screen = m_window.screen();
+    if (!screen) {
+        window->move(at);
+        return;
     }
-    window->move(frame.topLeft());
+    QSize frame = window->frameGeometry().size() - window->size();
+    if (frame.isNull())
+        frame = QSize(0, 32);
+    const QWidget* view = m_window.widgets().animationView;
+    const QRect avoid(view->mapToGlobal(QPoint(0, 0)), view->size());
+    const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
+    const QRect placed =
+        WindowPlacement::place(screen->availableGeometry(), avoid, at, window->size() + frame, minimum + frame);
+    window->resize(placed.size() - frame);
+    window->move(placed.topLeft());
 }
 
 void LaboratoryWindows::updateCommands()
@@ -399,8 +409,8 @@ JournalWindow* LaboratoryWindows::journalWindow()
         m_simulation.laboratory().adoptSeedOf(m_simulation.journal());
         m_journal = new JournalWindow(m_simulation.journal(), *m_store, m_simulation.laboratory(),
                                       *m_services.messageBox, *m_services.saveDialog, m_locale, &m_window);
-        // Over the main window, a little down and to the right.
-        placeInside(m_journal, m_window.frameGeometry().topLeft() + QPoint(40, 40));
+        // Beside the main window, clear of the drop view where the screen has room.
+        placeBeside(m_journal);
     }
     return m_journal;
 }
