@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ClippedTexts.h"
 #include "WindowFixture.h"
 
 #include "AnalysisWording.h"
@@ -41,6 +42,7 @@ private slots:
     void textsFitTheirControls_data();
     void textsFitTheirControls();
     void helpTextInEnglish();
+    void laboratoryTextsFit();
 };
 
 namespace {
@@ -197,6 +199,14 @@ void tst_english::helpTextInEnglish()
     QCOMPARE(help.action(), ProgramOptions::Action::ShowHelp);
     QVERIFY(!help.message().contains(Cyrillic));
     QVERIFY(help.message().contains(QStringLiteral("--lang")));
+}
+
+void tst_english::laboratoryTextsFit()
+{
+    // The main window and the stopwatch at their default sizes, filled.
+    EnglishWindow w;
+    const QStringList clipped = clippedTextsOfALabSession(w);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
 }
 
 QTEST_MAIN(tst_english)

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ClippedTexts.h"
 #include "GeneratedJournal.h"
 #include "WindowFixture.h"
 
@@ -58,6 +59,7 @@ private slots:
     void realDropTypedIn();
     void heldDropStandsStillUnderADialog();
     void heldRunNeverNested();
+    void textsFitAtTheDefaultSize();
 };
 
 namespace {
@@ -669,6 +671,14 @@ void tst_lab_window::heldRunNeverNested()
     const Journal& journal = w.simulation().journal().journal();
     QCOMPARE(journal.drops.size(), std::size_t(2));
     QVERIFY(!journal.drops[0].lost && journal.drops[1].lost);
+}
+
+void tst_lab_window::textsFitAtTheDefaultSize()
+{
+    // Every read-out with its unit, every line of the stopwatch's list whole.
+    WindowFixture w;
+    const QStringList clipped = clippedTextsOfALabSession(w);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
 }
 
 #include "tst_lab_window.moc"

@@ -2067,10 +2067,6 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
         <translation>= %1 mm</translation>
     </message>
     <message>
-        <source> · ✓ в журнале</source>
-        <translation> · ✓ in journal</translation>
-    </message>
-    <message>
         <source>Установка</source>
         <translation>Apparatus</translation>
     </message>
@@ -2097,14 +2093,6 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
     <message>
         <source> · не удерживается</source>
         <translation> · not held</translation>
-    </message>
-    <message>
-        <source>%1) %2 · %3 дел. · %4 · облучений: %5</source>
-        <translation>%1) %2 · %3 div. · %4 · irradiations: %5</translation>
-    </message>
-    <message>
-        <source> · состояние капли сменилось</source>
-        <translation> · the drop&apos;s state changed</translation>
     </message>
     <message>
         <source>&amp;Давление:</source>
@@ -2137,6 +2125,26 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
     <message>
         <source>Температура воздуха, градусов Цельсия</source>
         <translation>Air temperature, degrees Celsius</translation>
+    </message>
+    <message>
+        <source>%1) %2</source>
+        <translation>%1) %2</translation>
+    </message>
+    <message>
+        <source>%1 дел.</source>
+        <translation>%1 div.</translation>
+    </message>
+    <message>
+        <source>облучений: %1</source>
+        <translation>irradiations: %1</translation>
+    </message>
+    <message>
+        <source>состояние капли сменилось</source>
+        <translation>the drop&apos;s state changed</translation>
+    </message>
+    <message>
+        <source>✓ в журнале</source>
+        <translation>✓ in journal</translation>
     </message>
 </context>
 <context>

@@ -275,6 +275,7 @@ void MainWindow::buildViewSelector()
         button->setFont(option.font);
         button->setToolTip(tr(option.tip));
         button->setGeometry(option.design);
+        QtControl::fitText(button);
         setButtonBackground(button, Colors::Grey);
         *option.button = button;
     }

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDoubleSpinBox>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -227,23 +229,38 @@ void StopwatchWindow::refresh()
 void StopwatchWindow::refreshTimings()
 {
     m_timings->clear();
+    // A timing's parts on as many lines as the list's width needs: a part
+    // goes on the next line rather than being cut at the list's edge.
+    const QFontMetricsF metrics(m_timings->font());
+    const qreal room = m_timings->viewport()->width()
+                       - 2 * (m_timings->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_timings) + 1);
+    const QString separator = QStringLiteral(" · ");
     int number = 0;
     for (const Stopwatch::Timing& t : m_laboratory.stopwatch().timings()) {
         ++number;
-        QString line = tr("%1) %2 · %3 дел. · %4 · облучений: %5")
-                           .arg(number)
-                           .arg(seconds(t.hundredths))
-                           .arg(t.end.bands)
-                           .arg(FieldStates::name(t.end.field))
-                           .arg(t.end.chargeState);
+        QStringList parts = {tr("%1) %2").arg(number).arg(seconds(t.hundredths)), tr("%1 дел.").arg(t.end.bands),
+                             FieldStates::name(t.end.field), tr("облучений: %1").arg(t.end.chargeState)};
         if (t.start.field != t.end.field || t.start.chargeState != t.end.chargeState || t.start.voltage != t.end.voltage
             || t.start.drop != t.end.drop)
-            line += tr(" · состояние капли сменилось");
+            parts << tr("состояние капли сменилось");
         if (t.recorded)
-            line += tr(" · ✓ в журнале");
-        m_timings->addItem(line);
+            parts << tr("✓ в журнале");
+        QStringList lines = {parts.takeFirst()};
+        for (const QString& part : parts) {
+            if (metrics.horizontalAdvance(lines.back() + separator + part) <= room)
+                lines.back() += separator + part;
+            else
+                lines << QStringLiteral("   ") + part;
+        }
+        m_timings->addItem(lines.join(u'\n'));
     }
     m_timings->scrollToBottom();
+}
+
+void StopwatchWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    refreshTimings(); // the lines broken anew for the list's width
 }
 
 void StopwatchWindow::closeEvent(QCloseEvent* event)
