@@ -60,6 +60,7 @@ private slots:
     void heldDropStandsStillUnderADialog();
     void heldRunNeverNested();
     void textsFitAtTheDefaultSize();
+    void displayShowsTheIntervalUnderWay();
 };
 
 namespace {
@@ -679,6 +680,45 @@ void tst_lab_window::textsFitAtTheDefaultSize()
     WindowFixture w;
     const QStringList clipped = clippedTextsOfALabSession(w);
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+}
+
+void tst_lab_window::displayShowsTheIntervalUnderWay()
+{
+    // A fall timed (F8, F8), then a rise started (F8) and split (F9): during
+    // the rise the display reads the rise alone, as the timing will; after
+    // the lap and the stop, the display reads the last interval and the total
+    // line the two since the start.
+    WindowFixture w;
+    w.show();
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    StopwatchWindow* panel = w.form->laboratory().stopwatchWindow();
+    QString duringRise;
+    duringRun(w, [&](int step) {
+        switch (step) {
+        case 5:
+        case 15:
+        case 20: press(w, Qt::Key_F8); break;
+        case 30:
+            QTest::qWait(60); // the display's next refresh while running
+            duringRise = panel->display()->text();
+            press(w, Qt::Key_F9);
+            break;
+        case 40: press(w, Qt::Key_F8); break;
+        default: break;
+        }
+    });
+    press(w, Qt::Key_F5);
+    w.holdWhileHeld();
+    const std::vector<Stopwatch::Timing>& timings = w.simulation().laboratory().stopwatch().timings();
+    QCOMPARE(timings.size(), std::size_t(3));
+    const QLocale russian(QLocale::Russian);
+    const auto seconds = [&russian](int hundredths) {
+        return QStringLiteral("%1 с").arg(russian.toString(hundredths / 100.0, 'f', 2));
+    };
+    QCOMPARE(duringRise, seconds(timings[1].hundredths));
+    QCOMPARE(panel->display()->text(), seconds(timings[2].hundredths));
+    QCOMPARE(panel->totalLabel()->text(),
+             QStringLiteral("Всего с пуска: ") + seconds(timings[1].hundredths + timings[2].hundredths));
 }
 
 #include "tst_lab_window.moc"

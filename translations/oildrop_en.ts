@@ -2019,10 +2019,6 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
         <translation>Stopwatch</translation>
     </message>
     <message>
-        <source>Время опыта: секунды движения капли, не зависят от замедления</source>
-        <translation>Experiment time: seconds of the droplet&apos;s motion, whatever the slow-down</translation>
-    </message>
-    <message>
         <source>Расстояние между соседними линиями анимации: десятая часть промежутка D</source>
         <translation>Distance between neighbouring lines of the animation: a tenth of the gap D</translation>
     </message>
@@ -2145,6 +2141,18 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
     <message>
         <source>✓ в журнале</source>
         <translation>✓ in journal</translation>
+    </message>
+    <message>
+        <source>Промежуток: время опыта с пуска или с последней отсечки, секунды движения капли; не зависит от замедления</source>
+        <translation>Interval: experiment time since the start or the last lap, seconds of the droplet&apos;s motion, whatever the slow-down</translation>
+    </message>
+    <message>
+        <source>Время опыта с пуска секундомера: все промежутки с отсечками вместе</source>
+        <translation>Experiment time since the stopwatch was started: all the intervals between laps together</translation>
+    </message>
+    <message>
+        <source>Всего с пуска: %1</source>
+        <translation>Total since start: %1</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,7 @@ StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& command
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_status);
     layout->addWidget(m_display);
+    layout->addWidget(m_total);
     layout->addLayout(buttons);
     layout->addWidget(m_band);
     layout->addLayout(distance);
@@ -90,8 +91,7 @@ StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& command
     addActions({commands.voltageUp, commands.voltageDown, commands.voltageUpMore, commands.voltageDownMore});
 
     m_tick.setInterval(TickMs);
-    connect(&m_tick, &QTimer::timeout, this,
-            [this] { m_display->setText(seconds(m_laboratory.stopwatch().reading())); });
+    connect(&m_tick, &QTimer::timeout, this, &StopwatchWindow::showReading);
     connect(&laboratory.stopwatch(), &Stopwatch::changed, this, &StopwatchWindow::refresh);
     connect(&laboratory, &Laboratory::changed, this, &StopwatchWindow::refresh);
     refresh();
@@ -115,7 +115,12 @@ void StopwatchWindow::buildStopwatch(const Commands& commands)
     m_display->setFrameShape(QFrame::Panel);
     m_display->setFrameShadow(QFrame::Sunken);
     m_display->setMinimumWidth(190);
-    m_display->setToolTip(tr("Время опыта: секунды движения капли, не зависят от замедления"));
+    m_display->setToolTip(tr("Промежуток: время опыта с пуска или с последней отсечки, секунды движения капли; "
+                             "не зависит от замедления"));
+    m_total = new QLabel(this);
+    m_total->setAlignment(Qt::AlignCenter);
+    m_total->setMinimumHeight(m_total->fontMetrics().height()); // the panel keeps its height without it
+    m_total->setToolTip(tr("Время опыта с пуска секундомера: все промежутки с отсечками вместе"));
 
     m_startStop = commandButton(commands.startStop, this);
     m_lap = commandButton(commands.lap, this);
@@ -193,10 +198,18 @@ QString StopwatchWindow::seconds(int hundredths) const
     return tr("%1 с").arg(m_locale.toString(hundredths / 100.0, 'f', 2));
 }
 
-void StopwatchWindow::refresh()
+void StopwatchWindow::showReading()
 {
     const Stopwatch& stopwatch = m_laboratory.stopwatch();
     m_display->setText(seconds(stopwatch.reading()));
+    // Only after a lap is the total more than the interval.
+    m_total->setText(stopwatch.hasLaps() ? tr("Всего с пуска: %1").arg(seconds(stopwatch.total())) : QString());
+}
+
+void StopwatchWindow::refresh()
+{
+    const Stopwatch& stopwatch = m_laboratory.stopwatch();
+    showReading();
     m_display->setAccessibleName(tr("Секундомер: %1").arg(m_display->text()));
     if (stopwatch.isRunning())
         m_tick.start();
