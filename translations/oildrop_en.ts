@@ -602,12 +602,24 @@
         <translation>The file “%1” was found neither in the working folder nor in the program’s folders.</translation>
     </message>
     <message>
-        <source>Не удалось открыть файл «%1»: не найдена программа для его просмотра.</source>
-        <translation>Could not open the file “%1”: no program to view it was found.</translation>
+        <source>Не удалось открыть папку:
+%1</source>
+        <translation>Could not open the folder:
+%1</translation>
     </message>
     <message>
-        <source>Не удалось запустить текстовый редактор, чтобы открыть файл «%1».</source>
-        <translation>Could not start a text editor to open the file “%1”.</translation>
+        <source>Не удалось открыть файл:
+%1
+
+На компьютере не найдена программа для его просмотра. Файл можно открыть любой программой, которая его читает.
+
+Открыть папку, в которой он лежит?</source>
+        <translation>Could not open the file:
+%1
+
+No program to view it was found on this computer. The file can be opened with any program that reads it.
+
+Open the folder it is in?</translation>
     </message>
 </context>
 <context>
