@@ -61,6 +61,7 @@ private slots:
     void heldRunNeverNested();
     void textsFitAtTheDefaultSize();
     void displayShowsTheIntervalUnderWay();
+    void settingsKeptBetweenStarts();
 };
 
 namespace {
@@ -719,6 +720,55 @@ void tst_lab_window::displayShowsTheIntervalUnderWay()
     QCOMPARE(panel->display()->text(), seconds(timings[2].hundredths));
     QCOMPARE(panel->totalLabel()->text(),
              QStringLiteral("Всего с пуска: ") + seconds(timings[1].hundredths + timings[2].hundredths));
+}
+
+void tst_lab_window::settingsKeptBetweenStarts()
+{
+    // The student's voltage (Shift+PgUp twice), slow-down, distance and air,
+    // set in one start of the program, are the laboratory's in the next; the
+    // demonstration the program starts in keeps its own.
+    double volts = 0;
+    int slowDown = 0, slowDownSet = 0;
+    QString voltageShown;
+    {
+        WindowFixture w;
+        w.show();
+        volts = w.state().Ux;
+        slowDown = w.widgets().slowDownScrollBar->value();
+        press(w, Qt::Key_L, Qt::ControlModifier);
+        press(w, Qt::Key_PageUp, Qt::ShiftModifier);
+        press(w, Qt::Key_PageUp, Qt::ShiftModifier);
+        QCOMPARE(w.state().Ux, std::round(std::round(volts * 1.1) * 1.1));
+        QTest::keyClick(w.widgets().slowDownScrollBar, Qt::Key_Right);
+        slowDownSet = w.widgets().slowDownScrollBar->value();
+        QVERIFY(slowDownSet != slowDown);
+        StopwatchWindow* panel = w.form->laboratory().stopwatchWindow();
+        panel->bandsBox()->setFocus();
+        QTest::keyClick(panel->bandsBox(), Qt::Key_Up);
+        QTest::keyClick(panel->bandsBox(), Qt::Key_Up);
+        w.form->menus().slipCorrection->trigger();
+        panel->pressureEdit()->selectAll();
+        QTest::keyClicks(panel->pressureEdit(), QStringLiteral("50000"));
+        panel->temperatureEdit()->selectAll();
+        QTest::keyClicks(panel->temperatureEdit(), QStringLiteral("30"));
+        QCOMPARE(w.simulation().laboratory().temperature(), 303.15);
+        voltageShown = w.widgets().voltageEdit->text();
+    }
+    WindowFixture w;
+    w.show();
+    QCOMPARE(w.state().Ux, volts);
+    QCOMPARE(w.widgets().slowDownScrollBar->value(), slowDown);
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(w.state().Ux, std::round(std::round(volts * 1.1) * 1.1));
+    QCOMPARE(w.widgets().voltageEdit->text(), voltageShown);
+    QCOMPARE(w.widgets().slowDownScrollBar->value(), slowDownSet);
+    QCOMPARE(w.state().slowDown, slowDownSet);
+    StopwatchWindow* panel = w.form->laboratory().stopwatchWindow();
+    QCOMPARE(panel->bandsBox()->value(), 3);
+    QCOMPARE(w.simulation().laboratory().bands(), 3);
+    QCOMPARE(panel->pressureEdit()->text(), QStringLiteral("50000"));
+    QCOMPARE(panel->temperatureEdit()->text(), QStringLiteral("30"));
+    QCOMPARE(w.simulation().laboratory().pressure(), 50000.0);
 }
 
 #include "tst_lab_window.moc"

@@ -8,6 +8,7 @@
 
 #include "JournalWindow.h"
 #include "KeyBindings.h"
+#include "LaboratorySettings.h"
 #include "MainWindow.h"
 #include "Simulation.h"
 
@@ -283,6 +284,8 @@ void LaboratoryWindows::setActive(bool active)
         askForStudentOnce();
     if (active) {
         if (!m_stopwatch) {
+            // The student's settings of the last session, before the panel shows them.
+            (new LaboratorySettings(m_window, m_simulation, this))->restore();
             m_stopwatch = new StopwatchWindow(lab, m_commands, m_locale, &m_window);
             connect(m_stopwatch, &StopwatchWindow::closed, this, [this] { setActive(false); });
             connect(m_stopwatch, &StopwatchWindow::voltageChosen, this, &LaboratoryWindows::setVoltage);
