@@ -108,6 +108,13 @@
     </message>
 </context>
 <context>
+    <name>ArtworkIconEngine</name>
+    <message>
+        <source>таблица</source>
+        <translation>table</translation>
+    </message>
+</context>
+<context>
     <name>AuthorsWindow</name>
     <message>
         <source>Авторы</source>
