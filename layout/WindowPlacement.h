@@ -8,6 +8,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
+
 /// Where a new window of the program goes on the screen, in screen pixels
 /// and in frame geometry (the window with its title bar and borders): wholly
 /// inside the screen's available area, shrunk to it when larger (never below
@@ -23,6 +25,11 @@ public:
     /// the area to its right, left, below or above it (tried in this order)
     /// takes the window's minimum; otherwise at `near`, moved onto the screen.
     static QRect place(const QRect& available, const QRect& avoid, QPoint near, QSize preferred, QSize minimum);
+
+    /// The frame clear of `avoid`, as place() finds it, or none when no
+    /// strip beside it takes the window's minimum.
+    static std::optional<QRect> beside(const QRect& available, const QRect& avoid, QPoint near, QSize preferred,
+                                       QSize minimum);
 
     /// `preferred` no larger than `available`, but not below `minimum`.
     static QSize bounded(QSize preferred, QSize minimum, QSize available);

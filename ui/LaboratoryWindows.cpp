@@ -222,10 +222,16 @@ void LaboratoryWindows::placeInside(QWidget* window, QPoint at)
     const QWidget* view = m_window.widgets().animationView;
     const QRect avoid(view->mapToGlobal(QPoint(0, 0)), view->size());
     const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
-    const QRect placed =
-        WindowPlacement::place(screen->availableGeometry(), avoid, at, window->size() + frame, minimum + frame);
-    window->resize(placed.size() - frame);
-    window->move(placed.topLeft());
+    const QRect available = screen->availableGeometry();
+    // Clear of the stopwatch's panel too, where the screen has room for both.
+    std::optional<QRect> placed;
+    if (m_stopwatch && m_stopwatch->isVisible() && window != m_stopwatch)
+        placed = WindowPlacement::beside(available, avoid.united(m_stopwatch->frameGeometry()), at,
+                                         window->size() + frame, minimum + frame);
+    if (!placed)
+        placed = WindowPlacement::place(available, avoid, at, window->size() + frame, minimum + frame);
+    window->resize(placed->size() - frame);
+    window->move(placed->topLeft());
 }
 
 void LaboratoryWindows::updateCommands()
