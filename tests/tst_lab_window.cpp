@@ -754,7 +754,8 @@ void tst_lab_window::settingsKeptBetweenStarts()
         QCOMPARE(w.simulation().laboratory().temperature(), 303.15);
         voltageShown = w.widgets().voltageEdit->text();
     }
-    WindowFixture w;
+    WindowFixture w(nullptr, {}, QLocale(QLocale::Russian, QLocale::Russia), Language::Russian,
+                    WindowFixture::Start::Again);
     w.show();
     QCOMPARE(w.state().Ux, volts);
     QCOMPARE(w.widgets().slowDownScrollBar->value(), slowDown);
