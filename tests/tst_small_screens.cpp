@@ -5,6 +5,8 @@
 #include "WindowFixture.h"
 #include "XServer.h"
 
+#include "AuthorsWindow.h"
+#include "ClassWindow.h"
 #include "JournalWindow.h"
 #include "LaboratoryWindows.h"
 #include "QtMessageBox.h"
@@ -19,6 +21,8 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
+
+#include <map>
 
 /// The windows on a small screen, as the X server shows them (run under Xvfb
 /// with a 1366 × 768 and a 1024 × 600 screen, OILDROP_XVFB_SCREEN): the keys
@@ -79,6 +83,8 @@ void tst_small_screens::keysBoxOnTheScreen_data()
     QTest::newRow("main window") << "main";
     QTest::newRow("journal") << "journal";
     QTest::newRow("stopwatch") << "stopwatch";
+    QTest::newRow("group's journals") << "group";
+    QTest::newRow("authors") << "authors";
 }
 
 void tst_small_screens::keysBoxOnTheScreen()
@@ -89,9 +95,16 @@ void tst_small_screens::keysBoxOnTheScreen()
     SmallScreenWindow w;
     LaboratoryWindows& lab = w.form->laboratory();
     lab.showJournal();
-    QWidget* target = window == u"journal"     ? static_cast<QWidget*>(lab.journalWindow())
-                      : window == u"stopwatch" ? static_cast<QWidget*>(lab.stopwatchWindow())
-                                               : w.form.get();
+    w.form->showAuthors();
+    const std::map<QString, QWidget*> windows = {
+        {QStringLiteral("main"), w.form.get()},
+        {QStringLiteral("journal"), lab.journalWindow()},
+        {QStringLiteral("stopwatch"), lab.stopwatchWindow()},
+        {QStringLiteral("group"), lab.journalWindow()->classWindow()},
+        {QStringLiteral("authors"), w.form->authorsWindow()},
+    };
+    QWidget* target = windows.at(window);
+    target->show();
     target->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(target));
     // What the box shows, read while it is open; it is closed whatever it shows.
@@ -125,7 +138,8 @@ void tst_small_screens::keysBoxOnTheScreen()
         QTest::keyClick(box, Qt::Key_Escape);
     });
     poll.start();
-    QTest::keyClick(target, Qt::Key_F1);
+    // Where a key goes: to the window's focus (the journal's table, say).
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : target, Qt::Key_F1);
     QTRY_VERIFY_WITH_TIMEOUT(seen, 3000);
     QTRY_VERIFY(!QApplication::activeModalWidget());
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
