@@ -19,6 +19,9 @@ class WindowPlacement {
 public:
     /// Gap between the window and the region it keeps clear of, px.
     static constexpr int Gap = 8;
+    /// The height of a window manager's title bar, px, allowed for before a
+    /// window is shown (when its frame is not known yet).
+    static constexpr int TitleBar = 32;
 
     /// The frame for a window of `preferred` size (at least `minimum`) that
     /// would go at `near`: inside `available`, and clear of `avoid` when

@@ -153,7 +153,8 @@ void tst_small_screens::keysBoxOnTheScreen()
 void tst_small_screens::journalBesideTheDropView()
 {
     // Ctrl+J opens the journal wholly on the screen and off the drop view
-    // (both screens have room beside it); the stopwatch is on the screen too.
+    // (both screens have room beside it); the stopwatch and the group's
+    // window (Ctrl+G) are on the screen too.
     SmallScreenWindow w;
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QTest::keyClick(w.form.get(), Qt::Key_J, Qt::ControlModifier);
@@ -168,6 +169,13 @@ void tst_small_screens::journalBesideTheDropView()
     QVERIFY2(!frame.intersects(drops), qPrintable(shown(frame) + QStringLiteral(" over ") + shown(drops)));
     const QRect stopwatch = xGeometry(w.form->laboratory().stopwatchWindow());
     QVERIFY2(screen.contains(stopwatch), qPrintable(shown(stopwatch)));
+    // Ctrl+G in the journal: the group's window on the screen too.
+    QTest::keyClick(journal, Qt::Key_G, Qt::ControlModifier);
+    QWidget* group = journal->classWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(group));
+    QTest::qWait(100);
+    const QRect groupFrame = xGeometry(group);
+    QVERIFY2(screen.contains(groupFrame), qPrintable(shown(groupFrame)));
 }
 
 QTEST_MAIN(tst_small_screens)

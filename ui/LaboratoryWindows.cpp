@@ -210,7 +210,7 @@ void LaboratoryWindows::placeInside(QWidget* window, QPoint at)
     // The screen's own bars are not covered, nor anything off the screen, nor
     // the drop view when the screen has room beside it: the window shrinks
     // (down to its minimum) where it is larger than the room. Before the
-    // window manager has framed it, its title bar is allowed for (32 px).
+    // window manager has framed it, its title bar is allowed for.
     const QScreen* screen = m_window.screen();
     if (!screen) {
         window->move(at);
@@ -218,7 +218,7 @@ void LaboratoryWindows::placeInside(QWidget* window, QPoint at)
     }
     QSize frame = window->frameGeometry().size() - window->size();
     if (frame.isNull())
-        frame = QSize(0, 32);
+        frame = QSize(0, WindowPlacement::TitleBar);
     const QWidget* view = m_window.widgets().animationView;
     const QRect avoid(view->mapToGlobal(QPoint(0, 0)), view->size());
     const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
