@@ -83,7 +83,7 @@ QDialog* scrollingBox(const QString& title, const QString& text, const QString& 
     auto* box = new QDialog(parent);
     box->setWindowTitle(title);
     auto* label = new QLabel(text);
-    label->setObjectName(QStringLiteral("qt_msgbox_label"));
+    label->setObjectName(QStringLiteral("boxText"));
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setMargin(6);
