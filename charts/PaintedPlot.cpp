@@ -53,19 +53,38 @@ Plot paintFrame(QPainter& painter, const QRectF& frame, const QString& title, co
     painter.drawText(QRectF(frame.left(), frame.top() + line / 4, frame.width(), line * 1.5), Qt::AlignCenter, title);
     painter.setFont(normal);
 
-    // Grid and numbers on both axes.
-    for (double v = x.from; v <= x.to + x.step / 2; v += x.step) {
+    // Grid and numbers on both axes; a number at every tick, or at every
+    // 2nd, 5th, 10th… where the plot is too small for them all to stand a
+    // space apart (never one over another, never cut).
+    const auto every = [](double tickSpacing, double labelSize) {
+        for (int k : {1, 2, 5, 10, 20, 50, 100, 200, 500})
+            if (tickSpacing * k >= labelSize)
+                return k;
+        return 1000;
+    };
+    double widestX = 0;
+    for (double v = x.from; v <= x.to + x.step / 2; v += x.step)
+        widestX = std::max(widestX, metrics.horizontalAdvance(locale.toString(v, 'f', x.decimals)));
+    const int everyX = every(plot.area.width() * x.step / (x.to - x.from), widestX + line / 2);
+    const int everyY = every(plot.area.height() * y.step / (y.to - y.from), line);
+    int tick = 0;
+    for (double v = x.from; v <= x.to + x.step / 2; v += x.step, ++tick) {
         const double px = plot.at(v, y.from).x();
         painter.setPen(GridColour);
         painter.drawLine(QPointF(px, plot.area.top()), QPointF(px, plot.area.bottom()));
+        if (tick % everyX != 0)
+            continue;
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(px - 40, plot.area.bottom() + line * 0.2, 80, line), Qt::AlignHCenter | Qt::AlignTop,
-                         locale.toString(v, 'f', x.decimals));
+        painter.drawText(QRectF(px - widestX, plot.area.bottom() + line * 0.2, 2 * widestX, line),
+                         Qt::AlignHCenter | Qt::AlignTop, locale.toString(v, 'f', x.decimals));
     }
-    for (double v = y.from; v <= y.to + y.step / 2; v += y.step) {
+    tick = 0;
+    for (double v = y.from; v <= y.to + y.step / 2; v += y.step, ++tick) {
         const double py = plot.at(x.from, v).y();
         painter.setPen(GridColour);
         painter.drawLine(QPointF(plot.area.left(), py), QPointF(plot.area.right(), py));
+        if (tick % everyY != 0)
+            continue;
         painter.setPen(Qt::black);
         painter.drawText(QRectF(plot.area.left() - widest - line / 2, py - line / 2, widest + line / 4, line),
                          Qt::AlignRight | Qt::AlignVCenter, locale.toString(v, 'f', y.decimals));

@@ -18,7 +18,14 @@ int Stopwatch::reading() const
 {
     if (!m_running)
         return m_shown;
-    return m_shown + hundredths(m_moment().seconds) - m_started;
+    return hundredths(m_moment().seconds) - m_lapStarted;
+}
+
+int Stopwatch::total() const
+{
+    if (!m_running)
+        return m_shownTotal;
+    return hundredths(m_moment().seconds) - m_started;
 }
 
 void Stopwatch::startStop()
@@ -26,11 +33,13 @@ void Stopwatch::startStop()
     const Moment now = m_moment();
     if (m_running) {
         endTiming(now);
-        m_shown += hundredths(now.seconds) - m_started;
+        m_shown = hundredths(now.seconds) - m_lapStarted;
+        m_shownTotal = hundredths(now.seconds) - m_started;
         m_running = false;
     } else {
-        m_started = hundredths(now.seconds);
+        m_started = m_lapStarted = hundredths(now.seconds);
         m_lapStart = now;
+        m_laps = 0;
         m_running = true;
     }
     emit changed();
@@ -43,6 +52,8 @@ void Stopwatch::lap()
     const Moment now = m_moment();
     endTiming(now);
     m_lapStart = now;
+    m_lapStarted = hundredths(now.seconds);
+    ++m_laps;
     emit changed();
 }
 
@@ -62,8 +73,7 @@ void Stopwatch::endTiming(const Moment& now)
 void Stopwatch::reset()
 {
     m_running = false;
-    m_shown = 0;
-    m_started = 0;
+    m_shown = m_shownTotal = m_laps = 0;
     m_timings.clear();
     emit changed();
 }
@@ -71,8 +81,7 @@ void Stopwatch::reset()
 void Stopwatch::newDrop()
 {
     m_running = false;
-    m_shown = 0;
-    m_started = 0;
+    m_shown = m_shownTotal = m_laps = 0;
     emit changed();
 }
 
@@ -80,7 +89,9 @@ void Stopwatch::halt()
 {
     if (!m_running)
         return;
-    m_shown += hundredths(m_moment().seconds) - m_started;
+    const int now = hundredths(m_moment().seconds);
+    m_shown = now - m_lapStarted;
+    m_shownTotal = now - m_started;
     m_running = false;
     emit changed();
 }

@@ -14,6 +14,8 @@
 /// A stopwatch in the experiment's time, to a hundredth of a second: start,
 /// stop, lap (split) and reset. Every lap and the stop end one timing, the
 /// interval since the previous one, which waits to be put into the journal.
+/// It reads the interval under way (from the start or the last lap), as the
+/// timings are; the time since the start, across its laps, is its total.
 ///
 /// A timing's uncertainty is what the hand makes of it: each press comes
 /// with a reaction-time scatter of ReactionSd seconds of wall time, which the
@@ -66,8 +68,15 @@ public:
     void halt();
 
     bool isRunning() const { return m_running; }
-    /// The time shown now, 0.01 s.
+    /// The interval shown now, 0.01 s: the one under way while running (from
+    /// the start or the last lap), the last one ended while stopped.
     int reading() const;
+    /// The time from the start to now (to the stop when stopped), across the
+    /// laps, 0.01 s.
+    int total() const;
+    /// Whether the start was followed by a lap, so that the total is more
+    /// than the interval.
+    bool hasLaps() const { return m_laps > 0; }
     const std::vector<Timing>& timings() const { return m_timings; }
     /// The timings not yet in the journal; they count as recorded from now on.
     std::vector<Timing> takeUnrecorded();
@@ -83,8 +92,11 @@ private:
 
     std::function<Moment()> m_moment;
     bool m_running = false;
-    int m_started = 0; ///< reading at the start, 0.01 s
-    int m_shown = 0;   ///< reading shown while stopped, 0.01 s
-    Moment m_lapStart; ///< where the current interval began
+    int m_started = 0;    ///< experiment time at the start, 0.01 s
+    int m_lapStarted = 0; ///< experiment time at the start of the interval, 0.01 s
+    int m_shown = 0;      ///< interval shown while stopped, 0.01 s
+    int m_shownTotal = 0; ///< total shown while stopped, 0.01 s
+    int m_laps = 0;       ///< laps since the start
+    Moment m_lapStart;    ///< where the current interval began
     std::vector<Timing> m_timings;
 };

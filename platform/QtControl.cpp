@@ -6,10 +6,16 @@
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
+#include <QCheckBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
+#include <algorithm>
 #include <cmath>
 
 QtControl::QtControl(QWidget* widget) : m_widget(widget)
@@ -34,14 +40,17 @@ QString QtControl::text() const
 
 void QtControl::setText(const QString& text)
 {
-    if (auto* label = qobject_cast<QLabel*>(m_widget))
+    if (auto* label = qobject_cast<QLabel*>(m_widget)) {
         label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(m_widget))
+        fitText(m_widget);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(m_widget)) {
         edit->setText(text); // reports textChanged only when the text differs
-    else if (auto* button = qobject_cast<QAbstractButton*>(m_widget))
+    } else if (auto* button = qobject_cast<QAbstractButton*>(m_widget)) {
         button->setText(text);
-    else if (auto* group = qobject_cast<QGroupBox*>(m_widget))
+        fitText(m_widget);
+    } else if (auto* group = qobject_cast<QGroupBox*>(m_widget)) {
         group->setTitle(text);
+    }
 }
 
 int QtControl::value() const
@@ -97,4 +106,41 @@ void QtControl::setGeometry(const ControlGeometry& geometry)
 {
     m_geometry = geometry;
     m_widget->setGeometry(pixelRect(geometry));
+    fitText(m_widget);
+}
+
+void QtControl::fitText(QWidget* widget)
+{
+    // A text a pixel or two wider than its room (a minus sign, a longer unit,
+    // a longer word of a translation) has its letters set closer, by at most
+    // MaxSqueeze px each, rather than losing its last letters; the font stays
+    // what it is. The room: a label's contents, a check box's or a radio
+    // button's beside its indicator.
+    constexpr qreal MaxSqueeze = 0.5;
+    QString text;
+    qreal room = 0;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        text = label->text();
+        room = label->contentsRect().width() - 2 * label->margin();
+    } else if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
+        const auto* button = static_cast<QAbstractButton*>(widget);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QStyle::SubElement contents =
+            qobject_cast<QCheckBox*>(widget) ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents;
+        text = button->text();
+        room = button->style()->subElementRect(contents, &option, button).width();
+    }
+    if (text.size() < 2)
+        return;
+    QFont font = widget->font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const qreal over = QFontMetricsF(font).horizontalAdvance(text) - room;
+    if (over > 0) {
+        // Tenths of a pixel, rounded up, so that the text then fits.
+        const qreal squeeze = std::ceil(10 * over / static_cast<qreal>(text.size() - 1)) / 10;
+        font.setLetterSpacing(QFont::AbsoluteSpacing, -std::min(squeeze, MaxSqueeze));
+    }
+    if (font.letterSpacing() != widget->font().letterSpacing())
+        widget->setFont(font);
 }

@@ -36,6 +36,10 @@ public:
     /// The whole-pixel rectangle a geometry is shown at.
     static QRect pixelRect(const ControlGeometry& geometry);
 
+    /// A label's, a check box's or a radio button's text set a little closer
+    /// when it is slightly wider than its room; other widgets as they are.
+    static void fitText(QWidget* widget);
+
 private:
     QPointer<QWidget> m_widget;
     ControlGeometry m_geometry;

@@ -22,13 +22,13 @@ using Bust::BustStyle;
 using Bust::FaceDetail;
 using PaintingTools::blankCanvas;
 
-QImage Artwork::menuPicture(MenuPicture which, qreal devicePixelRatio)
+QImage Artwork::menuPicture(MenuPicture which, qreal devicePixelRatio, const QString& word)
 {
     QImage image = blankCanvas(MenuPictureSize, MenuPictureSize, devicePixelRatio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     switch (which) {
-    case MenuPicture::Table: MenuPictures::drawTable(p); break;
+    case MenuPicture::Table: MenuPictures::drawTable(p, word.isEmpty() ? QStringLiteral("таблица") : word); break;
     case MenuPicture::Book: MenuPictures::drawBook(p); break;
     case MenuPicture::HistoricalPortrait: MenuPictures::drawHistoricalPortrait(p); break;
     case MenuPicture::PowerSwitch: MenuPictures::drawPowerSwitch(p); break;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <QtGlobal>
 
 /// Every picture of the program, drawn with QPainter rather than loaded from
@@ -21,7 +22,7 @@ public:
 
     /// The pictures of the menu items, 32 x 32 logical pixels each.
     enum class MenuPicture {
-        Table,              ///< the word «таблица» over a ruled table, black on white
+        Table,              ///< a word («таблица», "table") over a ruled table, black on white
         Book,               ///< an open book, pink cover and yellow pages
         HistoricalPortrait, ///< a sepia head-and-shoulders portrait in a round frame
         PowerSwitch,        ///< a red power-switch symbol
@@ -42,8 +43,9 @@ public:
     /// Diameter of the droplet, logical pixels.
     static constexpr int DropletSize = 10;
 
-    /// A 32 x 32 (logical pixels) menu picture.
-    static QImage menuPicture(MenuPicture which, qreal devicePixelRatio = 1.0);
+    /// A 32 x 32 (logical pixels) menu picture; `word` is the one the Table
+    /// carries, in the interface's language («таблица» when empty).
+    static QImage menuPicture(MenuPicture which, qreal devicePixelRatio = 1.0, const QString& word = {});
 
     /// The application icon, sizePx x sizePx physical pixels (ratio 1), drawn
     /// as vectors for that exact size. Returns a null image if sizePx < 1.

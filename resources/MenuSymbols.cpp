@@ -12,8 +12,10 @@
 #include <QPainterPathStroker>
 #include <QPolygonF>
 #include <QRadialGradient>
+#include <QString>
 #include <QtMath>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
@@ -31,26 +33,29 @@ struct PixelGlyph {
     std::array<std::string_view, 8> rows;
 };
 
-constexpr std::array<PixelGlyph, 7> tableWordGlyphs{{
-    // т
-    {{"...", "...", "###", ".#.", ".#.", ".#.", ".#.", "..."}},
-    // а
-    {{"...", "...", "##.", "..#", ".##", "#.#", ".##", "..."}},
-    // б
-    {{"###", "#..", "##.", "#.#", "#.#", "#.#", ".#.", "..."}},
-    // л
-    {{"....", "....", ".###", ".#.#", ".#.#", ".#.#", "#..#", "...."}},
-    // и
-    {{"....", "....", "#..#", "#..#", "#.##", "##.#", "#..#", "...."}},
-    // ц
-    {{"....", "....", "#.#.", "#.#.", "#.#.", "#.#.", "####", "...#"}},
-    // а
-    {{"...", "...", "##.", "..#", ".##", "#.#", ".##", "..."}},
+/// The letters of the table's word, in Russian and in English.
+struct PixelLetter {
+    char16_t letter;
+    PixelGlyph glyph;
+};
+
+constexpr std::array<PixelLetter, 11> tableWordLetters{{
+    {u'т', {{"...", "...", "###", ".#.", ".#.", ".#.", ".#.", "..."}}},
+    {u'а', {{"...", "...", "##.", "..#", ".##", "#.#", ".##", "..."}}},
+    {u'б', {{"###", "#..", "##.", "#.#", "#.#", "#.#", ".#.", "..."}}},
+    {u'л', {{"....", "....", ".###", ".#.#", ".#.#", ".#.#", "#..#", "...."}}},
+    {u'и', {{"....", "....", "#..#", "#..#", "#.##", "##.#", "#..#", "...."}}},
+    {u'ц', {{"....", "....", "#.#.", "#.#.", "#.#.", "#.#.", "####", "...#"}}},
+    {u't', {{".#.", ".#.", "###", ".#.", ".#.", ".#.", "..#", "..."}}},
+    {u'a', {{"...", "...", "##.", "..#", ".##", "#.#", ".##", "..."}}},
+    {u'b', {{"#..", "#..", "##.", "#.#", "#.#", "#.#", "##.", "..."}}},
+    {u'l', {{"#", "#", "#", "#", "#", "#", "#", "."}}},
+    {u'e', {{"...", "...", ".#.", "#.#", "###", "#..", ".##", "..."}}},
 }};
 
 } // namespace
 
-void drawTable(QPainter& p)
+void drawTable(QPainter& p, const QString& word)
 {
     // Monochrome: black ink on white paper, no antialiasing, every line on
     // whole logical pixels.
@@ -59,7 +64,12 @@ void drawTable(QPainter& p)
     const auto ink = [&p](int x, int y, int w, int h) { p.fillRect(QRect(x, y, w, h), Qt::black); };
 
     int x = 1;
-    for (const PixelGlyph& glyph : tableWordGlyphs) {
+    for (const QChar letter : word) {
+        const auto found = std::find_if(tableWordLetters.begin(), tableWordLetters.end(),
+                                        [letter](const PixelLetter& l) { return l.letter == letter.unicode(); });
+        if (found == tableWordLetters.end())
+            continue;
+        const PixelGlyph& glyph = found->glyph;
         int width = 0;
         for (int row = 0; row < int(glyph.rows.size()); ++row) {
             const std::string_view line = glyph.rows[std::size_t(row)];

@@ -8,6 +8,7 @@
 #include "MessageBox.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString HelpCommands::errorTitle()
@@ -62,6 +63,12 @@ HelpCommands::HelpCommands(DesktopShell& shell, MessageBox& messageBox, QStringL
 {
     if (!m_findExecutable)
         m_findExecutable = [](const QString& name) { return QStandardPaths::findExecutable(name); };
+    m_shell.openFailed = [this](const QString& path) { reportUnopened(path); };
+}
+
+HelpCommands::~HelpCommands()
+{
+    m_shell.openFailed = nullptr;
 }
 
 QString HelpCommands::documentName(const QString& russianName) const
@@ -98,8 +105,27 @@ void HelpCommands::openDocument(const QString& fileName)
         return;
     }
     if (!m_shell.openDocument(path))
-        m_messageBox.showMessage(
-            errorTitle(), tr("Не удалось открыть файл «%1»: не найдена программа для его просмотра.").arg(fileName));
+        reportUnopened(path);
+}
+
+void HelpCommands::reportUnopened(const QString& path)
+{
+    // A folder that would not open either: its path is all there is to give.
+    const QFileInfo file(path);
+    const QString shown = QDir::toNativeSeparators(file.absoluteFilePath());
+    if (!m_shell.fileExists(path)) {
+        m_messageBox.showMessage(errorTitle(), tr("Не удалось открыть папку:\n%1").arg(shown));
+        return;
+    }
+    const QString folder = file.absolutePath();
+    if (m_messageBox.askYesNo(errorTitle(),
+                              tr("Не удалось открыть файл:\n%1\n\nНа компьютере не найдена программа для его "
+                                 "просмотра. Файл можно открыть любой программой, которая его читает.\n\n"
+                                 "Открыть папку, в которой он лежит?")
+                                  .arg(shown))
+        && !m_shell.openDocument(folder))
+        m_messageBox.showMessage(errorTitle(),
+                                 tr("Не удалось открыть папку:\n%1").arg(QDir::toNativeSeparators(folder)));
 }
 
 void HelpCommands::openInstruction()
@@ -123,8 +149,7 @@ void HelpCommands::openInstruction()
     if (m_shell.openDocument(path))
         return;
 #endif
-    m_messageBox.showMessage(errorTitle(),
-                             tr("Не удалось запустить текстовый редактор, чтобы открыть файл «%1».").arg(fileName));
+    reportUnopened(path);
 }
 
 void HelpCommands::showAbout()

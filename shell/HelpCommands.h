@@ -23,7 +23,8 @@ class MessageBox;
 /// is started from. Each document exists in Russian (spravka.pdf, ...) and in
 /// English (spravka_en.pdf, ...); the commands open the one in the language of
 /// the interface. Unlike a silent shell call, a document found nowhere, or one
-/// the desktop cannot open, is reported in a box titled "Ошибка".
+/// the desktop cannot open (at once or afterwards), is reported in a box
+/// titled "Ошибка", with its path and the offer to open its folder.
 class HelpCommands {
     Q_DECLARE_TR_FUNCTIONS(HelpCommands)
 
@@ -40,6 +41,9 @@ public:
 
     HelpCommands(DesktopShell& shell, MessageBox& messageBox, QStringList dataFolders,
                  Language language = Language::Russian, ExecutableFinder findExecutable = {});
+    ~HelpCommands();
+    HelpCommands(const HelpCommands&) = delete;
+    HelpCommands& operator=(const HelpCommands&) = delete;
 
     /// The file name of a document ("spravka.pdf") in the interface's language
     /// ("spravka_en.pdf" in English).
@@ -60,6 +64,9 @@ public:
 private:
     void openDocument(const QString& fileName);
     void reportMissing(const QString& fileName);
+    /// A document found but not opened: its path, and the offer to open its
+    /// folder (Yes); a folder not opened: its path.
+    void reportUnopened(const QString& path);
 
     DesktopShell& m_shell;
     MessageBox& m_messageBox;

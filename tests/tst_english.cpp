@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ClippedTexts.h"
 #include "WindowFixture.h"
 
 #include "AnalysisWording.h"
@@ -41,6 +42,8 @@ private slots:
     void textsFitTheirControls_data();
     void textsFitTheirControls();
     void helpTextInEnglish();
+    void laboratoryTextsFit();
+    void tablePictureInEnglish();
 };
 
 namespace {
@@ -197,6 +200,37 @@ void tst_english::helpTextInEnglish()
     QCOMPARE(help.action(), ProgramOptions::Action::ShowHelp);
     QVERIFY(!help.message().contains(Cyrillic));
     QVERIFY(help.message().contains(QStringLiteral("--lang")));
+}
+
+void tst_english::laboratoryTextsFit()
+{
+    // The main window and the stopwatch at their default sizes, filled.
+    EnglishWindow w;
+    const QStringList clipped = clippedTextsOfALabSession(w);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+}
+
+void tst_english::tablePictureInEnglish()
+{
+    // «Reference 1»'s picture, as the menu shows it: its word (the top eight
+    // rows of ink) is "table", 17 px wide, not «таблица», 30 px; its "t",
+    // "b" and "l" rise into the two top rows, which «таблица» leaves to "б".
+    EnglishWindow w;
+    w.show();
+    const QImage picture = w.form->menus().physicsReference->icon().pixmap(32, 32).toImage();
+    QCOMPARE(picture.size(), QSize(32, 32));
+    int left = picture.width(), right = -1;
+    QList<int> risen;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (qGray(picture.pixel(x, y)) < 128) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                if (y == 0 && !risen.contains(x))
+                    risen << x;
+            }
+    QCOMPARE(right - left + 1, 17);
+    QCOMPARE(risen.size(), 3);
 }
 
 QTEST_MAIN(tst_english)

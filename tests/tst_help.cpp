@@ -24,7 +24,10 @@ private slots:
     void documents();
     void workingDirectoryFirst();
     void missingDocumentReported();
+    void viewerFailureReported_data();
     void viewerFailureReported();
+    void desktopReportsNoViewer_data();
+    void desktopReportsNoViewer();
     void instructionInEditor();
     void instructionWithoutEditor();
     void builtDocumentsFoundFromElsewhere();
@@ -111,16 +114,79 @@ void tst_help::missingDocumentReported()
     QVERIFY(rig.messageBox.shown[0].text.contains(QStringLiteral("uprav.pdf")));
 }
 
+void tst_help::viewerFailureReported_data()
+{
+    QTest::addColumn<bool>("atOnce");
+    QTest::addColumn<bool>("openFolder");
+    QTest::newRow("refused at once, folder opened") << true << true;
+    QTest::newRow("failed afterwards, folder opened") << false << true;
+    QTest::newRow("failed afterwards, declined") << false << false;
+}
+
 void tst_help::viewerFailureReported()
 {
+    // No viewer: the box names the file by its whole path and offers its
+    // folder, which Yes asks the desktop to open.
+    QFETCH(bool, atOnce);
+    QFETCH(bool, openFolder);
     Rig rig;
     rig.shell.existing << QStringLiteral("spravka2.pdf");
-    rig.shell.openSucceeds = false;
+    rig.shell.openSucceeds = !atOnce;
+    rig.messageBox.answers = {openFolder};
     rig.help.openWorkedExample();
-    QCOMPARE(rig.shell.opened, QStringList{QStringLiteral("spravka2.pdf")});
-    QCOMPARE(rig.messageBox.shown.size(), std::size_t(1));
+    if (!atOnce)
+        rig.shell.openFailed(QStringLiteral("spravka2.pdf")); // as the desktop tells it
+    const QString path = QDir::current().absoluteFilePath(QStringLiteral("spravka2.pdf"));
+    // A desktop that refuses the file refuses its folder too: that is said.
+    QCOMPARE(rig.messageBox.shown.size(), std::size_t(atOnce && openFolder ? 2 : 1));
+    if (rig.messageBox.shown.size() == 2)
+        QVERIFY(rig.messageBox.shown[1].text.contains(QDir::toNativeSeparators(QDir::currentPath())));
     QCOMPARE(rig.messageBox.shown[0].title, QStringLiteral("Ошибка"));
-    QVERIFY(rig.messageBox.shown[0].text.contains(QStringLiteral("spravka2.pdf")));
+    QVERIFY(rig.messageBox.shown[0].question);
+    QVERIFY2(rig.messageBox.shown[0].text.contains(QDir::toNativeSeparators(path)),
+             qPrintable(rig.messageBox.shown[0].text));
+    QStringList opened = {QStringLiteral("spravka2.pdf")};
+    if (openFolder)
+        opened << QDir::currentPath();
+    QCOMPARE(rig.shell.opened, opened);
+}
+
+void tst_help::desktopReportsNoViewer_data()
+{
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<bool>("told");
+    QTest::newRow("no method for the type") << 3 << true;
+    QTest::newRow("viewer failed") << 4 << true;
+    QTest::newRow("viewer opened") << 0 << false;
+}
+
+void tst_help::desktopReportsNoViewer()
+{
+    // The desktop's opener (xdg-open, here a stand-in first on the path that
+    // ends as the real one does) finds no viewer after openDocument has
+    // returned: the shell tells, with the file's path.
+    QFETCH(int, exitCode);
+    QFETCH(bool, told);
+    QTemporaryDir bin;
+    QFile opener(bin.filePath(QStringLiteral("xdg-open")));
+    QVERIFY(opener.open(QIODevice::WriteOnly));
+    opener.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(exitCode).toLatin1());
+    opener.close();
+    opener.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin.path()) + ':' + path);
+    QtDesktopShell shell;
+    QStringList failed;
+    shell.openFailed = [&failed](const QString& file) { failed << file; };
+    const QString document = bin.filePath(QStringLiteral("spravka.pdf"));
+    QVERIFY(shell.openDocument(document));
+    qputenv("PATH", path);
+    if (told) {
+        QTRY_COMPARE(failed, QStringList{document});
+    } else {
+        QTest::qWait(300);
+        QVERIFY(failed.isEmpty());
+    }
 }
 
 void tst_help::instructionInEditor()

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ClippedTexts.h"
 #include "GeneratedJournal.h"
 #include "WindowFixture.h"
 
@@ -58,6 +59,9 @@ private slots:
     void realDropTypedIn();
     void heldDropStandsStillUnderADialog();
     void heldRunNeverNested();
+    void textsFitAtTheDefaultSize();
+    void displayShowsTheIntervalUnderWay();
+    void settingsKeptBetweenStarts();
 };
 
 namespace {
@@ -669,6 +673,103 @@ void tst_lab_window::heldRunNeverNested()
     const Journal& journal = w.simulation().journal().journal();
     QCOMPARE(journal.drops.size(), std::size_t(2));
     QVERIFY(!journal.drops[0].lost && journal.drops[1].lost);
+}
+
+void tst_lab_window::textsFitAtTheDefaultSize()
+{
+    // Every read-out with its unit, every line of the stopwatch's list whole.
+    WindowFixture w;
+    const QStringList clipped = clippedTextsOfALabSession(w);
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+}
+
+void tst_lab_window::displayShowsTheIntervalUnderWay()
+{
+    // A fall timed (F8, F8), then a rise started (F8) and split (F9): during
+    // the rise the display reads the rise alone, as the timing will; after
+    // the lap and the stop, the display reads the last interval and the total
+    // line the two since the start.
+    WindowFixture w;
+    w.show();
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    StopwatchWindow* panel = w.form->laboratory().stopwatchWindow();
+    QString duringRise;
+    duringRun(w, [&](int step) {
+        switch (step) {
+        case 5:
+        case 15:
+        case 20: press(w, Qt::Key_F8); break;
+        case 30:
+            QTest::qWait(60); // the display's next refresh while running
+            duringRise = panel->display()->text();
+            press(w, Qt::Key_F9);
+            break;
+        case 40: press(w, Qt::Key_F8); break;
+        default: break;
+        }
+    });
+    press(w, Qt::Key_F5);
+    w.holdWhileHeld();
+    const std::vector<Stopwatch::Timing>& timings = w.simulation().laboratory().stopwatch().timings();
+    QCOMPARE(timings.size(), std::size_t(3));
+    const QLocale russian(QLocale::Russian);
+    const auto seconds = [&russian](int hundredths) {
+        return QStringLiteral("%1 с").arg(russian.toString(hundredths / 100.0, 'f', 2));
+    };
+    QCOMPARE(duringRise, seconds(timings[1].hundredths));
+    QCOMPARE(panel->display()->text(), seconds(timings[2].hundredths));
+    QCOMPARE(panel->totalLabel()->text(),
+             QStringLiteral("Всего с пуска: ") + seconds(timings[1].hundredths + timings[2].hundredths));
+}
+
+void tst_lab_window::settingsKeptBetweenStarts()
+{
+    // The student's voltage (Shift+PgUp twice), slow-down, distance and air,
+    // set in one start of the program, are the laboratory's in the next; the
+    // demonstration the program starts in keeps its own.
+    double volts = 0;
+    int slowDown = 0, slowDownSet = 0;
+    QString voltageShown;
+    {
+        WindowFixture w;
+        w.show();
+        volts = w.state().Ux;
+        slowDown = w.widgets().slowDownScrollBar->value();
+        press(w, Qt::Key_L, Qt::ControlModifier);
+        press(w, Qt::Key_PageUp, Qt::ShiftModifier);
+        press(w, Qt::Key_PageUp, Qt::ShiftModifier);
+        QCOMPARE(w.state().Ux, std::round(std::round(volts * 1.1) * 1.1));
+        QTest::keyClick(w.widgets().slowDownScrollBar, Qt::Key_Right);
+        slowDownSet = w.widgets().slowDownScrollBar->value();
+        QVERIFY(slowDownSet != slowDown);
+        StopwatchWindow* panel = w.form->laboratory().stopwatchWindow();
+        panel->bandsBox()->setFocus();
+        QTest::keyClick(panel->bandsBox(), Qt::Key_Up);
+        QTest::keyClick(panel->bandsBox(), Qt::Key_Up);
+        w.form->menus().slipCorrection->trigger();
+        panel->pressureEdit()->selectAll();
+        QTest::keyClicks(panel->pressureEdit(), QStringLiteral("50000"));
+        panel->temperatureEdit()->selectAll();
+        QTest::keyClicks(panel->temperatureEdit(), QStringLiteral("30"));
+        QCOMPARE(w.simulation().laboratory().temperature(), 303.15);
+        voltageShown = w.widgets().voltageEdit->text();
+    }
+    WindowFixture w(nullptr, {}, QLocale(QLocale::Russian, QLocale::Russia), Language::Russian,
+                    WindowFixture::Start::Again);
+    w.show();
+    QCOMPARE(w.state().Ux, volts);
+    QCOMPARE(w.widgets().slowDownScrollBar->value(), slowDown);
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    QCOMPARE(w.state().Ux, std::round(std::round(volts * 1.1) * 1.1));
+    QCOMPARE(w.widgets().voltageEdit->text(), voltageShown);
+    QCOMPARE(w.widgets().slowDownScrollBar->value(), slowDownSet);
+    QCOMPARE(w.state().slowDown, slowDownSet);
+    StopwatchWindow* panel = w.form->laboratory().stopwatchWindow();
+    QCOMPARE(panel->bandsBox()->value(), 3);
+    QCOMPARE(w.simulation().laboratory().bands(), 3);
+    QCOMPARE(panel->pressureEdit()->text(), QStringLiteral("50000"));
+    QCOMPARE(panel->temperatureEdit()->text(), QStringLiteral("30"));
+    QCOMPARE(w.simulation().laboratory().pressure(), 50000.0);
 }
 
 #include "tst_lab_window.moc"

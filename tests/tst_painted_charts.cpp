@@ -28,6 +28,8 @@ private slots:
     void pointForEveryCharge();
     void widgetShowsTheData();
     void extrapolationDropsAndLine();
+    void dropNumbersStandApart_data();
+    void dropNumbersStandApart();
 };
 
 namespace {
@@ -155,6 +157,64 @@ void tst_painted_charts::extrapolationDropsAndLine()
     }
     QCOMPARE(columnRuns(columnCounts(image, QColor(0, 0, 192))), 3);
     QVERIFY(columnRuns(columnCounts(image, QColor(200, 0, 0))) >= 1);
+}
+
+void tst_painted_charts::dropNumbersStandApart_data()
+{
+    QTest::addColumn<int>("drops");
+    QTest::addColumn<int>("width");
+    QTest::newRow("12 drops, the journal's chart") << 12 << 300;
+    QTest::newRow("28 drops, narrow") << 28 << 160;
+    QTest::newRow("99 drops, narrow") << 99 << 160;
+}
+
+void tst_painted_charts::dropNumbersStandApart()
+{
+    // The drops' numbers under the axis, read off the pixels: each a group of
+    // dark columns no wider than the widest number, a space between
+    // neighbours (two numbers run together would make one wide group), and
+    // at least the first and the last.
+    QFETCH(int, drops);
+    QFETCH(int, width);
+    std::vector<Data::Charge> list;
+    for (int drop = 1; drop <= drops; ++drop)
+        list.push_back({drop, 1.6 * (drop % 3 + 1)});
+    QImage image(width, 240, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        ChargePlots::paintByDrop(painter, QRectF(image.rect()), charges(list, 1.6), Russian);
+    }
+    // The plot's lower edge: the lowest row black across most of the image.
+    int bottom = image.height() - 1;
+    const auto blackRun = [&image](int y) {
+        int black = 0;
+        for (int x = 0; x < image.width(); ++x)
+            black += qGray(image.pixel(x, y)) < 64;
+        return black;
+    };
+    while (bottom > 0 && blackRun(bottom) < image.width() / 2)
+        --bottom;
+    const QFontMetrics metrics(QGuiApplication::font());
+    const QImage numbers = image.copy(0, bottom + 2, image.width(), metrics.height());
+    std::vector<int> dark(static_cast<std::size_t>(numbers.width()), 0);
+    for (int y = 0; y < numbers.height(); ++y)
+        for (int x = 0; x < numbers.width(); ++x)
+            dark[static_cast<std::size_t>(x)] += qGray(numbers.pixel(x, y)) < 128;
+    const int widest = metrics.horizontalAdvance(QString::number(drops + 10)) + 1;
+    std::vector<std::pair<int, int>> groups; // first and last column
+    for (int x = 0; x < numbers.width(); ++x)
+        if (dark[static_cast<std::size_t>(x)] > 0) {
+            if (groups.empty() || groups.back().second < x - 1)
+                groups.emplace_back(x, x);
+            groups.back().second = x;
+        }
+    QVERIFY2(groups.size() >= 2, qPrintable(QString::number(groups.size())));
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        QVERIFY2(groups[i].second - groups[i].first < widest,
+                 qPrintable(QStringLiteral("%1..%2").arg(groups[i].first).arg(groups[i].second)));
+        if (i > 0)
+            QVERIFY(groups[i].first - groups[i - 1].second >= 3);
+    }
 }
 
 QTEST_MAIN(tst_painted_charts)

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "WindowFixture.h"
+#include "XServer.h"
 
 #include "JournalWindow.h"
 #include "LaboratoryWindows.h"
@@ -49,20 +50,6 @@ QString xProperty(QWidget* window, const char* property)
                                           QString::number(window->winId()), QString::fromLatin1(property)});
     xprop.waitForFinished(5000);
     return QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
-}
-
-/// Where the X server has a window: its absolute left and top and its size.
-QRect xGeometry(QWidget* window)
-{
-    QProcess xwininfo;
-    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window->winId())});
-    xwininfo.waitForFinished(5000);
-    const QString info = QString::fromUtf8(xwininfo.readAllStandardOutput());
-    const auto value = [&info](const char* key) {
-        const qsizetype at = info.indexOf(QLatin1String(key));
-        return at < 0 ? -1 : info.mid(at + qstrlen(key)).section(u'\n', 0, 0).trimmed().toInt();
-    };
-    return QRect(value("Absolute upper-left X:"), value("Absolute upper-left Y:"), value("Width:"), value("Height:"));
 }
 
 /// The title the window manager shows: _NET_WM_NAME.

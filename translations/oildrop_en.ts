@@ -108,6 +108,13 @@
     </message>
 </context>
 <context>
+    <name>ArtworkIconEngine</name>
+    <message>
+        <source>таблица</source>
+        <translation>table</translation>
+    </message>
+</context>
+<context>
     <name>AuthorsWindow</name>
     <message>
         <source>Авторы</source>
@@ -653,12 +660,24 @@
         <translation>The file “%1” was found neither in the working folder nor in the program’s folders.</translation>
     </message>
     <message>
-        <source>Не удалось открыть файл «%1»: не найдена программа для его просмотра.</source>
-        <translation>Could not open the file “%1”: no program to view it was found.</translation>
+        <source>Не удалось открыть папку:
+%1</source>
+        <translation>Could not open the folder:
+%1</translation>
     </message>
     <message>
-        <source>Не удалось запустить текстовый редактор, чтобы открыть файл «%1».</source>
-        <translation>Could not start a text editor to open the file “%1”.</translation>
+        <source>Не удалось открыть файл:
+%1
+
+На компьютере не найдена программа для его просмотра. Файл можно открыть любой программой, которая его читает.
+
+Открыть папку, в которой он лежит?</source>
+        <translation>Could not open the file:
+%1
+
+No program to view it was found on this computer. The file can be opened with any program that reads it.
+
+Open the folder it is in?</translation>
     </message>
 </context>
 <context>
@@ -2084,10 +2103,6 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
         <translation>Stopwatch</translation>
     </message>
     <message>
-        <source>Время опыта: секунды движения капли, не зависят от замедления</source>
-        <translation>Experiment time: seconds of the droplet&apos;s motion, whatever the slow-down</translation>
-    </message>
-    <message>
         <source>Расстояние между соседними линиями анимации: десятая часть промежутка D</source>
         <translation>Distance between neighbouring lines of the animation: a tenth of the gap D</translation>
     </message>
@@ -2132,10 +2147,6 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
         <translation>= %1 mm</translation>
     </message>
     <message>
-        <source> · ✓ в журнале</source>
-        <translation> · ✓ in journal</translation>
-    </message>
-    <message>
         <source>Установка</source>
         <translation>Apparatus</translation>
     </message>
@@ -2162,14 +2173,6 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
     <message>
         <source> · не удерживается</source>
         <translation> · not held</translation>
-    </message>
-    <message>
-        <source>%1) %2 · %3 дел. · %4 · облучений: %5</source>
-        <translation>%1) %2 · %3 div. · %4 · irradiations: %5</translation>
-    </message>
-    <message>
-        <source> · состояние капли сменилось</source>
-        <translation> · the drop&apos;s state changed</translation>
     </message>
     <message>
         <source>&amp;Давление:</source>
@@ -2202,6 +2205,38 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
     <message>
         <source>Температура воздуха, градусов Цельсия</source>
         <translation>Air temperature, degrees Celsius</translation>
+    </message>
+    <message>
+        <source>%1) %2</source>
+        <translation>%1) %2</translation>
+    </message>
+    <message>
+        <source>%1 дел.</source>
+        <translation>%1 div.</translation>
+    </message>
+    <message>
+        <source>облучений: %1</source>
+        <translation>irradiations: %1</translation>
+    </message>
+    <message>
+        <source>состояние капли сменилось</source>
+        <translation>the drop&apos;s state changed</translation>
+    </message>
+    <message>
+        <source>✓ в журнале</source>
+        <translation>✓ in journal</translation>
+    </message>
+    <message>
+        <source>Промежуток: время опыта с пуска или с последней отсечки, секунды движения капли; не зависит от замедления</source>
+        <translation>Interval: experiment time since the start or the last lap, seconds of the droplet&apos;s motion, whatever the slow-down</translation>
+    </message>
+    <message>
+        <source>Время опыта с пуска секундомера: все промежутки с отсечками вместе</source>
+        <translation>Experiment time since the stopwatch was started: all the intervals between laps together</translation>
+    </message>
+    <message>
+        <source>Всего с пуска: %1</source>
+        <translation>Total since start: %1</translation>
     </message>
 </context>
 <context>

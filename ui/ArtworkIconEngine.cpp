@@ -17,7 +17,8 @@ QPixmap ArtworkIconEngine::rendered(qreal scale, QIcon::Mode mode)
     auto it = m_cache.find(key);
     if (it != m_cache.end())
         return it->second;
-    QPixmap picture = QPixmap::fromImage(Artwork::menuPicture(m_which, scale));
+    // The table's word in the interface's language, in the picture's own pixel letters.
+    QPixmap picture = QPixmap::fromImage(Artwork::menuPicture(m_which, scale, tr("таблица")));
     if (mode == QIcon::Disabled) {
         QStyleOption option;
         picture = QApplication::style()->generatedIconPixmap(QIcon::Disabled, picture, &option);

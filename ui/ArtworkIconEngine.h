@@ -6,6 +6,7 @@
 
 #include "Artwork.h"
 
+#include <QCoreApplication>
 #include <QIconEngine>
 #include <QPixmap>
 
@@ -15,6 +16,8 @@
 /// the size and pixel density it is shown at, so that start-up does not pay
 /// for pictures that nobody looks at yet.
 class ArtworkIconEngine : public QIconEngine {
+    Q_DECLARE_TR_FUNCTIONS(ArtworkIconEngine)
+
 public:
     explicit ArtworkIconEngine(Artwork::MenuPicture which) : m_which(which) {}
 

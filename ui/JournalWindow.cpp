@@ -15,6 +15,7 @@
 #include "Laboratory.h"
 #include "RealDropDialog.h"
 #include "ReportWriter.h"
+#include "WindowPlacement.h"
 
 #include "AnalysisWording.h"
 #include "Artwork.h"
@@ -40,6 +41,7 @@
 #ifdef Q_OS_WASM
 #include "WebFiles.h"
 #endif
+#include <QScreen>
 #include <QScrollArea>
 #include <QStandardPaths>
 #include <QStyledItemDelegate>
@@ -412,8 +414,15 @@ void JournalWindow::printReport()
 
 ClassWindow* JournalWindow::classWindow()
 {
-    if (!m_classWindow)
+    if (!m_classWindow) {
         m_classWindow = new ClassWindow(m_messageBox, m_saveDialog, m_locale, this);
+        // No larger than the screen's available area, its title bar allowed for.
+        if (const QScreen* screen = this->screen()) {
+            const QSize room = screen->availableGeometry().size() - QSize(0, WindowPlacement::TitleBar);
+            m_classWindow->resize(
+                WindowPlacement::bounded(m_classWindow->size(), m_classWindow->minimumSizeHint(), room));
+        }
+    }
     return m_classWindow;
 }
 

@@ -9,10 +9,12 @@
 
 #include "JournalWindow.h"
 #include "KeyBindings.h"
+#include "LaboratorySettings.h"
 #include "MainWindow.h"
 #include "Simulation.h"
 
 #include "StudentDialog.h"
+#include "WindowPlacement.h"
 
 #include "JournalModel.h"
 #include "JournalStore.h"
@@ -252,16 +254,31 @@ void LaboratoryWindows::placeBeside(QWidget* window)
 
 void LaboratoryWindows::placeInside(QWidget* window, QPoint at)
 {
-    // The screen's own bars are not covered, nor anything off the screen.
-    QRect frame(at, window->frameGeometry().size());
-    if (const QScreen* screen = m_window.screen()) {
-        const QRect available = screen->availableGeometry();
-        frame.moveRight(std::min(frame.right(), available.right()));
-        frame.moveBottom(std::min(frame.bottom(), available.bottom()));
-        frame.moveLeft(std::max(frame.left(), available.left()));
-        frame.moveTop(std::max(frame.top(), available.top()));
+    // The screen's own bars are not covered, nor anything off the screen, nor
+    // the drop view when the screen has room beside it: the window shrinks
+    // (down to its minimum) where it is larger than the room. Before the
+    // window manager has framed it, its title bar is allowed for.
+    const QScreen* screen = m_window.screen();
+    if (!screen) {
+        window->move(at);
+        return;
     }
-    window->move(frame.topLeft());
+    QSize frame = window->frameGeometry().size() - window->size();
+    if (frame.isNull())
+        frame = QSize(0, WindowPlacement::TitleBar);
+    const QWidget* view = m_window.widgets().animationView;
+    const QRect avoid(view->mapToGlobal(QPoint(0, 0)), view->size());
+    const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
+    const QRect available = screen->availableGeometry();
+    // Clear of the stopwatch's panel too, where the screen has room for both.
+    std::optional<QRect> placed;
+    if (m_stopwatch && m_stopwatch->isVisible() && window != m_stopwatch)
+        placed = WindowPlacement::beside(available, avoid.united(m_stopwatch->frameGeometry()), at,
+                                         window->size() + frame, minimum + frame);
+    if (!placed)
+        placed = WindowPlacement::place(available, avoid, at, window->size() + frame, minimum + frame);
+    window->resize(placed->size() - frame);
+    window->move(placed->topLeft());
 }
 
 void LaboratoryWindows::updateCommands()
@@ -320,6 +337,8 @@ void LaboratoryWindows::setActive(bool active)
         askForStudentOnce();
     if (active) {
         if (!m_stopwatch) {
+            // The student's settings of the last session, before the panel shows them.
+            (new LaboratorySettings(m_window, m_simulation, this))->restore();
             m_stopwatch = new StopwatchWindow(lab, m_commands, m_locale, &m_window);
             connect(m_stopwatch, &StopwatchWindow::closed, this, [this] { setActive(false); });
             connect(m_stopwatch, &StopwatchWindow::voltageChosen, this, &LaboratoryWindows::setVoltage);
@@ -451,8 +470,8 @@ JournalWindow* LaboratoryWindows::journalWindow()
         m_simulation.laboratory().adoptSeedOf(m_simulation.journal());
         m_journal = new JournalWindow(m_simulation.journal(), *m_store, m_simulation.laboratory(),
                                       *m_services.messageBox, *m_services.saveDialog, m_locale, &m_window);
-        // Over the main window, a little down and to the right.
-        placeInside(m_journal, m_window.frameGeometry().topLeft() + QPoint(40, 40));
+        // Beside the main window, clear of the drop view where the screen has room.
+        placeBeside(m_journal);
     }
     return m_journal;
 }

@@ -91,7 +91,8 @@ private:
     /// screen's available area.
     void placeBeside(QWidget* window);
     /// Puts a window with its top left corner at `at`, or as near as keeps
-    /// it inside the screen's available area.
+    /// it inside the screen's available area and clear of the drop view
+    /// (WindowPlacement), shrunk to the room where it is larger.
     void placeInside(QWidget* window, QPoint at);
     void updateReticle();
     /// Hides or shows the diameter of an unknown drop.

@@ -275,6 +275,7 @@ void MainWindow::buildViewSelector()
         button->setFont(option.font);
         button->setToolTip(tr(option.tip));
         button->setGeometry(option.design);
+        QtControl::fitText(button);
         setButtonBackground(button, Colors::Grey);
         *option.button = button;
     }
@@ -429,6 +430,8 @@ void MainWindow::buildMenus()
         m_services.messageBox->showMessage(KeyBindings::title(), KeyBindings::helpText());
     });
     m.keys->setShortcut(KeyBindings::key(Command::Keys));
+    // F1 in every window of the program: the journal, the stopwatch, the group's.
+    m.keys->setShortcutContext(Qt::ApplicationShortcut);
     m.help->addSeparator();
     m.authors = m.help->addAction(tr("Авторы"), this, &MainWindow::showAuthors);
     m.about = m.help->addAction(tr("О программе"), [help] { help->showAbout(); });

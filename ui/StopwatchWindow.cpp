@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDoubleSpinBox>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,6 +21,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -79,6 +81,7 @@ StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& command
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_status);
     layout->addWidget(m_display);
+    layout->addWidget(m_total);
     layout->addLayout(buttons);
     layout->addWidget(m_band);
     layout->addLayout(distance);
@@ -88,8 +91,7 @@ StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& command
     addActions({commands.voltageUp, commands.voltageDown, commands.voltageUpMore, commands.voltageDownMore});
 
     m_tick.setInterval(TickMs);
-    connect(&m_tick, &QTimer::timeout, this,
-            [this] { m_display->setText(seconds(m_laboratory.stopwatch().reading())); });
+    connect(&m_tick, &QTimer::timeout, this, &StopwatchWindow::showReading);
     connect(&laboratory.stopwatch(), &Stopwatch::changed, this, &StopwatchWindow::refresh);
     connect(&laboratory, &Laboratory::changed, this, &StopwatchWindow::refresh);
     refresh();
@@ -113,7 +115,12 @@ void StopwatchWindow::buildStopwatch(const Commands& commands)
     m_display->setFrameShape(QFrame::Panel);
     m_display->setFrameShadow(QFrame::Sunken);
     m_display->setMinimumWidth(190);
-    m_display->setToolTip(tr("Время опыта: секунды движения капли, не зависят от замедления"));
+    m_display->setToolTip(tr("Промежуток: время опыта с пуска или с последней отсечки, секунды движения капли; "
+                             "не зависит от замедления"));
+    m_total = new QLabel(this);
+    m_total->setAlignment(Qt::AlignCenter);
+    m_total->setMinimumHeight(m_total->fontMetrics().height()); // the panel keeps its height without it
+    m_total->setToolTip(tr("Время опыта с пуска секундомера: все промежутки с отсечками вместе"));
 
     m_startStop = commandButton(commands.startStop, this);
     m_lap = commandButton(commands.lap, this);
@@ -191,10 +198,18 @@ QString StopwatchWindow::seconds(int hundredths) const
     return tr("%1 с").arg(m_locale.toString(hundredths / 100.0, 'f', 2));
 }
 
-void StopwatchWindow::refresh()
+void StopwatchWindow::showReading()
 {
     const Stopwatch& stopwatch = m_laboratory.stopwatch();
     m_display->setText(seconds(stopwatch.reading()));
+    // Only after a lap is the total more than the interval.
+    m_total->setText(stopwatch.hasLaps() ? tr("Всего с пуска: %1").arg(seconds(stopwatch.total())) : QString());
+}
+
+void StopwatchWindow::refresh()
+{
+    const Stopwatch& stopwatch = m_laboratory.stopwatch();
+    showReading();
     m_display->setAccessibleName(tr("Секундомер: %1").arg(m_display->text()));
     if (stopwatch.isRunning())
         m_tick.start();
@@ -227,23 +242,38 @@ void StopwatchWindow::refresh()
 void StopwatchWindow::refreshTimings()
 {
     m_timings->clear();
+    // A timing's parts on as many lines as the list's width needs: a part
+    // goes on the next line rather than being cut at the list's edge.
+    const QFontMetricsF metrics(m_timings->font());
+    const qreal room = m_timings->viewport()->width()
+                       - 2 * (m_timings->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_timings) + 1);
+    const QString separator = QStringLiteral(" · ");
     int number = 0;
     for (const Stopwatch::Timing& t : m_laboratory.stopwatch().timings()) {
         ++number;
-        QString line = tr("%1) %2 · %3 дел. · %4 · облучений: %5")
-                           .arg(number)
-                           .arg(seconds(t.hundredths))
-                           .arg(t.end.bands)
-                           .arg(FieldStates::name(t.end.field))
-                           .arg(t.end.chargeState);
+        QStringList parts = {tr("%1) %2").arg(number).arg(seconds(t.hundredths)), tr("%1 дел.").arg(t.end.bands),
+                             FieldStates::name(t.end.field), tr("облучений: %1").arg(t.end.chargeState)};
         if (t.start.field != t.end.field || t.start.chargeState != t.end.chargeState || t.start.voltage != t.end.voltage
             || t.start.drop != t.end.drop)
-            line += tr(" · состояние капли сменилось");
+            parts << tr("состояние капли сменилось");
         if (t.recorded)
-            line += tr(" · ✓ в журнале");
-        m_timings->addItem(line);
+            parts << tr("✓ в журнале");
+        QStringList lines = {parts.takeFirst()};
+        for (const QString& part : parts) {
+            if (metrics.horizontalAdvance(lines.back() + separator + part) <= room)
+                lines.back() += separator + part;
+            else
+                lines << QStringLiteral("   ") + part;
+        }
+        m_timings->addItem(lines.join(u'\n'));
     }
     m_timings->scrollToBottom();
+}
+
+void StopwatchWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    refreshTimings(); // the lines broken anew for the list's width
 }
 
 void StopwatchWindow::closeEvent(QCloseEvent* event)

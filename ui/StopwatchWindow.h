@@ -18,7 +18,8 @@ class QPushButton;
 class QSpinBox;
 
 /// The laboratory's panel, a small tool window beside the main one: the
-/// stopwatch, which shows the experiment's time to a hundredth of a second,
+/// stopwatch, which shows the interval under way in the experiment's time to
+/// a hundredth of a second (and, after a lap, the total since its start),
 /// the drop, its field and charge state, the reticle's band in SI units,
 /// the distance of a timing in bands, and the timings made (✓ once in the
 /// journal); and the apparatus's controls: the voltage, turned in steps of
@@ -46,6 +47,8 @@ public:
     StopwatchWindow(Laboratory& laboratory, const Commands& commands, const QLocale& locale, QWidget* owner);
 
     QLabel* display() const { return m_display; }
+    /// The time since the start across the laps, shown once there was a lap.
+    QLabel* totalLabel() const { return m_total; }
     QPushButton* startStopButton() const { return m_startStop; }
     QPushButton* lapButton() const { return m_lap; }
     QPushButton* resetButton() const { return m_reset; }
@@ -71,9 +74,12 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QString seconds(int hundredths) const;
+    /// The display and the total as the stopwatch reads now.
+    void showReading();
     void buildStopwatch(const Commands& commands);
     QWidget* buildApparatus(const Commands& commands);
     void refreshTimings();
@@ -81,6 +87,7 @@ private:
     Laboratory& m_laboratory;
     QLocale m_locale;
     QLabel* m_display;
+    QLabel* m_total;
     QLabel* m_status;
     QLabel* m_band;
     QPushButton* m_startStop;

@@ -5,18 +5,22 @@
 #include "WindowFixture.h"
 
 #include "ApplicationSetup.h"
+#include "LaboratorySettings.h"
 #include "LaboratoryWindows.h"
 #include "Translations.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QTest>
 
 WindowFixture::WindowFixture(PauseTimer* timer, const QStringList& dataFolders, const QLocale& locale,
-                             Language language)
+                             Language language, Start start)
 {
     setUpApplication(language);
+    if (start == Start::First)
+        QFile::remove(LaboratorySettings::fileName());
     form = std::make_unique<MainWindow>(fakes.services(timer), dataFolders, locale, language);
     form->laboratory().askStudent = [this](const QString&, const QString&) {
         ++studentAsked;

@@ -21,9 +21,13 @@
 /// (recorded tones and boxes, zero-length pauses unless a real timer is given).
 class WindowFixture {
 public:
+    /// A first start of the program (the laboratory's settings of earlier
+    /// windows forgotten), or a start after them.
+    enum class Start { First, Again };
+
     explicit WindowFixture(PauseTimer* timer = nullptr, const QStringList& dataFolders = {},
                            const QLocale& locale = QLocale(QLocale::Russian, QLocale::Russia),
-                           Language language = Language::Russian);
+                           Language language = Language::Russian, Start start = Start::First);
 
     /// Applies the program's application-wide settings once per test program,
     /// with the texts in `language` (the first call decides).

@@ -6,12 +6,13 @@
 
 # Runs a test program on the real X11 platform of Qt, under a private Xvfb
 # server, so that it can check what the window system itself shows (titles,
-# icons, window types). Skips (77) when Xvfb or xprop is missing.
+# icons, window types). Skips (77) when Xvfb or xprop is missing. The screen
+# is 1280 × 1024 unless OILDROP_XVFB_SCREEN gives another (1024x600x24).
 #   under_xvfb.sh PROGRAM [ARGUMENTS...]
 set -eu
 command -v Xvfb >/dev/null && command -v xprop >/dev/null || { echo "no Xvfb/xprop: skipped"; exit 77; }
 display=:$((200 + $$ % 500))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 "${OILDROP_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 for _ in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20; do
