@@ -451,6 +451,132 @@
     </message>
 </context>
 <context>
+    <name>Coach</name>
+    <message>
+        <source>Надёжных зарядов достаточно: найдите e в журнале (Ctrl+J), вкладка «Определение e».</source>
+        <translation>There are enough reliable charges: find e in the journal (Ctrl+J), tab “Finding e”.</translation>
+    </message>
+    <message>
+        <source>Надёжных зарядов %1: e = (%2 ± %3)·10⁻¹⁹ Кл, расширенная неопределённость %4 %. Результат и его разбор — в журнале (Ctrl+J), вкладка «Определение e».</source>
+        <translation>Reliable charges: %1; e = (%2 ± %3)·10⁻¹⁹ C, expanded uncertainty %4 %. The result and how it was found are in the journal (Ctrl+J), tab “Finding e”.</translation>
+    </message>
+    <message>
+        <source>Поставьте замедление %1 (полоса «Замедление времени» в главном окне): капля пойдёт медленнее, и рука при отсчёте ошибётся меньше.</source>
+        <translation>Set the slow-down to %1 (the bar “Time slow-down” in the main window): the drop will move more slowly, and your hand will err less in a timing.</translation>
+    </message>
+    <message>
+        <source>Нажмите «ПУСК» (F5): между пластинами появится капля, её будете удерживать и засекать.</source>
+        <translation>Press “START” (F5): a drop appears between the plates; you will hold it there and time it.</translation>
+    </message>
+    <message>
+        <source>Капля %1 коснулась пластины и потеряна. Нажмите «ПУСК» (F5) для новой и держите её между 1-й и 8-й линиями, включая и выключая поле (F6).</source>
+        <translation>Drop %1 touched a plate and is lost. Press “START” (F5) for a new one and keep it between the 1st and the 8th line, switching the field on and off (F6).</translation>
+    </message>
+    <message>
+        <source>В поле капля падает быстрее, чем без него: поле толкает её вниз. Смените полярность (Shift+F6).</source>
+        <translation>In the field the drop falls faster than without it: the field pushes it down. Reverse the polarity (Shift+F6).</translation>
+    </message>
+    <message>
+        <source>Даже при %1 кВ капля в поле почти не поднимается: зарядов на ней мало. Начните новую каплю (F5).</source>
+        <translation>Even at %1 kV the drop hardly rises in the field: it carries few charges. Start a new drop (F5).</translation>
+    </message>
+    <message>
+        <source>В поле капля поднимается слишком медленно или не поднимается: прибавьте напряжение на 10 % (Shift+PgUp), пока она не пойдёт вверх примерно так же быстро, как падала.</source>
+        <translation>In the field the drop rises too slowly or not at all: raise the voltage by 10 % (Shift+PgUp) until it rises about as fast as it fell.</translation>
+    </message>
+    <message>
+        <source>В поле капля поднимается слишком быстро, подъём трудно засечь: убавьте напряжение на 10 % (Shift+PgDn).</source>
+        <translation>In the field the drop rises too fast to time well: lower the voltage by 10 % (Shift+PgDn).</translation>
+    </message>
+    <message>
+        <source>Чтобы уточнить e, измерьте ещё капли: неопределённость убывает как 1/√N.</source>
+        <translation>To make e more precise, measure more drops: the uncertainty falls as 1/√N.</translation>
+    </message>
+    <message>
+        <source>Поставьте путь секундомера %1 дел. (поле «Путь»): от %2-й до %3-й линии.</source>
+        <translation>Set the stopwatch&apos;s distance to %1 div. (the box “Distance”): from line %2 to line %3.</translation>
+    </message>
+    <message>
+        <source>Запишите промежутки в журнал (F12): из записанных считается заряд.</source>
+        <translation>Record the timings in the journal (F12): the charge is computed from those recorded.</translation>
+    </message>
+    <message>
+        <source>Капля проходит %1 делений за %2 с, быстрее %3 с: она крупная, заряд у неё во много e, и кратность не различить. Начните другую каплю (F5).</source>
+        <translation>The drop covers %1 divisions in %2 s, faster than %3 s: it is large, its charge is many e, and its multiple cannot be told. Start another drop (F5).</translation>
+    </message>
+    <message>
+        <source>Капля измерена в %1 зарядовых состояниях. Начните новую каплю (F5): e точнее по многим каплям.</source>
+        <translation>The drop is measured in %1 charge states. Start a new drop (F5): many drops give a more precise e.</translation>
+    </message>
+    <message>
+        <source>Состояние измерено. Облучите каплю (F7) сейчас, при выключенном поле: капля захватит ионы и получит новый заряд.</source>
+        <translation>The state is measured. Irradiate the drop (F7) now, with the field off: the drop takes up ions and gets a new charge.</translation>
+    </message>
+    <message>
+        <source>Капля ниже %1-й линии: включите поле (F6), иначе она коснётся пластины.</source>
+        <translation>The drop is below line %1: switch the field on (F6), or it will touch the plate.</translation>
+    </message>
+    <message>
+        <source>Капля выше 1-й линии: выключите поле (F6), иначе она коснётся пластины.</source>
+        <translation>The drop is above line 1: switch the field off (F6), or it will touch the plate.</translation>
+    </message>
+    <message>
+        <source>Состояние измерено: три падения и три подъёма. Когда капля поднимется в верхнюю половину, выключите поле (F6) и облучите её (F7): без поля ионы достаются капле.</source>
+        <translation>The state is measured: three falls and three rises. When the drop has risen into the upper half, switch the field off (F6) and irradiate it (F7): without the field the ions reach the drop.</translation>
+    </message>
+    <message>
+        <source>Капля падает без поля: посмотрите, как быстро. Когда она опустится до 3-й линии, включите поле (F6).</source>
+        <translation>The drop falls without the field: watch how fast. When it reaches line 3, switch the field on (F6).</translation>
+    </message>
+    <message>
+        <source>Включите поле (F6) и поворачивайте напряжение, пока капля не станет подниматься примерно так же быстро, как падала.</source>
+        <translation>Switch the field on (F6) and turn the voltage until the drop rises about as fast as it fell.</translation>
+    </message>
+    <message>
+        <source>Засекайте падения без поля и подъёмы в поле, каждый от %1-й до %2-й линии: F8 на одной линии, F8 на другой. Падений %3 из %5, подъёмов %4 из %5.</source>
+        <translation>Time falls without the field and rises in the field, each from line %1 to line %2: F8 at one line, F8 at the other. Falls: %3 of %5, rises: %4 of %5.</translation>
+    </message>
+</context>
+<context>
+    <name>CoachPanel</name>
+    <message>
+        <source>Подсказка</source>
+        <translation>Coach</translation>
+    </message>
+    <message>
+        <source>Заряд капли появится здесь, когда её отсчёты будут в журнале.</source>
+        <translation>The drop&apos;s charge appears here once its timings are in the journal.</translation>
+    </message>
+    <message>
+        <source>Капля %1, облучений %2: падений %3, отсчётов в поле %4</source>
+        <translation>Drop %1, irradiations %2: falls %3, timings in the field %4</translation>
+    </message>
+    <message>
+        <source>, их разброс %1 с</source>
+        <translation>, their spread %1 s</translation>
+    </message>
+    <message>
+        <source>q = (%1 ± %2)·10⁻¹⁹ Кл</source>
+        <translation>q = (%1 ± %2)·10⁻¹⁹ C</translation>
+    </message>
+    <message>
+        <source> ≈ %1 e</source>
+        <translation> ≈ %1 e</translation>
+    </message>
+    <message>
+        <source>q: нужны падения и отсчёты в поле в журнале.</source>
+        <translation>q: needs falls and timings in the field in the journal.</translation>
+    </message>
+    <message>
+        <source>e по журналу: (%1 ± %2)·10⁻¹⁹ Кл (расширенная неопределённость), надёжных зарядов %3</source>
+        <translation>e of the journal: (%1 ± %2)·10⁻¹⁹ C (expanded uncertainty), reliable charges: %3</translation>
+    </message>
+    <message>
+        <source>Подсказка: %1</source>
+        <translation>Coach: %1</translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <source> кг</source>
@@ -506,6 +632,10 @@
     <message>
         <source>Облучений</source>
         <translation>Irradiations</translation>
+    </message>
+    <message>
+        <source>Замечания</source>
+        <translation>Remarks</translation>
     </message>
 </context>
 <context>
@@ -729,6 +859,65 @@ Open the folder it is in?</translation>
     <message>
         <source>в %1 нет ключа «%2»</source>
         <translation>the key “%2” is missing in %1</translation>
+    </message>
+</context>
+<context>
+    <name>JournalFlags</name>
+    <message>
+        <source>мало отсчётов</source>
+        <translation>few timings</translation>
+    </message>
+    <message>
+        <source>разброс</source>
+        <translation>scatter</translation>
+    </message>
+    <message>
+        <source>быстрая капля</source>
+        <translation>fast drop</translation>
+    </message>
+    <message>
+        <source>кратность не различить</source>
+        <translation>multiple not told</translation>
+    </message>
+    <message>
+        <source>облучение в поле</source>
+        <translation>irradiated in the field</translation>
+    </message>
+    <message>
+        <source>отсчёт через смену</source>
+        <translation>timing across a change</translation>
+    </message>
+    <message>
+        <source>невозможный заряд</source>
+        <translation>impossible charge</translation>
+    </message>
+    <message>
+        <source>отсчёт захватил смену поля, напряжения или заряда и зачёркнут: засекайте промежуток целиком при одном состоянии капли</source>
+        <translation>a timing spanned a change of the field, the voltage or the charge and is struck out: time each interval wholly in one state of the drop</translation>
+    </message>
+    <message>
+        <source>облучение при включённом поле: поле уносит ионы к пластинам, настоящая капля их почти не захватывает; выключайте поле (F6) перед облучением (F7)</source>
+        <translation>irradiated with the field on: the field sweeps the ions to the plates, and a real drop hardly takes any up; switch the field off (F6) before irradiating (F7)</translation>
+    </message>
+    <message>
+        <source>капля проходит 5 делений за %1 с (меньше %2 с): она крупная, заряд у неё во много e, кратность не различить; выбирайте каплю медленнее</source>
+        <translation>the drop covers 5 divisions in %1 s (less than %2 s): it is large, its charge is many e, and its multiple cannot be told; choose a slower drop</translation>
+    </message>
+    <message>
+        <source>падений капли %1, отсчётов в поле %2: нужно не меньше %3 тех и других, иначе разброс и неопределённость не оценить</source>
+        <translation>falls of the drop: %1, timings in the field: %2; at least %3 of each are needed, or the spread and the uncertainty cannot be estimated</translation>
+    </message>
+    <message>
+        <source>%1: скорости разбросаны в %2 раза сильнее, чем объясняет реакция руки (около 0,1 с на отсчёт): проверьте записи, засеките ещё раз</source>
+        <translation>%1: the velocities scatter %2 times more than the hand&apos;s reaction explains (about 0.1 s a timing): check the records, time it again</translation>
+    </message>
+    <message>
+        <source>заряд около %1 e — так не бывает: проверьте напряжение и настройки установки</source>
+        <translation>a charge of about %1 e cannot be: check the voltage and the setup</translation>
+    </message>
+    <message>
+        <source>заряд (%1 ± %2) e: кратность e не различить; нужна капля медленнее, с меньшим зарядом, или больше отсчётов</source>
+        <translation>a charge of (%1 ± %2) e: its multiple of e cannot be told; take a slower drop with a smaller charge, or more timings</translation>
     </message>
 </context>
 <context>
@@ -1282,6 +1471,22 @@ Open the folder it is in?</translation>
         <source>%1 — журналы группы: открыть сразу много, сводка и отчёт группы</source>
         <translation>%1 — group journals: open many at once, the summary and the group&apos;s report</translation>
     </message>
+    <message>
+        <source>%1 — подсказка в окне секундомера: показать и скрыть</source>
+        <translation>%1 — the coach in the stopwatch&apos;s window: show and hide</translation>
+    </message>
+    <message>
+        <source>Подсказка ведёт по шагам: замедление 9; ПУСК; путь 5 дел.; медленная капля; поле и напряжение, </source>
+        <translation>The coach leads step by step: slow-down 9; START; distance 5 div.; a slow drop; the field and the voltage </translation>
+    </message>
+    <message>
+        <source>пока капля не поднимается так же быстро, как падала; три падения и три подъёма, каждый в журнал (F12);</source>
+        <translation>until the drop rises as fast as it fell; three falls and three rises, each into the journal (F12);</translation>
+    </message>
+    <message>
+        <source>поле выключить и облучить; второе состояние; новая капля; при 7 надёжных зарядах — читать e.</source>
+        <translation>the field off and irradiate; the second state; a new drop; with 7 reliable charges, read e.</translation>
+    </message>
 </context>
 <context>
     <name>LabReport</name>
@@ -1427,6 +1632,18 @@ Open the folder it is in?</translation>
             <numerusform>%n drops were started but not measured.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Замечания</source>
+        <translation>Remarks</translation>
+    </message>
+    <message>
+        <source>Замечаний нет.</source>
+        <translation>No remarks.</translation>
+    </message>
+    <message>
+        <source>Капля %1, облучений %2 — %3: %4</source>
+        <translation>Drop %1, irradiations %2 — %3: %4</translation>
+    </message>
 </context>
 <context>
     <name>Laboratory</name>
@@ -1570,6 +1787,22 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     <message>
         <source>Напряжение %1 В</source>
         <translation>Voltage %1 V</translation>
+    </message>
+    <message>
+        <source>Подсказки</source>
+        <translation>Coach</translation>
+    </message>
+    <message>
+        <source>Подсказка в окне секундомера: что делать сейчас и заряд капли</source>
+        <translation>The coach in the stopwatch&apos;s window: what to do now, and the drop&apos;s charge</translation>
+    </message>
+    <message>
+        <source>Подсказки называют кратность и e</source>
+        <translation>Coach names multiples and e</translation>
+    </message>
+    <message>
+        <source>Снимите, чтобы студент сам нашёл кратность зарядов и e</source>
+        <translation>Untick it to let the student find the charges&apos; multiples and e alone</translation>
     </message>
 </context>
 <context>
@@ -1938,16 +2171,6 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <translation>Language of the interface and help: ru (Russian) or en (English). Without it, by the system&apos;s first language: Russian for Russian, Ukrainian, Belarusian, Kazakh and for C/POSIX, English for any other.</translation>
     </message>
     <message>
-        <source>Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.
-
-oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf
-oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...</source>
-        <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.
-
-oildrop --report JOURNAL.json REPORT.pdf
-oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
-    </message>
-    <message>
         <source>Записать отчёт о лабораторной работе по журналу (PDF) и выйти, без окна. Журнал, который нельзя прочитать, назван с причиной в стандартном потоке ошибок; статус 1, файла нет.</source>
         <translation>Write the lab report of a journal (PDF) and end, without a window. A journal that cannot be read is named with the reason on standard error; status 1, no file.</translation>
     </message>
@@ -1966,6 +2189,26 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
     <message>
         <source>--class требует файл сводки (.pdf или .csv) и хотя бы один журнал</source>
         <translation>--class needs the summary&apos;s file (.pdf or .csv) and at least one journal</translation>
+    </message>
+    <message>
+        <source>Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.
+
+oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf
+oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...
+oildrop --check ЖУРНАЛ.json</source>
+        <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.
+
+oildrop --report JOURNAL.json REPORT.pdf
+oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...
+oildrop --check JOURNAL.json</translation>
+    </message>
+    <message>
+        <source>Проверить журнал: по строке на каждую ошибку, «drop N, state K: КОД: пояснение» (коды: few-timings, scatter, fast-drop, many-charges, field-on-irradiation, crossed-change, absurd-charge), и выйти, без окна. Статус 0; 1, если журнал нельзя прочитать.</source>
+        <translation>Check a journal: a line for each mistake, “drop N, state K: CODE: explanation” (codes: few-timings, scatter, fast-drop, many-charges, field-on-irradiation, crossed-change, absurd-charge), and end, without a window. Status 0; 1 when the journal cannot be read.</translation>
+    </message>
+    <message>
+        <source>--check требует один файл журнала и не сочетается с --report и --class</source>
+        <translation>--check needs one journal file and cannot be given with --report or --class</translation>
     </message>
 </context>
 <context>
@@ -2305,6 +2548,41 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
 %2.</source>
         <translation>Could not save the file “%1”:
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TimingAudit</name>
+    <message>
+        <source>журнал ведётся с чужим зерном: это не задание студента</source>
+        <translation>the journal was kept with another seed: it is not the student&apos;s task</translation>
+    </message>
+    <message>
+        <source>капля %1 не из этого задания: её зерно не то, что даёт задание</source>
+        <translation>drop %1 is not of this task: its seed is not the one the task gives</translation>
+    </message>
+    <message>
+        <source>у отсчёта нет нажатий секундомера: его нельзя проверить</source>
+        <translation>the timing has no stopwatch presses: it cannot be checked</translation>
+    </message>
+    <message>
+        <source>время %1 с, а секундомер между нажатиями показал %2 с</source>
+        <translation>the time is %1 s, but the stopwatch read %2 s between its presses</translation>
+    </message>
+    <message>
+        <source>время %1 с, а капля прошла этот путь за %2 с (рука объясняет ±%3 с)</source>
+        <translation>the time is %1 s, but the drop covered this distance in %2 s (a hand explains ±%3 s)</translation>
+    </message>
+    <message>
+        <source>капля не проходила этот путь после первого нажатия</source>
+        <translation>the drop did not cover this distance after the first press</translation>
+    </message>
+    <message>
+        <source>ни один отсчёт капли %1 не совпадает с её движением: капля не из этого задания</source>
+        <translation>no timing of drop %1 matches its motion: the drop is not of this task</translation>
+    </message>
+    <message>
+        <source>последние цифры введённых времён неравномерны (χ² = %1 при 9 степенях свободы): настоящие отсчёты так не выглядят</source>
+        <translation>the last digits of the typed times are not uniform (χ² = %1 with 9 degrees of freedom): real readings do not look like that</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "ChargeUnits.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -64,11 +65,19 @@ void CoachPanel::hideEvent(QHideEvent* event)
 
 void CoachPanel::fitWindow()
 {
-    // Every line of the wrapped texts shown: their height at the width they
-    // have is their least, and the window grows to it (never shrinking under
-    // the student's hand).
+    // Every line of the wrapped texts: their height at the width they have
+    // is their least; the window grows to show them, within the screen's
+    // free area (the rest scrolls), and never shrinks under the student's hand.
     for (QLabel* label : {m_step, m_charge})
-        label->setMinimumHeight(label->heightForWidth(label->contentsRect().width() > 0 ? label->width() : 300));
+        label->setMinimumHeight(label->heightForWidth(label->width() > 0 ? label->width() : 300));
+    QWidget* top = window();
+    if (top == this || !top->isVisible())
+        return;
+    const QScreen* screen = top->screen();
+    const int room = screen ? screen->availableGeometry().bottom() - top->geometry().top() : top->height();
+    const int wanted = std::min(top->sizeHint().height(), room);
+    if (wanted > top->height())
+        top->resize(top->width(), wanted);
 }
 
 QString CoachPanel::chargeText(const Coach::Reading& r) const

@@ -21,7 +21,6 @@
 #include "Laboratory.h"
 
 #include <QAction>
-#include <QBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -346,8 +345,7 @@ void LaboratoryWindows::setActive(bool active)
                                   m_stopwatch->temperatureEdit(), this);
             // The coach above the stopwatch: the next step where the student looks.
             m_coachPanel = new CoachPanel(m_coach, m_services.announcer, m_locale, m_stopwatch);
-            if (auto* column = qobject_cast<QBoxLayout*>(m_stopwatch->layout()))
-                column->insertWidget(0, m_coachPanel);
+            m_stopwatch->addPanel(m_coachPanel);
             m_coachPanel->setVisible(m_coachAction->isChecked());
             m_stopwatch->adjustSize();
             placeBeside(m_stopwatch);

@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -56,7 +58,36 @@ public:
     void stepBy(int steps) override { setValue(std::round(value() * std::pow(1.01, steps))); }
 };
 
+/// A scroll area as large as its content wants to be (a plain one stops at
+/// a few hundred pixels), and no narrower than it: only the height scrolls.
+class ContentScrollArea : public QScrollArea {
+public:
+    explicit ContentScrollArea(QWidget* parent) : QScrollArea(parent)
+    {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(true);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    }
+    QSize sizeHint() const override
+    {
+        return widget() ? widget()->sizeHint() + QSize(2 * frameWidth(), 2 * frameWidth()) : QScrollArea::sizeHint();
+    }
+    QSize minimumSizeHint() const override
+    {
+        if (!widget())
+            return QScrollArea::minimumSizeHint();
+        // As wide as the content at its least, with room for the bar.
+        const int bar = verticalScrollBar()->sizeHint().width();
+        return {widget()->minimumSizeHint().width() + bar + 2 * frameWidth(), QScrollArea::minimumSizeHint().height()};
+    }
+};
+
 } // namespace
+
+void StopwatchWindow::addPanel(QWidget* panel)
+{
+    m_content->insertWidget(0, panel);
+}
 
 StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& commands, const QLocale& locale,
                                  QWidget* owner)
@@ -78,7 +109,14 @@ StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& command
     distance->addWidget(distanceLabel);
     distance->addWidget(m_bands);
     distance->addWidget(m_bandsMetres, 1);
-    auto* layout = new QVBoxLayout(this);
+    // The window's content scrolls where the screen is shorter than it.
+    auto* content = new QWidget(this);
+    auto* scroll = new ContentScrollArea(this);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto* layout = new QVBoxLayout(content);
+    m_content = layout;
     layout->addWidget(m_status);
     layout->addWidget(m_display);
     layout->addWidget(m_total);
@@ -87,6 +125,7 @@ StopwatchWindow::StopwatchWindow(Laboratory& laboratory, const Commands& command
     layout->addLayout(distance);
     layout->addWidget(buildApparatus(commands));
     layout->addWidget(m_timings, 1);
+    scroll->setWidget(content);
     // The voltage's keys work in this window as in the main one.
     addActions({commands.voltageUp, commands.voltageDown, commands.voltageUpMore, commands.voltageDownMore});
 

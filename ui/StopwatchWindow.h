@@ -16,6 +16,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
+class QVBoxLayout;
 
 /// The laboratory's panel, a small tool window beside the main one: the
 /// stopwatch, which shows the interval under way in the experiment's time to
@@ -63,6 +64,9 @@ public:
     QLineEdit* pressureEdit() const { return m_pressure; }
     QLineEdit* temperatureEdit() const { return m_temperature; }
 
+    /// Puts `panel` at the top of the window's content.
+    void addPanel(QWidget* panel);
+
     /// Shows the stopwatch and the laboratory as they are now.
     void refresh();
 
@@ -102,5 +106,6 @@ private:
     QLineEdit* m_temperature;
     QLabel* m_bandsMetres;
     QListWidget* m_timings;
-    QTimer m_tick; ///< refreshes the display while the stopwatch runs
+    QVBoxLayout* m_content; ///< the scrolled content's column
+    QTimer m_tick;          ///< refreshes the display while the stopwatch runs
 };
