@@ -52,9 +52,9 @@ TimingAudit::Result TimingAudit::audit(const Journal& journal, std::uint64_t tas
         if (timings.empty())
             continue;
         if (drop.seed != SeededRandom::derive(taskSeed, static_cast<std::uint64_t>(drop.number))) {
-            result.flags.push_back({drop.number, -1, Code::Foreign,
-                                    tr("капля %1 не из этого задания: её зерно не то, что даёт задание")
-                                        .arg(drop.number)});
+            result.flags.push_back(
+                {drop.number, -1, Code::Foreign,
+                 tr("капля %1 не из этого задания: её зерно не то, что даёт задание").arg(drop.number)});
             continue;
         }
         const std::optional<DropReplay> replay = DropReplay::of(drop, until);

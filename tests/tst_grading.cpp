@@ -6,11 +6,11 @@
 #include "WindowFixture.h"
 
 #include "DropReplay.h"
-#include "SeededRandom.h"
-#include "TimingAudit.h"
 #include "JournalFile.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
+#include "SeededRandom.h"
+#include "TimingAudit.h"
 
 #include <QtTest>
 
