@@ -14,7 +14,6 @@
 #include "StopwatchWindow.h"
 
 #include <QLabel>
-#include <QSettings>
 #include <QtTest>
 
 #include <algorithm>
@@ -45,9 +44,8 @@ private slots:
 void tst_coach_window::initTestCase()
 {
     WindowFixture::setUpApplication();
-    // A session of its own: no journal nor choice left by another.
+    // A session of its own: no journal left by another (a first start forgets the choices).
     QDir(JournalStore::defaultFolder()).removeRecursively();
-    QSettings().remove(QStringLiteral("coach"));
 }
 
 void tst_coach_window::followsAWholeDrop()
@@ -112,7 +110,8 @@ void tst_coach_window::hiddenAndRemembered()
         QTest::keyClick(w.form.get(), Qt::Key_H, Qt::ControlModifier);
         QVERIFY(!panel->isVisible());
     }
-    WindowFixture w;
+    WindowFixture w(nullptr, {}, QLocale(QLocale::Russian, QLocale::Russia), Language::Russian,
+                    WindowFixture::Start::Again);
     w.show();
     w.form->menus().laboratoryMode->trigger();
     QVERIFY(!w.form->laboratory().coachPanel()->isVisible());

@@ -123,7 +123,7 @@ CoachPanel* LaboratoryWindows::coachPanel() const
 void LaboratoryWindows::buildCoachCommands()
 {
     const MainWindow::Menus& m = m_window.menus();
-    QSettings settings;
+    const QSettings settings(LaboratorySettings::fileName(), QSettings::IniFormat);
     m_coachAction = new QAction(tr("Подсказки"), &m_window);
     m_coachAction->setCheckable(true);
     m_coachAction->setChecked(settings.value(QStringLiteral("coach/shown"), true).toBool());
@@ -142,7 +142,7 @@ void LaboratoryWindows::buildCoachCommands()
     m.file->insertActions(before, {m_coachAction, m_multiplesAction});
     m_window.addAction(m_coachAction);
     connect(m_coachAction, &QAction::toggled, this, [this](bool on) {
-        QSettings().setValue(QStringLiteral("coach/shown"), on);
+        QSettings(LaboratorySettings::fileName(), QSettings::IniFormat).setValue(QStringLiteral("coach/shown"), on);
         if (m_coachPanel) {
             m_coachPanel->setVisible(on);
             if (m_stopwatch)
@@ -150,7 +150,7 @@ void LaboratoryWindows::buildCoachCommands()
         }
     });
     connect(m_multiplesAction, &QAction::toggled, this, [this](bool on) {
-        QSettings().setValue(QStringLiteral("coach/multiples"), on);
+        QSettings(LaboratorySettings::fileName(), QSettings::IniFormat).setValue(QStringLiteral("coach/multiples"), on);
         m_coach.setShowsMultiples(on);
         if (m_coachPanel)
             m_coachPanel->refresh();
