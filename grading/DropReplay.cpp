@@ -55,7 +55,7 @@ std::optional<DropReplay> DropReplay::of(const JournalDrop& drop, double seconds
     double Y = 0;
     replay.m_Y.push_back(0);
     std::size_t next = 0;
-    const auto limit = static_cast<std::size_t>(std::min(seconds / replay.m_stepSeconds + 2, 1e7));
+    const auto limit = static_cast<std::size_t>(std::min(seconds, MaxSeconds) / replay.m_stepSeconds + 2);
     for (std::size_t k = 1; k <= limit; ++k) {
         // The changes made after step k − 1 act from step k on.
         for (; next < drop.events.size()

@@ -18,8 +18,12 @@
 /// coordinate at every step is the one the student saw.
 class DropReplay {
 public:
-    /// The run of `drop` until `seconds` of experiment time, or until the
-    /// droplet touches a plate; none for a drop the model cannot compute.
+    /// The longest run replayed, s of experiment time: a day's lesson.
+    static constexpr double MaxSeconds = 8 * 3600;
+
+    /// The run of `drop` until `seconds` of experiment time (at most
+    /// MaxSeconds), or until the droplet touches a plate; none for a drop the
+    /// model cannot compute.
     static std::optional<DropReplay> of(const JournalDrop& drop, double seconds);
 
     /// One step, s of experiment time.

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cmath>
+#include <map>
 
 QString TimingAudit::key(Code code)
 {
@@ -34,12 +35,17 @@ TimingAudit::Result TimingAudit::audit(const Journal& journal, std::uint64_t tas
 
     std::array<int, 10> digits{};
     int typed = 0;
+    double budget = ReplayBudget;
+    // Each drop's entries, in the journal's order.
+    std::map<int, std::vector<std::size_t>> byDrop;
+    for (std::size_t i = 0; i < journal.entries.size(); ++i)
+        byDrop[journal.entries[i].drop].push_back(i);
     for (const JournalDrop& drop : journal.drops) {
         std::vector<std::size_t> timings;
         double until = 0;
-        for (std::size_t i = 0; i < journal.entries.size(); ++i) {
+        for (const std::size_t i : byDrop[drop.number]) {
             const JournalEntry& e = journal.entries[i];
-            if (e.drop != drop.number || e.deleted || !e.time)
+            if (e.deleted || !e.time)
                 continue;
             if (e.source == JournalEntry::Source::Hand) {
                 ++digits[static_cast<std::size_t>(std::llround(*e.time * 100) % 10)];
@@ -57,6 +63,12 @@ TimingAudit::Result TimingAudit::audit(const Journal& journal, std::uint64_t tas
                  tr("капля %1 не из этого задания: её зерно не то, что даёт задание").arg(drop.number)});
             continue;
         }
+        until = std::min(until, DropReplay::MaxSeconds);
+        if (until > budget) {
+            ++result.dropsUnchecked;
+            continue;
+        }
+        budget -= until;
         const std::optional<DropReplay> replay = DropReplay::of(drop, until);
         if (!replay)
             continue;

@@ -43,7 +43,12 @@ public:
         std::vector<Flag> flags;
         int timingsChecked = 0;
         int dropsReplayed = 0;
+        int dropsUnchecked = 0; ///< beyond the replay's budget
     };
+
+    /// The most experiment time one journal's replays cover, s: a file of
+    /// absurd times is checked no further than that.
+    static constexpr double ReplayBudget = 100 * 3600;
 
     static constexpr double HandFactor = 5;
     static constexpr double Relative = 0.03;
