@@ -15,6 +15,7 @@
 #include "LaboratoryWindows.h"
 #include "RealDropDialog.h"
 #include "StopwatchWindow.h"
+#include "TaskFile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,6 +59,7 @@ private slots:
     void realDropTypedIn();
     void heldDropStandsStillUnderADialog();
     void heldRunNeverNested();
+    void taskOpened();
 };
 
 namespace {
@@ -669,6 +671,75 @@ void tst_lab_window::heldRunNeverNested()
     const Journal& journal = w.simulation().journal().journal();
     QCOMPARE(journal.drops.size(), std::size_t(2));
     QVERIFY(!journal.drops[0].lost && journal.drops[1].lost);
+}
+
+void tst_lab_window::taskOpened()
+{
+    // A task unlike the program's defaults, in every setting.
+    QTemporaryDir dir;
+    const Task task{QStringLiteral("ivanova"),
+                    QStringLiteral("Иванова Анна"),
+                    QStringLiteral("ФТ-21"),
+                    {false, true, true, 50000, 300.15, false},
+                    12345678901234567890ULL};
+    const QByteArray bytes = TaskFile::bytes(task);
+    const QString path = dir.filePath(QStringLiteral("ivanova.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    const QString damaged = dir.filePath(QStringLiteral("damaged.json"));
+    QFile cut(damaged);
+    QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(bytes.left(40)) == 40);
+    cut.close();
+
+    WindowFixture w;
+    w.show();
+    LaboratoryWindows& lab = w.form->laboratory();
+    const MainWindow::Menus& m = w.form->menus();
+    std::vector<FakeMessageBox::Shown>& shown = w.fakes.messageBox.shown;
+    // A damaged task is named with its reason, and changes nothing.
+    lab.askTaskFileName = [&] { return damaged; };
+    lab.openTaskAction()->trigger();
+    QCOMPARE(shown.size(), std::size_t(1));
+    QVERIFY2(shown[0].text.contains(QDir::toNativeSeparators(damaged)), qPrintable(shown[0].text));
+    QVERIFY(!m.laboratoryMode->isChecked());
+
+    // A journal of earlier drops: the student agrees to a new one, and the old is kept.
+    lab.store().load();
+    JournalModel& model = w.simulation().journal();
+    model.addDrop(JournalDrop::startedNow(1, w.state().setup(), false));
+    w.fakes.messageBox.answers = {true};
+    lab.askTaskFileName = [&] { return path; };
+    lab.openTaskAction()->trigger();
+    QCOMPARE(shown.size(), std::size_t(3)); // the question, where the old journal is
+    QVERIFY(shown[1].question);
+    QVERIFY2(QFileInfo::exists(shown[2].text.section(u'«', 1).section(u'»', 0, 0)), qPrintable(shown[2].text));
+
+    const Laboratory& laboratory = w.simulation().laboratory();
+    QVERIFY(m.laboratoryMode->isChecked() && laboratory.isActive());
+    QVERIFY(!m.unknownDrop->isChecked() && !laboratory.unknownSize());
+    QVERIFY(m.brownian->isChecked() && laboratory.brownian());
+    QVERIFY(m.slipCorrection->isChecked() && laboratory.slipCorrection());
+    QCOMPARE(laboratory.slipPressure(), std::optional(50000.0));
+    QVERIFY(!lab.multiplesAction()->isChecked());
+    QCOMPARE(laboratory.seed(), task.seed);
+    QVERIFY(laboratory.seedFixed());
+    const Journal& journal = model.journal();
+    QVERIFY(journal.drops.empty());
+    QCOMPARE(journal.student, task.name);
+    QCOMPARE(journal.group, task.group);
+    QCOMPARE(w.studentAsked, 0);
+
+    // The saved journal names the task and the hash of its file.
+    QFile saved(lab.store().autosavePath());
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const auto read = JournalFile::read(saved.readAll());
+    QVERIFY(std::holds_alternative<Journal>(read));
+    const Journal& again = std::get<Journal>(read);
+    QCOMPARE(again.task, std::optional(JournalTask{task.id, TaskFile::hash(bytes)}));
+    QCOMPARE(again.seed, task.seed);
+    QVERIFY(again.seedFixed);
+    QCOMPARE(again.student, task.name);
 }
 
 #include "tst_lab_window.moc"

@@ -108,6 +108,88 @@
     </message>
 </context>
 <context>
+    <name>Assignment</name>
+    <message>
+        <source>файл слишком велик для задания группы</source>
+        <translation>the file is too large for a group assignment</translation>
+    </message>
+    <message>
+        <source>файл повреждён или обрезан (%1, позиция %2)</source>
+        <translation>the file is damaged or cut off (%1, position %2)</translation>
+    </message>
+    <message>
+        <source>это не файл задания группы</source>
+        <translation>this is not a group assignment file</translation>
+    </message>
+    <message>
+        <source>неверное значение «%1»</source>
+        <translation>invalid value “%1”</translation>
+    </message>
+    <message>
+        <source>задание записано более новой версией программы</source>
+        <translation>the assignment was written by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>неверное значение «%1» в %2</source>
+        <translation>invalid value “%1”</translation>
+    </message>
+    <message>
+        <source>все веса оценки в «%1» равны нулю</source>
+        <translation>all the grade weights in “%1” are zero</translation>
+    </message>
+    <message>
+        <source>в задании нет списка группы</source>
+        <translation>the assignment has no roster</translation>
+    </message>
+    <message>
+        <source>больше %1 студентов</source>
+        <translation>more than %1 students</translation>
+    </message>
+    <message>
+        <source>студенте %1</source>
+        <translation>student %1</translation>
+    </message>
+    <message>
+        <source>неверное значение в %1</source>
+        <translation>invalid value in %1</translation>
+    </message>
+</context>
+<context>
+    <name>AssignmentFolder</name>
+    <message>
+        <source>%1: файл слишком велик для списка группы</source>
+        <translation>%1: the file is too large for a roster</translation>
+    </message>
+    <message>
+        <source>%1: не удалось прочитать (%2)</source>
+        <translation>%1: could not be read (%2)</translation>
+    </message>
+    <message>
+        <source>%1: строка %2: %3</source>
+        <translation>%1: line %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: задание уже есть, его секрет не заменяется; выберите другую папку</source>
+        <translation>%1: an assignment is already there and its secret is never replaced; choose another folder</translation>
+    </message>
+    <message>
+        <source>%1: не удалось создать папку</source>
+        <translation>%1: the folder could not be created</translation>
+    </message>
+    <message>
+        <source>%1: не удалось записать (%2)</source>
+        <translation>%1: could not be written (%2)</translation>
+    </message>
+    <message>
+        <source>Заданий: %1, в папке %2. Файл %3 храните у себя; каждому студенту — его файл из %4.</source>
+        <translation>Tasks: %1, in the folder %2. Keep the file %3 to yourself; send each student their own file from %4.</translation>
+    </message>
+</context>
+<context>
     <name>AuthorsWindow</name>
     <message>
         <source>Авторы</source>
@@ -444,6 +526,132 @@
     </message>
 </context>
 <context>
+    <name>Coach</name>
+    <message>
+        <source>Надёжных зарядов достаточно: найдите e в журнале (Ctrl+J), вкладка «Определение e».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Надёжных зарядов %1: e = (%2 ± %3)·10⁻¹⁹ Кл, расширенная неопределённость %4 %. Результат и его разбор — в журнале (Ctrl+J), вкладка «Определение e».</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поставьте замедление %1 (полоса «Замедление времени» в главном окне): капля пойдёт медленнее, и рука при отсчёте ошибётся меньше.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Нажмите «ПУСК» (F5): между пластинами появится капля, её будете удерживать и засекать.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Капля %1 коснулась пластины и потеряна. Нажмите «ПУСК» (F5) для новой и держите её между 1-й и 8-й линиями, включая и выключая поле (F6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В поле капля падает быстрее, чем без него: поле толкает её вниз. Смените полярность (Shift+F6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Даже при %1 кВ капля в поле почти не поднимается: зарядов на ней мало. Начните новую каплю (F5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В поле капля поднимается слишком медленно или не поднимается: прибавьте напряжение на 10 % (Shift+PgUp), пока она не пойдёт вверх примерно так же быстро, как падала.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>В поле капля поднимается слишком быстро, подъём трудно засечь: убавьте напряжение на 10 % (Shift+PgDn).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Чтобы уточнить e, измерьте ещё капли: неопределённость убывает как 1/√N.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Поставьте путь секундомера %1 дел. (поле «Путь»): от %2-й до %3-й линии.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Запишите промежутки в журнал (F12): из записанных считается заряд.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Капля проходит %1 делений за %2 с, быстрее %3 с: она крупная, заряд у неё во много e, и кратность не различить. Начните другую каплю (F5).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Капля измерена в %1 зарядовых состояниях. Начните новую каплю (F5): e точнее по многим каплям.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Состояние измерено. Облучите каплю (F7) сейчас, при выключенном поле: капля захватит ионы и получит новый заряд.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Капля ниже %1-й линии: включите поле (F6), иначе она коснётся пластины.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Капля выше 1-й линии: выключите поле (F6), иначе она коснётся пластины.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Состояние измерено: три падения и три подъёма. Когда капля поднимется в верхнюю половину, выключите поле (F6) и облучите её (F7): без поля ионы достаются капле.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Капля падает без поля: посмотрите, как быстро. Когда она опустится до 3-й линии, включите поле (F6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Включите поле (F6) и поворачивайте напряжение, пока капля не станет подниматься примерно так же быстро, как падала.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Засекайте падения без поля и подъёмы в поле, каждый от %1-й до %2-й линии: F8 на одной линии, F8 на другой. Падений %3 из %5, подъёмов %4 из %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CoachPanel</name>
+    <message>
+        <source>Подсказка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Заряд капли появится здесь, когда её отсчёты будут в журнале.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Капля %1, облучений %2: падений %3, отсчётов в поле %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, их разброс %1 с</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>q = (%1 ± %2)·10⁻¹⁹ Кл</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> ≈ %1 e</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>q: нужны падения и отсчёты в поле в журнале.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e по журналу: (%1 ± %2)·10⁻¹⁹ Кл (расширенная неопределённость), надёжных зарядов %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ControlPanel</name>
     <message>
         <source> кг</source>
@@ -499,6 +707,10 @@
     <message>
         <source>Облучений</source>
         <translation>Irradiations</translation>
+    </message>
+    <message>
+        <source>Замечания</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -710,6 +922,65 @@
     <message>
         <source>в %1 нет ключа «%2»</source>
         <translation>the key “%2” is missing in %1</translation>
+    </message>
+</context>
+<context>
+    <name>JournalFlags</name>
+    <message>
+        <source>мало отсчётов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>разброс</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>быстрая капля</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>кратность не различить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>облучение в поле</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отсчёт через смену</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>невозможный заряд</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>отсчёт захватил смену поля, напряжения или заряда и зачёркнут: засекайте промежуток целиком при одном состоянии капли</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>облучение при включённом поле: поле уносит ионы к пластинам, настоящая капля их почти не захватывает; выключайте поле (F6) перед облучением (F7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>капля проходит 5 делений за %1 с (меньше %2 с): она крупная, заряд у неё во много e, кратность не различить; выбирайте каплю медленнее</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>падений капли %1, отсчётов в поле %2: нужно не меньше %3 тех и других, иначе разброс и неопределённость не оценить</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: скорости разбросаны в %2 раза сильнее, чем объясняет реакция руки (около 0,1 с на отсчёт): проверьте записи, засеките ещё раз</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заряд около %1 e — так не бывает: проверьте напряжение и настройки установки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заряд (%1 ± %2) e: кратность e не различить; нужна капля медленнее, с меньшим зарядом, или больше отсчётов</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1534,22 @@
         <source>%1 — журналы группы: открыть сразу много, сводка и отчёт группы</source>
         <translation>%1 — group journals: open many at once, the summary and the group&apos;s report</translation>
     </message>
+    <message>
+        <source>%1 — подсказка в окне секундомера: показать и скрыть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка ведёт по шагам: замедление 9; ПУСК; путь 5 дел.; медленная капля; поле и напряжение, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>пока капля не поднимается так же быстро, как падала; три падения и три подъёма, каждый в журнал (F12);</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>поле выключить и облучить; второе состояние; новая капля; при 7 надёжных зарядах — читать e.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LabReport</name>
@@ -1408,6 +1695,18 @@
             <numerusform>%n drops were started but not measured.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Замечания</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Замечаний нет.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Капля %1, облучений %2 — %3: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Laboratory</name>
@@ -1551,6 +1850,86 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     <message>
         <source>Напряжение %1 В</source>
         <translation>Voltage %1 V</translation>
+    </message>
+    <message>
+        <source>Подсказки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказка в окне секундомера: что делать сейчас и заряд капли</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Подсказки называют кратность и e</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Снимите, чтобы студент сам нашёл кратность зарядов и e</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выдать задания…</source>
+        <translation>Hand Out Tasks…</translation>
+    </message>
+    <message>
+        <source>Для преподавателя: по списку группы (CSV) — задание каждому студенту</source>
+        <translation>For the teacher: a task for every student of a roster (CSV)</translation>
+    </message>
+    <message>
+        <source>Открыть задание…</source>
+        <translation>Open Task…</translation>
+    </message>
+    <message>
+        <source>Открыть задание преподавателя: его настройки, зерно и ваше имя в журнале</source>
+        <translation>Open a teacher’s task: its settings, its seed and your name in the journal</translation>
+    </message>
+    <message>
+        <source>Открыть задание</source>
+        <translation>Open Task</translation>
+    </message>
+    <message>
+        <source>Задание (*.json)</source>
+        <translation>Task (*.json)</translation>
+    </message>
+    <message>
+        <source>Список группы</source>
+        <translation>Roster</translation>
+    </message>
+    <message>
+        <source>Список группы (*.csv);;Все файлы (*)</source>
+        <translation>Roster</translation>
+    </message>
+    <message>
+        <source>Папка для заданий</source>
+        <translation>Folder for the Tasks</translation>
+    </message>
+    <message>
+        <source>Задания</source>
+        <translation>Tasks</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть задание «%1»: %2.</source>
+        <translation>Could not open the task “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>сначала отпустите каплю («ПУСК»)</source>
+        <translation>let the drop go first (“START”)</translation>
+    </message>
+    <message>
+        <source>Задание</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>В журнале уже есть измерения. Начать новый журнал для задания? Нынешний будет сохранён копией в папке данных программы.</source>
+        <translation>The journal already has measurements. Start a new journal for the task? The present one will be kept as a copy in the program’s data folder.</translation>
+    </message>
+    <message>
+        <source>Лабораторный журнал</source>
+        <translation>Laboratory journal</translation>
+    </message>
+    <message>
+        <source>Прежний журнал сохранён в «%1».</source>
+        <translation>The previous journal has been kept in “%1”.</translation>
     </message>
 </context>
 <context>
@@ -1919,16 +2298,6 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <translation>Language of the interface and help: ru (Russian) or en (English). Without it, by the system&apos;s first language: Russian for Russian, Ukrainian, Belarusian, Kazakh and for C/POSIX, English for any other.</translation>
     </message>
     <message>
-        <source>Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.
-
-oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf
-oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...</source>
-        <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.
-
-oildrop --report JOURNAL.json REPORT.pdf
-oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
-    </message>
-    <message>
         <source>Записать отчёт о лабораторной работе по журналу (PDF) и выйти, без окна. Журнал, который нельзя прочитать, назван с причиной в стандартном потоке ошибок; статус 1, файла нет.</source>
         <translation>Write the lab report of a journal (PDF) and end, without a window. A journal that cannot be read is named with the reason on standard error; status 1, no file.</translation>
     </message>
@@ -1947,6 +2316,46 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
     <message>
         <source>--class требует файл сводки (.pdf или .csv) и хотя бы один журнал</source>
         <translation>--class needs the summary&apos;s file (.pdf or .csv) and at least one journal</translation>
+    </message>
+    <message>
+        <source>Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.
+
+oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf
+oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...
+oildrop --check ЖУРНАЛ.json
+oildrop --assign СПИСОК.csv ПАПКА
+oildrop --task ЗАДАНИЕ.json</source>
+        <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.
+
+oildrop --report JOURNAL.json REPORT.pdf
+oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...
+oildrop --check JOURNAL.json
+oildrop --assign ROSTER.csv FOLDER
+oildrop --task TASK.json</translation>
+    </message>
+    <message>
+        <source>Проверить журнал: по строке на каждую ошибку, «drop N, state K: КОД: пояснение» (коды: few-timings, scatter, fast-drop, many-charges, field-on-irradiation, crossed-change, absurd-charge), и выйти, без окна. Статус 0; 1, если журнал нельзя прочитать.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Выдать задания группе и выйти, без окна: по списку (CSV: столбцы id, name, email, по желанию group; разделитель «;» или «,») записать в папку assignment.json — файл преподавателя с секретом, его хранят у себя — и tasks/ID.json для каждого студента. Настройки: капли неизвестного размера, броуновское движение, без поправки на скольжение, воздух 101325 Па и 293,15 K, подсказки называют кратность и e. Неверный список назван со строкой и причиной; статус 1, ничего не записано. Папку, где уже есть задание, программа не трогает.</source>
+        <translation>Hand out tasks to a group and exit, without a window: from a roster (CSV: columns id, name, email, optionally group; separator “;” or “,”) write into the folder assignment.json — the teacher’s file with the secret, kept to yourself — and tasks/ID.json for each student. Settings: drops of unknown size, Brownian motion, no slip correction, air at 101325 Pa and 293.15 K, hints name the multiple and e. A bad roster is named with the line and the reason; status 1, nothing written. A folder that already has an assignment is left alone.</translation>
+    </message>
+    <message>
+        <source>Открыть программу с заданием студента: лабораторный режим с настройками и зерном задания, имя и группа в журнале, задание отмечено в журнале.</source>
+        <translation>Open the program with a student’s task: the laboratory mode with the task’s settings and seed, the name and group in the journal, the task noted in the journal.</translation>
+    </message>
+    <message>
+        <source>--check требует один файл журнала и не сочетается с --report и --class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--assign требует два аргумента, список группы и папку, и не сочетается с другими командами</source>
+        <translation>--assign needs two arguments, a roster and a folder, and goes with no other command</translation>
+    </message>
+    <message>
+        <source>--task требует один файл задания и не сочетается с другими командами</source>
+        <translation>--task needs one task file and goes with no other command</translation>
     </message>
 </context>
 <context>
@@ -2045,6 +2454,65 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
     <message>
         <source>Температура должна быть от −50 до 100 °C!</source>
         <translation>The temperature must be from −50 to 100 °C!</translation>
+    </message>
+</context>
+<context>
+    <name>Roster</name>
+    <message>
+        <source>файл слишком велик для списка группы</source>
+        <translation>the file is too large for a roster</translation>
+    </message>
+    <message>
+        <source>файл не в кодировке UTF-8</source>
+        <translation>the file is not in UTF-8</translation>
+    </message>
+    <message>
+        <source>кавычка не закрыта</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>файл пуст: нет строки заголовка</source>
+        <translation>the file is empty: no header line</translation>
+    </message>
+    <message>
+        <source>столбец «%1» назван дважды</source>
+        <translation>the column “%1” is named twice</translation>
+    </message>
+    <message>
+        <source>нет столбца «%1»</source>
+        <translation>no column “%1”</translation>
+    </message>
+    <message>
+        <source>%1 полей вместо %2</source>
+        <translation>%1 fields instead of %2</translation>
+    </message>
+    <message>
+        <source>больше %1 студентов</source>
+        <translation>more than %1 students</translation>
+    </message>
+    <message>
+        <source>пустой id</source>
+        <translation>empty id</translation>
+    </message>
+    <message>
+        <source>id «%1» не годится для имени файла: можно буквы, цифры, «-», «_» и «.» (не первой), не больше %2 знаков</source>
+        <translation>the id “%1” cannot name a file: letters, digits, “-”, “_” and “.” (not first) are allowed, at most %2 characters</translation>
+    </message>
+    <message>
+        <source>id «%1» повторяется</source>
+        <translation>the id “%1” is repeated</translation>
+    </message>
+    <message>
+        <source>пустое имя</source>
+        <translation>empty name</translation>
+    </message>
+    <message>
+        <source>поле длиннее %1 знаков</source>
+        <translation>a field longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>в списке нет ни одного студента</source>
+        <translation>the roster has no student</translation>
     </message>
 </context>
 <context>
@@ -2270,6 +2738,37 @@ oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...</translation>
 %2.</source>
         <translation>Could not save the file “%1”:
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskFile</name>
+    <message>
+        <source>нет ключа «%1»</source>
+        <translation>no key “%1”</translation>
+    </message>
+    <message>
+        <source>неверное значение «%1» в %2</source>
+        <translation>invalid value “%1” in %2</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для задания</source>
+        <translation>the file is too large for a task</translation>
+    </message>
+    <message>
+        <source>файл повреждён или обрезан (%1, позиция %2)</source>
+        <translation>the file is damaged or cut off (%1, position %2)</translation>
+    </message>
+    <message>
+        <source>это не задание лабораторной работы</source>
+        <translation>this is not a laboratory task</translation>
+    </message>
+    <message>
+        <source>неверное значение «%1»</source>
+        <translation>invalid value “%1”</translation>
+    </message>
+    <message>
+        <source>задание записано более новой версией программы</source>
+        <translation>the task was written by a newer version of the program</translation>
     </message>
 </context>
 </TS>
