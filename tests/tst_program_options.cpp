@@ -125,9 +125,8 @@ void tst_program_options::programAnswers_data()
         << QStringList{"--lang", "ru", "--help"} << "en" << 0 << russianHelp << QString();
     QTest::newRow("unknown option") << QStringList{"--bogus"} << QString() << 2 << QString() << "oildrop: ";
     QTest::newRow("unknown language") << QStringList{"--lang", "xx"} << QString() << 2 << QString() << "oildrop: ";
-    QTest::newRow("--assign, no roster")
-        << QStringList{"--assign", "/nonexistent/roster.csv", "/nonexistent/group"} << QString() << 1 << QString()
-        << "oildrop: /nonexistent/roster.csv: ";
+    QTest::newRow("--assign, no roster") << QStringList{"--assign", "/nonexistent/roster.csv", "/nonexistent/group"}
+                                         << QString() << 1 << QString() << "oildrop: /nonexistent/roster.csv: ";
     QTest::newRow("unknown option, refused in the language asked for")
         << QStringList{"--bogus", "--lang", "en"} << QString() << 2 << QString() << "oildrop: Unknown option";
 }
