@@ -20,6 +20,10 @@
 #include "JournalStore.h"
 #include "Laboratory.h"
 
+#ifdef Q_OS_WASM
+#include "WebFiles.h"
+#endif
+
 #include <QAction>
 #include <QBoxLayout>
 #include <QDir>
@@ -174,9 +178,21 @@ void LaboratoryWindows::buildTaskCommands()
     const QList<QAction*> actions = m.file->actions();
     const qsizetype multiples = actions.indexOf(m_multiplesAction);
     QAction* before = multiples >= 0 && multiples + 1 < actions.size() ? actions[multiples + 1] : nullptr;
+#ifdef Q_OS_WASM
+    // A page cannot write a folder of files where the teacher finds them:
+    // assignments are handed out by the desktop program.
+    m_assignAction->setVisible(false);
+#endif
     m.file->insertActions(before, {m_assignAction, m_openTaskAction});
     connect(m_assignAction, &QAction::triggered, this, &LaboratoryWindows::assignTasks);
     connect(m_openTaskAction, &QAction::triggered, this, [this] {
+#ifdef Q_OS_WASM
+        // The browser's dialog answers later, with the file's content.
+        if (!askTaskFileName) {
+            WebFiles::askOpenFile(QStringLiteral("*.json"), [this](const QString& path) { openTask(path); });
+            return;
+        }
+#endif
         const QString path =
             askTaskFileName
                 ? askTaskFileName()
