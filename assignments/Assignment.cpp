@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QSet>
 
+#include <array>
 #include <cmath>
 
 namespace {
@@ -58,8 +59,9 @@ Assignment Assignment::create(std::vector<Student> roster, const TaskSettings& s
     Assignment a;
     a.settings = settings;
     a.roster = std::move(roster);
-    a.secret.resize(SecretSize);
-    QRandomGenerator::system()->generate(a.secret.begin(), a.secret.end());
+    std::array<quint32, SecretSize / sizeof(quint32)> words{};
+    QRandomGenerator::system()->fillRange(words.data(), words.size());
+    a.secret = QByteArray(reinterpret_cast<const char*>(words.data()), SecretSize);
     return a;
 }
 

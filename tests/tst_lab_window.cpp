@@ -740,6 +740,10 @@ void tst_lab_window::taskOpened()
     QCOMPARE(again.seed, task.seed);
     QVERIFY(again.seedFixed);
     QCOMPARE(again.student, task.name);
+    // A new journal is still the task's.
+    QVERIFY(lab.store().startNew());
+    QCOMPARE(model.journal().task, again.task);
+    QCOMPARE(model.journal().seed, task.seed);
 }
 
 #include "tst_lab_window.moc"
