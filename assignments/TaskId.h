@@ -8,7 +8,8 @@
 
 /// A student's id, which names the student's task file: letters of any
 /// script, digits, '-', '_' and '.', not beginning with '.', at most
-/// MaxLength characters. No path separator, so no id leads out of its folder.
+/// MaxLength characters, and not a device's name on Windows (CON, NUL,
+/// COM1, …). No path separator, so no id leads out of its folder.
 class TaskId {
 public:
     static constexpr int MaxLength = 64;

@@ -115,6 +115,7 @@ void tst_assignments::badRosterWritesNothing_data()
     QTest::newRow("empty id") << QByteArray("id;name;email\n;Анна;a@x\n") << 2 << QStringLiteral("пустой id");
     QTest::newRow("unsafe id") << QByteArray("id;name;email\n../x;Анна;a@x\n") << 2 << QStringLiteral("«../x»");
     QTest::newRow("id of a hidden file") << QByteArray("id;name;email\n.x;Анна;a@x\n") << 2 << QStringLiteral("«.x»");
+    QTest::newRow("id of a device") << QByteArray("id;name;email\nCon.1;Анна;a@x\n") << 2 << QStringLiteral("«Con.1»");
     QTest::newRow("wrong field count") << QByteArray("id;name;email\na1;Анна;a@x\nb2;Борис\n") << 3
                                        << QStringLiteral("2 полей вместо 3");
     QTest::newRow("empty name") << QByteArray("id,name,email\na1,,a@x\n") << 2 << QStringLiteral("пустое имя");
