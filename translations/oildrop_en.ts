@@ -529,126 +529,126 @@
     <name>Coach</name>
     <message>
         <source>Надёжных зарядов достаточно: найдите e в журнале (Ctrl+J), вкладка «Определение e».</source>
-        <translation type="unfinished"></translation>
+        <translation>There are enough reliable charges: find e in the journal (Ctrl+J), tab “Finding e”.</translation>
     </message>
     <message>
         <source>Надёжных зарядов %1: e = (%2 ± %3)·10⁻¹⁹ Кл, расширенная неопределённость %4 %. Результат и его разбор — в журнале (Ctrl+J), вкладка «Определение e».</source>
-        <translation type="unfinished"></translation>
+        <translation>Reliable charges: %1; e = (%2 ± %3)·10⁻¹⁹ C, expanded uncertainty %4 %. The result and its analysis are in the journal (Ctrl+J), tab “Finding e”.</translation>
     </message>
     <message>
         <source>Поставьте замедление %1 (полоса «Замедление времени» в главном окне): капля пойдёт медленнее, и рука при отсчёте ошибётся меньше.</source>
-        <translation type="unfinished"></translation>
+        <translation>Set the slow-down to %1 (the “Time slow-down” bar in the main window): the drop will move more slowly, and the hand will err less in its timings.</translation>
     </message>
     <message>
         <source>Нажмите «ПУСК» (F5): между пластинами появится капля, её будете удерживать и засекать.</source>
-        <translation type="unfinished"></translation>
+        <translation>Press “START” (F5): a drop will appear between the plates; you will hold it and time it.</translation>
     </message>
     <message>
         <source>Капля %1 коснулась пластины и потеряна. Нажмите «ПУСК» (F5) для новой и держите её между 1-й и 8-й линиями, включая и выключая поле (F6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Drop %1 touched a plate and is lost. Press “START” (F5) for a new one and keep it between the 1st and the 8th lines by switching the field on and off (F6).</translation>
     </message>
     <message>
         <source>В поле капля падает быстрее, чем без него: поле толкает её вниз. Смените полярность (Shift+F6).</source>
-        <translation type="unfinished"></translation>
+        <translation>In the field the drop falls faster than without it: the field pushes it down. Reverse the polarity (Shift+F6).</translation>
     </message>
     <message>
         <source>Даже при %1 кВ капля в поле почти не поднимается: зарядов на ней мало. Начните новую каплю (F5).</source>
-        <translation type="unfinished"></translation>
+        <translation>Even at %1 kV the drop hardly rises in the field: it carries few charges. Start a new drop (F5).</translation>
     </message>
     <message>
         <source>В поле капля поднимается слишком медленно или не поднимается: прибавьте напряжение на 10 % (Shift+PgUp), пока она не пойдёт вверх примерно так же быстро, как падала.</source>
-        <translation type="unfinished"></translation>
+        <translation>In the field the drop rises too slowly or not at all: raise the voltage by 10 % (Shift+PgUp) until it rises about as fast as it fell.</translation>
     </message>
     <message>
         <source>В поле капля поднимается слишком быстро, подъём трудно засечь: убавьте напряжение на 10 % (Shift+PgDn).</source>
-        <translation type="unfinished"></translation>
+        <translation>In the field the drop rises too fast to time the rise: lower the voltage by 10 % (Shift+PgDn).</translation>
     </message>
     <message>
         <source>Чтобы уточнить e, измерьте ещё капли: неопределённость убывает как 1/√N.</source>
-        <translation type="unfinished"></translation>
+        <translation>To make e more precise, measure more drops: the uncertainty falls as 1/√N.</translation>
     </message>
     <message>
         <source>Поставьте путь секундомера %1 дел. (поле «Путь»): от %2-й до %3-й линии.</source>
-        <translation type="unfinished"></translation>
+        <translation>Set the stopwatch’s distance to %1 div. (the “Distance” field): from line %2 to line %3.</translation>
     </message>
     <message>
         <source>Запишите промежутки в журнал (F12): из записанных считается заряд.</source>
-        <translation type="unfinished"></translation>
+        <translation>Record the timings in the journal (F12): the charge is computed from those recorded.</translation>
     </message>
     <message>
         <source>Капля проходит %1 делений за %2 с, быстрее %3 с: она крупная, заряд у неё во много e, и кратность не различить. Начните другую каплю (F5).</source>
-        <translation type="unfinished"></translation>
+        <translation>The drop passes %1 divisions in %2 s, faster than %3 s: it is large, its charge is many e, and the multiple cannot be told. Start another drop (F5).</translation>
     </message>
     <message>
         <source>Капля измерена в %1 зарядовых состояниях. Начните новую каплю (F5): e точнее по многим каплям.</source>
-        <translation type="unfinished"></translation>
+        <translation>The drop has been measured in %1 charge states. Start a new drop (F5): e is more precise from many drops.</translation>
     </message>
     <message>
         <source>Состояние измерено. Облучите каплю (F7) сейчас, при выключенном поле: капля захватит ионы и получит новый заряд.</source>
-        <translation type="unfinished"></translation>
+        <translation>The state is measured. Irradiate the drop (F7) now, with the field off: the drop will capture ions and get a new charge.</translation>
     </message>
     <message>
         <source>Капля ниже %1-й линии: включите поле (F6), иначе она коснётся пластины.</source>
-        <translation type="unfinished"></translation>
+        <translation>The drop is below line %1: switch the field on (F6), or it will touch the plate.</translation>
     </message>
     <message>
         <source>Капля выше 1-й линии: выключите поле (F6), иначе она коснётся пластины.</source>
-        <translation type="unfinished"></translation>
+        <translation>The drop is above line 1: switch the field off (F6), or it will touch the plate.</translation>
     </message>
     <message>
         <source>Состояние измерено: три падения и три подъёма. Когда капля поднимется в верхнюю половину, выключите поле (F6) и облучите её (F7): без поля ионы достаются капле.</source>
-        <translation type="unfinished"></translation>
+        <translation>The state is measured: three falls and three rises. When the drop rises into the upper half, switch the field off (F6) and irradiate it (F7): without the field the ions reach the drop.</translation>
     </message>
     <message>
         <source>Капля падает без поля: посмотрите, как быстро. Когда она опустится до 3-й линии, включите поле (F6).</source>
-        <translation type="unfinished"></translation>
+        <translation>The drop falls without the field: see how fast. When it comes down to line 3, switch the field on (F6).</translation>
     </message>
     <message>
         <source>Включите поле (F6) и поворачивайте напряжение, пока капля не станет подниматься примерно так же быстро, как падала.</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch the field on (F6) and turn the voltage until the drop rises about as fast as it fell.</translation>
     </message>
     <message>
         <source>Засекайте падения без поля и подъёмы в поле, каждый от %1-й до %2-й линии: F8 на одной линии, F8 на другой. Падений %3 из %5, подъёмов %4 из %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Time falls without the field and rises in the field, each from line %1 to line %2: F8 at one line, F8 at the other. Falls: %3 of %5, rises: %4 of %5.</translation>
     </message>
 </context>
 <context>
     <name>CoachPanel</name>
     <message>
         <source>Подсказка</source>
-        <translation type="unfinished"></translation>
+        <translation>Hint</translation>
     </message>
     <message>
         <source>Заряд капли появится здесь, когда её отсчёты будут в журнале.</source>
-        <translation type="unfinished"></translation>
+        <translation>The drop’s charge will appear here once its timings are in the journal.</translation>
     </message>
     <message>
         <source>Капля %1, облучений %2: падений %3, отсчётов в поле %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Drop %1, irradiations %2: falls %3, timings in the field %4</translation>
     </message>
     <message>
         <source>, их разброс %1 с</source>
-        <translation type="unfinished"></translation>
+        <translation>, their scatter %1 s</translation>
     </message>
     <message>
         <source>q = (%1 ± %2)·10⁻¹⁹ Кл</source>
-        <translation type="unfinished"></translation>
+        <translation>q = (%1 ± %2)·10⁻¹⁹ C</translation>
     </message>
     <message>
         <source> ≈ %1 e</source>
-        <translation type="unfinished"></translation>
+        <translation> ≈ %1 e</translation>
     </message>
     <message>
         <source>q: нужны падения и отсчёты в поле в журнале.</source>
-        <translation type="unfinished"></translation>
+        <translation>q: falls and timings in the field are needed in the journal.</translation>
     </message>
     <message>
         <source>e по журналу: (%1 ± %2)·10⁻¹⁹ Кл (расширенная неопределённость), надёжных зарядов %3</source>
-        <translation type="unfinished"></translation>
+        <translation>e from the journal: (%1 ± %2)·10⁻¹⁹ C (expanded uncertainty), reliable charges: %3</translation>
     </message>
     <message>
         <source>Подсказка: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hint: %1</translation>
     </message>
 </context>
 <context>
@@ -710,7 +710,7 @@
     </message>
     <message>
         <source>Замечания</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarks</translation>
     </message>
 </context>
 <context>
@@ -928,59 +928,59 @@
     <name>JournalFlags</name>
     <message>
         <source>мало отсчётов</source>
-        <translation type="unfinished"></translation>
+        <translation>few timings</translation>
     </message>
     <message>
         <source>разброс</source>
-        <translation type="unfinished"></translation>
+        <translation>scatter</translation>
     </message>
     <message>
         <source>быстрая капля</source>
-        <translation type="unfinished"></translation>
+        <translation>fast drop</translation>
     </message>
     <message>
         <source>кратность не различить</source>
-        <translation type="unfinished"></translation>
+        <translation>multiple not told</translation>
     </message>
     <message>
         <source>облучение в поле</source>
-        <translation type="unfinished"></translation>
+        <translation>irradiation in the field</translation>
     </message>
     <message>
         <source>отсчёт через смену</source>
-        <translation type="unfinished"></translation>
+        <translation>timing across a change</translation>
     </message>
     <message>
         <source>невозможный заряд</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible charge</translation>
     </message>
     <message>
         <source>отсчёт захватил смену поля, напряжения или заряда и зачёркнут: засекайте промежуток целиком при одном состоянии капли</source>
-        <translation type="unfinished"></translation>
+        <translation>a timing took in a change of the field, the voltage or the charge and is struck out: time each interval whole in one state of the drop</translation>
     </message>
     <message>
         <source>облучение при включённом поле: поле уносит ионы к пластинам, настоящая капля их почти не захватывает; выключайте поле (F6) перед облучением (F7)</source>
-        <translation type="unfinished"></translation>
+        <translation>irradiation with the field on: the field carries the ions to the plates, and a real drop hardly captures any; switch the field off (F6) before irradiating (F7)</translation>
     </message>
     <message>
         <source>капля проходит 5 делений за %1 с (меньше %2 с): она крупная, заряд у неё во много e, кратность не различить; выбирайте каплю медленнее</source>
-        <translation type="unfinished"></translation>
+        <translation>the drop passes 5 divisions in %1 s (less than %2 s): it is large, its charge is many e, and the multiple cannot be told; choose a slower drop</translation>
     </message>
     <message>
         <source>падений капли %1, отсчётов в поле %2: нужно не меньше %3 тех и других, иначе разброс и неопределённость не оценить</source>
-        <translation type="unfinished"></translation>
+        <translation>falls of the drop: %1, timings in the field: %2; at least %3 of each are needed, or the scatter and the uncertainty cannot be estimated</translation>
     </message>
     <message>
         <source>%1: скорости разбросаны в %2 раза сильнее, чем объясняет реакция руки (около 0,1 с на отсчёт): проверьте записи, засеките ещё раз</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the velocities scatter %2 times more than the hand’s reaction explains (about 0.1 s a timing): check the records, time again</translation>
     </message>
     <message>
         <source>заряд около %1 e — так не бывает: проверьте напряжение и настройки установки</source>
-        <translation type="unfinished"></translation>
+        <translation>a charge of about %1 e cannot be: check the voltage and the apparatus’s settings</translation>
     </message>
     <message>
         <source>заряд (%1 ± %2) e: кратность e не различить; нужна капля медленнее, с меньшим зарядом, или больше отсчётов</source>
-        <translation type="unfinished"></translation>
+        <translation>charge (%1 ± %2) e: the multiple of e cannot be told; a slower drop with a smaller charge, or more timings, are needed</translation>
     </message>
 </context>
 <context>
@@ -1536,19 +1536,19 @@
     </message>
     <message>
         <source>%1 — подсказка в окне секундомера: показать и скрыть</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — the hint in the stopwatch’s window: show and hide</translation>
     </message>
     <message>
         <source>Подсказка ведёт по шагам: замедление 9; ПУСК; путь 5 дел.; медленная капля; поле и напряжение, </source>
-        <translation type="unfinished"></translation>
+        <translation>The hint leads step by step: slow-down 9; START; distance 5 div.; a slow drop; the field and the voltage, </translation>
     </message>
     <message>
         <source>пока капля не поднимается так же быстро, как падала; три падения и три подъёма, каждый в журнал (F12);</source>
-        <translation type="unfinished"></translation>
+        <translation>until the drop rises as fast as it fell; three falls and three rises, each into the journal (F12);</translation>
     </message>
     <message>
         <source>поле выключить и облучить; второе состояние; новая капля; при 7 надёжных зарядах — читать e.</source>
-        <translation type="unfinished"></translation>
+        <translation>the field off and irradiate; the second state; a new drop; at 7 reliable charges, read e.</translation>
     </message>
 </context>
 <context>
@@ -1697,15 +1697,15 @@
     </message>
     <message>
         <source>Замечания</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarks</translation>
     </message>
     <message>
         <source>Замечаний нет.</source>
-        <translation type="unfinished"></translation>
+        <translation>No remarks.</translation>
     </message>
     <message>
         <source>Капля %1, облучений %2 — %3: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Drop %1, irradiations %2 — %3: %4</translation>
     </message>
 </context>
 <context>
@@ -1853,23 +1853,23 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
     <message>
         <source>Подсказки</source>
-        <translation type="unfinished"></translation>
+        <translation>Hints</translation>
     </message>
     <message>
         <source>Подсказка в окне секундомера: что делать сейчас и заряд капли</source>
-        <translation type="unfinished"></translation>
+        <translation>A hint in the stopwatch’s window: what to do now, and the drop’s charge</translation>
     </message>
     <message>
         <source>Подсказки называют кратность и e</source>
-        <translation type="unfinished"></translation>
+        <translation>Hints name the multiple and e</translation>
     </message>
     <message>
         <source>Снимите, чтобы студент сам нашёл кратность зарядов и e</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear it so that the student finds the charges’ multiples and e alone</translation>
     </message>
     <message>
         <source>Выдать задания…</source>
-        <translation>Hand Out Tasks…</translation>
+        <translation>Hand out tasks…</translation>
     </message>
     <message>
         <source>Для преподавателя: по списку группы (CSV) — задание каждому студенту</source>
@@ -1877,7 +1877,7 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
     <message>
         <source>Открыть задание…</source>
-        <translation>Open Task…</translation>
+        <translation>Open task…</translation>
     </message>
     <message>
         <source>Открыть задание преподавателя: его настройки, зерно и ваше имя в журнале</source>
@@ -1885,7 +1885,7 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
     <message>
         <source>Открыть задание</source>
-        <translation>Open Task</translation>
+        <translation>Open task</translation>
     </message>
     <message>
         <source>Задание (*.json)</source>
@@ -1901,7 +1901,7 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
     <message>
         <source>Папка для заданий</source>
-        <translation>Folder for the Tasks</translation>
+        <translation>Folder for the tasks</translation>
     </message>
     <message>
         <source>Задания</source>
@@ -2335,7 +2335,7 @@ oildrop --task TASK.json</translation>
     </message>
     <message>
         <source>Проверить журнал: по строке на каждую ошибку, «drop N, state K: КОД: пояснение» (коды: few-timings, scatter, fast-drop, many-charges, field-on-irradiation, crossed-change, absurd-charge), и выйти, без окна. Статус 0; 1, если журнал нельзя прочитать.</source>
-        <translation type="unfinished"></translation>
+        <translation>Check a journal: a line for every mistake, “drop N, state K: CODE: explanation” (codes: few-timings, scatter, fast-drop, many-charges, field-on-irradiation, crossed-change, absurd-charge), and exit, without a window. Status 0; 1 when the journal cannot be read.</translation>
     </message>
     <message>
         <source>Выдать задания группе и выйти, без окна: по списку (CSV: столбцы id, name, email, по желанию group; разделитель «;» или «,») записать в папку assignment.json — файл преподавателя с секретом, его хранят у себя — и tasks/ID.json для каждого студента. Настройки: капли неизвестного размера, броуновское движение, без поправки на скольжение, воздух 101325 Па и 293,15 K, подсказки называют кратность и e. Неверный список назван со строкой и причиной; статус 1, ничего не записано. Папку, где уже есть задание, программа не трогает.</source>
@@ -2347,7 +2347,7 @@ oildrop --task TASK.json</translation>
     </message>
     <message>
         <source>--check требует один файл журнала и не сочетается с --report и --class</source>
-        <translation type="unfinished"></translation>
+        <translation>--check needs one journal file and goes with neither --report nor --class</translation>
     </message>
     <message>
         <source>--assign требует два аргумента, список группы и папку, и не сочетается с другими командами</source>
