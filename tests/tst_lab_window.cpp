@@ -60,6 +60,7 @@ private slots:
     void heldDropStandsStillUnderADialog();
     void heldRunNeverNested();
     void taskOpened();
+    void tasksHandedOutFromTheMenu();
 };
 
 namespace {
@@ -744,6 +745,33 @@ void tst_lab_window::taskOpened()
     QVERIFY(lab.store().startNew());
     QCOMPARE(model.journal().task, again.task);
     QCOMPARE(model.journal().seed, task.seed);
+}
+
+void tst_lab_window::tasksHandedOutFromTheMenu()
+{
+    QTemporaryDir dir;
+    const auto roster = [&](const QString& name, const QByteArray& csv) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() ? file.fileName() : QString();
+    };
+    const QString good = roster(QStringLiteral("good.csv"), "id;name;email\nivanova;Иванова Анна;a@x\n");
+    const QString bad = roster(QStringLiteral("bad.csv"), "id;name;email\n../x;Иванова Анна;a@x\n");
+    const QString folder = dir.filePath(QStringLiteral("group"));
+    WindowFixture w;
+    w.show();
+    LaboratoryWindows& lab = w.form->laboratory();
+    std::vector<FakeMessageBox::Shown>& shown = w.fakes.messageBox.shown;
+    // The teacher's answer, then what the box says.
+    for (const auto& [file, title, says] :
+         {std::tuple(bad, QStringLiteral("Ошибка"), QDir::toNativeSeparators(bad) + QStringLiteral(": строка 2: ")),
+          std::tuple(good, QStringLiteral("Задания"), QStringLiteral("Заданий: 1"))}) {
+        lab.askRosterAndFolder = [&, file = file] { return std::optional(std::pair(file, folder)); };
+        lab.assignAction()->trigger();
+        QCOMPARE(shown.back().title, title);
+        QVERIFY2(shown.back().text.startsWith(says), qPrintable(shown.back().text));
+    }
+    QCOMPARE(shown.size(), std::size_t(2));
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/tasks/ivanova.json")));
 }
 
 #include "tst_lab_window.moc"
