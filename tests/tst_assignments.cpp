@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -30,6 +31,7 @@ private slots:
     void rosterAsSpreadsheetsSaveIt();
     void damagedFilesRefused_data();
     void damagedFilesRefused();
+    void mutatedFilesReadOrRefused();
 };
 
 namespace {
@@ -243,6 +245,46 @@ void tst_assignments::damagedFilesRefused()
         QCOMPARE(result.second, bytes);
     } else {
         QVERIFY2(result.first.contains(reason), qPrintable(result.first));
+    }
+}
+
+void tst_assignments::mutatedFilesReadOrRefused()
+{
+    // Every damaged file is either read — and then written back reads the same —
+    // or refused with a reason; none crashes a reader.
+    const Assignment assignment = Assignment::create(
+        {{QStringLiteral("a1"), QStringLiteral("Анна"), QStringLiteral("a@x"), QStringLiteral("ФТ-21")}});
+    const QByteArray files[] = {Assignment::write(assignment),
+                                TaskFile::bytes(assignment.taskFor(assignment.roster[0]))};
+    QRandomGenerator random(36);
+    for (const QByteArray& original : files) {
+        for (int i = 0; i < 2000; ++i) {
+            QByteArray bytes = original;
+            for (int change = 0, changes = 1 + random.bounded(4); change < changes; ++change) {
+                const int at = random.bounded(int(bytes.size()));
+                static constexpr char Alphabet[] = "{}[]\":,0-9e.aZ\xd0 ";
+                const char c = Alphabet[random.bounded(int(sizeof Alphabet) - 1)];
+                switch (random.bounded(3)) {
+                case 0: bytes[at] = c; break;
+                case 1: bytes.insert(at, c); break;
+                default: bytes.remove(at, 1 + random.bounded(8)); break;
+                }
+            }
+            if (original.contains("oildrop-task")) {
+                const auto read = TaskFile::read(bytes);
+                if (const Task* task = std::get_if<Task>(&read))
+                    QCOMPARE(std::get<Task>(TaskFile::read(TaskFile::bytes(*task))), *task);
+                else
+                    QVERIFY(!std::get<QString>(read).isEmpty());
+            } else {
+                const auto read = Assignment::read(bytes);
+                if (const Assignment* a = std::get_if<Assignment>(&read))
+                    QCOMPARE(Assignment::write(std::get<Assignment>(Assignment::read(Assignment::write(*a)))),
+                             Assignment::write(*a));
+                else
+                    QVERIFY(!std::get<QString>(read).isEmpty());
+            }
+        }
     }
 }
 
