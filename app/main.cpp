@@ -2,8 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "AssignmentFolder.h"
 #include "ClassReport.h"
 #include "JournalCheck.h"
+#include "LaboratoryWindows.h"
 #include "Program.h"
 #include "ProgramOptions.h"
 #include "ReportWriter.h"
@@ -11,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -51,7 +54,20 @@ int main(int argc, char* argv[])
         QLocale::setDefault(Languages::numbersLocale(language, QLocale::system()));
         return JournalCheck::run(options.files().constFirst());
     }
-    if (options.action() != Action::Run) {
+    if (options.action() == Action::Assign) {
+        QCoreApplication core(argc, argv);
+        Program::describe();
+        const Translations texts(language);
+        const AssignmentFolder::Result result = AssignmentFolder::create(options.files()[0], options.files()[1]);
+        if (result.done) {
+            std::fprintf(stdout, "%s\n", result.message.toLocal8Bit().constData());
+            return 0;
+        }
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     result.message.toLocal8Bit().constData());
+        return 1;
+    }
+    if (options.action() != Action::Run && options.action() != Action::OpenTask) {
         // Answered without a window (nor a display): only the texts are needed.
         QCoreApplication core(argc, argv);
         const Translations texts(language);
@@ -60,5 +76,10 @@ int main(int argc, char* argv[])
         return options.exitStatus();
     }
     Program program(argc, argv, language);
+    if (options.action() == Action::OpenTask) {
+        // Once the window is shown: a refusal or a question comes over it.
+        const QString task = options.files().constFirst();
+        QTimer::singleShot(0, &program.window(), [&program, task] { program.window().laboratory().openTask(task); });
+    }
     return program.exec();
 }

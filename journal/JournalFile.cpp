@@ -5,10 +5,12 @@
 #include "JournalFile.h"
 
 #include "ModelRange.h"
+#include "TaskId.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cfloat>
@@ -221,6 +223,12 @@ QByteArray JournalFile::write(const Journal& journal)
         root.insert(QStringLiteral("student"), journal.student);
     if (!journal.group.isEmpty())
         root.insert(QStringLiteral("group"), journal.group);
+    if (journal.task) {
+        QJsonObject task;
+        task.insert(QStringLiteral("id"), journal.task->id);
+        task.insert(QStringLiteral("sha256"), journal.task->sha256);
+        root.insert(QStringLiteral("task"), task);
+    }
     root.insert(QStringLiteral("drops"), drops);
     root.insert(QStringLiteral("entries"), entries);
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
@@ -438,6 +446,17 @@ std::variant<Journal, QString> JournalFile::read(const QByteArray& bytes)
     journal.seedFixed = top.boolean("seedFixed");
     journal.student = top.optionalString("student");
     journal.group = top.optionalString("group");
+    if (const QJsonValue task = root.value(QStringLiteral("task")); !task.isUndefined()) {
+        const QJsonObject o = task.toObject();
+        const QString id = o.value(QStringLiteral("id")).toString();
+        const QString sha256 = o.value(QStringLiteral("sha256")).toString();
+        static const QRegularExpression hex(QStringLiteral("^[0-9a-f]{64}$"));
+        if (!task.isObject() || !TaskId::isSafe(id) || !hex.match(sha256).hasMatch())
+            top.fail("task");
+        journal.task = JournalTask{id, sha256};
+    }
+    if (!fault.isEmpty())
+        return fault;
     const QJsonValue drops = root.value(QStringLiteral("drops"));
     const QJsonValue entries = root.value(QStringLiteral("entries"));
     if (!drops.isArray() || !entries.isArray())

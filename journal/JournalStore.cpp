@@ -202,6 +202,8 @@ bool JournalStore::startNew(QString* kept)
     Journal fresh;
     fresh.seed = m_model.journal().seed;
     fresh.seedFixed = m_model.journal().seedFixed;
+    // The task goes with its seed: a new journal of the same task is still the task's.
+    fresh.task = m_model.journal().task;
     m_model.setJournal(std::move(fresh));
     return true;
 }

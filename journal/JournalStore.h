@@ -48,7 +48,7 @@ public:
     bool saveAs(const QString& path);
     bool open(const QString& path, QString* kept = nullptr);
     bool exportCsv(const QString& path, const QLocale& locale);
-    /// A new, empty journal (the seed stays); the old one is kept as a copy.
+    /// A new, empty journal (the seed and the task stay); the old one is kept as a copy.
     bool startNew(QString* kept = nullptr);
 
 private:

@@ -20,7 +20,7 @@
 
 namespace {
 
-bool isTiming(const JournalEntry& e)
+bool isStateTiming(const JournalEntry& e)
 {
     return !e.deleted && (e.source == JournalEntry::Source::Stopwatch || e.source == JournalEntry::Source::Hand)
            && e.measuredVelocity().has_value();
@@ -41,9 +41,9 @@ Coach::Progress Coach::progress(int drop, int chargeState) const
     for (const JournalEntry& e : m_journal.journal().entries) {
         if (e.drop != drop || e.deleted)
             continue;
-        if (e.field == FieldState::Off && isTiming(e))
+        if (e.field == FieldState::Off && isStateTiming(e))
             ++p.falls;
-        else if (e.field != FieldState::Off && (isTiming(e) || e.isBalance()))
+        else if (e.field != FieldState::Off && (isStateTiming(e) || e.isBalance()))
             ++inField[e.chargeState];
     }
     p.inField = inField[chargeState];
@@ -190,7 +190,7 @@ Coach::Reading Coach::reading() const
     r.inField = p.inField;
     std::vector<double> times;
     for (const JournalEntry& e : m_journal.journal().entries)
-        if (e.drop == r.drop && e.chargeState == r.chargeState && e.field != FieldState::Off && isTiming(e) && e.time)
+        if (e.drop == r.drop && e.chargeState == r.chargeState && e.field != FieldState::Off && isStateTiming(e) && e.time)
             times.push_back(*e.time);
     if (times.size() >= 2) {
         double mean = 0, sum = 0;

@@ -6,6 +6,7 @@
 
 #include "JournalDrop.h"
 #include "JournalEntry.h"
+#include "JournalTask.h"
 #include "Reticle.h"
 
 #include <QString>
@@ -17,10 +18,11 @@
 /// The laboratory journal: the drops measured and every measurement, in the
 /// order they were made, and the seed their random numbers came from.
 struct Journal {
-    std::uint64_t seed = 0; ///< the session's seed
-    bool seedFixed = false; ///< chosen by a teacher (every student the same drops)
-    QString student;        ///< who measured (empty: not yet said)
-    QString group;          ///< the student's group or class
+    std::uint64_t seed = 0;          ///< the session's seed
+    bool seedFixed = false;          ///< chosen by a teacher (every student the same drops)
+    QString student;                 ///< who measured (empty: not yet said)
+    QString group;                   ///< the student's group or class
+    std::optional<JournalTask> task; ///< the teacher's task it was measured for, if any
     std::vector<JournalDrop> drops;
     std::vector<JournalEntry> entries;
 

@@ -44,6 +44,14 @@ void JournalModel::setStudent(const QString& student, const QString& group)
     emit changed();
 }
 
+void JournalModel::setTask(const std::optional<JournalTask>& task)
+{
+    if (task == m_journal.task)
+        return;
+    m_journal.task = task;
+    emit changed();
+}
+
 void JournalModel::addDrop(const JournalDrop& drop)
 {
     m_journal.drops.push_back(drop);

@@ -49,6 +49,8 @@ public:
     void setSeed(std::uint64_t seed, bool fixed);
     /// Who measured: the student's name and group, trimmed.
     void setStudent(const QString& student, const QString& group);
+    /// The teacher's task the journal is measured for (none: no task).
+    void setTask(const std::optional<JournalTask>& task);
     void addDrop(const JournalDrop& drop);
     void addEntries(const std::vector<JournalEntry>& entries);
     /// A row for a timing typed in by hand, for `drop` without field (over

@@ -40,9 +40,12 @@ struct Parser {
     QCommandLineOption report{QStringLiteral("report")};
     QCommandLineOption group{QStringLiteral("class")};
     QCommandLineOption check{QStringLiteral("check")};
+    QCommandLineOption assign{QStringLiteral("assign")};
+    QCommandLineOption task{QStringLiteral("task")};
 
     Parser(const QString& description, const QString& langDescription, const QString& reportDescription = {},
-           const QString& classDescription = {}, const QString& checkDescription = {})
+           const QString& classDescription = {}, const QString& checkDescription = {},
+           const QString& assignDescription = {}, const QString& taskDescription = {})
     {
         // -platform and the like are single-dash words, not bundles of letters.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -55,6 +58,10 @@ struct Parser {
         parser.addOption(group);
         check.setDescription(checkDescription);
         parser.addOption(check);
+        assign.setDescription(assignDescription);
+        parser.addOption(assign);
+        task.setDescription(taskDescription);
+        parser.addOption(task);
         for (const char* name : ToolkitOptionsWithValue) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -88,6 +95,17 @@ ProgramOptions ProgramOptions::parse(const QStringList& arguments)
         options.m_action = Action::ShowHelp;
     } else if (p.parser.isSet(p.version)) {
         options.m_action = Action::ShowVersion;
+    } else if (p.parser.isSet(p.assign) || p.parser.isSet(p.task)) {
+        // Each alone: a teacher's assignment, or a student's task.
+        const int others = int(p.parser.isSet(p.report)) + int(p.parser.isSet(p.group)) + int(p.parser.isSet(p.check))
+                           + int(p.parser.isSet(p.assign)) + int(p.parser.isSet(p.task));
+        if (p.parser.isSet(p.assign)) {
+            options.m_action = others == 1 && files.size() == 2 ? Action::Assign : Action::Refuse;
+            options.m_misuse = QStringLiteral("--assign");
+        } else {
+            options.m_action = others == 1 && files.size() == 1 ? Action::OpenTask : Action::Refuse;
+            options.m_misuse = QStringLiteral("--task");
+        }
     } else if (p.parser.isSet(p.report) && p.parser.isSet(p.group)) {
         options.m_action = Action::Refuse;
         options.m_misuse = QStringLiteral("--report --class");
@@ -103,7 +121,8 @@ ProgramOptions ProgramOptions::parse(const QStringList& arguments)
         options.m_misuse = QStringLiteral("--class");
     }
     if (options.m_action == Action::Report || options.m_action == Action::ClassReport
-        || options.m_action == Action::Check)
+        || options.m_action == Action::Check || options.m_action == Action::Assign
+        || options.m_action == Action::OpenTask)
         options.m_files = files;
     if (p.parser.isSet(p.lang)) {
         const QString code = p.parser.value(p.lang);
@@ -125,7 +144,9 @@ QString ProgramOptions::message() const
         Parser p{tr("Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.\n\n"
                     "oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf\n"
                     "oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...\n"
-                    "oildrop --check ЖУРНАЛ.json"),
+                    "oildrop --check ЖУРНАЛ.json\n"
+                    "oildrop --assign СПИСОК.csv ПАПКА\n"
+                    "oildrop --task ЗАДАНИЕ.json"),
                  tr("Язык интерфейса и справки: ru (русский) или en (английский). "
                     "Без него — по первому языку системы: русский для русского, украинского, "
                     "белорусского, казахского и для C/POSIX, английский для любого другого."),
@@ -135,7 +156,15 @@ QString ProgramOptions::message() const
                     "журналы названы с причиной; статус 0, если прочитан хотя бы один."),
                  tr("Проверить журнал: по строке на каждую ошибку, «drop N, state K: КОД: пояснение» (коды: "
                     "few-timings, scatter, fast-drop, many-charges, field-on-irradiation, crossed-change, "
-                    "absurd-charge), и выйти, без окна. Статус 0; 1, если журнал нельзя прочитать.")};
+                    "absurd-charge), и выйти, без окна. Статус 0; 1, если журнал нельзя прочитать."),
+                 tr("Выдать задания группе и выйти, без окна: по списку (CSV: столбцы id, name, email, "
+                    "по желанию group; разделитель «;» или «,») записать в папку assignment.json — файл "
+                    "преподавателя с секретом, его хранят у себя — и tasks/ID.json для каждого студента. Настройки: "
+                    "капли неизвестного размера, броуновское движение, без поправки на скольжение, воздух 101325 Па "
+                    "и 293,15 K, подсказки называют кратность и e. Неверный список назван со строкой и причиной; "
+                    "статус 1, ничего не записано. Папку, где уже есть задание, программа не трогает."),
+                 tr("Открыть программу с заданием студента: лабораторный режим с настройками и зерном задания, "
+                    "имя и группа в журнале, задание отмечено в журнале.")};
         return p.parser.helpText();
     }
     case Action::ShowVersion: return program + u' ' + QCoreApplication::applicationVersion() + u'\n';
@@ -150,6 +179,13 @@ QString ProgramOptions::message() const
         if (m_misuse == QLatin1String("--check"))
             return program + QStringLiteral(": ")
                    + tr("--check требует один файл журнала и не сочетается с --report и --class") + u'\n';
+        if (m_misuse == QLatin1String("--assign"))
+            return program + QStringLiteral(": ")
+                   + tr("--assign требует два аргумента, список группы и папку, и не сочетается с другими командами")
+                   + u'\n';
+        if (m_misuse == QLatin1String("--task"))
+            return program + QStringLiteral(": ")
+                   + tr("--task требует один файл задания и не сочетается с другими командами") + u'\n';
         if (m_misuse == QLatin1String("--class"))
             return program + QStringLiteral(": ")
                    + tr("--class требует файл сводки (.pdf или .csv) и хотя бы один журнал") + u'\n';
@@ -161,7 +197,9 @@ QString ProgramOptions::message() const
     case Action::Run:
     case Action::Report:
     case Action::ClassReport:
-    case Action::Check: break;
+    case Action::Check:
+    case Action::Assign:
+    case Action::OpenTask: break;
     }
     return {};
 }

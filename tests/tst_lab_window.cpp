@@ -16,6 +16,7 @@
 #include "LaboratoryWindows.h"
 #include "RealDropDialog.h"
 #include "StopwatchWindow.h"
+#include "TaskFile.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -62,6 +63,8 @@ private slots:
     void textsFitAtTheDefaultSize();
     void displayShowsTheIntervalUnderWay();
     void settingsKeptBetweenStarts();
+    void taskOpened();
+    void tasksHandedOutFromTheMenu();
 };
 
 namespace {
@@ -770,6 +773,106 @@ void tst_lab_window::settingsKeptBetweenStarts()
     QCOMPARE(panel->pressureEdit()->text(), QStringLiteral("50000"));
     QCOMPARE(panel->temperatureEdit()->text(), QStringLiteral("30"));
     QCOMPARE(w.simulation().laboratory().pressure(), 50000.0);
+}
+
+void tst_lab_window::taskOpened()
+{
+    // A task unlike the program's defaults, in every setting.
+    QTemporaryDir dir;
+    const Task task{QStringLiteral("ivanova"),
+                    QStringLiteral("Иванова Анна"),
+                    QStringLiteral("ФТ-21"),
+                    {false, true, true, 50000, 300.15, false},
+                    12345678901234567890ULL};
+    const QByteArray bytes = TaskFile::bytes(task);
+    const QString path = dir.filePath(QStringLiteral("ivanova.json"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    const QString damaged = dir.filePath(QStringLiteral("damaged.json"));
+    QFile cut(damaged);
+    QVERIFY(cut.open(QIODevice::WriteOnly) && cut.write(bytes.left(40)) == 40);
+    cut.close();
+
+    WindowFixture w;
+    w.show();
+    LaboratoryWindows& lab = w.form->laboratory();
+    const MainWindow::Menus& m = w.form->menus();
+    std::vector<FakeMessageBox::Shown>& shown = w.fakes.messageBox.shown;
+    // A damaged task is named with its reason, and changes nothing.
+    lab.askTaskFileName = [&] { return damaged; };
+    lab.openTaskAction()->trigger();
+    QCOMPARE(shown.size(), std::size_t(1));
+    QVERIFY2(shown[0].text.contains(QDir::toNativeSeparators(damaged)), qPrintable(shown[0].text));
+    QVERIFY(!m.laboratoryMode->isChecked());
+
+    // A journal of earlier drops: the student agrees to a new one, and the old is kept.
+    lab.store().load();
+    JournalModel& model = w.simulation().journal();
+    model.addDrop(JournalDrop::startedNow(1, w.state().setup(), false));
+    w.fakes.messageBox.answers = {true};
+    lab.askTaskFileName = [&] { return path; };
+    lab.openTaskAction()->trigger();
+    QCOMPARE(shown.size(), std::size_t(3)); // the question, where the old journal is
+    QVERIFY(shown[1].question);
+    QVERIFY2(QFileInfo::exists(shown[2].text.section(u'«', 1).section(u'»', 0, 0)), qPrintable(shown[2].text));
+
+    const Laboratory& laboratory = w.simulation().laboratory();
+    QVERIFY(m.laboratoryMode->isChecked() && laboratory.isActive());
+    QVERIFY(!m.unknownDrop->isChecked() && !laboratory.unknownSize());
+    QVERIFY(m.brownian->isChecked() && laboratory.brownian());
+    QVERIFY(m.slipCorrection->isChecked() && laboratory.slipCorrection());
+    QCOMPARE(laboratory.slipPressure(), std::optional(50000.0));
+    QVERIFY(!lab.multiplesAction()->isChecked());
+    QCOMPARE(laboratory.seed(), task.seed);
+    QVERIFY(laboratory.seedFixed());
+    const Journal& journal = model.journal();
+    QVERIFY(journal.drops.empty());
+    QCOMPARE(journal.student, task.name);
+    QCOMPARE(journal.group, task.group);
+    QCOMPARE(w.studentAsked, 0);
+
+    // The saved journal names the task and the hash of its file.
+    QFile saved(lab.store().autosavePath());
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const auto read = JournalFile::read(saved.readAll());
+    QVERIFY(std::holds_alternative<Journal>(read));
+    const Journal& again = std::get<Journal>(read);
+    QCOMPARE(again.task, std::optional(JournalTask{task.id, TaskFile::hash(bytes)}));
+    QCOMPARE(again.seed, task.seed);
+    QVERIFY(again.seedFixed);
+    QCOMPARE(again.student, task.name);
+    // A new journal is still the task's.
+    QVERIFY(lab.store().startNew());
+    QCOMPARE(model.journal().task, again.task);
+    QCOMPARE(model.journal().seed, task.seed);
+}
+
+void tst_lab_window::tasksHandedOutFromTheMenu()
+{
+    QTemporaryDir dir;
+    const auto roster = [&](const QString& name, const QByteArray& csv) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size() ? file.fileName() : QString();
+    };
+    const QString good = roster(QStringLiteral("good.csv"), "id;name;email\nivanova;Иванова Анна;a@x\n");
+    const QString bad = roster(QStringLiteral("bad.csv"), "id;name;email\n../x;Иванова Анна;a@x\n");
+    const QString folder = dir.filePath(QStringLiteral("group"));
+    WindowFixture w;
+    w.show();
+    LaboratoryWindows& lab = w.form->laboratory();
+    std::vector<FakeMessageBox::Shown>& shown = w.fakes.messageBox.shown;
+    // The teacher's answer, then what the box says.
+    for (const auto& [file, title, says] :
+         {std::tuple(bad, QStringLiteral("Ошибка"), QDir::toNativeSeparators(bad) + QStringLiteral(": строка 2: ")),
+          std::tuple(good, QStringLiteral("Задания"), QStringLiteral("Заданий: 1"))}) {
+        lab.askRosterAndFolder = [&, file = file] { return std::optional(std::pair(file, folder)); };
+        lab.assignAction()->trigger();
+        QCOMPARE(shown.back().title, title);
+        QVERIFY2(shown.back().text.startsWith(says), qPrintable(shown.back().text));
+    }
+    QCOMPARE(shown.size(), std::size_t(2));
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/tasks/ivanova.json")));
 }
 
 #include "tst_lab_window.moc"

@@ -23,6 +23,7 @@ private slots:
     void parse();
     void programAnswers_data();
     void programAnswers();
+    void assignWritesTheFolderOnce();
 };
 
 void tst_program_options::languageFromTheSystem_data()
@@ -85,6 +86,10 @@ void tst_program_options::parse_data()
     QTest::newRow("--class") << QStringList{"--class", "c.csv", "a.json", "b.json"} << A::ClassReport << -1;
     QTest::newRow("--class without a journal") << QStringList{"--class", "c.pdf"} << A::Refuse << -1;
     QTest::newRow("--report and --class") << QStringList{"--report", "--class", "a", "b"} << A::Refuse << -1;
+    QTest::newRow("--assign") << QStringList{"--assign", "roster.csv", "group"} << A::Assign << -1;
+    QTest::newRow("--assign without its folder") << QStringList{"--assign", "roster.csv"} << A::Refuse << -1;
+    QTest::newRow("--task") << QStringList{"--task", "a1.json"} << A::OpenTask << -1;
+    QTest::newRow("--task and --check") << QStringList{"--task", "--check", "a1.json"} << A::Refuse << -1;
 }
 
 void tst_program_options::parse()
@@ -120,6 +125,8 @@ void tst_program_options::programAnswers_data()
         << QStringList{"--lang", "ru", "--help"} << "en" << 0 << russianHelp << QString();
     QTest::newRow("unknown option") << QStringList{"--bogus"} << QString() << 2 << QString() << "oildrop: ";
     QTest::newRow("unknown language") << QStringList{"--lang", "xx"} << QString() << 2 << QString() << "oildrop: ";
+    QTest::newRow("--assign, no roster") << QStringList{"--assign", "/nonexistent/roster.csv", "/nonexistent/group"}
+                                         << QString() << 1 << QString() << "oildrop: /nonexistent/roster.csv: ";
     QTest::newRow("unknown option, refused in the language asked for")
         << QStringList{"--bogus", "--lang", "en"} << QString() << 2 << QString() << "oildrop: Unknown option";
 }
@@ -158,6 +165,38 @@ void tst_program_options::programAnswers()
         // One line, naming the program.
         QVERIFY2(stderrText.startsWith(err) && stderrText.count(u'\n') == 1, qPrintable(stderrText));
     }
+}
+
+void tst_program_options::assignWritesTheFolderOnce()
+{
+    QTemporaryDir dir;
+    const QString roster = dir.filePath(QStringLiteral("roster.csv"));
+    QFile file(roster);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("id;name;email\nivanova;Иванова Анна;a@example.org\npetrov;Петров Пётр;p@example.org\n");
+    file.close();
+    const QString folder = dir.filePath(QStringLiteral("group"));
+    const auto run = [&](int status, const QString& out, const QString& err) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("ru"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(OILDROP_PROGRAM), {QStringLiteral("--assign"), roster, folder});
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitCode(), status);
+        const QString stdoutText = QString::fromUtf8(program.readAllStandardOutput());
+        const QString stderrText = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(out.isEmpty() ? stdoutText.isEmpty() : stdoutText.startsWith(out) && stdoutText.count(u'\n') == 1,
+                 qPrintable(stdoutText));
+        QVERIFY2(err.isEmpty() ? stderrText.isEmpty() : stderrText.startsWith(err) && stderrText.count(u'\n') == 1,
+                 qPrintable(stderrText));
+    };
+    run(0, QStringLiteral("Заданий: 2"), QString());
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/tasks/ivanova.json")));
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/tasks/petrov.json")));
+    // The teacher's secret is never replaced.
+    run(1, QString(), QStringLiteral("oildrop: ") + folder + QStringLiteral("/assignment.json: "));
 }
 
 QTEST_APPLESS_MAIN(tst_program_options)

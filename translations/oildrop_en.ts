@@ -115,6 +115,88 @@
     </message>
 </context>
 <context>
+    <name>Assignment</name>
+    <message>
+        <source>файл слишком велик для задания группы</source>
+        <translation>the file is too large for a group assignment</translation>
+    </message>
+    <message>
+        <source>файл повреждён или обрезан (%1, позиция %2)</source>
+        <translation>the file is damaged or cut off (%1, position %2)</translation>
+    </message>
+    <message>
+        <source>это не файл задания группы</source>
+        <translation>this is not a group assignment file</translation>
+    </message>
+    <message>
+        <source>неверное значение «%1»</source>
+        <translation>invalid value “%1”</translation>
+    </message>
+    <message>
+        <source>задание записано более новой версией программы</source>
+        <translation>the task was written by a newer version of the program</translation>
+    </message>
+    <message>
+        <source>неверное значение «%1» в %2</source>
+        <translation>invalid value “%1” in %2</translation>
+    </message>
+    <message>
+        <source>все веса оценки в «%1» равны нулю</source>
+        <translation>all the grade weights in “%1” are zero</translation>
+    </message>
+    <message>
+        <source>в задании нет списка группы</source>
+        <translation>the assignment has no roster</translation>
+    </message>
+    <message>
+        <source>больше %1 студентов</source>
+        <translation>more than %1 students</translation>
+    </message>
+    <message>
+        <source>студенте %1</source>
+        <translation>student %1</translation>
+    </message>
+    <message>
+        <source>неверное значение в %1</source>
+        <translation>invalid value in %1</translation>
+    </message>
+</context>
+<context>
+    <name>AssignmentFolder</name>
+    <message>
+        <source>%1: файл слишком велик для списка группы</source>
+        <translation>%1: the file is too large for a roster</translation>
+    </message>
+    <message>
+        <source>%1: не удалось прочитать (%2)</source>
+        <translation>%1: could not be read (%2)</translation>
+    </message>
+    <message>
+        <source>%1: строка %2: %3</source>
+        <translation>%1: line %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: задание уже есть, его секрет не заменяется; выберите другую папку</source>
+        <translation>%1: an assignment is already there and its secret is never replaced; choose another folder</translation>
+    </message>
+    <message>
+        <source>%1: не удалось создать папку</source>
+        <translation>%1: the folder could not be created</translation>
+    </message>
+    <message>
+        <source>%1: не удалось записать (%2)</source>
+        <translation>%1: could not be written (%2)</translation>
+    </message>
+    <message>
+        <source>Заданий: %1, в папке %2. Файл %3 храните у себя; каждому студенту — его файл из %4.</source>
+        <translation>Tasks: %1, in the folder %2. Keep the file %3 to yourself; send each student their own file from %4.</translation>
+    </message>
+</context>
+<context>
     <name>AuthorsWindow</name>
     <message>
         <source>Авторы</source>
@@ -1804,6 +1886,70 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <source>Снимите, чтобы студент сам нашёл кратность зарядов и e</source>
         <translation>Untick it to let the student find the charges&apos; multiples and e alone</translation>
     </message>
+    <message>
+        <source>Выдать задания…</source>
+        <translation>Hand out tasks…</translation>
+    </message>
+    <message>
+        <source>Для преподавателя: по списку группы (CSV) — задание каждому студенту</source>
+        <translation>For the teacher: a task for every student of a roster (CSV)</translation>
+    </message>
+    <message>
+        <source>Открыть задание…</source>
+        <translation>Open task…</translation>
+    </message>
+    <message>
+        <source>Открыть задание преподавателя: его настройки, зерно и ваше имя в журнале</source>
+        <translation>Open a teacher’s task: its settings, its seed and your name in the journal</translation>
+    </message>
+    <message>
+        <source>Открыть задание</source>
+        <translation>Open task</translation>
+    </message>
+    <message>
+        <source>Задание (*.json)</source>
+        <translation>Task (*.json)</translation>
+    </message>
+    <message>
+        <source>Список группы</source>
+        <translation>Roster</translation>
+    </message>
+    <message>
+        <source>Список группы (*.csv);;Все файлы (*)</source>
+        <translation>Roster</translation>
+    </message>
+    <message>
+        <source>Папка для заданий</source>
+        <translation>Folder for the tasks</translation>
+    </message>
+    <message>
+        <source>Задания</source>
+        <translation>Tasks</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть задание «%1»: %2.</source>
+        <translation>Could not open the task “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>сначала отпустите каплю («ПУСК»)</source>
+        <translation>let the drop go first (“START”)</translation>
+    </message>
+    <message>
+        <source>Задание</source>
+        <translation>Task</translation>
+    </message>
+    <message>
+        <source>В журнале уже есть измерения. Начать новый журнал для задания? Нынешний будет сохранён копией в папке данных программы.</source>
+        <translation>The journal already has measurements. Start a new journal for the task? The present one will be kept as a copy in the program’s data folder.</translation>
+    </message>
+    <message>
+        <source>Лабораторный журнал</source>
+        <translation>Laboratory journal</translation>
+    </message>
+    <message>
+        <source>Прежний журнал сохранён в «%1».</source>
+        <translation>The previous journal has been kept in “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>LiveRegion</name>
@@ -2191,24 +2337,44 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <translation>--class needs the summary&apos;s file (.pdf or .csv) and at least one journal</translation>
     </message>
     <message>
-        <source>Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.
-
-oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf
-oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...
-oildrop --check ЖУРНАЛ.json</source>
-        <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.
-
-oildrop --report JOURNAL.json REPORT.pdf
-oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...
-oildrop --check JOURNAL.json</translation>
-    </message>
-    <message>
         <source>Проверить журнал: по строке на каждую ошибку, «drop N, state K: КОД: пояснение» (коды: few-timings, scatter, fast-drop, many-charges, field-on-irradiation, crossed-change, absurd-charge), и выйти, без окна. Статус 0; 1, если журнал нельзя прочитать.</source>
         <translation>Check a journal: a line for each mistake, “drop N, state K: CODE: explanation” (codes: few-timings, scatter, fast-drop, many-charges, field-on-irradiation, crossed-change, absurd-charge), and end, without a window. Status 0; 1 when the journal cannot be read.</translation>
     </message>
     <message>
         <source>--check требует один файл журнала и не сочетается с --report и --class</source>
         <translation>--check needs one journal file and cannot be given with --report or --class</translation>
+    </message>
+    <message>
+        <source>Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.
+
+oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf
+oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...
+oildrop --check ЖУРНАЛ.json
+oildrop --assign СПИСОК.csv ПАПКА
+oildrop --task ЗАДАНИЕ.json</source>
+        <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.
+
+oildrop --report JOURNAL.json REPORT.pdf
+oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...
+oildrop --check JOURNAL.json
+oildrop --assign ROSTER.csv FOLDER
+oildrop --task TASK.json</translation>
+    </message>
+    <message>
+        <source>Выдать задания группе и выйти, без окна: по списку (CSV: столбцы id, name, email, по желанию group; разделитель «;» или «,») записать в папку assignment.json — файл преподавателя с секретом, его хранят у себя — и tasks/ID.json для каждого студента. Настройки: капли неизвестного размера, броуновское движение, без поправки на скольжение, воздух 101325 Па и 293,15 K, подсказки называют кратность и e. Неверный список назван со строкой и причиной; статус 1, ничего не записано. Папку, где уже есть задание, программа не трогает.</source>
+        <translation>Hand out tasks to a group and exit, without a window: from a roster (CSV: columns id, name, email, optionally group; separator “;” or “,”) write into the folder assignment.json — the teacher’s file with the secret, kept to yourself — and tasks/ID.json for each student. Settings: drops of unknown size, Brownian motion, no slip correction, air at 101325 Pa and 293.15 K, hints name the multiple and e. A bad roster is named with the line and the reason; status 1, nothing written. A folder that already has an assignment is left alone.</translation>
+    </message>
+    <message>
+        <source>Открыть программу с заданием студента: лабораторный режим с настройками и зерном задания, имя и группа в журнале, задание отмечено в журнале.</source>
+        <translation>Open the program with a student’s task: the laboratory mode with the task’s settings and seed, the name and group in the journal, the task noted in the journal.</translation>
+    </message>
+    <message>
+        <source>--assign требует два аргумента, список группы и папку, и не сочетается с другими командами</source>
+        <translation>--assign needs two arguments, a roster and a folder, and goes with no other command</translation>
+    </message>
+    <message>
+        <source>--task требует один файл задания и не сочетается с другими командами</source>
+        <translation>--task needs one task file and goes with no other command</translation>
     </message>
 </context>
 <context>
@@ -2307,6 +2473,65 @@ oildrop --check JOURNAL.json</translation>
     <message>
         <source>Температура должна быть от −50 до 100 °C!</source>
         <translation>The temperature must be from −50 to 100 °C!</translation>
+    </message>
+</context>
+<context>
+    <name>Roster</name>
+    <message>
+        <source>файл слишком велик для списка группы</source>
+        <translation>the file is too large for a roster</translation>
+    </message>
+    <message>
+        <source>файл не в кодировке UTF-8</source>
+        <translation>the file is not in UTF-8</translation>
+    </message>
+    <message>
+        <source>кавычка не закрыта</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>файл пуст: нет строки заголовка</source>
+        <translation>the file is empty: no header line</translation>
+    </message>
+    <message>
+        <source>столбец «%1» назван дважды</source>
+        <translation>the column “%1” is named twice</translation>
+    </message>
+    <message>
+        <source>нет столбца «%1»</source>
+        <translation>no column “%1”</translation>
+    </message>
+    <message>
+        <source>%1 полей вместо %2</source>
+        <translation>%1 fields instead of %2</translation>
+    </message>
+    <message>
+        <source>больше %1 студентов</source>
+        <translation>more than %1 students</translation>
+    </message>
+    <message>
+        <source>пустой id</source>
+        <translation>empty id</translation>
+    </message>
+    <message>
+        <source>id «%1» не годится для имени файла: можно буквы, цифры, «-», «_» и «.» (не первой), не больше %2 знаков</source>
+        <translation>the id “%1” cannot name a file: letters, digits, “-”, “_” and “.” (not first) are allowed, at most %2 characters</translation>
+    </message>
+    <message>
+        <source>id «%1» повторяется</source>
+        <translation>the id “%1” is repeated</translation>
+    </message>
+    <message>
+        <source>пустое имя</source>
+        <translation>empty name</translation>
+    </message>
+    <message>
+        <source>поле длиннее %1 знаков</source>
+        <translation>a field longer than %1 characters</translation>
+    </message>
+    <message>
+        <source>в списке нет ни одного студента</source>
+        <translation>the roster has no student</translation>
     </message>
 </context>
 <context>
@@ -2548,6 +2773,37 @@ oildrop --check JOURNAL.json</translation>
 %2.</source>
         <translation>Could not save the file “%1”:
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TaskFile</name>
+    <message>
+        <source>нет ключа «%1»</source>
+        <translation>no key “%1”</translation>
+    </message>
+    <message>
+        <source>неверное значение «%1» в %2</source>
+        <translation>invalid value “%1” in %2</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для задания</source>
+        <translation>the file is too large for a task</translation>
+    </message>
+    <message>
+        <source>файл повреждён или обрезан (%1, позиция %2)</source>
+        <translation>the file is damaged or cut off (%1, position %2)</translation>
+    </message>
+    <message>
+        <source>это не задание лабораторной работы</source>
+        <translation>this is not a laboratory task</translation>
+    </message>
+    <message>
+        <source>неверное значение «%1»</source>
+        <translation>invalid value “%1”</translation>
+    </message>
+    <message>
+        <source>задание записано более новой версией программы</source>
+        <translation>the task was written by a newer version of the program</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,9 @@
 #include "LaboratoryWindows.h"
 
 #include "AirInputs.h"
+#include "AssignmentFolder.h"
 #include "CoachPanel.h"
+#include "TaskFile.h"
 
 #include "JournalWindow.h"
 #include "KeyBindings.h"
@@ -20,13 +22,22 @@
 #include "JournalStore.h"
 #include "Laboratory.h"
 
+#ifdef Q_OS_WASM
+#include "WebFiles.h"
+#endif
+
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <algorithm>
@@ -54,6 +65,7 @@ LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation,
 
     buildCommands();
     buildCoachCommands();
+    buildTaskCommands();
     const MainWindow::Menus& m = window.menus();
     Laboratory& lab = simulation.laboratory();
     connect(m.laboratoryMode, &QAction::toggled, this, &LaboratoryWindows::setActive);
@@ -155,6 +167,120 @@ void LaboratoryWindows::buildCoachCommands()
         if (m_coachPanel)
             m_coachPanel->refresh();
     });
+}
+
+void LaboratoryWindows::buildTaskCommands()
+{
+    const MainWindow::Menus& m = m_window.menus();
+    m_assignAction = new QAction(tr("Выдать задания…"), &m_window);
+    m_assignAction->setToolTip(tr("Для преподавателя: по списку группы (CSV) — задание каждому студенту"));
+    m_openTaskAction = new QAction(tr("Открыть задание…"), &m_window);
+    m_openTaskAction->setToolTip(tr("Открыть задание преподавателя: его настройки, зерно и ваше имя в журнале"));
+    const QList<QAction*> actions = m.file->actions();
+    const qsizetype multiples = actions.indexOf(m_multiplesAction);
+    QAction* before = multiples >= 0 && multiples + 1 < actions.size() ? actions[multiples + 1] : nullptr;
+#ifdef Q_OS_WASM
+    // A page cannot write a folder of files where the teacher finds them:
+    // assignments are handed out by the desktop program.
+    m_assignAction->setVisible(false);
+#endif
+    m.file->insertActions(before, {m_assignAction, m_openTaskAction});
+    connect(m_assignAction, &QAction::triggered, this, &LaboratoryWindows::assignTasks);
+    connect(m_openTaskAction, &QAction::triggered, this, [this] {
+#ifdef Q_OS_WASM
+        // The browser's dialog answers later, with the file's content.
+        if (!askTaskFileName) {
+            WebFiles::askOpenFile(QStringLiteral("*.json"), [this](const QString& path) { openTask(path); });
+            return;
+        }
+#endif
+        const QString path =
+            askTaskFileName
+                ? askTaskFileName()
+                : QFileDialog::getOpenFileName(&m_window, tr("Открыть задание"),
+                                               QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                               tr("Задание (*.json)"));
+        if (!path.isEmpty())
+            openTask(path);
+    });
+}
+
+void LaboratoryWindows::assignTasks()
+{
+    std::optional<std::pair<QString, QString>> chosen;
+    if (askRosterAndFolder) {
+        chosen = askRosterAndFolder();
+    } else {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString roster = QFileDialog::getOpenFileName(&m_window, tr("Список группы"), documents,
+                                                            tr("Список группы (*.csv);;Все файлы (*)"));
+        if (roster.isEmpty())
+            return;
+        const QString folder =
+            QFileDialog::getExistingDirectory(&m_window, tr("Папка для заданий"), QFileInfo(roster).absolutePath());
+        if (folder.isEmpty())
+            return;
+        chosen = std::pair(roster, folder);
+    }
+    if (!chosen)
+        return;
+    const AssignmentFolder::Result result = AssignmentFolder::create(chosen->first, chosen->second);
+    m_services.messageBox->showMessage(result.done ? tr("Задания") : tr("Ошибка"), result.message);
+}
+
+bool LaboratoryWindows::openTask(const QString& path)
+{
+    const QString name = QDir::toNativeSeparators(path);
+    const auto refuse = [this, &name](const QString& reason) {
+        m_services.messageBox->showMessage(tr("Ошибка"), tr("Не удалось открыть задание «%1»: %2.").arg(name, reason));
+        return false;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(file.errorString());
+    const QByteArray bytes = file.read(TaskFile::MaxSize + 1);
+    const auto read = TaskFile::read(bytes);
+    if (const QString* reason = std::get_if<QString>(&read))
+        return refuse(*reason);
+    const Task& task = std::get<Task>(read);
+    if (m_simulation.experiment().isHolding())
+        return refuse(tr("сначала отпустите каплю («ПУСК»)"));
+
+    // The journal the task continues, or a new one: the student's drops of
+    // another task, or of none, are kept as a copy, never lost.
+    m_store->load();
+    JournalModel& model = m_simulation.journal();
+    const JournalTask recorded{task.id, TaskFile::hash(bytes)};
+    const Journal& journal = model.journal();
+    if ((!journal.drops.empty() || !journal.entries.empty()) && journal.task != recorded) {
+        if (!m_services.messageBox->askYesNo(tr("Задание"),
+                                             tr("В журнале уже есть измерения. Начать новый журнал для задания? "
+                                                "Нынешний будет сохранён копией в папке данных программы.")))
+            return false;
+        QString kept;
+        if (!m_store->startNew(&kept))
+            return false;
+        if (!kept.isEmpty())
+            m_services.messageBox->showMessage(
+                tr("Лабораторный журнал"), tr("Прежний журнал сохранён в «%1».").arg(QDir::toNativeSeparators(kept)));
+    }
+    model.setStudent(task.name, task.group);
+    model.setTask(recorded);
+
+    // The task's laboratory: the menu's checks follow, and through them the laboratory.
+    const MainWindow::Menus& m = m_window.menus();
+    Laboratory& lab = m_simulation.laboratory();
+    m.laboratoryMode->setChecked(true);
+    setActive(true);
+    m.unknownDrop->setChecked(task.settings.unknownDrops);
+    m.brownian->setChecked(task.settings.brownian);
+    lab.setAir(task.settings.pressure, task.settings.temperature);
+    m.slipCorrection->setChecked(task.settings.slipCorrection);
+    if (m_air)
+        m_air->show();
+    lab.setSeed(task.seed);
+    m_multiplesAction->setChecked(task.settings.coachShowsMultiples);
+    return true;
 }
 
 void LaboratoryWindows::buildApparatusCommands()

@@ -48,6 +48,11 @@ public:
     /// given those the journal has; a dialog (StudentDialog) by default.
     std::function<std::optional<std::pair<QString, QString>>(const QString& student, const QString& group)> askStudent;
 
+    /// A teacher's assignment: asks for the roster and the folder (none: cancelled); file dialogs by default.
+    std::function<std::optional<std::pair<QString, QString>>()> askRosterAndFolder;
+    /// A student's task file to open (empty: cancelled); a file dialog by default.
+    std::function<QString()> askTaskFileName;
+
     /// Switches the laboratory mode on or off, as its menu command does.
     void setActive(bool active);
     bool isActive() const;
@@ -64,6 +69,17 @@ public:
     /// «Подсказки» (shown or hidden) and «Подсказки называют кратность и e».
     QAction* coachAction() const { return m_coachAction; }
     QAction* multiplesAction() const { return m_multiplesAction; }
+    /// «Выдать задания…» and «Открыть задание…».
+    QAction* assignAction() const { return m_assignAction; }
+    QAction* openTaskAction() const { return m_openTaskAction; }
+
+    /// Writes a teacher's assignment for a roster into a folder and says how it went.
+    void assignTasks();
+    /// Opens a student's task: the laboratory mode with the task's settings
+    /// and seed, the student and the task in the journal; a journal of other
+    /// drops is kept as a copy when the student agrees to a new one. False
+    /// when refused (said in a box naming the file) or declined.
+    bool openTask(const QString& path);
 
     /// Shows the journal's window.
     void showJournal();
@@ -80,6 +96,8 @@ private:
     void buildCommands();
     /// The coach's menu commands, after the seed's; their choices are remembered.
     void buildCoachCommands();
+    /// The assignment's and the task's commands, after the coach's.
+    void buildTaskCommands();
     void buildApparatusCommands();
     void updateCommands();
     /// The inputs take no edits while a droplet is held (the voltage is
@@ -120,6 +138,8 @@ private:
     QPointer<CoachPanel> m_coachPanel;
     QAction* m_coachAction = nullptr;
     QAction* m_multiplesAction = nullptr;
+    QAction* m_assignAction = nullptr;
+    QAction* m_openTaskAction = nullptr;
     QLabel* m_reticle;
     AirInputs* m_air = nullptr;
     bool m_concealed = false;

@@ -16,8 +16,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$ts" "$work/check.ts"
 "$lupdate" -silent -source-language ru_RU -target-language en_US -locations none -no-obsolete \
-    "$src/model" "$src/laboratory" "$src/journal" "$src/reports" "$src/plots" "$src/platform" "$src/shell" \
-    "$src/ui" "$src/app" "$src/charts" "$src/grading" -ts "$work/check.ts"
+    "$src/model" "$src/laboratory" "$src/journal" "$src/assignments" "$src/reports" "$src/plots" "$src/platform" \
+    "$src/shell" "$src/ui" "$src/app" "$src/charts" "$src/grading" -ts "$work/check.ts"
 messages=$(grep -c '<message>' "$work/check.ts" || true)
 unfinished=$(grep -c 'type="unfinished"' "$work/check.ts" || true)
 echo "$messages texts, $unfinished without a finished translation"

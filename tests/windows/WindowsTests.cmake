@@ -34,6 +34,7 @@ foreach(name tst_physics tst_charge_analysis tst_numbers tst_parameters tst_plot
     oildrop_windows_test(${name})
 endforeach()
 target_link_libraries(tst_tones PRIVATE oildrop_platform_core)
+oildrop_windows_test(tst_assignments LIBS oildrop_assignments oildrop_journal)
 oildrop_windows_test(tst_painted_charts LIBS oildrop_ui)
 
 # The tones through waveOut, recorded from a private PulseAudio server that
