@@ -4,6 +4,7 @@
 
 #include "AssignmentFolder.h"
 #include "ClassReport.h"
+#include "GradeReport.h"
 #include "JournalCheck.h"
 #include "LaboratoryWindows.h"
 #include "Program.h"
@@ -26,7 +27,8 @@ int main(int argc, char* argv[])
     const ProgramOptions options = ProgramOptions::parse(arguments);
     const Language language = options.language().value_or(Languages::choose(QLocale::system().uiLanguages()));
     using Action = ProgramOptions::Action;
-    if (options.action() == Action::Report || options.action() == Action::ClassReport) {
+    if (options.action() == Action::Report || options.action() == Action::ClassReport
+        || options.action() == Action::Grade) {
         // Without a window, nor a display: the plots are drawn off screen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -45,6 +47,8 @@ int main(int argc, char* argv[])
         const QStringList& files = options.files();
         if (options.action() == Action::Report)
             return ReportWriter::run(files[0], files[1]);
+        if (options.action() == Action::Grade)
+            return GradeReport::run(files[0], files[1], files.mid(2));
         return ClassReport::run(files[0], files.mid(1));
     }
     if (options.action() == Action::Check) {

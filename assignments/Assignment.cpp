@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString FormatName = QStringLiteral("oildrop-assignment");
+const QString AssignmentFormat = QStringLiteral("oildrop-assignment");
 
 bool isLowerHex(const QString& text, qsizetype length)
 {
@@ -91,7 +91,7 @@ QByteArray Assignment::write(const Assignment& assignment)
         roster.append(o);
     }
     QJsonObject root;
-    root.insert(QStringLiteral("format"), FormatName);
+    root.insert(QStringLiteral("format"), AssignmentFormat);
     root.insert(QStringLiteral("version"), Version);
     root.insert(QStringLiteral("secret"), QString::fromLatin1(assignment.secret.toHex()));
     root.insert(QStringLiteral("settings"), TaskFile::settingsObject(assignment.settings));
@@ -109,7 +109,7 @@ std::variant<Assignment, QString> Assignment::read(const QByteArray& bytes)
     if (error.error != QJsonParseError::NoError)
         return tr("файл повреждён или обрезан (%1, позиция %2)").arg(error.errorString()).arg(error.offset);
     const QJsonObject root = document.object();
-    if (!document.isObject() || root.value(QStringLiteral("format")).toString() != FormatName)
+    if (!document.isObject() || root.value(QStringLiteral("format")).toString() != AssignmentFormat)
         return tr("это не файл задания группы");
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)

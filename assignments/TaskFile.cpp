@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString FormatName = QStringLiteral("oildrop-task");
+const QString TaskFormat = QStringLiteral("oildrop-task");
 
 } // namespace
 
@@ -67,7 +67,7 @@ TaskSettings TaskFile::readSettings(const QJsonValue& value, QString& fault)
 QByteArray TaskFile::bytes(const Task& task)
 {
     QJsonObject root;
-    root.insert(QStringLiteral("format"), FormatName);
+    root.insert(QStringLiteral("format"), TaskFormat);
     root.insert(QStringLiteral("version"), Version);
     root.insert(QStringLiteral("id"), task.id);
     root.insert(QStringLiteral("name"), task.name);
@@ -91,7 +91,7 @@ std::variant<Task, QString> TaskFile::read(const QByteArray& bytes)
     if (error.error != QJsonParseError::NoError)
         return tr("файл повреждён или обрезан (%1, позиция %2)").arg(error.errorString()).arg(error.offset);
     const QJsonObject root = document.object();
-    if (!document.isObject() || root.value(QStringLiteral("format")).toString() != FormatName)
+    if (!document.isObject() || root.value(QStringLiteral("format")).toString() != TaskFormat)
         return tr("это не задание лабораторной работы");
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() != std::floor(version.toDouble()) || version.toDouble() < 1)

@@ -190,7 +190,8 @@ Coach::Reading Coach::reading() const
     r.inField = p.inField;
     std::vector<double> times;
     for (const JournalEntry& e : m_journal.journal().entries)
-        if (e.drop == r.drop && e.chargeState == r.chargeState && e.field != FieldState::Off && isStateTiming(e) && e.time)
+        if (e.drop == r.drop && e.chargeState == r.chargeState && e.field != FieldState::Off && isStateTiming(e)
+            && e.time)
             times.push_back(*e.time);
     if (times.size() >= 2) {
         double mean = 0, sum = 0;

@@ -42,10 +42,12 @@ struct Parser {
     QCommandLineOption check{QStringLiteral("check")};
     QCommandLineOption assign{QStringLiteral("assign")};
     QCommandLineOption task{QStringLiteral("task")};
+    QCommandLineOption grade{QStringLiteral("grade")};
 
     Parser(const QString& description, const QString& langDescription, const QString& reportDescription = {},
            const QString& classDescription = {}, const QString& checkDescription = {},
-           const QString& assignDescription = {}, const QString& taskDescription = {})
+           const QString& assignDescription = {}, const QString& taskDescription = {},
+           const QString& gradeDescription = {})
     {
         // -platform and the like are single-dash words, not bundles of letters.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -62,6 +64,8 @@ struct Parser {
         parser.addOption(assign);
         task.setDescription(taskDescription);
         parser.addOption(task);
+        grade.setDescription(gradeDescription);
+        parser.addOption(grade);
         for (const char* name : ToolkitOptionsWithValue) {
             QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
             option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -95,11 +99,14 @@ ProgramOptions ProgramOptions::parse(const QStringList& arguments)
         options.m_action = Action::ShowHelp;
     } else if (p.parser.isSet(p.version)) {
         options.m_action = Action::ShowVersion;
-    } else if (p.parser.isSet(p.assign) || p.parser.isSet(p.task)) {
-        // Each alone: a teacher's assignment, or a student's task.
+    } else if (p.parser.isSet(p.assign) || p.parser.isSet(p.task) || p.parser.isSet(p.grade)) {
+        // Each alone: a teacher's assignment or grades, or a student's task.
         const int others = int(p.parser.isSet(p.report)) + int(p.parser.isSet(p.group)) + int(p.parser.isSet(p.check))
-                           + int(p.parser.isSet(p.assign)) + int(p.parser.isSet(p.task));
-        if (p.parser.isSet(p.assign)) {
+                           + int(p.parser.isSet(p.assign)) + int(p.parser.isSet(p.task)) + int(p.parser.isSet(p.grade));
+        if (p.parser.isSet(p.grade)) {
+            options.m_action = others == 1 && files.size() >= 3 ? Action::Grade : Action::Refuse;
+            options.m_misuse = QStringLiteral("--grade");
+        } else if (p.parser.isSet(p.assign)) {
             options.m_action = others == 1 && files.size() == 2 ? Action::Assign : Action::Refuse;
             options.m_misuse = QStringLiteral("--assign");
         } else {
@@ -122,7 +129,7 @@ ProgramOptions ProgramOptions::parse(const QStringList& arguments)
     }
     if (options.m_action == Action::Report || options.m_action == Action::ClassReport
         || options.m_action == Action::Check || options.m_action == Action::Assign
-        || options.m_action == Action::OpenTask)
+        || options.m_action == Action::OpenTask || options.m_action == Action::Grade)
         options.m_files = files;
     if (p.parser.isSet(p.lang)) {
         const QString code = p.parser.value(p.lang);
@@ -146,7 +153,8 @@ QString ProgramOptions::message() const
                     "oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...\n"
                     "oildrop --check ЖУРНАЛ.json\n"
                     "oildrop --assign СПИСОК.csv ПАПКА\n"
-                    "oildrop --task ЗАДАНИЕ.json"),
+                    "oildrop --task ЗАДАНИЕ.json\n"
+                    "oildrop --grade ПАПКА/assignment.json ОЦЕНКИ.csv ЖУРНАЛ.json..."),
                  tr("Язык интерфейса и справки: ru (русский) или en (английский). "
                     "Без него — по первому языку системы: русский для русского, украинского, "
                     "белорусского, казахского и для C/POSIX, английский для любого другого."),
@@ -164,7 +172,13 @@ QString ProgramOptions::message() const
                     "и 293,15 K, подсказки называют кратность и e. Неверный список назван со строкой и причиной; "
                     "статус 1, ничего не записано. Папку, где уже есть задание, программа не трогает."),
                  tr("Открыть программу с заданием студента: лабораторный режим с настройками и зерном задания, "
-                    "имя и группа в журнале, задание отмечено в журнале.")};
+                    "имя и группа в журнале, задание отмечено в журнале."),
+                 tr("Оценить журналы по заданию и выйти, без окна: каждая капля воспроизводится по зерну "
+                    "студента, каждый отсчёт секундомера сверяется с её движением (edited — отсчёт дальше, чем "
+                    "объясняет рука; foreign — капля не из задания; wrong-task — журнал чужого задания; digits — "
+                    "неравномерные последние цифры введённых вручную времён). Пишет ОЦЕНКИ.csv (строка на "
+                    "каждого студента списка), ОЦЕНКИ-gradebook.csv (email и оценка, для электронного журнала) и "
+                    "ОЦЕНКИ.pdf (сводка с гистограммой). Статус 0; 1, если не оценён ни один журнал.")};
         return p.parser.helpText();
     }
     case Action::ShowVersion: return program + u' ' + QCoreApplication::applicationVersion() + u'\n';
@@ -183,6 +197,11 @@ QString ProgramOptions::message() const
             return program + QStringLiteral(": ")
                    + tr("--assign требует два аргумента, список группы и папку, и не сочетается с другими командами")
                    + u'\n';
+        if (m_misuse == QLatin1String("--grade"))
+            return program + QStringLiteral(": ")
+                   + tr("--grade требует файл задания преподавателя, файл оценок (.csv) и хотя бы один журнал, и не "
+                        "сочетается с другими командами")
+                   + u'\n';
         if (m_misuse == QLatin1String("--task"))
             return program + QStringLiteral(": ")
                    + tr("--task требует один файл задания и не сочетается с другими командами") + u'\n';
@@ -199,7 +218,8 @@ QString ProgramOptions::message() const
     case Action::ClassReport:
     case Action::Check:
     case Action::Assign:
-    case Action::OpenTask: break;
+    case Action::OpenTask:
+    case Action::Grade: break;
     }
     return {};
 }

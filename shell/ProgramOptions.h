@@ -18,13 +18,14 @@
 /// and `--class REPORT.pdf|REPORT.csv JOURNAL...` a group's, without a window;
 /// `--check JOURNAL` prints the journal's mistakes; `--assign ROSTER.csv FOLDER`
 /// writes a teacher's assignment and its tasks, without a window; `--task FILE`
-/// opens the program with a student's task. The toolkit's own options (-platform,
+/// opens the program with a student's task; `--grade ASSIGNMENT OUT.csv JOURNAL...`
+/// grades the journals of an assignment, without a window. The toolkit's own options (-platform,
 /// -style, ...) pass through to it; other words are ignored. An unknown option or language is refused.
 class ProgramOptions {
     Q_DECLARE_TR_FUNCTIONS(ProgramOptions)
 
 public:
-    enum class Action { Run, ShowHelp, ShowVersion, Refuse, Report, ClassReport, Check, Assign, OpenTask };
+    enum class Action { Run, ShowHelp, ShowVersion, Refuse, Report, ClassReport, Check, Assign, OpenTask, Grade };
 
     /// Reads the arguments, the program's name first.
     static ProgramOptions parse(const QStringList& arguments);
@@ -33,7 +34,8 @@ public:
     /// The language asked for with --lang.
     std::optional<Language> language() const { return m_language; }
     /// The files of --report (the journal, the report), of --class (the report, the journals), of --check (the
-    /// journal), of --assign (the roster, the folder), of --task (the task).
+    /// journal), of --assign (the roster, the folder), of --task (the task), of --grade (the assignment, the
+    /// grades, the journals).
     const QStringList& files() const { return m_files; }
 
     /// What to print for help, version or a refusal, in the language of the

@@ -5,11 +5,16 @@
 #include "LabStudent.h"
 #include "WindowFixture.h"
 
+#include "Assignment.h"
 #include "DropReplay.h"
+#include "GradeBook.h"
+#include "GradeReport.h"
 #include "JournalFile.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
+#include "LaboratoryWindows.h"
 #include "SeededRandom.h"
+#include "TaskFile.h"
 #include "TimingAudit.h"
 
 #include <QtTest>
@@ -28,6 +33,7 @@ private slots:
     void replayFollowsTheRun_data();
     void replayFollowsTheRun();
     void auditFindsWhatWasCooked();
+    void gradesAGroup();
 };
 
 void tst_grading::initTestCase()
@@ -126,6 +132,92 @@ void tst_grading::auditFindsWhatWasCooked()
     }
     // Another task's journal.
     QCOMPARE(codes(TimingAudit::audit(honest, honest.seed + 1)).constFirst(), QStringLiteral("wrong-task 0 -1"));
+}
+
+void tst_grading::gradesAGroup()
+{
+    // Anna opens her task and measures it as the help's student does; Boris
+    // hands in nothing; a file that is no journal is named and passed over.
+    QTemporaryDir dir;
+    const Assignment assignment = Assignment::create({
+        {QStringLiteral("anna"), QStringLiteral("Анна Петрова"), QStringLiteral("anna@school.example"), {}},
+        {QStringLiteral("boris"), QStringLiteral("Борис Ким"), QStringLiteral("boris@school.example"), {}},
+    });
+    const QString taskPath = dir.filePath(QStringLiteral("anna-task.json"));
+    QFile task(taskPath);
+    const QByteArray taskBytes = TaskFile::bytes(assignment.taskFor(assignment.roster[0]));
+    QVERIFY(task.open(QIODevice::WriteOnly) && task.write(taskBytes) == taskBytes.size());
+    task.close();
+    QDir(JournalStore::defaultFolder()).removeRecursively();
+    WindowFixture w;
+    w.show();
+    QVERIFY(w.form->laboratory().openTask(taskPath));
+    w.widgets().voltageEdit->setText(QStringLiteral("-25000"));
+    w.widgets().slowDownScrollBar->setValue(9);
+    w.fakes.random.values = {};
+    LabStudent student(w, 5, LabStudent::Hand::Measured);
+    student.run({});
+    const Journal honest = w.simulation().journal().journal();
+    const auto save = [&dir](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(save(QStringLiteral("anna.json"), JournalFile::write(honest)));
+    QVERIFY(save(QStringLiteral("notes.json"), "{\"drops\": ["));
+    const QString out = dir.filePath(QStringLiteral("grades.csv"));
+    QCOMPARE(GradeReport::run(dir.filePath(QStringLiteral("assignment.json")), out, {}), 1);
+    QVERIFY(save(QStringLiteral("assignment.json"), Assignment::write(assignment)));
+    QCOMPARE(GradeReport::run(dir.filePath(QStringLiteral("assignment.json")), out,
+                              {dir.filePath(QStringLiteral("notes.json"))}),
+             1);
+    QCOMPARE(GradeReport::run(dir.filePath(QStringLiteral("assignment.json")), out,
+                              {dir.filePath(QStringLiteral("anna.json")), dir.filePath(QStringLiteral("notes.json"))}),
+             0);
+
+    // Her line: clean, with a grade; his: no journal, no grade.
+    QFile csv(out);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QByteArray table = csv.readAll();
+    QVERIFY(table.endsWith('\n'));
+    const QList<QByteArray> lines = table.trimmed().split('\n');
+    QCOMPARE(lines.size(), 3);
+    const char separator = QLocale().decimalPoint() == QStringLiteral(",") ? ';' : ',';
+    const QList<QByteArray> anna = lines[1].split(separator), boris = lines[2].split(separator);
+    QCOMPARE(anna.size(), 12);
+    QCOMPARE(anna[0], QByteArray("anna"));
+    QCOMPARE(anna[3], QByteArray("anna.json"));
+    QVERIFY2(anna[9].isEmpty(), anna[9].constData()); // no flag
+    QVERIFY(anna[10].toInt() >= 20);
+    QCOMPARE(boris[0], QByteArray("boris"));
+    QVERIFY(boris[10].isEmpty());
+    QCOMPARE(QString::fromUtf8(boris[11]), QStringLiteral("журнал не сдан"));
+    QFile gradebook(GradeReport::gradebookPath(out));
+    QVERIFY(gradebook.open(QIODevice::ReadOnly));
+    QCOMPARE(gradebook.readAll(), "email,grade\nanna@school.example," + anna[10] + "\nboris@school.example,\n");
+    QFile summary(GradeReport::summaryPath(out));
+    QVERIFY(summary.open(QIODevice::ReadOnly) && summary.read(5) == "%PDF-");
+
+    // The same journal with one timing 0.3 s longer: that timing is
+    // `edited`, and the integrity's points are lost.
+    std::size_t row = 0;
+    while (honest.entries[row].source != JournalEntry::Source::Stopwatch || honest.entries[row].deleted)
+        ++row;
+    Journal cooked = honest;
+    *cooked.entries[row].time += 0.3;
+    GradeBook book(assignment);
+    book.add(QStringLiteral("anna.json"), JournalFile::write(cooked));
+    const StudentGrade& graded = book.grades()[0];
+    QCOMPARE(graded.flags.size(), std::size_t(1));
+    QCOMPARE(graded.flags[0].code, TimingAudit::Code::Edited);
+    QCOMPARE(graded.flags[0].entry, int(row));
+    QCOMPARE(graded.integrity, 0.0);
+    // Handed in again under Boris's name: both Anna's task, and neither clean.
+    Journal renamed = honest;
+    renamed.student = QStringLiteral("Борис Ким");
+    book.add(QStringLiteral("boris.json"), JournalFile::write(renamed));
+    QCOMPARE(GradeBook::flagSummary(book.grades()[0]), QStringLiteral("edited wrong-task"));
+    QCOMPARE(book.grades()[0].others, QStringList{QStringLiteral("boris.json")});
+    QVERIFY(book.grades()[1].journal.isEmpty());
 }
 
 QTEST_MAIN(tst_grading)

@@ -806,6 +806,176 @@
     </message>
 </context>
 <context>
+    <name>GradeBook</name>
+    <message>
+        <source>журнал не сдан</source>
+        <translation>no journal handed in</translation>
+    </message>
+    <message>
+        <source>журнал измерен не по заданию: в нём нет задания</source>
+        <translation>the journal was not measured for a task: it names none</translation>
+    </message>
+    <message>
+        <source>задания «%1» в этом списке нет</source>
+        <translation>the task “%1” is not on this roster</translation>
+    </message>
+    <message>
+        <source>за это задание сдан ещё журнал «%1»</source>
+        <translation>another journal was handed in for this task: “%1”</translation>
+    </message>
+    <message>
+        <source>файл задания, названный в журнале, не тот, что выдан этому студенту</source>
+        <translation>the task file the journal names is not the one handed to this student</translation>
+    </message>
+    <message>
+        <source>журнал подписан «%1», а задание выдано «%2»</source>
+        <translation>the journal is signed “%1”, but the task was handed to “%2”</translation>
+    </message>
+    <message>
+        <source>капель не проверено: %1 (их времена превышают проверяемое)</source>
+        <translation>drops not checked: %1 (their times exceed what is checked)</translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation>id</translation>
+    </message>
+    <message>
+        <source>имя</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>e-mail</translation>
+    </message>
+    <message>
+        <source>журнал</source>
+        <translation>journal</translation>
+    </message>
+    <message>
+        <source>e (Кл)</source>
+        <translation>e (C)</translation>
+    </message>
+    <message>
+        <source>U (k = 2, Кл)</source>
+        <translation>U (k = 2, C)</translation>
+    </message>
+    <message>
+        <source>отклонение (%)</source>
+        <translation>deviation (%)</translation>
+    </message>
+    <message>
+        <source>капель</source>
+        <translation>drops</translation>
+    </message>
+    <message>
+        <source>надёжных зарядов</source>
+        <translation>certain charges</translation>
+    </message>
+    <message>
+        <source>замечания</source>
+        <translation>flags</translation>
+    </message>
+    <message>
+        <source>оценка</source>
+        <translation>grade</translation>
+    </message>
+    <message>
+        <source>примечание</source>
+        <translation>note</translation>
+    </message>
+</context>
+<context>
+    <name>GradeReport</name>
+    <message>
+        <source>Измерение элементарного заряда: оценки по заданию</source>
+        <translation>Measuring the elementary charge: grades of the assignment</translation>
+    </message>
+    <message>
+        <source>Дата:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Студентов: %1; журналов оценено: %2; не сдали: %3; с замечаниями: %4.</source>
+        <translation>Students: %1; journals graded: %2; not handed in: %3; with flags: %4.</translation>
+    </message>
+    <message>
+        <source>Оценка из 100: точность e (полностью при отклонении до 1 %, ноль от 5 %) — %1, U покрывает e — %2, надёжные заряды (полностью от %3) — %4, честность отсчётов — %5 (доли суммы весов).</source>
+        <translation>Grade out of 100: accuracy of e (full within 1 %, none from 5 %) — %1, U covers e — %2, certain charges (full from %3) — %4, honest timings — %5 (shares of the weights’ sum).</translation>
+    </message>
+    <message>
+        <source>Студент</source>
+        <translation>Student</translation>
+    </message>
+    <message>
+        <source>Журнал</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>e ± U (k = 2)</source>
+        <translation>e ± U (k = 2)</translation>
+    </message>
+    <message>
+        <source>Отклонение</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Капель</source>
+        <translation>Drops</translation>
+    </message>
+    <message>
+        <source>Зарядов</source>
+        <translation>Charges</translation>
+    </message>
+    <message>
+        <source>Замечания</source>
+        <translation>Flags</translation>
+    </message>
+    <message>
+        <source>Оценка</source>
+        <translation>Grade</translation>
+    </message>
+    <message>
+        <source>капля %1, запись %2: </source>
+        <translation>drop %1, entry %2: </translation>
+    </message>
+    <message>
+        <source>капля %1: </source>
+        <translation>drop %1: </translation>
+    </message>
+    <message>
+        <source>и ещё замечаний: %1</source>
+        <translation>and %1 more flags</translation>
+    </message>
+    <message>
+        <source>Не оценены</source>
+        <translation>Not graded</translation>
+    </message>
+    <message>
+        <source>Гистограмма значений e по группе — на последней странице.</source>
+        <translation>The histogram of the group’s values of e is on the last page.</translation>
+    </message>
+    <message>
+        <source>Значения e по группе, число студентов на 0,5 % (крайние столбцы — всё, что дальше 5 %)</source>
+        <translation>The group’s values of e, students per 0.5 % (the outer bars hold all beyond 5 %)</translation>
+    </message>
+    <message>
+        <source>отклонение e от 1,602 176 634·10⁻¹⁹ Кл, %</source>
+        <translation>deviation of e from 1.602 176 634·10⁻¹⁹ C, %</translation>
+    </message>
+    <message>
+        <source>Оценки по заданию</source>
+        <translation>Grades of the assignment</translation>
+    </message>
+    <message>
+        <source>Оценено журналов: %1 из %2 студентов; записаны %3, %4 и %5.</source>
+        <translation>Journals graded: %1 of %2 students; written: %3, %4 and %5.</translation>
+    </message>
+    <message>
+        <source>ни один журнал не оценён</source>
+        <translation>no journal was graded</translation>
+    </message>
+</context>
+<context>
     <name>HelpCommands</name>
     <message>
         <source>Ошибка</source>
@@ -2345,22 +2515,6 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <translation>--check needs one journal file and cannot be given with --report or --class</translation>
     </message>
     <message>
-        <source>Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.
-
-oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf
-oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...
-oildrop --check ЖУРНАЛ.json
-oildrop --assign СПИСОК.csv ПАПКА
-oildrop --task ЗАДАНИЕ.json</source>
-        <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.
-
-oildrop --report JOURNAL.json REPORT.pdf
-oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...
-oildrop --check JOURNAL.json
-oildrop --assign ROSTER.csv FOLDER
-oildrop --task TASK.json</translation>
-    </message>
-    <message>
         <source>Выдать задания группе и выйти, без окна: по списку (CSV: столбцы id, name, email, по желанию group; разделитель «;» или «,») записать в папку assignment.json — файл преподавателя с секретом, его хранят у себя — и tasks/ID.json для каждого студента. Настройки: капли неизвестного размера, броуновское движение, без поправки на скольжение, воздух 101325 Па и 293,15 K, подсказки называют кратность и e. Неверный список назван со строкой и причиной; статус 1, ничего не записано. Папку, где уже есть задание, программа не трогает.</source>
         <translation>Hand out tasks to a group and exit, without a window: from a roster (CSV: columns id, name, email, optionally group; separator “;” or “,”) write into the folder assignment.json — the teacher’s file with the secret, kept to yourself — and tasks/ID.json for each student. Settings: drops of unknown size, Brownian motion, no slip correction, air at 101325 Pa and 293.15 K, hints name the multiple and e. A bad roster is named with the line and the reason; status 1, nothing written. A folder that already has an assignment is left alone.</translation>
     </message>
@@ -2375,6 +2529,32 @@ oildrop --task TASK.json</translation>
     <message>
         <source>--task требует один файл задания и не сочетается с другими командами</source>
         <translation>--task needs one task file and goes with no other command</translation>
+    </message>
+    <message>
+        <source>Моделирование опыта Вельтрана: учебная модель опыта, в котором измеряют элементарный заряд.
+
+oildrop --report ЖУРНАЛ.json ОТЧЁТ.pdf
+oildrop --class СВОДКА.pdf|СВОДКА.csv ЖУРНАЛ.json...
+oildrop --check ЖУРНАЛ.json
+oildrop --assign СПИСОК.csv ПАПКА
+oildrop --task ЗАДАНИЕ.json
+oildrop --grade ПАПКА/assignment.json ОЦЕНКИ.csv ЖУРНАЛ.json...</source>
+        <translation>Simulation of Veltran&apos;s Experiment: a teaching model of the experiment that measures the elementary charge.
+
+oildrop --report JOURNAL.json REPORT.pdf
+oildrop --class SUMMARY.pdf|SUMMARY.csv JOURNAL.json...
+oildrop --check JOURNAL.json
+oildrop --assign ROSTER.csv FOLDER
+oildrop --task TASK.json
+oildrop --grade FOLDER/assignment.json GRADES.csv JOURNAL.json...</translation>
+    </message>
+    <message>
+        <source>Оценить журналы по заданию и выйти, без окна: каждая капля воспроизводится по зерну студента, каждый отсчёт секундомера сверяется с её движением (edited — отсчёт дальше, чем объясняет рука; foreign — капля не из задания; wrong-task — журнал чужого задания; digits — неравномерные последние цифры введённых вручную времён). Пишет ОЦЕНКИ.csv (строка на каждого студента списка), ОЦЕНКИ-gradebook.csv (email и оценка, для электронного журнала) и ОЦЕНКИ.pdf (сводка с гистограммой). Статус 0; 1, если не оценён ни один журнал.</source>
+        <translation>Grade the journals of an assignment and exit, without a window: each drop is replayed from the student’s seed, each stopwatch timing checked against its motion (edited — a timing farther off than a hand explains; foreign — a drop not of the task; wrong-task — a journal of another’s task; digits — uneven last digits of times typed in by hand). Writes GRADES.csv (a row for each student of the roster), GRADES-gradebook.csv (e-mail and grade, for a gradebook) and GRADES.pdf (the summary with a histogram). Status 0; 1 when no journal was graded.</translation>
+    </message>
+    <message>
+        <source>--grade требует файл задания преподавателя, файл оценок (.csv) и хотя бы один журнал, и не сочетается с другими командами</source>
+        <translation>--grade needs the teacher’s assignment file, a grades file (.csv) and at least one journal, and goes with no other command</translation>
     </message>
 </context>
 <context>
