@@ -9,19 +9,29 @@
 // from the seed, every timing checked) runs on it. Prints:
 //   - over SESSIONS honest sessions of 10 drops: the share of sessions with
 //     any flag and the share of timings flagged (both false flags);
-//   - the wall time of auditing 30 journals of 20 drops each (target < 5 s).
+//   - the wall time of grading 30 journals of 20 drops each, as
+//     `oildrop --grade` does (GradeBook and GradeReport: each file read, its
+//     claim checked, every drop replayed, every timing checked, e found; the
+//     table, the gradebook and the PDF summary written): target < 5 s.
 //   bench_grading [SESSIONS]   (default 100)
 
 #include "LabStudent.h"
 #include "WindowFixture.h"
 
+#include "Assignment.h"
+#include "GradeBook.h"
+#include "GradeReport.h"
+#include "JournalFile.h"
 #include "JournalModel.h"
 #include "JournalStore.h"
+#include "TaskFile.h"
 #include "TimingAudit.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -68,18 +78,41 @@ int main(int argc, char** argv)
     std::printf("  sessions with a false flag: %5.1f %%\n", 100.0 * flaggedSessions / sessions);
     std::printf("  timings falsely flagged:    %5.2f %%\n", 100.0 * flaggedTimings / std::max(1, timings));
 
-    std::vector<Journal> journals;
+    // A group of 30, each student's journal measured on their own task.
+    std::vector<Student> roster;
     for (int i = 0; i < 30; ++i)
-        journals.push_back(session(7000 + static_cast<std::uint64_t>(i), 20));
+        roster.push_back({QStringLiteral("s%1").arg(i + 1),
+                          QStringLiteral("Студент %1").arg(i + 1),
+                          QStringLiteral("s%1@school.example").arg(i + 1),
+                          {}});
+    const Assignment assignment = Assignment::create(roster);
+    QTemporaryDir folder;
+    QStringList files;
+    for (const Student& s : assignment.roster) {
+        const Task task = assignment.taskFor(s);
+        Journal journal = session(task.seed, 20);
+        journal.student = s.name;
+        journal.task = JournalTask{s.id, TaskFile::hash(TaskFile::bytes(task))};
+        files << folder.filePath(s.id + QStringLiteral(".json"));
+        QFile file(files.back());
+        const QByteArray bytes = JournalFile::write(journal);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return 1;
+    }
     QElapsedTimer clock;
     clock.start();
-    int checked = 0, drops = 0;
-    for (const Journal& journal : journals) {
-        const TimingAudit::Result r = TimingAudit::audit(journal, journal.seed);
-        checked += r.timingsChecked;
-        drops += r.dropsReplayed;
+    GradeBook book(assignment);
+    for (const QString& path : files)
+        book.add(path);
+    const QString failure = GradeReport::write(book, folder.filePath(QStringLiteral("grades.csv")), QLocale());
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    int checked = 0, flagged = 0, graded = 0;
+    for (const StudentGrade& g : book.grades()) {
+        checked += g.timingsChecked;
+        flagged += static_cast<int>(g.flags.size());
+        graded += g.grade ? 1 : 0;
     }
-    std::printf("auditing 30 journals (%d drops replayed, %d timings): %.2f s (target < 5 s)\n", drops, checked,
-                clock.nsecsElapsed() / 1e9);
+    std::printf("grading 30 journals of 20 drops (%d graded, %d timings checked, %d flags%s): %.2f s (target < 5 s)\n",
+                graded, checked, flagged, failure.isEmpty() ? "" : ", files NOT written", seconds);
     return 0;
 }

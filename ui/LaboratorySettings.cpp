@@ -13,11 +13,17 @@
 #include "Laboratory.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSettings>
 
 #include <optional>
+
+#ifdef Q_OS_WASM
+#include "WebStorage.h"
+#endif
 
 namespace {
 
@@ -27,7 +33,64 @@ const QString Bands = QStringLiteral("laboratory/bands");
 const QString Pressure = QStringLiteral("laboratory/pressure");
 const QString Temperature = QStringLiteral("laboratory/temperature");
 
+#ifdef Q_OS_WASM
+// QSettings locks its file and syncs it to the disk; in a browser's page each
+// sync suspends the program where it stands (even inside a step, with the
+// page's timers calling in meanwhile). So it works on a copy in memory, and
+// the copy is kept in the data folder by a plain write, which the page's
+// storage picks up.
+QString workingFile()
+{
+    return QStringLiteral("/tmp/oildrop-laboratory.ini");
+}
+
+void fetch()
+{
+    static bool fetched = false;
+    if (fetched)
+        return;
+    fetched = true;
+    QFile::remove(workingFile());
+    QFile::copy(LaboratorySettings::fileName(), workingFile());
+}
+
+void keep()
+{
+    QFile from(workingFile()), to(LaboratorySettings::fileName());
+    QDir().mkpath(QFileInfo(to.fileName()).absolutePath());
+    if (from.open(QIODevice::ReadOnly) && to.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        to.write(from.readAll());
+        to.close();
+        WebStorage::persist();
+    }
+}
+#else
+QString workingFile()
+{
+    return LaboratorySettings::fileName();
+}
+void fetch() {}
+void keep() {}
+#endif
+
 } // namespace
+
+QVariant LaboratorySettings::value(const QString& key, const QVariant& fallback)
+{
+    fetch();
+    return QSettings(workingFile(), QSettings::IniFormat).value(key, fallback);
+}
+
+void LaboratorySettings::setValues(const QList<std::pair<QString, QVariant>>& values)
+{
+    fetch();
+    {
+        QSettings settings(workingFile(), QSettings::IniFormat);
+        for (const auto& [key, value] : values)
+            settings.setValue(key, value);
+    }
+    keep();
+}
 
 LaboratorySettings::LaboratorySettings(MainWindow& window, Simulation& simulation, QObject* parent)
     : QObject(parent), m_window(window), m_simulation(simulation)
@@ -52,10 +115,9 @@ QString LaboratorySettings::fileName()
 void LaboratorySettings::restore()
 {
     // All read before any is put in place: each change is saved at once.
-    const QSettings settings(fileName(), QSettings::IniFormat);
-    const auto number = [&settings](const QString& key) {
+    const auto number = [](const QString& key) {
         bool ok = false;
-        const double value = settings.value(key).toDouble(&ok);
+        const double value = LaboratorySettings::value(key).toDouble(&ok);
         return ok ? std::optional<double>(value) : std::nullopt;
     };
     const std::optional<double> bands = number(Bands), pressure = number(Pressure), temperature = number(Temperature),
@@ -82,11 +144,10 @@ void LaboratorySettings::restore()
 
 void LaboratorySettings::save()
 {
-    QSettings settings(fileName(), QSettings::IniFormat);
     const Laboratory& lab = m_simulation.laboratory();
-    settings.setValue(Voltage, m_simulation.state().Ux);
-    settings.setValue(SlowDown, m_window.widgets().slowDownScrollBar->value());
-    settings.setValue(Bands, lab.bands());
-    settings.setValue(Pressure, lab.pressure());
-    settings.setValue(Temperature, lab.temperature());
+    setValues({{Voltage, m_simulation.state().Ux},
+               {SlowDown, m_window.widgets().slowDownScrollBar->value()},
+               {Bands, lab.bands()},
+               {Pressure, lab.pressure()},
+               {Temperature, lab.temperature()}});
 }

@@ -4,8 +4,12 @@
 
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QVariant>
+
+#include <utility>
 
 class MainWindow;
 class Simulation;
@@ -25,6 +29,10 @@ public:
 
     /// The settings' file.
     static QString fileName();
+    /// A setting of the file (the coach's too), or `fallback`.
+    static QVariant value(const QString& key, const QVariant& fallback = {});
+    /// Writes settings to the file at once.
+    static void setValues(const QList<std::pair<QString, QVariant>>& values);
 
     /// Puts the settings saved last into the laboratory, the inputs and the
     /// slow-down; those never saved stay as they are.

@@ -36,7 +36,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -135,16 +134,15 @@ CoachPanel* LaboratoryWindows::coachPanel() const
 void LaboratoryWindows::buildCoachCommands()
 {
     const MainWindow::Menus& m = m_window.menus();
-    const QSettings settings(LaboratorySettings::fileName(), QSettings::IniFormat);
     m_coachAction = new QAction(tr("Подсказки"), &m_window);
     m_coachAction->setCheckable(true);
-    m_coachAction->setChecked(settings.value(QStringLiteral("coach/shown"), true).toBool());
+    m_coachAction->setChecked(LaboratorySettings::value(QStringLiteral("coach/shown"), true).toBool());
     m_coachAction->setShortcut(KeyBindings::key(KeyBindings::Command::Coach));
     m_coachAction->setShortcutContext(Qt::ApplicationShortcut);
     m_coachAction->setToolTip(tr("Подсказка в окне секундомера: что делать сейчас и заряд капли"));
     m_multiplesAction = new QAction(tr("Подсказки называют кратность и e"), &m_window);
     m_multiplesAction->setCheckable(true);
-    m_multiplesAction->setChecked(settings.value(QStringLiteral("coach/multiples"), true).toBool());
+    m_multiplesAction->setChecked(LaboratorySettings::value(QStringLiteral("coach/multiples"), true).toBool());
     m_multiplesAction->setToolTip(tr("Снимите, чтобы студент сам нашёл кратность зарядов и e"));
     m_coach.setShowsMultiples(m_multiplesAction->isChecked());
     // After the seed's command, before the surface's.
@@ -154,7 +152,7 @@ void LaboratoryWindows::buildCoachCommands()
     m.file->insertActions(before, {m_coachAction, m_multiplesAction});
     m_window.addAction(m_coachAction);
     connect(m_coachAction, &QAction::toggled, this, [this](bool on) {
-        QSettings(LaboratorySettings::fileName(), QSettings::IniFormat).setValue(QStringLiteral("coach/shown"), on);
+        LaboratorySettings::setValues({{QStringLiteral("coach/shown"), on}});
         if (m_coachPanel) {
             m_coachPanel->setVisible(on);
             if (m_stopwatch)
@@ -162,7 +160,7 @@ void LaboratoryWindows::buildCoachCommands()
         }
     });
     connect(m_multiplesAction, &QAction::toggled, this, [this](bool on) {
-        QSettings(LaboratorySettings::fileName(), QSettings::IniFormat).setValue(QStringLiteral("coach/multiples"), on);
+        LaboratorySettings::setValues({{QStringLiteral("coach/multiples"), on}});
         m_coach.setShowsMultiples(on);
         if (m_coachPanel)
             m_coachPanel->refresh();

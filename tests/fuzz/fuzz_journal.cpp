@@ -12,9 +12,9 @@
 // at the next start.
 
 #include "ClassPool.h"
+#include "GradeBook.h"
 #include "JournalAnalysis.h"
 #include "JournalFile.h"
-#include "TimingAudit.h"
 
 #include <QCoreApplication>
 
@@ -57,10 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!std::isfinite(c.q) || !std::isfinite(c.u))
             fail("a charge that is not finite", bytes);
 
-    // The grader's audit replays what the file says: within its budget, on any file.
-    const TimingAudit::Result audit = TimingAudit::audit(*journal, journal->seed);
-    if (audit.timingsChecked < 0)
-        fail("the audit", bytes);
+    // The grader replays and grades what the file says (within its budget),
+    // as the journal of the task it names.
+    Assignment assignment;
+    assignment.secret = QByteArray(Assignment::SecretSize, 'k');
+    assignment.roster = {{journal->task ? journal->task->id : QStringLiteral("s"), QStringLiteral("S"), {}, {}}};
+    GradeBook book(assignment);
+    book.add(QStringLiteral("j.json"), bytes);
+    if (book.grades().size() != 1 || (book.grades()[0].grade && !std::isfinite(*book.grades()[0].grade)))
+        fail("the grade", bytes);
 
     const QByteArray written = JournalFile::write(*journal);
     const auto back = JournalFile::read(written);
