@@ -7,6 +7,7 @@
 #include "ChargeUnits.h"
 #include "JournalAnalysis.h"
 #include "JournalFile.h"
+#include "JournalTable.h"
 #include "RunTable.h"
 #include "TaskFile.h"
 
@@ -18,14 +19,6 @@
 #include <map>
 
 namespace {
-
-QByteArray gradeCsvField(const QString& text, char separator)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(separator) || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r'))
-        bytes = '"' + bytes.replace("\"", "\"\"") + '"';
-    return bytes;
-}
 
 bool costsIntegrity(TimingAudit::Code code)
 {
@@ -166,24 +159,24 @@ QByteArray GradeBook::csv(const QLocale& locale) const
                                 tr("примечание")};
     QByteArrayList fields;
     for (const QString& h : header)
-        fields << gradeCsvField(h, separator);
+        fields << JournalTable::field(h, separator);
     QByteArray out = fields.join(separator) + '\n';
     const double exact = ChargeUnits::ElementaryCharge;
     for (const StudentGrade& g : m_grades) {
         const bool found = g.estimate.valid();
         const bool handedIn = !g.journal.isEmpty();
-        out += QByteArrayList{gradeCsvField(g.student.id, separator),
-                              gradeCsvField(g.student.name, separator),
-                              gradeCsvField(g.student.email, separator),
-                              gradeCsvField(QFileInfo(g.journal).fileName(), separator),
+        out += QByteArrayList{JournalTable::field(g.student.id, separator),
+                              JournalTable::field(g.student.name, separator),
+                              JournalTable::field(g.student.email, separator),
+                              JournalTable::field(QFileInfo(g.journal).fileName(), separator),
                               found ? RunTable::number(g.estimate.e, point) : QByteArray(),
                               found ? RunTable::number(g.estimate.expanded, point) : QByteArray(),
                               found ? RunTable::number((g.estimate.e - exact) / exact * 100, point) : QByteArray(),
                               handedIn ? QByteArray::number(g.drops) : QByteArray(),
                               handedIn ? QByteArray::number(g.estimate.certain) : QByteArray(),
-                              gradeCsvField(flagSummary(g), separator),
+                              JournalTable::field(flagSummary(g), separator),
                               g.grade ? QByteArray::number(std::lround(*g.grade)) : QByteArray(),
-                              gradeCsvField(g.note, separator)}
+                              JournalTable::field(g.note, separator)}
                    .join(separator)
                + '\n';
     }
@@ -194,7 +187,7 @@ QByteArray GradeBook::gradebookCsv() const
 {
     QByteArray out = "email,grade\n";
     for (const StudentGrade& g : m_grades)
-        out += gradeCsvField(g.student.email, ',') + ','
+        out += JournalTable::field(g.student.email, ',') + ','
                + (g.grade ? QByteArray::number(std::lround(*g.grade)) : QByteArray()) + '\n';
     return out;
 }

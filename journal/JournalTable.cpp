@@ -9,17 +9,13 @@
 
 #include <QStringList>
 
-namespace {
-
-QByteArray field(const QString& text, char separator)
+QByteArray JournalTable::field(const QString& text, char separator)
 {
     QByteArray bytes = text.toUtf8();
     if (bytes.contains(separator) || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r'))
         bytes = '"' + bytes.replace("\"", "\"\"") + '"';
     return bytes;
 }
-
-} // namespace
 
 QByteArray JournalTable::csv(const JournalModel& model, const QLocale& locale)
 {

@@ -21,4 +21,7 @@ class JournalTable {
 
 public:
     static QByteArray csv(const JournalModel& journal, const QLocale& locale);
+    /// A field of a CSV line, UTF-8: quoted (its quotes doubled) where it
+    /// holds the separator, a quote or a line break.
+    static QByteArray field(const QString& text, char separator);
 };

@@ -8,6 +8,7 @@
 #include "ChargePlots.h"
 #include "ChargeUnits.h"
 #include "JournalFile.h"
+#include "JournalTable.h"
 #include "MeasuredDrops.h"
 #include "PagedReport.h"
 #include "RunTable.h"
@@ -26,14 +27,6 @@
 namespace {
 
 constexpr double ChargeUnit = ChargeUnits::ChargeUnit;
-
-QByteArray csvField(const QString& text, char separator)
-{
-    QByteArray bytes = text.toUtf8();
-    if (bytes.contains(separator) || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r'))
-        bytes = '"' + bytes.replace("\"", "\"\"") + '"';
-    return bytes;
-}
 
 QString escapedHtml(const QString& text)
 {
@@ -191,28 +184,29 @@ QByteArray ClassPool::csv(const QLocale& locale) const
                                 tr("копия журнала"), tr("причина отказа")};
     QByteArrayList fields;
     for (const QString& h : header)
-        fields << csvField(h, separator);
+        fields << JournalTable::field(h, separator);
     QByteArray out = fields.join(separator) + '\n';
     for (const Member& m : m_members) {
         const double exact = ChargeUnits::ElementaryCharge;
         const bool found = m.estimate.valid();
-        out += QByteArrayList{csvField(QFileInfo(m.path).fileName(), separator),
-                              csvField(m.student, separator),
-                              csvField(m.group, separator),
+        out += QByteArrayList{JournalTable::field(QFileInfo(m.path).fileName(), separator),
+                              JournalTable::field(m.student, separator),
+                              JournalTable::field(m.group, separator),
                               QByteArray::number(m.drops),
                               QByteArray::number(m.chargesUsed),
                               found ? RunTable::number(m.estimate.e, point) : QByteArray(),
                               found ? RunTable::number(m.estimate.expanded, point) : QByteArray(),
                               found ? RunTable::number((m.estimate.e - exact) / exact * 100, point) : QByteArray(),
-                              found ? QByteArray() : csvField(AnalysisWording::noEstimateReason(m.estimate), separator),
-                              m.copyOf ? csvField(QFileInfo(m_members[*m.copyOf].path).fileName(), separator)
+                              found ? QByteArray()
+                                    : JournalTable::field(AnalysisWording::noEstimateReason(m.estimate), separator),
+                              m.copyOf ? JournalTable::field(QFileInfo(m_members[*m.copyOf].path).fileName(), separator)
                                        : QByteArray(),
                               QByteArray()}
                    .join(separator)
                + '\n';
     }
     for (const Refused& r : m_refused)
-        out += QByteArrayList{csvField(QFileInfo(r.path).fileName(), separator),
+        out += QByteArrayList{JournalTable::field(QFileInfo(r.path).fileName(), separator),
                               {},
                               {},
                               {},
@@ -222,7 +216,7 @@ QByteArray ClassPool::csv(const QLocale& locale) const
                               {},
                               {},
                               {},
-                              csvField(r.reason, separator)}
+                              JournalTable::field(r.reason, separator)}
                    .join(separator)
                + '\n';
     return out;
