@@ -1,0 +1,133 @@
+// SPDX-FileCopyrightText: 2026 The oildrop developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Spray.h"
+
+#include "AirViscosity.h"
+#include "BrownianMotion.h"
+#include "DropSizeDistribution.h"
+#include "DropletPhysics.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+/// Streams of a droplet's seed.
+enum : std::uint64_t { Looks = 1, Kicks = 2 };
+
+} // namespace
+
+Spray::Spray(const SetupParameters& setup, std::uint64_t seed, RealismLevel level, bool brownian, double temperature)
+    : m_setup(setup), m_level(level), m_brownian(brownian && level != RealismLevel::Ideal), m_temperature(temperature)
+{
+    SeededRandom count(SeededRandom::derive(seed, 0));
+    const int n = Fewest + static_cast<int>(count.uniform() * (Most - Fewest + 1));
+    const double radius = FieldRadius * setup.DD;
+    for (int id = 1; id <= n; ++id) {
+        const std::uint64_t own = SeededRandom::derive(seed, static_cast<std::uint64_t>(id));
+        SeededRandom draws(SeededRandom::derive(own, Looks));
+        Droplet droplet;
+        droplet.id = id;
+        droplet.d = DropSizeDistribution::draw(draws);
+        if (draws.uniform() >= NeutralShare) {
+            droplet.charge = 1;
+            while (droplet.charge < MaxCharge && draws.uniform() < ChargeContinuation)
+                ++droplet.charge;
+        }
+        droplet.Y = setup.DD * (0.05 + 0.15 * draws.uniform());
+        droplet.X = radius * 0.8 * (2 * draws.uniform() - 1);
+        droplet.Z = DepthSpread * draws.normal();
+        m_droplets.push_back(droplet);
+        m_kicks.emplace_back(SeededRandom::derive(own, Kicks));
+    }
+}
+
+const Spray::Droplet* Spray::droplet(int id) const
+{
+    return id >= 1 && id <= static_cast<int>(m_droplets.size()) ? &m_droplets[static_cast<std::size_t>(id - 1)]
+                                                                : nullptr;
+}
+
+double Spray::temperature() const
+{
+    if (m_level != RealismLevel::Full)
+        return m_temperature;
+    return m_temperature + LampWarming * (1 - std::exp(-m_time / LampTime));
+}
+
+double Spray::viscosity() const
+{
+    if (m_level != RealismLevel::Full)
+        return static_cast<double>(m_setup.eta);
+    // The air's own law, scaled so that at the spray it is the setup's.
+    return static_cast<double>(m_setup.eta) * AirViscosity::at(temperature()) / AirViscosity::at(m_temperature);
+}
+
+double Spray::velocity(const Droplet& droplet, double Ux) const
+{
+    const SetupParameters& s = m_setup;
+    const double tau = DropletPhysics::unroundedRelaxationTime(s.r, droplet.d, static_cast<float>(viscosity()));
+    const double Vg = DropletPhysics::G * tau * (1 - s.r0 / s.r);
+    const double a = DropletPhysics::forceRatio(Ux, droplet.d, s.r, s.r0, s.DD);
+    return Vg * DropletPhysics::limitingVelocity(a, droplet.charge);
+}
+
+void Spray::step(double seconds, double Ux)
+{
+    const double eta = viscosity(), T = temperature();
+    const double radius = FieldRadius * m_setup.DD;
+    const double shrink = m_level == RealismLevel::Full ? std::exp(-EvaporationRate * seconds) : 1;
+    for (std::size_t i = 0; i < m_droplets.size(); ++i) {
+        Droplet& droplet = m_droplets[i];
+        if (droplet.gone)
+            continue;
+        droplet.Y += velocity(droplet, Ux) * seconds;
+        if (m_brownian) {
+            SeededRandom& kicks = m_kicks[i];
+            droplet.X += BrownianMotion::displacement(droplet.d, eta, seconds, kicks, T);
+            droplet.Y += BrownianMotion::displacement(droplet.d, eta, seconds, kicks, T);
+            droplet.Z += BrownianMotion::displacement(droplet.d, eta, seconds, kicks, T);
+        }
+        droplet.d *= shrink;
+        droplet.gone = droplet.Y <= 0 || droplet.Y >= m_setup.DD || std::fabs(droplet.X) > radius;
+    }
+    m_time += seconds;
+}
+
+double Spray::sharpness(const Droplet& droplet) const
+{
+    const double off = std::fabs(droplet.Z - m_focus);
+    if (off > VisibleDepth)
+        return 0;
+    return std::exp(-off * off / (2 * DepthOfField * DepthOfField));
+}
+
+bool Spray::inView(const Droplet& droplet) const
+{
+    const double radius = FieldRadius * m_setup.DD;
+    const double dy = droplet.Y - m_setup.DD / 2;
+    return !droplet.gone && droplet.X * droplet.X + dy * dy <= radius * radius;
+}
+
+bool Spray::visible(const Droplet& droplet) const
+{
+    return inView(droplet) && sharpness(droplet) > 0;
+}
+
+std::vector<int> Spray::visibleByDistance() const
+{
+    std::vector<const Droplet*> seen;
+    for (const Droplet& d : m_droplets)
+        if (visible(d))
+            seen.push_back(&d);
+    const double centre = m_setup.DD / 2;
+    std::stable_sort(seen.begin(), seen.end(), [centre](const Droplet* a, const Droplet* b) {
+        return std::hypot(a->X, a->Y - centre) < std::hypot(b->X, b->Y - centre);
+    });
+    std::vector<int> ids;
+    for (const Droplet* d : seen)
+        ids.push_back(d->id);
+    return ids;
+}
