@@ -76,6 +76,8 @@ public:
     void step(double seconds, double Ux);
 
     const std::vector<Droplet>& droplets() const { return m_droplets; }
+    /// The plate gap, m.
+    double plateGap() const { return m_setup.DD; }
     /// The droplet numbered `id`; none when there is none.
     const Droplet* droplet(int id) const;
     /// Experiment time since the spray, s.
