@@ -4,6 +4,7 @@
 
 #include "LabStudent.h"
 
+#include "SessionTally.h"
 #include "WindowFixture.h"
 
 #include "Laboratory.h"
@@ -55,8 +56,7 @@ LabStudent::Session LabStudent::run(const Plan& plan)
     m_drop = 0;
     // The distance of a timing, in the stopwatch's box.
     m_w.form->laboratory().stopwatchWindow()->bandsBox()->setValue(plan.bands);
-    const double wallStart = m_w.fakes.steadyClock.now;
-    const std::size_t tonesBefore = m_w.fakes.tones.tones.size();
+    const SessionTally tally(m_w);
     const RunRecord& record = m_w.simulation().record();
     m_w.fakes.timer.everyPause = [this, &record, last = -1](int) mutable {
         const int step = static_cast<int>(record.points().size()) - 1;
@@ -72,12 +72,8 @@ LabStudent::Session LabStudent::run(const Plan& plan)
     m_session.experimentSeconds += (static_cast<double>(record.points().size()) - 1) * stepSeconds();
     m_w.fakes.timer.everyPause = {};
 
-    for (const JournalDrop& d : m_w.simulation().journal().journal().drops)
-        m_session.lost += d.lost ? 1 : 0;
-    double tones = 0;
-    for (std::size_t i = tonesBefore; i < m_w.fakes.tones.tones.size(); ++i)
-        tones += m_w.fakes.tones.tones[i].second;
-    m_session.wallSeconds = (m_w.fakes.steadyClock.now - wallStart + tones) / 1000;
+    m_session.lost += tally.lostDrops();
+    m_session.wallSeconds = tally.wallSeconds();
     return m_session;
 }
 
