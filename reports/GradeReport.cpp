@@ -82,9 +82,9 @@ QString GradeReport::html(const GradeBook& book, const QLocale& locale)
 
     html += QStringLiteral(
         "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\" width=\"100%\" style=\"font-size: 8pt\"><tr>");
-    const std::pair<QString, int> headings[] = {{tr("Студент"), 18},    {tr("Журнал"), 12}, {tr("e ± U (k = 2)"), 21},
-                                                {tr("Отклонение"), 13}, {tr("Капель"), 9},  {tr("Зарядов"), 9},
-                                                {tr("Замечания"), 10},  {tr("Оценка"), 8}};
+    const std::pair<QString, int> headings[] = {{tr("Студент"), 15},    {tr("Журнал"), 10}, {tr("e ± U (k = 2)"), 23},
+                                                {tr("Отклонение"), 14}, {tr("Капель"), 8},  {tr("Зарядов"), 9},
+                                                {tr("Замечания"), 13},  {tr("Оценка"), 8}};
     for (const auto& [h, width] : headings)
         html += QStringLiteral("<th width=\"%1%\">%2</th>").arg(width).arg(escaped(h));
     html += QStringLiteral("</tr>");
