@@ -4,6 +4,7 @@
 
 #include "DropSizeDistribution.h"
 #include "Experiment.h"
+#include "RealismFile.h"
 #include "Spray.h"
 
 #include <QtTest>
@@ -23,6 +24,8 @@ private slots:
     void focusDecidesWhatIsSeen();
     void levelsEachWithTheirSignature_data();
     void levelsEachWithTheirSignature();
+    void levelFileRead_data();
+    void levelFileRead();
 };
 
 void tst_spray::sprayedAsStated()
@@ -174,6 +177,37 @@ void tst_spray::levelsEachWithTheirSignature()
     QVERIFY2(std::fabs(1 - spray.velocity(d, 0) / before - fallSlowed) < 1e-6,
              qPrintable(QString::number(1 - spray.velocity(d, 0) / before)));
     QVERIFY(std::fabs(spray.temperature() - T0 - warmed) < 1e-9);
+}
+
+void tst_spray::levelFileRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("level"); ///< −1: refused
+    QTest::addColumn<bool>("locked");
+    QTest::newRow("full, locked") << QByteArray(R"({"level": "full", "locked": true})") << int(RealismLevel::Full)
+                                  << true;
+    QTest::newRow("standard") << QByteArray(R"({"level": "standard"})") << int(RealismLevel::Standard) << false;
+    QTest::newRow("ideal, open") << QByteArray(R"({"level":"ideal","locked":false})") << int(RealismLevel::Ideal)
+                                 << false;
+    QTest::newRow("unknown level") << QByteArray(R"({"level": "hard"})") << -1 << false;
+    QTest::newRow("locked as a word") << QByteArray(R"({"level": "full", "locked": "yes"})") << -1 << false;
+    QTest::newRow("not JSON") << QByteArray("level=full") << -1 << false;
+    QTest::newRow("too large") << QByteArray(R"({"level": "full", "x": ")") + QByteArray(5000, 'x') + "\"}" << -1
+                               << false;
+}
+
+void tst_spray::levelFileRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, level);
+    QFETCH(bool, locked);
+    const auto read = RealismFile::read(bytes);
+    if (level < 0) {
+        QVERIFY(std::holds_alternative<QString>(read) && !std::get<QString>(read).isEmpty());
+        return;
+    }
+    QVERIFY(std::holds_alternative<RealismFile::Choice>(read));
+    QCOMPARE(std::get<RealismFile::Choice>(read), (RealismFile::Choice{static_cast<RealismLevel>(level), locked}));
 }
 
 QTEST_MAIN(tst_spray)
