@@ -5,6 +5,7 @@
 #include "Experiment.h"
 #include "MicroscopeScene.h"
 #include "MicroscopeView.h"
+#include "MicroscopeWindow.h"
 #include "Spray.h"
 
 #include <QtTest>
@@ -20,6 +21,7 @@ class tst_microscope : public QObject {
 private slots:
     void seenWhereTheDropletsAre();
     void chosenByClickAndTab();
+    void focusedByTheKnob();
 };
 
 namespace {
@@ -107,6 +109,42 @@ void tst_microscope::chosenByClickAndTab()
     for (int k = 0; k < 200; ++k)
         spray.step(0.05, 0);
     QCOMPARE(view.seen().size(), qsizetype(spray.visibleByDistance().size()));
+}
+
+void tst_microscope::focusedByTheKnob()
+{
+    Spray spray(Experiment::defaultSetup(), 7, RealismLevel::Standard, false);
+    for (int k = 0; k < 200; ++k)
+        spray.step(0.05, 0);
+    MicroscopeWindow window;
+    window.setSpray(&spray);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.seenList()->count(), qsizetype(spray.visibleByDistance().size()));
+    // The deepest droplet in view, chosen: unseen, it cannot be timed.
+    const Spray::Droplet* deep = nullptr;
+    for (const Spray::Droplet& d : spray.droplets())
+        if (spray.inView(d) && (!deep || d.Z > deep->Z))
+            deep = &d;
+    QVERIFY(deep && deep->Z > Spray::VisibleDepth);
+    window.view()->select(deep->id);
+    QVERIFY2(window.chosenLabel()->text().contains(QStringLiteral("засечь её время нельзя")),
+             qPrintable(window.chosenLabel()->text()));
+    // Ctrl+Up turns the focus down into the cloud, a step at a time, until the droplet is seen.
+    int presses = 0;
+    while (!spray.visible(*deep) && presses < 100) {
+        QTest::keyClick(&window, Qt::Key_Up, Qt::ControlModifier);
+        ++presses;
+    }
+    QCOMPARE(window.focusSlider()->value(), presses);
+    QVERIFY(std::fabs(spray.focus() - presses * MicroscopeWindow::FocusStep) < 1e-12);
+    QVERIFY(spray.visible(*deep));
+    QCOMPARE(window.chosenLabel()->text(), QStringLiteral("Выбрана капля %1.").arg(deep->id));
+    // The list says what the view says, line by line.
+    const QStringList seen = window.view()->seen();
+    QCOMPARE(window.seenList()->count(), seen.size());
+    for (int i = 0; i < seen.size(); ++i)
+        QCOMPARE(window.seenList()->item(i)->text(), seen[i]);
 }
 
 QTEST_MAIN(tst_microscope)
