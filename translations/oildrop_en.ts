@@ -2412,6 +2412,92 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
 </context>
 <context>
+    <name>MicroscopeView</name>
+    <message>
+        <source>Поле зрения микроскопа</source>
+        <translation>The microscope’s field of view</translation>
+    </message>
+    <message>
+        <source>почти стоит</source>
+        <translation>almost still</translation>
+    </message>
+    <message>
+        <source>падает на деление за %1 с</source>
+        <translation>falls a division in %1 s</translation>
+    </message>
+    <message>
+        <source>поднимается на деление за %1 с</source>
+        <translation>rises a division in %1 s</translation>
+    </message>
+    <message>
+        <source>у центра</source>
+        <translation>near the centre</translation>
+    </message>
+    <message>
+        <source>вверху</source>
+        <translation>in the upper part</translation>
+    </message>
+    <message>
+        <source>внизу</source>
+        <translation>in the lower part</translation>
+    </message>
+    <message>
+        <source>капля %1: %2, %3</source>
+        <translation>drop %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>1 мм</source>
+        <translation>1 mm</translation>
+    </message>
+</context>
+<context>
+    <name>MicroscopeWindow</name>
+    <message>
+        <source>Перевёрнутое изображение</source>
+        <translation>Inverted image</translation>
+    </message>
+    <message>
+        <source>Микроскоп</source>
+        <translation>Microscope</translation>
+    </message>
+    <message>
+        <source>Фокус</source>
+        <translation>Focus</translation>
+    </message>
+    <message>
+        <source>Фокус микроскопа: Ctrl+↑ и Ctrl+↓ в окне микроскопа</source>
+        <translation>The microscope’s focus: Ctrl+↑ and Ctrl+↓ in the microscope’s window</translation>
+    </message>
+    <message>
+        <source>&amp;Фокус:</source>
+        <translation>&amp;Focus:</translation>
+    </message>
+    <message>
+        <source>Капли в поле зрения</source>
+        <translation>Drops in the field of view</translation>
+    </message>
+    <message>
+        <source>В поле зрения:</source>
+        <translation>In the field of view:</translation>
+    </message>
+    <message>
+        <source>Капля не выбрана: щёлкните по ней или выберите клавишей Tab.</source>
+        <translation>No drop chosen: click one, or choose it with the Tab key.</translation>
+    </message>
+    <message>
+        <source>Капля %1 ушла из поля зрения: она потеряна.</source>
+        <translation>Drop %1 has left the field of view: it is lost.</translation>
+    </message>
+    <message>
+        <source>Капля %1 не в фокусе: её не видно, и засечь её время нельзя. Подстройте фокус.</source>
+        <translation>Drop %1 is out of focus: it cannot be seen, nor timed. Adjust the focus.</translation>
+    </message>
+    <message>
+        <source>Выбрана капля %1.</source>
+        <translation>Drop %1 chosen.</translation>
+    </message>
+</context>
+<context>
     <name>PagedReport</name>
     <message>
         <source>Страница %1 из %2</source>
@@ -2653,6 +2739,25 @@ oildrop --grade FOLDER/assignment.json GRADES.csv JOURNAL.json...</translation>
     <message>
         <source>Температура должна быть от −50 до 100 °C!</source>
         <translation>The temperature must be from −50 to 100 °C!</translation>
+    </message>
+</context>
+<context>
+    <name>RealismFile</name>
+    <message>
+        <source>файл больше %1 байт</source>
+        <translation>the file is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>это не объект JSON</source>
+        <translation>it is not a JSON object</translation>
+    </message>
+    <message>
+        <source>«level» должен быть «ideal», «standard» или «full»</source>
+        <translation>“level” must be “ideal”, “standard” or “full”</translation>
+    </message>
+    <message>
+        <source>«locked» должен быть true или false</source>
+        <translation>“locked” must be true or false</translation>
     </message>
 </context>
 <context>
