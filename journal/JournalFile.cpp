@@ -5,6 +5,7 @@
 #include "JournalFile.h"
 
 #include "ModelRange.h"
+#include "RealismFile.h"
 #include "TaskId.h"
 
 #include <QJsonArray>
@@ -185,6 +186,8 @@ QByteArray JournalFile::write(const Journal& journal)
         }
         if (d.startCharge)
             o.insert(QStringLiteral("startCharge"), *d.startCharge);
+        if (d.level)
+            o.insert(QStringLiteral("level"), RealismFile::key(*d.level));
         if (!d.irradiatedInField.empty()) {
             QJsonArray states;
             for (const int state : d.irradiatedInField)
@@ -330,6 +333,11 @@ JournalDrop readDrop(const QJsonValue& value, int version, int index, QString& f
     }
     if (o.contains(QLatin1String("startCharge")))
         d.startCharge = r.integer("startCharge", -100000);
+    if (o.contains(QLatin1String("level"))) {
+        d.level = RealismFile::fromKey(r.string("level"));
+        if (!d.level)
+            r.fail("level");
+    }
     if (d.pressure && !(*d.pressure > 0))
         r.fail("pressure");
     if (d.slipCorrection && !d.pressure)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "FieldState.h"
+#include "RealismLevel.h"
 #include "SetupParameters.h"
 
 #include <QDateTime>
@@ -48,6 +49,8 @@ struct JournalDrop {
     /// The charge number it started with, elementary charges, when it was not
     /// the one its seed draws (the charges chosen by hand).
     std::optional<int> startCharge;
+    /// How near the real apparatus the laboratory was (none: not recorded).
+    std::optional<RealismLevel> level;
     /// A drop typed in from a real apparatus: the distance its timings cover, m.
     std::optional<double> fallDistance;
 

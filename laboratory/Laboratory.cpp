@@ -214,6 +214,7 @@ void Laboratory::runStarting()
 
     JournalDrop drop = JournalDrop::startedNow(m_drop, m_state.setup(), m_unknownSize);
     drop.brownian = m_brownian;
+    drop.level = m_level;
     drop.seed = m_dropSeed;
     m_dropSlip = slipPressure();
     m_dropTemperature = m_dropSlip ? m_temperature : BrownianMotion::Temperature;

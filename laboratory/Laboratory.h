@@ -9,6 +9,7 @@
 #include "ExperimentClock.h"
 #include "ExperimentListener.h"
 #include "FieldState.h"
+#include "RealismLevel.h"
 #include "SeededRandom.h"
 #include "Stopwatch.h"
 
@@ -53,6 +54,10 @@ public:
     bool unknownSize() const { return m_unknownSize; }
     /// An unknown drop's size is hidden from the student: the mode is on with unknown drops.
     bool hidesDropSize() const { return m_active && m_unknownSize; }
+    /// The realism level, recorded with each drop from the next start on
+    /// (none chosen: none recorded).
+    void setRealismLevel(RealismLevel level) { m_level = level; }
+    std::optional<RealismLevel> realismLevel() const { return m_level; }
     /// Thermal motion from the next start on.
     void setBrownian(bool on);
     bool brownian() const { return m_brownian; }
@@ -168,6 +173,7 @@ private:
 
     bool m_active = false;
     bool m_unknownSize = false;
+    std::optional<RealismLevel> m_level;
     bool m_brownian = false;
     bool m_slip = false;
     double m_pressure = StandardPressure;

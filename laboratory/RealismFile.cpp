@@ -18,6 +18,14 @@ QString RealismFile::key(RealismLevel level)
     return {};
 }
 
+std::optional<RealismLevel> RealismFile::fromKey(const QString& word)
+{
+    for (const RealismLevel l : {RealismLevel::Ideal, RealismLevel::Standard, RealismLevel::Full})
+        if (word == key(l))
+            return l;
+    return std::nullopt;
+}
+
 std::variant<RealismFile::Choice, QString> RealismFile::read(const QByteArray& bytes)
 {
     if (bytes.size() > MaxSize)
@@ -28,18 +36,13 @@ std::variant<RealismFile::Choice, QString> RealismFile::read(const QByteArray& b
         return tr("это не объект JSON");
     const QJsonObject root = document.object();
     Choice choice;
-    const QString level = root.value(QStringLiteral("level")).toString();
-    bool known = false;
-    for (const RealismLevel l : {RealismLevel::Ideal, RealismLevel::Standard, RealismLevel::Full})
-        if (level == key(l)) {
-            choice.level = l;
-            known = true;
-        }
-    if (!known)
+    const std::optional<RealismLevel> level = fromKey(root.value(QStringLiteral("level")).toString());
+    if (!level)
         return tr("«level» должен быть «ideal», «standard» или «full»");
     const QJsonValue locked = root.value(QStringLiteral("locked"));
     if (!locked.isUndefined() && !locked.isBool())
         return tr("«locked» должен быть true или false");
+    choice.level = *level;
     choice.locked = locked.toBool(false);
     return choice;
 }

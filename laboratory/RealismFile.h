@@ -39,4 +39,6 @@ public:
 
     /// "ideal", "standard", "full".
     static QString key(RealismLevel level);
+    /// The level of `key`; none for another word.
+    static std::optional<RealismLevel> fromKey(const QString& key);
 };
