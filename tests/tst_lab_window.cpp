@@ -14,7 +14,10 @@
 #include "JournalStore.h"
 #include "JournalWindow.h"
 #include "LaboratoryWindows.h"
+#include "MicroscopeWindow.h"
 #include "RealDropDialog.h"
+#include "SeededRandom.h"
+#include "Spray.h"
 #include "StopwatchWindow.h"
 #include "TaskFile.h"
 
@@ -25,6 +28,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
 #include <QTableView>
 #include <QTableWidget>
@@ -64,6 +68,7 @@ private slots:
     void displayShowsTheIntervalUnderWay();
     void settingsKeptBetweenStarts();
     void taskOpened();
+    void sprayedAndSeen();
     void tasksHandedOutFromTheMenu();
 };
 
@@ -873,6 +878,36 @@ void tst_lab_window::tasksHandedOutFromTheMenu()
     }
     QCOMPARE(shown.size(), std::size_t(2));
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/tasks/ivanova.json")));
+}
+
+void tst_lab_window::sprayedAndSeen()
+{
+    // F2 sprays only in the laboratory: then the microscope shows the cloud,
+    // moving on at the runs' pace in the field the apparatus has.
+    WindowFixture w;
+    w.show();
+    LaboratoryWindows& lab = w.form->laboratory();
+    press(w, Qt::Key_F2);
+    QVERIFY(!lab.microscopeWindow());
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    press(w, Qt::Key_F2);
+    MicroscopeWindow* microscope = lab.microscopeWindow();
+    QVERIFY(microscope && microscope->isVisible());
+    const Spray* spray = lab.chamber().current();
+    QVERIFY(spray && spray->droplets().size() >= std::size_t(Spray::Fewest));
+    // The session's seed decides the cloud.
+    const Laboratory& laboratory = w.simulation().laboratory();
+    const Spray again(w.state().setup(), SeededRandom::derive(laboratory.seed(), std::uint64_t(1) << 40),
+                      RealismLevel::Standard, laboratory.brownian(), laboratory.temperature());
+    QCOMPARE(spray->droplets().size(), again.droplets().size());
+    QCOMPARE(spray->droplets().front().d, again.droplets().front().d);
+    QTRY_VERIFY(spray->time() > 0);
+    QTRY_VERIFY(microscope->seenList()->count() > 0);
+    // A second spray: another cloud, from the next stream.
+    const double first = spray->droplets().front().d;
+    press(w, Qt::Key_F2);
+    QCOMPARE(lab.chamber().sprays(), 2);
+    QVERIFY(lab.chamber().current()->droplets().front().d != first);
 }
 
 #include "tst_lab_window.moc"

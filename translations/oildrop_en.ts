@@ -1739,6 +1739,10 @@ Open the folder it is in?</translation>
         <source>поле выключить и облучить; второе состояние; новая капля; при 7 надёжных зарядах — читать e.</source>
         <translation>the field off and irradiate; the second state; a new drop; with 7 reliable charges, read e.</translation>
     </message>
+    <message>
+        <source>%1 — распылить капли и смотреть в микроскоп</source>
+        <translation>%1 — spray drops and look through the microscope</translation>
+    </message>
 </context>
 <context>
     <name>LabReport</name>
@@ -2119,6 +2123,14 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     <message>
         <source>Прежний журнал сохранён в «%1».</source>
         <translation>The previous journal has been kept in “%1”.</translation>
+    </message>
+    <message>
+        <source>Распылить</source>
+        <translation>Spray</translation>
+    </message>
+    <message>
+        <source>Распылить капли между пластинами и смотреть в микроскоп</source>
+        <translation>Spray drops between the plates and look through the microscope</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,8 @@
 #include "KeyBindings.h"
 #include "LaboratorySettings.h"
 #include "MainWindow.h"
+#include "MicroscopeWindow.h"
+#include "SeededRandom.h"
 #include "Simulation.h"
 
 #include "StudentDialog.h"
@@ -45,7 +47,7 @@
 LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation, const Services& services,
                                      const QLocale& locale, QObject* parent)
     : QObject(parent), m_window(window), m_simulation(simulation), m_services(services), m_locale(locale),
-      m_coach(simulation.laboratory(), simulation.state(), simulation.journal())
+      m_coach(simulation.laboratory(), simulation.state(), simulation.journal()), m_chamber(simulation.state())
 {
     m_store = new JournalStore(simulation.journal(), *services.messageBox, JournalStore::defaultFolder(), this);
 
@@ -65,6 +67,7 @@ LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation,
     buildCommands();
     buildCoachCommands();
     buildTaskCommands();
+    buildSprayCommand();
     const MainWindow::Menus& m = window.menus();
     Laboratory& lab = simulation.laboratory();
     connect(m.laboratoryMode, &QAction::toggled, this, &LaboratoryWindows::setActive);
@@ -201,6 +204,53 @@ void LaboratoryWindows::buildTaskCommands()
         if (!path.isEmpty())
             openTask(path);
     });
+}
+
+void LaboratoryWindows::buildSprayCommand()
+{
+    m_sprayAction = new QAction(tr("Распылить"), &m_window);
+    m_sprayAction->setShortcut(KeyBindings::key(KeyBindings::Command::Spray));
+    m_sprayAction->setShortcutContext(Qt::ApplicationShortcut);
+    m_sprayAction->setToolTip(KeyBindings::withKey(tr("Распылить капли между пластинами и смотреть в микроскоп"),
+                                                   KeyBindings::Command::Spray));
+    m_window.menus().file->insertAction(m_assignAction, m_sprayAction);
+    m_window.addAction(m_sprayAction);
+    connect(m_sprayAction, &QAction::triggered, this, &LaboratoryWindows::spray);
+    m_microscopeTicks = new QTimer(this);
+    m_microscopeTicks->setInterval(MicroscopeTickMs);
+    connect(m_microscopeTicks, &QTimer::timeout, this, [this] {
+        m_chamber.advance(MicroscopeTickMs / 1000.0);
+        if (m_microscope) {
+            m_microscope->setVoltage(m_chamber.voltage());
+            m_microscope->refresh();
+        }
+    });
+}
+
+MicroscopeWindow* LaboratoryWindows::microscopeWindow() const
+{
+    return m_microscope;
+}
+
+void LaboratoryWindows::spray()
+{
+    Laboratory& lab = m_simulation.laboratory();
+    if (!lab.isActive())
+        return;
+    // Each spray of the session from a stream of its seed of its own, apart from the drops'.
+    constexpr std::uint64_t SprayStreams = std::uint64_t(1) << 40;
+    m_chamber.spray(SeededRandom::derive(lab.seed(), SprayStreams + static_cast<std::uint64_t>(m_chamber.sprays())),
+                    lab.realismLevel().value_or(RealismLevel::Standard), lab.brownian(), lab.temperature());
+    if (!m_microscope) {
+        m_microscope = new MicroscopeWindow(&m_window);
+        m_microscope->resize(m_microscope->sizeHint());
+        placeBeside(m_microscope);
+    }
+    m_microscope->setSpray(m_chamber.current());
+    m_microscope->setVoltage(m_chamber.voltage());
+    m_microscope->show();
+    m_microscope->raise();
+    m_microscopeTicks->start();
 }
 
 void LaboratoryWindows::assignTasks()
@@ -417,7 +467,7 @@ void LaboratoryWindows::updateCommands()
     m_commands.polarity->setChecked(lab.holding() && m_simulation.state().reversed);
     m_commands.balance->setEnabled(on && lab.holding() && lab.field() != FieldState::Off);
     const MainWindow::Menus& m = m_window.menus();
-    for (QAction* action : {m.unknownDrop, m.brownian, m.seed})
+    for (QAction* action : {m.unknownDrop, m.brownian, m.seed, m_sprayAction})
         action->setEnabled(on);
     // The air of a held droplet stays as it was at its start.
     m.slipCorrection->setEnabled(on && !lab.holding());

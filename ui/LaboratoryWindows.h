@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "SprayChamber.h"
 #include "StopwatchWindow.h"
 
 #include "Coach.h"
@@ -20,6 +21,8 @@
 
 class AirInputs;
 class CoachPanel;
+class MicroscopeWindow;
+class QTimer;
 class QAction;
 class JournalStore;
 class JournalWindow;
@@ -60,6 +63,12 @@ public:
     const StopwatchWindow::Commands& stopwatchCommands() const { return m_commands; }
     /// The stopwatch's window, once the laboratory mode has been on.
     StopwatchWindow* stopwatchWindow() const { return m_stopwatch; }
+    /// The microscope's window, once something was sprayed.
+    MicroscopeWindow* microscopeWindow() const;
+    SprayChamber& chamber() { return m_chamber; }
+    QAction* sprayAction() const { return m_sprayAction; }
+    /// The milliseconds between two moves of the spray.
+    static constexpr int MicroscopeTickMs = 50;
     /// The journal's window (made on first use) and its store.
     JournalWindow* journalWindow();
     JournalStore& store() { return *m_store; }
@@ -99,6 +108,10 @@ private:
     /// The assignment's and the task's commands, after the coach's.
     void buildTaskCommands();
     void buildApparatusCommands();
+    /// «Распылить» (F2): a new spray, seen through the microscope, moved on
+    /// at the runs' pace every MicroscopeTickMs.
+    void buildSprayCommand();
+    void spray();
     void updateCommands();
     /// The inputs take no edits while a droplet is held (the voltage is
     /// turned in the panel then), nor the diameter of an unknown drop.
@@ -140,6 +153,10 @@ private:
     QAction* m_multiplesAction = nullptr;
     QAction* m_assignAction = nullptr;
     QAction* m_openTaskAction = nullptr;
+    QAction* m_sprayAction = nullptr;
+    SprayChamber m_chamber;
+    QPointer<MicroscopeWindow> m_microscope;
+    QTimer* m_microscopeTicks = nullptr;
     QLabel* m_reticle;
     AirInputs* m_air = nullptr;
     bool m_concealed = false;
