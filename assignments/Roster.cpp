@@ -142,30 +142,31 @@ std::variant<std::vector<Student>, Roster::Fault> Roster::read(const QByteArray&
             return Fault{record.line, tr("%1 полей вместо %2").arg(record.fields.size()).arg(header.fields.size())};
         if (students.size() >= static_cast<std::size_t>(MaxStudents))
             return Fault{record.line, tr("больше %1 студентов").arg(MaxStudents)};
-        Student s;
-        s.id = record.fields[column[0]].trimmed();
-        s.name = record.fields[column[1]].trimmed();
-        s.email = record.fields[column[2]].trimmed();
+        Student student;
+        student.id = record.fields[column[0]].trimmed();
+        student.name = record.fields[column[1]].trimmed();
+        student.email = record.fields[column[2]].trimmed();
         if (column[3] >= 0)
-            s.group = record.fields[column[3]].trimmed();
-        if (s.id.isEmpty())
+            student.group = record.fields[column[3]].trimmed();
+        if (student.id.isEmpty())
             return Fault{record.line, tr("пустой id")};
-        if (!TaskId::isSafe(s.id))
+        if (!TaskId::isSafe(student.id))
             return Fault{record.line, tr("id «%1» не годится для имени файла: можно буквы, цифры, «-», «_» и «.» "
                                          "(не первой), не больше %2 знаков")
-                                          .arg(s.id.left(TaskId::MaxLength))
+                                          .arg(student.id.left(TaskId::MaxLength))
                                           .arg(TaskId::MaxLength)};
         // Task files are named by the id: on a file system that ignores
         // letter case, two ids that differ only in case would be one file.
-        const QString folded = s.id.toCaseFolded();
+        const QString folded = student.id.toCaseFolded();
         if (ids.contains(folded))
-            return Fault{record.line, tr("id «%1» повторяется").arg(s.id)};
+            return Fault{record.line, tr("id «%1» повторяется").arg(student.id)};
         ids.insert(folded);
-        if (s.name.isEmpty())
+        if (student.name.isEmpty())
             return Fault{record.line, tr("пустое имя")};
-        if (s.name.size() > MaxFieldLength || s.email.size() > MaxFieldLength || s.group.size() > MaxFieldLength)
+        if (student.name.size() > MaxFieldLength || student.email.size() > MaxFieldLength
+            || student.group.size() > MaxFieldLength)
             return Fault{record.line, tr("поле длиннее %1 знаков").arg(MaxFieldLength)};
-        students.push_back(std::move(s));
+        students.push_back(std::move(student));
     }
     if (students.empty())
         return Fault{0, tr("в списке нет ни одного студента")};

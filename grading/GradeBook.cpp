@@ -8,6 +8,7 @@
 #include "JournalAnalysis.h"
 #include "JournalFile.h"
 #include "JournalTable.h"
+#include "MeasuredDrops.h"
 #include "RunTable.h"
 #include "TaskFile.h"
 
@@ -71,42 +72,40 @@ void GradeBook::add(const QString& path, const QByteArray& bytes)
         line->others << path;
         line->flags.push_back({0, -1, TimingAudit::Code::WrongTask,
                                tr("за это задание сдан ещё журнал «%1»").arg(QFileInfo(path).fileName())});
-        grade(*line, {});
+        score(*line);
         return;
     }
     line->journal = path;
-    grade(*line, journal);
+    examine(*line, journal);
+    score(*line);
 }
 
-void GradeBook::grade(StudentGrade& line, const Journal& journal) const
+void GradeBook::examine(StudentGrade& line, const Journal& journal) const
+{
+    // Its claim, its replay and its analysis.
+    line.note.clear();
+    const QString expected = TaskFile::hash(TaskFile::bytes(m_assignment.taskFor(line.student)));
+    if (journal.task->sha256.compare(expected, Qt::CaseInsensitive) != 0)
+        line.flags.push_back({0, -1, TimingAudit::Code::WrongTask,
+                              tr("файл задания, названный в журнале, не тот, что выдан этому студенту")});
+    if (!journal.student.trimmed().isEmpty()
+        && journal.student.simplified().compare(line.student.name.simplified(), Qt::CaseInsensitive) != 0)
+        line.flags.push_back(
+            {0, -1, TimingAudit::Code::WrongTask,
+             tr("журнал подписан «%1», а задание выдано «%2»").arg(journal.student.simplified(), line.student.name)});
+    TimingAudit::Result audit = TimingAudit::audit(journal, Assignment::seedFor(m_assignment.secret, line.student.id));
+    line.flags.insert(line.flags.end(), audit.flags.begin(), audit.flags.end());
+    line.timingsChecked = audit.timingsChecked;
+    if (audit.dropsUnchecked > 0)
+        line.note = tr("капель не проверено: %1 (их времена превышают проверяемое)").arg(audit.dropsUnchecked);
+    const JournalAnalysis::Result analysis = JournalAnalysis::analyse(journal);
+    line.estimate = analysis.fromCharges;
+    line.drops = MeasuredDrops::count(journal);
+}
+
+void GradeBook::score(StudentGrade& line) const
 {
     const Rubric& rubric = m_assignment.rubric;
-    if (journal.task) {
-        // A first journal: its claim, replay and analysis.
-        line.note.clear();
-        const QString expected = TaskFile::hash(TaskFile::bytes(m_assignment.taskFor(line.student)));
-        if (journal.task->sha256.compare(expected, Qt::CaseInsensitive) != 0)
-            line.flags.push_back({0, -1, TimingAudit::Code::WrongTask,
-                                  tr("файл задания, названный в журнале, не тот, что выдан этому студенту")});
-        if (!journal.student.trimmed().isEmpty()
-            && journal.student.simplified().compare(line.student.name.simplified(), Qt::CaseInsensitive) != 0)
-            line.flags.push_back({0, -1, TimingAudit::Code::WrongTask,
-                                  tr("журнал подписан «%1», а задание выдано «%2»")
-                                      .arg(journal.student.simplified(), line.student.name)});
-        TimingAudit::Result audit =
-            TimingAudit::audit(journal, Assignment::seedFor(m_assignment.secret, line.student.id));
-        line.flags.insert(line.flags.end(), audit.flags.begin(), audit.flags.end());
-        line.timingsChecked = audit.timingsChecked;
-        if (audit.dropsUnchecked > 0)
-            line.note = tr("капель не проверено: %1 (их времена превышают проверяемое)").arg(audit.dropsUnchecked);
-        const JournalAnalysis::Result analysis = JournalAnalysis::analyse(journal);
-        line.estimate = analysis.fromCharges;
-        line.drops = static_cast<int>(
-            std::count_if(journal.drops.begin(), journal.drops.end(), [&journal](const JournalDrop& d) {
-                return std::any_of(journal.entries.begin(), journal.entries.end(),
-                                   [&d](const JournalEntry& e) { return e.drop == d.number; });
-            }));
-    }
     const ElementaryChargeEstimate::Result& e = line.estimate;
     const double exact = ChargeUnits::ElementaryCharge;
     line.accuracy = line.coverage = 0;
@@ -131,11 +130,16 @@ int GradeBook::journalsGraded() const
 
 QString GradeBook::flagSummary(const StudentGrade& grade)
 {
+    // Each code once, in the order it first appears, with its count.
+    QStringList keys;
     std::map<QString, int> counts;
-    for (const TimingAudit::Flag& f : grade.flags)
-        ++counts[TimingAudit::key(f.code)];
+    for (const TimingAudit::Flag& f : grade.flags) {
+        const QString key = TimingAudit::key(f.code);
+        if (counts[key]++ == 0)
+            keys << key;
+    }
     QStringList parts;
-    for (const QString& key : grade.flagKeys())
+    for (const QString& key : keys)
         parts << (counts[key] > 1 ? QStringLiteral("%1×%2").arg(key).arg(counts[key]) : key);
     return parts.join(QLatin1Char(' '));
 }

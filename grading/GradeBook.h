@@ -68,7 +68,10 @@ public:
     static QString flagSummary(const StudentGrade& grade);
 
 private:
-    void grade(StudentGrade& line, const Journal& journal) const;
+    /// Checks the journal's claim, replays and audits it, and finds its e.
+    void examine(StudentGrade& line, const Journal& journal) const;
+    /// The rubric's points and the grade of what `line` holds.
+    void score(StudentGrade& line) const;
 
     Assignment m_assignment;
     std::vector<StudentGrade> m_grades;

@@ -29,14 +29,4 @@ struct StudentGrade {
     /// 0–100; none without a journal.
     std::optional<double> grade;
     QString note; ///< why there is no grade, or what the teacher should know (translated)
-
-    /// The flags' codes, each once, in their order of first appearance.
-    QStringList flagKeys() const
-    {
-        QStringList keys;
-        for (const TimingAudit::Flag& f : flags)
-            if (!keys.contains(TimingAudit::key(f.code)))
-                keys << TimingAudit::key(f.code);
-        return keys;
-    }
 };

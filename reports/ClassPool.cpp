@@ -5,6 +5,7 @@
 #include "ClassPool.h"
 
 #include "AnalysisWording.h"
+#include "AtomicFile.h"
 #include "ChargePlots.h"
 #include "ChargeUnits.h"
 #include "JournalFile.h"
@@ -19,7 +20,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -329,11 +329,5 @@ QString ClassPool::writePdf(const QString& path, const QLocale& locale) const
 
 QString ClassPool::writeCsv(const QString& path, const QLocale& locale) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray bytes = csv(locale);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return AtomicFile::write(path, csv(locale));
 }

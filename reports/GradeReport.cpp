@@ -4,6 +4,7 @@
 
 #include "GradeReport.h"
 
+#include "AtomicFile.h"
 #include "ChargeUnits.h"
 #include "ClassPool.h"
 #include "GradeBook.h"
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -27,16 +27,6 @@ namespace {
 /// Bins of the histogram: 0.5 % of e each, ±5 % around it; the outer ones hold all beyond.
 constexpr int HistogramBins = 20;
 constexpr double BinWidth = 0.005;
-
-QString saveBytes(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
-}
 
 QString withoutSuffix(const QString& path)
 {
@@ -190,10 +180,10 @@ void GradeReport::paintHistogram(QPainter& painter, const QRectF& area, const Gr
 
 QString GradeReport::write(const GradeBook& book, const QString& csvPath, const QLocale& locale)
 {
-    if (QString failure = saveBytes(csvPath, book.csv(locale)); !failure.isEmpty())
+    if (QString failure = AtomicFile::write(csvPath, book.csv(locale)); !failure.isEmpty())
         return QDir::toNativeSeparators(csvPath) + QStringLiteral(": ") + failure;
     const QString gradebook = gradebookPath(csvPath);
-    if (QString failure = saveBytes(gradebook, book.gradebookCsv()); !failure.isEmpty())
+    if (QString failure = AtomicFile::write(gradebook, book.gradebookCsv()); !failure.isEmpty())
         return QDir::toNativeSeparators(gradebook) + QStringLiteral(": ") + failure;
     const QString summary = summaryPath(csvPath);
     const QString text = html(book, locale);
