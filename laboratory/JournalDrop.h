@@ -25,6 +25,16 @@ struct DropEvent {
     double voltage = 0;                 ///< after the change, V
 };
 
+/// A droplet of a spray, caught to be held: enough to draw it again from
+/// the spray's seed and to start its run where it was caught.
+struct CaughtDroplet {
+    int spray = 0;              ///< 1, 2, … the sprays of the session
+    std::uint64_t spraySeed = 0; ///< the seed the spray was drawn from
+    int droplet = 0;            ///< its number in the spray
+    double sprayTime = 0;       ///< the spray's time when it was caught, s
+    double depth = 0;           ///< how far below the upper plate it was, m
+};
+
 /// A drop of the laboratory journal: one «ПУСК» in laboratory mode, with the
 /// setup it ran in (its voltage the one at the start: each measurement keeps
 /// its own).
@@ -51,6 +61,8 @@ struct JournalDrop {
     std::optional<int> startCharge;
     /// How near the real apparatus the laboratory was (none: not recorded).
     std::optional<RealismLevel> level;
+    /// A droplet caught from a spray (none: a drop given alone).
+    std::optional<CaughtDroplet> caught;
     /// A drop typed in from a real apparatus: the distance its timings cover, m.
     std::optional<double> fallDistance;
 

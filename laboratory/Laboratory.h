@@ -9,8 +9,10 @@
 #include "ExperimentClock.h"
 #include "ExperimentListener.h"
 #include "FieldState.h"
+#include "JournalDrop.h"
 #include "RealismLevel.h"
 #include "SeededRandom.h"
+#include "SprayChamber.h"
 #include "Stopwatch.h"
 
 #include <QCoreApplication>
@@ -58,6 +60,31 @@ public:
     /// (none chosen: none recorded).
     void setRealismLevel(RealismLevel level) { m_level = level; }
     std::optional<RealismLevel> realismLevel() const { return m_level; }
+    /// The level sprays are made at: the one chosen, or Standard.
+    RealismLevel sprayLevel() const { return m_level.value_or(RealismLevel::Standard); }
+    /// At the Full level a droplet irradiated with the field on takes up a
+    /// new charge with this probability only: the field sweeps the ions to
+    /// the plates before most of them reach it.
+    static constexpr double InFieldCapture = 0.1;
+
+    /// «Распылить»: a new spray between the plates, from a stream of the
+    /// session's seed of its own, at sprayLevel(), with Brownian motion as set.
+    void spray();
+    SprayChamber& chamber() { return m_chamber; }
+    const SprayChamber& chamber() const { return m_chamber; }
+    /// The droplet of the spray the student has chosen (0: none): the next
+    /// start catches it and holds it.
+    void choose(int droplet) { m_chosen = droplet; }
+    int chosen() const { return m_chosen; }
+    /// The droplet of the spray held now (0: none).
+    int caught() const { return m_caught; }
+    /// Moves the spray on by `wallSeconds` while no droplet of it is held
+    /// (a held one's run moves it, step by step).
+    void advanceSpray(double wallSeconds);
+    /// The held droplet can be seen to be timed: in the view and near enough
+    /// focus (a drop given alone always can).
+    bool inSight() const;
+
     /// Thermal motion from the next start on.
     void setBrownian(bool on);
     bool brownian() const { return m_brownian; }
@@ -191,4 +218,10 @@ private:
     double m_dropTemperature = RoomTemperature;
     int m_plottedDrop = 0;
     std::vector<Change> m_changes; ///< of the plotted drop
+
+    SprayChamber m_chamber;
+    std::uint64_t m_spraySeed = 0;
+    int m_chosen = 0;
+    int m_caught = 0;
+    std::optional<CaughtDroplet> m_catching; ///< what the next run catches
 };

@@ -83,17 +83,54 @@ void Spray::step(double seconds, double Ux)
         Droplet& droplet = m_droplets[i];
         if (droplet.gone)
             continue;
-        droplet.Y += velocity(droplet, Ux) * seconds;
+        if (!droplet.held)
+            droplet.Y += velocity(droplet, Ux) * seconds;
         if (m_brownian) {
+            // The same three draws either way: what becomes of the others
+            // does not depend on which one is held.
             SeededRandom& kicks = m_kicks[i];
-            droplet.X += BrownianMotion::displacement(droplet.d, eta, seconds, kicks, T);
-            droplet.Y += BrownianMotion::displacement(droplet.d, eta, seconds, kicks, T);
+            const double dX = BrownianMotion::displacement(droplet.d, eta, seconds, kicks, T);
+            const double dY = BrownianMotion::displacement(droplet.d, eta, seconds, kicks, T);
             droplet.Z += BrownianMotion::displacement(droplet.d, eta, seconds, kicks, T);
+            if (!droplet.held) {
+                droplet.X += dX;
+                droplet.Y += dY;
+            }
         }
         droplet.d *= shrink;
-        droplet.gone = droplet.Y <= 0 || droplet.Y >= m_setup.DD || std::fabs(droplet.X) > radius;
+        if (!droplet.held)
+            droplet.gone = droplet.Y <= 0 || droplet.Y >= m_setup.DD || std::fabs(droplet.X) > radius;
     }
     m_time += seconds;
+}
+
+void Spray::hold(int id)
+{
+    if (id >= 1 && id <= static_cast<int>(m_droplets.size()))
+        m_droplets[static_cast<std::size_t>(id - 1)].held = true;
+}
+
+void Spray::place(int id, double Y)
+{
+    if (id >= 1 && id <= static_cast<int>(m_droplets.size()))
+        m_droplets[static_cast<std::size_t>(id - 1)].Y = Y;
+}
+
+void Spray::release(int id, bool lost)
+{
+    if (id < 1 || id > static_cast<int>(m_droplets.size()))
+        return;
+    Droplet& droplet = m_droplets[static_cast<std::size_t>(id - 1)];
+    droplet.held = false;
+    droplet.gone = droplet.gone || lost;
+}
+
+double Spray::diameterAt(std::uint64_t seed, int id, RealismLevel level, double t)
+{
+    // Only the droplet's own draws: the same diameter the spray gave it.
+    SeededRandom draws(SeededRandom::derive(SeededRandom::derive(seed, static_cast<std::uint64_t>(id)), Looks));
+    const double d = DropSizeDistribution::draw(draws);
+    return level == RealismLevel::Full ? d * std::exp(-EvaporationRate * t) : d;
 }
 
 double Spray::sharpness(const Droplet& droplet) const

@@ -46,6 +46,8 @@ public:
         double Y = 0;   ///< below the upper plate, m
         double Z = 0;   ///< depth, from the focal plane at its rest position, m
         bool gone = false;
+        /// Caught: held between the plates, its height the held run's (place()).
+        bool held = false;
     };
 
     static constexpr int Fewest = 30;
@@ -72,8 +74,18 @@ public:
     Spray(const SetupParameters& setup, std::uint64_t seed, RealismLevel level, bool brownian,
           double temperature = 293.15);
 
-    /// Moves every droplet on by `seconds` in the voltage `Ux` (V).
+    /// Moves every droplet on by `seconds` in the voltage `Ux` (V); a held
+    /// one only drifts in depth.
     void step(double seconds, double Ux);
+    /// Catches droplet `id`: from now on its height is the held run's.
+    void hold(int id);
+    /// The held droplet is at `Y` below the upper plate, m.
+    void place(int id, double Y);
+    /// Lets droplet `id` go: it moves on its own again, or, `lost`, it is gone.
+    void release(int id, bool lost);
+    /// The diameter of droplet `id` of the spray of `seed` at its time `t`
+    /// (s) at `level`: what evaporation has left of it.
+    static double diameterAt(std::uint64_t seed, int id, RealismLevel level, double t);
 
     const std::vector<Droplet>& droplets() const { return m_droplets; }
     /// The plate gap, m.

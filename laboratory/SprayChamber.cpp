@@ -32,7 +32,7 @@ double SprayChamber::rate() const
 
 double SprayChamber::voltage() const
 {
-    return m_state.fieldOn ? m_state.Ux : 0;
+    return !m_state.fieldOn ? 0 : m_state.reversed ? -m_state.Ux : m_state.Ux;
 }
 
 void SprayChamber::advance(double wallSeconds)

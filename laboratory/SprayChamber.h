@@ -30,7 +30,7 @@ public:
 
     /// Experiment seconds per wall second at the slow-down set.
     double rate() const;
-    /// The voltage the droplets move in now, V: 0 with the field off.
+    /// The voltage the droplets move in now, V: 0 with the field off, opposite when reversed.
     double voltage() const;
     /// Moves the spray on by `wallSeconds` of wall time.
     void advance(double wallSeconds);

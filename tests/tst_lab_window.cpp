@@ -893,7 +893,7 @@ void tst_lab_window::sprayedAndSeen()
     press(w, Qt::Key_F2);
     MicroscopeWindow* microscope = lab.microscopeWindow();
     QVERIFY(microscope && microscope->isVisible());
-    const Spray* spray = lab.chamber().current();
+    const Spray* spray = w.simulation().laboratory().chamber().current();
     QVERIFY(spray && spray->droplets().size() >= std::size_t(Spray::Fewest));
     // The session's seed decides the cloud.
     const Laboratory& laboratory = w.simulation().laboratory();
@@ -906,8 +906,8 @@ void tst_lab_window::sprayedAndSeen()
     // A second spray: another cloud, from the next stream.
     const double first = spray->droplets().front().d;
     press(w, Qt::Key_F2);
-    QCOMPARE(lab.chamber().sprays(), 2);
-    QVERIFY(lab.chamber().current()->droplets().front().d != first);
+    QCOMPARE(w.simulation().laboratory().chamber().sprays(), 2);
+    QVERIFY(w.simulation().laboratory().chamber().current()->droplets().front().d != first);
 }
 
 #include "tst_lab_window.moc"

@@ -13,6 +13,7 @@
 #include "KeyBindings.h"
 #include "LaboratorySettings.h"
 #include "MainWindow.h"
+#include "MicroscopeView.h"
 #include "MicroscopeWindow.h"
 #include "SeededRandom.h"
 #include "Simulation.h"
@@ -47,7 +48,7 @@
 LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation, const Services& services,
                                      const QLocale& locale, QObject* parent)
     : QObject(parent), m_window(window), m_simulation(simulation), m_services(services), m_locale(locale),
-      m_coach(simulation.laboratory(), simulation.state(), simulation.journal()), m_chamber(simulation.state())
+      m_coach(simulation.laboratory(), simulation.state(), simulation.journal())
 {
     m_store = new JournalStore(simulation.journal(), *services.messageBox, JournalStore::defaultFolder(), this);
 
@@ -219,9 +220,11 @@ void LaboratoryWindows::buildSprayCommand()
     m_microscopeTicks = new QTimer(this);
     m_microscopeTicks->setInterval(MicroscopeTickMs);
     connect(m_microscopeTicks, &QTimer::timeout, this, [this] {
-        m_chamber.advance(MicroscopeTickMs / 1000.0);
+        Laboratory& lab = m_simulation.laboratory();
+        lab.advanceSpray(MicroscopeTickMs / 1000.0);
         if (m_microscope) {
-            m_microscope->setVoltage(m_chamber.voltage());
+            m_microscope->setVoltage(lab.chamber().voltage());
+            m_microscope->setCaught(lab.caught());
             m_microscope->refresh();
         }
     });
@@ -237,17 +240,17 @@ void LaboratoryWindows::spray()
     Laboratory& lab = m_simulation.laboratory();
     if (!lab.isActive())
         return;
-    // Each spray of the session from a stream of its seed of its own, apart from the drops'.
-    constexpr std::uint64_t SprayStreams = std::uint64_t(1) << 40;
-    m_chamber.spray(SeededRandom::derive(lab.seed(), SprayStreams + static_cast<std::uint64_t>(m_chamber.sprays())),
-                    lab.realismLevel().value_or(RealismLevel::Standard), lab.brownian(), lab.temperature());
+    lab.spray();
     if (!m_microscope) {
         m_microscope = new MicroscopeWindow(&m_window);
         m_microscope->resize(m_microscope->sizeHint());
         placeBeside(m_microscope);
+        // The droplet chosen is the one the next «ПУСК» catches.
+        connect(m_microscope->view(), &MicroscopeView::selectedChanged, &lab, &Laboratory::choose);
     }
-    m_microscope->setSpray(m_chamber.current());
-    m_microscope->setVoltage(m_chamber.voltage());
+    m_microscope->setSpray(lab.chamber().current());
+    m_microscope->setVoltage(lab.chamber().voltage());
+    m_microscope->setCaught(0);
     m_microscope->show();
     m_microscope->raise();
     m_microscopeTicks->start();

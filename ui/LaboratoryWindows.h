@@ -4,7 +4,6 @@
 
 #pragma once
 
-#include "SprayChamber.h"
 #include "StopwatchWindow.h"
 
 #include "Coach.h"
@@ -65,7 +64,6 @@ public:
     StopwatchWindow* stopwatchWindow() const { return m_stopwatch; }
     /// The microscope's window, once something was sprayed.
     MicroscopeWindow* microscopeWindow() const;
-    SprayChamber& chamber() { return m_chamber; }
     QAction* sprayAction() const { return m_sprayAction; }
     /// The milliseconds between two moves of the spray.
     static constexpr int MicroscopeTickMs = 50;
@@ -154,7 +152,6 @@ private:
     QAction* m_assignAction = nullptr;
     QAction* m_openTaskAction = nullptr;
     QAction* m_sprayAction = nullptr;
-    SprayChamber m_chamber;
     QPointer<MicroscopeWindow> m_microscope;
     QTimer* m_microscopeTicks = nullptr;
     QLabel* m_reticle;

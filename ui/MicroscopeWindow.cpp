@@ -118,6 +118,8 @@ void MicroscopeWindow::refresh()
         m_chosen->setText(tr("Капля %1 ушла из поля зрения: она потеряна.").arg(id));
     else if (!m_spray->visible(*droplet))
         m_chosen->setText(tr("Капля %1 не в фокусе: её не видно, и засечь её время нельзя. Подстройте фокус.").arg(id));
+    else if (id == m_caught)
+        m_chosen->setText(tr("Капля %1 поймана: она держится между пластинами.").arg(id));
     else
-        m_chosen->setText(tr("Выбрана капля %1.").arg(id));
+        m_chosen->setText(tr("Выбрана капля %1: «ПУСК» поймает её.").arg(id));
 }

@@ -31,6 +31,8 @@ public:
     void setSpray(Spray* spray);
     /// The voltage the droplets move in, V.
     void setVoltage(double Ux);
+    /// The droplet held between the plates now (0: none).
+    void setCaught(int id) { m_caught = id; }
     /// Draws the field anew and updates the list and the chosen droplet's line.
     void refresh();
 
@@ -43,6 +45,7 @@ private:
     void turnFocus(int steps);
 
     Spray* m_spray = nullptr;
+    int m_caught = 0;
     MicroscopeView* m_view;
     QSlider* m_focus;
     QCheckBox* m_inverted;
