@@ -28,11 +28,11 @@ struct DropEvent {
 /// A droplet of a spray, caught to be held: enough to draw it again from
 /// the spray's seed and to start its run where it was caught.
 struct CaughtDroplet {
-    int spray = 0;              ///< 1, 2, … the sprays of the session
+    int spray = 0;               ///< 1, 2, … the sprays of the session
     std::uint64_t spraySeed = 0; ///< the seed the spray was drawn from
-    int droplet = 0;            ///< its number in the spray
-    double sprayTime = 0;       ///< the spray's time when it was caught, s
-    double depth = 0;           ///< how far below the upper plate it was, m
+    int droplet = 0;             ///< its number in the spray
+    double sprayTime = 0;        ///< the spray's time when it was caught, s
+    double depth = 0;            ///< how far below the upper plate it was, m
 };
 
 /// A drop of the laboratory journal: one «ПУСК» in laboratory mode, with the

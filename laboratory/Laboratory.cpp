@@ -33,8 +33,7 @@ enum Stream : std::uint64_t { SizeAndCharges = 1, Kicks = 2, Ions = 3 };
 Laboratory::Laboratory(const ExperimentState& state, JournalModel& journal, const RunRecord& record,
                        const SteadyClock& wall, QObject* parent)
     : QObject(parent), m_state(state), m_journal(journal), m_record(record), m_clock(state, wall),
-      m_stopwatch([this] { return moment(); }, this), m_seed(QRandomGenerator::system()->generate64()),
-      m_chamber(state)
+      m_stopwatch([this] { return moment(); }, this), m_seed(QRandomGenerator::system()->generate64()), m_chamber(state)
 {
 }
 
@@ -195,7 +194,8 @@ std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setu
     m_dropSeed = SeededRandom::derive(m_seed, static_cast<std::uint64_t>(m_startingDrop));
     Drop drop = drawDrop(setup, m_dropSeed, m_unknownSize);
     m_kicks = SeededRandom(kicksSeed(m_dropSeed));
-    drop.noise = m_brownian ? this : nullptr;
+    // The full level's slow changes act through the same displacement as the thermal kicks.
+    drop.noise = m_brownian || m_level == RealismLevel::Full ? this : nullptr;
     // Held between the plates, each irradiation a new charge from the drop's own ions.
     m_ions = SeededRandom(ionsSeed(m_dropSeed));
     drop.held = true;
@@ -235,6 +235,9 @@ void Laboratory::runStarting()
     drop.level = m_level;
     drop.seed = m_dropSeed;
     drop.caught = m_catching;
+    m_dropBrownian = m_brownian;
+    m_dropFull = m_level == RealismLevel::Full;
+    m_dropSprayTime = m_catching ? m_catching->sprayTime : 0;
     if (m_catching) {
         m_caught = m_catching->droplet;
         m_chamber.current()->hold(m_caught);
@@ -353,8 +356,15 @@ double Laboratory::displacement(const ExperimentState& s)
     // With the slip of the air the droplet diffuses as freely as it falls.
     const double eta = m_dropSlip ? SlipCorrection::effectiveViscosity(static_cast<double>(s.eta), *m_dropSlip, s.d / 2)
                                   : static_cast<double>(s.eta);
-    const double metres = BrownianMotion::displacement(s.d, eta, s.timeStep * tau, m_kicks, m_dropTemperature);
-    return metres / (s.Vg * tau);
+    double Y = 0;
+    if (m_dropBrownian)
+        Y = BrownianMotion::displacement(s.d, eta, s.timeStep * tau, m_kicks, m_dropTemperature) / (s.Vg * tau);
+    if (m_dropFull) {
+        // Since the spray (or the start), to the beginning of this step.
+        const double t = m_dropSprayTime + static_cast<double>(m_record.points().size() - 1) * s.timeStep * tau;
+        Y += Spray::fullLevelDrift(t, s.activeChargeNumber, s.forceRatio, s.timeStep);
+    }
+    return Y;
 }
 
 int Laboratory::dropForHandEntry()

@@ -216,6 +216,10 @@ private:
     /// Stokes' drag) and its temperature, K, for its thermal kicks.
     std::optional<double> m_dropSlip;
     double m_dropTemperature = RoomTemperature;
+    /// The drop being run has thermal kicks; the full level's drift, from this time after its spray, s.
+    bool m_dropBrownian = false;
+    bool m_dropFull = false;
+    double m_dropSprayTime = 0;
     int m_plottedDrop = 0;
     std::vector<Change> m_changes; ///< of the plotted drop
 

@@ -133,6 +133,17 @@ double Spray::diameterAt(std::uint64_t seed, int id, RealismLevel level, double 
     return level == RealismLevel::Full ? d * std::exp(-EvaporationRate * t) : d;
 }
 
+double Spray::fullLevelDrift(double t, double active, double a, double timeStep)
+{
+    constexpr double Room = 293.15; // K
+    const double shrink = std::exp(-EvaporationRate * t);
+    const double warmed = Room + LampWarming * (1 - std::exp(-t / LampTime));
+    const double thinner = AirViscosity::at(Room) / AirViscosity::at(warmed);
+    const double v =
+        thinner * shrink * shrink * DropletPhysics::limitingVelocity(a / (shrink * shrink * shrink), active);
+    return (v - DropletPhysics::limitingVelocity(a, active)) * timeStep;
+}
+
 double Spray::sharpness(const Droplet& droplet) const
 {
     const double off = std::fabs(droplet.Z - m_focus);

@@ -83,6 +83,14 @@ public:
     void place(int id, double Y);
     /// Lets droplet `id` go: it moves on its own again, or, `lost`, it is gone.
     void release(int id, bool lost);
+    /// At the Full level, how much further a held droplet moves in a step of
+    /// `timeStep` (tau) than the run's droplet of fixed size in air of fixed
+    /// viscosity, in the run's unit Vg·tau: `t` s after the spray (or its
+    /// start, for a drop given alone), its diameter shrunk by evaporation and
+    /// the air warmed by the lamp from room temperature, with the charge
+    /// number `active` acting at the run's force ratio `a`. Stokes' law:
+    /// Vg ∝ d²/η and a ∝ 1/d³, so v/Vg0 = (η0/η)·s²·(1 + N·a0/s³), s = d/d0.
+    static double fullLevelDrift(double t, double active, double a, double timeStep);
     /// The diameter of droplet `id` of the spray of `seed` at its time `t`
     /// (s) at `level`: what evaporation has left of it.
     static double diameterAt(std::uint64_t seed, int id, RealismLevel level, double t);

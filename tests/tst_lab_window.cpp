@@ -14,6 +14,7 @@
 #include "JournalStore.h"
 #include "JournalWindow.h"
 #include "LaboratoryWindows.h"
+#include "MicroscopeView.h"
 #include "MicroscopeWindow.h"
 #include "RealDropDialog.h"
 #include "SeededRandom.h"
@@ -30,6 +31,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QSlider>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -69,6 +71,7 @@ private slots:
     void settingsKeptBetweenStarts();
     void taskOpened();
     void sprayedAndSeen();
+    void caughtDropletFollowedAndSeen();
     void tasksHandedOutFromTheMenu();
 };
 
@@ -908,6 +911,77 @@ void tst_lab_window::sprayedAndSeen()
     press(w, Qt::Key_F2);
     QCOMPARE(w.simulation().laboratory().chamber().sprays(), 2);
     QVERIFY(w.simulation().laboratory().chamber().current()->droplets().front().d != first);
+}
+
+void tst_lab_window::caughtDropletFollowedAndSeen()
+{
+    // A droplet chosen by Tab and caught by «ПУСК» is the held run's: the
+    // microscope shows it where the run has it through the field's switches
+    // while the others move on; out of focus the stopwatch refuses to time it.
+    WindowFixture w;
+    w.show();
+    LaboratoryWindows& windows = w.form->laboratory();
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    windows.levelAction(RealismLevel::Standard)->trigger();
+    QVERIFY(w.form->menus().brownian->isChecked() && w.form->menus().unknownDrop->isChecked());
+    press(w, Qt::Key_F2);
+    MicroscopeWindow* microscope = windows.microscopeWindow();
+    QTest::keyClick(microscope->view(), Qt::Key_Tab);
+    const int id = microscope->view()->selected();
+    const Laboratory& lab = w.simulation().laboratory();
+    QCOMPARE(lab.chosen(), id);
+    const Spray* spray = lab.chamber().current();
+    const Spray::Droplet seen = *spray->droplet(id);
+
+    QSlider* focus = microscope->focusSlider();
+    // 60 µm off, by the knob's arrow keys.
+    const Qt::Key away = seen.Z > 0 ? Qt::Key_Down : Qt::Key_Up;
+    const Qt::Key back = away == Qt::Key_Down ? Qt::Key_Up : Qt::Key_Down;
+    bool followed = true, othersMoved = false, refused = false, timedAgain = false;
+    QString status;
+    duringRun(w, [&](int step) {
+        const ExperimentState& s = w.state();
+        const Spray::Droplet& held = *spray->droplet(id);
+        const double unit = s.Vg * static_cast<double>(s.tau);
+        followed = followed && held.held && std::fabs(held.Y - s.Y * unit) <= 1e-12 * unit;
+        othersMoved = othersMoved || spray->droplet(id == 1 ? 2 : 1)->Y != seen.Y;
+        switch (step) {
+        case 3:
+        case 6: press(w, Qt::Key_F6); break;
+        case 8:
+            for (int i = 0; i < 30; ++i)
+                QTest::keyClick(focus, away);
+            press(w, Qt::Key_F8);
+            refused = !lab.stopwatch().isRunning() && !lab.inSight();
+            status = windows.stopwatchWindow()->statusLabel()->text();
+            break;
+        case 9:
+            for (int i = 0; i < 30; ++i)
+                QTest::keyClick(focus, back);
+            press(w, Qt::Key_F8);
+            timedAgain = lab.stopwatch().isRunning();
+            break;
+        case 10: w.simulation().experiment().end(); break;
+        default: break;
+        }
+    });
+    press(w, Qt::Key_F5);
+    QCOMPARE(lab.caught(), id);
+    w.holdWhileHeld();
+    QVERIFY(followed);
+    QVERIFY(othersMoved);
+    QVERIFY(refused);
+    QVERIFY2(status.contains(QStringLiteral("капли не видно в микроскопе")), qPrintable(status));
+    QVERIFY(timedAgain);
+
+    // The journal keeps where it came from, enough to draw it again; its size stays hidden.
+    const JournalDrop& drop = w.simulation().journal().journal().drops.back();
+    QVERIFY(drop.caught);
+    QCOMPARE(drop.caught->droplet, id);
+    QCOMPARE(drop.caught->depth, seen.Y);
+    QVERIFY(drop.diameterHidden);
+    QCOMPARE(drop.startCharge, std::optional(seen.charge));
+    QCOMPARE(Spray::diameterAt(drop.caught->spraySeed, id, RealismLevel::Standard, drop.caught->sprayTime), seen.d);
 }
 
 #include "tst_lab_window.moc"

@@ -139,7 +139,7 @@ void tst_microscope::focusedByTheKnob()
     QCOMPARE(window.focusSlider()->value(), presses);
     QVERIFY(std::fabs(spray.focus() - presses * MicroscopeWindow::FocusStep) < 1e-12);
     QVERIFY(spray.visible(*deep));
-    QCOMPARE(window.chosenLabel()->text(), QStringLiteral("Выбрана капля %1.").arg(deep->id));
+    QCOMPARE(window.chosenLabel()->text(), QStringLiteral("Выбрана капля %1: «ПУСК» поймает её.").arg(deep->id));
     // The list says what the view says, line by line.
     const QStringList seen = window.view()->seen();
     QCOMPARE(window.seenList()->count(), seen.size());

@@ -7,6 +7,7 @@
 #include "StopwatchWindow.h"
 
 #include "Coach.h"
+#include "RealismLevel.h"
 #include "Services.h"
 
 #include <QLocale>
@@ -14,6 +15,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -27,6 +29,7 @@ class JournalStore;
 class JournalWindow;
 class MainWindow;
 class QLabel;
+class QMenu;
 class QWidget;
 class Simulation;
 
@@ -65,6 +68,9 @@ public:
     /// The microscope's window, once something was sprayed.
     MicroscopeWindow* microscopeWindow() const;
     QAction* sprayAction() const { return m_sprayAction; }
+    /// «Уровень реализма» and its levels: Ideal, Standard, Full.
+    QMenu* levelMenu() const { return m_levelMenu; }
+    QAction* levelAction(RealismLevel level) const { return m_levelActions[static_cast<std::size_t>(level)]; }
     /// The milliseconds between two moves of the spray.
     static constexpr int MicroscopeTickMs = 50;
     /// The journal's window (made on first use) and its store.
@@ -110,6 +116,10 @@ private:
     /// at the runs' pace every MicroscopeTickMs.
     void buildSprayCommand();
     void spray();
+    /// «Уровень реализма»: its three levels, and the teacher's file read at
+    /// the start (RealismFile), which may lock it.
+    void buildLevelCommands();
+    void setLevel(RealismLevel level);
     void updateCommands();
     /// The inputs take no edits while a droplet is held (the voltage is
     /// turned in the panel then), nor the diameter of an unknown drop.
@@ -152,6 +162,9 @@ private:
     QAction* m_assignAction = nullptr;
     QAction* m_openTaskAction = nullptr;
     QAction* m_sprayAction = nullptr;
+    QMenu* m_levelMenu = nullptr;
+    std::array<QAction*, 3> m_levelActions{}; ///< Ideal, Standard, Full
+    bool m_levelLocked = false;
     QPointer<MicroscopeWindow> m_microscope;
     QTimer* m_microscopeTicks = nullptr;
     QLabel* m_reticle;

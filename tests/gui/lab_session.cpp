@@ -52,7 +52,7 @@ bool slipSession(const QString& out)
     WindowFixture w;
     w.show();
     w.form->activateWindow();
-    LabStudent::setUp(w, 11, {true, true, true});
+    LabStudent::setUp(w, 11, {true, true, true, {}});
     LabStudent student(w, 20261209);
     for (const char* pressure : {"101325", "50000", "20000"}) {
         QLineEdit* input = w.form->laboratory().stopwatchWindow()->pressureEdit();
@@ -88,7 +88,7 @@ int main(int argc, char** argv)
     w.show();
     w.form->activateWindow();
     w.resizeClientArea(QSize(1000, 620));
-    LabStudent::setUp(w, 7, {true, true, false});
+    LabStudent::setUp(w, 7, {true, true, false, {}});
 
     // The third drop, some cycles into its hold, on the coordinate plot.
     LabStudent student(w, 20261208);
