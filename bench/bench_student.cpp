@@ -96,13 +96,14 @@ void report(const char* title, const std::vector<Outcome>& outcomes)
     const double e = ChargeUnits::ElementaryCharge / ChargeUnits::ChargeUnit;
     int within = 0, covered = 0, none = 0, wholeFactor = 0;
     std::vector<double> experiment, wall, started, lost;
-    int caught = 0, drops = 0;
+    int caught = 0, drops = 0, unseen = 0;
     for (const Outcome& o : outcomes) {
         experiment.push_back(o.session.experimentSeconds / 60);
         wall.push_back(o.session.wallSeconds / 60);
         started.push_back(o.session.started);
         lost.push_back(o.session.lost);
         caught += o.caught;
+        unseen += o.session.unseenSteps;
         drops += o.session.started;
         if (!o.estimate) {
             ++none;
@@ -122,7 +123,8 @@ void report(const char* title, const std::vector<Outcome>& outcomes)
     std::printf("  median session: %.1f min of experiment, %.1f min of wall time; %.0f drops started, %.0f lost\n",
                 median(experiment), median(wall), median(started), median(lost));
     if (caught > 0)
-        std::printf("  drops caught from a spray: %d of %d started\n", caught, drops);
+        std::printf("  drops caught from a spray: %d of %d started; steps the caught droplet was out of sight at: %d\n",
+                    caught, drops, unseen);
     std::vector<double> bias;
     for (const Outcome& o : outcomes)
         if (o.withoutSlip)

@@ -2,8 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "DropReplay.h"
 #include "DropSizeDistribution.h"
 #include "Experiment.h"
+#include "JournalDrop.h"
 #include "RealismFile.h"
 #include "Spray.h"
 
@@ -177,6 +179,26 @@ void tst_spray::levelsEachWithTheirSignature()
     QVERIFY2(std::fabs(1 - spray.velocity(d, 0) / before - fallSlowed) < 1e-6,
              qPrintable(QString::number(1 - spray.velocity(d, 0) / before)));
     QVERIFY(std::fabs(spray.temperature() - T0 - warmed) < 1e-9);
+
+    // A droplet held in the laboratory's run slows as the free one does (its
+    // run replayed as the grader does, which the engine's run matches): its
+    // fall over its step from about 600 s against that from its first step's end.
+    JournalDrop held;
+    held.setup = setup;
+    held.level = static_cast<RealismLevel>(level);
+    const std::optional<DropReplay> run = DropReplay::of(held, 700);
+    QVERIFY(run);
+    const double step = run->stepSeconds();
+    const auto k = static_cast<std::size_t>(std::lround(600 / step));
+    const double first = run->positionAtStep(2) - run->positionAtStep(1);
+    const double late = run->positionAtStep(k + 1) - run->positionAtStep(k);
+    Spray free(setup, 11, static_cast<RealismLevel>(level), false);
+    free.step(step, 0);
+    const double early = free.velocity(free.droplets().front(), 0);
+    free.step(static_cast<double>(k - 1) * step, 0);
+    const double expected = 1 - free.velocity(free.droplets().front(), 0) / early;
+    QVERIFY2(std::fabs(1 - late / first - expected) < 1e-6, qPrintable(QString::number(1 - late / first)));
+    QVERIFY((expected > 0.02) == (fallSlowed > 0));
 }
 
 void tst_spray::levelFileRead_data()

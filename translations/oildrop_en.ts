@@ -2132,6 +2132,34 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <source>Распылить капли между пластинами и смотреть в микроскоп</source>
         <translation>Spray drops between the plates and look through the microscope</translation>
     </message>
+    <message>
+        <source>Капли не видно в микроскопе: засечь её время нельзя. Подстройте фокус.</source>
+        <translation>The drop cannot be seen in the microscope: it cannot be timed. Adjust the focus.</translation>
+    </message>
+    <message>
+        <source>Уровень реализма</source>
+        <translation>Realism level</translation>
+    </message>
+    <message>
+        <source>Идеальный: одна капля, без шума</source>
+        <translation>Ideal: one drop, no noise</translation>
+    </message>
+    <message>
+        <source>Обычный: распыление, броуновское движение, фокус</source>
+        <translation>Standard: spray, Brownian motion, focus</translation>
+    </message>
+    <message>
+        <source>Полный: ещё испарение, нагрев лампой, облучение в поле</source>
+        <translation>Full: also evaporation, lamp heating, irradiation in the field</translation>
+    </message>
+    <message>
+        <source>Файл %1 не прочитан: %2</source>
+        <translation>File %1 not read: %2</translation>
+    </message>
+    <message>
+        <source>Уровень задан преподавателем: %1</source>
+        <translation>Level set by the teacher: %1</translation>
+    </message>
 </context>
 <context>
     <name>LiveRegion</name>
@@ -2505,8 +2533,16 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <translation>Drop %1 is out of focus: it cannot be seen, nor timed. Adjust the focus.</translation>
     </message>
     <message>
-        <source>Выбрана капля %1.</source>
-        <translation>Drop %1 chosen.</translation>
+        <source>Капля %1 поймана: она держится между пластинами.</source>
+        <translation>Drop %1 is caught: it is held between the plates.</translation>
+    </message>
+    <message>
+        <source>Выбрана капля %1: «ПУСК» поймает её.</source>
+        <translation>Drop %1 chosen: “START” will catch it.</translation>
+    </message>
+    <message>
+        <source>Капля %1 вне поля зрения: засечь её время нельзя.</source>
+        <translation>Drop %1 is out of the field of view: it cannot be timed.</translation>
     </message>
 </context>
 <context>
@@ -3002,6 +3038,10 @@ oildrop --grade FOLDER/assignment.json GRADES.csv JOURNAL.json...</translation>
     <message>
         <source>Всего с пуска: %1</source>
         <translation>Total since start: %1</translation>
+    </message>
+    <message>
+        <source> · капли не видно в микроскопе: засечь её время нельзя</source>
+        <translation> · the drop cannot be seen in the microscope: it cannot be timed</translation>
     </message>
 </context>
 <context>

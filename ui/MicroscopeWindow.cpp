@@ -116,6 +116,8 @@ void MicroscopeWindow::refresh()
         m_chosen->setText(tr("Капля не выбрана: щёлкните по ней или выберите клавишей Tab."));
     else if (droplet->gone)
         m_chosen->setText(tr("Капля %1 ушла из поля зрения: она потеряна.").arg(id));
+    else if (!m_spray->inView(*droplet))
+        m_chosen->setText(tr("Капля %1 вне поля зрения: засечь её время нельзя.").arg(id));
     else if (!m_spray->visible(*droplet))
         m_chosen->setText(tr("Капля %1 не в фокусе: её не видно, и засечь её время нельзя. Подстройте фокус.").arg(id));
     else if (id == m_caught)

@@ -23,7 +23,7 @@ class MicroscopeWindow : public QWidget {
 
 public:
     /// One step of the focus knob, m; its range, ± m around the focal plane at rest.
-    static constexpr double FocusStep = 2e-6, FocusRange = 100e-6;
+    static constexpr double FocusStep = 2e-6, FocusRange = 1e-3;
 
     explicit MicroscopeWindow(QWidget* parent = nullptr);
 

@@ -59,6 +59,7 @@ LabStudent::Session LabStudent::run(const Plan& plan)
 {
     m_plan = plan;
     m_session = {};
+    m_unseen = 0;
     m_drop = 0;
     // The distance of a timing, in the stopwatch's box.
     m_w.form->laboratory().stopwatchWindow()->bandsBox()->setValue(plan.bands);
@@ -83,6 +84,7 @@ LabStudent::Session LabStudent::run(const Plan& plan)
     m_w.fakes.timer.everyPause = {};
 
     m_session.lost += tally.lostDrops();
+    m_session.unseenSteps = m_unseen;
     m_session.wallSeconds = tally.wallSeconds();
     return m_session;
 }
@@ -98,8 +100,6 @@ void LabStudent::newDrop()
     m_lastY = m_w.simulation().record().points().front().Y;
     if (m_lastY >= 3 * m_w.state().reducedGap / 10)
         act(0, Qt::Key_F6);
-    m_focusTurn = 1;
-    m_lastSharpness = 1;
     m_lastStep = 0;
     m_settled = 0;
     m_tested = false;
@@ -223,7 +223,7 @@ void LabStudent::act(double seen, Qt::Key key, Qt::KeyboardModifiers modifiers)
 void LabStudent::choose()
 {
     // Sprayed again while no droplet fits.
-    for (int spray = 0; spray < 5 && !sprayAndChoose(); ++spray) {
+    for (int spray = 0; spray < 10 && !sprayAndChoose(); ++spray) {
     }
 }
 
@@ -260,7 +260,9 @@ bool LabStudent::sprayAndChoose()
     double slowest = 0;
     for (const Spray::Droplet& d : spray->droplets()) {
         const Spray::Droplet& then = before[static_cast<std::size_t>(d.id - 1)];
-        if (!spray->visible(d) || spray->sharpness(d) < 0.5 || d.Y > spray->plateGap() / 2)
+        // Near the view's middle line, so that it stays in view from the first line to the ninth.
+        if (!spray->visible(d) || spray->sharpness(d) < 0.5 || d.Y > spray->plateGap() / 2
+            || std::fabs(d.X) > 0.15 * spray->plateGap())
             continue;
         const double fall = d.Y - then.Y;
         if (fall > 0 && (best == 0 || fall < slowest)) {
@@ -284,12 +286,34 @@ void LabStudent::keepInFocus()
     MicroscopeWindow* microscope = m_w.form->laboratory().microscopeWindow();
     if (!droplet || !microscope)
         return;
-    // Blurring: the knob a step; blurring more than before, the other way.
+    // Blurring: the knob turned a step each way, and left where it looks
+    // sharpest; gone from sight, turned through ±30 µm to find it again.
+    QSlider* knob = microscope->focusSlider();
     const double sharpness = spray->sharpness(*droplet);
-    if (sharpness < 0.85) {
-        if (sharpness < m_lastSharpness)
-            m_focusTurn = -m_focusTurn;
-        QTest::keyClick(microscope->focusSlider(), m_focusTurn > 0 ? Qt::Key_Up : Qt::Key_Down);
+    const bool unseen = lab.holding() && !spray->visible(*droplet);
+    m_unseen += unseen;
+    // Not found again for a good while: let go, and another one caught.
+    m_unseenInARow = unseen ? m_unseenInARow + 1 : 0;
+    if (m_unseenInARow > 100) {
+        m_unseenInARow = 0;
+        m_w.simulation().experiment().end();
+        return;
     }
-    m_lastSharpness = sharpness;
+    if (!lab.holding() || sharpness >= 0.85)
+        return;
+    const int from = knob->value();
+    const int reach = sharpness > 0 ? 1 : 15;
+    int best = from;
+    double sharpest = sharpness;
+    for (int value = std::max(from - reach, knob->minimum()); value <= std::min(from + reach, knob->maximum());
+         ++value) {
+        while (knob->value() != value)
+            QTest::keyClick(knob, knob->value() < value ? Qt::Key_Up : Qt::Key_Down);
+        if (spray->sharpness(*droplet) > sharpest) {
+            sharpest = spray->sharpness(*droplet);
+            best = value;
+        }
+    }
+    while (knob->value() != best)
+        QTest::keyClick(knob, knob->value() < best ? Qt::Key_Up : Qt::Key_Down);
 }

@@ -36,9 +36,12 @@ class WindowFixture;
 /// With a spray, before each start the student sprays (F2), watches the
 /// microscope's field for a while with the field off, chooses the droplet
 /// seen to fall slowest (a small one, slow to time) in the upper half, in
-/// focus, by Tab in the microscope's view, and catches it with «ПУСК»; while
-/// holding it, the student keeps it in focus with the knob (its slider's keys),
-/// turning the other way when it blurs more.
+/// focus, near the view's middle line (off it the circle of the view cuts the
+/// upper and lower lines short), by Tab in the microscope's view, and catches it with «ПУСК»; while
+/// holding it, the student keeps it in focus with the knob (its slider's
+/// keys): blurred, a step each way and back to where it looks sharpest; gone
+/// from sight, turned through ±30 µm to find it; not found for 100 steps,
+/// let go for another.
 class LabStudent {
 public:
     struct Plan {
@@ -58,6 +61,7 @@ public:
         int lost = 0;
         double experimentSeconds = 0;
         double wallSeconds = 0;
+        int unseenSteps = 0; ///< steps the caught droplet was out of sight at (of view or of focus)
     };
 
     /// The laboratory's options a session runs with.
@@ -118,6 +122,6 @@ private:
     int m_chargeState = 0;
     bool m_nextDrop = false;
     bool m_spray = false;
-    int m_focusTurn = 1; ///< the way the knob was last turned
-    double m_lastSharpness = 1;
+    int m_unseen = 0;
+    int m_unseenInARow = 0;
 };
