@@ -86,17 +86,21 @@ public:
         // Every 100 steps from the first: 100 pauses each.
         if (m_steps % 100 == 1) {
             const double wall = static_cast<double>(m_wall.nsecsElapsed()) * 1e-9;
+            const double cpu = cpuSeconds();
+            int seen = 0;
+            if (const Spray* spray = m_lab().chamber().current())
+                for (const Spray::Droplet& d : spray->droplets())
+                    seen += spray->inView(d);
             if (m_steps > 1) {
                 m_beats.push_back(wall - m_lastBeat);
-                if (const Spray* spray = m_lab().chamber().current()) {
-                    int seen = 0;
-                    for (const Spray::Droplet& d : spray->droplets())
-                        seen += spray->inView(d);
-                    std::printf("  steps %5d–%5d: %.3f s, %d droplets in view\n", m_steps - 100, m_steps - 1,
-                                m_beats.back(), seen);
-                }
+                if (m_lab().chamber().current())
+                    std::printf("  steps %5d–%5d: %.3f s, %d → %d droplets in view, cpu %.1f %% of one core\n",
+                                m_steps - 100, m_steps - 1, m_beats.back(), m_seen, seen,
+                                100 * (cpu - m_lastCpu) / m_beats.back());
             }
             m_lastBeat = wall;
+            m_lastCpu = cpu;
+            m_seen = seen;
         }
         if (now >= m_seconds)
             m_w.simulation().experiment().end();
@@ -132,6 +136,8 @@ private:
     int m_steps = 0;
     QElapsedTimer m_wall;
     double m_lastBeat = 0;
+    double m_lastCpu = 0;
+    int m_seen = 0;
     double m_cpu = 0;
     std::vector<double> m_beats;
     End m_end = End::Ended;

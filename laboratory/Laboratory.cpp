@@ -297,13 +297,18 @@ void Laboratory::stepped()
 
 void Laboratory::spray()
 {
-    // Each spray of the session from a stream of its seed of its own, apart from the drops'.
-    constexpr std::uint64_t SprayStreams = std::uint64_t(1) << 40;
-    m_spraySeed = SeededRandom::derive(m_seed, SprayStreams + static_cast<std::uint64_t>(m_chamber.sprays()));
+    m_spraySeed = spraySeed(m_seed, m_chamber.sprays() + 1);
     m_chamber.spray(m_spraySeed, sprayLevel(), m_brownian, m_temperature);
     m_chosen = 0;
     m_caught = 0;
     emit changed();
+}
+
+std::uint64_t Laboratory::spraySeed(std::uint64_t seed, int spray)
+{
+    // Each spray of the session from a stream of its seed of its own, apart from the drops'.
+    constexpr std::uint64_t SprayStreams = std::uint64_t(1) << 40;
+    return SeededRandom::derive(seed, SprayStreams + static_cast<std::uint64_t>(spray - 1));
 }
 
 void Laboratory::advanceSpray(double wallSeconds)

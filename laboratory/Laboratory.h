@@ -70,6 +70,8 @@ public:
     /// «Распылить»: a new spray between the plates, from a stream of the
     /// session's seed of its own, at sprayLevel(), with Brownian motion as set.
     void spray();
+    /// The seed of the session's spray number `spray` (1, 2, …) from the session's `seed`.
+    static std::uint64_t spraySeed(std::uint64_t seed, int spray);
     SprayChamber& chamber() { return m_chamber; }
     const SprayChamber& chamber() const { return m_chamber; }
     /// The droplet of the spray the student has chosen (0: none): the next

@@ -17,13 +17,42 @@ namespace {
 /// Streams of a droplet's seed.
 enum : std::uint64_t { Looks = 1, Kicks = 2 };
 
+/// A droplet's charge number, after its diameter from its draws.
+int drawCharge(SeededRandom& draws)
+{
+    if (draws.uniform() < Spray::NeutralShare)
+        return 0;
+    int charge = 1;
+    while (charge < Spray::MaxCharge && draws.uniform() < Spray::ChargeContinuation)
+        ++charge;
+    return charge;
+}
+
+/// A droplet's own draws: its diameter, then its charge.
+SeededRandom looks(std::uint64_t seed, int id)
+{
+    return SeededRandom(SeededRandom::derive(SeededRandom::derive(seed, static_cast<std::uint64_t>(id)), Looks));
+}
+
 } // namespace
+
+int Spray::countOf(std::uint64_t seed)
+{
+    SeededRandom count(SeededRandom::derive(seed, 0));
+    return Fewest + static_cast<int>(count.uniform() * (Most - Fewest + 1));
+}
+
+int Spray::chargeOf(std::uint64_t seed, int id)
+{
+    SeededRandom draws = looks(seed, id);
+    DropSizeDistribution::draw(draws);
+    return drawCharge(draws);
+}
 
 Spray::Spray(const SetupParameters& setup, std::uint64_t seed, RealismLevel level, bool brownian, double temperature)
     : m_setup(setup), m_level(level), m_brownian(brownian && level != RealismLevel::Ideal), m_temperature(temperature)
 {
-    SeededRandom count(SeededRandom::derive(seed, 0));
-    const int n = Fewest + static_cast<int>(count.uniform() * (Most - Fewest + 1));
+    const int n = countOf(seed);
     const double radius = FieldRadius * setup.DD;
     for (int id = 1; id <= n; ++id) {
         const std::uint64_t own = SeededRandom::derive(seed, static_cast<std::uint64_t>(id));
@@ -31,13 +60,11 @@ Spray::Spray(const SetupParameters& setup, std::uint64_t seed, RealismLevel leve
         Droplet droplet;
         droplet.id = id;
         droplet.d = DropSizeDistribution::draw(draws);
-        if (draws.uniform() >= NeutralShare) {
-            droplet.charge = 1;
-            while (droplet.charge < MaxCharge && draws.uniform() < ChargeContinuation)
-                ++droplet.charge;
-        }
-        droplet.Y = setup.DD * (0.05 + 0.15 * draws.uniform());
-        droplet.X = radius * 0.8 * (2 * draws.uniform() - 1);
+        droplet.charge = drawCharge(draws);
+        // In the upper part of the field of view, across its chord there.
+        droplet.Y = setup.DD * (0.1 + 0.12 * draws.uniform());
+        const double chord = std::sqrt(radius * radius - std::pow(droplet.Y - setup.DD / 2, 2));
+        droplet.X = chord * 0.9 * (2 * draws.uniform() - 1);
         droplet.Z = DepthSpread * draws.normal();
         m_droplets.push_back(droplet);
         m_kicks.emplace_back(SeededRandom::derive(own, Kicks));
@@ -128,7 +155,7 @@ void Spray::release(int id, bool lost)
 double Spray::diameterAt(std::uint64_t seed, int id, RealismLevel level, double t)
 {
     // Only the droplet's own draws: the same diameter the spray gave it.
-    SeededRandom draws(SeededRandom::derive(SeededRandom::derive(seed, static_cast<std::uint64_t>(id)), Looks));
+    SeededRandom draws = looks(seed, id);
     const double d = DropSizeDistribution::draw(draws);
     return level == RealismLevel::Full ? d * std::exp(-EvaporationRate * t) : d;
 }

@@ -22,7 +22,7 @@
 /// probability NeutralShare, else geometric, P(N = n) = (1 − c)·c^(n − 1) with
 /// c = ChargeContinuation (mean 1/(1 − c) ≈ 3.3: mostly a few e, now and then
 /// ten or more), at most MaxCharge. They appear near the upper plate
-/// (0.05…0.2 of the gap below it), across the field of view, at depths
+/// (0.1…0.22 of the gap below it), across the field of view there, at depths
 /// normal around the focal plane (σ = DepthSpread).
 ///
 /// Motion: a droplet's relaxation time (tens of µs) is far below a step, so
@@ -91,6 +91,10 @@ public:
     /// number `active` acting at the run's force ratio `a`. Stokes' law:
     /// Vg ∝ d²/η and a ∝ 1/d³, so v/Vg0 = (η0/η)·s²·(1 + N·a0/s³), s = d/d0.
     static double fullLevelDrift(double t, double active, double a, double timeStep);
+    /// How many droplets the spray of `seed` has.
+    static int countOf(std::uint64_t seed);
+    /// The charge number droplet `id` of the spray of `seed` was sprayed with.
+    static int chargeOf(std::uint64_t seed, int id);
     /// The diameter of droplet `id` of the spray of `seed` at its time `t`
     /// (s) at `level`: what evaporation has left of it.
     static double diameterAt(std::uint64_t seed, int id, RealismLevel level, double t);

@@ -98,7 +98,8 @@ void tst_grading::auditFindsWhatWasCooked()
     QDir(JournalStore::defaultFolder()).removeRecursively();
     WindowFixture w;
     w.show();
-    LabStudent::setUp(w, 4242, {true, true, false, {}});
+    // Each drop caught from a spray.
+    LabStudent::setUp(w, 4242, {true, true, false, RealismLevel::Standard});
     LabStudent student(w, 6, LabStudent::Hand::Measured);
     LabStudent::Plan plan;
     plan.drops = 3;
@@ -138,6 +139,11 @@ void tst_grading::auditFindsWhatWasCooked()
             }
         QCOMPARE(codes(TimingAudit::audit(copied, honest.seed)), QStringList{QStringLiteral("foreign %1 -1").arg(to)});
     }
+    // A droplet caught from a spray of another seed.
+    Journal resprayed = honest;
+    resprayed.drops.back().caught->spraySeed ^= 1;
+    QCOMPARE(codes(TimingAudit::audit(resprayed, honest.seed)),
+             QStringList{QStringLiteral("foreign %1 -1").arg(resprayed.drops.back().number)});
     // Another task's journal.
     QCOMPARE(codes(TimingAudit::audit(honest, honest.seed + 1)).constFirst(), QStringLiteral("wrong-task 0 -1"));
 }

@@ -3177,5 +3177,9 @@ oildrop --grade FOLDER/assignment.json GRADES.csv JOURNAL.json...</translation>
         <source>последние цифры введённых времён неравномерны (χ² = %1 при 9 степенях свободы): настоящие отсчёты так не выглядят</source>
         <translation>the last digits of the typed times are not uniform (χ² = %1 with 9 degrees of freedom): real readings do not look like that</translation>
     </message>
+    <message>
+        <source>капля %1 поймана не в распылении этого задания, не с тем зарядом или записана дважды</source>
+        <translation>drop %1 was not caught in a spray of this task, has another charge, or is recorded twice</translation>
+    </message>
 </context>
 </TS>

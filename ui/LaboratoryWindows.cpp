@@ -246,7 +246,7 @@ void LaboratoryWindows::buildSprayCommand()
         if (m_microscope) {
             m_microscope->setVoltage(lab.chamber().voltage());
             m_microscope->setCaught(lab.caught());
-            m_microscope->refresh();
+            m_microscope->tick();
         }
     });
 }

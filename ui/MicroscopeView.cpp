@@ -4,7 +4,6 @@
 
 #include "MicroscopeView.h"
 
-#include "MicroscopeScene.h"
 #include "Reticle.h"
 #include "Spray.h"
 
@@ -117,11 +116,39 @@ void MicroscopeView::mousePressEvent(QMouseEvent* event)
 void MicroscopeView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    if (!m_spray)
+    if (!m_spray) {
+        painter.fillRect(rect(), Qt::black);
         return;
-    painter.setRenderHint(QPainter::Antialiasing);
+    }
     const MicroscopeScene scene(*m_spray, width(), height(), m_inverted);
+    painter.drawPixmap(0, 0, background(scene));
+    // Each droplet a point of light; the one chosen ringed.
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const MicroscopeScene::Spot& s : scene.spots()) {
+        const QPixmap& spot = light(s);
+        const double half = spot.width() / spot.devicePixelRatio() / 2;
+        painter.drawPixmap(QPointF(s.x - half, s.y - half), spot);
+        if (s.id == m_selected) {
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(QColor(120, 220, 140), 1));
+            painter.drawEllipse(QPointF(s.x, s.y), s.halo + 4, s.halo + 4);
+        }
+    }
+}
+
+const QPixmap& MicroscopeView::background(const MicroscopeScene& scene)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QString key =
+        QStringLiteral("%1 %2 %3 %4 %5").arg(width()).arg(height()).arg(ratio).arg(m_spray->plateGap()).arg(m_inverted);
+    if (key == m_backgroundKey)
+        return m_background;
+    m_backgroundKey = key;
+    m_background = QPixmap(size() * ratio);
+    m_background.setDevicePixelRatio(ratio);
+    m_background.fill(Qt::black);
+    QPainter painter(&m_background);
+    painter.setRenderHint(QPainter::Antialiasing);
     const QPointF centre(scene.centreX(), scene.centreY());
     // The lit field of view, the reticle's lines and a scale of 1 mm.
     painter.setPen(Qt::NoPen);
@@ -133,23 +160,41 @@ void MicroscopeView::paintEvent(QPaintEvent*)
     const double mm = 1e-3 * scene.scale();
     const QPointF bar(centre.x() - mm / 2, centre.y() + 0.85 * scene.radius());
     painter.drawLine(bar, bar + QPointF(mm, 0));
+    painter.setFont(font());
     painter.drawText(QRectF(bar.x() - 20, bar.y() - 18, mm + 40, 16), Qt::AlignCenter, tr("1 мм"));
-    // Each droplet a point of light; the one chosen ringed.
+    return m_background;
+}
+
+const QPixmap& MicroscopeView::light(const MicroscopeScene::Spot& s)
+{
+    const auto halo = static_cast<quint64>(std::lround(2 * s.halo));
+    const auto core = static_cast<quint64>(std::lround(2 * s.core));
+    const auto level = static_cast<quint64>(std::lround(32 * std::clamp(s.brightness, 0.0, 1.0)));
+    const quint64 key = (halo << 32) | (core << 8) | level;
+    if (const auto found = m_lights.constFind(key); found != m_lights.constEnd())
+        return *found;
+    const double r = static_cast<double>(halo) / 2, c = static_cast<double>(core) / 2;
+    const qreal ratio = devicePixelRatioF();
+    const int side = static_cast<int>(std::ceil(2 * r)) + 2;
+    QPixmap spot(QSize(side, side) * ratio);
+    spot.setDevicePixelRatio(ratio);
+    spot.fill(Qt::transparent);
+    QPainter painter(&spot);
+    painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    for (const MicroscopeScene::Spot& s : scene.spots()) {
-        QRadialGradient light(QPointF(s.x, s.y), s.halo);
-        const int core = static_cast<int>(255 * s.brightness);
-        light.setColorAt(0, QColor(255, 255, 240, core));
-        light.setColorAt(s.core / s.halo, QColor(255, 255, 230, core));
-        light.setColorAt(std::min(1.0, s.core / s.halo + 0.05), QColor(200, 210, 255, core / 4));
-        light.setColorAt(1, QColor(200, 210, 255, 0));
-        painter.setBrush(light);
-        painter.drawEllipse(QPointF(s.x, s.y), s.halo, s.halo);
-        if (s.id == m_selected) {
-            painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(QColor(120, 220, 140), 1));
-            painter.drawEllipse(QPointF(s.x, s.y), s.halo + 4, s.halo + 4);
-            painter.setPen(Qt::NoPen);
-        }
-    }
+    const QPointF centre(side / 2.0, side / 2.0);
+    QRadialGradient light(centre, std::max(r, 0.5));
+    const int bright = static_cast<int>(255 * static_cast<double>(level) / 32);
+    const double edge = r > 0 ? std::min(1.0, c / r) : 1;
+    light.setColorAt(0, QColor(255, 255, 240, bright));
+    light.setColorAt(edge, QColor(255, 255, 230, bright));
+    light.setColorAt(std::min(1.0, edge + 0.05), QColor(200, 210, 255, bright / 4));
+    light.setColorAt(1, QColor(200, 210, 255, 0));
+    painter.setBrush(light);
+    painter.drawEllipse(centre, std::max(r, 0.5), std::max(r, 0.5));
+    painter.end();
+    // Looks are few (focus and size quantised); the cache stays small.
+    if (m_lights.size() > 4096)
+        m_lights.clear();
+    return *m_lights.insert(key, spot);
 }

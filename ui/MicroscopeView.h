@@ -4,7 +4,11 @@
 
 #pragma once
 
+#include "MicroscopeScene.h"
 #include <QStringList>
+
+#include <QHash>
+#include <QPixmap>
 #include <QWidget>
 
 class Spray;
@@ -50,7 +54,16 @@ private:
     /// The next droplet seen after the one chosen (or before it), nearest the centre first.
     void step(bool forward);
 
+    /// The field without its droplets, drawn once for each size and gap.
+    const QPixmap& background(const MicroscopeScene& scene);
+    /// A droplet's point of light, drawn once for each look (radii to half a
+    /// pixel, brightness to 1/32).
+    const QPixmap& light(const MicroscopeScene::Spot& spot);
+
     const Spray* m_spray = nullptr;
+    QPixmap m_background;
+    QString m_backgroundKey;
+    QHash<quint64, QPixmap> m_lights;
     double m_voltage = 0;
     bool m_inverted = false;
     int m_selected = 0;

@@ -92,6 +92,14 @@ void MicroscopeWindow::turnFocus(int steps)
     m_focus->setValue(m_focus->value() + steps);
 }
 
+void MicroscopeWindow::tick()
+{
+    if (++m_ticks % ListTicks == 0)
+        refresh();
+    else
+        m_view->update();
+}
+
 void MicroscopeWindow::refresh()
 {
     m_view->update();

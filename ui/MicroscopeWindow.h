@@ -35,6 +35,10 @@ public:
     void setCaught(int id) { m_caught = id; }
     /// Draws the field anew and updates the list and the chosen droplet's line.
     void refresh();
+    /// A moment of the droplets' motion: the field drawn anew; the list and
+    /// the chosen droplet's line, which the eye reads slowly, every ListTicks.
+    void tick();
+    static constexpr int ListTicks = 10;
 
     MicroscopeView* view() const { return m_view; }
     QSlider* focusSlider() const { return m_focus; }
@@ -46,6 +50,7 @@ private:
 
     Spray* m_spray = nullptr;
     int m_caught = 0;
+    int m_ticks = 0;
     MicroscopeView* m_view;
     QSlider* m_focus;
     QCheckBox* m_inverted;
