@@ -207,7 +207,8 @@ std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setu
     };
     // The droplet chosen in the microscope, caught where it is now.
     m_catching.reset();
-    const Spray* spray = m_chamber.current();
+    // (The ideal level gives its drop alone.)
+    const Spray* spray = m_level != RealismLevel::Ideal ? m_chamber.current() : nullptr;
     const Spray::Droplet* chosen = spray ? spray->droplet(m_chosen) : nullptr;
     if (chosen && !chosen->gone && !chosen->held) {
         CaughtDroplet c{m_chamber.sprays(), m_spraySeed, chosen->id, spray->time(), chosen->Y};
@@ -297,6 +298,9 @@ void Laboratory::stepped()
 
 void Laboratory::spray()
 {
+    // A droplet caught stays in its cloud: let it go first.
+    if (m_caught)
+        return;
     m_spraySeed = spraySeed(m_seed, m_chamber.sprays() + 1);
     m_chamber.spray(m_spraySeed, sprayLevel(), m_brownian, m_temperature);
     m_chosen = 0;

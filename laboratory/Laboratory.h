@@ -68,7 +68,8 @@ public:
     static constexpr double InFieldCapture = 0.1;
 
     /// «Распылить»: a new spray between the plates, from a stream of the
-    /// session's seed of its own, at sprayLevel(), with Brownian motion as set.
+    /// session's seed of its own, at sprayLevel(), with Brownian motion as
+    /// set; none while a droplet of the last one is held.
     void spray();
     /// The seed of the session's spray number `spray` (1, 2, …) from the session's `seed`.
     static std::uint64_t spraySeed(std::uint64_t seed, int spray);

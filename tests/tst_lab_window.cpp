@@ -922,6 +922,7 @@ void tst_lab_window::caughtDropletFollowedAndSeen()
     w.show();
     LaboratoryWindows& windows = w.form->laboratory();
     press(w, Qt::Key_L, Qt::ControlModifier);
+    w.simulation().laboratory().setSeed(35);
     windows.levelAction(RealismLevel::Standard)->trigger();
     QVERIFY(w.form->menus().brownian->isChecked() && w.form->menus().unknownDrop->isChecked());
     press(w, Qt::Key_F2);
@@ -936,8 +937,7 @@ void tst_lab_window::caughtDropletFollowedAndSeen()
     QSlider* focus = microscope->focusSlider();
     // 60 µm off, by the knob's arrow keys.
     const Qt::Key away = seen.Z > 0 ? Qt::Key_Down : Qt::Key_Up;
-    const Qt::Key back = away == Qt::Key_Down ? Qt::Key_Up : Qt::Key_Down;
-    bool followed = true, othersMoved = false, refused = false, timedAgain = false;
+    bool followed = true, othersMoved = false, keptCloud = false, refused = false, timedAgain = false;
     QString status;
     duringRun(w, [&](int step) {
         const ExperimentState& s = w.state();
@@ -946,6 +946,11 @@ void tst_lab_window::caughtDropletFollowedAndSeen()
         followed = followed && held.held && std::fabs(held.Y - s.Y * unit) <= 1e-12 * unit;
         othersMoved = othersMoved || spray->droplet(id == 1 ? 2 : 1)->Y != seen.Y;
         switch (step) {
+        case 2:
+            // No new spray while it is held: it stays in its cloud.
+            press(w, Qt::Key_F2);
+            keptCloud = lab.chamber().sprays() == 1 && lab.caught() == id;
+            break;
         case 3:
         case 6: press(w, Qt::Key_F6); break;
         case 8:
@@ -955,12 +960,15 @@ void tst_lab_window::caughtDropletFollowedAndSeen()
             refused = !lab.stopwatch().isRunning() && !lab.inSight();
             status = windows.stopwatchWindow()->statusLabel()->text();
             break;
-        case 9:
-            for (int i = 0; i < 30; ++i)
-                QTest::keyClick(focus, back);
+        case 9: {
+            // Focused on it again, as an eye finds it.
+            const auto onIt = static_cast<int>(std::lround(held.Z / MicroscopeWindow::FocusStep));
+            while (focus->value() != onIt)
+                QTest::keyClick(focus, focus->value() < onIt ? Qt::Key_Up : Qt::Key_Down);
             press(w, Qt::Key_F8);
             timedAgain = lab.stopwatch().isRunning();
             break;
+        }
         case 10: w.simulation().experiment().end(); break;
         default: break;
         }
@@ -970,6 +978,7 @@ void tst_lab_window::caughtDropletFollowedAndSeen()
     w.holdWhileHeld();
     QVERIFY(followed);
     QVERIFY(othersMoved);
+    QVERIFY(keptCloud);
     QVERIFY(refused);
     QVERIFY2(status.contains(QStringLiteral("капли не видно в микроскопе")), qPrintable(status));
     QVERIFY(timedAgain);

@@ -2160,6 +2160,10 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <source>Уровень задан преподавателем: %1</source>
         <translation>Level set by the teacher: %1</translation>
     </message>
+    <message>
+        <source>Капля поймана: распылить снова можно, когда она отпущена (ПУСК) или потеряна.</source>
+        <translation>The drop is caught: you can spray again once it is let go (START) or lost.</translation>
+    </message>
 </context>
 <context>
     <name>LiveRegion</name>

@@ -315,6 +315,13 @@ void LaboratoryWindows::spray()
     Laboratory& lab = m_simulation.laboratory();
     if (!lab.isActive())
         return;
+    if (lab.caught() != 0) {
+        // Said, not just ignored: the key is the student's.
+        if (m_services.announcer)
+            m_services.announcer->announce(
+                tr("Капля поймана: распылить снова можно, когда она отпущена (ПУСК) или потеряна."));
+        return;
+    }
     lab.spray();
     if (!m_microscope) {
         m_microscope = new MicroscopeWindow(&m_window);
