@@ -44,7 +44,7 @@ Journal session(std::uint64_t seed, int drops)
     QDir(JournalStore::defaultFolder()).removeRecursively();
     WindowFixture w;
     w.show();
-    LabStudent::setUp(w, seed, {true, true, false});
+    LabStudent::setUp(w, seed, {true, true, false, {}});
     LabStudent student(w, seed ^ 0x5eed, LabStudent::Hand::Measured);
     LabStudent::Plan plan;
     plan.drops = drops;

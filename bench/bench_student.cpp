@@ -12,7 +12,9 @@
 // voltage turned so that the droplet rises at half to two and a half times
 // its fall). Many sessions, each with a seed of its own, with known drops,
 // with unknown drops in Brownian motion, and with unknown drops in Brownian
-// motion whose drag has the slip of the air (at 1 atm, 20 °C). Prints, for each:
+// motion whose drag has the slip of the air (at 1 atm, 20 °C), and, at the
+// standard realism level, with each drop caught from a spray: the droplet
+// seen to fall slowest, kept in focus. Prints, for each:
 //   - the share of sessions whose estimate of e (from the drops' charges) is
 //     within 1 % of 1.602 176 634·10⁻¹⁹ C;
 //   - the share whose expanded uncertainty (k = 2) covers it;
@@ -20,7 +22,7 @@
 //   - the median experiment time and wall time of a session;
 //   - with the slip, the mean deviation of e when the same journals are
 //     analysed without the correction (Stokes' law alone).
-//   bench_student [SESSIONS [known|unknown|slip|steady|measured...]]
+//   bench_student [SESSIONS [known|unknown|slip|spray|steady|measured...]]
 //   (default 50 of each kind of drops, with the measured hand)
 
 #include "LabStudent.h"
@@ -44,13 +46,14 @@
 namespace {
 
 /// The drops of a session.
-enum class Drops { Known, Unknown, UnknownWithSlip };
+enum class Drops { Known, Unknown, UnknownWithSlip, Sprayed };
 
 struct Outcome {
     bool estimate = false;
     double e = 0;
     double expanded = 0;
     std::optional<double> withoutSlip; ///< e analysed by Stokes' law alone
+    int caught = 0;                    ///< drops caught from a spray
     LabStudent::Session session;
 };
 
@@ -61,11 +64,16 @@ Outcome session(std::uint64_t seed, Drops drops, LabStudent::Hand hand)
     WindowFixture w;
     w.show();
     w.form->activateWindow();
-    LabStudent::setUp(w, seed, {unknown, unknown, drops == Drops::UnknownWithSlip});
+    LabStudent::Options options{unknown, unknown, drops == Drops::UnknownWithSlip, {}};
+    if (drops == Drops::Sprayed)
+        options.level = RealismLevel::Standard;
+    LabStudent::setUp(w, seed, options);
     LabStudent student(w, seed ^ 0x5eed, hand);
     Outcome outcome;
     outcome.session = student.run(LabStudent::Plan{});
     const JournalAnalysis::Result& r = w.simulation().journal().analysis();
+    for (const JournalDrop& drop : w.simulation().journal().journal().drops)
+        outcome.caught += drop.caught.has_value();
     outcome.estimate = r.fromCharges.valid();
     outcome.e = r.fromCharges.e / ChargeUnits::ChargeUnit;
     outcome.expanded = r.fromCharges.expanded / ChargeUnits::ChargeUnit;
@@ -88,11 +96,15 @@ void report(const char* title, const std::vector<Outcome>& outcomes)
     const double e = ChargeUnits::ElementaryCharge / ChargeUnits::ChargeUnit;
     int within = 0, covered = 0, none = 0, wholeFactor = 0;
     std::vector<double> experiment, wall, started, lost;
+    int caught = 0, drops = 0, unseen = 0;
     for (const Outcome& o : outcomes) {
         experiment.push_back(o.session.experimentSeconds / 60);
         wall.push_back(o.session.wallSeconds / 60);
         started.push_back(o.session.started);
         lost.push_back(o.session.lost);
+        caught += o.caught;
+        unseen += o.session.unseenSteps;
+        drops += o.session.started;
         if (!o.estimate) {
             ++none;
             continue;
@@ -110,6 +122,9 @@ void report(const char* title, const std::vector<Outcome>& outcomes)
     std::printf("  a whole factor off:       %d\n", wholeFactor);
     std::printf("  median session: %.1f min of experiment, %.1f min of wall time; %.0f drops started, %.0f lost\n",
                 median(experiment), median(wall), median(started), median(lost));
+    if (caught > 0)
+        std::printf("  drops caught from a spray: %d of %d started; steps the caught droplet was out of sight at: %d\n",
+                    caught, drops, unseen);
     std::vector<double> bias;
     for (const Outcome& o : outcomes)
         if (o.withoutSlip)
@@ -148,6 +163,8 @@ int main(int argc, char** argv)
             kinds.push_back(Drops::Unknown);
         else if (kind == QLatin1String("slip"))
             kinds.push_back(Drops::UnknownWithSlip);
+        else if (kind == QLatin1String("spray"))
+            kinds.push_back(Drops::Sprayed);
     }
     if (kinds.empty())
         kinds = {Drops::Known, Drops::Unknown, Drops::UnknownWithSlip};
@@ -167,6 +184,7 @@ int main(int argc, char** argv)
             const QByteArray title =
                 QByteArray(drops == Drops::Known     ? "known drops"
                            : drops == Drops::Unknown ? "unknown drops, Brownian motion"
+                           : drops == Drops::Sprayed ? "droplets caught from a spray by their fall (standard level)"
                                                      : "unknown drops, Brownian motion, slip of the air at 1 atm")
                 + (hand == LabStudent::Hand::Measured ? ", measured hand (lag 0.11 ± 0.07 s)"
                                                       : ", steady hand (0.2 ± 0.05 s)");

@@ -11,7 +11,9 @@
 #include "ModelRange.h"
 #include "SeededRandom.h"
 #include "SlipCorrection.h"
+#include "Spray.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -20,7 +22,11 @@ std::optional<DropReplay> DropReplay::of(const JournalDrop& drop, double seconds
     using P = DropletPhysics;
     SetupParameters setup = drop.setup;
     const DropSource::Drop drawn = Laboratory::drawDrop(setup, drop.seed, drop.diameterHidden);
-    if (drop.diameterHidden) {
+    if (drop.caught) {
+        // A droplet of a spray: its size the spray gave it, less what evaporated.
+        setup.d = Spray::diameterAt(drop.caught->spraySeed, drop.caught->droplet,
+                                    drop.level.value_or(RealismLevel::Standard), drop.caught->sprayTime);
+    } else if (drop.diameterHidden) {
         if (!drawn.diameter)
             return std::nullopt;
         setup.d = *drawn.diameter;
@@ -52,8 +58,12 @@ std::optional<DropReplay> DropReplay::of(const JournalDrop& drop, double seconds
     bool fieldOn = false, reversed = false;
     double forceRatio = P::forceRatio(setup.Ux, setup.d, setup.r, setup.r0, setup.DD);
     float Vy = 0;
-    double Y = 0;
-    replay.m_Y.push_back(0);
+    // A caught droplet starts where it was caught, within the gap.
+    double Y = drop.caught && drop.caught->depth > 0
+                   ? std::clamp(drop.caught->depth / unit, 0.0, 0.99 * grid.reducedGap)
+                   : 0.0;
+    replay.m_Y.push_back(Y * unit);
+    const bool full = drop.level == RealismLevel::Full;
     std::size_t next = 0;
     const auto limit = static_cast<std::size_t>(std::min(seconds, MaxSeconds) / replay.m_stepSeconds + 2);
     for (std::size_t k = 1; k <= limit; ++k) {
@@ -64,7 +74,9 @@ std::optional<DropReplay> DropReplay::of(const JournalDrop& drop, double seconds
             const DropEvent& e = drop.events[next];
             if (e.kind == DropEvent::Kind::Light) {
                 const int before = static_cast<int>(chargeState == 0 ? N2 : N3);
-                N3 = static_cast<std::int16_t>(IonCapture::next(before, ions));
+                // In the field at the full level the ions seldom reach it.
+                const bool captures = !(full && fieldOn) || ions.uniform() < Laboratory::InFieldCapture;
+                N3 = static_cast<std::int16_t>(captures ? IonCapture::next(before, ions) : before);
                 ++chargeState;
             } else {
                 fieldOn = e.field != FieldState::Off;
@@ -85,6 +97,10 @@ std::optional<DropReplay> DropReplay::of(const JournalDrop& drop, double seconds
             Y += BrownianMotion::displacement(setup.d, etaKicks, grid.timeStep * static_cast<double>(tau), kicks,
                                               temperature)
                  / unit;
+        if (full)
+            Y += Spray::fullLevelDrift((drop.caught ? drop.caught->sprayTime : 0)
+                                           + static_cast<double>(k - 1) * replay.m_stepSeconds,
+                                       active, forceRatio, grid.timeStep);
         replay.m_Y.push_back(Y * unit);
         // A held droplet stays until it touches a plate.
         if (!(Y >= 0 && Y < grid.reducedGap))

@@ -5,7 +5,9 @@
 #include "TimingAudit.h"
 
 #include "DropReplay.h"
+#include "Laboratory.h"
 #include "SeededRandom.h"
+#include "Spray.h"
 #include "Stopwatch.h"
 
 #include <QLocale>
@@ -13,6 +15,8 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <set>
+#include <tuple>
 
 QString TimingAudit::key(Code code)
 {
@@ -40,6 +44,7 @@ TimingAudit::Result TimingAudit::audit(const Journal& journal, std::uint64_t tas
     std::map<int, std::vector<std::size_t>> byDrop;
     for (std::size_t i = 0; i < journal.entries.size(); ++i)
         byDrop[journal.entries[i].drop].push_back(i);
+    std::set<std::tuple<std::uint64_t, int, double>> caught; ///< spray seed, droplet, spray time
     for (const JournalDrop& drop : journal.drops) {
         std::vector<std::size_t> timings;
         double until = 0;
@@ -61,6 +66,19 @@ TimingAudit::Result TimingAudit::audit(const Journal& journal, std::uint64_t tas
             result.flags.push_back(
                 {drop.number, -1, Code::Foreign,
                  tr("капля %1 не из этого задания: её зерно не то, что даёт задание").arg(drop.number)});
+            continue;
+        }
+        // A caught droplet: one of a spray of this task, with the charge it was
+        // sprayed with, caught once at that moment (a second drop caught so is a copy).
+        if (const std::optional<CaughtDroplet>& c = drop.caught;
+            c
+            && (c->spraySeed != Laboratory::spraySeed(taskSeed, c->spray) || c->droplet > Spray::countOf(c->spraySeed)
+                || drop.startCharge != Spray::chargeOf(c->spraySeed, c->droplet)
+                || !caught.insert({c->spraySeed, c->droplet, c->sprayTime}).second)) {
+            result.flags.push_back(
+                {drop.number, -1, Code::Foreign,
+                 tr("капля %1 поймана не в распылении этого задания, не с тем зарядом или записана дважды")
+                     .arg(drop.number)});
             continue;
         }
         until = std::min(until, DropReplay::MaxSeconds);

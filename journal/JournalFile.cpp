@@ -5,6 +5,7 @@
 #include "JournalFile.h"
 
 #include "ModelRange.h"
+#include "RealismFile.h"
 #include "TaskId.h"
 
 #include <QJsonArray>
@@ -185,6 +186,17 @@ QByteArray JournalFile::write(const Journal& journal)
         }
         if (d.startCharge)
             o.insert(QStringLiteral("startCharge"), *d.startCharge);
+        if (d.level)
+            o.insert(QStringLiteral("level"), RealismFile::key(*d.level));
+        if (d.caught) {
+            QJsonObject c;
+            c.insert(QStringLiteral("spray"), d.caught->spray);
+            c.insert(QStringLiteral("spraySeed"), QString::number(d.caught->spraySeed));
+            c.insert(QStringLiteral("droplet"), d.caught->droplet);
+            c.insert(QStringLiteral("sprayTime"), d.caught->sprayTime);
+            c.insert(QStringLiteral("depth"), d.caught->depth);
+            o.insert(QStringLiteral("caught"), c);
+        }
         if (!d.irradiatedInField.empty()) {
             QJsonArray states;
             for (const int state : d.irradiatedInField)
@@ -330,6 +342,24 @@ JournalDrop readDrop(const QJsonValue& value, int version, int index, QString& f
     }
     if (o.contains(QLatin1String("startCharge")))
         d.startCharge = r.integer("startCharge", -100000);
+    if (o.contains(QLatin1String("level"))) {
+        d.level = RealismFile::fromKey(r.string("level"));
+        if (!d.level)
+            r.fail("level");
+    }
+    if (o.contains(QLatin1String("caught"))) {
+        const QJsonObject caught = o.value(QLatin1String("caught")).toObject();
+        Reader cr(caught, fault, JournalFile::tr("капле %1").arg(index));
+        CaughtDroplet c;
+        c.spray = cr.integer("spray", 1);
+        c.spraySeed = cr.seed("spraySeed");
+        c.droplet = cr.integer("droplet", 1);
+        c.sprayTime = cr.number("sprayTime");
+        c.depth = cr.number("depth");
+        if (!o.value(QLatin1String("caught")).isObject() || !(c.sprayTime >= 0) || !(c.depth >= 0))
+            r.fail("caught");
+        d.caught = c;
+    }
     if (d.pressure && !(*d.pressure > 0))
         r.fail("pressure");
     if (d.slipCorrection && !d.pressure)

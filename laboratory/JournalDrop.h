@@ -5,6 +5,7 @@
 #pragma once
 
 #include "FieldState.h"
+#include "RealismLevel.h"
 #include "SetupParameters.h"
 
 #include <QDateTime>
@@ -22,6 +23,16 @@ struct DropEvent {
     Kind kind = Kind::Field;
     FieldState field = FieldState::Off; ///< after the change
     double voltage = 0;                 ///< after the change, V
+};
+
+/// A droplet of a spray, caught to be held: enough to draw it again from
+/// the spray's seed and to start its run where it was caught.
+struct CaughtDroplet {
+    int spray = 0;               ///< 1, 2, … the sprays of the session
+    std::uint64_t spraySeed = 0; ///< the seed the spray was drawn from
+    int droplet = 0;             ///< its number in the spray
+    double sprayTime = 0;        ///< the spray's time when it was caught, s
+    double depth = 0;            ///< how far below the upper plate it was, m
 };
 
 /// A drop of the laboratory journal: one «ПУСК» in laboratory mode, with the
@@ -48,6 +59,10 @@ struct JournalDrop {
     /// The charge number it started with, elementary charges, when it was not
     /// the one its seed draws (the charges chosen by hand).
     std::optional<int> startCharge;
+    /// How near the real apparatus the laboratory was (none: not recorded).
+    std::optional<RealismLevel> level;
+    /// A droplet caught from a spray (none: a drop given alone).
+    std::optional<CaughtDroplet> caught;
     /// A drop typed in from a real apparatus: the distance its timings cover, m.
     std::optional<double> fallDistance;
 

@@ -33,7 +33,7 @@ enum Stream : std::uint64_t { SizeAndCharges = 1, Kicks = 2, Ions = 3 };
 Laboratory::Laboratory(const ExperimentState& state, JournalModel& journal, const RunRecord& record,
                        const SteadyClock& wall, QObject* parent)
     : QObject(parent), m_state(state), m_journal(journal), m_record(record), m_clock(state, wall),
-      m_stopwatch([this] { return moment(); }, this), m_seed(QRandomGenerator::system()->generate64())
+      m_stopwatch([this] { return moment(); }, this), m_seed(QRandomGenerator::system()->generate64()), m_chamber(state)
 {
 }
 
@@ -194,11 +194,29 @@ std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setu
     m_dropSeed = SeededRandom::derive(m_seed, static_cast<std::uint64_t>(m_startingDrop));
     Drop drop = drawDrop(setup, m_dropSeed, m_unknownSize);
     m_kicks = SeededRandom(kicksSeed(m_dropSeed));
-    drop.noise = m_brownian ? this : nullptr;
+    // The full level's slow changes act through the same displacement as the thermal kicks.
+    drop.noise = m_brownian || m_level == RealismLevel::Full ? this : nullptr;
     // Held between the plates, each irradiation a new charge from the drop's own ions.
     m_ions = SeededRandom(ionsSeed(m_dropSeed));
     drop.held = true;
-    drop.newCharge = [this](int charge) { return IonCapture::next(charge, m_ions); };
+    const bool full = m_level == RealismLevel::Full;
+    drop.newCharge = [this, full](int charge) {
+        if (full && m_state.fieldOn && !(m_ions.uniform() < InFieldCapture))
+            return charge;
+        return IonCapture::next(charge, m_ions);
+    };
+    // The droplet chosen in the microscope, caught where it is now.
+    m_catching.reset();
+    // (The ideal level gives its drop alone.)
+    const Spray* spray = m_level != RealismLevel::Ideal ? m_chamber.current() : nullptr;
+    const Spray::Droplet* chosen = spray ? spray->droplet(m_chosen) : nullptr;
+    if (chosen && !chosen->gone && !chosen->held) {
+        CaughtDroplet c{m_chamber.sprays(), m_spraySeed, chosen->id, spray->time(), chosen->Y};
+        drop.diameter = Spray::diameterAt(c.spraySeed, c.droplet, sprayLevel(), c.sprayTime);
+        drop.charge = chosen->charge;
+        drop.startDepth = chosen->Y;
+        m_catching = c;
+    }
     return drop;
 }
 
@@ -212,9 +230,20 @@ void Laboratory::runStarting()
     m_drop = m_startingDrop;
     m_startingDrop = 0;
 
-    JournalDrop drop = JournalDrop::startedNow(m_drop, m_state.setup(), m_unknownSize);
+    // A caught droplet's size is never known: it came out of the sprayer.
+    JournalDrop drop = JournalDrop::startedNow(m_drop, m_state.setup(), m_unknownSize || m_catching);
     drop.brownian = m_brownian;
+    drop.level = m_level;
     drop.seed = m_dropSeed;
+    drop.caught = m_catching;
+    m_dropBrownian = m_brownian;
+    m_dropFull = m_level == RealismLevel::Full;
+    m_dropSprayTime = m_catching ? m_catching->sprayTime : 0;
+    if (m_catching) {
+        m_caught = m_catching->droplet;
+        m_chamber.current()->hold(m_caught);
+        m_catching.reset();
+    }
     m_dropSlip = slipPressure();
     m_dropTemperature = m_dropSlip ? m_temperature : BrownianMotion::Temperature;
     if (m_dropSlip) {
@@ -225,7 +254,7 @@ void Laboratory::runStarting()
     m_journal.setSeed(m_seed, m_seedFixed);
     m_journal.addDrop(drop);
     // Charges chosen by hand, not drawn from the drop's seed: kept for a replay.
-    if (m_state.N2 != drawnCharge(m_state.setup(), m_dropSeed, m_unknownSize))
+    if (drop.caught || m_state.N2 != drawnCharge(m_state.setup(), m_dropSeed, m_unknownSize))
         m_journal.setStartCharge(m_drop, static_cast<int>(m_state.N2));
 
     m_clock.runStarting();
@@ -258,6 +287,45 @@ void Laboratory::stepped()
 {
     if (m_plottedDrop > 0)
         m_clock.stepped();
+    // The spray moves on with the held droplet's steps, the held one where its run has it.
+    if (Spray* spray = m_caught ? m_chamber.current() : nullptr) {
+        const ExperimentState& s = m_state;
+        const double unit = s.Vg * static_cast<double>(s.tau);
+        spray->step(s.timeStep * static_cast<double>(s.tau), m_chamber.voltage());
+        spray->place(m_caught, s.Y * unit);
+    }
+}
+
+void Laboratory::spray()
+{
+    // A droplet caught stays in its cloud: let it go first.
+    if (m_caught)
+        return;
+    m_spraySeed = spraySeed(m_seed, m_chamber.sprays() + 1);
+    m_chamber.spray(m_spraySeed, sprayLevel(), m_brownian, m_temperature);
+    m_chosen = 0;
+    m_caught = 0;
+    emit changed();
+}
+
+std::uint64_t Laboratory::spraySeed(std::uint64_t seed, int spray)
+{
+    // Each spray of the session from a stream of its seed of its own, apart from the drops'.
+    constexpr std::uint64_t SprayStreams = std::uint64_t(1) << 40;
+    return SeededRandom::derive(seed, SprayStreams + static_cast<std::uint64_t>(spray - 1));
+}
+
+void Laboratory::advanceSpray(double wallSeconds)
+{
+    if (!m_caught)
+        m_chamber.advance(wallSeconds);
+}
+
+bool Laboratory::inSight() const
+{
+    const Spray* spray = m_caught ? m_chamber.current() : nullptr;
+    const Spray::Droplet* droplet = spray ? spray->droplet(m_caught) : nullptr;
+    return !droplet || spray->visible(*droplet);
 }
 
 void Laboratory::held()
@@ -281,6 +349,12 @@ void Laboratory::runEnded(End end)
     m_stopwatch.halt();
     if (end == End::TouchedPlate && m_plottedDrop > 0)
         m_journal.markLost(m_plottedDrop);
+    if (m_caught && m_chamber.current()) {
+        // Let go, it moves on its own again; on a plate, it is gone.
+        m_chamber.current()->release(m_caught, end == End::TouchedPlate);
+        m_chosen = 0;
+        m_caught = 0;
+    }
     emit changed();
 }
 
@@ -291,8 +365,15 @@ double Laboratory::displacement(const ExperimentState& s)
     // With the slip of the air the droplet diffuses as freely as it falls.
     const double eta = m_dropSlip ? SlipCorrection::effectiveViscosity(static_cast<double>(s.eta), *m_dropSlip, s.d / 2)
                                   : static_cast<double>(s.eta);
-    const double metres = BrownianMotion::displacement(s.d, eta, s.timeStep * tau, m_kicks, m_dropTemperature);
-    return metres / (s.Vg * tau);
+    double Y = 0;
+    if (m_dropBrownian)
+        Y = BrownianMotion::displacement(s.d, eta, s.timeStep * tau, m_kicks, m_dropTemperature) / (s.Vg * tau);
+    if (m_dropFull) {
+        // Since the spray (or the start), to the beginning of this step.
+        const double t = m_dropSprayTime + static_cast<double>(m_record.points().size() - 1) * s.timeStep * tau;
+        Y += Spray::fullLevelDrift(t, s.activeChargeNumber, s.forceRatio, s.timeStep);
+    }
+    return Y;
 }
 
 int Laboratory::dropForHandEntry()

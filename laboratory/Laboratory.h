@@ -9,7 +9,10 @@
 #include "ExperimentClock.h"
 #include "ExperimentListener.h"
 #include "FieldState.h"
+#include "JournalDrop.h"
+#include "RealismLevel.h"
 #include "SeededRandom.h"
+#include "SprayChamber.h"
 #include "Stopwatch.h"
 
 #include <QCoreApplication>
@@ -53,6 +56,38 @@ public:
     bool unknownSize() const { return m_unknownSize; }
     /// An unknown drop's size is hidden from the student: the mode is on with unknown drops.
     bool hidesDropSize() const { return m_active && m_unknownSize; }
+    /// The realism level, recorded with each drop from the next start on
+    /// (none chosen: none recorded).
+    void setRealismLevel(RealismLevel level) { m_level = level; }
+    std::optional<RealismLevel> realismLevel() const { return m_level; }
+    /// The level sprays are made at: the one chosen, or Standard.
+    RealismLevel sprayLevel() const { return m_level.value_or(RealismLevel::Standard); }
+    /// At the Full level a droplet irradiated with the field on takes up a
+    /// new charge with this probability only: the field sweeps the ions to
+    /// the plates before most of them reach it.
+    static constexpr double InFieldCapture = 0.1;
+
+    /// «Распылить»: a new spray between the plates, from a stream of the
+    /// session's seed of its own, at sprayLevel(), with Brownian motion as
+    /// set; none while a droplet of the last one is held.
+    void spray();
+    /// The seed of the session's spray number `spray` (1, 2, …) from the session's `seed`.
+    static std::uint64_t spraySeed(std::uint64_t seed, int spray);
+    SprayChamber& chamber() { return m_chamber; }
+    const SprayChamber& chamber() const { return m_chamber; }
+    /// The droplet of the spray the student has chosen (0: none): the next
+    /// start catches it and holds it.
+    void choose(int droplet) { m_chosen = droplet; }
+    int chosen() const { return m_chosen; }
+    /// The droplet of the spray held now (0: none).
+    int caught() const { return m_caught; }
+    /// Moves the spray on by `wallSeconds` while no droplet of it is held
+    /// (a held one's run moves it, step by step).
+    void advanceSpray(double wallSeconds);
+    /// The held droplet can be seen to be timed: in the view and near enough
+    /// focus (a drop given alone always can).
+    bool inSight() const;
+
     /// Thermal motion from the next start on.
     void setBrownian(bool on);
     bool brownian() const { return m_brownian; }
@@ -168,6 +203,7 @@ private:
 
     bool m_active = false;
     bool m_unknownSize = false;
+    std::optional<RealismLevel> m_level;
     bool m_brownian = false;
     bool m_slip = false;
     double m_pressure = StandardPressure;
@@ -183,6 +219,16 @@ private:
     /// Stokes' drag) and its temperature, K, for its thermal kicks.
     std::optional<double> m_dropSlip;
     double m_dropTemperature = RoomTemperature;
+    /// The drop being run has thermal kicks; the full level's drift, from this time after its spray, s.
+    bool m_dropBrownian = false;
+    bool m_dropFull = false;
+    double m_dropSprayTime = 0;
     int m_plottedDrop = 0;
     std::vector<Change> m_changes; ///< of the plotted drop
+
+    SprayChamber m_chamber;
+    std::uint64_t m_spraySeed = 0;
+    int m_chosen = 0;
+    int m_caught = 0;
+    std::optional<CaughtDroplet> m_catching; ///< what the next run catches
 };

@@ -30,6 +30,10 @@ public:
         bool held = false;
         /// The charge after an irradiation from the charge before, elementary charges.
         std::function<int(int)> newCharge;
+        /// A droplet caught where it was seen: its charge number (none: drawn
+        /// or the inputs') and how far below the upper plate it starts, m.
+        std::optional<int> charge;
+        double startDepth = 0;
     };
 
     virtual ~DropSource() = default;

@@ -36,21 +36,21 @@ ExperimentListener::End DropletRun::run(DropletNoise* noise)
     return finish();
 }
 
-void DropletRun::begin(DropletNoise* noise)
+void DropletRun::begin(DropletNoise* noise, double Y0)
 {
     ExperimentState& s = m_state;
     m_noise = noise;
     m_surfaces.coordinatePlot.setDrawWidth(3);
     m_surfaces.velocityPlot.setDrawWidth(3);
-    m_surfaces.coordinatePlot.drawPoint(0, 0, Colors::Red);
+    m_surfaces.coordinatePlot.drawPoint(0, static_cast<float>(Y0), Colors::Red);
     m_surfaces.velocityPlot.drawPoint(0, 0, Colors::Red);
-    // At rest at the upper plate, no electric force yet, the clock at the
-    // plots' time origin.
+    // At rest (at the upper plate, or a caught droplet where it was seen), no
+    // electric force yet, the clock at the plots' time origin.
     s.activeChargeNumber = 0;
     s.Vy = 0;
-    s.Y = 0;
+    s.Y = Y0;
     s.t = s.runStartTime;
-    m_record.begin(s.tau, s.Vg, s.t);
+    m_record.begin(s.tau, s.Vg, s.t, Y0);
     ++m_depth;
     m_endRequested = false;
     for (ExperimentListener* listener : m_listeners)

@@ -39,10 +39,10 @@ public:
     ExperimentListener::End run(DropletNoise* noise);
 
     // The same run a step at a time, for a held droplet stepped by a timer:
-    // begin() puts it at rest and tells the listeners; while canStep() (the
+    // begin() puts it at rest (`Y0` below the upper plate, Vg·tau) and tells the listeners; while canStep() (the
     // droplet in its range, the run not asked to end), each step() advances
     // it by one step, drawn and told; finish() ends it and says how.
-    void begin(DropletNoise* noise);
+    void begin(DropletNoise* noise, double Y0 = 0);
     bool canStep() const;
     void step();
     ExperimentListener::End finish();

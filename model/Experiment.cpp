@@ -263,6 +263,11 @@ void Experiment::runExperiment()
     }
     m_window.resetWindow();
     m_chargeDraws.clear();
+    if (m_drop && m_drop->charge) {
+        // A caught droplet brings the charge it was sprayed with.
+        m_state.N2 = *m_drop->charge;
+        updateField();
+    }
     m_view.setFieldButtonsEnabled(true);
     m_state.wasIrradiated = 0;
     m_window.preparePlots();
@@ -307,7 +312,11 @@ void Experiment::beginHeld()
         drawPlates(false, false);
     m_held = true;
     m_paused = false;
-    m_run.begin(m_drop ? m_drop->noise : nullptr);
+    // A caught droplet starts where it was seen, within the gap.
+    double Y0 = 0;
+    if (m_drop && m_drop->startDepth > 0 && s.Vg > 0 && s.tau > 0)
+        Y0 = std::clamp(m_drop->startDepth / (s.Vg * static_cast<double>(s.tau)), 0.0, 0.99 * s.reducedGap);
+    m_run.begin(m_drop ? m_drop->noise : nullptr, Y0);
     // The first step at once, as a run's loop takes it; then one per beat.
     stepHeld();
 }

@@ -6,12 +6,12 @@
 
 #include <algorithm>
 
-void RunRecord::begin(float tau, double Vg, double t)
+void RunRecord::begin(float tau, double Vg, double t, double Y0)
 {
     m_points.clear();
     m_tau = tau;
     m_Vg = Vg;
-    m_points.push_back({0, t, 0, 0});
+    m_points.push_back({0, t, Y0, 0});
 }
 
 void RunRecord::add(double t, double Y, float Vy)

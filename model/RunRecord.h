@@ -19,8 +19,8 @@ public:
         float Vy; ///< velocity, Vg
     };
 
-    /// Starts a new record: the droplet at rest at the upper plate at time `t`.
-    void begin(float tau, double Vg, double t);
+    /// Starts a new record: the droplet at rest at time `t`, `Y0` (Vg·tau) below the upper plate.
+    void begin(float tau, double Vg, double t, double Y0 = 0);
     /// Adds the droplet's state after the next step.
     void add(double t, double Y, float Vy);
 

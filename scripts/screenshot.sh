@@ -24,6 +24,11 @@
 #                         from drops with the slip of the air at three
 #                         pressures, with the extrapolation (made offscreen by
 #                         the build's tests/gui/lab_session).
+#   docs/screenshots/microscope-spray.png, microscope-caught.png,
+#   microscope-blurred.png, microscope-out-of-focus.png
+#                         the microscope's window just after a spray, with a
+#                         droplet caught and held alone, with it blurred and
+#                         out of focus (lab_session too).
 #   docs/screenshots/report-page1.png, class-journals.png
 #                         the first page of that student's report, and the
 #                         group's window with the journal among six others
@@ -139,4 +144,5 @@ QT_QPA_PLATFORM=offscreen "$build/tests/gui/lab_session" docs/screenshots
 pdftoppm -f 1 -l 1 -r 80 -png -singlefile docs/screenshots/lab-report.pdf docs/screenshots/report-page1
 rm docs/screenshots/lab-report.pdf
 echo "saved docs/screenshots/laboratory-hold.png, laboratory-journal.png, laboratory-measurements.png,"
-echo "      report-page1.png, class-journals.png"
+echo "      report-page1.png, class-journals.png, microscope-spray.png, microscope-caught.png,"
+echo "      microscope-blurred.png, microscope-out-of-focus.png"

@@ -46,9 +46,15 @@ void tst_grading::replayFollowsTheRun_data()
     QTest::addColumn<bool>("unknown");
     QTest::addColumn<bool>("brownian");
     QTest::addColumn<bool>("slip");
-    QTest::newRow("known drop") << false << false << false;
-    QTest::newRow("unknown drop, Brownian motion") << true << true << false;
-    QTest::newRow("and the slip of the air") << true << true << true;
+    QTest::addColumn<std::optional<RealismLevel>>("level");
+    const std::optional<RealismLevel> none;
+    QTest::newRow("known drop") << false << false << false << none;
+    QTest::newRow("unknown drop, Brownian motion") << true << true << false << none;
+    QTest::newRow("and the slip of the air") << true << true << true << none;
+    // Caught from a spray where it was seen; at the full level it evaporates
+    // in air the lamp warms, and an irradiation in the field seldom charges it.
+    QTest::newRow("caught from a spray") << true << true << false << std::optional(RealismLevel::Standard);
+    QTest::newRow("caught, full level") << true << true << false << std::optional(RealismLevel::Full);
 }
 
 void tst_grading::replayFollowsTheRun()
@@ -56,10 +62,11 @@ void tst_grading::replayFollowsTheRun()
     QFETCH(bool, unknown);
     QFETCH(bool, brownian);
     QFETCH(bool, slip);
+    QFETCH(std::optional<RealismLevel>, level);
     QDir(JournalStore::defaultFolder()).removeRecursively();
     WindowFixture w;
     w.show();
-    LabStudent::setUp(w, 20261209, {unknown, brownian, slip});
+    LabStudent::setUp(w, 20261209, {unknown, brownian, slip, level});
     LabStudent student(w, 5, LabStudent::Hand::Measured);
     LabStudent::Plan plan;
     plan.drops = 1;
@@ -71,6 +78,7 @@ void tst_grading::replayFollowsTheRun()
     const Journal& journal = std::get<Journal>(read);
     const JournalDrop& drop = journal.drops.back();
     QVERIFY(drop.events.size() >= 4);
+    QCOMPARE(drop.caught.has_value(), level.has_value());
     const RunRecord& record = w.simulation().record();
     const double unit = record.Vg() * static_cast<double>(record.tau());
     const std::optional<DropReplay> replay = DropReplay::of(drop, record.points().back().step * 1.0 + 10);
@@ -90,7 +98,8 @@ void tst_grading::auditFindsWhatWasCooked()
     QDir(JournalStore::defaultFolder()).removeRecursively();
     WindowFixture w;
     w.show();
-    LabStudent::setUp(w, 4242, {true, true, false});
+    // Each drop caught from a spray.
+    LabStudent::setUp(w, 4242, {true, true, false, RealismLevel::Standard});
     LabStudent student(w, 6, LabStudent::Hand::Measured);
     LabStudent::Plan plan;
     plan.drops = 3;
@@ -130,6 +139,11 @@ void tst_grading::auditFindsWhatWasCooked()
             }
         QCOMPARE(codes(TimingAudit::audit(copied, honest.seed)), QStringList{QStringLiteral("foreign %1 -1").arg(to)});
     }
+    // A droplet caught from a spray of another seed.
+    Journal resprayed = honest;
+    resprayed.drops.back().caught->spraySeed ^= 1;
+    QCOMPARE(codes(TimingAudit::audit(resprayed, honest.seed)),
+             QStringList{QStringLiteral("foreign %1 -1").arg(resprayed.drops.back().number)});
     // Another task's journal.
     QCOMPARE(codes(TimingAudit::audit(honest, honest.seed + 1)).constFirst(), QStringLiteral("wrong-task 0 -1"));
 }

@@ -78,6 +78,7 @@ Sample sample()
     hidden.temperature = 293.15;
     hidden.slipCorrection = true;
     hidden.fallDistance = 1.02e-3;
+    hidden.level = RealismLevel::Full;
     s.journal.drops.push_back(hidden);
     s.journal.seed = 42;
     s.journal.seedFixed = true;
@@ -147,6 +148,7 @@ void tst_journal::fileKeepsEverything()
     QVERIFY(back.drops[1].lost && !back.drops[0].lost);
     QVERIFY(back.drops[1].slipCorrection && *back.drops[1].pressure == 20000 && *back.drops[1].fallDistance == 1.02e-3);
     QVERIFY(!back.drops[0].slipCorrection && !back.drops[0].pressure && !back.drops[0].temperature);
+    QVERIFY(back.drops[1].level == RealismLevel::Full && !back.drops[0].level);
     QCOMPARE(back.entries[2].chargeState, 1);
     QCOMPARE(back.entries[4].field, FieldState::Reversed);
     QVERIFY(back.entries[4].isBalance() && *back.entries[4].voltage == 12345.5);
@@ -188,6 +190,9 @@ void tst_journal::refusedFiles_data()
     QByteArray airless = good;
     airless.replace("\"pressure\": 20000", "\"pressure\": null");
     QTest::newRow("a slip correction without pressure") << airless << "«slipCorrection» в капле 2";
+    QByteArray unreal = good;
+    unreal.replace("\"level\": \"full\"", "\"level\": \"hard\"");
+    QTest::newRow("an unknown realism level") << unreal << "«level» в капле 2";
     // Finite in the file, infinite in the single precision it is kept in:
     // saved back as null, the next start would refuse its own autosave.
     const auto replaced = [&good](const char* pattern, const char* by) {

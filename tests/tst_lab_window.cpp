@@ -14,7 +14,11 @@
 #include "JournalStore.h"
 #include "JournalWindow.h"
 #include "LaboratoryWindows.h"
+#include "MicroscopeView.h"
+#include "MicroscopeWindow.h"
 #include "RealDropDialog.h"
+#include "SeededRandom.h"
+#include "Spray.h"
 #include "StopwatchWindow.h"
 #include "TaskFile.h"
 
@@ -25,7 +29,9 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
+#include <QSlider>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -64,6 +70,8 @@ private slots:
     void displayShowsTheIntervalUnderWay();
     void settingsKeptBetweenStarts();
     void taskOpened();
+    void sprayedAndSeen();
+    void caughtDropletFollowedAndSeen();
     void tasksHandedOutFromTheMenu();
 };
 
@@ -873,6 +881,116 @@ void tst_lab_window::tasksHandedOutFromTheMenu()
     }
     QCOMPARE(shown.size(), std::size_t(2));
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/tasks/ivanova.json")));
+}
+
+void tst_lab_window::sprayedAndSeen()
+{
+    // F2 sprays only in the laboratory: then the microscope shows the cloud,
+    // moving on at the runs' pace in the field the apparatus has.
+    WindowFixture w;
+    w.show();
+    LaboratoryWindows& lab = w.form->laboratory();
+    press(w, Qt::Key_F2);
+    QVERIFY(!lab.microscopeWindow());
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    press(w, Qt::Key_F2);
+    MicroscopeWindow* microscope = lab.microscopeWindow();
+    QVERIFY(microscope && microscope->isVisible());
+    const Spray* spray = w.simulation().laboratory().chamber().current();
+    QVERIFY(spray && spray->droplets().size() >= std::size_t(Spray::Fewest));
+    // The session's seed decides the cloud.
+    const Laboratory& laboratory = w.simulation().laboratory();
+    const Spray again(w.state().setup(), SeededRandom::derive(laboratory.seed(), std::uint64_t(1) << 40),
+                      RealismLevel::Standard, laboratory.brownian(), laboratory.temperature());
+    QCOMPARE(spray->droplets().size(), again.droplets().size());
+    QCOMPARE(spray->droplets().front().d, again.droplets().front().d);
+    QTRY_VERIFY(spray->time() > 0);
+    QTRY_VERIFY(microscope->seenList()->count() > 0);
+    // A second spray: another cloud, from the next stream.
+    const double first = spray->droplets().front().d;
+    press(w, Qt::Key_F2);
+    QCOMPARE(w.simulation().laboratory().chamber().sprays(), 2);
+    QVERIFY(w.simulation().laboratory().chamber().current()->droplets().front().d != first);
+}
+
+void tst_lab_window::caughtDropletFollowedAndSeen()
+{
+    // A droplet chosen by Tab and caught by «ПУСК» is the held run's: the
+    // microscope shows it where the run has it through the field's switches
+    // while the others move on; out of focus the stopwatch refuses to time it.
+    WindowFixture w;
+    w.show();
+    LaboratoryWindows& windows = w.form->laboratory();
+    press(w, Qt::Key_L, Qt::ControlModifier);
+    w.simulation().laboratory().setSeed(35);
+    windows.levelAction(RealismLevel::Standard)->trigger();
+    QVERIFY(w.form->menus().brownian->isChecked() && w.form->menus().unknownDrop->isChecked());
+    press(w, Qt::Key_F2);
+    MicroscopeWindow* microscope = windows.microscopeWindow();
+    QTest::keyClick(microscope->view(), Qt::Key_Tab);
+    const int id = microscope->view()->selected();
+    const Laboratory& lab = w.simulation().laboratory();
+    QCOMPARE(lab.chosen(), id);
+    const Spray* spray = lab.chamber().current();
+    const Spray::Droplet seen = *spray->droplet(id);
+
+    QSlider* focus = microscope->focusSlider();
+    // 60 µm off, by the knob's arrow keys.
+    const Qt::Key away = seen.Z > 0 ? Qt::Key_Down : Qt::Key_Up;
+    bool followed = true, othersMoved = false, keptCloud = false, refused = false, timedAgain = false;
+    QString status;
+    duringRun(w, [&](int step) {
+        const ExperimentState& s = w.state();
+        const Spray::Droplet& held = *spray->droplet(id);
+        const double unit = s.Vg * static_cast<double>(s.tau);
+        followed = followed && held.held && std::fabs(held.Y - s.Y * unit) <= 1e-12 * unit;
+        othersMoved = othersMoved || spray->droplet(id == 1 ? 2 : 1)->Y != seen.Y;
+        switch (step) {
+        case 2:
+            // No new spray while it is held: it stays in its cloud.
+            press(w, Qt::Key_F2);
+            keptCloud = lab.chamber().sprays() == 1 && lab.caught() == id;
+            break;
+        case 3:
+        case 6: press(w, Qt::Key_F6); break;
+        case 8:
+            for (int i = 0; i < 30; ++i)
+                QTest::keyClick(focus, away);
+            press(w, Qt::Key_F8);
+            refused = !lab.stopwatch().isRunning() && !lab.inSight();
+            status = windows.stopwatchWindow()->statusLabel()->text();
+            break;
+        case 9: {
+            // Focused on it again, as an eye finds it.
+            const auto onIt = static_cast<int>(std::lround(held.Z / MicroscopeWindow::FocusStep));
+            while (focus->value() != onIt)
+                QTest::keyClick(focus, focus->value() < onIt ? Qt::Key_Up : Qt::Key_Down);
+            press(w, Qt::Key_F8);
+            timedAgain = lab.stopwatch().isRunning();
+            break;
+        }
+        case 10: w.simulation().experiment().end(); break;
+        default: break;
+        }
+    });
+    press(w, Qt::Key_F5);
+    QCOMPARE(lab.caught(), id);
+    w.holdWhileHeld();
+    QVERIFY(followed);
+    QVERIFY(othersMoved);
+    QVERIFY(keptCloud);
+    QVERIFY(refused);
+    QVERIFY2(status.contains(QStringLiteral("капли не видно в микроскопе")), qPrintable(status));
+    QVERIFY(timedAgain);
+
+    // The journal keeps where it came from, enough to draw it again; its size stays hidden.
+    const JournalDrop& drop = w.simulation().journal().journal().drops.back();
+    QVERIFY(drop.caught);
+    QCOMPARE(drop.caught->droplet, id);
+    QCOMPARE(drop.caught->depth, seen.Y);
+    QVERIFY(drop.diameterHidden);
+    QCOMPARE(drop.startCharge, std::optional(seen.charge));
+    QCOMPARE(Spray::diameterAt(drop.caught->spraySeed, id, RealismLevel::Standard, drop.caught->sprayTime), seen.d);
 }
 
 #include "tst_lab_window.moc"

@@ -28,6 +28,8 @@ private slots:
     void fieldAndPolarityInExperimentTime();
     void dropHeldForTenMinutes();
     void irradiationsGiveChargesOfTheSeed();
+    void irradiatedInTheFieldAtTheFullLevel_data();
+    void irradiatedInTheFieldAtTheFullLevel();
     void plotReadingsGiveTheCharges_data();
     void plotReadingsGiveTheCharges();
     void thermalStepHasEinsteinsVariance();
@@ -276,6 +278,48 @@ void tst_laboratory::irradiationsGiveChargesOfTheSeed()
     first.push_back(10);
     QCOMPARE(charges(11), first);
     QVERIFY(charges(12) != first);
+}
+
+void tst_laboratory::irradiatedInTheFieldAtTheFullLevel_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("fewest"); ///< changes of charge in 200 irradiations with the field on
+    QTest::addColumn<int>("most");
+    QTest::newRow("standard: every one") << int(RealismLevel::Standard) << 200 << 200;
+    // Binomial, n = 200, p = InFieldCapture = 0.1: 20 ± 4.2.
+    QTest::newRow("full: seldom") << int(RealismLevel::Full) << 5 << 40;
+}
+
+void tst_laboratory::irradiatedInTheFieldAtTheFullLevel()
+{
+    QFETCH(int, level);
+    QFETCH(int, fewest);
+    QFETCH(int, most);
+    FakeMainWindow form;
+    startWithCharges(form);
+    Laboratory& lab = form.simulation().laboratory();
+    lab.setSeed(5);
+    lab.setRealismLevel(static_cast<RealismLevel>(level));
+    lab.setActive(true);
+    Experiment& experiment = form.simulation().experiment();
+    int changes = 0, irradiations = 0;
+    run(form, [&](int step) {
+        if (step > 40) {
+            experiment.end();
+            return;
+        }
+        // Five with the field on, then off again: the droplet stays in the gap.
+        experiment.applyVoltage();
+        for (int i = 0; i < 5; ++i) {
+            const int before = form.state().chargeState == 0 ? static_cast<int>(form.state().N2) : form.state().N3;
+            experiment.irradiate();
+            changes += form.state().N3 != before;
+            ++irradiations;
+        }
+        experiment.applyVoltage();
+    });
+    QCOMPARE(irradiations, 200);
+    QVERIFY2(changes >= fewest && changes <= most, qPrintable(QString::number(changes)));
 }
 
 void tst_laboratory::plotReadingsGiveTheCharges_data()

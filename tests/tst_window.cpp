@@ -301,6 +301,8 @@ void tst_window::menus()
          {m.seed, "Зерно случайных чисел…", false},
          {w.form->laboratory().coachAction(), "Подсказки", false},
          {w.form->laboratory().multiplesAction(), "Подсказки называют кратность и e", false},
+         {w.form->laboratory().sprayAction(), "Распылить", false},
+         {w.form->laboratory().levelMenu()->menuAction(), "Уровень реализма", false},
          {w.form->laboratory().assignAction(), "Выдать задания…", false},
          {w.form->laboratory().openTaskAction(), "Открыть задание…", false},
          {nullptr, "", false},

@@ -1739,6 +1739,10 @@ Open the folder it is in?</translation>
         <source>поле выключить и облучить; второе состояние; новая капля; при 7 надёжных зарядах — читать e.</source>
         <translation>the field off and irradiate; the second state; a new drop; with 7 reliable charges, read e.</translation>
     </message>
+    <message>
+        <source>%1 — распылить капли и смотреть в микроскоп</source>
+        <translation>%1 — spray drops and look through the microscope</translation>
+    </message>
 </context>
 <context>
     <name>LabReport</name>
@@ -2120,6 +2124,46 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
         <source>Прежний журнал сохранён в «%1».</source>
         <translation>The previous journal has been kept in “%1”.</translation>
     </message>
+    <message>
+        <source>Распылить</source>
+        <translation>Spray</translation>
+    </message>
+    <message>
+        <source>Распылить капли между пластинами и смотреть в микроскоп</source>
+        <translation>Spray drops between the plates and look through the microscope</translation>
+    </message>
+    <message>
+        <source>Капли не видно в микроскопе: засечь её время нельзя. Подстройте фокус.</source>
+        <translation>The drop cannot be seen in the microscope: it cannot be timed. Adjust the focus.</translation>
+    </message>
+    <message>
+        <source>Уровень реализма</source>
+        <translation>Realism level</translation>
+    </message>
+    <message>
+        <source>Идеальный: одна капля, без шума</source>
+        <translation>Ideal: one drop, no noise</translation>
+    </message>
+    <message>
+        <source>Обычный: распыление, броуновское движение, фокус</source>
+        <translation>Standard: spray, Brownian motion, focus</translation>
+    </message>
+    <message>
+        <source>Полный: ещё испарение, нагрев лампой, облучение в поле</source>
+        <translation>Full: also evaporation, lamp heating, irradiation in the field</translation>
+    </message>
+    <message>
+        <source>Файл %1 не прочитан: %2</source>
+        <translation>File %1 not read: %2</translation>
+    </message>
+    <message>
+        <source>Уровень задан преподавателем: %1</source>
+        <translation>Level set by the teacher: %1</translation>
+    </message>
+    <message>
+        <source>Капля поймана: распылить снова можно, когда она отпущена (ПУСК) или потеряна.</source>
+        <translation>The drop is caught: you can spray again once it is let go (START) or lost.</translation>
+    </message>
 </context>
 <context>
     <name>LiveRegion</name>
@@ -2412,6 +2456,100 @@ A whole number from 0 to 18446744073709551615, or empty for a seed of each sessi
     </message>
 </context>
 <context>
+    <name>MicroscopeView</name>
+    <message>
+        <source>Поле зрения микроскопа</source>
+        <translation>The microscope’s field of view</translation>
+    </message>
+    <message>
+        <source>почти стоит</source>
+        <translation>almost still</translation>
+    </message>
+    <message>
+        <source>падает на деление за %1 с</source>
+        <translation>falls a division in %1 s</translation>
+    </message>
+    <message>
+        <source>поднимается на деление за %1 с</source>
+        <translation>rises a division in %1 s</translation>
+    </message>
+    <message>
+        <source>у центра</source>
+        <translation>near the centre</translation>
+    </message>
+    <message>
+        <source>вверху</source>
+        <translation>in the upper part</translation>
+    </message>
+    <message>
+        <source>внизу</source>
+        <translation>in the lower part</translation>
+    </message>
+    <message>
+        <source>капля %1: %2, %3</source>
+        <translation>drop %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>1 мм</source>
+        <translation>1 mm</translation>
+    </message>
+</context>
+<context>
+    <name>MicroscopeWindow</name>
+    <message>
+        <source>Перевёрнутое изображение</source>
+        <translation>Inverted image</translation>
+    </message>
+    <message>
+        <source>Микроскоп</source>
+        <translation>Microscope</translation>
+    </message>
+    <message>
+        <source>Фокус</source>
+        <translation>Focus</translation>
+    </message>
+    <message>
+        <source>Фокус микроскопа: Ctrl+↑ и Ctrl+↓ в окне микроскопа</source>
+        <translation>The microscope’s focus: Ctrl+↑ and Ctrl+↓ in the microscope’s window</translation>
+    </message>
+    <message>
+        <source>&amp;Фокус:</source>
+        <translation>&amp;Focus:</translation>
+    </message>
+    <message>
+        <source>Капли в поле зрения</source>
+        <translation>Drops in the field of view</translation>
+    </message>
+    <message>
+        <source>В поле зрения:</source>
+        <translation>In the field of view:</translation>
+    </message>
+    <message>
+        <source>Капля не выбрана: щёлкните по ней или выберите клавишей Tab.</source>
+        <translation>No drop chosen: click one, or choose it with the Tab key.</translation>
+    </message>
+    <message>
+        <source>Капля %1 ушла из поля зрения: она потеряна.</source>
+        <translation>Drop %1 has left the field of view: it is lost.</translation>
+    </message>
+    <message>
+        <source>Капля %1 не в фокусе: её не видно, и засечь её время нельзя. Подстройте фокус.</source>
+        <translation>Drop %1 is out of focus: it cannot be seen, nor timed. Adjust the focus.</translation>
+    </message>
+    <message>
+        <source>Капля %1 поймана: она держится между пластинами.</source>
+        <translation>Drop %1 is caught: it is held between the plates.</translation>
+    </message>
+    <message>
+        <source>Выбрана капля %1: «ПУСК» поймает её.</source>
+        <translation>Drop %1 chosen: “START” will catch it.</translation>
+    </message>
+    <message>
+        <source>Капля %1 вне поля зрения: засечь её время нельзя.</source>
+        <translation>Drop %1 is out of the field of view: it cannot be timed.</translation>
+    </message>
+</context>
+<context>
     <name>PagedReport</name>
     <message>
         <source>Страница %1 из %2</source>
@@ -2656,6 +2794,25 @@ oildrop --grade FOLDER/assignment.json GRADES.csv JOURNAL.json...</translation>
     </message>
 </context>
 <context>
+    <name>RealismFile</name>
+    <message>
+        <source>файл больше %1 байт</source>
+        <translation>the file is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>это не объект JSON</source>
+        <translation>it is not a JSON object</translation>
+    </message>
+    <message>
+        <source>«level» должен быть «ideal», «standard» или «full»</source>
+        <translation>“level” must be “ideal”, “standard” or “full”</translation>
+    </message>
+    <message>
+        <source>«locked» должен быть true или false</source>
+        <translation>“locked” must be true or false</translation>
+    </message>
+</context>
+<context>
     <name>Roster</name>
     <message>
         <source>файл слишком велик для списка группы</source>
@@ -2886,6 +3043,10 @@ oildrop --grade FOLDER/assignment.json GRADES.csv JOURNAL.json...</translation>
         <source>Всего с пуска: %1</source>
         <translation>Total since start: %1</translation>
     </message>
+    <message>
+        <source> · капли не видно в микроскопе: засечь её время нельзя</source>
+        <translation> · the drop cannot be seen in the microscope: it cannot be timed</translation>
+    </message>
 </context>
 <context>
     <name>StudentDialog</name>
@@ -3019,6 +3180,10 @@ oildrop --grade FOLDER/assignment.json GRADES.csv JOURNAL.json...</translation>
     <message>
         <source>последние цифры введённых времён неравномерны (χ² = %1 при 9 степенях свободы): настоящие отсчёты так не выглядят</source>
         <translation>the last digits of the typed times are not uniform (χ² = %1 with 9 degrees of freedom): real readings do not look like that</translation>
+    </message>
+    <message>
+        <source>капля %1 поймана не в распылении этого задания, не с тем зарядом или записана дважды</source>
+        <translation>drop %1 was not caught in a spray of this task, has another charge, or is recorded twice</translation>
     </message>
 </context>
 </TS>

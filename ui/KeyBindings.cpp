@@ -40,6 +40,7 @@ QKeySequence KeyBindings::key(Command command)
     case Command::JournalPrint: return QKeySequence(QKeySequence::Print);
     case Command::ClassJournals: return QKeySequence(Qt::CTRL | Qt::Key_G);
     case Command::Coach: return QKeySequence(Qt::CTRL | Qt::Key_H);
+    case Command::Spray: return QKeySequence(Qt::Key_F2);
     }
     return {};
 }
@@ -90,6 +91,7 @@ QString KeyBindings::helpText()
         tr("%1 — напряжение меньше на 10 %").arg(k(Command::VoltageDownMore)),
         tr("%1 — капля висит: записать напряжение равновесия в журнал").arg(k(Command::Balance)),
         tr("%1 — подсказка в окне секундомера: показать и скрыть").arg(k(Command::Coach)),
+        tr("%1 — распылить капли и смотреть в микроскоп").arg(k(Command::Spray)),
         QString(),
         tr("Подсказка ведёт по шагам: замедление 9; ПУСК; путь 5 дел.; медленная капля; поле и напряжение, "),
         tr("пока капля не поднимается так же быстро, как падала; три падения и три подъёма, каждый в журнал (F12);"),

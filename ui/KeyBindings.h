@@ -49,6 +49,7 @@ public:
         JournalPrint,
         ClassJournals,
         Coach,
+        Spray,
     };
 
     static QKeySequence key(Command command);

@@ -13,6 +13,10 @@
 #include "KeyBindings.h"
 #include "LaboratorySettings.h"
 #include "MainWindow.h"
+#include "MicroscopeView.h"
+#include "MicroscopeWindow.h"
+#include "RealismFile.h"
+#include "SeededRandom.h"
 #include "Simulation.h"
 
 #include "StudentDialog.h"
@@ -27,6 +31,7 @@
 #endif
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -65,6 +70,7 @@ LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation,
     buildCommands();
     buildCoachCommands();
     buildTaskCommands();
+    buildSprayCommand();
     const MainWindow::Menus& m = window.menus();
     Laboratory& lab = simulation.laboratory();
     connect(m.laboratoryMode, &QAction::toggled, this, &LaboratoryWindows::setActive);
@@ -73,6 +79,8 @@ LaboratoryWindows::LaboratoryWindows(MainWindow& window, Simulation& simulation,
     connect(m.brownian, &QAction::toggled, this, [&lab](bool on) { lab.setBrownian(on); });
     connect(m.slipCorrection, &QAction::toggled, this, [&lab](bool on) { lab.setSlipCorrection(on); });
     connect(m.seed, &QAction::triggered, this, &LaboratoryWindows::askForSeed);
+    // After the options' connections: a teacher's level turns them on.
+    buildLevelCommands();
     connect(&lab, &Laboratory::changed, this, [this] {
         updateCommands();
         updateReticle();
@@ -118,8 +126,25 @@ void LaboratoryWindows::buildCommands()
         command(tr("Сброс"), tr("Сброс секундомера; промежутки не в журнале пропадают"), Command::StopwatchReset);
     m_commands.record =
         command(tr("В журнал"), tr("Записать промежутки в лабораторный журнал"), Command::StopwatchRecord);
-    connect(m_commands.startStop, &QAction::triggered, &stopwatch, &Stopwatch::startStop);
-    connect(m_commands.lap, &QAction::triggered, &stopwatch, &Stopwatch::lap);
+    // A droplet nobody can see cannot be timed: the press is refused, and said why.
+    const auto seen = [this, &lab] {
+        if (lab.inSight())
+            return true;
+        if (m_services.announcer)
+            m_services.announcer->announce(
+                tr("Капли не видно в микроскопе: засечь её время нельзя. Подстройте фокус."));
+        if (m_stopwatch)
+            m_stopwatch->refresh();
+        return false;
+    };
+    connect(m_commands.startStop, &QAction::triggered, &stopwatch, [&stopwatch, seen] {
+        if (seen())
+            stopwatch.startStop();
+    });
+    connect(m_commands.lap, &QAction::triggered, &stopwatch, [&stopwatch, seen] {
+        if (seen())
+            stopwatch.lap();
+    });
     connect(m_commands.reset, &QAction::triggered, &stopwatch, &Stopwatch::reset);
     connect(m_commands.record, &QAction::triggered, this, [&lab] { lab.recordTimings(); });
     connect(&stopwatch, &Stopwatch::changed, this, &LaboratoryWindows::updateCommands);
@@ -201,6 +226,116 @@ void LaboratoryWindows::buildTaskCommands()
         if (!path.isEmpty())
             openTask(path);
     });
+}
+
+void LaboratoryWindows::buildSprayCommand()
+{
+    m_sprayAction = new QAction(tr("Распылить"), &m_window);
+    m_sprayAction->setShortcut(KeyBindings::key(KeyBindings::Command::Spray));
+    m_sprayAction->setShortcutContext(Qt::ApplicationShortcut);
+    m_sprayAction->setToolTip(KeyBindings::withKey(tr("Распылить капли между пластинами и смотреть в микроскоп"),
+                                                   KeyBindings::Command::Spray));
+    m_window.menus().file->insertAction(m_assignAction, m_sprayAction);
+    m_window.addAction(m_sprayAction);
+    connect(m_sprayAction, &QAction::triggered, this, &LaboratoryWindows::spray);
+    m_microscopeTicks = new QTimer(this);
+    m_microscopeTicks->setInterval(MicroscopeTickMs);
+    connect(m_microscopeTicks, &QTimer::timeout, this, [this] {
+        Laboratory& lab = m_simulation.laboratory();
+        lab.advanceSpray(MicroscopeTickMs / 1000.0);
+        if (m_microscope) {
+            m_microscope->setVoltage(lab.chamber().voltage());
+            m_microscope->setCaught(lab.caught());
+            m_microscope->tick();
+        }
+    });
+}
+
+void LaboratoryWindows::buildLevelCommands()
+{
+    m_levelMenu = new QMenu(tr("Уровень реализма"), &m_window);
+    m_window.menus().file->insertMenu(m_assignAction, m_levelMenu);
+    auto* group = new QActionGroup(m_levelMenu);
+    const std::pair<RealismLevel, QString> levels[] = {
+        {RealismLevel::Ideal, tr("Идеальный: одна капля, без шума")},
+        {RealismLevel::Standard, tr("Обычный: распыление, броуновское движение, фокус")},
+        {RealismLevel::Full, tr("Полный: ещё испарение, нагрев лампой, облучение в поле")},
+    };
+    for (const auto& [level, text] : levels) {
+        QAction* action = m_levelMenu->addAction(text);
+        action->setCheckable(true);
+        group->addAction(action);
+        m_levelActions[static_cast<std::size_t>(level)] = action;
+        connect(action, &QAction::triggered, this, [this, level = level] { setLevel(level); });
+    }
+    // A teacher's level for this machine, perhaps locked.
+    const std::optional<QString> path = RealismFile::find();
+    if (!path)
+        return;
+    QFile file(*path);
+    const std::variant<RealismFile::Choice, QString> read =
+        file.open(QIODevice::ReadOnly) ? RealismFile::read(file.read(RealismFile::MaxSize + 1))
+                                       : std::variant<RealismFile::Choice, QString>(file.errorString());
+    if (const auto* refused = std::get_if<QString>(&read)) {
+        // Said in the menu itself: the level stays the student's to choose.
+        m_levelMenu->addSeparator();
+        m_levelMenu->addAction(tr("Файл %1 не прочитан: %2").arg(QDir::toNativeSeparators(*path), *refused))
+            ->setEnabled(false);
+        return;
+    }
+    const RealismFile::Choice choice = std::get<RealismFile::Choice>(read);
+    setLevel(choice.level);
+    m_levelLocked = choice.locked;
+    if (m_levelLocked)
+        m_levelMenu->setToolTip(tr("Уровень задан преподавателем: %1").arg(QDir::toNativeSeparators(*path)));
+    updateCommands();
+}
+
+void LaboratoryWindows::setLevel(RealismLevel level)
+{
+    Laboratory& lab = m_simulation.laboratory();
+    lab.setRealismLevel(level);
+    levelAction(level)->setChecked(true);
+    // Beyond the ideal drop, drops are unknown and in thermal motion.
+    const MainWindow::Menus& m = m_window.menus();
+    if (level != RealismLevel::Ideal)
+        for (QAction* option : {m.unknownDrop, m.brownian})
+            if (!option->isChecked())
+                option->setChecked(true);
+    updateCommands();
+}
+
+MicroscopeWindow* LaboratoryWindows::microscopeWindow() const
+{
+    return m_microscope;
+}
+
+void LaboratoryWindows::spray()
+{
+    Laboratory& lab = m_simulation.laboratory();
+    if (!lab.isActive())
+        return;
+    if (lab.caught() != 0) {
+        // Said, not just ignored: the key is the student's.
+        if (m_services.announcer)
+            m_services.announcer->announce(
+                tr("Капля поймана: распылить снова можно, когда она отпущена (ПУСК) или потеряна."));
+        return;
+    }
+    lab.spray();
+    if (!m_microscope) {
+        m_microscope = new MicroscopeWindow(&m_window);
+        m_microscope->resize(m_microscope->sizeHint());
+        placeBeside(m_microscope);
+        // The droplet chosen is the one the next «ПУСК» catches.
+        connect(m_microscope->view(), &MicroscopeView::selectedChanged, &lab, &Laboratory::choose);
+    }
+    m_microscope->setSpray(lab.chamber().current());
+    m_microscope->setVoltage(lab.chamber().voltage());
+    m_microscope->setCaught(0);
+    m_microscope->show();
+    m_microscope->raise();
+    m_microscopeTicks->start();
 }
 
 void LaboratoryWindows::assignTasks()
@@ -417,8 +552,17 @@ void LaboratoryWindows::updateCommands()
     m_commands.polarity->setChecked(lab.holding() && m_simulation.state().reversed);
     m_commands.balance->setEnabled(on && lab.holding() && lab.field() != FieldState::Off);
     const MainWindow::Menus& m = m_window.menus();
-    for (QAction* action : {m.unknownDrop, m.brownian, m.seed})
-        action->setEnabled(on);
+    // A level locked beyond the ideal keeps its drops unknown and in thermal motion.
+    const std::optional<RealismLevel> level = lab.realismLevel();
+    const bool lockedOptions = m_levelLocked && level && *level != RealismLevel::Ideal;
+    for (QAction* action : {m.unknownDrop, m.brownian})
+        action->setEnabled(on && !lockedOptions);
+    m.seed->setEnabled(on);
+    // The ideal drop is given alone: nothing is sprayed.
+    m_sprayAction->setEnabled(on && level != RealismLevel::Ideal);
+    if (m_levelMenu)
+        for (QAction* action : m_levelActions)
+            action->setEnabled(on && !m_levelLocked);
     // The air of a held droplet stays as it was at its start.
     m.slipCorrection->setEnabled(on && !lab.holding());
     if (m.laboratoryMode->isChecked() != on)

@@ -7,6 +7,7 @@
 #include "StopwatchWindow.h"
 
 #include "Coach.h"
+#include "RealismLevel.h"
 #include "Services.h"
 
 #include <QLocale>
@@ -14,17 +15,21 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <utility>
 
 class AirInputs;
 class CoachPanel;
+class MicroscopeWindow;
+class QTimer;
 class QAction;
 class JournalStore;
 class JournalWindow;
 class MainWindow;
 class QLabel;
+class QMenu;
 class QWidget;
 class Simulation;
 
@@ -60,6 +65,14 @@ public:
     const StopwatchWindow::Commands& stopwatchCommands() const { return m_commands; }
     /// The stopwatch's window, once the laboratory mode has been on.
     StopwatchWindow* stopwatchWindow() const { return m_stopwatch; }
+    /// The microscope's window, once something was sprayed.
+    MicroscopeWindow* microscopeWindow() const;
+    QAction* sprayAction() const { return m_sprayAction; }
+    /// «Уровень реализма» and its levels: Ideal, Standard, Full.
+    QMenu* levelMenu() const { return m_levelMenu; }
+    QAction* levelAction(RealismLevel level) const { return m_levelActions[static_cast<std::size_t>(level)]; }
+    /// The milliseconds between two moves of the spray.
+    static constexpr int MicroscopeTickMs = 50;
     /// The journal's window (made on first use) and its store.
     JournalWindow* journalWindow();
     JournalStore& store() { return *m_store; }
@@ -99,6 +112,14 @@ private:
     /// The assignment's and the task's commands, after the coach's.
     void buildTaskCommands();
     void buildApparatusCommands();
+    /// «Распылить» (F2): a new spray, seen through the microscope, moved on
+    /// at the runs' pace every MicroscopeTickMs.
+    void buildSprayCommand();
+    void spray();
+    /// «Уровень реализма»: its three levels, and the teacher's file read at
+    /// the start (RealismFile), which may lock it.
+    void buildLevelCommands();
+    void setLevel(RealismLevel level);
     void updateCommands();
     /// The inputs take no edits while a droplet is held (the voltage is
     /// turned in the panel then), nor the diameter of an unknown drop.
@@ -140,6 +161,12 @@ private:
     QAction* m_multiplesAction = nullptr;
     QAction* m_assignAction = nullptr;
     QAction* m_openTaskAction = nullptr;
+    QAction* m_sprayAction = nullptr;
+    QMenu* m_levelMenu = nullptr;
+    std::array<QAction*, 3> m_levelActions{}; ///< Ideal, Standard, Full
+    bool m_levelLocked = false;
+    QPointer<MicroscopeWindow> m_microscope;
+    QTimer* m_microscopeTicks = nullptr;
     QLabel* m_reticle;
     AirInputs* m_air = nullptr;
     bool m_concealed = false;

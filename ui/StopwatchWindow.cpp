@@ -263,6 +263,8 @@ void StopwatchWindow::refresh()
                                      .arg(m_laboratory.chargeState());
     if (drop != 0 && !m_laboratory.holding())
         status += tr(" · не удерживается");
+    else if (drop != 0 && !m_laboratory.inSight())
+        status += tr(" · капли не видно в микроскопе: засечь её время нельзя");
     m_status->setText(status);
     const double band = m_laboratory.bandLength();
     m_band->setText(tr("Цена деления: D/10 = %1 мм").arg(m_locale.toString(band * 1000, 'f', 3)));

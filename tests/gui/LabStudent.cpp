@@ -10,8 +10,12 @@
 #include "Laboratory.h"
 #include "LaboratoryWindows.h"
 #include "MainWindow.h"
+#include "MicroscopeView.h"
+#include "MicroscopeWindow.h"
+#include "Spray.h"
 #include "StopwatchWindow.h"
 
+#include <QSlider>
 #include <QSpinBox>
 #include <QTest>
 
@@ -47,12 +51,15 @@ void LabStudent::setUp(WindowFixture& w, std::uint64_t seed, const Options& opti
                                      std::pair{options.slip, m.slipCorrection}})
         if (on)
             option->trigger();
+    if (options.level)
+        w.form->laboratory().levelAction(*options.level)->trigger();
 }
 
 LabStudent::Session LabStudent::run(const Plan& plan)
 {
     m_plan = plan;
     m_session = {};
+    m_unseen = 0;
     m_drop = 0;
     // The distance of a timing, in the stopwatch's box.
     m_w.form->laboratory().stopwatchWindow()->bandsBox()->setValue(plan.bands);
@@ -65,7 +72,11 @@ LabStudent::Session LabStudent::run(const Plan& plan)
         last = step;
         atStep(step);
     };
+    const std::optional<RealismLevel> level = m_w.simulation().laboratory().realismLevel();
+    m_spray = level && *level != RealismLevel::Ideal;
     while (m_session.measured < plan.drops && m_session.started < plan.maxStarts) {
+        if (m_spray)
+            choose();
         QTest::keyClick(m_w.form.get(), Qt::Key_F5);
         m_w.holdWhileHeld();
     }
@@ -73,6 +84,7 @@ LabStudent::Session LabStudent::run(const Plan& plan)
     m_w.fakes.timer.everyPause = {};
 
     m_session.lost += tally.lostDrops();
+    m_session.unseenSteps = m_unseen;
     m_session.wallSeconds = tally.wallSeconds();
     return m_session;
 }
@@ -84,7 +96,10 @@ void LabStudent::newDrop()
     m_drop = m_w.simulation().laboratory().currentDrop();
     ++m_session.started;
     m_hand.clear();
-    m_lastY = 0;
+    // A caught droplet starts where it was seen; below the third line it is tried at once.
+    m_lastY = m_w.simulation().record().points().front().Y;
+    if (m_lastY >= 3 * m_w.state().reducedGap / 10)
+        act(0, Qt::Key_F6);
     m_lastStep = 0;
     m_settled = 0;
     m_tested = false;
@@ -101,6 +116,8 @@ void LabStudent::atStep(int step)
     if (m_w.simulation().laboratory().currentDrop() != m_drop)
         newDrop();
     m_lastStep = step;
+    if (m_spray)
+        keepInFocus();
     if (s.chargeState != m_chargeState) {
         // A new charge: tested anew, and timed anew.
         m_chargeState = s.chargeState;
@@ -164,7 +181,8 @@ void LabStudent::crossed(int line, bool down, double when)
     if (!down && line == 5 && m_timing == Timing::None && stateDone() && !m_irradiating) {
         if (m_statesDone + 1 >= m_plan.states) {
             ++m_session.measured;
-            if (m_session.measured >= m_plan.drops)
+            // The next drop at once, or, from a spray, after spraying and choosing anew.
+            if (m_session.measured >= m_plan.drops || m_spray)
                 m_w.simulation().experiment().end();
             else
                 act(when, Qt::Key_F5);
@@ -200,4 +218,102 @@ void LabStudent::tune(double v, double now)
 void LabStudent::act(double seen, Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     m_hand.act(seen, key, modifiers);
+}
+
+void LabStudent::choose()
+{
+    // Sprayed again while no droplet fits.
+    for (int spray = 0; spray < 10 && !sprayAndChoose(); ++spray) {
+    }
+}
+
+bool LabStudent::sprayAndChoose()
+{
+    Laboratory& lab = m_w.simulation().laboratory();
+    QTest::keyClick(m_w.form.get(), Qt::Key_F2);
+    const Spray* spray = lab.chamber().current();
+    MicroscopeWindow* microscope = m_w.form->laboratory().microscopeWindow();
+    if (!spray || !microscope)
+        return false;
+    // The knob turned through the cloud's depth (±60 µm), and back to where most are seen.
+    QSlider* knob = microscope->focusSlider();
+    const auto turnTo = [knob](int value) {
+        while (knob->value() != value)
+            QTest::keyClick(knob, knob->value() < value ? Qt::Key_Up : Qt::Key_Down);
+    };
+    int sharpest = 0;
+    std::size_t most = 0;
+    for (int value = -30; value <= 30; ++value) {
+        turnTo(value);
+        if (spray->visibleByDistance().size() > most) {
+            most = spray->visibleByDistance().size();
+            sharpest = value;
+        }
+    }
+    turnTo(sharpest);
+    // Watched for a while (field off: each falls at its own Vg), as the window's ticks move it.
+    const std::vector<Spray::Droplet> before = spray->droplets();
+    constexpr int Ticks = 60; // 3 s of wall time
+    for (int i = 0; i < Ticks; ++i)
+        lab.advanceSpray(LaboratoryWindows::MicroscopeTickMs / 1000.0);
+    int best = 0;
+    double slowest = 0;
+    for (const Spray::Droplet& d : spray->droplets()) {
+        const Spray::Droplet& then = before[static_cast<std::size_t>(d.id - 1)];
+        // Near the view's middle line, so that it stays in view from the first line to the ninth.
+        if (!spray->visible(d) || spray->sharpness(d) < 0.5 || d.Y > spray->plateGap() / 2
+            || std::fabs(d.X) > 0.15 * spray->plateGap())
+            continue;
+        const double fall = d.Y - then.Y;
+        if (fall > 0 && (best == 0 || fall < slowest)) {
+            best = d.id;
+            slowest = fall;
+        }
+    }
+    microscope->refresh();
+    // Tab through the droplets seen until it is the one chosen.
+    MicroscopeView* view = microscope->view();
+    for (int i = 0; i < Spray::Most && best != 0 && view->selected() != best; ++i)
+        QTest::keyClick(view, Qt::Key_Tab);
+    return best != 0 && lab.chosen() == best;
+}
+
+void LabStudent::keepInFocus()
+{
+    const Laboratory& lab = m_w.simulation().laboratory();
+    const Spray* spray = lab.chamber().current();
+    const Spray::Droplet* droplet = spray && lab.caught() ? spray->droplet(lab.caught()) : nullptr;
+    MicroscopeWindow* microscope = m_w.form->laboratory().microscopeWindow();
+    if (!droplet || !microscope)
+        return;
+    // Blurring: the knob turned a step each way, and left where it looks
+    // sharpest; gone from sight, turned through ±30 µm to find it again.
+    QSlider* knob = microscope->focusSlider();
+    const double sharpness = spray->sharpness(*droplet);
+    const bool unseen = lab.holding() && !spray->visible(*droplet);
+    m_unseen += unseen;
+    // Not found again for a good while: let go, and another one caught.
+    m_unseenInARow = unseen ? m_unseenInARow + 1 : 0;
+    if (m_unseenInARow > 100) {
+        m_unseenInARow = 0;
+        m_w.simulation().experiment().end();
+        return;
+    }
+    if (!lab.holding() || sharpness >= 0.85)
+        return;
+    const int from = knob->value();
+    const int reach = sharpness > 0 ? 1 : 15;
+    int best = from;
+    double sharpest = sharpness;
+    for (int value = std::max(from - reach, knob->minimum()); value <= std::min(from + reach, knob->maximum());
+         ++value) {
+        while (knob->value() != value)
+            QTest::keyClick(knob, knob->value() < value ? Qt::Key_Up : Qt::Key_Down);
+        if (spray->sharpness(*droplet) > sharpest) {
+            sharpest = spray->sharpness(*droplet);
+            best = value;
+        }
+    }
+    while (knob->value() != best)
+        QTest::keyClick(knob, knob->value() < best ? Qt::Key_Up : Qt::Key_Down);
 }

@@ -6,10 +6,13 @@
 
 #include "StudentHand.h"
 
+#include "RealismLevel.h"
+
 #include <Qt>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class WindowFixture;
@@ -29,6 +32,16 @@ class WindowFixture;
 /// and rising in it, the timings into the journal at once. When a charge
 /// state has its timings, the drop is irradiated on its next rise; when the
 /// drop has all its states, the next drop starts. A lost drop is replaced.
+///
+/// With a spray, before each start the student sprays (F2), watches the
+/// microscope's field for a while with the field off, chooses the droplet
+/// seen to fall slowest (a small one, slow to time) in the upper half, in
+/// focus, near the view's middle line (off it the circle of the view cuts the
+/// upper and lower lines short), by Tab in the microscope's view, and catches it with «ПУСК»; while
+/// holding it, the student keeps it in focus with the knob (its slider's
+/// keys): blurred, a step each way and back to where it looks sharpest; gone
+/// from sight, turned through ±30 µm to find it; not found for 100 steps,
+/// let go for another.
 class LabStudent {
 public:
     struct Plan {
@@ -48,6 +61,7 @@ public:
         int lost = 0;
         double experimentSeconds = 0;
         double wallSeconds = 0;
+        int unseenSteps = 0; ///< steps the caught droplet was out of sight at (of view or of focus)
     };
 
     /// The laboratory's options a session runs with.
@@ -55,6 +69,9 @@ public:
         bool unknown = false;  ///< «Неизвестная капля»
         bool brownian = false; ///< «Броуновское движение»
         bool slip = false;     ///< «Поправка на скольжение»
+        /// A realism level chosen in the menu (none: none chosen); beyond
+        /// the ideal, each drop is caught from a spray (choose()).
+        std::optional<RealismLevel> level;
     };
     /// The window set up as the help recommends to a student (the slowest
     /// pace, −25 kV to begin with), the laboratory's seed fixed, its mode on
@@ -76,6 +93,10 @@ private:
     enum class Timing { None, Fall, Rise };
 
     void atStep(int step);
+    /// Sprays, watches and chooses a droplet, as above.
+    void choose();
+    bool sprayAndChoose();
+    void keepInFocus();
     void newDrop();
     void crossed(int line, bool down, double when);
     void tune(double v, double now);
@@ -100,4 +121,7 @@ private:
     int m_statesDone = 0;
     int m_chargeState = 0;
     bool m_nextDrop = false;
+    bool m_spray = false;
+    int m_unseen = 0;
+    int m_unseenInARow = 0;
 };

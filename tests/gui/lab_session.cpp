@@ -15,7 +15,11 @@
 //   (the group's window with this journal, five more and a damaged one);
 //   then a second session with the slip correction, four drops at each of
 //   101 325, 50 000 and 20 000 Pa: laboratory-slip.png (the finding of e
-//   with the extrapolation to 1/(p·a) = 0)
+//   with the extrapolation to 1/(p·a) = 0); then, at the standard realism
+//   level, microscope-spray.png (the field just after a spray),
+//   microscope-caught.png (a droplet caught and held, the others gone),
+//   microscope-blurred.png and microscope-out-of-focus.png (that droplet
+//   with the focus turned 10 and 24 µm away)
 // and the results are printed.
 
 #include "GeneratedJournal.h"
@@ -30,12 +34,16 @@
 #include "JournalStore.h"
 #include "JournalWindow.h"
 #include "LaboratoryWindows.h"
+#include "MicroscopeView.h"
+#include "MicroscopeWindow.h"
+#include "Spray.h"
 #include "StopwatchWindow.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -52,7 +60,7 @@ bool slipSession(const QString& out)
     WindowFixture w;
     w.show();
     w.form->activateWindow();
-    LabStudent::setUp(w, 11, {true, true, true});
+    LabStudent::setUp(w, 11, {true, true, true, {}});
     LabStudent student(w, 20261209);
     for (const char* pressure : {"101325", "50000", "20000"}) {
         QLineEdit* input = w.form->laboratory().stopwatchWindow()->pressureEdit();
@@ -74,6 +82,51 @@ bool slipSession(const QString& out)
     return true;
 }
 
+/// The microscope: the field just after a spray; a droplet caught and held
+/// while the others have gone; that droplet out of focus.
+bool microscopeSession(const QString& out)
+{
+    QDir(JournalStore::defaultFolder()).removeRecursively();
+    WindowFixture w;
+    w.show();
+    LabStudent::setUp(w, 35, {true, true, false, RealismLevel::Standard});
+    QTest::keyClick(w.form.get(), Qt::Key_F2);
+    MicroscopeWindow* microscope = w.form->laboratory().microscopeWindow();
+    if (!microscope)
+        return false;
+    microscope->resize(520, 700);
+    const auto picture = [&](const char* name) {
+        microscope->setCaught(w.simulation().laboratory().caught());
+        microscope->refresh();
+        QCoreApplication::processEvents();
+        microscope->grab().save(QDir(out).filePath(QString::fromLatin1(name)));
+    };
+    picture("microscope-spray.png");
+    LabStudent student(w, 35);
+    bool taken = false;
+    student.watch = [&](int, int step) {
+        const Spray* spray = w.simulation().laboratory().chamber().current();
+        int seen = 0;
+        for (const Spray::Droplet& d : spray->droplets())
+            seen += spray->inView(d);
+        if (taken || step < 200 || seen > 1)
+            return;
+        taken = true;
+        picture("microscope-caught.png");
+        // 10 µm off: blurred and dim; 24 µm off: gone.
+        for (int i = 0; i < 5; ++i)
+            QTest::keyClick(microscope->focusSlider(), Qt::Key_Up);
+        picture("microscope-blurred.png");
+        for (int i = 0; i < 7; ++i)
+            QTest::keyClick(microscope->focusSlider(), Qt::Key_Up);
+        picture("microscope-out-of-focus.png");
+    };
+    LabStudent::Plan plan;
+    plan.drops = 1;
+    student.run(plan);
+    return taken;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -88,7 +141,7 @@ int main(int argc, char** argv)
     w.show();
     w.form->activateWindow();
     w.resizeClientArea(QSize(1000, 620));
-    LabStudent::setUp(w, 7, {true, true, false});
+    LabStudent::setUp(w, 7, {true, true, false, {}});
 
     // The third drop, some cycles into its hold, on the coordinate plot.
     LabStudent student(w, 20261208);
@@ -150,5 +203,5 @@ int main(int argc, char** argv)
                 session.wallSeconds / 60, qPrintable(journal->result()->text()));
     // One window at a time: its keys are the whole application's.
     w.form.reset();
-    return taken && slipSession(out) ? 0 : 1;
+    return taken && slipSession(out) && microscopeSession(out) ? 0 : 1;
 }
