@@ -19,11 +19,11 @@
 
 #include "ExperimentListener.h"
 #include "JournalStore.h"
+#include "Laboratory.h"
 #include "LaboratoryWindows.h"
 #include "MicroscopeView.h"
 #include "MicroscopeWindow.h"
 #include "QtPauseTimer.h"
-#include "SeededRandom.h"
 #include "Spray.h"
 
 #include <QAction>
@@ -164,11 +164,7 @@ int main(int argc, char** argv)
     const bool spray = argc > 3 && qstrcmp(argv[3], "spray") == 0;
     // A session whose first spray has the most droplets.
     std::uint64_t seed = 2026;
-    while (spray
-           && Spray(w.state().setup(), SeededRandom::derive(seed, std::uint64_t(1) << 40), RealismLevel::Standard, true)
-                      .droplets()
-                      .size()
-                  != std::size_t(Spray::Most))
+    while (spray && Spray::countOf(Laboratory::spraySeed(seed, 1)) != Spray::Most)
         ++seed;
     w.simulation().laboratory().setSeed(seed);
     w.simulation().laboratory().setBrownian(true);

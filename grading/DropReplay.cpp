@@ -6,7 +6,6 @@
 
 #include "BrownianMotion.h"
 #include "DropletPhysics.h"
-#include "IonCapture.h"
 #include "Laboratory.h"
 #include "ModelRange.h"
 #include "SeededRandom.h"
@@ -59,9 +58,7 @@ std::optional<DropReplay> DropReplay::of(const JournalDrop& drop, double seconds
     double forceRatio = P::forceRatio(setup.Ux, setup.d, setup.r, setup.r0, setup.DD);
     float Vy = 0;
     // A caught droplet starts where it was caught, within the gap.
-    double Y = drop.caught && drop.caught->depth > 0
-                   ? std::clamp(drop.caught->depth / unit, 0.0, 0.99 * grid.reducedGap)
-                   : 0.0;
+    double Y = drop.caught ? P::heldStart(drop.caught->depth, unit, grid.reducedGap) : 0;
     replay.m_Y.push_back(Y * unit);
     const bool full = drop.level == RealismLevel::Full;
     std::size_t next = 0;
@@ -74,9 +71,7 @@ std::optional<DropReplay> DropReplay::of(const JournalDrop& drop, double seconds
             const DropEvent& e = drop.events[next];
             if (e.kind == DropEvent::Kind::Light) {
                 const int before = static_cast<int>(chargeState == 0 ? N2 : N3);
-                // In the field at the full level the ions seldom reach it.
-                const bool captures = !(full && fieldOn) || ions.uniform() < Laboratory::InFieldCapture;
-                N3 = static_cast<std::int16_t>(captures ? IonCapture::next(before, ions) : before);
+                N3 = static_cast<std::int16_t>(Laboratory::chargeAfterLight(before, ions, full, fieldOn));
                 ++chargeState;
             } else {
                 fieldOn = e.field != FieldState::Off;

@@ -200,11 +200,7 @@ std::optional<DropSource::Drop> Laboratory::nextDrop(const SetupParameters& setu
     m_ions = SeededRandom(ionsSeed(m_dropSeed));
     drop.held = true;
     const bool full = m_level == RealismLevel::Full;
-    drop.newCharge = [this, full](int charge) {
-        if (full && m_state.fieldOn && !(m_ions.uniform() < InFieldCapture))
-            return charge;
-        return IonCapture::next(charge, m_ions);
-    };
+    drop.newCharge = [this, full](int charge) { return chargeAfterLight(charge, m_ions, full, m_state.fieldOn); };
     // The droplet chosen in the microscope, caught where it is now.
     m_catching.reset();
     // (The ideal level gives its drop alone.)
@@ -304,8 +300,14 @@ void Laboratory::spray()
     m_spraySeed = spraySeed(m_seed, m_chamber.sprays() + 1);
     m_chamber.spray(m_spraySeed, sprayLevel(), m_brownian, m_temperature);
     m_chosen = 0;
-    m_caught = 0;
     emit changed();
+}
+
+int Laboratory::chargeAfterLight(int charge, SeededRandom& ions, bool full, bool fieldOn)
+{
+    if (full && fieldOn && !(ions.uniform() < InFieldCapture))
+        return charge;
+    return IonCapture::next(charge, ions);
 }
 
 std::uint64_t Laboratory::spraySeed(std::uint64_t seed, int spray)

@@ -66,6 +66,9 @@ public:
     /// new charge with this probability only: the field sweeps the ions to
     /// the plates before most of them reach it.
     static constexpr double InFieldCapture = 0.1;
+    /// The charge number after an irradiation of a droplet of `charge`, from
+    /// its stream of ions; at the `full` level with the field on, mostly the same.
+    static int chargeAfterLight(int charge, SeededRandom& ions, bool full, bool fieldOn);
 
     /// «Распылить»: a new spray between the plates, from a stream of the
     /// session's seed of its own, at sprayLevel(), with Brownian motion as

@@ -313,9 +313,8 @@ void Experiment::beginHeld()
     m_held = true;
     m_paused = false;
     // A caught droplet starts where it was seen, within the gap.
-    double Y0 = 0;
-    if (m_drop && m_drop->startDepth > 0 && s.Vg > 0 && s.tau > 0)
-        Y0 = std::clamp(m_drop->startDepth / (s.Vg * static_cast<double>(s.tau)), 0.0, 0.99 * s.reducedGap);
+    const double Y0 =
+        m_drop ? DropletPhysics::heldStart(m_drop->startDepth, s.Vg * static_cast<double>(s.tau), s.reducedGap) : 0;
     m_run.begin(m_drop ? m_drop->noise : nullptr, Y0);
     // The first step at once, as a run's loop takes it; then one per beat.
     stepHeld();

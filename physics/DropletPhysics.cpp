@@ -4,6 +4,7 @@
 
 #include "DropletPhysics.h"
 
+#include <algorithm>
 #include <cmath>
 
 double DropletPhysics::mass(double r, double d)
@@ -35,6 +36,13 @@ double DropletPhysics::forceRatio(double Ux, double d, double r, double r0, doub
 double DropletPhysics::limitingVelocity(double forceRatio, double chargeNumber)
 {
     return 1 + forceRatio * chargeNumber;
+}
+
+double DropletPhysics::heldStart(double depth, double unit, double reducedGap)
+{
+    if (!(depth > 0) || !(unit > 0))
+        return 0;
+    return std::clamp(depth / unit, 0.0, 0.99 * reducedGap);
 }
 
 DropletPhysics::TimeGrid DropletPhysics::timeGrid(double DD, double Vg, float tau)

@@ -48,6 +48,10 @@ public:
     /// faster than its relaxation time: then the span is tau (compared in
     /// seconds, as the model always has) and the step tau / StepsAcrossGap.
     static TimeGrid timeGrid(double DD, double Vg, float tau);
+    /// Where a held run starts a droplet seen `depth` m below the upper
+    /// plate, in its unit `unit` = Vg·tau (m): inside the gap, short of the
+    /// lower plate by a hundredth of it.
+    static double heldStart(double depth, double unit, double reducedGap);
 
     /// The droplet after one time step.
     struct Motion {

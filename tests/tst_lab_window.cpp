@@ -17,7 +17,6 @@
 #include "MicroscopeView.h"
 #include "MicroscopeWindow.h"
 #include "RealDropDialog.h"
-#include "SeededRandom.h"
 #include "Spray.h"
 #include "StopwatchWindow.h"
 #include "TaskFile.h"
@@ -900,8 +899,8 @@ void tst_lab_window::sprayedAndSeen()
     QVERIFY(spray && spray->droplets().size() >= std::size_t(Spray::Fewest));
     // The session's seed decides the cloud.
     const Laboratory& laboratory = w.simulation().laboratory();
-    const Spray again(w.state().setup(), SeededRandom::derive(laboratory.seed(), std::uint64_t(1) << 40),
-                      RealismLevel::Standard, laboratory.brownian(), laboratory.temperature());
+    const Spray again(w.state().setup(), Laboratory::spraySeed(laboratory.seed(), 1), RealismLevel::Standard,
+                      laboratory.brownian(), laboratory.temperature());
     QCOMPARE(spray->droplets().size(), again.droplets().size());
     QCOMPARE(spray->droplets().front().d, again.droplets().front().d);
     QTRY_VERIFY(spray->time() > 0);

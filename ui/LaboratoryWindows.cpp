@@ -16,7 +16,6 @@
 #include "MicroscopeView.h"
 #include "MicroscopeWindow.h"
 #include "RealismFile.h"
-#include "SeededRandom.h"
 #include "Simulation.h"
 
 #include "StudentDialog.h"
